@@ -278,8 +278,11 @@ TEST(UShared_Functions, RandomTextsKeepTheParsersSound) {
     }
 
     float value = 0;
-    if (!TextToFloat(text, ',', value)) EXPECT_EQ(value, 1.0f);
-    else EXPECT_TRUE(std::isfinite(value));
+    if (TextToFloat(text, ',', value)) {
+      EXPECT_TRUE(std::isfinite(value));
+    } else {
+      EXPECT_EQ(value, 1.0f);
+    }
   }
   // The generator must reach the accepting paths, or the checks above say little.
   EXPECT_GT(validAddresses, 0);

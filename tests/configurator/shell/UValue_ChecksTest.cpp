@@ -170,7 +170,9 @@ TEST(UValue_Checks, RandomTextsGiveOnlyKnownCodes) {
       const int lenient = CheckKnxAddress(text, group, true);
       EXPECT_TRUE(strict == 0 || strict == 1);
       // Allowing zero never rejects what the strict check takes.
-      if (strict == 0) EXPECT_EQ(lenient, 0);
+      if (strict == 0) {
+        EXPECT_EQ(lenient, 0);
+      }
     }
   }
 }
