@@ -3,9 +3,15 @@
 #include "lorawan/Bank2Image.h"
 #include "lorawan/ImageBuildError.h"
 #include "platform/Classes.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
 #include "shell/ShellState.h"
+
+bool ShowBuildResult(const TBuildResult& result) {
+  if (!result.Ok) MessageDlg(result.Message, mtError, {mbOK});
+  return result.Ok;
+}
 
 TConfigBanks::TConfigBanks() : FOwnXml(std::make_unique<TXmlDocument>()), FXml(*FOwnXml) {}
 

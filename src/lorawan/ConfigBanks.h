@@ -19,6 +19,10 @@ struct TBuildResult {
   QString Message;
 };
 
+// Shows a failed result's message in an error dialog; answers whether the
+// result was Ok, so the update can stop at the first failure.
+bool ShowBuildResult(const TBuildResult& result);
+
 class TConfigBanks {
 public:
   // With a document of its own, or sharing the caller's one operation at a time.

@@ -4,12 +4,9 @@
 #include "platform/Files.h"
 #include "platform/Xml.h"
 #include "shell/ShellState.h"
+#include "shell/UShared_Functions.h"
 
 namespace {
-
-// The model served names one protocol side, so the second Wi-Fi address set
-// of the family's two-sided models stays empty.
-constexpr int ModelProtocolSides = 1;
 
 struct TBlockDefault {
   int Offset;
@@ -185,7 +182,9 @@ void TParamBlock::LoadWiFi(const TParGenKeys& keys) {
   if (!keys.Flag("WiFi_EN_Gateway")) std::copy(AllOnes.begin(), AllOnes.end(), &FBytes[1284]);
 
   std::fill(&FBytes[1288], &FBytes[1300], uint8_t(0));
-  if (wifiType == 1 && ModelProtocolSides == 2) {
+  // Only the family's two-sided models have a second Wi-Fi address set.
+  QString side1, side2;
+  if (wifiType == 1 && GetModelProtocolNames(side1, side2) == 2) {
     PutAddress(1288, keys.Octets("WiFi_IP2_IP", DefaultWiFiAddress2));
     PutAddress(1292, keys.Octets("WiFi_IP2_SM", DefaultSubnetMask));
     PutAddress(1296, keys.Octets("WiFi_IP2_GAT", DefaultGateway));

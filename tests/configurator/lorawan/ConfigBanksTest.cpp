@@ -2,6 +2,7 @@
 
 #include "configurator/lorawan/LoRaWANTestProject.h"
 #include "lorawan/Bank2Image.h"
+#include "platform/Dialogs.h"
 #include "platform/Xml.h"
 
 #include <QDir>
@@ -208,6 +209,18 @@ TEST_F(ConfigBanksTest, BuilderCanShareTheCallersDocument) {
   ASSERT_TRUE(Banks.Make_Config_Banks().Ok);
   EXPECT_EQ(sharing.Bank1(), Banks.Bank1());
   EXPECT_EQ(sharing.Bank2(), Banks.Bank2());
+}
+
+TEST_F(ConfigBanksTest, FailedResultIsShownAsAnErrorMessage) {
+  TScriptedDialogScope dialogs;
+  EXPECT_TRUE(ShowBuildResult(Banks.Make_Config_Banks()));
+  EXPECT_TRUE(dialogs->Records().empty());
+  ProjectFolder.clear();
+  EXPECT_FALSE(ShowBuildResult(Banks.Store_Bank_Files()));
+  ASSERT_EQ(dialogs->Records().size(), 1u);
+  EXPECT_EQ(dialogs->Records()[0].Type, mtError);
+  EXPECT_EQ(dialogs->Records()[0].Text, "No project is open");
+  EXPECT_EQ(dialogs->Records()[0].Buttons, (TMsgDlgButtons{mbOK}));
 }
 
 }  // namespace
