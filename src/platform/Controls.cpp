@@ -1,0 +1,812 @@
+#include "platform/Controls.h"
+
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "platform/Timers.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEnterEvent>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+
+const char* kControlProperty = "quilloreControl";
+
+// Carries a posted message to the control's widget.
+class TPostedMessageEvent : public QEvent {
+public:
+  static QEvent::Type EventType() {
+    static int type = QEvent::registerEventType();
+    return QEvent::Type(type);
+  }
+  explicit TPostedMessageEvent(const TMessage& m) : QEvent(EventType()), Message(m) {}
+  TMessage Message;
+};
+
+// Forwards the events of a widget to its control before Qt handles them.
+class TEventBridge : public QObject {
+public:
+  TEventBridge(TControl* control, QObject* parent) : QObject(parent), FControl(control) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    bool consumed = false;
+    SafeCall([&] { consumed = FControl->HandleQtEvent(watched, event); });
+    return consumed;
+  }
+
+private:
+  TControl* FControl;
+};
+
+Qt::CursorShape CursorShape(TCursor c) {
+  switch (c) {
+    case crCross: return Qt::CrossCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeWE: return Qt::SizeHorCursor;
+    case crHourGlass: return Qt::WaitCursor;
+    case crDrag: return Qt::DragMoveCursor;
+    case crNoDrop:
+    case crNo: return Qt::ForbiddenCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
+    case crHandPoint: return Qt::PointingHandCursor;
+    case crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+  }
+}
+
+WPARAM MouseKeyFlags(TShiftState s) {
+  WPARAM w = 0;
+  if (s.Contains(ssLeft)) w |= 0x0001;
+  if (s.Contains(ssRight)) w |= 0x0002;
+  if (s.Contains(ssShift)) w |= 0x0004;
+  if (s.Contains(ssCtrl)) w |= 0x0008;
+  if (s.Contains(ssMiddle)) w |= 0x0010;
+  return w;
+}
+
+TShiftState ShiftFromMouseKeys(WPARAM w) {
+  TShiftState s;
+  if (w & 0x0001) s.Include(ssLeft);
+  if (w & 0x0002) s.Include(ssRight);
+  if (w & 0x0004) s.Include(ssShift);
+  if (w & 0x0008) s.Include(ssCtrl);
+  if (w & 0x0010) s.Include(ssMiddle);
+  if (QApplication::keyboardModifiers() & Qt::AltModifier) s.Include(ssAlt);
+  return s;
+}
+
+}  // namespace
+
+// ---- key translation ----
+
+WORD QtKeyToVirtualKey(int k, Qt::KeyboardModifiers mods) {
+  if (k >= Qt::Key_A && k <= Qt::Key_Z) return WORD('A' + (k - Qt::Key_A));
+  if (k >= Qt::Key_0 && k <= Qt::Key_9) return WORD(((mods & Qt::KeypadModifier) ? VK_NUMPAD0 : '0') + (k - Qt::Key_0));
+  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return WORD(VK_F1 + (k - Qt::Key_F1));
+  struct Pair {
+    int Qt;
+    WORD Vk;
+  };
+  static constexpr Pair table[] = {
+      {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB}, {Qt::Key_Backtab, VK_TAB}, {Qt::Key_Clear, VK_CLEAR},
+      {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Shift, VK_SHIFT}, {Qt::Key_Control, VK_CONTROL},
+      {Qt::Key_Alt, VK_MENU}, {Qt::Key_Pause, VK_PAUSE}, {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_Escape, VK_ESCAPE},
+      {Qt::Key_Space, VK_SPACE}, {Qt::Key_PageUp, VK_PRIOR}, {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_End, VK_END},
+      {Qt::Key_Home, VK_HOME}, {Qt::Key_Left, VK_LEFT}, {Qt::Key_Up, VK_UP}, {Qt::Key_Right, VK_RIGHT},
+      {Qt::Key_Down, VK_DOWN}, {Qt::Key_Print, VK_SNAPSHOT}, {Qt::Key_Insert, VK_INSERT}, {Qt::Key_Delete, VK_DELETE},
+      {Qt::Key_Help, VK_HELP}, {Qt::Key_Menu, VK_APPS}, {Qt::Key_NumLock, VK_NUMLOCK}, {Qt::Key_ScrollLock, VK_SCROLL},
+      {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_OEM_PLUS}, {Qt::Key_Comma, VK_OEM_COMMA},
+      {Qt::Key_Minus, VK_OEM_MINUS}, {Qt::Key_Period, VK_OEM_PERIOD}, {Qt::Key_Slash, VK_OEM_2},
+      {Qt::Key_Semicolon, VK_OEM_1}, {Qt::Key_QuoteLeft, VK_OEM_3}, {Qt::Key_BracketLeft, VK_OEM_4},
+      {Qt::Key_Backslash, VK_OEM_5}, {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_Apostrophe, VK_OEM_7},
+  };
+  if (mods & Qt::KeypadModifier) {
+    switch (k) {
+      case Qt::Key_Asterisk: return VK_MULTIPLY;
+      case Qt::Key_Plus: return VK_ADD;
+      case Qt::Key_Minus: return VK_SUBTRACT;
+      case Qt::Key_Period: return VK_DECIMAL;
+      case Qt::Key_Slash: return VK_DIVIDE;
+      default: break;
+    }
+  }
+  for (const Pair& p : table)
+    if (p.Qt == k) return p.Vk;
+  return 0;
+}
+
+TShiftState ShiftStateFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
+  TShiftState s;
+  if (mods & Qt::ShiftModifier) s.Include(ssShift);
+  if (mods & Qt::ControlModifier) s.Include(ssCtrl);
+  if (mods & Qt::AltModifier) s.Include(ssAlt);
+  if (buttons & Qt::LeftButton) s.Include(ssLeft);
+  if (buttons & Qt::RightButton) s.Include(ssRight);
+  if (buttons & Qt::MiddleButton) s.Include(ssMiddle);
+  return s;
+}
+
+// ---- TControl ----
+
+TControl::TControl(TComponent* AOwner, QWidget* widget) : TComponent(AOwner) {
+  SetWidget(widget ? widget : new QWidget());
+  FFont.OnChange = [this](TObject*) {
+    if (!FFontFromParent) FParentFont = false;
+    FontChanged();
+  };
+}
+
+TControl::~TControl() {
+  if (FParent) SetParent(nullptr);
+  if (FWidget) {
+    FWidget->setProperty(kControlProperty, QVariant());
+    delete FWidget.data();
+  }
+}
+
+void TControl::SetWidget(QWidget* w) {
+  FWidget = w;
+  w->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(this)));
+  w->installEventFilter(new TEventBridge(this, w));
+  w->setGeometry(FLeft, FTop, FWidth, FHeight);
+  w->setAttribute(Qt::WA_Hover, true);
+  w->setMouseTracking(true);
+  ApplyFontToWidget();
+}
+
+TControl* TControl::FromWidget(const QWidget* w) {
+  if (!w) return nullptr;
+  QVariant v = w->property(kControlProperty);
+  return v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+  if (AParent == FParent) return;
+  if (FParent) {
+    auto& list = FParent->FControls;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  }
+  FParent = AParent;
+  if (FParent) FParent->FControls.push_back(this);
+  if (FWidget) {
+    bool isWindow = FWidget->isWindow();
+    if (!isWindow || FParent) {
+      FWidget->setParent(FParent ? FParent->ClientWidget() : nullptr);
+      FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
+      if (FParent) FWidget->setVisible(FVisible);
+    }
+  }
+  if (FParent) {
+    if (FParentFont) ParentFontChanged();
+    if (FParentColor) ParentColorChanged();
+    if (FAlign != alNone) FParent->AlignControls();
+  }
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  AWidth = std::max(0, AWidth);
+  AHeight = std::max(0, AHeight);
+  const bool sized = AWidth != FWidth || AHeight != FHeight;
+  const bool moved = ALeft != FLeft || ATop != FTop;
+  if (!sized && !moved) return;
+  FLeft = ALeft;
+  FTop = ATop;
+  FWidth = AWidth;
+  FHeight = AHeight;
+  if (FWidget && !FWidget->isWindow()) FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
+  if (sized) {
+    Perform(WM_SIZE, 0, MakeLParam(ClientWidth(), ClientHeight()));
+  }
+  if (FParent && FAlign != alNone) FParent->AlignControls();
+}
+
+void TControl::SetAlign(TAlign v) {
+  if (v == FAlign) return;
+  FAlign = v;
+  if (FParent) FParent->AlignControls();
+}
+
+void TControl::SetVisible(bool v) {
+  if (v == FVisible) return;
+  FVisible = v;
+  if (FWidget && (FParent || !v)) FWidget->setVisible(v);
+  Perform(CM_VISIBLECHANGED, v ? 1 : 0);
+  if (FParent && FAlign != alNone) FParent->AlignControls();
+}
+
+bool TControl::Showing() const {
+  if (!FWidget) return false;
+  return FWidget->isVisible();
+}
+
+void TControl::SetEnabled(bool v) {
+  if (v == FEnabled) return;
+  FEnabled = v;
+  if (FWidget) FWidget->setEnabled(v);
+  Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetText(const QString& v) {
+  if (v == GetText()) return;
+  FText = v;
+  ApplyText();
+  Perform(CM_TEXTCHANGED);
+}
+
+bool TControl::ShowHint() const {
+  if (!FParentShowHint || !ParentShowHint) return FShowHint;
+  return FParent ? FParent->ShowHint() : FShowHint;
+}
+
+void TControl::SetColor(TColor v) {
+  FParentColor = false;
+  if (v == FColor) return;
+  FColor = v;
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool v) {
+  FParentColor = v;
+  if (v && FParent) ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (!FParent || !FParentColor) return;
+  if (FColor != FParent->Color()) {
+    FColor = FParent->Color();
+    Perform(CM_COLORCHANGED);
+  }
+}
+
+void TControl::SetParentFont(bool v) {
+  FParentFont = v;
+  if (v && FParent) ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+  if (!FParent || !FParentFont) return;
+  FFontFromParent = true;
+  FFont.Assign(FParent->Font());
+  FFontFromParent = false;
+}
+
+void TControl::SetCursor(TCursor v) {
+  FCursor = v;
+  if (FWidget) FWidget->setCursor(QCursor(CursorShape(v)));
+}
+
+void TControl::ApplyFontToWidget() {
+  if (!FWidget) return;
+  FWidget->setFont(FFont.ToQFont());
+  QPalette pal = FWidget->palette();
+  QColor c = ToQColor(FFont.Color());
+  pal.setColor(QPalette::WindowText, c);
+  pal.setColor(QPalette::Text, c);
+  pal.setColor(QPalette::ButtonText, c);
+  FWidget->setPalette(pal);
+}
+
+void TControl::ApplyColorToWidget() {
+  if (!FWidget) return;
+  QPalette pal = FWidget->palette();
+  const QColor c = ToQColor(FColor);
+  if (FWidget->metaObject() == &QWidget::staticMetaObject || FWidget->inherits("QDialog")) {
+    pal.setColor(QPalette::Window, c);
+    FWidget->setAutoFillBackground(!SelfPainting());
+  } else {
+    pal.setColor(QPalette::Base, c);
+  }
+  FWidget->setPalette(pal);
+}
+
+TForm* TControl::GetParentForm() const {
+  const TControl* c = this;
+  while (c) {
+    if (auto* f = dynamic_cast<const TForm*>(c)) return const_cast<TForm*>(f);
+    c = c->FParent;
+  }
+  return nullptr;
+}
+
+LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TMessage m{Msg, WParam, LParam, 0};
+  WndProc(m);
+  return m.Result;
+}
+
+void TControl::WndProc(TMessage& Message) { DefaultHandler(Message); }
+
+void TControl::DefaultHandler(TMessage& m) {
+  const int x = LoWord(m.LParam), y = HiWord(m.LParam);
+  switch (m.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      TMouseButton b = m.Msg == WM_LBUTTONDOWN ? mbLeft : m.Msg == WM_RBUTTONDOWN ? mbRight : mbMiddle;
+      if (b == mbLeft) FClickPending = true;
+      MouseDown(b, ShiftFromMouseKeys(m.WParam), x, y);
+      break;
+    }
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      TMouseButton b = m.Msg == WM_LBUTTONDBLCLK ? mbLeft : m.Msg == WM_RBUTTONDBLCLK ? mbRight : mbMiddle;
+      TShiftState s = ShiftFromMouseKeys(m.WParam);
+      s.Include(ssDouble);
+      if (b == mbLeft) DblClick();
+      MouseDown(b, s, x, y);
+      break;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      TMouseButton b = m.Msg == WM_LBUTTONUP ? mbLeft : m.Msg == WM_RBUTTONUP ? mbRight : mbMiddle;
+      if (b == mbLeft && FClickPending) {
+        FClickPending = false;
+        if (ClicksOnMouseUp() && ClientRect().Contains(TPoint(x, y))) Click();
+      }
+      MouseUp(b, ShiftFromMouseKeys(m.WParam), x, y);
+      break;
+    }
+    case WM_MOUSEMOVE:
+      MouseMove(ShiftFromMouseKeys(m.WParam), x, y);
+      break;
+    case CM_MOUSEENTER:
+      MouseEnter();
+      break;
+    case CM_MOUSELEAVE:
+      MouseLeave();
+      break;
+    case CM_ENABLEDCHANGED:
+      EnabledChanged();
+      break;
+    case CM_FONTCHANGED:
+      ApplyFontToWidget();
+      break;
+    case CM_COLORCHANGED:
+      ColorChanged();
+      break;
+    case CM_TEXTCHANGED:
+      TextChanged();
+      break;
+    case CM_VISIBLECHANGED:
+      VisibleChanged();
+      break;
+    case WM_SIZE:
+      Resize();
+      break;
+    case WM_PAINT:
+      if (TCanvas* c = PaintCanvas(); c && c->HandleAllocated()) Paint();
+      break;
+    default:
+      break;
+  }
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TControl::EnabledChanged() { Invalidate(); }
+void TControl::FontChanged() { Perform(CM_FONTCHANGED); }
+void TControl::ColorChanged() {
+  ApplyColorToWidget();
+  Invalidate();
+}
+void TControl::TextChanged() { Invalidate(); }
+void TControl::VisibleChanged() {}
+
+void TControl::Resize() {
+  if (OnResize) OnResize(this);
+}
+
+void TControl::Invalidate() {
+  if (FWidget) FWidget->update();
+}
+
+void TControl::InvalidateRect(const TRect& r) {
+  if (FWidget) FWidget->update(r.toQRect());
+}
+
+void TControl::Repaint() {
+  if (FWidget) FWidget->repaint();
+}
+
+void TControl::Update() {
+  if (FWidget && FWidget->isVisible()) FWidget->repaint();
+}
+
+void TControl::BringToFront() {
+  if (FWidget) FWidget->raise();
+}
+
+void TControl::SendToBack() {
+  if (FWidget) FWidget->lower();
+}
+
+TPoint TControl::ClientToScreen(const TPoint& p) const {
+  if (!FWidget) return p;
+  QPoint q = FWidget->mapToGlobal(QPoint(p.X, p.Y));
+  return TPoint(q.x(), q.y());
+}
+
+TPoint TControl::ScreenToClient(const TPoint& p) const {
+  if (!FWidget) return p;
+  QPoint q = FWidget->mapFromGlobal(QPoint(p.X, p.Y));
+  return TPoint(q.x(), q.y());
+}
+
+bool TControl::MouseCapture() const { return FWidget && QWidget::mouseGrabber() == FWidget; }
+
+void TControl::SetMouseCapture(bool v) {
+  if (!FWidget) return;
+  if (v) FWidget->grabMouse();
+  else if (QWidget::mouseGrabber() == FWidget) FWidget->releaseMouse();
+}
+
+bool TControl::TranslateMouse(QEvent* e) {
+  auto* me = static_cast<QMouseEvent*>(e);
+  const QPoint p = me->position().toPoint();
+  TShiftState s = ShiftStateFromQt(me->modifiers(), me->buttons() | (e->type() != QEvent::MouseMove ? me->button() : Qt::NoButton));
+  if (e->type() == QEvent::MouseButtonRelease) s = ShiftStateFromQt(me->modifiers(), me->buttons());
+  UINT msg = WM_MOUSEMOVE;
+  const Qt::MouseButton b = me->button();
+  switch (e->type()) {
+    case QEvent::MouseButtonPress:
+      msg = b == Qt::RightButton ? WM_RBUTTONDOWN : b == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+      break;
+    case QEvent::MouseButtonDblClick:
+      msg = b == Qt::RightButton ? WM_RBUTTONDBLCLK : b == Qt::MiddleButton ? WM_MBUTTONDBLCLK : WM_LBUTTONDBLCLK;
+      break;
+    case QEvent::MouseButtonRelease:
+      msg = b == Qt::RightButton ? WM_RBUTTONUP : b == Qt::MiddleButton ? WM_MBUTTONUP : WM_LBUTTONUP;
+      break;
+    default:
+      break;
+  }
+  Perform(msg, MouseKeyFlags(s), MakeLParam(p.x(), p.y()));
+  return false;
+}
+
+bool TControl::TranslatePaint(QEvent* e) {
+  TCanvas* canvas = PaintCanvas();
+  if (!canvas || !FWidget) return false;
+  QPainter painter(FWidget);
+  painter.setClipRegion(static_cast<QPaintEvent*>(e)->region());
+  canvas->SetPainter(&painter);
+  struct Reset {
+    TCanvas* C;
+    ~Reset() { C->SetPainter(nullptr); }
+  } reset{canvas};
+  Perform(WM_PAINT);
+  return true;
+}
+
+bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
+  if (target != FWidget) return false;
+  switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+      if (!FEnabled) return false;
+      return TranslateMouse(e);
+    case QEvent::Enter:
+      if (!FMouseInControl) {
+        FMouseInControl = true;
+        Perform(CM_MOUSEENTER);
+      }
+      return false;
+    case QEvent::Leave:
+      if (FMouseInControl) {
+        FMouseInControl = false;
+        Perform(CM_MOUSELEAVE);
+      }
+      return false;
+    case QEvent::Paint:
+      if (SelfPainting()) return TranslatePaint(e);
+      return false;
+    case QEvent::ToolTip:
+      if (ShowHint() && !FHint.isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), FHint, FWidget);
+      } else {
+        QToolTip::hideText();
+      }
+      return true;
+    default:
+      break;
+  }
+  if (e->type() == TPostedMessageEvent::EventType()) {
+    TMessage m = static_cast<TPostedMessageEvent*>(e)->Message;
+    WndProc(m);
+    return true;
+  }
+  if (auto* wc = dynamic_cast<TWinControl*>(this)) return wc->TranslateKey(target, e);
+  return false;
+}
+
+// ---- posting ----
+
+bool PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (!control || !control->Widget()) return false;
+  QCoreApplication::postEvent(control->Widget(), new TPostedMessageEvent(TMessage{Msg, WParam, LParam, 0}));
+  return true;
+}
+
+LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return control ? control->Perform(Msg, WParam, LParam) : 0;
+}
+
+// ---- TWinControl ----
+
+TWinControl::TWinControl(TComponent* AOwner, QWidget* widget) : TControl(AOwner, widget) {
+  Widget()->setFocusPolicy(Qt::ClickFocus);
+}
+
+TWinControl::~TWinControl() {
+  for (auto& [id, timer] : FTimers) TimerClock().Stop(timer);
+  FTimers.clear();
+  // Owned components go first, while this control still exists as their parent.
+  DestroyComponents();
+  for (TControl* c : std::vector<TControl*>(FControls)) c->SetParent(nullptr);
+}
+
+void TWinControl::SetTabStop(bool v) {
+  FTabStop = v;
+  if (Widget()) Widget()->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return Widget() != nullptr;
+}
+
+bool TWinControl::Focused() const { return Widget() && Widget()->hasFocus(); }
+
+void TWinControl::SetFocus() {
+  if (!Widget()) return;
+  if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::SetTimer(UINT id, int ms) {
+  KillTimer(id);
+  FTimers[id] = TimerClock().Start(ms, [this, id] { Perform(WM_TIMER, id, 0); });
+}
+
+void TWinControl::KillTimer(UINT id) {
+  auto it = FTimers.find(id);
+  if (it == FTimers.end()) return;
+  TimerClock().Stop(it->second);
+  FTimers.erase(it);
+}
+
+void TWinControl::AlignControls() {
+  TRect r = ClientRect();
+  for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
+    for (TControl* c : FControls) {
+      if (c->Align() != pass || !c->Visible()) continue;
+      switch (pass) {
+        case alTop:
+          c->SetBounds(r.Left, r.Top, r.Width(), c->Height());
+          r.Top += c->Height();
+          break;
+        case alBottom:
+          c->SetBounds(r.Left, r.Bottom - c->Height(), r.Width(), c->Height());
+          r.Bottom -= c->Height();
+          break;
+        case alLeft:
+          c->SetBounds(r.Left, r.Top, c->Width(), r.Height());
+          r.Left += c->Width();
+          break;
+        case alRight:
+          c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), r.Height());
+          r.Right -= c->Width();
+          break;
+        case alClient:
+          c->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+          break;
+        default:
+          break;
+      }
+    }
+  }
+}
+
+void TWinControl::Resize() {
+  AlignControls();
+  TControl::Resize();
+}
+
+void TWinControl::FontChanged() {
+  TControl::FontChanged();
+  for (TControl* c : FControls) c->ParentFontChanged();
+}
+
+void TWinControl::ColorChanged() {
+  TControl::ColorChanged();
+  for (TControl* c : FControls) c->ParentColorChanged();
+}
+
+void TWinControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+      WORD key = WORD(m.WParam);
+      TShiftState shift = ShiftStateFromQt(QApplication::keyboardModifiers());
+      TForm* form = GetParentForm();
+      if (form && form != this && form->KeyPreview()) form->PreviewKeyDown(key, shift);
+      if (key != 0) KeyDown(key, shift);
+      m.WParam = key;
+      return;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+      WORD key = WORD(m.WParam);
+      TShiftState shift = ShiftStateFromQt(QApplication::keyboardModifiers());
+      TForm* form = GetParentForm();
+      if (form && form != this && form->KeyPreview()) form->PreviewKeyUp(key, shift);
+      if (key != 0) KeyUp(key, shift);
+      m.WParam = key;
+      return;
+    }
+    case WM_CHAR: {
+      QChar ch(char16_t(m.WParam));
+      TForm* form = GetParentForm();
+      if (form && form != this && form->KeyPreview()) form->PreviewKeyPress(ch);
+      if (ch != QChar(0)) KeyPress(ch);
+      m.WParam = ch.unicode();
+      return;
+    }
+    case WM_SETFOCUS:
+      DoEnter();
+      return;
+    case WM_KILLFOCUS:
+      DoExit();
+      return;
+    case WM_MOUSEWHEEL: {
+      TShiftState shift = ShiftFromMouseKeys(m.WParam & 0xFFFF);
+      int delta = HiWord(LPARAM(m.WParam));
+      TPoint pos(LoWord(m.LParam), HiWord(m.LParam));
+      m.Result = DoMouseWheel(shift, delta, pos) ? 1 : 0;
+      return;
+    }
+    default:
+      TControl::WndProc(m);
+  }
+}
+
+void TWinControl::KeyDown(WORD& Key, TShiftState Shift) {
+  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(WORD& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(QChar& Key) {
+  if (OnKeyPress) OnKeyPress(this, Key);
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  return handled;
+}
+
+bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
+  switch (e->type()) {
+    case QEvent::KeyPress: {
+      if (FSendingReplacedKey) return false;
+      auto* ke = static_cast<QKeyEvent*>(e);
+      WORD vk = QtKeyToVirtualKey(ke->key(), ke->modifiers());
+      if (vk != 0) {
+        TMessage m{ke->modifiers() & Qt::AltModifier ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
+        WndProc(m);
+        if (m.WParam == 0) return true;
+      }
+      const QString text = ke->text();
+      if (text.isEmpty() || (ke->modifiers() & Qt::ControlModifier && text[0].unicode() >= 32)) return false;
+      QChar ch = text[0];
+      if (ch.unicode() == 127) ch = QChar(8);  // the library's backspace char
+      if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) ch = QChar(13);
+      const QChar original = ch;
+      TMessage m{WM_CHAR, ch.unicode(), 0, 0};
+      WndProc(m);
+      ch = QChar(char16_t(m.WParam));
+      if (ch == QChar(0)) return true;
+      if (ch != original && ch.unicode() >= 32) {
+        // A handler replaced the character: the widget gets the new one.
+        QKeyEvent replaced(QEvent::KeyPress, 0, ke->modifiers(), QString(ch));
+        FSendingReplacedKey = true;
+        QApplication::sendEvent(target, &replaced);
+        FSendingReplacedKey = false;
+        return true;
+      }
+      return false;
+    }
+    case QEvent::KeyRelease: {
+      auto* ke = static_cast<QKeyEvent*>(e);
+      WORD vk = QtKeyToVirtualKey(ke->key(), ke->modifiers());
+      if (vk == 0) return false;
+      TMessage m{WM_KEYUP, vk, 0, 0};
+      WndProc(m);
+      return m.WParam == 0;
+    }
+    case QEvent::FocusIn:
+      Perform(WM_SETFOCUS);
+      return false;
+    case QEvent::FocusOut:
+      Perform(WM_KILLFOCUS);
+      return false;
+    case QEvent::Wheel: {
+      auto* we = static_cast<QWheelEvent*>(e);
+      TShiftState s = ShiftStateFromQt(we->modifiers(), we->buttons());
+      const int delta = we->angleDelta().y();
+      const QPoint gp = we->globalPosition().toPoint();
+      WPARAM w = (MouseKeyFlags(s) & 0xFFFF) | (WPARAM(uint16_t(int16_t(delta))) << 16);
+      TMessage m{WM_MOUSEWHEEL, w, MakeLParam(gp.x(), gp.y()), 0};
+      WndProc(m);
+      return m.Result != 0;
+    }
+    case QEvent::Resize:
+      return false;
+    default:
+      return false;
+  }
+}
+
+// ---- TCustomControl / TGraphicControl ----
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
+  // Painted whole by Paint; Qt need not clear the background first.
+  Widget()->setAttribute(Qt::WA_OpaquePaintEvent, true);
+}
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}

@@ -1,0 +1,230 @@
+#include "platform/Forms.h"
+
+#include "platform/Application.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+// The window of a form; its Qt events reach the form through the control's
+// event bridge, the few a dialog handles itself are redirected here.
+class TFormWidget : public QDialog {
+public:
+  explicit TFormWidget(TForm* form) : FForm(form) {}
+
+protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    // A form does not close on Escape by itself (a Cancel button does that).
+    QWidget::keyPressEvent(e);
+  }
+  void closeEvent(QCloseEvent* e) override {
+    e->ignore();
+    if (FForm) SafeCall([this] { FForm->Close(); });
+  }
+  void showEvent(QShowEvent* e) override {
+    QDialog::showEvent(e);
+    if (FForm && !e->spontaneous()) SafeCall([this] { FForm->DoShow(); });
+  }
+  void hideEvent(QHideEvent* e) override {
+    QDialog::hideEvent(e);
+    if (FForm && !e->spontaneous()) SafeCall([this] { FForm->DoHide(); });
+  }
+  void reject() override {}
+
+private:
+  TForm* FForm;
+};
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, new TFormWidget(this)) {
+  // A form starts hidden; Visible follows Show, ShowModal and Close.
+  TControl::SetVisible(false);
+  SetColor(clBtnFace);
+  SetBounds(0, 0, 320 + NonClientWidth(), 240 + NonClientHeight());
+  ApplyWindowFlags();
+}
+
+TForm::~TForm() {
+  if (FModalLoop) FModalLoop->exit(mrCancel);
+  if (OnDestroy) SafeCall([this] { OnDestroy(this); });
+}
+
+QDialog* TForm::Dialog() const { return static_cast<QDialog*>(Widget()); }
+
+QWidget* TForm::ClientWidget() const { return Widget(); }
+
+int TForm::NonClientWidth() const {
+  switch (FBorderStyle) {
+    case bsNone: return 0;
+    case bsSizeable:
+    case bsSizeToolWin: return 16;
+    default: return 6;
+  }
+}
+
+int TForm::NonClientHeight() const {
+  switch (FBorderStyle) {
+    case bsNone: return 0;
+    case bsSizeable: return 39;
+    case bsToolWindow:
+    case bsSizeToolWin: return 29;
+    default: return 29;
+  }
+}
+
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  QDialog* d = Dialog();
+  if (!d) return;
+  const int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
+  if (FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin) {
+    d->setMinimumSize(0, 0);
+    d->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    d->resize(cw, ch);
+  } else {
+    d->setFixedSize(cw, ch);
+  }
+  d->move(ALeft, ATop);
+}
+
+void TForm::SetBorderStyle(TBorderStyle v) {
+  const int cw = ClientWidth(), ch = ClientHeight();
+  FBorderStyle = v;
+  ApplyWindowFlags();
+  SetBounds(Left(), Top(), cw + NonClientWidth(), ch + NonClientHeight());
+}
+
+void TForm::ApplyWindowFlags() {
+  Qt::WindowFlags f = Qt::Dialog | Qt::CustomizeWindowHint;
+  if (FBorderStyle == bsNone) {
+    f = Qt::Dialog | Qt::FramelessWindowHint;
+  } else {
+    f |= Qt::WindowTitleHint;
+    if (BorderIcons & biSystemMenu) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (FBorderStyle == bsSizeable && (BorderIcons & biMinimize)) f |= Qt::WindowMinimizeButtonHint;
+    if (FBorderStyle == bsSizeable && (BorderIcons & biMaximize)) f |= Qt::WindowMaximizeButtonHint;
+  }
+  const bool wasVisible = Dialog()->isVisible();
+  Dialog()->setWindowFlags(f);
+  if (wasVisible) Dialog()->show();
+}
+
+void TForm::ApplyColorToWidget() {
+  QPalette pal = Dialog()->palette();
+  pal.setColor(QPalette::Window, ToQColor(Color()));
+  Dialog()->setPalette(pal);
+  Dialog()->setAutoFillBackground(true);
+}
+
+void TForm::PlaceOnScreen() {
+  if (Position != poScreenCenter && Position != poDesktopCenter && Position != poMainFormCenter &&
+      Position != poOwnerFormCenter)
+    return;
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect avail = screen->availableGeometry();
+  SetBounds(avail.left() + (avail.width() - Width()) / 2, avail.top() + (avail.height() - Height()) / 2, Width(), Height());
+}
+
+void TForm::SetVisible(bool v) {
+  if (v == Visible() && Dialog()->isVisible() == v) return;
+  TControl::SetVisible(v);
+  if (v) {
+    PlaceOnScreen();
+    Dialog()->show();
+  } else {
+    Dialog()->hide();
+  }
+}
+
+TWinControl* TForm::ActiveControl() const {
+  return dynamic_cast<TWinControl*>(TControl::FromWidget(Dialog()->focusWidget()));
+}
+
+void TForm::SetActiveControl(TWinControl* c) {
+  if (c && c->Widget()) c->Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm::SetModalResult(TModalResult v) {
+  FModalResult = v;
+  if (FModal && v != mrNone && FModalLoop) FModalLoop->exit(v);
+}
+
+TModalResult TForm::ShowModal() {
+  if (FModal) throw EInvalidOperation("Cannot make a visible window modal");
+  FModalResult = mrNone;
+  FModal = true;
+  QEventLoop loop;
+  FModalLoop = &loop;
+  Dialog()->setWindowModality(Qt::ApplicationModal);
+  TControl::SetVisible(true);
+  PlaceOnScreen();
+  Dialog()->show();
+  for (;;) {
+    if (FModalResult == mrNone) loop.exec(QEventLoop::DialogExec);
+    if (FModalResult == mrNone) FModalResult = mrCancel;  // the loop was ended from outside
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action != caNone) break;
+    FModalResult = mrNone;
+  }
+  FModalLoop = nullptr;
+  FModal = false;
+  TControl::SetVisible(false);
+  Dialog()->hide();
+  Dialog()->setWindowModality(Qt::NonModal);
+  return FModalResult;
+}
+
+bool TForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TForm::DoClose(TCloseAction& Action) {
+  if (OnClose) OnClose(this, Action);
+}
+
+void TForm::Close() {
+  if (FClosing) return;
+  if (!CloseQuery()) return;
+  if (FModal) {
+    SetModalResult(mrCancel);
+    return;
+  }
+  FClosing = true;
+  TCloseAction action = caHide;
+  DoClose(action);
+  FClosing = false;
+  if (action == caNone) return;
+  SetVisible(false);
+  if (Application()->MainForm() == this) Application()->Terminate();
+}
+
+void TForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void TForm::DoShow() {
+  if (OnShow) OnShow(this);
+}
+
+void TForm::DoHide() {
+  if (OnHide) OnHide(this);
+}
+
+void TForm::PreviewKeyDown(WORD& Key, TShiftState Shift) { KeyDown(Key, Shift); }
+void TForm::PreviewKeyUp(WORD& Key, TShiftState Shift) { KeyUp(Key, Shift); }
+void TForm::PreviewKeyPress(QChar& Key) { KeyPress(Key); }
+
+void TForm::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_CLOSE) {
+    Close();
+    return;
+  }
+  TWinControl::WndProc(Message);
+}

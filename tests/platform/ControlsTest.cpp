@@ -1,0 +1,248 @@
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr UINT WM_PROBE = WM_USER + 7;
+
+// A control that records the messages it receives, in order.
+class TProbe : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  std::vector<QString> Log;
+  std::function<void(TMessage&)> OnMessage;
+
+protected:
+  void WndProc(TMessage& m) override {
+    if (m.Msg == WM_PROBE) {
+      Log.push_back(QString("probe %1").arg(m.WParam));
+      if (OnMessage) OnMessage(m);
+      m.Result = 42;
+      return;
+    }
+    TCustomControl::WndProc(m);
+  }
+  void Paint() override {
+    Canvas().Brush().Color = clRed;
+    Canvas().FillRect(ClientRect());
+  }
+};
+
+struct FormFixture : ::testing::Test {
+  std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
+  void ShowForm() {
+    Form->SetClientWidth(300);
+    Form->SetClientHeight(200);
+    Form->Show();
+    QApplication::setActiveWindow(Form->Widget());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Widget()));
+  }
+};
+
+}  // namespace
+
+TEST_F(FormFixture, SentMessageRunsAtOncePostedAfterTheHandlerReturned) {
+  auto* probe = new TProbe(Form.get());
+  probe->SetParent(Form.get());
+  std::vector<QString> order;
+  probe->OnMessage = [&](TMessage& m) {
+    if (m.WParam == 1) {
+      PostMessage(probe, WM_PROBE, 2);
+      order.push_back("after post");
+      EXPECT_EQ(SendMessage(probe, WM_PROBE, 3), 42);
+      order.push_back("after send");
+    }
+  };
+  EXPECT_EQ(probe->Perform(WM_PROBE, 1), 42);
+  EXPECT_EQ(probe->Log, std::vector<QString>({"probe 1", "probe 3"}));
+  QApplication::processEvents();
+  EXPECT_EQ(probe->Log, std::vector<QString>({"probe 1", "probe 3", "probe 2"}));
+  EXPECT_EQ(order, std::vector<QString>({"after post", "after send"}));
+}
+
+TEST(Messages, RegisteredNamesKeepTheirNumber) {
+  UINT a = RegisterWindowMessage("GridEditDone");
+  UINT b = RegisterWindowMessage("DTPShiftFocus");
+  EXPECT_GE(a, 0xC000u);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(RegisterWindowMessage("GridEditDone"), a);
+}
+
+TEST_F(FormFixture, EditTextFromCodeFiresOnChangeOnlyWhenItChanges) {
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  int changes = 0;
+  edit->OnChange = [&](TObject* s) {
+    EXPECT_EQ(s, edit);
+    ++changes;
+  };
+  edit->SetText("abc");
+  EXPECT_EQ(changes, 1);
+  edit->SetText("abc");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(edit->Text(), "abc");
+}
+
+TEST_F(FormFixture, CheckedFromCodeFiresOnClickOnlyWhenItChanges) {
+  auto* box = new TCheckBox(Form.get());
+  box->SetParent(Form.get());
+  int clicks = 0;
+  box->OnClick = [&](TObject*) { ++clicks; };
+  box->SetChecked(true);
+  box->SetChecked(true);
+  EXPECT_EQ(clicks, 1);
+  box->SetChecked(false);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_FALSE(box->Checked());
+}
+
+TEST_F(FormFixture, ListComboItemIndexFromCodeFiresNothing) {
+  auto* combo = new TComboBox(Form.get());
+  combo->SetParent(Form.get());
+  combo->SetStyle(csDropDownList);
+  combo->Items().Add("EU868");
+  combo->Items().Add("US915");
+  int events = 0;
+  combo->OnChange = [&](TObject*) { ++events; };
+  combo->OnSelect = [&](TObject*) { ++events; };
+  combo->OnClick = [&](TObject*) { ++events; };
+  combo->SetItemIndex(1);
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(combo->Text(), "US915");
+  combo->SetItemIndex(7);  // out of range: nothing selected
+  EXPECT_EQ(combo->ItemIndex(), -1);
+  EXPECT_EQ(events, 0);
+}
+
+TEST_F(FormFixture, KeyZeroInOnKeyPressOrOnKeyDownSwallowsTheKey) {
+  ShowForm();
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  edit->OnKeyPress = [](TObject*, QChar& key) {
+    if (key == 'x') key = QChar(0);
+    if (key == 'a') key = 'A';
+  };
+  edit->OnKeyDown = [](TObject*, WORD& key, TShiftState) {
+    if (key == VK_DELETE) key = 0;
+  };
+  edit->SetFocus();
+  QTest::keyClicks(edit->Widget(), "axb");
+  EXPECT_EQ(edit->Text(), "Ab");
+  edit->LineEdit()->setCursorPosition(0);
+  QTest::keyClick(edit->Widget(), Qt::Key_Delete);
+  EXPECT_EQ(edit->Text(), "Ab");
+}
+
+TEST_F(FormFixture, KeyPreviewLetsTheFormSeeKeysFirst) {
+  ShowForm();
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  Form->SetKeyPreview(true);
+  std::vector<QString> order;
+  Form->OnKeyPress = [&](TObject*, QChar& k) {
+    order.push_back("form");
+    if (k == 'q') k = QChar(0);
+  };
+  edit->OnKeyPress = [&](TObject*, QChar&) { order.push_back("edit"); };
+  edit->SetFocus();
+  QTest::keyClicks(edit->Widget(), "wq");
+  EXPECT_EQ(order, std::vector<QString>({"form", "edit", "form"}));
+  EXPECT_EQ(edit->Text(), "w");
+}
+
+TEST_F(FormFixture, MouseClickOrderIsDownClickUp) {
+  ShowForm();
+  auto* probe = new TProbe(Form.get());
+  probe->SetParent(Form.get());
+  probe->SetBounds(10, 10, 50, 50);
+  std::vector<QString> order;
+  probe->OnMouseDown = [&](TObject*, TMouseButton b, TShiftState s, int x, int y) {
+    EXPECT_EQ(b, mbLeft);
+    EXPECT_TRUE(s.Contains(ssLeft));
+    order.push_back(QString("down %1,%2").arg(x).arg(y));
+  };
+  probe->OnClick = [&](TObject*) { order.push_back("click"); };
+  probe->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { order.push_back("up"); };
+  QTest::mouseClick(probe->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+  EXPECT_EQ(order, std::vector<QString>({"down 5,6", "click", "up"}));
+}
+
+TEST_F(FormFixture, ExceptionInAHandlerReachesTheErrorDialogAndTheProgramGoesOn) {
+  TScriptedDialogScope dialogs;
+  ShowForm();
+  auto* probe = new TProbe(Form.get());
+  probe->SetParent(Form.get());
+  probe->SetBounds(0, 0, 40, 40);
+  int clicks = 0;
+  probe->OnClick = [&](TObject*) {
+    ++clicks;
+    throw EConvertError("'x' is not a valid integer value");
+  };
+  QTest::mouseClick(probe->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  QTest::mouseClick(probe->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  EXPECT_EQ(clicks, 2);
+  ASSERT_EQ(dialogs->Records().size(), 2u);
+  EXPECT_EQ(dialogs->Records()[0].Type, mtError);
+  EXPECT_EQ(dialogs->Records()[0].Text, "'x' is not a valid integer value");
+  probe->OnClick = [](TObject*) { throw std::runtime_error("plain"); };
+  QTest::mouseClick(probe->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  EXPECT_EQ(dialogs->Records().back().Text, "plain");
+}
+
+TEST_F(FormFixture, CustomControlPaintsThroughItsCanvas) {
+  ShowForm();
+  auto* probe = new TProbe(Form.get());
+  probe->SetParent(Form.get());
+  probe->SetBounds(20, 20, 30, 30);
+  QImage img = probe->Widget()->grab().toImage();
+  EXPECT_EQ(img.pixelColor(15, 15), QColor(255, 0, 0));
+}
+
+TEST_F(FormFixture, ParentFontFlowsToChildrenUntilAChildSetsItsOwn) {
+  auto* label = new TLabel(Form.get());
+  label->SetParent(Form.get());
+  auto* other = new TLabel(Form.get());
+  other->SetParent(Form.get());
+  other->Font().SetName("Tahoma");
+  other->Font().SetSize(12);
+  Form->Font().SetName("Verdana");
+  Form->Font().SetSize(8);
+  EXPECT_EQ(label->Font().Name(), "Verdana");
+  EXPECT_TRUE(label->ParentFont());
+  EXPECT_FALSE(other->ParentFont());
+  EXPECT_EQ(other->Font().Size(), 12);
+}
+
+TEST_F(FormFixture, VisibilityIsTheControlsOwnFlag) {
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  EXPECT_TRUE(edit->Visible());
+  EXPECT_FALSE(edit->Showing());  // the form is not shown yet
+  ShowForm();
+  EXPECT_TRUE(edit->Showing());
+  edit->Hide();
+  EXPECT_FALSE(edit->Visible());
+  EXPECT_FALSE(edit->Showing());
+}
+
+TEST(Controls, DestroyingAParentFirstLeavesNoDanglingChild) {
+  auto form = std::make_unique<TForm>(nullptr);
+  TComponent owner(nullptr);
+  auto* edit = new TEdit(&owner);  // owned elsewhere, parented by the form
+  edit->SetParent(form.get());
+  form.reset();
+  EXPECT_EQ(edit->Parent(), nullptr);
+  edit->SetText("still usable");
+  EXPECT_EQ(edit->Text(), "still usable");
+}

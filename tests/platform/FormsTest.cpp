@@ -1,0 +1,80 @@
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+TEST(Forms, SettingModalResultEndsShowModalWithIt) {
+  TForm form(nullptr);
+  bool shown = false;
+  form.OnShow = [&](TObject*) { shown = true; };
+  QTimer::singleShot(0, [&] { form.SetModalResult(mrOk); });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(form.Visible());
+  EXPECT_FALSE(form.Modal());
+}
+
+TEST(Forms, TheCloseBoxGivesCancelAndOnCloseCanRefuse) {
+  TForm form(nullptr);
+  int closes = 0;
+  form.OnClose = [&](TObject*, TCloseAction& action) {
+    if (++closes == 1) action = caNone;  // the first close is refused
+  };
+  QTimer::singleShot(0, [&] { form.Widget()->close(); });
+  QTimer::singleShot(20, [&] { form.Widget()->close(); });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(closes, 2);
+}
+
+TEST(Forms, ModalResultSetDuringOnShowEndsAtOnce) {
+  TForm form(nullptr);
+  form.OnShow = [&](TObject*) { form.SetModalResult(mrNo); };
+  EXPECT_EQ(form.ShowModal(), mrNo);
+}
+
+TEST(Forms, ClientSizeAndFixedBorder) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSingle);
+  form.SetClientWidth(694);
+  form.SetClientHeight(396);
+  EXPECT_EQ(form.ClientWidth(), 694);
+  EXPECT_EQ(form.ClientHeight(), 396);
+  form.Show();
+  EXPECT_EQ(form.Widget()->size(), QSize(694, 396));
+  form.SetCaption("Title");
+  EXPECT_EQ(form.Caption(), "Title");
+  form.Hide();
+}
+
+TEST(Forms, EscapeDoesNotCloseAForm) {
+  TForm form(nullptr);
+  QTimer::singleShot(0, [&] {
+    QTest::keyClick(form.Widget(), Qt::Key_Escape);
+    QTimer::singleShot(10, [&] { form.SetModalResult(mrOk); });
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+}
+
+TEST(ApplicationObject, FormsAreCreatedInOrderAndTheFirstIsMain) {
+  struct TFirst : TForm {
+    using TForm::TForm;
+  };
+  struct TSecond : TForm {
+    using TForm::TForm;
+  };
+  TFirst* first = nullptr;
+  TSecond* second = nullptr;
+  std::vector<QString> created;
+  Application()->CreateForm(first);
+  Application()->CreateForm(second);
+  EXPECT_EQ(Application()->MainForm(), first);
+  EXPECT_EQ(Application()->Forms(Application()->FormCount() - 1), second);
+  EXPECT_EQ(second->Owner(), Application());
+  DestroyApplication();
+}

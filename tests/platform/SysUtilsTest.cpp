@@ -1,0 +1,98 @@
+#include "platform/SysUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+TEST(SysUtils, CommonIntegerConversion) {
+  struct Case {
+    const char* text;
+    int expected;
+  } cases[] = {
+      {"0", 0}, {"123", 123}, {"  42", 42}, {"-7", -7}, {"+7", 7}, {"$1F", 31}, {"$ff", 255}, {"x10", 16},
+      {"X10", 16}, {"0x1a", 26}, {"0X1A", 26}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
+      {"$FFFFFFFF", -1}, {"", -99}, {" ", -99}, {"12 ", -99}, {"1a", -99}, {"2147483648", -99},
+      {"99999999999999999999", -99}, {"$", -99}, {"0x", -99}, {"-", -99}, {"1.5", -99}, {"$1FFFFFFFF", -99},
+      {"\t5", -99},
+  };
+  for (const Case& c : cases) EXPECT_EQ(StrToIntDef(QString::fromUtf8(c.text), -99), c.expected) << c.text;
+}
+
+TEST(SysUtils, StrictConversionRaisesWithTheLibraryText) {
+  EXPECT_EQ(StrToInt("15"), 15);
+  try {
+    StrToInt("abc");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), "'abc' is not a valid integer value");
+  }
+}
+
+TEST(SysUtils, LenientPrefixConversion) {
+  int code = -1;
+  EXPECT_EQ(ValInt("123", code), 123);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(ValInt("12ab", code), 12);
+  EXPECT_EQ(code, 3);
+  EXPECT_EQ(ValInt("", code), 0);
+  EXPECT_EQ(code, 1);
+}
+
+TEST(SysUtils, FloatUsesTheProcessDecimalSeparator) {
+  TFormatSettings saved = FormatSettings();
+  FormatSettings().DecimalSeparator = ',';
+  double v = 0;
+  EXPECT_TRUE(TryStrToFloat("1,5", v));
+  EXPECT_DOUBLE_EQ(v, 1.5);
+  EXPECT_FALSE(TryStrToFloat("1.5", v));
+  EXPECT_EQ(FloatToStr(2.25), "2,25");
+  FormatSettings().DecimalSeparator = '.';
+  EXPECT_TRUE(TryStrToFloat("1.5", v));
+  EXPECT_FALSE(TryStrToFloat("1,5", v));
+  EXPECT_FALSE(TryStrToFloat("", v));
+  EXPECT_FALSE(TryStrToFloat("abc", v));
+  FormatSettings() = saved;
+}
+
+TEST(SysUtils, FormatNeverCrashesOnMismatchedPlaceholders) {
+  struct Case {
+    QString format;
+    std::initializer_list<QVariant> args;
+    QString expected;
+  };
+  const Case cases[] = {
+      {"Row %d: %s", {3, "bad"}, "Row 3: bad"},
+      {"Row %d", {}, "Row %d"},                   // missing argument: the placeholder stays
+      {"%d %d %d", {1}, "1 %d %d"},
+      {"%d", {"abc"}, "%d"},                      // text for a number: stays
+      {"%s", {12}, "12"},
+      {"100%%", {}, "100%"},
+      {"%", {}, "%"},
+      {"trailing %5", {1}, "trailing %5"},
+      {"%x", {255}, "FF"},
+      {"%.3d", {7}, "007"},
+      {"%n%n%n%n%s%s%s", {}, "%n%n%n%n%s%s%s"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Format(c.format, c.args), c.expected) << c.format.toStdString();
+}
+
+TEST(SysUtils, OneBasedStringHelpersAndAsciiCase) {
+  EXPECT_EQ(Pos("b", "abc"), 2);
+  EXPECT_EQ(Pos("z", "abc"), 0);
+  EXPECT_EQ(Copy("abcdef", 2, 3), "bcd");
+  EXPECT_EQ(Copy("abc", 5, 3), "");
+  EXPECT_EQ(Copy("abc", 0, 2), "ab");
+  EXPECT_EQ(UpperCase("aé z"), "Aé Z");  // only ASCII letters fold
+  EXPECT_TRUE(SameText("Hello", "hELLO"));
+  EXPECT_EQ(Trim(" \t x \r\n"), "x");
+}
+
+TEST(SysUtils, CodePagesRoundTrip) {
+  const QString text = QString::fromUtf8("Grüße €");
+  QByteArray ansi = UnicodeToAnsi(text);
+  EXPECT_EQ(ansi, QByteArray("Gr\xFC\xDF" "e \x80"));
+  EXPECT_EQ(AnsiToUnicode(ansi), text);
+  QByteArray oem = UnicodeToOem(QString::fromUtf8("ü"));
+  EXPECT_EQ(oem, QByteArray("\x81"));
+  EXPECT_EQ(UnicodeToAnsi(QString::fromUtf8("中")), QByteArray("?"));
+}
