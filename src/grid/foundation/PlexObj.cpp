@@ -2,7 +2,7 @@
 
 // ---- TSearchFooter
 
-TSearchFooter::TSearchFooter(TComponent* AOwner, bool InitDesign) : FOwner(AOwner) {
+TSearchFooter::TSearchFooter(TComponent* AOwner, bool InitDesign) : FOwner(AOwner), FFont(std::make_unique<TFont>()) {
   if (!InitDesign) return;
   FFindNextCaption = "Find &next";
   FFindPrevCaption = "Find &previous";
@@ -53,8 +53,8 @@ void TSearchFooter::SetHintFindNext(const QString& Value) { SetNotified(FHintFin
 void TSearchFooter::SetHintFindPrev(const QString& Value) { SetNotified(FHintFindPrev, Value); }
 void TSearchFooter::SetHintHighlight(const QString& Value) { SetNotified(FHintHighlight, Value); }
 
-void TSearchFooter::SetFont(const TFontDescription& Value) {
-  FFont = Value;
+void TSearchFooter::SetFont(const TFont& Value) {
+  FFont->Assign(Value);
   Changed();
 }
 
@@ -94,7 +94,7 @@ void TSearchFooter::Assign(const TGridPersistent* Source) {
   SearchDirection = s->SearchDirection;
   SearchHiddenRows = s->SearchHiddenRows;
   FVisible = s->FVisible;
-  FFont = s->FFont;
+  FFont->Assign(*s->FFont);
 }
 
 // ---- TNavigation

@@ -5,6 +5,7 @@
 
 #include "grid/foundation/GridPersistent.h"
 #include "platform/Classes.h"
+#include "platform/Graphics.h"
 #include "platform/Types.h"
 
 #include <functional>
@@ -55,8 +56,8 @@ public:
   const QString& HintHighlight() const { return FHintHighlight; }
   void SetHintHighlight(const QString& Value);
 
-  const TFontDescription& Font() const { return FFont; }
-  void SetFont(const TFontDescription& Value);
+  TFont& Font() const { return *FFont; }
+  void SetFont(const TFont& Value);
 
   bool ShowClose() const { return FShowClose; }
   void SetShowClose(bool Value);
@@ -93,7 +94,7 @@ private:
   bool FAutoThemeAdapt = false;
   QString FFindNextCaption, FFindPrevCaption, FMatchCaseCaption, FHighLightCaption;
   QString FHintClose, FHintFindNext, FHintFindPrev, FHintHighlight;
-  TFontDescription FFont;
+  std::unique_ptr<TFont> FFont;
   bool FShowClose = true;
   bool FShowFindNext = true;
   bool FShowFindPrev = true;

@@ -53,11 +53,11 @@ TEST(SearchFooter, WhichSettersNotify) {
   EXPECT_EQ(changes.Count, 2);
   f.SetColor(f.Color());
   f.SetHintClose("x");
-  TFontDescription font;
-  font.Bold = true;
+  TFont font;
+  font.SetStyle({fsBold});
   f.SetFont(font);
   EXPECT_EQ(changes.Count, 5);
-  EXPECT_TRUE(f.Font().Bold);
+  EXPECT_TRUE(f.Font().Style().Contains(fsBold));
   f.SetVisible(false);
   EXPECT_EQ(changes.Count, 5);
 }
@@ -73,8 +73,8 @@ TEST(SearchFooter, AssignCopiesFieldsWithoutNotifying) {
   source.SetAutoThemeAdapt(true);
   source.SearchFixedCells = true;
   source.LastSearch = "abc";
-  TFontDescription font;
-  font.Name = "Verdana";
+  TFont font;
+  font.SetName("Verdana");
   source.SetFont(font);
   ChangeCounter changes;
   target.OnChange = changes.Handler();
@@ -86,7 +86,8 @@ TEST(SearchFooter, AssignCopiesFieldsWithoutNotifying) {
   EXPECT_EQ(target.SearchColumn, 3);
   EXPECT_EQ(target.SearchDirection, sdLeftRight);
   EXPECT_EQ(target.FindNextCaption(), "Find &next");
-  EXPECT_EQ(target.Font().Name, "Verdana");
+  EXPECT_EQ(target.Font().Name(), "Verdana");
+  EXPECT_NE(&target.Font(), &source.Font());
   // Not copied:
   EXPECT_TRUE(target.AutoSearch);
   EXPECT_FALSE(target.AutoThemeAdapt());
