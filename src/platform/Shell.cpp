@@ -1,8 +1,5 @@
 #include "platform/Shell.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 namespace {
 TOpenUrlHook& OpenUrlHook() {
   static TOpenUrlHook hook;
@@ -10,16 +7,17 @@ TOpenUrlHook& OpenUrlHook() {
 }
 }  // namespace
 
-void OpenUrl(const QString& url) {
-  if (OpenUrlHook()) {
-    OpenUrlHook()(url);
-    return;
-  }
-  QDesktopServices::openUrl(QUrl(url));
-}
-
+// One opener for the whole program: the hook is laid over the network layer's
+// handler, so a recorder installed either way sees every address.
 TOpenUrlHook SetOpenUrlHook(TOpenUrlHook hook) {
   TOpenUrlHook previous = std::move(OpenUrlHook());
   OpenUrlHook() = std::move(hook);
+  if (OpenUrlHook())
+    SetOpenUrlHandler([](const QString& url) {
+      OpenUrlHook()(url);
+      return true;
+    });
+  else
+    SetOpenUrlHandler(nullptr);
   return previous;
 }

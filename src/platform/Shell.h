@@ -2,12 +2,12 @@
 // records the address instead of opening it.
 #pragma once
 
+// OpenUrl itself is the network layer's; this header keeps the hook form.
+#include "platform/Network.h"
+
 #include <QString>
 
 #include <functional>
-
-// Hands the address to the desktop; the result is ignored, as a click on a link expects.
-void OpenUrl(const QString& url);
 
 // While set, OpenUrl calls the hook instead of the desktop. Returns the previous hook.
 using TOpenUrlHook = std::function<void(const QString& url)>;
