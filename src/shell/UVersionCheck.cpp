@@ -1,14 +1,10 @@
 #include "shell/UVersionCheck.h"
 
 #include "platform/Network.h"
-#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "platform/Timers.h"
 #include "shell/ShellState.h"
 
 namespace {
-
-constexpr int TextNewVersion = 19;
 
 const QString VersionServicePath = "/home/download/GetversionSW.asp";
 const QString NothingNewer = "VER. 0.000";
@@ -56,12 +52,12 @@ QString Get_Version_Answer() {
 }
 
 // Digit, point, three digits: characters 1, 3, 4 and 5 make the number. Only
-// decimal digits count, so no sign or hexadecimal prefix in a garbled answer
-// can pass for a version.
+// that form counts: no sign, no hexadecimal prefix and nothing after it, so a
+// garbled answer or a web page cannot pass for a version.
 int Conv_Version(const QString& Ver_str) {
   const int blank = Ver_str.indexOf(QChar(' '));
   const QString version = Trim(blank >= 0 ? Ver_str.mid(blank + 1) : Ver_str);
-  if (version.size() < 5) return -1;
+  if (version.size() != 5) return -1;
   const QString digits = QString(version[0]) + version.mid(2, 3);
   for (QChar c : digits)
     if (!IsDecimalDigit(c)) return -1;
@@ -82,14 +78,3 @@ QString Download_Link_Caption(const QString& text) {
   return "<a href=\"" + MakerDownloadPage + "\">" + text + "</a>";
 }
 
-void Run_Update_Check(TTimer& timer, TLinkLabel& link) {
-  timer.SetEnabled(false);
-  if (Check_Newer_Version()) {
-    link.SetCaption(Download_Link_Caption(LangText(TextNewVersion)));
-    link.SetVisible(true);
-  } else {
-    link.SetVisible(false);
-  }
-  timer.SetInterval(LaterVersionCheckInterval);
-  timer.SetEnabled(true);
-}

@@ -4,14 +4,6 @@
 
 #include <QString>
 
-class TLinkLabel;
-class TTimer;
-
-// The first check comes this long after the timer is switched on, every later
-// one this long after the previous check ended.
-constexpr int FirstVersionCheckInterval = 60000;
-constexpr int LaterVersionCheckInterval = 7200000;
-
 // Where the version service is and how long a check may block the program.
 struct TVersionService {
   QString Site;  // scheme://host[:port], no trailing "/"
@@ -53,8 +45,3 @@ bool Check_Newer_Version();
 
 // A link caption to the download page with this text.
 QString Download_Link_Caption(const QString& text);
-
-// The periodic check behind the main window's update timer: the timer is off
-// while the check runs, the link shows or hides with its result, and the next
-// check is LaterVersionCheckInterval away.
-void Run_Update_Check(TTimer& timer, TLinkLabel& link);
