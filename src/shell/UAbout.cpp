@@ -7,6 +7,8 @@
 #include "shell/button/LbButton.h"
 
 #include <QPainter>
+#include <QRegularExpression>
+#include <QUrl>
 
 TFAbout* FAbout = nullptr;
 
@@ -42,10 +44,11 @@ QImage MakerLogo() {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x1F, 0x4E, 0x8C));
   p.drawRoundedRect(QRectF(4, 4, 73, 73), 14, 14);
-  p.setPen(QPen(QColor(0xFF, 0x80, 0x00), 6, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(24, 58), QPointF(58, 22));
-  p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(Qt::white, 3));
+  p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(40.5, 40.5), 22, 22);
+  p.setPen(QPen(QColor(0xFF, 0x80, 0x00), 6, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(26, 56), QPointF(60, 20));
   return logo;
 }
 
@@ -83,7 +86,8 @@ void TFAbout::CreateControls() {
   }
   Label1->Font().SetStyle({fsBold});
   Label1->Font().SetSize(10);
-  Label4->SetCaption(QString(MakerWebSite).remove("http://"));
+  // The bare host: the box leaves little room right of the button row.
+  Label4->SetCaption(QUrl(MakerWebSite).host().remove(QRegularExpression("^www\\.")));
   Label4->Font().SetColor(clBlue);
   Label4->Font().SetStyle({fsUnderline});
   for (TControl* c : {static_cast<TControl*>(Label4), static_cast<TControl*>(Image2)}) {
