@@ -124,6 +124,8 @@ void TImage::Paint() {
 
 TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {}
 
+TTabSheet::~TTabSheet() { SetPageControl(nullptr); }
+
 void TTabSheet::SetPageControl(TPageControl* pc) {
   if (pc == FPageControl) return;
   if (FPageControl) FPageControl->RemovePage(this);

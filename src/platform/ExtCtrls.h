@@ -67,6 +67,8 @@ class TPageControl;
 class TTabSheet : public TWinControl {
 public:
   explicit TTabSheet(TComponent* AOwner);
+  // Leaves its page control, which may outlive it when both belong to a form.
+  ~TTabSheet() override;
   TPageControl* PageControl() const { return FPageControl; }
   void SetPageControl(TPageControl* pc);
   int PageIndex() const;
