@@ -347,6 +347,8 @@ public:
   int StoreColCount() const { return std::max(ColCount(), FStoreCols); }
 
 protected:
+  // Writes a text without repainting the cell.
+  void StoreCell(int ACol, int ARow, const QString& Value);
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;

@@ -24,13 +24,18 @@ QString TStringGrid::Cells(int ACol, int ARow) const {
 
 void TStringGrid::SetCells(int ACol, int ARow, const QString& Value) {
   if (!InStore(ACol, ARow)) return;
+  StoreCell(ACol, ARow, Value);
+  InvalidateCell(ACol, ARow);
+}
+
+void TStringGrid::StoreCell(int ACol, int ARow, const QString& Value) {
+  if (!InStore(ACol, ARow)) return;
   RowStore& row = FRows[size_t(ARow)];
   if (ACol >= int(row.Texts.size())) {
     if (Value.isEmpty()) return;
     row.Texts.resize(size_t(std::max(ACol + 1, ColCount())));
   }
   row.Texts[size_t(ACol)] = Value;
-  InvalidateCell(ACol, ARow);
 }
 
 TObject* TStringGrid::Objects(int ACol, int ARow) const {

@@ -495,8 +495,9 @@ TEST_F(GridFixture, BarsAppearWhenThereIsSomethingToScroll) {
   Grid->SetTopRow(10);
   const auto bars = Grid->Widget()->findChildren<QScrollBar*>();
   ASSERT_EQ(bars.size(), 2);
-  for (QScrollBar* b : bars)
+  for (QScrollBar* b : bars) {
     if (b->orientation() == Qt::Vertical) EXPECT_EQ(b->value(), (9 * 127 + (50 - Grid->VisibleRowCount() - 1) / 2) / (50 - Grid->VisibleRowCount() - 1));
+  }
   Grid->SetRowCount(3);
   EXPECT_EQ(Grid->ClientWidth(), 300);
   EXPECT_EQ(Grid->TopRow(), 1);
