@@ -2,6 +2,9 @@
 
 #include "platform/SysUtils.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 constexpr QChar CR(13), LF(10), NUL(0), VT(11);
@@ -28,6 +31,22 @@ bool ParseDecimal(const QString& s, int& value) {
   if (!ok) return false;
   value = v;
   return true;
+}
+
+// The ANSI page as the system converts it: the five bytes it leaves
+// unassigned stand for the control characters with their own codes, so that
+// OEM bytes carried in an ANSI text survive the trip.
+const std::array<QChar, 256>& AnsiTable() {
+  static const std::array<QChar, 256> table = [] {
+    std::array<QChar, 256> t{};
+    for (int b = 0; b < 256; ++b) {
+      const QString u = AnsiToUnicode(QByteArray(1, char(b)));
+      const bool unassigned = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+      t[size_t(b)] = unassigned || u.size() != 1 ? QChar(char16_t(b)) : u[0];
+    }
+    return t;
+  }();
+  return table;
 }
 
 QString EightDigits(int n) { return QString("%1").arg(n, 8, 10, QChar('0')); }
@@ -125,9 +144,25 @@ QString CrToEscapedN(const QString& Text) {
 
 void FillTextChars(QString& Text, QChar Ch) { Text.fill(Ch); }
 
-void TextToOem(QString& Text) { Text = AnsiToUnicode(UnicodeToOem(Text)); }
+void TextToOem(QString& Text) {
+  const QByteArray oem = UnicodeToOem(Text);
+  const auto& table = AnsiTable();
+  QString r;
+  r.reserve(oem.size());
+  for (char b : oem) r += table[uint8_t(b)];
+  Text = r;
+}
 
-void OemToText(QString& Text) { Text = OemToUnicode(UnicodeToAnsi(Text)); }
+void OemToText(QString& Text) {
+  const auto& table = AnsiTable();
+  QByteArray bytes;
+  bytes.reserve(Text.size());
+  for (QChar c : Text) {
+    const auto it = std::find(table.begin(), table.end(), c);
+    bytes += it == table.end() ? '?' : char(it - table.begin());
+  }
+  Text = OemToUnicode(bytes);
+}
 
 QString CollapseDoubledChar(QChar Ch, const QString& Text) {
   if (!Text.contains(Ch)) return Text;
