@@ -265,7 +265,10 @@ void TBaseGrid::KeyDown(WORD& Key, TShiftState Shift) {
     default:
       break;
   }
+  const bool pageDown = Key == VK_NEXT;
   TObjStringGrid::KeyDown(Key, Shift);
+  // The page step itself would land on the hidden last row.
+  if (pageDown && FHideLastRow && Row() == RowCount() - 1 && RowCount() - 2 >= FixedRows()) SetRow(RowCount() - 2);
   MoveToBaseCell();
 }
 
