@@ -13,6 +13,7 @@ TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
 
 TBaseGrid::~TBaseGrid() {
   FDestroying = true;
+  if (FUndoRedo && FUndoRedo->Grid() == this) FUndoRedo->SetGrid(nullptr);
   FreeAllCellProps();
 }
 
@@ -54,6 +55,37 @@ void TBaseGrid::SetActiveRowColor(TColor Value) { if (StoreChanged(FActiveRowCol
 void TBaseGrid::SetActiveRowColorTo(TColor Value) { if (StoreChanged(FActiveRowColorTo, Value)) Invalidate(); }
 void TBaseGrid::SetActiveRowMirrorColor(TColor Value) { if (StoreChanged(FActiveRowMirrorColor, Value)) Invalidate(); }
 void TBaseGrid::SetActiveRowMirrorColorTo(TColor Value) { if (StoreChanged(FActiveRowMirrorColorTo, Value)) Invalidate(); }
+
+namespace {
+class TUndoRedoWatch : public TComponent {
+public:
+  TUndoRedoWatch(TComponent* AOwner, TPlexGridUndoRedo*& Link) : TComponent(AOwner), FLink(Link) {}
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    if (Operation == TOperation::opRemove && AComponent == FLink) FLink = nullptr;
+    TComponent::Notification(AComponent, Operation);
+  }
+
+private:
+  TPlexGridUndoRedo*& FLink;
+};
+}  // namespace
+
+void TBaseGrid::SetUndoRedo(TPlexGridUndoRedo* Value) {
+  if (!FUndoRedoWatch) FUndoRedoWatch = new TUndoRedoWatch(this, FUndoRedo);
+  if (FUndoRedo) FUndoRedoWatch->RemoveFreeNotification(FUndoRedo);
+  FUndoRedo = Value;
+  if (Value) {
+    FUndoRedoWatch->FreeNotification(Value);
+    Value->SetGrid(this);
+  }
+}
+
+void TBaseGrid::MoveCurrentCell(int ACol, int ARow) {
+  if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+  MoveColRow(ACol, ARow, true, true);
+}
 
 // ---- cell store ----
 

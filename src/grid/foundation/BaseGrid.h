@@ -5,6 +5,7 @@
 #pragma once
 
 #include "grid/foundation/CellProperties.h"
+#include "grid/foundation/PlexGridUndoRedo.h"
 #include "platform/Grids.h"
 
 #include <QString>
@@ -31,7 +32,7 @@ public:
   using TStringGrid::TStringGrid;
 };
 
-class TBaseGrid : public TObjStringGrid {
+class TBaseGrid : public TObjStringGrid, public IUndoRedoGrid {
 public:
   explicit TBaseGrid(TComponent* AOwner);
   ~TBaseGrid() override;
@@ -43,8 +44,8 @@ public:
   TCellProperties* GetCellProperties(int ACol, int ARow);
   // Frees what the slot held and keeps Value (the grid owns it from now on).
   void SetCellProperties(int ACol, int ARow, TCellProperties* Value);
-  QString GetCellEx(int ACol, int ARow);
-  void SetCellEx(int ACol, int ARow, const QString& Value);
+  QString GetCellEx(int ACol, int ARow) override;
+  void SetCellEx(int ACol, int ARow, const QString& Value) override;
   QString GetGridCell(int ACol, int ARow) const { return Cells(ACol, ARow); }
   void SetGridCell(int ACol, int ARow, const QString& Value) { StoreCell(ACol, ARow, Value); }
   TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
@@ -60,7 +61,7 @@ public:
   void ClearColCells(int ACol);
   void ClearRowCells(int ARow);
   void ClearCellSlot(int ACol, int ARow);
-  void RepaintCell(int ACol, int ARow);
+  void RepaintCell(int ACol, int ARow) override;
 
   // ---- merged cells ----
   virtual void MergeCells(int ACol, int ARow, int AColCount, int ARowCount);
@@ -107,7 +108,7 @@ public:
                                    bool RemapColumn, TBrush& ABrush, TColor& ColorTo, TColor& MirrorColor,
                                    TColor& MirrorColorTo, TFont& AFont, TAlignment& HAlign, TVAlignment& VAlign,
                                    bool& WordWrap, TCellGradientDirection& GradientDirection) {}
-  virtual int DisplColIndex(int ACol) { return ACol; }
+  int DisplColIndex(int ACol) override { return ACol; }
   virtual int TotalColCount() const { return ColCount(); }
 
   // ---- looks ----
@@ -142,6 +143,15 @@ public:
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value) { FWordWrap = Value; }
   int MergeCount() const { return FMergeCount; }
+  // The linked undo/redo component; linking sets its grid to this one.
+  TPlexGridUndoRedo* UndoRedo() const { return FUndoRedo; }
+  void SetUndoRedo(TPlexGridUndoRedo* Value);
+
+  // What the undo/redo component needs of the grid.
+  TComponent* GridComponent() override { return this; }
+  int CurrentCol() override { return Col(); }
+  void MoveCurrentCell(int ACol, int ARow) override;
+  void InvalidateGrid() override { Invalidate(); }
   int PaintID() const { return FPaintID; }
 
   TGetDisplTextEvent OnGetDisplText;
@@ -190,6 +200,10 @@ protected:
   bool FHasCellProps = false;
   int FMergeCount = 0;
   bool FDestroying = false;
+  TPlexGridUndoRedo* FUndoRedo = nullptr;
+  // Hears of the linked component's end; the component drops its own link
+  // with the grid first, so the grid cannot be told directly.
+  TComponent* FUndoRedoWatch = nullptr;
 
 private:
   void PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);

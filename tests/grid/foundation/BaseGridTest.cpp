@@ -380,3 +380,20 @@ TEST_F(BaseGridFixture, BlocksArePaintedOncePerPass) {
   for (const auto& [cell, n] : Grid->Drawn) EXPECT_TRUE(Grid->IsBaseCell(cell.first, cell.second)) << cell.first << "," << cell.second;
   EXPECT_EQ((Grid->Drawn[{4, 4}]), 1);
 }
+
+// ---- undo/redo link ----
+
+TEST_F(BaseGridFixture, LinkedUndoRedoRestoresCellsAndIsForgottenWhenFreed) {
+  auto* undo = new TPlexGridUndoRedo(nullptr);
+  Grid->SetUndoRedo(undo);
+  EXPECT_EQ(undo->Grid(), static_cast<IUndoRedoGrid*>(Grid));
+  Grid->MergeCells(1, 1, 2, 1);
+  undo->RegisterChange(2, 1, Grid->GetCellEx(2, 1), "new");
+  Grid->SetCellEx(2, 1, "new");
+  undo->Undo();
+  EXPECT_EQ(Grid->GetGridCell(1, 1), "");
+  undo->Redo();
+  EXPECT_EQ(Grid->GetGridCell(1, 1), "new") << "the write went to the block's base cell";
+  delete undo;
+  EXPECT_EQ(Grid->UndoRedo(), nullptr);
+}
