@@ -2,7 +2,6 @@
 
 #include "platform/Application.h"
 #include "platform/Forms.h"
-#include "platform/StdCtrls.h"
 
 #include <QApplication>
 #include <QKeyEvent>
