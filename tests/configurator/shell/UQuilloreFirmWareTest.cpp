@@ -210,6 +210,22 @@ TEST(MainWindowActions, UpdateDeviceOpensTheUpdateFormInEthernetMode) {
   EXPECT_EQ(typeWhenShown, 1);
   EXPECT_EQ(FBoot->Caption(), "Update Device by Serial");
   EXPECT_EQ(FBoot->L_SW_Code->Caption(), "CFZ9KAD");
+  // The images of an empty project hold the defaults of the builder.
+  EXPECT_TRUE(FileExists(p.ProjectsPath() + "/Empty/bin/bank1.bin"));
+  EXPECT_TRUE(FileExists(p.ProjectsPath() + "/Empty/bin/bank2.bin"));
+  EXPECT_TRUE(p.Dialogs->Records().empty());
+}
+
+TEST(MainWindowActions, UpdateDeviceStopsWhenTheImagesCannotBeWritten) {
+  TShellTestProgram p;
+  QDir().mkpath(p.ProjectsPath() + "/Blocked");
+  WriteFileAtomic(p.ProjectsPath() + "/Blocked/bin", "a file where the bin folder belongs");
+  p.WriteSettings("<Conf_Settings><lastproj><projectname>Blocked</projectname></lastproj></Conf_Settings>");
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  EXPECT_FALSE(TShellTestProgram::ExpectModal(FBoot, [&] { Click(w.Btn_CreateBin); }));
+  ASSERT_EQ(ErrorTexts(p.Dialogs.Service()).size(), 1u);
+  EXPECT_TRUE(ErrorTexts(p.Dialogs.Service())[0].contains("bank1.bin"));
 }
 
 TEST(MainWindowActions, HiddenProtocolActionsAlsoNeedAProject) {
