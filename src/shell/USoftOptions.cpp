@@ -14,6 +14,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 TFSoftOptions* FSoftOptions = nullptr;
 
 namespace {
@@ -284,8 +286,9 @@ int TFSoftOptions::Slot_Of(TObject* Sender) const {
 
 void TFSoftOptions::LangClick(TObject* Sender) {
   const int slot = Slot_Of(Sender);
+  if (slot < 0) return;
   const int entry = (Show_Page - 1) * SlotCount + slot;
-  if (slot < 0 || entry >= SL_Languages->Count()) return;
+  if (entry >= SL_Languages->Count()) return;
   const QString name = LanguageOfEntry(SL_Languages->Strings(entry));
   const QString question = LangText(TextChangeFrom) + Language_In_Use + LangText(TextChangeTo) + name +
                            LangText(TextChangeEnd);
