@@ -7,6 +7,13 @@
 #include <string>
 #include <vector>
 
+#include <ostream>
+
+inline void PrintTo(const TRect& r, std::ostream* os) {
+  *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
+}
+inline void PrintTo(const TPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
+
 namespace paintprobe {
 
 // A white bitmap of the given size whose canvas measures text with the fixed measurer.
