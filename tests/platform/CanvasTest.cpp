@@ -579,3 +579,60 @@ TEST(Canvas, WindowPaintingMatchesBitmapPainting) {
     b.Image().save("/tmp/quillore_bitmap.png");
   }
 }
+
+// A sheet of everything the canvas draws, in the real font; saved as a picture
+// when QUILLORE_CANVAS_SHEET names a file, to look at the classic looks.
+TEST(Canvas, TestSheet) {
+  TBitmap b(360, 200);
+  TCanvas& c = b.Canvas();
+  c.Brush().Color = clBtnFace;
+  c.FillRect(TRect(0, 0, 360, 200));
+  const unsigned edges[] = {EDGE_RAISED, EDGE_SUNKEN, EDGE_ETCHED, EDGE_BUMP, BDR_RAISEDINNER, BDR_SUNKENOUTER};
+  for (int i = 0; i < 6; ++i) {
+    TRect r = Bounds(10 + i * 40, 10, 32, 24);
+    DrawEdge(c, r, edges[i], BF_RECT);
+  }
+  const unsigned buttons[] = {DFCS_BUTTONCHECK, DFCS_BUTTONCHECK | DFCS_CHECKED,
+                              DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_BUTTON3STATE,
+                              DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_FLAT, DFCS_BUTTONRADIO,
+                              DFCS_BUTTONRADIO | DFCS_CHECKED, DFCS_BUTTONRADIO | DFCS_CHECKED | DFCS_INACTIVE};
+  for (int i = 0; i < 7; ++i) DrawFrameControl(c, Bounds(10 + i * 20, 44, 13, 13), DFC_BUTTON, buttons[i]);
+  DrawFrameControl(c, Bounds(160, 40, 60, 22), DFC_BUTTON, DFCS_BUTTONPUSH);
+  DrawFrameControl(c, Bounds(226, 40, 60, 22), DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
+  const unsigned arrows[] = {DFCS_SCROLLUP, DFCS_SCROLLDOWN, DFCS_SCROLLLEFT, DFCS_SCROLLRIGHT,
+                             DFCS_SCROLLCOMBOBOX, DFCS_SCROLLDOWN | DFCS_INACTIVE, DFCS_SCROLLUP | DFCS_PUSHED};
+  for (int i = 0; i < 7; ++i) DrawFrameControl(c, Bounds(10 + i * 20, 70, 17, 17), DFC_SCROLL, arrows[i]);
+  c.Font().SetName("Tahoma");
+  c.Font().SetColor(clBlack);
+  c.Brush().Style = bsClear;
+  TRect t = Bounds(10, 96, 160, 40);
+  c.Pen().Color = clGray;
+  c.Rectangle(t);
+  DrawText(c, "&Word break with an end ellipsis in a narrow box", t,
+           DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
+  TRect s = Bounds(180, 96, 160, 20);
+  c.Rectangle(s);
+  DrawText(c, "Centred, single line", s, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  c.DrawFocusRect(Bounds(178, 94, 164, 24));
+  c.Brush().Style = bsSolid;
+  c.Brush().Color = clRed;
+  c.Pen().Color = clBlack;
+  c.Ellipse(10, 146, 50, 186);
+  c.RoundRect(60, 146, 110, 186, 10, 10);
+  c.Brush().Color = clYellow;
+  c.Polygon({TPoint(140, 146), TPoint(156, 186), TPoint(118, 160), TPoint(162, 160), TPoint(124, 186)});
+  c.Pen().Style = psDot;
+  c.MoveTo(180, 150);
+  c.LineTo(340, 150);
+  c.Pen().Style = psSolid;
+  c.Pen().Width = 3;
+  c.MoveTo(180, 160);
+  c.LineTo(340, 190);
+  c.Pen().Width = 1;
+  c.Font().SetOrientation(900);
+  c.Brush().Style = bsClear;
+  c.TextOut(345, 190, "Turned");
+  EXPECT_FALSE(InkBounds(b, ColorToRGB(clBtnFace)).IsEmpty());
+  if (const QByteArray path = qgetenv("QUILLORE_CANVAS_SHEET"); !path.isEmpty())
+    EXPECT_TRUE(b.Image().save(QString::fromLocal8Bit(path)));
+}
