@@ -231,7 +231,9 @@ TEST(Canvas, XorShapesDrawnTwiceVanish) {
     c.MoveTo(5, 0);
     c.LineTo(5, 12);
     c.Rectangle(1, 1, 15, 9);
-    if (pass == 0) EXPECT_FALSE(SameImage(b->Image(), before));
+    if (pass == 0) {
+      EXPECT_FALSE(SameImage(b->Image(), before));
+    }
   }
   EXPECT_TRUE(SameImage(b->Image(), before));
 }
@@ -633,6 +635,7 @@ TEST(Canvas, TestSheet) {
   c.Brush().Style = bsClear;
   c.TextOut(345, 190, "Turned");
   EXPECT_FALSE(InkBounds(b, ColorToRGB(clBtnFace)).IsEmpty());
-  if (const QByteArray path = qgetenv("QUILLORE_CANVAS_SHEET"); !path.isEmpty())
+  if (const QByteArray path = qgetenv("QUILLORE_CANVAS_SHEET"); !path.isEmpty()) {
     EXPECT_TRUE(b.Image().save(QString::fromLocal8Bit(path)));
+  }
 }

@@ -116,8 +116,11 @@ TEST(DrawFrameControl, CheckBoxStates) {
     int ticks = 0;
     for (int y = 2; y < 11; ++y)
       for (int x = 4; x < 13; ++x) ticks += At(*b, x, y) == Rgb(k.Tick);
-    if (k.Tick == clNone) EXPECT_EQ(ticks, 0) << k.Name;
-    else EXPECT_GT(ticks, 12) << k.Name;
+    if (k.Tick == clNone) {
+      EXPECT_EQ(ticks, 0) << k.Name;
+    } else {
+      EXPECT_GT(ticks, 12) << k.Name;
+    }
     EXPECT_EQ(At(*b, 2, 6), Rgb(clBtnShadow)) << k.Name;  // the frame, flat or sunken
   }
 }

@@ -160,7 +160,9 @@ TEST(Picture, TruncatedFilesAreRefused) {
         EXPECT_FALSE(ok) << k.Name << " cut at " << n;
         EXPECT_FALSE(p.ErrorText().isEmpty()) << k.Name << " cut at " << n;
       }
-      if (!ok) EXPECT_EQ(p.Width(), 2) << k.Name;
+      if (!ok) {
+        EXPECT_EQ(p.Width(), 2) << k.Name;
+      }
     }
     EXPECT_TRUE(p.LoadFromBytes(k.Data)) << k.Name << p.ErrorText().toStdString();
   }
