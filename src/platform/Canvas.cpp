@@ -483,7 +483,9 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
   p->save();
   p->setClipRect(r.toQRect(), Qt::IntersectClip);
   if (BrushVisible()) p->fillRect(r.toQRect(), ToQColor(FBrush.Color));
-  TextMeasurer().Draw(*p, FFont, x, y, text, ToQColor(FFont.Color()));
+  p->translate(x, y);
+  if (FFont.Orientation() != 0) p->rotate(-FFont.Orientation() / 10.0);
+  TextMeasurer().Draw(*p, FFont, 0, 0, text, ToQColor(FFont.Color()));
   p->restore();
 }
 

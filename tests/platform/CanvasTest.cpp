@@ -461,6 +461,19 @@ TEST(Canvas, EscapementTurnsTextCounterClockwise) {
   EXPECT_GE(ink.Top, 30 - 14);
 }
 
+TEST(Canvas, RotatedTextRectStaysInItsRectangle) {
+  auto b = Sheet(40, 40);
+  TCanvas& c = b->Canvas();
+  c.Font().SetColor(clBlack);
+  c.Font().SetOrientation(900);
+  c.Brush().Style = bsClear;
+  c.TextRect(TRect(0, 20, 40, 40), 5, 30, "abc");  // runs upwards, out of the rectangle
+  const TRect ink = InkBounds(*b);
+  EXPECT_EQ(ink.Top, 20);
+  EXPECT_EQ(ink.Bottom, 30 - 1);
+  EXPECT_GE(ink.Left, 5);
+}
+
 TEST(Canvas, FontMetricsComeFromTheSameCanvas) {
   TBitmap b(50, 20);
   TCanvas& c = b.Canvas();
