@@ -389,6 +389,12 @@ public:
 // Holds one picture loaded from a file (BMP, GIF, ICO, PNG, JPEG).
 class TPicture : public TObject {
 public:
+  TPicture() = default;
+  TPicture(const TPicture& other) : TObject() { Assign(other); }
+  TPicture& operator=(const TPicture& other) {
+    Assign(other);
+    return *this;
+  }
   bool LoadFromFile(const QString& path);
   void Assign(const TPicture& other);
   void SetImage(const QImage& image);

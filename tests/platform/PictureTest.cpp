@@ -220,6 +220,9 @@ TEST(Picture, AssignCopiesTheGraphic) {
   ASSERT_NE(b.Graphic(), nullptr);
   EXPECT_NE(b.Graphic(), a.Graphic());
   EXPECT_EQ(b.Image(), a.Image());
+  const TPicture c = a;  // copies as Assign does
+  EXPECT_NE(c.Graphic(), a.Graphic());
+  EXPECT_EQ(c.Image(), a.Image());
   QTemporaryDir dir;
   ASSERT_TRUE(b.SaveToFile(dir.filePath("copy.gif")));
   QFile f(dir.filePath("copy.gif"));
