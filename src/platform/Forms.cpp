@@ -205,6 +205,8 @@ void TForm::Close() {
   if (Application()->MainForm() == this) Application()->Terminate();
 }
 
+void TForm::ApplyText() { Dialog()->setWindowTitle(FText); }
+
 void TForm::DoCreate() {
   if (OnCreate) OnCreate(this);
 }

@@ -66,6 +66,8 @@ protected:
   virtual bool CloseQuery();
   virtual void DoClose(TCloseAction& Action);
   void ApplyColorToWidget() override;
+  // The caption is the window title.
+  void ApplyText() override;
 
 private:
   friend class TFormWidget;

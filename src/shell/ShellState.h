@@ -13,6 +13,10 @@ inline const QString BuildSoftwareCode = "CFZ9KAD";
 inline const QString BuildSoftwareDescription = "Modbus TCP Slave / LoRaWAN Gateway - Converter";
 inline const QString MakerName = "Quillore Devices";
 inline const QString ModelCode = "Z9KAD";
+// The maker's web pages, opened in the user's browser.
+inline const QString MakerWebSite = "http://www.quillore.example";
+inline const QString MakerHomePage = MakerWebSite + "/HOME/default.asp?frompg=" + BuildSoftwareCode;
+inline const QString MakerDownloadPage = MakerWebSite + "/Home/download/download.asp#DV" + ModelCode;
 
 extern QString ProgramFolder;
 extern QString MasterFolder;

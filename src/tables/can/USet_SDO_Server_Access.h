@@ -1,0 +1,20 @@
+// The CANopen SDO server table (SDO_Server_CANopen.xml).
+#pragma once
+
+#include "platform/Forms.h"
+
+class TLabel;
+
+class TFSet_SDO_Server_Access : public TForm {
+public:
+  explicit TFSet_SDO_Server_Access(TComponent* AOwner);
+  // Puts the form's texts from its block of LanguageTexts.
+  void Set_Lang();
+
+  TLabel* L_SW_Code;
+
+private:
+  void FormCreate(TObject* Sender);
+};
+
+extern TFSet_SDO_Server_Access* FSet_SDO_Server_Access;
