@@ -14,7 +14,7 @@ inline const QString BuildSoftwareDescription = "Modbus TCP Slave / LoRaWAN Gate
 inline const QString MakerName = "Quillore Devices";
 inline const QString ModelCode = "Z9KAD";
 // The maker's web pages, opened in the user's browser.
-inline const QString MakerWebSite = "http://www.quillore-devices.example";
+inline const QString MakerWebSite = "http://www.quillore.example";
 inline const QString MakerHomePage = MakerWebSite + "/HOME/default.asp?frompg=" + BuildSoftwareCode;
 inline const QString MakerDownloadPage = MakerWebSite + "/Home/download/download.asp#DV" + ModelCode;
 
