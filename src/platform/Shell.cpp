@@ -1,8 +1,5 @@
 #include "platform/Shell.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 namespace {
 TOpenUrlHook& OpenUrlHook() {
   static TOpenUrlHook hook;
@@ -10,16 +7,16 @@ TOpenUrlHook& OpenUrlHook() {
 }
 }  // namespace
 
-void OpenUrl(const QString& url) {
-  if (OpenUrlHook()) {
-    OpenUrlHook()(url);
-    return;
-  }
-  QDesktopServices::openUrl(QUrl(url));
-}
-
 TOpenUrlHook SetOpenUrlHook(TOpenUrlHook hook) {
   TOpenUrlHook previous = std::move(OpenUrlHook());
   OpenUrlHook() = std::move(hook);
+  if (OpenUrlHook()) {
+    SetOpenUrlHandler([](const QString& url) {
+      OpenUrlHook()(url);
+      return true;
+    });
+  } else {
+    SetOpenUrlHandler(nullptr);
+  }
   return previous;
 }
