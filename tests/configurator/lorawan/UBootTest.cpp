@@ -390,7 +390,7 @@ TEST_F(UBoot, AToolStillRunningAtTheTimeOutIsLeftRunningAndReported) {
   InstallUpdateTool(Folder.path());
   Echo.Otherwise = TScriptedEcho::Reply;
   ShowInMode(1);
-  qputenv("QUILLORE_STANDIN_SLEEP_MS", "3000");
+  qputenv("QUILLORE_STANDIN_SLEEP_MS", "1500");
   {
     TFakeClock clock;
     Boot->Btn_UpdateClick(Boot->Btn_Update);
