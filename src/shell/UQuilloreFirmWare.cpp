@@ -3,7 +3,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
-#include "platform/Shell.h"
+#include "platform/Network.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
 #include "platform/Xml.h"

@@ -3,7 +3,7 @@
 #include "shell/UQuilloreFirmWare.h"
 
 #include "lorawan/UBoot.h"
-#include "lorawan/UDevice_Images.h"
+#include "lorawan/ConfigBanks.h"
 #include "lorawan/ULoRaWAN_Gateway.h"
 #include "parameters/UParGen.h"
 #include "platform/Dialogs.h"
@@ -248,8 +248,9 @@ void TFQuilloreFirmWare::Change_Language() {
 // The update form must not send images older than the project's files, so a
 // build or store that fails stops here with its reason.
 void TFQuilloreFirmWare::Update_Device() {
-  TImageStepResult result = Make_Config_Banks(XML1());
-  if (result.Ok) result = Store_Bank_Files();
+  TConfigBanks banks(XML1());
+  TBuildResult result = banks.Make_Config_Banks();
+  if (result.Ok) result = banks.Store_Bank_Files();
   if (!result.Ok) {
     MessageDlg(result.Message, mtError, {mbOK});
     return;

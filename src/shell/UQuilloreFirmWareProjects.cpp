@@ -69,9 +69,10 @@ void TFQuilloreFirmWare::Set_Files() {
 
 // The remembered name stays even when its folder is gone, so the settings
 // file goes on naming it and a later start reopens it when the folder is back.
+// A name edited into the file that leads out of PROJECTS is not opened.
 void TFQuilloreFirmWare::Reopen_Last_Project() {
   const QString folder = ProjectsFolder + PathDelim + ProjectName;
-  if (!ProjectName.isEmpty() && DirectoryExists(folder)) ProjectFolder = folder;
+  if (IsValidProjectName(ProjectName) && DirectoryExists(folder)) ProjectFolder = folder;
   else ProjectFolder.clear();
 }
 

@@ -7,7 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Forms.h"
-#include "platform/Shell.h"
+#include "platform/Network.h"
 #include "shell/ShellState.h"
 #include "shell/UQuilloreFirmWare.h"
 #include "shell/UStartup.h"
@@ -25,12 +25,15 @@ public:
   TShellTestProgram() {
     SetProgramFolderOverride(FFolder.path());
     ResetShellState();
-    FPreviousHook = SetOpenUrlHook([this](const QString& url) { OpenedUrls.push_back(url); });
+    SetOpenUrlHandler([this](const QString& url) {
+      OpenedUrls.push_back(url);
+      return true;
+    });
   }
   ~TShellTestProgram() {
     DestroyApplication();
     ResetShellState();
-    SetOpenUrlHook(FPreviousHook);
+    SetOpenUrlHandler({});
     SetProgramFolderOverride(QString());
   }
 
@@ -77,5 +80,4 @@ public:
 
 private:
   QTemporaryDir FFolder;
-  TOpenUrlHook FPreviousHook;
 };

@@ -17,6 +17,7 @@
 #include "tables/modbus_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/snmp_ethernet/UKNXAccess.h"
 
+#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -97,6 +98,16 @@ TEST(MainWindowStart, ExistingLastProjectIsReopenedWithItsPaths) {
   EXPECT_EQ(KNXSetAccessFile, p.ProjectsPath() + "/Plant/KNX_SetAccess.xml");
 }
 
+TEST(MainWindowStart, ARememberedNameLeadingOutOfProjectsIsNotOpened) {
+  TShellTestProgram p;
+  p.WriteSettings("<Conf_Settings><lastproj><projectname>../MASTER</projectname></lastproj></Conf_Settings>");
+  TFQuilloreFirmWare& w = p.Start();
+  EXPECT_TRUE(DirectoryExists(p.ProjectsPath() + "/../MASTER"));
+  EXPECT_EQ(ProjectName, "../MASTER");
+  EXPECT_TRUE(ProjectFolder.isEmpty());
+  ExpectNoProjectShown(w);
+}
+
 TEST(MainWindowStart, EveryFormTakesTheSoftwareCodeAndItsTexts) {
   TShellTestProgram p;
   TFQuilloreFirmWare& w = p.Start();
@@ -167,6 +178,15 @@ TEST(MainWindowLayout, OnlyTheModelsButtonsAreShownAtTheirPlaces) {
   EXPECT_FALSE(w.LL_Update->Visible());
   EXPECT_EQ(w.LL_Update->Left(), 208);
   EXPECT_EQ(w.LL_Update->Top(), 19);
+
+  // The picture of the window: the client area, its colour where nothing lies,
+  // a drawn face where a shown button lies.
+  const QImage shot = w.Widget()->grab().toImage();
+  EXPECT_EQ(shot.size(), QSize(694, 396));
+  const QRgb background = qRgb(0xF8, 0xF7, 0xED);
+  EXPECT_EQ(shot.pixel(400, 200), background);
+  EXPECT_EQ(shot.pixel(300, 350), background);
+  EXPECT_NE(shot.pixel(81 + 100, 201 + 30), background);
 }
 
 TEST(MainWindowActions, WithAProjectEachActionShowsItsForm) {
@@ -210,6 +230,22 @@ TEST(MainWindowActions, UpdateDeviceOpensTheUpdateFormInEthernetMode) {
   EXPECT_EQ(typeWhenShown, 1);
   EXPECT_EQ(FBoot->Caption(), "Update Device by Ethernet (UDP)");
   EXPECT_EQ(FBoot->L_SW_Code->Caption(), "CFZ9KAD");
+  // The images of an empty project hold the defaults of the builder.
+  EXPECT_TRUE(FileExists(p.ProjectsPath() + "/Empty/bin/bank1.bin"));
+  EXPECT_TRUE(FileExists(p.ProjectsPath() + "/Empty/bin/bank2.bin"));
+  EXPECT_TRUE(p.Dialogs->Records().empty());
+}
+
+TEST(MainWindowActions, UpdateDeviceStopsWhenTheImagesCannotBeWritten) {
+  TShellTestProgram p;
+  QDir().mkpath(p.ProjectsPath() + "/Blocked");
+  WriteFileAtomic(p.ProjectsPath() + "/Blocked/bin", "a file where the bin folder belongs");
+  p.WriteSettings("<Conf_Settings><lastproj><projectname>Blocked</projectname></lastproj></Conf_Settings>");
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  EXPECT_FALSE(TShellTestProgram::ExpectModal(FBoot, [&] { Click(w.Btn_CreateBin); }));
+  ASSERT_EQ(ErrorTexts(p.Dialogs.Service()).size(), 1u);
+  EXPECT_TRUE(ErrorTexts(p.Dialogs.Service())[0].contains("bank1.bin"));
 }
 
 TEST(MainWindowActions, HiddenProtocolActionsAlsoNeedAProject) {
