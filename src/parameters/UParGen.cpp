@@ -5,6 +5,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 #include "shell/ShellState.h"
+#include "shell/button/LbButton.h"
 
 #include <initializer_list>
 
@@ -113,6 +114,18 @@ private:
   TFParGen* FForm;
   TCategoryPanel* FPanel;
 };
+
+// OK and Cancel close the form only through their click handlers.
+TLbButton* MakeButton(TFParGen* form, TPanel* parent, int left) {
+  auto* b = new TLbButton(form);
+  b->SetParent(parent);
+  b->SetBounds(left, 6, 110, 28);
+  b->SetStyle(bsEncarta);
+  b->SetColorWhenDown(0x000080FF);
+  b->SetLightColor(clGray);
+  b->SetHotTrackColor(clYellow);
+  return b;
+}
 }  // namespace
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
@@ -166,8 +179,10 @@ void TFParGen::Create_Title_And_Buttons() {
   P_Button->SetHeight(40);
   P_Button->BevelOuter = bvNone;
   P_Button->SetParentColor(true);
-  Btn_OK = nullptr;
-  Btn_Cancel = nullptr;
+  Btn_OK = MakeButton(this, P_Button, 217);
+  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+  Btn_Cancel = MakeButton(this, P_Button, 333);
+  Btn_Cancel->OnClick = [this](TObject* s) { Btn_CancelClick(s); };
 }
 
 void TFParGen::Create_Panels() {

@@ -3,6 +3,7 @@
 
 #include "platform/StdCtrls.h"
 #include "shell/ShellState.h"
+#include "shell/button/LbButton.h"
 
 namespace {
 struct TItemTexts {
@@ -24,6 +25,10 @@ void FillItems(TComboBox* combo, TItemTexts texts) {
 void TFParGen::Set_Lang() {
   SetCaption(LangText(400));
   L_SW_Desc->SetCaption(LangText(401));
+  Btn_OK->SetCaption(LangText(402));
+  Btn_Cancel->SetCaption(LangText(403));
+  Btn_OK->SetHint(LangText(404));
+  Btn_Cancel->SetHint(LangText(405));
   FillItems(CB_WiFi2_Type, WiFiTypeItems);
   FillItems(CB_WiFi2_Secure_Type, WiFiSecureItems);
   FillItems(CB_WiFi2_Channel, WiFiChannelItems);
