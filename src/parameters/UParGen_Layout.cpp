@@ -14,12 +14,14 @@ void FitHeight(TCategoryPanel* panel, const TControl* last) {
   panel->SetHeight(last->Top() + last->Height() + panel->HeaderHeight() + 12);
 }
 
+// The group stacks again at every move, so each panel in turn is put below
+// all the others.
 void ShowInOrder(std::initializer_list<std::pair<TCategoryPanel*, int>> panels) {
-  int top = 0, number = 1;
+  constexpr int BelowAll = 1 << 20;
+  int number = 1;
   for (auto [panel, titleId] : panels) {
     panel->Show();
-    panel->SetTop(top);
-    top += panel->Height();
+    panel->SetTop(BelowAll);
     panel->SetCaption(QString::number(number) + ". " + LangText(titleId));
     panel->TabOrder = number - 1;
     ++number;
