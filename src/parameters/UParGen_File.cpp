@@ -97,8 +97,6 @@ TValues SalvageValues(const QString& path) {
   return values;
 }
 
-bool IsInteger(const QString& s, int& n) { return TryStrToInt(s, n); }
-
 // The position of the item whose text equals `text` without regard to case.
 int ItemMatching(TComboBox* combo, const QString& text) {
   TStringList& items = combo->Items();
@@ -114,10 +112,10 @@ void ReadValue(const TParGenElement& e, TControl* control, const QString* stored
     case TParGenKind::Text: static_cast<TEdit*>(control)->SetText(stored ? *stored : def); break;
     case TParGenKind::Box: static_cast<TCheckBox*>(control)->SetChecked((stored ? *stored : def) == "1"); break;
     case TParGenKind::BoxByNumber:
-      static_cast<TCheckBox*>(control)->SetChecked(stored && IsInteger(*stored, n) ? n == 1 : def == "1");
+      static_cast<TCheckBox*>(control)->SetChecked(stored && TryStrToInt(*stored, n) ? n == 1 : def == "1");
       break;
     case TParGenKind::Index:
-      static_cast<TComboBox*>(control)->SetItemIndex(stored && IsInteger(*stored, n) ? n : def.toInt());
+      static_cast<TComboBox*>(control)->SetItemIndex(stored && TryStrToInt(*stored, n) ? n : def.toInt());
       break;
     case TParGenKind::Item: {
       auto* combo = static_cast<TComboBox*>(control);
