@@ -1,10 +1,26 @@
+// Fonts and the text measurers.
 #include "platform/Graphics.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QImageReader>
-#include <QPainterPath>
+#include <QHash>
 
 #include <cmath>
+
+namespace {
+
+// Faces the forms name, and what stands in for them when they are missing.
+struct FontSubstitute {
+  const char* Name;
+  const char* Family;
+};
+constexpr FontSubstitute kFontSubstitutes[] = {
+    {"tahoma", "DejaVu Sans"},          {"verdana", "DejaVu Sans"},       {"segoe ui", "DejaVu Sans"},
+    {"ms sans serif", "DejaVu Sans"},   {"microsoft sans serif", "DejaVu Sans"}, {"arial", "DejaVu Sans"},
+    {"courier new", "DejaVu Sans Mono"}, {"times new roman", "DejaVu Serif"},
+};
+
+}  // namespace
 
 // ---- TFont ----
 
@@ -21,16 +37,22 @@ void TFont::SetName(const QString& v) {
 }
 
 void TFont::SetSize(int v) {
-  if (v == FSize) return;
+  if (v == FSize && FHeight == 0) return;
   FSize = v;
+  FHeight = 0;
   Changed();
 }
 
-int TFont::Height() const { return -int(std::lround(double(FSize) * ScreenPixelsPerInch / 72.0)); }
+int TFont::Height() const {
+  if (FHeight != 0) return FHeight;
+  return -int(std::lround(double(FSize) * ScreenPixelsPerInch / 72.0));
+}
 
 void TFont::SetHeight(int v) {
-  int size = int(std::lround(double(std::abs(v)) * 72.0 / ScreenPixelsPerInch));
-  SetSize(size);
+  if (v == Height()) return;
+  FHeight = v;
+  FSize = int(std::lround(double(std::abs(v)) * 72.0 / ScreenPixelsPerInch));
+  Changed();
 }
 
 void TFont::SetColor(TColor v) {
@@ -55,6 +77,7 @@ void TFont::Assign(const TFont& other) {
   if (&other == this || other == *this) return;
   FName = other.FName;
   FSize = other.FSize;
+  FHeight = other.FHeight;
   FColor = other.FColor;
   FStyle = other.FStyle;
   FOrientation = other.FOrientation;
@@ -62,12 +85,36 @@ void TFont::Assign(const TFont& other) {
 }
 
 bool TFont::operator==(const TFont& o) const {
-  return FName == o.FName && FSize == o.FSize && FColor == o.FColor && FStyle == o.FStyle && FOrientation == o.FOrientation;
+  return FName == o.FName && FSize == o.FSize && FHeight == o.FHeight && FColor == o.FColor && FStyle == o.FStyle &&
+         FOrientation == o.FOrientation;
+}
+
+QString TFont::SubstituteFamily(const QString& name) {
+  static QHash<QString, QString> cache;
+  auto it = cache.constFind(name);
+  if (it != cache.constEnd()) return *it;
+  QString family = name;
+  if (!QFontDatabase::hasFamily(name)) {
+    const QString key = name.toLower();
+    for (const FontSubstitute& s : kFontSubstitutes)
+      if (key == QLatin1String(s.Name)) family = QString::fromLatin1(s.Family);
+  }
+  cache.insert(name, family);
+  return family;
 }
 
 QFont TFont::ToQFont() const {
-  QFont f(FName);
-  f.setPixelSize(std::max(1, -Height()));
+  QFont f(SubstituteFamily(FName));
+  const int h = Height();
+  if (h > 0) {
+    // A positive height is the whole cell (with internal leading): scale the em to it.
+    QFont probe(f);
+    probe.setPixelSize(100);
+    QFontMetrics fm(probe);
+    f.setPixelSize(std::max(1, int(std::lround(100.0 * h / std::max(1, fm.ascent() + fm.descent())))));
+  } else {
+    f.setPixelSize(std::max(1, -h));
+  }
   f.setBold(FStyle.Contains(fsBold));
   f.setItalic(FStyle.Contains(fsItalic));
   f.setUnderline(FStyle.Contains(fsUnderline));
@@ -75,253 +122,61 @@ QFont TFont::ToQFont() const {
   return f;
 }
 
-// ---- TCanvas ----
+// ---- Text measurers ----
 
-TCanvas::TCanvas() = default;
-TCanvas::TCanvas(QPainter* painter) : FPainter(painter) {}
-TCanvas::~TCanvas() = default;
+namespace {
 
-void TCanvas::SetPainter(QPainter* painter) { FPainter = painter; }
-
-void TCanvas::ApplyPen(bool forLines) {
-  if (!FPainter) return;
-  if (FPen.Style == psClear) {
-    FPainter->setPen(Qt::NoPen);
-  } else {
-    QPen pen(ToQColor(FPen.Color));
-    pen.setWidth(std::max(1, FPen.Width));
-    static constexpr Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                              Qt::DashDotDotLine, Qt::NoPen, Qt::SolidLine};
-    pen.setStyle(styles[FPen.Style]);
-    pen.setCapStyle(forLines ? Qt::FlatCap : Qt::SquareCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    FPainter->setPen(pen);
+class TFontTextMeasurer : public TTextMeasurer {
+public:
+  int Width(const TFont& font, const QString& text) const override {
+    return QFontMetrics(font.ToQFont()).horizontalAdvance(text);
   }
-  FPainter->setCompositionMode(FPen.Mode == pmXor || FPen.Mode == pmNot ? QPainter::RasterOp_SourceXorDestination
-                                                                        : QPainter::CompositionMode_SourceOver);
-}
-
-void TCanvas::ApplyBrush() {
-  if (!FPainter) return;
-  if (FBrush.Style == bsClear || FBrush.Color == clNone) {
-    FPainter->setBrush(Qt::NoBrush);
-    return;
+  int LineHeight(const TFont& font) const override { return QFontMetrics(font.ToQFont()).height(); }
+  int Ascent(const TFont& font) const override { return QFontMetrics(font.ToQFont()).ascent(); }
+  int AverageCharWidth(const TFont& font) const override {
+    return std::max(1, QFontMetrics(font.ToQFont()).averageCharWidth());
   }
-  static constexpr Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
-                                              Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-  FPainter->setBrush(QBrush(ToQColor(FBrush.Color), styles[FBrush.Style]));
-}
-
-void TCanvas::ApplyFont() {
-  if (!FPainter) return;
-  FPainter->setFont(FFont.ToQFont());
-  FPainter->setPen(ToQColor(FFont.Color()));
-}
-
-void TCanvas::FillRect(const TRect& r) {
-  if (!FPainter || r.IsEmpty() || FBrush.Style == bsClear) return;
-  FPainter->fillRect(r.toQRect(), ToQColor(FBrush.Color));
-}
-
-void TCanvas::FrameRect(const TRect& r) {
-  if (!FPainter || r.IsEmpty()) return;
-  QColor c = ToQColor(FBrush.Color);
-  FPainter->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
-  FPainter->fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
-  FPainter->fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
-  FPainter->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
-}
-
-void TCanvas::Rectangle(const TRect& r) {
-  if (!FPainter || r.IsEmpty()) return;
-  if (FBrush.Style != bsClear && FBrush.Color != clNone) FPainter->fillRect(r.toQRect(), ToQColor(FBrush.Color));
-  if (FPen.Style != psClear) {
-    // The frame lies inside Left..Right-1 like the fill.
-    QColor c = ToQColor(FPen.Color);
-    int w = std::max(1, FPen.Width);
-    FPainter->fillRect(QRect(r.Left, r.Top, r.Width(), w), c);
-    FPainter->fillRect(QRect(r.Left, r.Bottom - w, r.Width(), w), c);
-    FPainter->fillRect(QRect(r.Left, r.Top, w, r.Height()), c);
-    FPainter->fillRect(QRect(r.Right - w, r.Top, w, r.Height()), c);
+  void Draw(QPainter& p, const TFont& font, int x, int y, const QString& text, const QColor& colour) const override {
+    QFont f = font.ToQFont();
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(QPoint(x, y + QFontMetrics(f).ascent()), text);
   }
-}
+};
 
-void TCanvas::RoundRect(int l, int t, int r, int b, int rx, int ry) {
-  if (!FPainter) return;
-  ApplyPen(false);
-  ApplyBrush();
-  FPainter->drawRoundedRect(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1), rx / 2.0, ry / 2.0);
-}
-
-void TCanvas::Ellipse(int l, int t, int r, int b) {
-  if (!FPainter) return;
-  ApplyPen(false);
-  ApplyBrush();
-  FPainter->drawEllipse(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
-}
-
-void TCanvas::MoveTo(int x, int y) { FPenPos = TPoint(x, y); }
-
-void TCanvas::LineTo(int x, int y) {
-  if (FPainter && FPen.Style != psClear) {
-    ApplyPen(true);
-    const int x0 = FPenPos.X, y0 = FPenPos.Y;
-    if (x0 == x || y0 == y) {
-      // Axis-aligned lines as filled runs, leaving out the end point.
-      QColor c = ToQColor(FPen.Color);
-      int w = std::max(1, FPen.Width);
-      if (y0 == y && x != x0) {
-        int a = std::min(x0, x + (x < x0 ? 1 : 0)), len = std::abs(x - x0);
-        if (x > x0) a = x0;
-        FPainter->fillRect(QRect(a, y0 - (w - 1) / 2, len, w), c);
-      } else if (x0 == x && y != y0) {
-        int a = y > y0 ? y0 : y + 1, len = std::abs(y - y0);
-        FPainter->fillRect(QRect(x0 - (w - 1) / 2, a, w, len), c);
-      }
-    } else {
-      // Diagonal: draw to one pixel short of the end point.
-      double dx = x - x0, dy = y - y0, len = std::sqrt(dx * dx + dy * dy);
-      QPointF end(x - dx / len, y - dy / len);
-      FPainter->drawLine(QPointF(x0 + 0.5, y0 + 0.5), end + QPointF(0.5, 0.5));
-    }
-    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+// Each character is a 7 x 13 cell; a visible character is a 5 x 9 block in it,
+// so tests can tell from pixels where every character went.
+class TFixedTextMeasurer : public TTextMeasurer {
+public:
+  int Width(const TFont&, const QString& text) const override { return FixedCharWidth * int(text.size()); }
+  int LineHeight(const TFont&) const override { return FixedCharHeight; }
+  int Ascent(const TFont&) const override { return 10; }
+  int AverageCharWidth(const TFont&) const override { return FixedCharWidth; }
+  void Draw(QPainter& p, const TFont& font, int x, int y, const QString& text, const QColor& colour) const override {
+    for (qsizetype i = 0; i < text.size(); ++i)
+      if (!text[i].isSpace()) p.fillRect(QRect(x + FixedCharWidth * int(i) + 1, y + 2, 5, 9), colour);
+    const int w = Width(font, text);
+    if (font.Style().Contains(fsUnderline)) p.fillRect(QRect(x, y + 11, w, 1), colour);
+    if (font.Style().Contains(fsStrikeOut)) p.fillRect(QRect(x, y + 6, w, 1), colour);
   }
-  FPenPos = TPoint(x, y);
+};
+
+const TTextMeasurer* gDefaultMeasurer = nullptr;
+
+}  // namespace
+
+const TTextMeasurer& TTextMeasurer::FontMetrics() {
+  static const TFontTextMeasurer measurer;
+  return measurer;
 }
 
-void TCanvas::Polygon(const std::vector<TPoint>& pts) {
-  if (!FPainter || pts.empty()) return;
-  ApplyPen(false);
-  ApplyBrush();
-  QPolygonF poly;
-  for (const TPoint& p : pts) poly << QPointF(p.X + 0.5, p.Y + 0.5);
-  FPainter->drawPolygon(poly, Qt::WindingFill);
+const TTextMeasurer& TTextMeasurer::Fixed() {
+  static const TFixedTextMeasurer measurer;
+  return measurer;
 }
 
-void TCanvas::Polyline(const std::vector<TPoint>& pts) {
-  if (pts.empty()) return;
-  MoveTo(pts[0].X, pts[0].Y);
-  for (size_t i = 1; i < pts.size(); ++i) LineTo(pts[i].X, pts[i].Y);
-}
+void SetDefaultTextMeasurer(const TTextMeasurer* measurer) { gDefaultMeasurer = measurer; }
 
-TColor TCanvas::Pixel(int x, int y) const {
-  if (!FPainter || !FPainter->device()) return clNone;
-  if (auto* img = dynamic_cast<QImage*>(FPainter->device())) {
-    if (x < 0 || y < 0 || x >= img->width() || y >= img->height()) return clNone;
-    return FromQColor(img->pixelColor(x, y));
-  }
-  return clNone;
-}
-
-void TCanvas::SetPixel(int x, int y, TColor c) {
-  if (FPainter) FPainter->fillRect(QRect(x, y, 1, 1), ToQColor(c));
-}
-
-void TCanvas::TextOut(int x, int y, const QString& text) {
-  if (!FPainter) return;
-  ApplyFont();
-  QFontMetrics fm(FFont.ToQFont());
-  if (FBrush.Style != bsClear && FBrush.Color != clNone)
-    FPainter->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(FBrush.Color));
-  FPainter->drawText(QPoint(x, y + fm.ascent()), text);
-  FPenPos = TPoint(x + fm.horizontalAdvance(text), y);
-}
-
-void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
-  if (!FPainter) return;
-  FPainter->save();
-  FPainter->setClipRect(r.toQRect(), Qt::IntersectClip);
-  if (FBrush.Style != bsClear && FBrush.Color != clNone) FPainter->fillRect(r.toQRect(), ToQColor(FBrush.Color));
-  ApplyFont();
-  QFontMetrics fm(FFont.ToQFont());
-  FPainter->drawText(QPoint(x, y + fm.ascent()), text);
-  FPainter->restore();
-}
-
-int TCanvas::TextWidth(const QString& text) const { return QFontMetrics(FFont.ToQFont()).horizontalAdvance(text); }
-int TCanvas::TextHeight(const QString& text) const { return QFontMetrics(FFont.ToQFont()).height(); }
-TSize TCanvas::TextExtent(const QString& text) const { return TSize{TextWidth(text), TextHeight(text)}; }
-
-void TCanvas::Draw(int x, int y, const QImage& image) {
-  if (FPainter && !image.isNull()) FPainter->drawImage(QPoint(x, y), image);
-}
-
-void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
-  if (FPainter && !image.isNull()) FPainter->drawImage(r.toQRect(), image);
-}
-
-void TCanvas::Save() {
-  FSaved.push_back(SavedState{});
-  FSaved.back().Font.Assign(FFont);
-  FSaved.back().Pen.Assign(FPen);
-  FSaved.back().Brush.Assign(FBrush);
-  FSaved.back().PenPos = FPenPos;
-  if (FPainter) FPainter->save();
-}
-
-void TCanvas::Restore() {
-  if (FSaved.empty()) return;
-  FFont.Assign(FSaved.back().Font);
-  FPen.Assign(FSaved.back().Pen);
-  FBrush.Assign(FSaved.back().Brush);
-  FPenPos = FSaved.back().PenPos;
-  FSaved.pop_back();
-  if (FPainter) FPainter->restore();
-}
-
-// ---- TBitmap ----
-
-TBitmap::TBitmap() = default;
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
-TBitmap::~TBitmap() { EndCanvas(); }
-
-void TBitmap::SetSize(int width, int height) {
-  EndCanvas();
-  if (width <= 0 || height <= 0) {
-    FImage = QImage();
-    return;
-  }
-  QImage img(width, height, QImage::Format_RGB32);
-  img.fill(Qt::white);
-  if (!FImage.isNull()) {
-    QPainter p(&img);
-    p.drawImage(0, 0, FImage);
-  }
-  FImage = img;
-}
-
-TCanvas& TBitmap::Canvas() {
-  if (!FCanvas) FCanvas = std::make_unique<TCanvas>();
-  if (!FPainter && !FImage.isNull()) {
-    FPainter = std::make_unique<QPainter>(&FImage);
-    FCanvas->SetPainter(FPainter.get());
-  }
-  return *FCanvas;
-}
-
-void TBitmap::EndCanvas() {
-  if (FCanvas) FCanvas->SetPainter(nullptr);
-  FPainter.reset();
-}
-
-QImage& TBitmap::Image() {
-  EndCanvas();
-  return FImage;
-}
-
-bool TBitmap::LoadFromFile(const QString& path) {
-  EndCanvas();
-  QImageReader reader(path);
-  QImage img = reader.read();
-  if (img.isNull()) return false;
-  FImage = img.convertToFormat(QImage::Format_RGB32);
-  return true;
-}
-
-bool TPicture::LoadFromFile(const QString& path) {
-  QImageReader reader(path);
-  QImage img = reader.read();
-  if (img.isNull()) return false;
-  FImage = img;
-  return true;
+const TTextMeasurer& DefaultTextMeasurer() {
+  return gDefaultMeasurer ? *gDefaultMeasurer : TTextMeasurer::FontMetrics();
 }

@@ -2,7 +2,6 @@
 
 #include "platform/Application.h"
 #include "platform/Forms.h"
-#include "platform/StdCtrls.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -58,30 +57,44 @@ bool Broadcast(TWinControl* parent, TMessage& m) {
 
 // Sees key presses that reached a form's window because the focused control
 // did not take them, and offers Enter, Escape and characters to the controls.
+// A character typed with Alt is offered first, before the focused control
+// sees it: it is always an accelerator, also inside an edit.
 class TDialogKeyRouter : public QObject {
 public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
-    auto* window = qobject_cast<QWidget*>(watched);
-    if (!window || !window->isWindow()) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    QWidget* window = widget->window();
     auto* form = dynamic_cast<TForm*>(TControl::FromWidget(window));
     if (!form) return false;
+    auto* e = static_cast<QKeyEvent*>(event);
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    const bool altChar = IsAltChar(e);
+    if (altChar ? widget != target : widget != window) return false;
     bool handled = false;
-    SafeCall([&] { handled = Route(form, static_cast<QKeyEvent*>(event)); });
+    SafeCall([&] { handled = Route(form, e, altChar); });
     return handled;
   }
 
 private:
-  static bool Route(TForm* form, QKeyEvent* e) {
-    const WORD vk = QtKeyToVirtualKey(e->key(), e->modifiers());
+  static bool IsAltChar(const QKeyEvent* e) {
+    return (e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::ControlModifier) && !e->text().isEmpty() &&
+           e->text()[0].unicode() >= 32;
+  }
+  static bool Route(TForm* form, QKeyEvent* e, bool altChar) {
     const TShiftState shift = ShiftStateFromQt(e->modifiers());
-    if (vk == VK_RETURN || vk == VK_ESCAPE) {
-      TMessage m{CM_DIALOGKEY, vk, LPARAM(shift.bits), 0};
-      return Broadcast(form, m);
-    }
     const QString text = e->text();
-    if (text.isEmpty() || text[0].unicode() < 32 || (e->modifiers() & Qt::ControlModifier)) return false;
+    if (!altChar) {
+      const WORD vk = QtKeyToVirtualKey(e->key(), e->modifiers());
+      if (vk == VK_RETURN || vk == VK_ESCAPE) {
+        TMessage m{CM_DIALOGKEY, vk, LPARAM(shift.bits), 0};
+        return Broadcast(form, m);
+      }
+      if (text.isEmpty() || text[0].unicode() < 32 || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    }
     TMessage m{CM_DIALOGCHAR, text[0].unicode(), LPARAM(shift.bits), 0};
     return Broadcast(form, m);
   }

@@ -162,12 +162,16 @@ TTextBlock FitCaption(TCanvas& c, const QString& caption, int available, bool wo
   return t;
 }
 
-void DrawCaption(TCanvas& c, const TTextBlock& t, const TRect& r, int flags, TColor color) {
+// Text on the key colour is drawn without smoothing: a blended edge pixel
+// would be neither text nor see-through and fringe the caption.
+void DrawCaption(TCanvas& c, const TTextBlock& t, const TRect& r, int flags, TColor color, bool onKey = false) {
   if (t.Text.isEmpty() || !c.Painter()) return;
   QPainter& painter = *c.Painter();
   painter.save();
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter.setFont(c.Font().ToQFont());
+  QFont font = c.Font().ToQFont();
+  if (onKey) font.setStyleStrategy(QFont::NoAntialias);
+  painter.setFont(font);
   painter.setPen(ToQColor(color));
   painter.drawText(r.toQRect(), flags, t.Text);
   painter.restore();
@@ -332,7 +336,7 @@ void DrawButtonFace(TCanvas& c, const TLbFace& f) {
   if (f.Style == bsShape) {
     const TTextBlock t = FitCaption(c, f.Caption, std::max(0, W - 8), f.WordWrap);
     DrawGlyphCell(c, glyph, gW, (W - gW) / 2, (H - gH) / 2, cell);
-    DrawCaption(c, t, TRect(p, (H - t.Height) / 2 + p, W, H), TextFlags(taCenter), c.Font().Color());
+    DrawCaption(c, t, TRect(p, (H - t.Height) / 2 + p, W, H), TextFlags(taCenter), c.Font().Color(), true);
     DrawPopupMark(c, f);
     return;
   }

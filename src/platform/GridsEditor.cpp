@@ -1,0 +1,140 @@
+// The in-place editor and how the grid hosts it: shown over the current cell,
+// loaded from GetEditText, written back through SetEditText when it hides.
+#include "platform/Grids.h"
+
+#include <QLineEdit>
+
+TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TEdit(AGrid), FGrid(AGrid) {
+  SetVisible(false);
+  SetParent(AGrid);
+}
+
+void TInplaceEdit::UpdateContents() {
+  const int col = FGrid->Col(), row = FGrid->Row();
+  SetMaxLength(FGrid->GetEditLimit());
+  FEditMask = FGrid->GetEditMask(col, row);
+  SetText(FGrid->GetEditText(col, row));
+  SetReadOnly(!FGrid->CanEditModify());
+}
+
+void TInplaceEdit::Move(const TRect& r) {
+  SetBounds(r.Left, r.Top, r.Width(), r.Height());
+  SetVisible(true);
+  BringToFront();
+}
+
+void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
+  TEdit::KeyDown(Key, Shift);
+  const int len = Text().length();
+  const bool noSelection = SelLength() == 0;
+  const bool atStart = noSelection && SelStart() == 0;
+  const bool atEnd = noSelection && SelStart() >= len;
+  bool forward = false;
+  switch (Key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_ESCAPE:
+      forward = true;
+      break;
+    case VK_TAB:
+      forward = !Shift.Contains(ssAlt);
+      break;
+    case VK_LEFT:
+    case VK_HOME:
+      forward = atStart;
+      break;
+    case VK_RIGHT:
+    case VK_END:
+      forward = atEnd;
+      break;
+    default:
+      break;
+  }
+  if (!forward) return;
+  FGrid->KeyDown(Key, Shift);
+  Key = 0;
+}
+
+void TInplaceEdit::KeyPress(QChar& Key) {
+  TEdit::KeyPress(Key);
+  if (Key == QChar(0)) return;
+  FGrid->KeyPress(Key);
+  if (Key == QChar(9) || Key == QChar(27) || Key == QChar(13)) Key = QChar(0);
+}
+
+TInplaceEdit* TCustomGrid::CreateEditor() { return new TInplaceEdit(this); }
+
+bool TCustomGrid::CanEditShow() {
+  return FOptions.Contains(goEditing) && !FOptions.Contains(goRowSelect) && FEditorMode && FCurrent.X >= FFixedCols &&
+         FCurrent.Y >= FFixedRows;
+}
+
+QString TCustomGrid::GetEditText(int ACol, int ARow) { return QString(); }
+
+void TCustomGrid::SetEditText(int ACol, int ARow, const QString& Value) {}
+
+QString TCustomGrid::GetEditMask(int ACol, int ARow) {
+  QString mask;
+  if (OnGetEditMask) OnGetEditMask(this, ACol, ARow, mask);
+  return mask;
+}
+
+void TCustomGrid::SetEditorMode(bool Value) {
+  if (Value) ShowEditor();
+  else HideEditor();
+}
+
+void TCustomGrid::ShowEditor() {
+  FEditorMode = true;
+  if (!CanEditShow()) {
+    FEditorMode = false;
+    return;
+  }
+  UpdateEdit();
+}
+
+void TCustomGrid::ShowEditorChar(QChar Ch) {
+  ShowEditor();
+  if (!FInplaceEdit || !FInplaceEdit->Visible()) return;
+  FInplaceEdit->SetText(QString(Ch));
+  FInplaceEdit->SetSelStart(1);
+}
+
+void TCustomGrid::HideEditor() {
+  FEditorMode = false;
+  HideEdit();
+}
+
+void TCustomGrid::HideEdit() {
+  if (!FInplaceEdit || FInplaceCell.X < 0) return;
+  const TGridCoord cell = FInplaceCell;
+  FInplaceCell = TGridCoord{-1, -1};
+  const bool hadFocus = FInplaceEdit->Focused();
+  FInplaceEdit->SetVisible(false);
+  if (hadFocus && CanFocus()) SetFocus();
+  if (cell.X < ColCount() && cell.Y < RowCount()) SetEditText(cell.X, cell.Y, FInplaceEdit->Text());
+  InvalidateCell(cell.X, cell.Y);
+}
+
+void TCustomGrid::UpdateEdit() {
+  if (!CanEditShow()) {
+    if (FInplaceCell.X >= 0) HideEdit();
+    return;
+  }
+  if (!FInplaceEdit) FInplaceEdit = CreateEditor();
+  if (FInplaceCell != FCurrent) {
+    if (FInplaceCell.X >= 0) HideEdit();
+    FInplaceCell = FCurrent;
+    FInplaceEdit->UpdateContents();
+    FInplaceEdit->SelectAll();
+  }
+  const TRect r = CellRect(FCurrent.X, FCurrent.Y);
+  if (r.IsEmpty()) {
+    FInplaceEdit->SetVisible(false);
+    return;
+  }
+  FInplaceEdit->Move(r);
+  if (Focused() && FInplaceEdit->CanFocus()) FInplaceEdit->SetFocus();
+}

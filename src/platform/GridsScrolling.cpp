@@ -1,0 +1,136 @@
+// Scroll bars on the fixed 0..127 thumb scale, the scroll messages, and the
+// grid's other window messages (drag-scroll timer, typing into the editor).
+#include "platform/Grids.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+// a * b / c rounded to the nearest integer; 0 when c is 0.
+int MulDivRound(int a, int b, int c) {
+  if (c == 0) return 0;
+  const long long p = (long long)a * b;
+  return int(p >= 0 ? (p + c / 2) / c : (p - c / 2) / c);
+}
+}  // namespace
+
+int TCustomGrid::ScrollThumbOf(bool Vertical) const {
+  const TGridCoord maxTL = MaxTopLeft();
+  const int fixed = Vertical ? FFixedRows : FFixedCols;
+  const int range = (Vertical ? maxTL.Y : maxTL.X) - fixed;
+  const int first = (Vertical ? FTopLeft.Y : FTopLeft.X) - fixed;
+  if (range <= 0) return 0;
+  return std::clamp(MulDivRound(first, GridScrollScale, range), 0, GridScrollScale);
+}
+
+void TCustomGrid::UpdateScrollPos() {
+  if (!FHScroll || !FVScroll) return;
+  FUpdatingScroll = true;
+  FHScroll->setValue(ScrollThumbOf(false));
+  FVScroll->setValue(ScrollThumbOf(true));
+  FUpdatingScroll = false;
+}
+
+void TCustomGrid::UpdateScrollRange() {
+  if (!FHScroll || !FVScroll || FUpdatingScroll) return;
+  const bool allowH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+  const bool allowV = FScrollBars == ssVertical || FScrollBars == ssBoth;
+  // Showing one bar narrows the room of the other, so settle in two passes.
+  for (int pass = 0; pass < 2; ++pass) {
+    const TGridCoord maxTL = MaxTopLeft();
+    FHBarOn = allowH && maxTL.X > FFixedCols;
+    FVBarOn = allowV && maxTL.Y > FFixedRows;
+  }
+  PlaceScrollBars();
+  const TGridCoord maxTL = MaxTopLeft();
+  if (FTopLeft.X > maxTL.X || FTopLeft.Y > maxTL.Y)
+    MoveTopLeft(std::min(FTopLeft.X, maxTL.X), std::min(FTopLeft.Y, maxTL.Y));
+  UpdateScrollPos();
+}
+
+void TCustomGrid::PlaceScrollBars() {
+  const int vw = FVScroll->sizeHint().width();
+  const int hh = FHScroll->sizeHint().height();
+  FVScroll->setGeometry(Width() - vw, 0, vw, Height() - (FHBarOn ? hh : 0));
+  FHScroll->setGeometry(0, Height() - hh, Width() - (FVBarOn ? vw : 0), hh);
+  FVScroll->setVisible(FVBarOn);
+  FHScroll->setVisible(FHBarOn);
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle Value) {
+  if (Value == FScrollBars) return;
+  FScrollBars = Value;
+  UpdateScrollRange();
+  Invalidate();
+}
+
+void TCustomGrid::ModifyScrollBar(bool Vertical, int ScrollCode, int Pos) {
+  const TGridCoord maxTL = MaxTopLeft();
+  const int fixed = Vertical ? FFixedRows : FFixedCols;
+  const int maxFirst = Vertical ? maxTL.Y : maxTL.X;
+  const int first = Vertical ? FTopLeft.Y : FTopLeft.X;
+  const int page = std::max(1, Vertical ? VisibleRowCount() : VisibleColCount());
+  int target = first;
+  switch (ScrollCode) {
+    case SB_LINEUP: target = first - 1; break;
+    case SB_LINEDOWN: target = first + 1; break;
+    case SB_PAGEUP: target = first - page; break;
+    case SB_PAGEDOWN: target = first + page; break;
+    case SB_THUMBTRACK:
+      if (!FOptions.Contains(goThumbTracking)) return;
+      [[fallthrough]];
+    case SB_THUMBPOSITION:
+      target = fixed + MulDivRound(std::clamp(Pos, 0, GridScrollScale), maxFirst - fixed, GridScrollScale);
+      break;
+    case SB_TOP: target = fixed; break;
+    case SB_BOTTOM: target = maxFirst; break;
+    default: return;
+  }
+  target = std::clamp(target, fixed, std::max(fixed, maxFirst));
+  if (Vertical) MoveTopLeft(FTopLeft.X, target);
+  else MoveTopLeft(target, FTopLeft.Y);
+}
+
+void TCustomGrid::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      ModifyScrollBar(Message.Msg == WM_VSCROLL, LoWord(LPARAM(Message.WParam)), HiWord(LPARAM(Message.WParam)));
+      Message.Result = 0;
+      return;
+    case WM_TIMER:
+      if (Message.WParam == GridDragScrollTimerId) {
+        TimedScroll();
+        return;
+      }
+      break;
+    case WM_GETDLGCODE:
+      Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (FOptions.Contains(goTabs) ? DLGC_WANTTAB : 0);
+      return;
+    case WM_CHAR: {
+      const QChar ch(char16_t(Message.WParam));
+      if (FOptions.Contains(goEditing) && !FEditorMode && (ch == QChar(8) || ch.unicode() >= 32)) {
+        ShowEditorChar(ch);
+        if (FEditorMode) {
+          Message.WParam = 0;
+          return;
+        }
+      }
+      break;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateCell(FCurrent.X, FCurrent.Y);
+      break;
+    default:
+      break;
+  }
+  TCustomControl::WndProc(Message);
+}
+
+void TCustomGrid::Resize() {
+  UpdateScrollRange();
+  UpdateEdit();
+  TCustomControl::Resize();
+}

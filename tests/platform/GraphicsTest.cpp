@@ -1,0 +1,73 @@
+#include "platform/Graphics.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include <gtest/gtest.h>
+
+TEST(Font, SizeAndHeight) {
+  struct Case {
+    const char* Name;
+    std::function<void(TFont&)> Set;
+    int Size, Height;
+  };
+  const Case cases[] = {
+      {"default", [](TFont&) {}, 8, -11},
+      {"size 10", [](TFont& f) { f.SetSize(10); }, 10, -13},
+      {"size 9", [](TFont& f) { f.SetSize(9); }, 9, -12},
+      {"height -16 kept exactly", [](TFont& f) { f.SetHeight(-16); }, 12, -16},
+      {"height -15 kept exactly", [](TFont& f) { f.SetHeight(-15); }, 11, -15},
+      {"cell height", [](TFont& f) { f.SetHeight(20); }, 15, 20},
+      {"size after height", [](TFont& f) { f.SetHeight(-15); f.SetSize(8); }, 8, -11},
+  };
+  for (const Case& k : cases) {
+    TFont f;
+    k.Set(f);
+    EXPECT_EQ(f.Size(), k.Size) << k.Name;
+    EXPECT_EQ(f.Height(), k.Height) << k.Name;
+  }
+}
+
+TEST(Font, ChangeEventsAndAssign) {
+  TFont a, b;
+  int changes = 0;
+  b.OnChange = [&](TObject*) { ++changes; };
+  b.SetSize(8);  // unchanged: no event
+  EXPECT_EQ(changes, 0);
+  a.SetName("Verdana");
+  a.SetHeight(-14);
+  a.SetStyle({fsBold, fsUnderline});
+  a.SetEscapement(450);
+  b.Assign(a);
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(b == a);
+  EXPECT_EQ(b.Orientation(), 450);
+  EXPECT_EQ(b.Height(), -14);
+}
+
+// The faces the forms name are drawn with an installed stand-in; the pixel size follows Height.
+TEST(Font, QtFontOfTheFormsFaces) {
+  for (const char* name : {"Tahoma", "Verdana", "Segoe UI"}) {
+    TFont f;
+    f.SetName(name);
+    f.SetStyle({fsBold, fsItalic, fsStrikeOut});
+    const QFont q = f.ToQFont();
+    EXPECT_TRUE(QFontDatabase::hasFamily(q.family())) << name;
+    EXPECT_EQ(q.pixelSize(), 11) << name;
+    EXPECT_TRUE(q.bold() && q.italic() && q.strikeOut() && !q.underline()) << name;
+  }
+  TFont cell;
+  cell.SetHeight(20);
+  QFontMetrics fm(cell.ToQFont());
+  EXPECT_NEAR(fm.ascent() + fm.descent(), 20, 2);
+}
+
+TEST(TextMeasurer, FixedMetrics) {
+  const TTextMeasurer& m = TTextMeasurer::Fixed();
+  TFont f;
+  f.SetSize(20);  // fonts do not matter to it
+  EXPECT_EQ(m.Width(f, "abc"), 21);
+  EXPECT_EQ(m.Width(f, ""), 0);
+  EXPECT_EQ(m.LineHeight(f), 13);
+  EXPECT_EQ(m.AverageCharWidth(f), 7);
+}
