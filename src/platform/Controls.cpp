@@ -706,6 +706,12 @@ void TWinControl::WndProc(TMessage& m) {
       TShiftState shift = ShiftFromMouseKeys(m.WParam & 0xFFFF);
       int delta = HiWord(LPARAM(m.WParam));
       TPoint pos(LoWord(m.LParam), HiWord(m.LParam));
+      // The form sees the wheel before the control under the mouse.
+      TForm* form = GetParentForm();
+      if (form && form != this && !FWheelSeenByForm && form->DoMouseWheel(shift, delta, pos)) {
+        m.Result = 1;
+        return;
+      }
       m.Result = DoMouseWheel(shift, delta, pos) ? 1 : 0;
       return;
     }
@@ -792,7 +798,15 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       const QPoint gp = we->globalPosition().toPoint();
       WPARAM w = (MouseKeyFlags(s) & 0xFFFF) | (WPARAM(uint16_t(int16_t(delta))) << 16);
       TMessage m{WM_MOUSEWHEEL, w, MakeLParam(gp.x(), gp.y()), 0};
+      // An unhandled wheel travels up the parents as copies of one event with
+      // the same time stamp; the form is asked only for the first of them.
+      static quint64 lastStamp = 0;
+      static QPointF lastPos;
+      FWheelSeenByForm = we->timestamp() != 0 && we->timestamp() == lastStamp && we->globalPosition() == lastPos;
+      lastStamp = we->timestamp();
+      lastPos = we->globalPosition();
       WndProc(m);
+      FWheelSeenByForm = false;
       return m.Result != 0;
     }
     case QEvent::Resize:

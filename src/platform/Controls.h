@@ -222,6 +222,7 @@ private:
   std::vector<TControl*> FControls;
   bool FTabStop = false;
   bool FSendingReplacedKey = false;
+  bool FWheelSeenByForm = false;
   std::map<UINT, int> FTimers;  // id -> clock timer
 };
 

@@ -42,7 +42,7 @@ private:
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, new TFormWidget(this)) {
   // A form starts hidden; Visible follows Show, ShowModal and Close.
   TControl::SetVisible(false);
-  SetColor(clBtnFace);
+  ApplyColorToWidget();
   SetBounds(0, 0, 320 + NonClientWidth(), 240 + NonClientHeight());
   ApplyWindowFlags();
 }

@@ -78,3 +78,15 @@ TEST(ApplicationObject, FormsAreCreatedInOrderAndTheFirstIsMain) {
   EXPECT_EQ(second->Owner(), Application());
   DestroyApplication();
 }
+
+TEST(Forms, TheFormIsPaintedInItsColour) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSingle);
+  form.SetClientWidth(50);
+  form.SetClientHeight(40);
+  form.Show();
+  EXPECT_EQ(form.Widget()->grab().toImage().pixelColor(10, 10), ToQColor(clBtnFace));
+  form.SetColor(RGBColor(248, 247, 237));
+  EXPECT_EQ(form.Widget()->grab().toImage().pixelColor(10, 10), QColor(248, 247, 237));
+  form.Hide();
+}
