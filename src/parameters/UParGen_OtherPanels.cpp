@@ -1,7 +1,11 @@
 #include "parameters/UParGen_OtherPanels.h"
 
+#include "parameters/UParGen.h"
+
 #include "shell/ShellState.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace G = ParGenGeometry;
@@ -332,16 +336,15 @@ TCheckBox* NewCheckBox(TComponent* owner, TCategoryPanel* panel, int left, int t
 
 }  // namespace
 
-void TParGenOtherPanels::Create_Other_Panels(TComponent* Owner,
-                                             const std::function<TCategoryPanel*(const QString&)>& PanelNamed,
-                                             TCheckBox* DhcpCable, const TNotifyEvent& Changed,
-                                             const TNotifyEvent& Clicked) {
+void TParGenOtherPanels::Build_Other_Panels(TComponent* Owner,
+                                            const std::function<TCategoryPanel*(const QString&)>& PanelNamed,
+                                            TCheckBox* DhcpCable, const TParGenHandlers& Handlers) {
   FDhcpCable = DhcpCable;
   for (const TParPanelDef& def : PanelTable) {
     TOtherPanel& panel = FPanels[QString::fromLatin1(def.Panel)];
     panel.Panel = PanelNamed(QString::fromLatin1(def.Panel));
     panel.Def = &def;
-    for (const TParRowDef& row : def.Rows) Create_Row(Owner, panel, row, Changed, Clicked);
+    for (const TParRowDef& row : def.Rows) Build_Row(Owner, panel, row, Handlers);
   }
   CB_BACnet_Master_Type = Other<TComboBox>("CB_BACnet_Master_Type");
   CB_BACnet_Slave_Type = Other<TComboBox>("CB_BACnet_Slave_Type");
@@ -356,8 +359,10 @@ void TParGenOtherPanels::Create_Other_Panels(TComponent* Owner,
   CB_SNMP_Agent_Version3 = Other<TCheckBox>("CB_SNMP_Agent_Version3");
 }
 
-void TParGenOtherPanels::Create_Row(TComponent* Owner, TOtherPanel& panel, const TParRowDef& def,
-                                    const TNotifyEvent& Changed, const TNotifyEvent& Clicked) {
+void TParGenOtherPanels::Build_Row(TComponent* Owner, TOtherPanel& panel, const TParRowDef& def,
+                                   const TParGenHandlers& Handlers) {
+  const TNotifyEvent& Changed = Handlers.Changed;
+  const TNotifyEvent& Clicked = Handlers.Clicked;
   TCategoryPanel* p = panel.Panel;
   const int T = def.Top;
   TParRow row;
@@ -405,6 +410,7 @@ void TParGenOtherPanels::Create_Row(TComponent* Owner, TOtherPanel& panel, const
       for (int i = 0; i < 4; ++i) {
         TEdit* octet = NewEdit(Owner, p, G::OctetLefts[size_t(i)], inputTop, G::OctetWidth);
         octet->OnChange = Changed;
+        octet->OnKeyPress = Handlers.OctetKeyPress;
         addInput(input + QString::number(i + 1), octet);
       }
       for (int left : G::DotLefts) {
@@ -513,7 +519,7 @@ constexpr TSimpleLayout SimpleLayouts[] = {
 bool TParGenOtherPanels::Dhcp_Cable() const { return FDhcpCable && FDhcpCable->Checked(); }
 
 void TParGenOtherPanels::Set_Height_From(const char* Panel, const char* Control) const {
-  SetPanelHeightFrom(CP(Panel), Other_Control(QString::fromLatin1(Control)));
+  SetPanelHeightFrom(Panel_Of(Panel), Other_Control(QString::fromLatin1(Control)));
 }
 
 void TParGenOtherPanels::Apply_Dhcp_Rule(const char* Panel, bool WithGatewayBox) {
@@ -525,7 +531,7 @@ void TParGenOtherPanels::Apply_Dhcp_Rule(const char* Panel, bool WithGatewayBox)
   }
 }
 
-void TParGenOtherPanels::Apply_Simple_Layout(const char* Panel) {
+void TParGenOtherPanels::Layout_Simple(const char* Panel) {
   for (const TSimpleLayout& layout : SimpleLayouts) {
     if (QLatin1String(layout.Panel) != QLatin1String(Panel)) continue;
     for (const char* hidden : layout.AlwaysHidden) Other_Row(QString::fromLatin1(hidden)).SetVisible(false);
@@ -535,38 +541,10 @@ void TParGenOtherPanels::Apply_Simple_Layout(const char* Panel) {
   }
 }
 
-void TParGenOtherPanels::RePosition_Object_Ethernet() { Apply_Simple_Layout("CP_Ethernet"); }
-void TParGenOtherPanels::RePosition_Object_Serial() { Apply_Simple_Layout("CP_Serial"); }
-void TParGenOtherPanels::RePosition_Object_Modbus_Master() { Apply_Simple_Layout("CP_Modbus_Master"); }
-void TParGenOtherPanels::RePosition_Object_Modbus_Slave() { Apply_Simple_Layout("CP_Modbus_Slave"); }
-void TParGenOtherPanels::RePosition_Object_Modbus_TCP_Master() { Apply_Simple_Layout("CP_Modbus_TCP_Master"); }
-void TParGenOtherPanels::RePosition_Object_CAN() { Apply_Simple_Layout("CP_CAN"); }
-void TParGenOtherPanels::RePosition_Object_CANopen() { Apply_Simple_Layout("CP_CANopen"); }
-void TParGenOtherPanels::RePosition_Object_DeviceNet_Master() { Apply_Simple_Layout("CP_DeviceNet_Master"); }
-void TParGenOtherPanels::RePosition_Object_DeviceNet_Slave() { Apply_Simple_Layout("CP_DeviceNet_Slave"); }
-void TParGenOtherPanels::RePosition_Object_DMX() { Apply_Simple_Layout("CP_DMX"); }
-void TParGenOtherPanels::RePosition_Object_IEC61850_Client() { Apply_Simple_Layout("CP_IEC61850_Client"); }
-void TParGenOtherPanels::RePosition_Object_IEC61850_Server() { Apply_Simple_Layout("CP_IEC61850_Server"); }
-void TParGenOtherPanels::RePosition_Object_J1939() { Apply_Simple_Layout("CP_J1939"); }
-void TParGenOtherPanels::RePosition_Object_NTP() { Apply_Simple_Layout("CP_NTP"); }
-void TParGenOtherPanels::RePosition_Object_NMEA2000() { Apply_Simple_Layout("CP_NMEA2000"); }
-void TParGenOtherPanels::RePosition_Object_OPC_UA_Client() { Apply_Simple_Layout("CP_OPC_UA_Client"); }
-void TParGenOtherPanels::RePosition_Object_OPC_UA_Server() { Apply_Simple_Layout("CP_OPC_UA_Server"); }
-void TParGenOtherPanels::RePosition_Object_PROFINET() { Apply_Simple_Layout("CP_PROFINET"); }
-void TParGenOtherPanels::RePosition_Object_SNMP_Manager() { Apply_Simple_Layout("CP_SNMP_Manager"); }
-void TParGenOtherPanels::RePosition_Object_EtherNetIP_Master() { Apply_Simple_Layout("CP_EtherNetIP_Master"); }
-void TParGenOtherPanels::RePosition_Object_EtherNetIP() { Apply_Simple_Layout("CP_EtherNetIP"); }
-void TParGenOtherPanels::RePosition_Object_S7comm() { Apply_Simple_Layout("CP_S7_Protocol"); }
-void TParGenOtherPanels::RePosition_Object_GSM_GPRS() { Apply_Simple_Layout("CP_GSM_GPRS"); }
-void TParGenOtherPanels::RePosition_Object_KNX() { Apply_Simple_Layout("CP_KNX"); }
-void TParGenOtherPanels::RePosition_Object_PROFIBUS() { Apply_Simple_Layout("CP_PROFIBUS"); }
-
-void TParGenOtherPanels::RePosition_Object_BACnet_Master() { Apply_BACnet_Layout("Master"); }
-void TParGenOtherPanels::RePosition_Object_BACnet_Slave() { Apply_BACnet_Layout("Slave"); }
 
 // The master and the slave differ in their last IP row (the master's polling
 // time-out), the slave's network row and its description box after the rows.
-void TParGenOtherPanels::Apply_BACnet_Layout(const char* Role) {
+void TParGenOtherPanels::Layout_BACnet(const char* Role) {
   const QString role = QString::fromLatin1(Role);
   const bool slave = role == "Slave";
   const QByteArray panelName = ("CP_BACnet_" + role).toLatin1();
@@ -602,10 +580,10 @@ void TParGenOtherPanels::Apply_BACnet_Layout(const char* Role) {
     desc.SetVisible(true);
     last = desc.Caption;
   }
-  SetPanelHeightFrom(CP(panelName.constData()), last);
+  SetPanelHeightFrom(Panel_Of(panelName.constData()), last);
 }
 
-void TParGenOtherPanels::RePosition_Object_TLS_Server() {
+void TParGenOtherPanels::Layout_TLS_Server() {
   const bool on = CB_TLS_Server_Enable->Checked();
   for (const char* name : {"L_TLS_Server_Key", "L_TLS_Server_Key_Pass", "L_TLS_Server_Server_Cert",
                            "L_TLS_Server_Root_Cert", "CB_TLS_Server_En_Known_Cert"})
@@ -613,7 +591,7 @@ void TParGenOtherPanels::RePosition_Object_TLS_Server() {
   Set_Height_From("CP_TLS_Server", on ? "CB_TLS_Server_En_Known_Cert" : "CB_TLS_Server_Enable");
 }
 
-void TParGenOtherPanels::RePosition_Object_TLS() {
+void TParGenOtherPanels::Layout_TLS() {
   const TParRow& serverCert = Other_Row("L_TLS_Server_Cert");
   const TParRow& clientAuth = Other_Row("CB_TLS_En_Client_Auth");
   const TParRow* clientRows[] = {&Other_Row("L_TLS_Client_Cert"), &Other_Row("L_TLS_Client_Cert_Key"),
@@ -642,7 +620,7 @@ void TParGenOtherPanels::RePosition_Object_TLS() {
   Set_Height_From("CP_TLS", client ? "E_TLS_Client_Cert_Key_Pass" : "CB_TLS_En_Client_Auth");
 }
 
-void TParGenOtherPanels::RePosition_Object_MQTT() {
+void TParGenOtherPanels::Layout_MQTT() {
   for (const char* name : {"L_MQTT_ASync_Send_Time", "L_MQTT_TopicDALIAns", "CB_MQTT_Enable_ReProgram",
                            "L_MQTT_Reprogram_Topic", "L_MQTT_Reproram_Value"})
     Other_Row(name).SetVisible(false);
@@ -671,7 +649,7 @@ void TParGenOtherPanels::RePosition_Object_MQTT() {
   Set_Height_From("CP_MQTT", "E_MQTT_Password");
 }
 
-void TParGenOtherPanels::RePosition_Object_SNMP_Agent() {
+void TParGenOtherPanels::Layout_SNMP_Agent() {
   const TParRow& user = Other_Row("L_SNMP_Agent_User");
   const TParRow& level = Other_Row("L_SNMP_Agent_SecurityLevel");
   const TParRow* authority[] = {&Other_Row("L_SNMP_Agent_Authority"), &Other_Row("L_SNMP_Agent_AuthorityMode")};
@@ -693,3 +671,107 @@ void TParGenOtherPanels::RePosition_Object_SNMP_Agent() {
   Set_Height_From("CP_SNMP_Agent", last);
   Apply_Dhcp_Rule("CP_SNMP_Agent", false);
 }
+
+// ---- the form's side ------------------------------------------------------
+
+bool TParGenOtherPanels::Is_Other_Relayout_Change(const TObject* Sender) const {
+  return Sender && (Sender == CB_BACnet_Slave_Type || Sender == CB_BACnet_Master_Type ||
+                    Sender == CB_SNMP_Agent_SecurityLevel);
+}
+
+bool TParGenOtherPanels::Is_Other_Relayout_Click(const TObject* Sender) const {
+  const TObject* boxes[] = {CB_MQTT_WillFlag,  CB_MQTT_PublishTopicConnection, CB_MQTT_Enable_ReProgram,
+                            CB_TLS_Enable,     CB_TLS_En_Server_Auth,          CB_TLS_En_Client_Auth,
+                            CB_TLS_Server_Enable, CB_SNMP_Agent_Version3};
+  return Sender && std::find(std::begin(boxes), std::end(boxes), Sender) != std::end(boxes);
+}
+
+namespace {
+struct TPanelSlot {
+  const char* Name;
+  TCategoryPanel* TFParGen::*Panel;
+};
+constexpr TPanelSlot OtherPanelSlots[] = {
+    {"CP_Ethernet", &TFParGen::CP_Ethernet},
+    {"CP_Serial", &TFParGen::CP_Serial},
+    {"CP_Modbus_Master", &TFParGen::CP_Modbus_Master},
+    {"CP_Modbus_Slave", &TFParGen::CP_Modbus_Slave},
+    {"CP_Modbus_TCP_Master", &TFParGen::CP_Modbus_TCP_Master},
+    {"CP_BACnet_Master", &TFParGen::CP_BACnet_Master},
+    {"CP_BACnet_Slave", &TFParGen::CP_BACnet_Slave},
+    {"CP_CAN", &TFParGen::CP_CAN},
+    {"CP_CANopen", &TFParGen::CP_CANopen},
+    {"CP_DeviceNet_Master", &TFParGen::CP_DeviceNet_Master},
+    {"CP_DeviceNet_Slave", &TFParGen::CP_DeviceNet_Slave},
+    {"CP_DMX", &TFParGen::CP_DMX},
+    {"CP_IEC61850_Client", &TFParGen::CP_IEC61850_Client},
+    {"CP_IEC61850_Server", &TFParGen::CP_IEC61850_Server},
+    {"CP_J1939", &TFParGen::CP_J1939},
+    {"CP_MQTT", &TFParGen::CP_MQTT},
+    {"CP_TLS", &TFParGen::CP_TLS},
+    {"CP_NTP", &TFParGen::CP_NTP},
+    {"CP_NMEA2000", &TFParGen::CP_NMEA2000},
+    {"CP_OPC_UA_Client", &TFParGen::CP_OPC_UA_Client},
+    {"CP_OPC_UA_Server", &TFParGen::CP_OPC_UA_Server},
+    {"CP_PROFINET", &TFParGen::CP_PROFINET},
+    {"CP_SNMP_Manager", &TFParGen::CP_SNMP_Manager},
+    {"CP_SNMP_Agent", &TFParGen::CP_SNMP_Agent},
+    {"CP_TLS_Server", &TFParGen::CP_TLS_Server},
+    {"CP_EtherNetIP_Master", &TFParGen::CP_EtherNetIP_Master},
+    {"CP_EtherNetIP", &TFParGen::CP_EtherNetIP},
+    {"CP_S7_Protocol", &TFParGen::CP_S7_Protocol},
+    {"CP_GSM_GPRS", &TFParGen::CP_GSM_GPRS},
+    {"CP_KNX", &TFParGen::CP_KNX},
+    {"CP_PROFIBUS", &TFParGen::CP_PROFIBUS},
+};
+}  // namespace
+
+void TFParGen::Create_Other_Panels() {
+  auto panelNamed = [this](const QString& name) -> TCategoryPanel* {
+    for (const TPanelSlot& slot : OtherPanelSlots)
+      if (name == QLatin1String(slot.Name)) return this->*slot.Panel;
+    throw std::out_of_range("no panel " + name.toStdString());
+  };
+  TParGenHandlers handlers;
+  handlers.Changed = [this](TObject* s) { On_Change(s); };
+  handlers.Clicked = [this](TObject* s) { On_Click(s); };
+  handlers.OctetKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+  Build_Other_Panels(this, panelNamed, CB_EthConn_En_DHCP_Cable, handlers);
+}
+
+bool TFParGen::Other_Panels_Relayout_On_Change(TObject* Sender) const { return Is_Other_Relayout_Change(Sender); }
+
+bool TFParGen::Other_Panels_Relayout_On_Click(TObject* Sender) const { return Is_Other_Relayout_Click(Sender); }
+
+void TFParGen::RePosition_Object_Ethernet() { Layout_Simple("CP_Ethernet"); }
+void TFParGen::RePosition_Object_Serial() { Layout_Simple("CP_Serial"); }
+void TFParGen::RePosition_Object_Modbus_Master() { Layout_Simple("CP_Modbus_Master"); }
+void TFParGen::RePosition_Object_Modbus_Slave() { Layout_Simple("CP_Modbus_Slave"); }
+void TFParGen::RePosition_Object_Modbus_TCP_Master() { Layout_Simple("CP_Modbus_TCP_Master"); }
+void TFParGen::RePosition_Object_CAN() { Layout_Simple("CP_CAN"); }
+void TFParGen::RePosition_Object_CANopen() { Layout_Simple("CP_CANopen"); }
+void TFParGen::RePosition_Object_DeviceNet_Master() { Layout_Simple("CP_DeviceNet_Master"); }
+void TFParGen::RePosition_Object_DeviceNet_Slave() { Layout_Simple("CP_DeviceNet_Slave"); }
+void TFParGen::RePosition_Object_DMX() { Layout_Simple("CP_DMX"); }
+void TFParGen::RePosition_Object_IEC61850_Client() { Layout_Simple("CP_IEC61850_Client"); }
+void TFParGen::RePosition_Object_IEC61850_Server() { Layout_Simple("CP_IEC61850_Server"); }
+void TFParGen::RePosition_Object_J1939() { Layout_Simple("CP_J1939"); }
+void TFParGen::RePosition_Object_NTP() { Layout_Simple("CP_NTP"); }
+void TFParGen::RePosition_Object_NMEA2000() { Layout_Simple("CP_NMEA2000"); }
+void TFParGen::RePosition_Object_OPC_UA_Client() { Layout_Simple("CP_OPC_UA_Client"); }
+void TFParGen::RePosition_Object_OPC_UA_Server() { Layout_Simple("CP_OPC_UA_Server"); }
+void TFParGen::RePosition_Object_PROFINET() { Layout_Simple("CP_PROFINET"); }
+void TFParGen::RePosition_Object_SNMP_Manager() { Layout_Simple("CP_SNMP_Manager"); }
+void TFParGen::RePosition_Object_EtherNetIP_Master() { Layout_Simple("CP_EtherNetIP_Master"); }
+void TFParGen::RePosition_Object_EtherNetIP() { Layout_Simple("CP_EtherNetIP"); }
+void TFParGen::RePosition_Object_S7comm() { Layout_Simple("CP_S7_Protocol"); }
+void TFParGen::RePosition_Object_GSM_GPRS() { Layout_Simple("CP_GSM_GPRS"); }
+void TFParGen::RePosition_Object_KNX() { Layout_Simple("CP_KNX"); }
+void TFParGen::RePosition_Object_PROFIBUS() { Layout_Simple("CP_PROFIBUS"); }
+
+void TFParGen::RePosition_Object_BACnet_Master() { Layout_BACnet("Master"); }
+void TFParGen::RePosition_Object_BACnet_Slave() { Layout_BACnet("Slave"); }
+void TFParGen::RePosition_Object_TLS() { Layout_TLS(); }
+void TFParGen::RePosition_Object_TLS_Server() { Layout_TLS_Server(); }
+void TFParGen::RePosition_Object_MQTT() { Layout_MQTT(); }
+void TFParGen::RePosition_Object_SNMP_Agent() { Layout_SNMP_Agent(); }

@@ -42,11 +42,19 @@ struct TParPanelDef {
 
 std::span<const TParPanelDef> OtherPanelDefs();
 
+// The form's handlers that the other panels' controls report to.
+struct TParGenHandlers {
+  TNotifyEvent Changed;
+  TNotifyEvent Clicked;
+  TKeyPressEvent OctetKeyPress;
+};
+
+// The part of the general-parameters form that holds the other panels'
+// controls; the form's layout methods of those panels use it.
 struct TParGenOtherPanels {
-  // Builds every row of the other panels onto the panel of its name; change
-  // and click events of the new controls go to the form's handlers.
-  void Create_Other_Panels(TComponent* Owner, const std::function<TCategoryPanel*(const QString&)>& PanelNamed,
-                           TCheckBox* DhcpCable, const TNotifyEvent& Changed, const TNotifyEvent& Clicked);
+  // Builds every row of the other panels onto the panel of its name.
+  void Build_Other_Panels(TComponent* Owner, const std::function<TCategoryPanel*(const QString&)>& PanelNamed,
+                          TCheckBox* DhcpCable, const TParGenHandlers& Handlers);
   // Captions and hints of the other panels from LanguageTexts.
   void Set_Lang_Other_Panels();
 
@@ -58,38 +66,9 @@ struct TParGenOtherPanels {
   }
   // The row whose label or check box has this name.
   const TParRow& Other_Row(const QString& CaptionName) const;
-
-  void RePosition_Object_Ethernet();
-  void RePosition_Object_Serial();
-  void RePosition_Object_Modbus_Master();
-  void RePosition_Object_Modbus_Slave();
-  void RePosition_Object_Modbus_TCP_Master();
-  void RePosition_Object_BACnet_Master();
-  void RePosition_Object_BACnet_Slave();
-  void RePosition_Object_CAN();
-  void RePosition_Object_CANopen();
-  void RePosition_Object_DeviceNet_Master();
-  void RePosition_Object_DeviceNet_Slave();
-  void RePosition_Object_DMX();
-  void RePosition_Object_IEC61850_Client();
-  void RePosition_Object_IEC61850_Server();
-  void RePosition_Object_J1939();
-  void RePosition_Object_MQTT();
-  void RePosition_Object_TLS();
-  void RePosition_Object_NTP();
-  void RePosition_Object_NMEA2000();
-  void RePosition_Object_OPC_UA_Client();
-  void RePosition_Object_OPC_UA_Server();
-  void RePosition_Object_PROFINET();
-  void RePosition_Object_SNMP_Manager();
-  void RePosition_Object_SNMP_Agent();
-  void RePosition_Object_TLS_Server();
-  void RePosition_Object_EtherNetIP_Master();
-  void RePosition_Object_EtherNetIP();
-  void RePosition_Object_S7comm();
-  void RePosition_Object_GSM_GPRS();
-  void RePosition_Object_KNX();
-  void RePosition_Object_PROFIBUS();
+  // Whether a change or click of this control needs a relayout.
+  bool Is_Other_Relayout_Change(const TObject* Sender) const;
+  bool Is_Other_Relayout_Click(const TObject* Sender) const;
 
   // The controls of the other panels whose change or click relays the form out.
   TComboBox* CB_BACnet_Master_Type = nullptr;
@@ -104,21 +83,27 @@ struct TParGenOtherPanels {
   TCheckBox* CB_TLS_Server_Enable = nullptr;
   TCheckBox* CB_SNMP_Agent_Version3 = nullptr;
 
+protected:
+  // Layouts of the other panels; the form's RePosition_Object_... methods call them.
+  void Layout_Simple(const char* Panel);
+  void Layout_BACnet(const char* Role);
+  void Layout_TLS();
+  void Layout_TLS_Server();
+  void Layout_MQTT();
+  void Layout_SNMP_Agent();
+
 private:
   struct TOtherPanel {
     TCategoryPanel* Panel = nullptr;
     const TParPanelDef* Def = nullptr;
     std::vector<TParRow> Rows;
   };
-  void Create_Row(TComponent* Owner, TOtherPanel& panel, const TParRowDef& def, const TNotifyEvent& Changed,
-                  const TNotifyEvent& Clicked);
-  void Apply_Simple_Layout(const char* Panel);
-  void Apply_BACnet_Layout(const char* Role);
-  // Disables the 12 octet edits of a panel's address rows while DHCP for the cable is on.
+  void Build_Row(TComponent* Owner, TOtherPanel& panel, const TParRowDef& def, const TParGenHandlers& Handlers);
+  // Disables the octet edits of a panel's address rows while DHCP for the cable is on.
   void Apply_Dhcp_Rule(const char* Panel, bool WithGatewayBox);
   const TOtherPanel& Panel_Named(const char* Panel) const;
+  TCategoryPanel* Panel_Of(const char* Panel) const { return Panel_Named(Panel).Panel; }
   bool Dhcp_Cable() const;
-  TCategoryPanel* CP(const char* Panel) const { return Panel_Named(Panel).Panel; }
   void Set_Height_From(const char* Panel, const char* Control) const;
 
   TCheckBox* FDhcpCable = nullptr;
