@@ -141,11 +141,13 @@ void ApplyRule(TFParGen& f, TPanelRule rule) {
 
 void OrderPanels(TFParGen& f, const TModel& model) {
   for (const TSide& side : model.Sides) (f.*side.Panel)->Show();
-  int top = 0, number = 1;
+  // The group stacks again at every move, so each panel in turn is put below
+  // all the others: the model's order, one below the other.
+  constexpr int BelowAll = 1 << 20;
+  int number = 1;
   for (const TSide& side : model.Sides) {
     TCategoryPanel* panel = f.*side.Panel;
-    panel->SetTop(top);
-    top += panel->Height();
+    panel->SetTop(BelowAll);
     panel->SetCaption(QString::number(number) + ". " + LangText(side.TitleId));
     panel->TabOrder = number - 1;
     ++number;
