@@ -109,11 +109,12 @@ TEST_F(ParGenFileTest, WhatWasWrittenComesBackUnchanged) {
 }
 
 // Each row: the elements of the file, the element to look at after OK, the
-// value written back for it.
+// value written back for it, or the message that refuses OK.
 struct OddValue {
   const char* Stored;
   const char* Element;
   const char* WrittenBack;
+  int RefusedWith = 0;
 };
 
 TEST_F(ParGenFileTest, OddStoredValuesAreReadAsTheFormatSays) {
@@ -124,8 +125,7 @@ TEST_F(ParGenFileTest, OddStoredValuesAreReadAsTheFormatSays) {
       {"<WiFi_Channel>0x0B</WiFi_Channel>", "WiFi_Channel", "11"},
       {"<Select_Device>two</Select_Device>", "Select_Device", "0"},
       {"<LoRaWAN_RF_Band>us915</LoRaWAN_RF_Band>", "LoRaWAN_RF_Band", "US915"},
-      {"<LoRaWAN_RF_Band>EU433</LoRaWAN_RF_Band>", "LoRaWAN_RF_Band", ""},
-      {"<LoRaWAN_RF_Band>EU433</LoRaWAN_RF_Band>", "LoRaWAN_RX2_Datarate", ""},
+      {"<LoRaWAN_RF_Band>EU433</LoRaWAN_RF_Band>", "LoRaWAN_RF_Band", "", 1396},
       {"<LoRaWAN_RF_Band>KR920</LoRaWAN_RF_Band>", "LoRaWAN_DataRate", ""},
       {"<LoRaWAN_RF_Band>KR920</LoRaWAN_RF_Band>", "LoRaWAN_RX2_Datarate", "SF12BW125"},
       {"<LoRaWAN_RF_Band>US915</LoRaWAN_RF_Band><LoRaWAN_RX2_Datarate>SF9BW500</LoRaWAN_RX2_Datarate>",
@@ -135,7 +135,7 @@ TEST_F(ParGenFileTest, OddStoredValuesAreReadAsTheFormatSays) {
       {"<LoRaWAN_DataRate>3 -\tLoRa: SF9/125kHz 1760 [bit/s]</LoRaWAN_DataRate>", "LoRaWAN_DataRate",
        "3 -\tLoRa: SF9/125kHz 1760 [bit/s]"},
       {"<LoRaWAN_Network_Type>PUBLIC</LoRaWAN_Network_Type>", "LoRaWAN_Network_Type", "Public"},
-      {"<LoRaWAN_Network_Type>Both</LoRaWAN_Network_Type>", "LoRaWAN_Network_Type", ""},
+      {"<LoRaWAN_Network_Type>Both</LoRaWAN_Network_Type>", "LoRaWAN_Network_Type", "", 1397},
       {"<LoRaWAN_Mode>End Node</LoRaWAN_Mode>", "LoRaWAN_Mode", "Gateway"},
       {"<LoRaWAN_Activation_Method>Over-the-Air Activation [OTAA]</LoRaWAN_Activation_Method>",
        "LoRaWAN_Activation_Method", "Over-the-Air Activation [OTAA]"},
@@ -162,9 +162,18 @@ TEST_F(ParGenFileTest, OddStoredValuesAreReadAsTheFormatSays) {
   for (const OddValue& c : cases) {
     SCOPED_TRACE(c.Stored);
     ShowWith(c.Stored);
-    PressOK();
-    EXPECT_EQ(Written(c.Element), c.WrittenBack);
-    EXPECT_EQ(int(WrittenValues().size()), ParGenElementCount);
+    if (c.RefusedWith) {
+      Dialogs->ClearRecords();
+      Form->SetModalResult(mrNone);
+      Form->Btn_OKClick(nullptr);
+      EXPECT_EQ(Form->ModalResult(), mrNone);
+      ASSERT_EQ(Dialogs->Records().size(), 1u);
+      EXPECT_EQ(Dialogs->Records()[0].Text, LangText(c.RefusedWith));
+    } else {
+      PressOK();
+      EXPECT_EQ(Written(c.Element), c.WrittenBack);
+      EXPECT_EQ(int(WrittenValues().size()), ParGenElementCount);
+    }
     Form->Hide();
   }
 }
