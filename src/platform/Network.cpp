@@ -33,14 +33,18 @@ public:
     reply = TIcmpEchoReply{};
     sockaddr_in to{};
     to.sin_family = AF_INET;
-    if (inet_pton(AF_INET, address.toLatin1().constData(), &to.sin_addr) != 1) return false;
+    auto sendFailed = [&reply] {
+      reply.SendFailed = true;
+      return false;
+    };
+    if (inet_pton(AF_INET, address.toLatin1().constData(), &to.sin_addr) != 1) return sendFailed();
     bool raw = false;
     int fd = socket(AF_INET, SOCK_DGRAM, IPPROTO_ICMP);
     if (fd < 0) {
       fd = socket(AF_INET, SOCK_RAW, IPPROTO_ICMP);
       raw = true;
     }
-    if (fd < 0) return false;
+    if (fd < 0) return sendFailed();
     struct Closer {
       int fd;
       ~Closer() { close(fd); }
@@ -60,7 +64,7 @@ public:
     packet[3] = char(sum & 0xFF);
     QElapsedTimer timer;
     timer.start();
-    if (sendto(fd, packet.constData(), size_t(packet.size()), 0, reinterpret_cast<sockaddr*>(&to), sizeof to) < 0) return false;
+    if (sendto(fd, packet.constData(), size_t(packet.size()), 0, reinterpret_cast<sockaddr*>(&to), sizeof to) < 0) return sendFailed();
     uint8_t buf[2048];
     for (;;) {
       const int left = timeoutMs - int(timer.elapsed());

@@ -14,6 +14,9 @@ struct TIcmpEchoReply {
   QString From;
   int RoundTripMs = 0;
   QByteArray Data;
+  // The request could not be sent at all (no dotted address, no socket), as
+  // opposed to a request that got no answer in time.
+  bool SendFailed = false;
 };
 
 class TIcmpEcho {

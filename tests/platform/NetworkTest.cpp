@@ -12,8 +12,10 @@ TEST(Network, EchoToLoopbackCarriesItsData) {
 
 TEST(Network, EchoRefusesWhatIsNoDottedAddress) {
   TIcmpEchoReply reply;
-  for (const char* bad : {"", "host.example", "300.1.1.1", "1.2.3", "::1"})
+  for (const char* bad : {"", "host.example", "300.1.1.1", "1.2.3", "::1"}) {
     EXPECT_FALSE(IcmpEcho().Echo(bad, "x", 50, reply)) << bad;
+    EXPECT_TRUE(reply.SendFailed) << bad;
+  }
 }
 
 TEST(Network, FakeEchoAndUrlRecorderAreUsedWhenInstalled) {

@@ -228,7 +228,7 @@ TEST(MainWindowActions, UpdateDeviceOpensTheUpdateFormInEthernetMode) {
   EXPECT_TRUE(TShellTestProgram::ExpectModal(FBoot, [&] { Click(w.Btn_CreateBin); },
                                              [&] { typeWhenShown = FBoot->Form_Type; }, mrCancel));
   EXPECT_EQ(typeWhenShown, 1);
-  EXPECT_EQ(FBoot->Caption(), "Update Device by Serial");
+  EXPECT_EQ(FBoot->Caption(), "Update Device by Ethernet (UDP)");
   EXPECT_EQ(FBoot->L_SW_Code->Caption(), "CFZ9KAD");
   // The images of an empty project hold the defaults of the builder.
   EXPECT_TRUE(FileExists(p.ProjectsPath() + "/Empty/bin/bank1.bin"));
