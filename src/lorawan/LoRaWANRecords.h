@@ -3,6 +3,8 @@
 // and rule records, with the text conversions that fill them.
 #pragma once
 
+#include "shell/ShellState.h"
+
 #include "lorawan/ImageWriter.h"
 
 #include <QByteArray>
@@ -15,7 +17,6 @@
 enum TRFBand : int { rfEU868 = 0, rfUS915 = 1, rfKR920 = 2, rfAS923 = 3 };
 
 // Network server host used when ParGen.xml names none (and always for an end node).
-inline const QString DefaultLoRaWANServerAddress = "eu1.cloud.thethings.network";
 
 // The LoRaWAN settings read from ParGen.xml. A fresh record is what a project
 // without ParGen.xml gets: a gateway with every other value empty or 0.

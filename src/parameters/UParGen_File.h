@@ -3,6 +3,8 @@
 // Every reader of the file takes the defaults from here.
 #pragma once
 
+#include "shell/ShellState.h"
+
 #include <QString>
 
 #include <array>
@@ -10,7 +12,6 @@
 inline const QString ParGenRootName = "Par_Gen";
 inline const QString ParGenVersionComment = "SW_VERSION = ";
 // A public LoRaWAN network server, the server of a new project.
-inline const QString DefaultLoRaWANServerAddress = "eu1.cloud.thethings.network";
 
 enum class TParGenKind {
   Text,         // the control's text as typed

@@ -46,9 +46,10 @@ void TCategoryPanel::PlaceSurface() {
 void TCategoryPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   // While collapsed the new height is kept for the next expand.
   FFullHeight = std::max(0, AHeight);
+  const bool moved = ATop != Top();
   TCustomControl::SetBounds(ALeft, ATop, AWidth, FCollapsed ? HeaderHeight() : FFullHeight);
   PlaceSurface();
-  if (FGroup) FGroup->ReAlign();
+  if (FGroup) FGroup->ReAlign(moved ? this : nullptr);
 }
 
 void TCategoryPanel::SetCollapsed(bool v) {
@@ -191,13 +192,17 @@ void TCategoryPanelGroup::RemovePanel(TCategoryPanel* p) {
   ReAlign();
 }
 
-void TCategoryPanelGroup::ReAlign() {
+void TCategoryPanelGroup::ReAlign(TCategoryPanel* moved) {
   if (FAligning) return;
   FAligning = true;
   std::vector<TCategoryPanel*> visible;
   for (TCategoryPanel* p : FPanels)
     if (p->Visible()) visible.push_back(p);
-  std::stable_sort(visible.begin(), visible.end(), [](TCategoryPanel* a, TCategoryPanel* b) { return a->Top() < b->Top(); });
+  // A panel just moved goes before the others at its place, so moving panels
+  // one below the other in turn builds that order.
+  std::stable_sort(visible.begin(), visible.end(), [moved](TCategoryPanel* a, TCategoryPanel* b) {
+    return a->Top() < b->Top() || (a->Top() == b->Top() && a == moved && b != moved);
+  });
   int y = 0;
   const int viewportWidth = FScroll->viewport()->width() > 0 ? FScroll->viewport()->width() : Width();
   int total = 0;

@@ -74,8 +74,9 @@ public:
   int VertScrollIncrement = 8;
   bool VertScrollTracking = true;
 
-  // Stacks the visible panels in the order of their Top values.
-  void ReAlign();
+  // Stacks the visible panels in the order of their Top values; `moved`, a
+  // panel whose Top was just set, goes before others with the same Top.
+  void ReAlign(TCategoryPanel* moved = nullptr);
   int ScrollPos() const;
   void SetScrollPos(int v);
   int ScrollRange() const;

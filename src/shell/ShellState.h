@@ -13,6 +13,9 @@ inline const QString BuildSoftwareCode = "CFZ9KAD";
 inline const QString BuildSoftwareDescription = "Modbus TCP Slave / LoRaWAN Gateway - Converter";
 inline const QString MakerName = "Quillore Devices";
 inline const QString ModelCode = "Z9KAD";
+// The public LoRaWAN network server proposed for a new project; the form and
+// the image builder share it.
+inline const QString DefaultLoRaWANServerAddress = "eu1.cloud.thethings.network";
 // The maker's web pages, opened in the user's browser.
 inline const QString MakerWebSite = "http://www.quillore.example";
 inline const QString MakerHomePage = MakerWebSite + "/HOME/default.asp?frompg=" + BuildSoftwareCode;

@@ -73,10 +73,16 @@ bool LoadLanguageFile(const QString& path) {
   return true;
 }
 
+// A language is a file name inside LANGUAGE; a name from the settings file
+// that would reach another folder is no language.
+static bool IsLanguageFileName(const QString& name) {
+  return !name.isEmpty() && !name.startsWith('.') && !name.contains('/') && !name.contains('\\');
+}
+
 void LoadLanguage() {
   FillDefaultTexts();
   const QString chosen = LanguageFolder + PathDelim + LanguageName + ".lng";
-  if (FileExists(chosen)) {
+  if (IsLanguageFileName(LanguageName) && FileExists(chosen)) {
     LoadLanguageFile(chosen);
     return;
   }

@@ -117,3 +117,12 @@ TEST_F(GroupFixture, TheFormSeesTheWheelFirst) {
   EXPECT_EQ(formCalls, 1);
   EXPECT_EQ(editCalls, 0);
 }
+
+TEST_F(GroupFixture, MovingPanelsOneBelowTheOtherBuildsThatOrder) {
+  // Order 2, 0, 1 by setting each Top to the bottom of the one before.
+  for (auto* p : P) p->SetHeight(50);
+  P[2]->SetTop(0);
+  P[0]->SetTop(P[2]->Top() + P[2]->Height());
+  P[1]->SetTop(P[0]->Top() + P[0]->Height());
+  EXPECT_EQ(Tops(), std::vector<int>({50, 100, 0}));
+}

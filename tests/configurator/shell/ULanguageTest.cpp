@@ -5,6 +5,7 @@
 #include "shell/DefaultTexts.h"
 #include "shell/ShellState.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -207,4 +208,16 @@ TEST_F(LanguageTest, LoadLanguageFallsBackToEnglish) {
   EXPECT_EQ(LanguageName, "Broken");
   EXPECT_EQ(LangText(12), "Information");
   EXPECT_EQ(LanguageTexts->Count(), 5600);
+}
+
+TEST_F(LanguageTest, ALanguageNameThatLeavesTheFolderIsNoLanguage) {
+  QDir(Dir.path()).mkdir("LANGUAGE");
+  LanguageFolder = Dir.path() + "/LANGUAGE";
+  Write("Outside.lng", "STR12 =Read from outside\r\n");
+  for (const char* name : {"../Outside", "/etc/Outside", ".hidden", ""}) {
+    LanguageName = name;
+    LoadLanguage();
+    EXPECT_EQ(LanguageName, "English") << name;
+    EXPECT_EQ(LangText(12), "Information") << name;
+  }
 }
