@@ -14,7 +14,7 @@ import re
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-TSV = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/default_texts.tsv"
+TSV = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "..", "shared", "data", "default_texts.tsv")
 OUT = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "src/shell/DefaultTexts.cpp")
 COUNT = 5600
 LINE = re.compile(r'^\s*\{(\d+), u"((?:[^"\\]|\\.)*)"\},')

@@ -1,20 +1,10 @@
 // The LoRaWAN device and rule tables (LoRaWAN_Gateway.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFLoRaWAN_Gateway : public TForm {
+class TFLoRaWAN_Gateway : public TFTextBlockForm {
 public:
-  explicit TFLoRaWAN_Gateway(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFLoRaWAN_Gateway(TComponent* AOwner);};
 
 extern TFLoRaWAN_Gateway* FLoRaWAN_Gateway;

@@ -238,7 +238,7 @@ QString Format(const QString& format, std::initializer_list<QVariant> args) {
       break;
     }
     const QChar type = format[j].toLower();
-    const QString spec = format.mid(i, j - i + 1);
+    const QString placeholder = format.mid(i, j - i + 1);
     QString piece;
     bool done = false;
     if (next < a.size()) {
@@ -291,7 +291,7 @@ QString Format(const QString& format, std::initializer_list<QVariant> args) {
       if (piece.size() < width) piece = left ? piece.leftJustified(width) : piece.rightJustified(width);
       out += piece;
     } else {
-      out += spec;
+      out += placeholder;
     }
     i = j;
   }

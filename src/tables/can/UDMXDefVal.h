@@ -1,20 +1,10 @@
 // The DMX channel default values (DMX_Default_Values.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFDMXDefVal : public TForm {
+class TFDMXDefVal : public TFTextBlockForm {
 public:
-  explicit TFDMXDefVal(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFDMXDefVal(TComponent* AOwner);};
 
 extern TFDMXDefVal* FDMXDefVal;

@@ -1,20 +1,10 @@
 // The DeviceNet slave list (DNETM_Net.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFDNet : public TForm {
+class TFDNet : public TFTextBlockForm {
 public:
-  explicit TFDNet(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFDNet(TComponent* AOwner);};
 
 extern TFDNet* FDNet;

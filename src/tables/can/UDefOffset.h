@@ -1,20 +1,10 @@
 // The DeviceNet byte offset table (DNETM_DefOff.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFDefOffset : public TForm {
+class TFDefOffset : public TFTextBlockForm {
 public:
-  explicit TFDefOffset(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFDefOffset(TComponent* AOwner);};
 
 extern TFDefOffset* FDefOffset;

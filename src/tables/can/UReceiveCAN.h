@@ -1,20 +1,10 @@
 // The CAN receive-frame table (CAN_Rec_Frames.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFReceiveCAN : public TForm {
+class TFReceiveCAN : public TFTextBlockForm {
 public:
-  explicit TFReceiveCAN(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFReceiveCAN(TComponent* AOwner);};
 
 extern TFReceiveCAN* FReceiveCAN;

@@ -1,20 +1,10 @@
 // The J1939 receive-frame table (J1939_Rec_Frames.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFReceiveJ1939 : public TForm {
+class TFReceiveJ1939 : public TFTextBlockForm {
 public:
-  explicit TFReceiveJ1939(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFReceiveJ1939(TComponent* AOwner);};
 
 extern TFReceiveJ1939* FReceiveJ1939;

@@ -1,20 +1,10 @@
 // The NMEA 2000 receive-frame table (NMEA_Rec_Frames.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFReceiveNMEA : public TForm {
+class TFReceiveNMEA : public TFTextBlockForm {
 public:
-  explicit TFReceiveNMEA(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFReceiveNMEA(TComponent* AOwner);};
 
 extern TFReceiveNMEA* FReceiveNMEA;

@@ -1,20 +1,10 @@
 // The CANopen PDO table (PDO_CANopen.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFSet_PDO_Access : public TForm {
+class TFSet_PDO_Access : public TFTextBlockForm {
 public:
-  explicit TFSet_PDO_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFSet_PDO_Access(TComponent* AOwner);};
 
 extern TFSet_PDO_Access* FSet_PDO_Access;

@@ -1,20 +1,10 @@
 // The CANopen SDO client table (SDO_Client_CANopen.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFSet_SDO_Client_Access : public TForm {
+class TFSet_SDO_Client_Access : public TFTextBlockForm {
 public:
-  explicit TFSet_SDO_Client_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFSet_SDO_Client_Access(TComponent* AOwner);};
 
 extern TFSet_SDO_Client_Access* FSet_SDO_Client_Access;

@@ -1,20 +1,10 @@
 // The CAN transmit-frame table (CAN_Send_Frames.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFTransmitCAN : public TForm {
+class TFTransmitCAN : public TFTextBlockForm {
 public:
-  explicit TFTransmitCAN(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFTransmitCAN(TComponent* AOwner);};
 
 extern TFTransmitCAN* FTransmitCAN;

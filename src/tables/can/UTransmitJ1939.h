@@ -1,20 +1,10 @@
 // The J1939 transmit-frame table (J1939_Send_Frames.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFTransmitJ1939 : public TForm {
+class TFTransmitJ1939 : public TFTextBlockForm {
 public:
-  explicit TFTransmitJ1939(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFTransmitJ1939(TComponent* AOwner);};
 
 extern TFTransmitJ1939* FTransmitJ1939;

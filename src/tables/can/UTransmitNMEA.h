@@ -1,20 +1,10 @@
 // The NMEA 2000 transmit-frame table (NMEA_Send_Frames.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFTransmitNMEA : public TForm {
+class TFTransmitNMEA : public TFTextBlockForm {
 public:
-  explicit TFTransmitNMEA(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFTransmitNMEA(TComponent* AOwner);};
 
 extern TFTransmitNMEA* FTransmitNMEA;

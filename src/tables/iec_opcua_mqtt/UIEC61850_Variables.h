@@ -1,20 +1,10 @@
 // The IEC 61850 server variables (IEC61850_Variables.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFIEC61850_Variables : public TForm {
+class TFIEC61850_Variables : public TFTextBlockForm {
 public:
-  explicit TFIEC61850_Variables(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFIEC61850_Variables(TComponent* AOwner);};
 
 extern TFIEC61850_Variables* FIEC61850_Variables;

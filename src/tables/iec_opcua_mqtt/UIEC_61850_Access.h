@@ -1,20 +1,10 @@
 // The IEC 61850 client mapping table (IEC_61850_Client.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFIEC_61850_Access : public TForm {
+class TFIEC_61850_Access : public TFTextBlockForm {
 public:
-  explicit TFIEC_61850_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFIEC_61850_Access(TComponent* AOwner);};
 
 extern TFIEC_61850_Access* FIEC_61850_Access;

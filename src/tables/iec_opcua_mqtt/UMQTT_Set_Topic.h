@@ -1,20 +1,10 @@
 // The MQTT topic table (MQTT_Set_Topic.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFMQTT_Set_Topic : public TForm {
+class TFMQTT_Set_Topic : public TFTextBlockForm {
 public:
-  explicit TFMQTT_Set_Topic(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFMQTT_Set_Topic(TComponent* AOwner);};
 
 extern TFMQTT_Set_Topic* FMQTT_Set_Topic;

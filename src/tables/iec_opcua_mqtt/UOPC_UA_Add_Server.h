@@ -1,20 +1,10 @@
 // The dialog that adds a server to the OPC UA client editor.
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFOPC_UA_Add_Server : public TForm {
+class TFOPC_UA_Add_Server : public TFTextBlockForm {
 public:
-  explicit TFOPC_UA_Add_Server(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFOPC_UA_Add_Server(TComponent* AOwner);};
 
 extern TFOPC_UA_Add_Server* FOPC_UA_Add_Server;

@@ -1,20 +1,10 @@
 // The OPC UA client table (OPC_UA_Client.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFOPC_UA_Client_Access : public TForm {
+class TFOPC_UA_Client_Access : public TFTextBlockForm {
 public:
-  explicit TFOPC_UA_Client_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFOPC_UA_Client_Access(TComponent* AOwner);};
 
 extern TFOPC_UA_Client_Access* FOPC_UA_Client_Access;

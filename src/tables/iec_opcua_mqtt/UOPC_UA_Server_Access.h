@@ -1,20 +1,10 @@
 // The OPC UA server variables (OPC_UA_Server.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFOPC_UA_Server_Access : public TForm {
+class TFOPC_UA_Server_Access : public TFTextBlockForm {
 public:
-  explicit TFOPC_UA_Server_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFOPC_UA_Server_Access(TComponent* AOwner);};
 
 extern TFOPC_UA_Server_Access* FOPC_UA_Server_Access;

@@ -1,20 +1,10 @@
 // The topic template dialog of the MQTT editor.
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFTopicTemplate : public TForm {
+class TFTopicTemplate : public TFTextBlockForm {
 public:
-  explicit TFTopicTemplate(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFTopicTemplate(TComponent* AOwner);};
 
 extern TFTopicTemplate* FTopicTemplate;

@@ -1,20 +1,10 @@
 // The BACnet client access table (BACnet_Master_Access.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFBACnetAccess : public TForm {
+class TFBACnetAccess : public TFTextBlockForm {
 public:
-  explicit TFBACnetAccess(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFBACnetAccess(TComponent* AOwner);};
 
 extern TFBACnetAccess* FBACnetAccess;

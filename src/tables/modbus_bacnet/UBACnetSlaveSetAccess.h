@@ -1,20 +1,10 @@
 // The BACnet server object table (BACnet_Slave.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFBACnetSlaveSetAccess : public TForm {
+class TFBACnetSlaveSetAccess : public TFTextBlockForm {
 public:
-  explicit TFBACnetSlaveSetAccess(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFBACnetSlaveSetAccess(TComponent* AOwner);};
 
 extern TFBACnetSlaveSetAccess* FBACnetSlaveSetAccess;

@@ -1,20 +1,10 @@
 // The chooser of a BACnet engineering unit.
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFBACnet_Eng_Unit : public TForm {
+class TFBACnet_Eng_Unit : public TFTextBlockForm {
 public:
-  explicit TFBACnet_Eng_Unit(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFBACnet_Eng_Unit(TComponent* AOwner);};
 
 extern TFBACnet_Eng_Unit* FBACnet_Eng_Unit;

@@ -1,20 +1,10 @@
 // The dialog that imports a BACnet EDE file into the BACnet editors.
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFImportEDEFile : public TForm {
+class TFImportEDEFile : public TFTextBlockForm {
 public:
-  explicit TFImportEDEFile(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFImportEDEFile(TComponent* AOwner);};
 
 extern TFImportEDEFile* FImportEDEFile;

@@ -1,20 +1,10 @@
 // The Modbus TCP master access table (ModbusTCPM_SetAccess.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFModbus_TCP_Master_Set_Access : public TForm {
+class TFModbus_TCP_Master_Set_Access : public TFTextBlockForm {
 public:
-  explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner);};
 
 extern TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access;

@@ -1,20 +1,10 @@
 // The EtherNet/IP EDS import dialog.
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFEtherNEtIP_EDS : public TForm {
+class TFEtherNEtIP_EDS : public TFTextBlockForm {
 public:
-  explicit TFEtherNEtIP_EDS(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFEtherNEtIP_EDS(TComponent* AOwner);};
 
 extern TFEtherNEtIP_EDS* FEtherNEtIP_EDS;

@@ -1,20 +1,10 @@
 // The EtherNet/IP slave connection table (EtherNetIP_Master_Rules.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFEtherNetIP_Master_Access : public TForm {
+class TFEtherNetIP_Master_Access : public TFTextBlockForm {
 public:
-  explicit TFEtherNetIP_Master_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFEtherNetIP_Master_Access(TComponent* AOwner);};
 
 extern TFEtherNetIP_Master_Access* FEtherNetIP_Master_Access;

@@ -1,20 +1,10 @@
 // The KNX telegram table (KNX_SetAccess.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFKNXAccess : public TForm {
+class TFKNXAccess : public TFTextBlockForm {
 public:
-  explicit TFKNXAccess(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFKNXAccess(TComponent* AOwner);};
 
 extern TFKNXAccess* FKNXAccess;

@@ -1,22 +1,13 @@
 // The dialog that composes the name of a PROFINET GSDML file.
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFProfinetFileName : public TForm {
+class TFProfinetFileName : public TFTextBlockForm {
 public:
   explicit TFProfinetFileName(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
   // The composed file name, valid after OK.
   QString Name_File_XML;
-
-private:
-  void FormCreate(TObject* Sender);
 };
 
 extern TFProfinetFileName* FProfinetFileName;

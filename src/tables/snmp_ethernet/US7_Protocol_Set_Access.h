@@ -1,20 +1,10 @@
 // The S7 client table (S7_Protocol.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFS7_Protocol_Set_Access : public TForm {
+class TFS7_Protocol_Set_Access : public TFTextBlockForm {
 public:
-  explicit TFS7_Protocol_Set_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFS7_Protocol_Set_Access(TComponent* AOwner);};
 
 extern TFS7_Protocol_Set_Access* FS7_Protocol_Set_Access;

@@ -1,20 +1,10 @@
 // The SNMP manager table (SNMP_Manager.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFSNMPManagerAccess : public TForm {
+class TFSNMPManagerAccess : public TFTextBlockForm {
 public:
-  explicit TFSNMPManagerAccess(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFSNMPManagerAccess(TComponent* AOwner);};
 
 extern TFSNMPManagerAccess* FSNMPManagerAccess;

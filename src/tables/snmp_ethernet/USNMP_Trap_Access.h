@@ -1,20 +1,10 @@
 // The SNMP agent object table (SNMP_Trap.xml).
 #pragma once
 
-#include "platform/Forms.h"
+#include "shell/UTextBlockForm.h"
 
-class TLabel;
-
-class TFSNMP_Trap_Access : public TForm {
+class TFSNMP_Trap_Access : public TFTextBlockForm {
 public:
-  explicit TFSNMP_Trap_Access(TComponent* AOwner);
-  // Puts the form's texts from its block of LanguageTexts.
-  void Set_Lang();
-
-  TLabel* L_SW_Code;
-
-private:
-  void FormCreate(TObject* Sender);
-};
+  explicit TFSNMP_Trap_Access(TComponent* AOwner);};
 
 extern TFSNMP_Trap_Access* FSNMP_Trap_Access;
