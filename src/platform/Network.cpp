@@ -146,6 +146,8 @@ THttpResult HttpGet(const THttpRequest& request) {
   curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, request.FollowRedirects ? 1L : 0L);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  // A proxy of the environment serves the web, never this machine itself.
+  curl_easy_setopt(curl, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
   curl_slist* headers = nullptr;
   std::vector<QByteArray> headerStore;
   for (const QString& h : request.Headers) {
