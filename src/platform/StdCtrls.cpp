@@ -311,14 +311,14 @@ void TComboBox::RebuildItems() {
   FUpdating = true;
   const QString text = GetText();
   const int index = FCombo->currentIndex();
+  const QString selected = index >= 0 ? FCombo->itemText(index) : QString();
   FCombo->blockSignals(true);
   FCombo->clear();
   FCombo->addItems(FItems.ToQStringList());
-  if (FStyle == csDropDownList) FCombo->setCurrentIndex(index < FCombo->count() ? -1 : -1);
-  else {
-    FCombo->setCurrentIndex(-1);
-    FCombo->setEditText(text);
-  }
+  // The selection survives a change of the list that keeps its item in place.
+  const bool keep = index >= 0 && index < FCombo->count() && FCombo->itemText(index) == selected;
+  FCombo->setCurrentIndex(keep ? index : -1);
+  if (FCombo->isEditable()) FCombo->setEditText(keep ? selected : text);
   FCombo->blockSignals(false);
   FUpdating = false;
 }

@@ -246,3 +246,17 @@ TEST(Controls, DestroyingAParentFirstLeavesNoDanglingChild) {
   edit->SetText("still usable");
   EXPECT_EQ(edit->Text(), "still usable");
 }
+
+TEST_F(FormFixture, ComboSelectionSurvivesAddingItemsAndGoesWithClear) {
+  auto* combo = new TComboBox(Form.get());
+  combo->SetParent(Form.get());
+  combo->SetStyle(csDropDownList);
+  combo->Items().Add("A");
+  combo->Items().Add("B");
+  combo->SetItemIndex(1);
+  combo->Items().Add("C");
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(combo->Text(), "B");
+  combo->Items().Clear();
+  EXPECT_EQ(combo->ItemIndex(), -1);
+}
