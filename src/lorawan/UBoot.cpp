@@ -103,14 +103,6 @@ QString TransferFile(TTransfer transfer) {
   return QString();
 }
 
-// The maker's web name: the host of its web site.
-QString MakerWebName() {
-  QString host = MakerWebSite;
-  const int scheme = host.indexOf("://");
-  if (scheme >= 0) host = host.mid(scheme + 3);
-  return host.section('/', 0, 0);
-}
-
 // A host the echo client can reach without a name service: four decimal octets
 // 0..255 without leading zeros. Anything else cannot be resolved.
 bool IsDottedAddress(const QString& text) {
@@ -400,7 +392,7 @@ bool TFBoot::Compile_XML_Parameter_New_Boot() {
   xml.Clear();
   TXmlNode root = xml.CreateRoot("Ethernet_Update");
   root.AddChild("Version").SetText("1000");
-  root.AddChild("Title").SetText(MakerWebName() + " - " + BuildSoftwareCode + " Ethernet Update");
+  root.AddChild("Title").SetText(MakerWebHost + " - " + BuildSoftwareCode + " Ethernet Update");
   root.AddChild("IP_Address_Dev").SetText(IpAddressText());
   for (const TRootField& field : PortFields) root.AddChild(field.Name).SetText(field.Value);
   root.AddChild("Protections").AddChild("Protection").SetText("0x44F");

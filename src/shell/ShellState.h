@@ -17,7 +17,8 @@ inline const QString ModelCode = "Z9KAD";
 // the image builder share it.
 inline const QString DefaultLoRaWANServerAddress = "eu1.cloud.thethings.network";
 // The maker's web pages, opened in the user's browser.
-inline const QString MakerWebSite = "http://www.quillore.example";
+inline const QString MakerWebHost = "www.quillore.example";
+inline const QString MakerWebSite = "http://" + MakerWebHost;
 inline const QString MakerHomePage = MakerWebSite + "/HOME/default.asp?frompg=" + BuildSoftwareCode;
 inline const QString MakerDownloadPage = MakerWebSite + "/Home/download/download.asp#DV" + ModelCode;
 
