@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 
 #include "platform/Application.h"
+#include "platform/DialogKeys.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -45,6 +46,7 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, new TFormWidget(this)) {
   ApplyColorToWidget();
   SetBounds(0, 0, 320 + NonClientWidth(), 240 + NonClientHeight());
   ApplyWindowFlags();
+  InstallDialogKeyRouter();
 }
 
 TForm::~TForm() {

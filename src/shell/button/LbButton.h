@@ -120,8 +120,3 @@ private:
   bool FFading = false;
 };
 
-// Routes the dialog keys of a form to its controls: Enter and Escape as
-// CM_DIALOGKEY (WParam the key, LParam the shift state's bits) and a typed
-// character as CM_DIALOGCHAR (WParam the character), when the focused control
-// did not take them. Installed once for the application by the first button.
-void InstallDialogKeyRouter();
