@@ -15,13 +15,7 @@
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
 
-struct TMsgDlgButtons {
-  unsigned bits = 0;
-  constexpr TMsgDlgButtons() = default;
-  constexpr TMsgDlgButtons(std::initializer_list<TMsgDlgBtn> l) { for (auto b : l) bits |= 1u << unsigned(b); }
-  constexpr bool Contains(TMsgDlgBtn b) const { return bits & (1u << unsigned(b)); }
-  constexpr bool operator==(const TMsgDlgButtons&) const = default;
-};
+using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 constexpr TMsgDlgButtons mbYesNo{mbYes, mbNo};
 constexpr TMsgDlgButtons mbYesNoCancel{mbYes, mbNo, mbCancel};
 constexpr TMsgDlgButtons mbOKCancel{mbOK, mbCancel};

@@ -19,15 +19,7 @@
 #include <vector>
 
 enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-struct TFontStyles {
-  unsigned bits = 0;
-  constexpr TFontStyles() = default;
-  constexpr TFontStyles(std::initializer_list<TFontStyle> l) { for (auto f : l) bits |= 1u << unsigned(f); }
-  constexpr bool Contains(TFontStyle f) const { return bits & (1u << unsigned(f)); }
-  constexpr void Include(TFontStyle f) { bits |= 1u << unsigned(f); }
-  constexpr void Exclude(TFontStyle f) { bits &= ~(1u << unsigned(f)); }
-  constexpr bool operator==(const TFontStyles&) const = default;
-};
+using TFontStyles = TSet<TFontStyle>;
 constexpr TFontStyle fsBold = TFontStyle::fsBold;
 constexpr TFontStyle fsItalic = TFontStyle::fsItalic;
 constexpr TFontStyle fsUnderline = TFontStyle::fsUnderline;

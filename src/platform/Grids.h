@@ -29,26 +29,10 @@ enum TGridOption {
   goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected, goRowSizing,
   goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect, goAlwaysShowEditor, goThumbTracking
 };
-struct TGridOptions {
-  unsigned bits = 0;
-  constexpr TGridOptions() = default;
-  constexpr TGridOptions(std::initializer_list<TGridOption> l) { for (auto o : l) bits |= 1u << unsigned(o); }
-  constexpr bool Contains(TGridOption o) const { return bits & (1u << unsigned(o)); }
-  constexpr void Include(TGridOption o) { bits |= 1u << unsigned(o); }
-  constexpr void Exclude(TGridOption o) { bits &= ~(1u << unsigned(o)); }
-  constexpr bool operator==(const TGridOptions&) const = default;
-};
+using TGridOptions = TSet<TGridOption>;
 
 enum TGridDrawStateFlag { gdSelected, gdFocused, gdFixed };
-struct TGridDrawState {
-  unsigned bits = 0;
-  constexpr TGridDrawState() = default;
-  constexpr TGridDrawState(std::initializer_list<TGridDrawStateFlag> l) { for (auto f : l) bits |= 1u << unsigned(f); }
-  constexpr bool Contains(TGridDrawStateFlag f) const { return bits & (1u << unsigned(f)); }
-  constexpr void Include(TGridDrawStateFlag f) { bits |= 1u << unsigned(f); }
-  constexpr void Exclude(TGridDrawStateFlag f) { bits &= ~(1u << unsigned(f)); }
-  constexpr bool operator==(const TGridDrawState&) const = default;
-};
+using TGridDrawState = TSet<TGridDrawStateFlag>;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 

@@ -2,6 +2,8 @@
 // colours, rectangles, points, key codes, shift states and modal results.
 #pragma once
 
+#include "platform/Sets.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QRect>
@@ -123,16 +125,7 @@ bool UnionRect(TRect& dst, const TRect& a, const TRect& b);
 inline bool PtInRect(const TRect& r, const TPoint& p) { return r.Contains(p); }
 
 enum class TShiftFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-struct TShiftState {
-  unsigned bits = 0;
-  constexpr TShiftState() = default;
-  constexpr TShiftState(std::initializer_list<TShiftFlag> l) { for (auto f : l) bits |= 1u << unsigned(f); }
-  constexpr bool Contains(TShiftFlag f) const { return bits & (1u << unsigned(f)); }
-  constexpr void Include(TShiftFlag f) { bits |= 1u << unsigned(f); }
-  constexpr void Exclude(TShiftFlag f) { bits &= ~(1u << unsigned(f)); }
-  constexpr bool Empty() const { return bits == 0; }
-  constexpr bool operator==(const TShiftState&) const = default;
-};
+using TShiftState = TSet<TShiftFlag>;
 constexpr TShiftFlag ssShift = TShiftFlag::ssShift;
 constexpr TShiftFlag ssAlt = TShiftFlag::ssAlt;
 constexpr TShiftFlag ssCtrl = TShiftFlag::ssCtrl;

@@ -15,13 +15,7 @@
 
 enum TGridSelectionStyle { ssDefault, ssVista, ssWin7, ssOffice2007 };
 enum THoverRowCell { hcNormal, hcFixed, hcSelected };
-struct THoverRowCells {
-  unsigned bits = 0;
-  constexpr THoverRowCells() = default;
-  constexpr THoverRowCells(std::initializer_list<THoverRowCell> l) { for (auto c : l) bits |= 1u << unsigned(c); }
-  constexpr bool Contains(THoverRowCell c) const { return bits & (1u << unsigned(c)); }
-  constexpr bool operator==(const THoverRowCells&) const = default;
-};
+using THoverRowCells = TSet<THoverRowCell>;
 
 using TGetDisplTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TGetDisplWideTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
