@@ -213,3 +213,37 @@ TEST_F(BaseGridPaint, ABlockWithItsBaseCellScrolledOutIsClippedToTheScrollingAre
   EXPECT_EQ(drawprobe::At(shot, 60, 30), 0x0000C0);
   EXPECT_EQ(drawprobe::At(shot, 100, 50), 0x0000C0);
 }
+
+// A grid in each selection style, with and without the focused look, for the eye.
+TEST_F(BaseGridPaint, SheetOfTheSelectionStyles) {
+  Grid->SetColCount(6);
+  Grid->SetRowCount(6);
+  Grid->MergeCells(4, 3, 2, 2);
+  Grid->CellColours[{4, 3}] = 0xE0C0FF;
+  Grid->SetCellEx(4, 3, "merged");
+  Grid->SetHoverRow(true);
+  Grid->SetHoverRowColor(HoverColour);
+  Grid->FHoverRowIdx = 4;
+  Grid->SetActiveRowShow(true);
+  Grid->SetActiveRowColor(ActiveColour);
+  Grid->SetSelection(TGridRect{1, 2, 3, 2});
+  TBitmap sheet(2 * 250, 4 * 130);
+  const TGridSelectionStyle styles[] = {ssDefault, ssVista, ssWin7, ssOffice2007};
+  for (int s = 0; s < 4; ++s) {
+    for (int focused = 0; focused < 2; ++focused) {
+      Grid->SetSelectionStyle(styles[s]);
+      TGridOptions o = Grid->Options();
+      if (focused) o.Include(goDrawFocusSelected);
+      else o.Exclude(goDrawFocusSelected);
+      Grid->SetOptions(o);
+      TBitmap shot;
+      PaintControlTo(Grid, shot);
+      sheet.Canvas().Draw(focused * 250, s * 130, shot);
+      if (styles[s] != ssDefault) {
+        const TSelectionColors& set = SelectionColorSets[focused ? int(styles[s]) : int(scsUnfocused)];
+        EXPECT_EQ(drawprobe::At(shot, 40, 45), set.Outer) << "style " << s << " focused " << focused;
+      }
+    }
+  }
+  drawprobe::SaveShot(sheet, "grid-selection-styles");
+}

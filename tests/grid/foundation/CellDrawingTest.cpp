@@ -1,6 +1,7 @@
 #include "grid/foundation/CellDrawing.h"
 
 #include "grid/foundation/DrawingProbe.h"
+#include "grid/foundation/ProgressGraphics.h"
 #include "platform/Resources.h"
 #include "platform/Themes.h"
 
@@ -410,4 +411,127 @@ TEST(CellDrawing, LayeredWindowCallsSucceedWithoutLayeredWindows) {
   EXPECT_TRUE(CallSetLayeredWindowAttributes(nullptr, clWhite, 128, LWA_ALPHA));
   TBlendFunction blend;
   EXPECT_TRUE(CallUpdateLayeredWindow(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, clNone, &blend, ULW_ALPHA));
+}
+
+// ---- a sheet of every primitive, for the eye ----
+
+namespace {
+void Label(TCanvas& c, int x, int y, const QString& text) {
+  c.Brush().Style = bsClear;
+  c.Font().SetColor(clBlack);
+  c.TextOut(x, y, text);
+  c.Brush().Style = bsSolid;
+}
+
+void SheetButtons(TCanvas& c) {
+  TColorTones office;
+  office.Background = {0xF5EAE0, 0xC09060, 0x000000};
+  office.Hover = {0x9CE6FF, 0x3CC7FF, 0x000000};
+  office.Selected = {0x4FB7FF, 0x1E90FF, 0x000000};
+  office.Disabled = {0xE0E0E0, 0xB0B0B0, 0x808080};
+  for (int look = 1; look <= 3; ++look) {
+    const int y = 10 + (look - 1) * 26;
+    Label(c, 4, y + 3, QString("look %1").arg(look));
+    for (int state = 0; state < 4; ++state) {
+      const int x = 60 + state * 150;
+      c.Brush().Color = clWhite;
+      c.Pen().Color = clGray;
+      c.Rectangle(x, y, x + 60, y + 20);
+      DrawComboButton(c, nullptr, TRect(x, y, x + 60, y + 20), look, state, office);
+      DrawPushButtonFace(c, nullptr, TRect(x + 64, y, x + 100, y + 20), look, state, office);
+      c.Brush().Color = clWhite;
+      c.Pen().Color = clGray;
+      c.Rectangle(x + 104, y, x + 140, y + 20);
+      DrawSpinButtons(c, nullptr, TRect(x + 104, y + 1, x + 140, y + 21), look, state, office);
+    }
+  }
+}
+
+void SheetShapesAndGradients(TCanvas& c) {
+  Label(c, 4, 92, "shapes");
+  for (int s = 0; s <= csHalfStar; ++s) DrawCellShape(c, 60 + s * 30, 88, 24, 24, TCellShape(s), 0x00C0FF, 0x004080);
+  DrawGradient(c, 0xFF8000, 0x0080FF, 64, TRect(60, 120, 200, 150), true);
+  DrawGradient(c, 0xFF8000, 0x0080FF, 16, TRect(210, 120, 350, 150), false);
+  DrawMirrorGradient(c, TRect(360, 120, 500, 150), 0xF8E0C0, 0xF0C080, 0xE0A040, 0xF8E0C0, true, 0x804000, false,
+                     true);
+  DrawResourceBitmap(c, clWhite, TRect(510, 124, 526, 140), "PSGFILT");
+  DrawDropArrow(c, 545, 130, clBlack);
+  Label(c, 560, 124, "mistake");
+  DrawErrorUnderline(nullptr, c, "mistake", TRect(560, 124, 640, 140), 10, 2, 3);
+}
+
+void SheetSelectionFrames(TCanvas& c) {
+  const char* names[] = {"grey", "vista", "win7", "office"};
+  for (int set = 0; set < 4; ++set) {
+    const int y = 160 + set * 26;
+    Label(c, 4, y + 3, names[set]);
+    for (int k = 0; k < 4; ++k) {
+      const int kinds[] = {seLeftEnd, seMiddle, seMiddle, seRightEnd};
+      DrawSelectionBorder(c, SelectionColorSets[set], clWhite, TRect(60 + k * 50, y, 110 + k * 50, y + 24), kinds[k]);
+    }
+    DrawSelectionBorder(c, SelectionColorSets[set], clWhite, TRect(280, y, 330, y + 24), seSingle);
+  }
+}
+
+void SheetProgress(TCanvas& c) {
+  const double values[] = {0, 42.5, 100};
+  for (int i = 0; i < 3; ++i) {
+    c.Brush().Color = clWhite;
+    DrawProgressBar(c, TRect(360, 160 + i * 26, 500, 182 + i * 26), 0x3CB371, clWhite, 0xF0F0F0, clBlack, values[i], 2,
+                    2, 0, 100, "", 0x808080, false);
+    c.Brush().Color = clWhite;
+    const int pies[] = {0, 25, 60};
+    DrawProgressPie(c, TRect(510 + i * 40, 160, 542 + i * 40, 192), 0x3CB371, pies[i], false);
+  }
+  DrawRangeIndicator(c, TRect(510, 200, 630, 216), -6, 10, false, clRed, 0x3CB371);
+  DrawRangeIndicator(c, TRect(510, 220, 630, 236), 8, 10, false, clRed, 0x3CB371);
+  TFont font;
+  font.SetName("Tahoma");
+  font.SetSize(8);
+  XPProgressLook look;
+  look.Font = &font;
+  look.Level0Color = 0x00C000;
+  look.Level0ColorTo = 0x80FF80;
+  look.Level1Color = 0x00C0C0;
+  look.Level1ColorTo = 0x80FFFF;
+  look.Level2Color = 0x0080FF;
+  look.Level2ColorTo = 0x80C0FF;
+  look.Level3Color = 0x0000C0;
+  look.Level3ColorTo = 0x8080FF;
+  look.Level1Perc = 30;
+  look.Level2Perc = 70;
+  look.ShowBorder = true;
+  look.BorderColor = 0x808080;
+  look.CompleteFontColor = clBlack;
+  const int percents[] = {0, 25, 50, 80, 100};
+  for (int i = 0; i < 5; ++i) {
+    const int y = 270 + i * 22;
+    look.Stacked = false;
+    look.CompletionSmooth = false;
+    DrawXPProgress(c, TRect(60, y, 190, y + 18), percents[i], look);
+    look.CompletionSmooth = true;
+    DrawXPProgress(c, TRect(200, y, 330, y + 18), percents[i], look);
+    look.Stacked = true;
+    DrawXPProgress(c, TRect(340, y, 470, y + 18), percents[i], look);
+  }
+  look.Vertical = true;
+  look.Stacked = false;
+  DrawXPProgress(c, TRect(490, 260, 514, 380), 60, look);
+  look.CompletionSmooth = false;
+  DrawXPProgress(c, TRect(524, 260, 548, 380), 60, look);
+  look.Stacked = true;
+  DrawXPProgress(c, TRect(558, 260, 582, 380), 85, look);
+}
+}  // namespace
+
+TEST(CellDrawing, SheetOfEveryPrimitive) {
+  TBitmap sheet(640, 390);
+  TCanvas& c = sheet.Canvas();
+  SheetButtons(c);
+  SheetShapesAndGradients(c);
+  SheetSelectionFrames(c);
+  SheetProgress(c);
+  sheet.EndCanvas();
+  EXPECT_GT(paintprobe::InkBounds(sheet).Width(), 500);
+  drawprobe::SaveShot(sheet, "primitives");
 }

@@ -64,3 +64,17 @@ inline int Count(TBitmap& b, TColor color) {
 }  // namespace drawprobe
 
 inline void PrintTo(const drawprobe::TRun& r, std::ostream* os) { *os << "{" << r.Start << ", " << r.Length << "}"; }
+
+#include "platform/ControlPicture.h"
+
+#include <QDir>
+
+namespace drawprobe {
+// Saves a picture for a person to look at when QUILLORE_SHOT_DIR names a folder.
+inline void SaveShot(const TBitmap& b, const QString& name) {
+  const QString dir = qEnvironmentVariable("QUILLORE_SHOT_DIR");
+  if (dir.isEmpty()) return;
+  QDir().mkpath(dir);
+  SaveBitmapAsPng(b, QDir(dir).filePath(name + ".png"));
+}
+}  // namespace drawprobe
