@@ -120,37 +120,37 @@ void Line(TCanvas& Canvas, int x0, int y0, int x1, int y1) {
 
 struct FrameGeometry {
   int L, T, R, B, M;
-  bool LeftPiece, RightPiece;
+  bool LeftEdge, RightEdge;
   int Li, Ri;
 };
 
 void DrawFrameLines(TCanvas& Canvas, const FrameGeometry& g, TColor InnerTop, TColor InnerBottom, TColor Outer) {
   Canvas.Pen().Color = InnerTop;
   Line(Canvas, g.L, g.T + 1, g.R, g.T + 1);
-  if (g.LeftPiece) Line(Canvas, g.L + 1, g.T + 1, g.L + 1, g.M);
-  if (g.RightPiece) Line(Canvas, g.R - 2, g.T + 1, g.R - 2, g.M);
+  if (g.LeftEdge) Line(Canvas, g.L + 1, g.T + 1, g.L + 1, g.M);
+  if (g.RightEdge) Line(Canvas, g.R - 2, g.T + 1, g.R - 2, g.M);
   Canvas.Pen().Color = InnerBottom;
   Line(Canvas, g.L, g.B - 1, g.R, g.B - 1);
-  if (g.LeftPiece) Line(Canvas, g.L + 1, g.M, g.L + 1, g.B - 1);
-  if (g.RightPiece) Line(Canvas, g.R - 2, g.M, g.R - 2, g.B - 1);
+  if (g.LeftEdge) Line(Canvas, g.L + 1, g.M, g.L + 1, g.B - 1);
+  if (g.RightEdge) Line(Canvas, g.R - 2, g.M, g.R - 2, g.B - 1);
   Canvas.Pen().Color = Outer;
   Line(Canvas, g.L + g.Li, g.T, g.R - g.Ri, g.T);
   Line(Canvas, g.L + g.Li, g.B, g.R - g.Ri, g.B);
-  if (g.RightPiece) Line(Canvas, g.R - 1, g.T + 2, g.R - 1, g.B - 1);
-  if (g.LeftPiece) Line(Canvas, g.L, g.T + 2, g.L, g.B - 1);
+  if (g.RightEdge) Line(Canvas, g.R - 1, g.T + 2, g.R - 1, g.B - 1);
+  if (g.LeftEdge) Line(Canvas, g.L, g.T + 2, g.L, g.B - 1);
 }
 
 // Inner corner pixels step in from the corner; outer ones take the grid's colour.
 void DrawFrameCorners(TCanvas& Canvas, const FrameGeometry& g, TColor Inner, TColor Outer) {
   const TColor inner = ColorToRGB(Inner), outer = ColorToRGB(Outer);
-  if (g.LeftPiece) {
+  if (g.LeftEdge) {
     for (const TPoint& p : {TPoint(g.L + 1, g.T), TPoint(g.L + 1, g.T + 1), TPoint(g.L, g.T + 1),
                             TPoint(g.L + 1, g.B), TPoint(g.L + 1, g.B - 1), TPoint(g.L, g.B - 1)})
       Canvas.SetPixel(p.X, p.Y, inner);
     Canvas.SetPixel(g.L, g.T, outer);
     Canvas.SetPixel(g.L, g.B, outer);
   }
-  if (g.RightPiece) {
+  if (g.RightEdge) {
     for (const TPoint& p : {TPoint(g.R - 2, g.T), TPoint(g.R - 2, g.T + 1), TPoint(g.R - 1, g.T + 1),
                             TPoint(g.R - 2, g.B), TPoint(g.R - 2, g.B - 1), TPoint(g.R - 1, g.B - 1)})
       Canvas.SetPixel(p.X, p.Y, inner);
@@ -170,10 +170,10 @@ void DrawSelectionBorder(TCanvas& Canvas, TColor FillColor, TColor FillColorTo, 
   g.R = R.Right - 1;
   g.B = R.Bottom - 2;
   g.M = g.T + (g.B - g.T) / 2;
-  g.LeftPiece = EndKind == seSingle || EndKind == seLeftEnd;
-  g.RightPiece = EndKind == seSingle || EndKind == seRightEnd;
-  g.Li = g.LeftPiece ? 2 : 0;
-  g.Ri = g.RightPiece ? 2 : 0;
+  g.LeftEdge = EndKind == seSingle || EndKind == seLeftEnd;
+  g.RightEdge = EndKind == seSingle || EndKind == seRightEnd;
+  g.Li = g.LeftEdge ? 2 : 0;
+  g.Ri = g.RightEdge ? 2 : 0;
   DrawFrameLines(Canvas, g, InnerTopColor, InnerBottomColor, OuterColor);
   DrawFrameCorners(Canvas, g, CornerInnerColor, CornerOuterColor);
   const TRect inside(g.L + g.Li, g.T + 2, g.R - g.Ri, g.B - 1);

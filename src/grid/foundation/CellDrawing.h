@@ -26,7 +26,7 @@ void FillRectColor(TCanvas& Canvas, const TRect& R, TColor Color);
 void DrawDropArrow(TCanvas& Canvas, int X, int Y, TColor Color);
 
 // ---- selection frame ----
-// Where a frame piece stands in a row of selected cells.
+// Where a cell's part of the frame stands in a row of selected cells.
 enum TSelectionEnd { seSingle = 0, seLeftEnd = 1, seRightEnd = 2, seMiddle = 3 };
 
 struct TSelectionColors {

@@ -10,9 +10,9 @@ struct ColorPair {
   TColor ColorTo;
 };
 
-// A piece along the bar; with gradients it is shaded across its thickness,
+// A segment along the bar; with gradients it is shaded across its thickness,
 // from colour-to at both edges to the colour at the middle.
-void PaintPiece(TCanvas& Canvas, const TRect& R, ColorPair Colors, const XPProgressLook& Look) {
+void PaintSegment(TCanvas& Canvas, const TRect& R, ColorPair Colors, const XPProgressLook& Look) {
   if (!Look.ShowGradient) {
     FillRectColor(Canvas, R, Colors.Color);
     return;
@@ -24,9 +24,9 @@ void PaintPiece(TCanvas& Canvas, const TRect& R, ColorPair Colors, const XPProgr
   DrawGradient(Canvas, Colors.Color, Colors.ColorTo, Look.Steps, second, Look.Vertical);
 }
 
-// A piece of the given length starting Start pixels from the bar's start edge
+// A segment of the given length starting Start pixels from the bar's start edge
 // (left, or bottom for a vertical bar), Inset pixels from both sides.
-TRect Piece(const TRect& R, bool Vertical, int Start, int Length, int Inset) {
+TRect Segment(const TRect& R, bool Vertical, int Start, int Length, int Inset) {
   if (Vertical) return TRect(R.Left + Inset, R.Bottom - Start - Length, R.Right - Inset, R.Bottom - Start);
   return TRect(R.Left + Start, R.Top + Inset, R.Left + Start + Length, R.Bottom - Inset);
 }
@@ -37,19 +37,19 @@ void DrawStacked(TCanvas& Canvas, const TRect& R, int Percent, int n, const XPPr
   const int len1 = RoundHalfEven((full1 ? Look.Level1Perc : Percent) / 100.0 * n);
   TRect seg1 = vertical ? TRect(R.Left + 1, R.Bottom - len1, R.Right - 1, R.Bottom - 1)
                         : TRect(R.Left + 1, R.Top + 1, R.Left + 1 + len1, R.Bottom - 1);
-  PaintPiece(Canvas, seg1, {Look.Level0Color, Look.Level0ColorTo}, Look);
+  PaintSegment(Canvas, seg1, {Look.Level0Color, Look.Level0ColorTo}, Look);
   if (!full1) return;
   const bool full2 = Percent >= Look.Level2Perc;
   const int len2 = RoundHalfEven(n * double((full2 ? Look.Level2Perc : Percent) - Look.Level1Perc) / 100.0);
   TRect seg2 = vertical ? TRect(R.Left + 1, seg1.Top - len2, R.Right - 1, seg1.Top)
                         : TRect(seg1.Right, R.Top + 1, seg1.Right + len2, R.Bottom - 1);
-  PaintPiece(Canvas, seg2, {Look.Level1Color, Look.Level1ColorTo}, Look);
+  PaintSegment(Canvas, seg2, {Look.Level1Color, Look.Level1ColorTo}, Look);
   if (!full2) return;
   const int len3 = Percent == 100 ? RoundHalfEven(n - double(len1 + len2))
                                   : RoundHalfEven(n * double(Percent - Look.Level2Perc) / 100.0);
   TRect seg3 = vertical ? TRect(R.Left + 1, seg2.Top - 1 - len3, R.Right - 1, seg2.Top - 1)
                         : TRect(seg2.Right, R.Top + 1, seg2.Right + len3, R.Bottom - 1);
-  PaintPiece(Canvas, seg3, {Look.Level3Color, Look.Level3ColorTo}, Look);
+  PaintSegment(Canvas, seg3, {Look.Level3Color, Look.Level3ColorTo}, Look);
 }
 
 ColorPair LevelColors(int Percent, const XPProgressLook& Look) {
@@ -68,17 +68,17 @@ void DrawBlocks(TCanvas& Canvas, const TRect& R, int Percent, int n, const XPPro
   if (f > Pitch) {
     int start = Inset;
     for (int i = 0; i < f / Pitch; ++i, start += Pitch)
-      PaintPiece(Canvas, Piece(R, Look.Vertical, start, Block, Inset), colors, Look);
-    if (f % Pitch > 2) PaintPiece(Canvas, Piece(R, Look.Vertical, start, f % Pitch - 1, Inset), colors, Look);
+      PaintSegment(Canvas, Segment(R, Look.Vertical, start, Block, Inset), colors, Look);
+    if (f % Pitch > 2) PaintSegment(Canvas, Segment(R, Look.Vertical, start, f % Pitch - 1, Inset), colors, Look);
     Canvas.Brush().Style = bsClear;
   } else if (f >= 2) {
-    PaintPiece(Canvas, Piece(R, Look.Vertical, Inset, f - 1, Inset), colors, Look);
+    PaintSegment(Canvas, Segment(R, Look.Vertical, Inset, f - 1, Inset), colors, Look);
   }
 }
 
 void DrawSmooth(TCanvas& Canvas, const TRect& R, int Percent, int n, const XPProgressLook& Look) {
   const int len = RoundHalfEven(Percent / 100.0 * n);
-  PaintPiece(Canvas, Piece(R, Look.Vertical, 1, len, 1), LevelColors(Percent, Look), Look);
+  PaintSegment(Canvas, Segment(R, Look.Vertical, 1, len, 1), LevelColors(Percent, Look), Look);
 }
 
 void DrawPercentage(TCanvas& Canvas, const TRect& R, int Percent, const XPProgressLook& Look) {

@@ -5,6 +5,8 @@
 #include "platform/ControlPicture.h"
 #include "platform/Forms.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -21,7 +23,7 @@ public:
   explicit TLookGrid(TComponent* AOwner) : TBaseGrid(AOwner) {}
   using TBaseGrid::FHideLastRow;
   using TBaseGrid::FHoverRowIdx;
-  using TCustomGrid::TopLeftChanged;
+  bool Nodes = false;
   std::map<std::pair<int, int>, TColor> CellColours;
   std::map<std::pair<int, int>, int> Drawn;
   std::map<std::pair<int, int>, TRect> Content;
@@ -34,6 +36,7 @@ public:
     else if (auto it = CellColours.find({ACol, ARow}); it != CellColours.end()) ABrush.Color = it->second;
     else ABrush.Color = NormalColour;
   }
+  bool HasNodes() override { return Nodes; }
   void DrawGridCell(TCanvas&, int ACol, int ARow, TRect ARect, TGridDrawState) override {
     ++Drawn[{ACol, ARow}];
     Content[{ACol, ARow}] = ARect;
@@ -159,6 +162,39 @@ TEST_F(BaseGridPaint, LineWidthsAndContentRectangles) {
   EXPECT_EQ(At(60, 19), FixedLine) << "fixed cells: one-pixel lines in the fixed colour";
   EXPECT_EQ(At(79, 10), FixedLine);
   EXPECT_EQ((Grid->Content[{1, 0}]), TRect(40, 0, 79, 18));
+}
+
+TEST_F(BaseGridPaint, NodeColumnAndRightToLeftLines) {
+  Grid->Nodes = true;
+  Paint(0, 2, {gdFixed});
+  Paint(1, 2);
+  EXPECT_EQ(At(20, 59), FixedColour) << "no bottom line in column 0 of a grid with nodes";
+  EXPECT_EQ(At(60, 59), LineColour);
+  Grid->Nodes = false;
+  Grid->SetBiDiMode(bdRightToLeft);
+  Grid->SetSelectionStyle(ssWin7);
+  Sheet->Canvas().Brush().Color = clWhite;
+  Sheet->Canvas().FillRect(TRect(0, 0, 240, 120));
+  Paint(2, 3);
+  EXPECT_EQ(At(120, 70), LineColour) << "the right line one pixel further right";
+  EXPECT_EQ(At(119, 70), NormalColour);
+  Grid->SetSelection(TGridRect{1, 1, 1, 1});
+  Paint(1, 1, {gdSelected});
+  // The frame of (40, 20, 80, 40) grows to (40, 20, 81, 41): its right edge at x 79, its inner bottom
+  // line at y 38 (the outer one at 39 lies under the grid line).
+  EXPECT_EQ(At(79, 25), SelectionColorSets[scsUnfocused].Outer);
+  EXPECT_EQ(At(60, 38), SelectionColorSets[scsUnfocused].InnerBottom);
+}
+
+TEST_F(BaseGridPaint, TheFocusedSetNeedsTheFocus) {
+  Grid->SetSelectionStyle(ssVista);
+  Grid->SetSelection(TGridRect{2, 2, 2, 2});
+  Form->Show();
+  Grid->SetFocus();
+  QCoreApplication::processEvents();
+  if (!Grid->Focused()) GTEST_SKIP() << "no input focus on this display";
+  Paint(2, 2, {gdSelected, gdFocused});
+  EXPECT_EQ(At(80, 45), SelectionColorSets[scsVista].Outer);
 }
 
 TEST_F(BaseGridPaint, HiddenLastRowShowsOnlyTheGridColour) {

@@ -181,7 +181,7 @@ TEST(ProgressGraphics, XPSmoothLevelsVerticalAndGradient) {
   look.Level1ColorTo = 0x000000;
   auto g = paintprobe::Sheet(102, 12);
   DrawXPProgress(g->Canvas(), TRect(0, 0, 102, 12), 50, look);
-  // The piece spans rows 1..10, halves 1..5 and 6..10: colour-to at both edges, the colour in the middle.
+  // The bar spans rows 1..10, halves 1..5 and 6..10: colour-to at both edges, the colour in the middle.
   EXPECT_EQ(drawprobe::At(*g, 20, 1), look.Level1ColorTo);
   EXPECT_EQ(drawprobe::At(*g, 20, 5), look.Level1Color);
   EXPECT_EQ(drawprobe::At(*g, 20, 6), look.Level1Color);
