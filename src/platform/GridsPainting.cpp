@@ -38,8 +38,9 @@ void TCustomGrid::Paint() {
         if (focused && col == FCurrent.X && r == FCurrent.Y) state.Include(gdFocused);
       }
       if (FDefaultDrawing) DrawDefaultCell(col, r, rect, state);
+      // No clip to the cell, as in the library: a cell request may paint a
+      // whole merged block that reaches over its neighbours.
       c.Save();
-      if (QPainter* p = c.Painter()) p->setClipRect(rect.toQRect(), Qt::IntersectClip);
       DrawCell(col, r, rect, state);
       c.Restore();
     }

@@ -6,6 +6,7 @@
 
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/PlexGridUndoRedo.h"
+#include "platform/BiDi.h"
 #include "platform/Grids.h"
 
 #include <QString>
@@ -147,6 +148,15 @@ public:
   void MoveCurrentCell(int ACol, int ARow) override;
   void InvalidateGrid() override { Invalidate(); }
   int PaintID() const { return FPaintID; }
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+
+  // ---- painting ----
+  // The paint core on any canvas; the cell's rectangle is computed again.
+  void PaintCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
+  // The paint core with the given rectangle, without the content: a header
+  // cell painted into the picture of a dragged column.
+  void PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
 
   TGetDisplTextEvent OnGetDisplText;
   TGetDisplWideTextEvent OnGetDisplWideText;
@@ -200,6 +210,23 @@ protected:
   TComponent* FUndoRedoWatch = nullptr;
 
 private:
-  void PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
+  // The colours that the paint core fills a cell with.
+  struct TCellLook {
+    TColor Brush = clNone;
+    TColor ColorTo = clNone;
+    TColor MirrorColor = clNone;
+    TColor MirrorColorTo = clNone;
+    TCellGradientDirection Direction = GradientVertical;
+  };
+  void PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState, bool Full);
+  bool PaintBlockOfNonBaseCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+  bool ClipUnderFixedArea(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect);
+  TCellLook QueryCellLook(TCanvas& ACanvas, int ACol, int ARow, TGridDrawState& AState);
+  void ApplyRowColours(int ACol, int ARow, TGridDrawState AState, bool Full, TCellLook& Look) const;
+  void PaintBackground(TCanvas& ACanvas, int ACol, const TRect& ARect, TGridDrawState AState, const TCellLook& Look);
+  void PaintSelectionFrame(TCanvas& ACanvas, int ACol, const TRect& ARect);
+  int SelectionEndKind(int ACol) const;
+  void PaintGridLines(TCanvas& ACanvas, int ACol, const TRect& ARect, bool Fixed, TColor BrushColor);
+  TBiDiMode FBiDiMode = bdLeftToRight;
   std::unique_ptr<TCellProperties> FScratchProps;
 };
