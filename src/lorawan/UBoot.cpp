@@ -9,11 +9,11 @@
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/Xml.h"
-#include "shell/ShellState.h"
-#include "shell/UQuilloreFirmWare.h"
-#include "shell/UQuilloreFirmWare_Update.h"
-#include "shell/UShared_Functions.h"
-#include "shell/button/LbButton.h"
+#include "common/ShellState.h"
+#include "app/UQuilloreFirmWare.h"
+#include "common/UQuilloreFirmWare_Update.h"
+#include "common/UShared_Functions.h"
+#include "common/button/LbButton.h"
 
 #include <cstdint>
 
