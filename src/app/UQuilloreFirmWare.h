@@ -16,7 +16,6 @@ class TTimer;
 class TSaveDialog;
 class TXmlDocument;
 class TLbButton;
-struct TProgramRun;
 
 class TFQuilloreFirmWare : public TForm {
 public:
@@ -35,9 +34,6 @@ public:
   // Shows the options dialog; on OK writes the settings and switches the update timer.
   void Show_Options();
   void Update_Device();
-  // Starts NomeSW with the arguments of Parameter (hidden when tipo) and blocks
-  // until it ends or 150 s pass; a program still running then is left running.
-  static TProgramRun Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo);
   void BACnet_EDE_File();
   void Build_EDS_File();
   void PROFINET_XML();

@@ -1,14 +1,13 @@
-// The main window's runner of outside programs (the update tool).
-#include "app/UQuilloreFirmWare.h"
+// The runner of outside programs (the update tool).
+#include "common/UQuilloreFirmWare_Update.h"
 
 #include "platform/Process.h"
-#include "common/UQuilloreFirmWare_Update.h"
 
 #include <cstdint>
 
 // The GUI thread is held on purpose: nothing of the program may change while
 // the tool reads the images. No window message is handled during the wait.
-TProgramRun TFQuilloreFirmWare::Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo) {
+TProgramRun Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo) {
   TProgramRun run;
   std::optional<TProcess> process = StartProcess(NomeSW, Parameter, tipo);
   if (!process) return run;

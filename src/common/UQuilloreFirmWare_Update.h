@@ -1,6 +1,9 @@
-// How a program started by the main window's runner ended, so that the update
-// form can tell the user about a tool that did not run or did not finish.
+// The runner of outside programs (the update tool) and how a started program
+// ended, so that the update form can tell the user about a tool that did not
+// run or did not finish.
 #pragma once
+
+#include <QString>
 
 #include <sys/types.h>
 
@@ -18,3 +21,7 @@ struct TProgramRun {
 // The longest wait for a started program, and the pause between two looks at it.
 constexpr int ProgramWaitLimitMs = 150000;
 constexpr int ProgramPollMs = 10;
+
+// Starts NomeSW with the arguments of Parameter (hidden when tipo) and blocks
+// until it ends or 150 s pass; a program still running then is left running.
+TProgramRun Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo);
