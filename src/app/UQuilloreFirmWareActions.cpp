@@ -2,52 +2,14 @@
 // dispatches them, and the translation of every form.
 #include "app/UQuilloreFirmWare.h"
 
-#include "lorawan/UBoot.h"
-#include "lorawan/ConfigBanks.h"
-#include "lorawan/ULoRaWAN_Gateway.h"
-#include "parameters/UParGen.h"
-#include "platform/Dialogs.h"
-#include "common/ShellState.h"
-#include "app/UAbout.h"
+#include "app/FormRegistry.h"
 #include "app/UMainWindowGlyphs.h"
-#include "app/UNew_Project.h"
-#include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
+#include "common/ShellState.h"
 #include "common/button/LbButton.h"
-#include "tables/can/UDMXDefVal.h"
-#include "tables/can/UDNet.h"
-#include "tables/can/UDefOffset.h"
-#include "tables/can/UReceiveCAN.h"
-#include "tables/can/UReceiveJ1939.h"
-#include "tables/can/UReceiveNMEA.h"
-#include "tables/can/USet_PDO_Access.h"
-#include "tables/can/USet_SDO_Client_Access.h"
-#include "tables/can/USet_SDO_Server_Access.h"
-#include "tables/can/UTransmitCAN.h"
-#include "tables/can/UTransmitJ1939.h"
-#include "tables/can/UTransmitNMEA.h"
-#include "tables/iec_opcua_mqtt/UIEC61850_Variables.h"
-#include "tables/iec_opcua_mqtt/UIEC_61850_Access.h"
-#include "tables/iec_opcua_mqtt/UMQTT_Set_Topic.h"
-#include "tables/iec_opcua_mqtt/UOPC_UA_Add_Server.h"
-#include "tables/iec_opcua_mqtt/UOPC_UA_Client_Access.h"
-#include "tables/iec_opcua_mqtt/UOPC_UA_Scan_Server.h"
-#include "tables/iec_opcua_mqtt/UOPC_UA_Server_Access.h"
-#include "tables/iec_opcua_mqtt/UTLS_Server_Known_Cert.h"
-#include "tables/iec_opcua_mqtt/UTopicTemplate.h"
-#include "tables/modbus_bacnet/UBACnetAccess.h"
-#include "tables/modbus_bacnet/UBACnetSlaveSetAccess.h"
-#include "tables/modbus_bacnet/UBACnet_Eng_Unit.h"
-#include "tables/modbus_bacnet/UImportEDEFile.h"
-#include "tables/modbus_bacnet/UModbus_TCP_Master_Set_Access.h"
-#include "tables/modbus_bacnet/USetAccess.h"
-#include "tables/snmp_ethernet/UEtherNEtIP_EDS.h"
-#include "tables/snmp_ethernet/UEtherNetIP_Master_Access.h"
-#include "tables/snmp_ethernet/UKNXAccess.h"
-#include "tables/snmp_ethernet/UProfinetFileName.h"
-#include "tables/snmp_ethernet/US7_Protocol_Set_Access.h"
-#include "tables/snmp_ethernet/USNMPManagerAccess.h"
-#include "tables/snmp_ethernet/USNMP_Trap_Access.h"
+#include "lorawan/ConfigBanks.h"
+#include "lorawan/UBoot.h"
+#include "platform/Dialogs.h"
 
 namespace {
 
@@ -108,76 +70,26 @@ constexpr TButtonDef ButtonDefs[] = {
     {&TMainWindow::Btn_PROFIBUS_GSD, TButtonLook::Protocol, 81, 82, TMainGlyph::None},
 };
 
-template <auto& Form>
-void ShowModalOf(TMainWindow&) {
-  Form->ShowModal();
-}
-
 struct TAction {
   TButtonRef Button;
   bool NeedsProject;
   void (*Run)(TMainWindow&);
 };
 
-// Tested in this order; the first five work without a project.
+// The main window's own steps; the forms its other buttons show modally are
+// in the form registry. Only the first four and the about box work without a
+// project.
 constexpr TAction Actions[] = {
     {&TMainWindow::Btn_New, false, [](TMainWindow& w) { w.Create_New_Project(); }},
     {&TMainWindow::Btn_Open, false, [](TMainWindow& w) { w.Open_Project(); }},
     {&TMainWindow::Btn_Close, false, [](TMainWindow& w) { w.Close(); }},
-    {&TMainWindow::Btn_Info, false, ShowModalOf<FAbout>},
     {&TMainWindow::Btn_Opz, false, [](TMainWindow& w) { w.Show_Options(); }},
-    {&TMainWindow::Btn_Prm_Gen, true, ShowModalOf<FParGen>},
-    {&TMainWindow::Btn_LoRaWAN_Access, true, ShowModalOf<FLoRaWAN_Gateway>},
     {&TMainWindow::Btn_CreateBin, true, [](TMainWindow& w) { w.Update_Device(); }},
-    {&TMainWindow::Btn_Modbus_Set_Access, true, ShowModalOf<FModbus_TCP_Master_Set_Access>},
-    {&TMainWindow::Btn_BACnet_SetAccess, true, ShowModalOf<FBACnetAccess>},
     {&TMainWindow::Btn_BACnet_EDE_File, true, [](TMainWindow& w) { w.BACnet_EDE_File(); }},
-    {&TMainWindow::Btn_CAN_Rec_Frame, true, ShowModalOf<FReceiveCAN>},
-    {&TMainWindow::Btn_CAN_Send_Frame, true, ShowModalOf<FTransmitCAN>},
-    {&TMainWindow::Btn_PDO_CANopen, true, ShowModalOf<FSet_PDO_Access>},
-    {&TMainWindow::Btn_SDO_Client_CANopen, true, ShowModalOf<FSet_SDO_Client_Access>},
-    {&TMainWindow::Btn_SDO_Server_CANopen, true, ShowModalOf<FSet_SDO_Server_Access>},
     {&TMainWindow::Btn_CANopen_EDS, true, [](TMainWindow& w) { w.Build_EDS_File(); }},
-    {&TMainWindow::Btn_DNet_Net, true, ShowModalOf<FDNet>},
-    {&TMainWindow::Btn_DNet_Offset, true, ShowModalOf<FDefOffset>},
-    {&TMainWindow::Btn_DMX_Default, true, ShowModalOf<FDMXDefVal>},
-    {&TMainWindow::Btn_IEC61850_Client, true, ShowModalOf<FIEC_61850_Access>},
-    {&TMainWindow::Btn_TLS_List_Certificates, true, ShowModalOf<FTLS_Server_Known_Cert>},
-    {&TMainWindow::Btn_IEC61850_Access, true, ShowModalOf<FIEC61850_Variables>},
-    {&TMainWindow::Btn_MQTT_Set_Topic, true, ShowModalOf<FMQTT_Set_Topic>},
-    {&TMainWindow::Btn_OPC_UA_Client_Access, true, ShowModalOf<FOPC_UA_Client_Access>},
-    {&TMainWindow::Btn_OPC_UA_Server_Access, true, ShowModalOf<FOPC_UA_Server_Access>},
-    {&TMainWindow::Btn_SNMP_Manager_Access, true, ShowModalOf<FSNMPManagerAccess>},
-    {&TMainWindow::Btn_SNMP_Trap, true, ShowModalOf<FSNMP_Trap_Access>},
     {&TMainWindow::Btn_SNMP_MIB, true, [](TMainWindow& w) { w.SNMP_MIB_File(); }},
     {&TMainWindow::Btn_PROFINET_XML, true, [](TMainWindow& w) { w.PROFINET_XML(); }},
-    {&TMainWindow::Btn_EtherNetIP_Access, true, ShowModalOf<FEtherNetIP_Master_Access>},
-    {&TMainWindow::Btn_S7_Protocol_Access, true, ShowModalOf<FS7_Protocol_Set_Access>},
-    {&TMainWindow::Btn_KNX_Access, true, ShowModalOf<FKNXAccess>},
     {&TMainWindow::Btn_PROFIBUS_GSD, true, [](TMainWindow& w) { w.PROFIBUS_GSD_File(); }},
-};
-
-template <auto& Form>
-void SetLangOf() {
-  if (Form) Form->Set_Lang();
-}
-
-// Every form but the about box, whose texts are fixed, after the main window.
-constexpr void (*TranslatedForms[])() = {
-    SetLangOf<FLoRaWAN_Gateway>, SetLangOf<FNew_Project>, SetLangOf<FOpenConf>, SetLangOf<FSoftOptions>,
-    SetLangOf<FBoot>, SetLangOf<FParGen>,
-    SetLangOf<FSetAccess>, SetLangOf<FModbus_TCP_Master_Set_Access>, SetLangOf<FBACnetAccess>,
-    SetLangOf<FImportEDEFile>, SetLangOf<FBACnetSlaveSetAccess>, SetLangOf<FBACnet_Eng_Unit>,
-    SetLangOf<FReceiveCAN>, SetLangOf<FTransmitCAN>, SetLangOf<FSet_PDO_Access>, SetLangOf<FSet_SDO_Client_Access>,
-    SetLangOf<FSet_SDO_Server_Access>, SetLangOf<FDNet>, SetLangOf<FDefOffset>, SetLangOf<FDMXDefVal>,
-    SetLangOf<FIEC_61850_Access>, SetLangOf<FTLS_Server_Known_Cert>, SetLangOf<FIEC61850_Variables>,
-    SetLangOf<FReceiveJ1939>, SetLangOf<FTransmitJ1939>, SetLangOf<FMQTT_Set_Topic>, SetLangOf<FTopicTemplate>,
-    SetLangOf<FReceiveNMEA>, SetLangOf<FTransmitNMEA>,
-    SetLangOf<FOPC_UA_Client_Access>, SetLangOf<FOPC_UA_Add_Server>, SetLangOf<FOPC_UA_Scan_Server>,
-    SetLangOf<FOPC_UA_Server_Access>,
-    SetLangOf<FSNMPManagerAccess>, SetLangOf<FSNMP_Trap_Access>, SetLangOf<FProfinetFileName>,
-    SetLangOf<FEtherNetIP_Master_Access>, SetLangOf<FEtherNEtIP_EDS>, SetLangOf<FS7_Protocol_Set_Access>,
-    SetLangOf<FKNXAccess>,
 };
 
 void SetUpButton(TLbButton* b, const TButtonDef& def, TMainWindow* window) {
@@ -197,6 +109,13 @@ void SetUpButton(TLbButton* b, const TButtonDef& def, TMainWindow* window) {
                     def.Button == &TMainWindow::Btn_CreateBin;
   b->SetHotTrackColor(blue ? clSkyBlue : clYellow);
   b->OnClick = [window](TObject* Sender) { window->Btn_Click(Sender); };
+}
+
+// False, after the system's message, when the step needs a project and none is open.
+bool ProjectReady(bool NeedsProject) {
+  if (!NeedsProject || !ProjectFolder.isEmpty()) return true;
+  MessageDlg(LangText(TextProjectNotValid), mtError, {mbOK});
+  return false;
 }
 
 }  // namespace
@@ -224,11 +143,12 @@ void TFQuilloreFirmWare::Set_Button_Texts() {
 void TFQuilloreFirmWare::Btn_Click(TObject* Sender) {
   for (const TAction& action : Actions) {
     if (Sender != this->*action.Button) continue;
-    if (action.NeedsProject && ProjectFolder.isEmpty()) {
-      MessageDlg(LangText(TextProjectNotValid), mtError, {mbOK});
-      return;
-    }
-    action.Run(*this);
+    if (ProjectReady(action.NeedsProject)) action.Run(*this);
+    return;
+  }
+  for (const TFormEntry& form : FormRegistry()) {
+    if (!form.Button || Sender != this->*form.Button) continue;
+    if (ProjectReady(form.NeedsProject)) form.ShowModal();
     return;
   }
 }
@@ -242,7 +162,8 @@ void TFQuilloreFirmWare::Show_Options() {
 
 void TFQuilloreFirmWare::Change_Language() {
   Set_Lang();
-  for (auto setLang : TranslatedForms) setLang();
+  for (const TFormEntry& form : FormRegistry())
+    if (form.SetLang) form.SetLang();
 }
 
 // The update form must not send images older than the project's files, so a
