@@ -55,7 +55,7 @@ void TBaseGrid::PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
   GetVisualProperties(ACol, ARow, AState, false, true, true, ACanvas.Brush(), colorTo, mirror, mirrorTo, ACanvas.Font(),
                       hAlign, vAlign, wordWrap, direction);
   ACanvas.FillRect(ARect);
-  const int lw = fixed ? 1 : FGridLineWidth;
+  const int lw = fixed ? 1 : GridLineWidth();
   if (lw > 0) {
     const TColor lineColor = fixed ? FGridFixedLineColor : FGridLineColor;
     ACanvas.Brush().Color = lineColor;
@@ -70,7 +70,7 @@ void TBaseGrid::PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
     inner.Right -= 1;
     inner.Bottom -= 2;
   } else {
-    InflateRect(inner, -FGridLineWidth, -FGridLineWidth);
+    InflateRect(inner, -GridLineWidth(), -GridLineWidth());
   }
   if (fixed || !(AState.Contains(gdSelected) && FShowSel)) ACanvas.Font().SetColor(Font().Color());
   else ACanvas.Font().SetColor(clHighlightText);
