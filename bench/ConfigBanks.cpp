@@ -4,7 +4,7 @@
 #include "lorawan/ConfigBanks.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "shell/ShellState.h"
+#include "common/ShellState.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

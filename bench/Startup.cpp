@@ -8,8 +8,8 @@
 #include "platform/Files.h"
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
-#include "shell/ShellState.h"
-#include "shell/UStartup.h"
+#include "common/ShellState.h"
+#include "app/UStartup.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
 #include "platform/SysUtils.h"
-#include "shell/UStartup.h"
+#include "app/UStartup.h"
 
 #include <QFont>
 

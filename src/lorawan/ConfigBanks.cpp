@@ -6,7 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "shell/ShellState.h"
+#include "common/ShellState.h"
 
 bool ShowBuildResult(const TBuildResult& result) {
   if (!result.Ok) MessageDlg(result.Message, mtError, {mbOK});

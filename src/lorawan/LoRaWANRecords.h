@@ -3,7 +3,7 @@
 // and rule records, with the text conversions that fill them.
 #pragma once
 
-#include "shell/ShellState.h"
+#include "common/ShellState.h"
 
 #include "lorawan/ImageWriter.h"
 

@@ -3,8 +3,8 @@
 #include "lorawan/ImageBuildError.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "shell/ShellState.h"
-#include "shell/UShared_Functions.h"
+#include "common/ShellState.h"
+#include "common/UShared_Functions.h"
 
 namespace {
 

@@ -9,11 +9,10 @@
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/Xml.h"
-#include "shell/ShellState.h"
-#include "shell/UQuilloreFirmWare.h"
-#include "shell/UQuilloreFirmWare_Update.h"
-#include "shell/UShared_Functions.h"
-#include "shell/button/LbButton.h"
+#include "common/ShellState.h"
+#include "common/UQuilloreFirmWare_Update.h"
+#include "common/UShared_Functions.h"
+#include "common/button/LbButton.h"
 
 #include <cstdint>
 
@@ -345,7 +344,7 @@ void TFBoot::Update_By_Ethernet() {
     MessageDlg(Format(LangText(TextCannotWriteParameters), {UpdateParameterFile()}), mtError, {mbOK});
     return;
   }
-  Report_Update_Tool(TFQuilloreFirmWare::Start_Program(UpdateToolFile(), QString(), false));
+  Report_Update_Tool(Start_Program(UpdateToolFile(), QString(), false));
 }
 
 // The tool's own window tells how the transfer went; only a tool that did not

@@ -1,7 +1,7 @@
 // The LoRaWAN device and rule tables (LoRaWAN_Gateway.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFLoRaWAN_Gateway : public TFTextBlockForm {
 public:

@@ -4,8 +4,8 @@
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
-#include "shell/ShellState.h"
-#include "shell/button/LbButton.h"
+#include "common/ShellState.h"
+#include "common/button/LbButton.h"
 
 #include <initializer_list>
 

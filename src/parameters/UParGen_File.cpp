@@ -5,7 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "shell/ShellState.h"
+#include "common/ShellState.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

@@ -3,7 +3,7 @@
 // Every reader of the file takes the defaults from here.
 #pragma once
 
-#include "shell/ShellState.h"
+#include "common/ShellState.h"
 
 #include <QString>
 

@@ -5,8 +5,8 @@
 #include "parameters/UParGen_Rows.h"
 #include "platform/CategoryPanels.h"
 #include "platform/StdCtrls.h"
-#include "shell/ShellState.h"
-#include "shell/UShared_Functions.h"
+#include "common/ShellState.h"
+#include "common/UShared_Functions.h"
 
 #include <initializer_list>
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include "parameters/UParGen.h"
 
-#include "shell/ShellState.h"
+#include "common/ShellState.h"
 
 #include <algorithm>
 #include <iterator>

@@ -4,8 +4,8 @@
 #include "parameters/UParGen.h"
 
 #include "platform/StdCtrls.h"
-#include "shell/ShellState.h"
-#include "shell/button/LbButton.h"
+#include "common/ShellState.h"
+#include "common/button/LbButton.h"
 
 #include <initializer_list>
 

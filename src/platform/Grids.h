@@ -117,8 +117,11 @@ public:
   void SetGridLineWidth(int Value);
 
   // ---- geometry ----
-  // The client rectangle of a visible cell, clipped to the client area; empty when not visible.
-  TRect CellRect(int ACol, int ARow) const;
+  // The client rectangle of a visible cell, clipped to the client area; empty
+  // when not visible. A descendant may widen it (a merged block); the grid's
+  // own layout, painting and editor always use PlainCellRect.
+  virtual TRect CellRect(int ACol, int ARow) const { return PlainCellRect(ACol, ARow); }
+  TRect PlainCellRect(int ACol, int ARow) const;
   int LeftCol() const { return FTopLeft.X; }
   void SetLeftCol(int Value);
   int TopRow() const { return FTopLeft.Y; }
@@ -192,6 +195,11 @@ protected:
   virtual void ColWidthsChanged();
   virtual void RowHeightsChanged();
   virtual void SizeChanged(int OldColCount, int OldRowCount) {}
+  // The width the grid leaves between cells and paints its lines in; a
+  // descendant that draws its lines inside its cells lays them out with none.
+  virtual int LayoutLineWidth() const { return FGridLineWidth; }
+  // Whether the grid paints the default cell look and its lines itself.
+  virtual bool PaintsDefaultCells() const { return FDefaultDrawing; }
   virtual void TopLeftChanged();
   virtual void ColumnMoved(int FromIndex, int ToIndex);
   virtual void RowMoved(int FromIndex, int ToIndex);

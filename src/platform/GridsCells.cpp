@@ -81,7 +81,7 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
 }
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
-  if (DefaultDrawing()) {
+  if (PaintsDefaultCells()) {
     TCanvas& c = Canvas();
     c.Brush().Style = bsClear;
     c.TextRect(ARect, ARect.Left + 2, ARect.Top + 2, Cells(ACol, ARow));

@@ -130,7 +130,7 @@ void TCustomGrid::UpdateEdit() {
     FInplaceEdit->UpdateContents();
     FInplaceEdit->SelectAll();
   }
-  const TRect r = CellRect(FCurrent.X, FCurrent.Y);
+  const TRect r = PlainCellRect(FCurrent.X, FCurrent.Y);
   if (r.IsEmpty()) {
     FInplaceEdit->SetVisible(false);
     return;

@@ -79,7 +79,7 @@ int TCustomGrid::AxisInfo::MaxFirst() const {
 TCustomGrid::AxisInfo TCustomGrid::ColAxis() const {
   AxisInfo a;
   a.Sizes = &FColWidths;
-  a.LineWidth = FOptions.Contains(goVertLine) || FOptions.Contains(goFixedVertLine) ? FGridLineWidth : 0;
+  a.LineWidth = FOptions.Contains(goVertLine) || FOptions.Contains(goFixedVertLine) ? LayoutLineWidth() : 0;
   a.FixedCount = FFixedCols;
   a.First = FTopLeft.X;
   a.Extent = ClientWidth();
@@ -89,7 +89,7 @@ TCustomGrid::AxisInfo TCustomGrid::ColAxis() const {
 TCustomGrid::AxisInfo TCustomGrid::RowAxis() const {
   AxisInfo a;
   a.Sizes = &FRowHeights;
-  a.LineWidth = FOptions.Contains(goHorzLine) || FOptions.Contains(goFixedHorzLine) ? FGridLineWidth : 0;
+  a.LineWidth = FOptions.Contains(goHorzLine) || FOptions.Contains(goFixedHorzLine) ? LayoutLineWidth() : 0;
   a.FixedCount = FFixedRows;
   a.First = FTopLeft.Y;
   a.Extent = ClientHeight();
@@ -108,7 +108,7 @@ int TCustomGrid::ClientHeight() const {
   return std::max(0, h);
 }
 
-TRect TCustomGrid::CellRect(int ACol, int ARow) const {
+TRect TCustomGrid::PlainCellRect(int ACol, int ARow) const {
   const AxisInfo cols = ColAxis();
   const AxisInfo rows = RowAxis();
   const int x = cols.Pos(ACol);
@@ -159,8 +159,9 @@ TGridCoord TCustomGrid::MaxTopLeft() const { return TGridCoord{ColAxis().MaxFirs
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow) {
   if (!Widget() || !Widget()->isVisible()) return;
-  const TRect r = CellRect(ACol, ARow);
-  if (!r.IsEmpty()) InvalidateRect(TRect(r.Left, r.Top, r.Right + FGridLineWidth, r.Bottom + FGridLineWidth));
+  const TRect r = PlainCellRect(ACol, ARow);
+  const int lw = LayoutLineWidth();
+  if (!r.IsEmpty()) InvalidateRect(TRect(r.Left, r.Top, r.Right + lw, r.Bottom + lw));
 }
 
 void TCustomGrid::InvalidateCol(int ACol) {

@@ -28,7 +28,7 @@ void TCustomGrid::Paint() {
   const bool focused = Focused() || (FInplaceEdit && FInplaceEdit->Focused());
   for (int r : visibleRows) {
     for (int col : visibleCols) {
-      const TRect rect = CellRect(col, r);
+      const TRect rect = PlainCellRect(col, r);
       if (rect.IsEmpty()) continue;
       TGridDrawState state;
       if (col < FFixedCols || r < FFixedRows) {
@@ -37,7 +37,7 @@ void TCustomGrid::Paint() {
         if (col >= sel.Left && col <= sel.Right && r >= sel.Top && r <= sel.Bottom) state.Include(gdSelected);
         if (focused && col == FCurrent.X && r == FCurrent.Y) state.Include(gdFocused);
       }
-      if (FDefaultDrawing) DrawDefaultCell(col, r, rect, state);
+      if (PaintsDefaultCells()) DrawDefaultCell(col, r, rect, state);
       // No clip to the cell, as in the library: a cell request may paint a
       // whole merged block that reaches over its neighbours.
       c.Save();
@@ -45,7 +45,7 @@ void TCustomGrid::Paint() {
       c.Restore();
     }
   }
-  if (FDefaultDrawing && FGridLineWidth > 0) DrawLines();
+  if (PaintsDefaultCells() && LayoutLineWidth() > 0) DrawLines();
 }
 
 void TCustomGrid::DrawDefaultCell(int ACol, int ARow, const TRect& r, TGridDrawState state) {
@@ -78,7 +78,7 @@ void TCustomGrid::DrawLines() {
     c.Brush().Color = color;
     c.FillRect(r);
   };
-  const int lw = FGridLineWidth;
+  const int lw = LayoutLineWidth();
   for (int i = 0; i < ColCount(); ++i) {
     const int x = cols.Pos(i);
     if (x < 0) continue;

@@ -1,4 +1,4 @@
-#include "PaintProbe.h"
+#include "support/PaintProbe.h"
 
 #include "platform/Graphics.h"
 

@@ -2,13 +2,12 @@
 #include "grid/foundation/BaseGrid.h"
 
 #include "grid/foundation/TextRoutines.h"
+#include "platform/Property.h"
 
 #include <algorithm>
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
-  // The grid paints its own lines and cells; the platform's stay off.
-  TObjStringGrid::SetGridLineWidth(0);
-  TObjStringGrid::SetDefaultDrawing(false);
+  SetDefaultDrawing(false);
 }
 
 TBaseGrid::~TBaseGrid() {
@@ -18,17 +17,6 @@ TBaseGrid::~TBaseGrid() {
 }
 
 // ---- looks ----
-
-void TBaseGrid::SetDefaultDrawing(bool Value) {
-  FDefaultDrawing = Value;
-  TObjStringGrid::SetDefaultDrawing(false);
-}
-
-void TBaseGrid::SetGridLineWidth(int Value) {
-  FGridLineWidth = Value;
-  TObjStringGrid::SetGridLineWidth(0);
-  Invalidate();
-}
 
 void TBaseGrid::SetGridLineColor(TColor Value) {
   FGridLineColor = Value;
@@ -40,21 +28,16 @@ void TBaseGrid::SetGridFixedLineColor(TColor Value) {
   Invalidate();
 }
 
-namespace {
-template <typename T>
-bool StoreChanged(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
+void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value) { SetProperty(FSelectionStyle, Value, [this] { Invalidate(); }); }
+void TBaseGrid::SetActiveRowShow(bool Value) { SetProperty(FActiveRowShow, Value, [this] { Invalidate(); }); }
+void TBaseGrid::SetActiveRowColor(TColor Value) { SetProperty(FActiveRowColor, Value, [this] { Invalidate(); }); }
+void TBaseGrid::SetActiveRowColorTo(TColor Value) { SetProperty(FActiveRowColorTo, Value, [this] { Invalidate(); }); }
+void TBaseGrid::SetActiveRowMirrorColor(TColor Value) {
+  SetProperty(FActiveRowMirrorColor, Value, [this] { Invalidate(); });
 }
-}  // namespace
-
-void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value) { if (StoreChanged(FSelectionStyle, Value)) Invalidate(); }
-void TBaseGrid::SetActiveRowShow(bool Value) { if (StoreChanged(FActiveRowShow, Value)) Invalidate(); }
-void TBaseGrid::SetActiveRowColor(TColor Value) { if (StoreChanged(FActiveRowColor, Value)) Invalidate(); }
-void TBaseGrid::SetActiveRowColorTo(TColor Value) { if (StoreChanged(FActiveRowColorTo, Value)) Invalidate(); }
-void TBaseGrid::SetActiveRowMirrorColor(TColor Value) { if (StoreChanged(FActiveRowMirrorColor, Value)) Invalidate(); }
-void TBaseGrid::SetActiveRowMirrorColorTo(TColor Value) { if (StoreChanged(FActiveRowMirrorColorTo, Value)) Invalidate(); }
+void TBaseGrid::SetActiveRowMirrorColorTo(TColor Value) {
+  SetProperty(FActiveRowMirrorColorTo, Value, [this] { Invalidate(); });
+}
 
 namespace {
 class TUndoRedoWatch : public TComponent {

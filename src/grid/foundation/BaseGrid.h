@@ -79,8 +79,8 @@ public:
 
   // ---- geometry ----
   TRect VirtualCellRect(int ACol, int ARow) const;
-  // The rectangle of the cell or of its whole block (hides the platform's).
-  TRect CellRect(int ACol, int ARow) const;
+  // The rectangle of the cell or of its whole block.
+  TRect CellRect(int ACol, int ARow) const override;
   TPoint CellSize(int ACol, int ARow) const;
   int FixedColsWidth() const;
   int FixedRowsHeight() const;
@@ -107,10 +107,6 @@ public:
   virtual int TotalColCount() const { return ColCount(); }
 
   // ---- looks ----
-  bool DefaultDrawing() const { return FDefaultDrawing; }
-  void SetDefaultDrawing(bool Value);
-  int GridLineWidth() const { return FGridLineWidth; }
-  void SetGridLineWidth(int Value);
   TColor GridLineColor() const { return FGridLineColor; }
   void SetGridLineColor(TColor Value);
   TColor GridFixedLineColor() const { return FGridFixedLineColor; }
@@ -177,12 +173,13 @@ protected:
   bool SelectCell(int ACol, int ARow) override;
   void TopLeftChanged() override;
   void Paint() override;
+  // The grid draws its lines inside its cells and paints every cell itself.
+  int LayoutLineWidth() const override { return 0; }
+  bool PaintsDefaultCells() const override { return false; }
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   QString GetEditText(int ACol, int ARow) override { return TObjStringGrid::GetEditText(ACol, ARow); }
   void SetEditText(int ACol, int ARow, const QString& Value) override { TObjStringGrid::SetEditText(ACol, ARow, Value); }
 
-  bool FDefaultDrawing = false;
-  int FGridLineWidth = 1;
   TColor FGridLineColor = 0xC0C0C0;
   TColor FGridFixedLineColor = 0x808080;
   int FPaintID = 1;

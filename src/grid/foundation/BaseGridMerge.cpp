@@ -191,7 +191,7 @@ TRect TBaseGrid::VirtualCellRect(int ACol, int ARow) const {
     for (int c = 0; c < LeftCol(); ++c) scrolledX += ColWidths(c);
   if (ARow >= FixedRows())
     for (int k = 0; k < TopRow(); ++k) scrolledY += RowHeights(k);
-  const TRect origin = TObjStringGrid::CellRect(LeftCol(), TopRow());
+  const TRect origin = PlainCellRect(LeftCol(), TopRow());
   OffsetRect(r, (ACol < FixedCols() ? 0 : origin.Left) - scrolledX, (ARow < FixedRows() ? 0 : origin.Top) - scrolledY);
   return r;
 }
@@ -213,7 +213,7 @@ TRect TBaseGrid::CellRect(int ACol, int ARow) const {
     return u;
   }
   if (p && p->Control) return VirtualCellRect(ACol, ARow);
-  const TRect r = TObjStringGrid::CellRect(ACol, ARow);
+  const TRect r = PlainCellRect(ACol, ARow);
   return TRect(r.Left, r.Top, r.Left + ColWidths(ACol), r.Top + RowHeights(ARow));
 }
 

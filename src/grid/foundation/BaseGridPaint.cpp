@@ -61,7 +61,7 @@ void TBaseGrid::PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
     inner.Right -= 1;
     inner.Bottom -= 2;
   } else {
-    InflateRect(inner, -FGridLineWidth, -FGridLineWidth);
+    InflateRect(inner, -GridLineWidth(), -GridLineWidth());
   }
   if (Full) DrawGridCell(ACanvas, ACol, ARow, inner, AState);
   if (clipped) ACanvas.SelectClipRgn(nullptr);
@@ -182,9 +182,9 @@ void TBaseGrid::PaintGridLines(TCanvas& ACanvas, int ACol, const TRect& ARect, b
     ACanvas.Pen().Width = 1;
   } else {
     // Without a line width the lines take the cell's own colour and vanish.
-    ACanvas.Pen().Color = FGridLineWidth > 0 ? FGridLineColor : BrushColor;
-    ACanvas.Pen().Width = FGridLineWidth;
-    h = (FGridLineWidth + 1) / 2;
+    ACanvas.Pen().Color = GridLineWidth() > 0 ? FGridLineColor : BrushColor;
+    ACanvas.Pen().Width = GridLineWidth();
+    h = (GridLineWidth() + 1) / 2;
   }
   const TGridOptions o = Options();
   const bool bottom = Fixed ? o.Contains(goFixedHorzLine) : o.Contains(goHorzLine);

@@ -1,7 +1,7 @@
 // The DMX channel default values (DMX_Default_Values.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFDMXDefVal : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The DeviceNet slave list (DNETM_Net.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFDNet : public TFTextBlockForm {
 public:

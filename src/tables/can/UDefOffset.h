@@ -1,7 +1,7 @@
 // The DeviceNet byte offset table (DNETM_DefOff.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFDefOffset : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The CAN receive-frame table (CAN_Rec_Frames.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFReceiveCAN : public TFTextBlockForm {
 public:

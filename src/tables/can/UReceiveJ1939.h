@@ -1,7 +1,7 @@
 // The J1939 receive-frame table (J1939_Rec_Frames.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFReceiveJ1939 : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The NMEA 2000 receive-frame table (NMEA_Rec_Frames.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFReceiveNMEA : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The CANopen PDO table (PDO_CANopen.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFSet_PDO_Access : public TFTextBlockForm {
 public:

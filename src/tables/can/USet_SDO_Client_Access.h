@@ -1,7 +1,7 @@
 // The CANopen SDO client table (SDO_Client_CANopen.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFSet_SDO_Client_Access : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The CANopen SDO server table (SDO_Server_CANopen.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFSet_SDO_Server_Access : public TFTextBlockForm {
 public:

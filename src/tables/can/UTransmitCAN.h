@@ -1,7 +1,7 @@
 // The CAN transmit-frame table (CAN_Send_Frames.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFTransmitCAN : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The J1939 transmit-frame table (J1939_Send_Frames.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFTransmitJ1939 : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The NMEA 2000 transmit-frame table (NMEA_Send_Frames.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFTransmitNMEA : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The IEC 61850 server variables (IEC61850_Variables.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFIEC61850_Variables : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The IEC 61850 client mapping table (IEC_61850_Client.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFIEC_61850_Access : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The MQTT topic table (MQTT_Set_Topic.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFMQTT_Set_Topic : public TFTextBlockForm {
 public:

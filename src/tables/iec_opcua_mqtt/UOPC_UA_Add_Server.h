@@ -1,7 +1,7 @@
 // The dialog that adds a server to the OPC UA client editor.
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFOPC_UA_Add_Server : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The OPC UA client table (OPC_UA_Client.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFOPC_UA_Client_Access : public TFTextBlockForm {
 public:

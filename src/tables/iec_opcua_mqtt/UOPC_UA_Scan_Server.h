@@ -1,7 +1,7 @@
 // The dialog that scans an OPC UA server for variables.
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFOPC_UA_Scan_Server : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The OPC UA server variables (OPC_UA_Server.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFOPC_UA_Server_Access : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The list of known TLS certificates (TLS_Known_Cert.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFTLS_Server_Known_Cert : public TFTextBlockForm {
 public:

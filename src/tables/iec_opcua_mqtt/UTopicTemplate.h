@@ -1,7 +1,7 @@
 // The topic template dialog of the MQTT editor.
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFTopicTemplate : public TFTextBlockForm {
 public:

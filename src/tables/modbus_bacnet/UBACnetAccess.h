@@ -1,7 +1,7 @@
 // The BACnet client access table (BACnet_Master_Access.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFBACnetAccess : public TFTextBlockForm {
 public:

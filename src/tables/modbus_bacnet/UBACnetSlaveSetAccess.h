@@ -1,7 +1,7 @@
 // The BACnet server object table (BACnet_Slave.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFBACnetSlaveSetAccess : public TFTextBlockForm {
 public:

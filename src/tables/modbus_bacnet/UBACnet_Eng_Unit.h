@@ -1,7 +1,7 @@
 // The chooser of a BACnet engineering unit.
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFBACnet_Eng_Unit : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The dialog that imports a BACnet EDE file into the BACnet editors.
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFImportEDEFile : public TFTextBlockForm {
 public:

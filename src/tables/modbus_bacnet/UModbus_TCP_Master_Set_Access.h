@@ -1,7 +1,7 @@
 // The Modbus TCP master access table (ModbusTCPM_SetAccess.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFModbus_TCP_Master_Set_Access : public TFTextBlockForm {
 public:

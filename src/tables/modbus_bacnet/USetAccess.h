@@ -1,7 +1,7 @@
 // The Modbus serial master access table (ModbusM_SetAccess.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFSetAccess : public TFTextBlockForm {
 public:

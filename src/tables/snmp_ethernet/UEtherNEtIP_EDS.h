@@ -1,7 +1,7 @@
 // The EtherNet/IP EDS import dialog.
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFEtherNEtIP_EDS : public TFTextBlockForm {
 public:

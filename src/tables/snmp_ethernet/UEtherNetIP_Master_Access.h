@@ -1,7 +1,7 @@
 // The EtherNet/IP slave connection table (EtherNetIP_Master_Rules.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFEtherNetIP_Master_Access : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The KNX telegram table (KNX_SetAccess.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFKNXAccess : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The dialog that composes the name of a PROFINET GSDML file.
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFProfinetFileName : public TFTextBlockForm {
 public:

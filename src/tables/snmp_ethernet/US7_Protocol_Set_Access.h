@@ -1,7 +1,7 @@
 // The S7 client table (S7_Protocol.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFS7_Protocol_Set_Access : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The SNMP manager table (SNMP_Manager.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFSNMPManagerAccess : public TFTextBlockForm {
 public:

@@ -1,7 +1,7 @@
 // The SNMP agent object table (SNMP_Trap.xml).
 #pragma once
 
-#include "shell/UTextBlockForm.h"
+#include "common/UTextBlockForm.h"
 
 class TFSNMP_Trap_Access : public TFTextBlockForm {
 public:

@@ -66,14 +66,32 @@ struct BaseGridFixture : ::testing::Test {
 
 TEST_F(BaseGridFixture, NewGridPaintsItselfWithOneLine) {
   EXPECT_EQ(Grid->GridLineWidth(), 1);
-  EXPECT_EQ(Grid->TCustomGrid::GridLineWidth(), 0);
-  EXPECT_FALSE(Grid->TCustomGrid::DefaultDrawing());
+  EXPECT_FALSE(Grid->DefaultDrawing());
   EXPECT_EQ(Grid->GridLineColor(), 0xC0C0C0);
   EXPECT_EQ(Grid->GridFixedLineColor(), 0x808080);
   EXPECT_EQ(Grid->PaintID(), 1);
+  // The grid draws its lines inside its cells: the platform leaves no gap.
+  EXPECT_EQ(Grid->PlainCellRect(2, 1).Left, Grid->PlainCellRect(1, 1).Right);
+  EXPECT_EQ(Grid->PlainCellRect(1, 2).Top, Grid->PlainCellRect(1, 1).Bottom);
   Grid->SetDefaultDrawing(true);
   EXPECT_TRUE(Grid->DefaultDrawing());
-  EXPECT_FALSE(Grid->TCustomGrid::DefaultDrawing());
+  EXPECT_EQ(Grid->PlainCellRect(2, 1).Left, Grid->PlainCellRect(1, 1).Right);
+}
+
+// Code written against the platform grid sees the base grid's own values.
+TEST_F(BaseGridFixture, ThePlatformGridReadsTheBaseGridsValues) {
+  TCustomGrid* platformGrid = Grid;
+  Grid->SetGridLineWidth(3);
+  Grid->SetDefaultDrawing(true);
+  Grid->MergeCells(1, 1, 2, 2);
+  EXPECT_EQ(platformGrid->GridLineWidth(), 3);
+  EXPECT_TRUE(platformGrid->DefaultDrawing());
+  for (const TGridCoord cell : {TGridCoord{1, 1}, TGridCoord{2, 2}, TGridCoord{4, 1}, TGridCoord{0, 0}})
+    EXPECT_EQ(platformGrid->CellRect(cell.X, cell.Y), Grid->CellRect(cell.X, cell.Y)) << cell.X << "," << cell.Y;
+  const TRect a = Grid->PlainCellRect(1, 1), d = Grid->PlainCellRect(2, 2);
+  EXPECT_EQ(platformGrid->CellRect(1, 1), TRect(a.Left, a.Top, d.Right, d.Bottom));
+  platformGrid->SetGridLineWidth(2);
+  EXPECT_EQ(Grid->GridLineWidth(), 2);
 }
 
 TEST_F(BaseGridFixture, PropertiesAreCreatedOnFirstUseWithTheGridsLook) {

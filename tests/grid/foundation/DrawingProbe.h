@@ -2,7 +2,7 @@
 // colour runs of one pixel row, for the drawing tests of the grid.
 #pragma once
 
-#include "platform/PaintProbe.h"
+#include "support/PaintProbe.h"
 
 #include <map>
 #include <string>

@@ -1,0 +1,26 @@
+#include "app/UMainWindowGlyphs.h"
+
+#include <QString>
+
+namespace {
+
+constexpr const char* GlyphNames[] = {"", "Info", "Options", "Close", "New", "Open", "Parameters", "LoRaWAN", "Update"};
+
+}  // namespace
+
+// The resources live in the configurator library; a program that links it
+// statically needs them registered before the first look-up.
+static void EnsureGlyphResources() {
+  static const bool registered = [] {
+    Q_INIT_RESOURCE(resources);
+    return true;
+  }();
+  (void)registered;
+}
+
+QImage MainWindowGlyph(TMainGlyph glyph) {
+  if (glyph == TMainGlyph::None) return QImage();
+  EnsureGlyphResources();
+  QImage img(":/glyphs/" + QString::fromLatin1(GlyphNames[static_cast<int>(glyph)]) + ".bmp");
+  return img.isNull() ? img : img.convertToFormat(QImage::Format_RGB32);
+}
