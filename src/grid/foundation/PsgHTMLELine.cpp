@@ -56,8 +56,8 @@ void THtmlEngine::NextRun(TLineWalk& W) {
   if (Sub) Line.Drop = std::max(Line.Drop, h / 4);
   if (Sup) Line.Rise = std::max(Line.Rise, h / 4);
   Line.Height = std::max(Line.Height, h);
-  if (W.FirstPass) R.PlainText += shown;
   if (Hidden) {
+    if (W.FirstPass) R.PlainText += shown;
     W.Text = W.Text.mid(len);
     W.Progress = true;
     return;
@@ -76,6 +76,8 @@ void THtmlEngine::NextRun(TLineWalk& W) {
     if (W.Measuring()) Line.Width -= runWidth;
     return;
   }
+  // A run that waits for the next line joins the plain text there, not twice.
+  if (W.FirstPass) R.PlainText += shown;
   W.Consumed += source;
   W.Text = W.Text.mid(len);
   W.Progress = true;

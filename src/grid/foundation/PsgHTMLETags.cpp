@@ -159,8 +159,9 @@ void THtmlEngine::ParagraphTag(TLineWalk& W, QStringView Text) {
   const QString attributes = HtmlAttributeText(Text, 2, true);
   QString value;
   if (HtmlAttribute(attributes, u"ALIGN", value)) {
-    if (value.contains(QStringLiteral("RIGHT"))) Align = THtmlAlign::Right;
+    // The last match wins, and "LEFTRIGHT" aligns right.
     if (value.contains(QStringLiteral("LEFT"))) Align = THtmlAlign::Left;
+    if (value.contains(QStringLiteral("RIGHT"))) Align = THtmlAlign::Right;
     if (value.contains(QStringLiteral("CENTER"))) Align = THtmlAlign::Center;
   }
   if (HtmlAttribute(attributes, u"INDENT", value))
