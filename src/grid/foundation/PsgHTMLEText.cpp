@@ -4,7 +4,7 @@
 
 #include "platform/SysUtils.h"
 
-const THtmlEntity EntityTable[HtmlEntityCount] = {
+constexpr THtmlEntity EntityTable[HtmlEntityCount] = {
     {u'é', "&eacute;"}, {u'è', "&egrave;"}, {u'ë', "&euml;"},   {u'ê', "&ecirc;"},  {u'ó', "&oacute;"},
     {u'ò', "&ograve;"}, {u'ö', "&ouml;"},   {u'ô', "&ocirc;"},  {u'í', "&iacute;"}, {u'ì', "&igrave;"},
     {u'ï', "&iuml;"},   {u'î', "&icirc;"},  {u'ú', "&uacute;"}, {u'ù', "&ugrave;"}, {u'ü', "&uuml;"},

@@ -171,6 +171,12 @@ TEST(PsgHTMLEDraw, StylesTagsAndTheirClosers) {
   EXPECT_TRUE(s.Run("n")->Style.Empty());
   EXPECT_EQ(s.Run("r")->Orientation, 900);
   EXPECT_EQ(s.Run("o")->Orientation, 0);
+  // A lone ampersand underlines the character after it.
+  THtmlSheet amp;
+  amp.Draw("x&y", TRect(0, 0, 200, 100));
+  EXPECT_EQ(amp.Run("xy")->X, 1);
+  for (int x = 1 + W; x < 1 + 2 * W; ++x) EXPECT_EQ(At(*amp.Sheet, x, 11), clBlack) << x;
+  for (int x = 1; x < 1 + W; ++x) EXPECT_EQ(At(*amp.Sheet, x, 11), clWhite) << x;
   // Blinking text is drawn in the background colour while it is hidden.
   THtmlSheet blink;
   THtmlDrawParams p;
@@ -232,6 +238,17 @@ TEST(PsgHTMLEDraw, AnchorsHitFocusAndHover) {
   EXPECT_EQ(s.Out.AnchorCount, 1);
   EXPECT_EQ(s.Out.HoverRect, TRect(1, 0, 1 + 4 * W, H));
   EXPECT_TRUE(s.Measurer.Runs.empty()) << "a hit test paints nothing";
+
+  // A link wrapped onto a second line: hit there, its rectangle starts at that line's left and top.
+  THtmlSheet wrapped;
+  p.WordWrap = true;
+  p.HitX = 5;
+  p.HitY = H + 5;
+  EXPECT_TRUE(wrapped.Draw("<A HREF=\"w\">one two</A>", TRect(0, 0, 40, 100), p));
+  EXPECT_EQ(wrapped.Out.HitAnchorHref, "w");
+  EXPECT_EQ(wrapped.Out.HoverRect, TRect(1, H, 1 + 3 * W, 2 * H));
+  p.WordWrap = false;
+  p.HitY = 5;
 
   // Off the link: nothing is hit and the caller's values stay.
   THtmlSheet miss;
