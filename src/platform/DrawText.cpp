@@ -206,13 +206,22 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
     const int x = (format & DT_CENTER) ? rect.Left + (rect.Width() - w) / 2
                   : (format & DT_RIGHT) ? rect.Right - w
                                         : rect.Left;
-    if (opaque) p->fillRect(QRect(x, y, w, lh), ToQColor(canvas.Brush().Color));
-    layout.Draw(*p, x, y, line.Text, colour);
-    if (line.Underline >= 0 && !(format & DT_HIDEPREFIX)) {
-      const int ux = x + layout.Width(line.Text.left(line.Underline));
-      const int uw = m.Width(font, line.Text.mid(line.Underline, 1));
-      p->fillRect(QRect(ux, y + m.Ascent(font) + 1, uw, 1), colour);
+    // A rotated font turns each line counter-clockwise about its top-left corner.
+    const bool rotated = font.Orientation() != 0;
+    if (rotated) {
+      p->save();
+      p->translate(x, y);
+      p->rotate(-font.Orientation() / 10.0);
     }
+    const int ox = rotated ? 0 : x, oy = rotated ? 0 : y;
+    if (opaque) p->fillRect(QRect(ox, oy, w, lh), ToQColor(canvas.Brush().Color));
+    layout.Draw(*p, ox, oy, line.Text, colour);
+    if (line.Underline >= 0 && !(format & DT_HIDEPREFIX)) {
+      const int ux = ox + layout.Width(line.Text.left(line.Underline));
+      const int uw = m.Width(font, line.Text.mid(line.Underline, 1));
+      p->fillRect(QRect(ux, oy + m.Ascent(font) + 1, uw, 1), colour);
+    }
+    if (rotated) p->restore();
   }
   p->restore();
   return result;

@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -126,22 +127,52 @@ QFont TFont::ToQFont() const {
 
 namespace {
 
+// Measuring shapes the text anew at every call, and the painters measure the
+// same short texts in the same few fonts again and again (a run is measured,
+// placed and drawn), so the last fonts keep their metrics and the widths
+// they measured.
 class TFontTextMeasurer : public TTextMeasurer {
 public:
   int Width(const TFont& font, const QString& text) const override {
-    return QFontMetrics(font.ToQFont()).horizontalAdvance(text);
+    Entry& e = For(font);
+    if (auto it = e.Widths.constFind(text); it != e.Widths.constEnd()) return *it;
+    const int w = e.Metrics.horizontalAdvance(text);
+    if (e.Widths.size() >= kMaxWidths) e.Widths.clear();
+    e.Widths.insert(text, w);
+    return w;
   }
-  int LineHeight(const TFont& font) const override { return QFontMetrics(font.ToQFont()).height(); }
-  int Ascent(const TFont& font) const override { return QFontMetrics(font.ToQFont()).ascent(); }
-  int AverageCharWidth(const TFont& font) const override {
-    return std::max(1, QFontMetrics(font.ToQFont()).averageCharWidth());
-  }
+  int LineHeight(const TFont& font) const override { return For(font).Metrics.height(); }
+  int Ascent(const TFont& font) const override { return For(font).Metrics.ascent(); }
+  int AverageCharWidth(const TFont& font) const override { return std::max(1, For(font).Metrics.averageCharWidth()); }
   void Draw(QPainter& p, const TFont& font, int x, int y, const QString& text, const QColor& colour) const override {
-    QFont f = font.ToQFont();
-    p.setFont(f);
+    const Entry& e = For(font);
+    p.setFont(e.Font);
     p.setPen(colour);
-    p.drawText(QPoint(x, y + QFontMetrics(f).ascent()), text);
+    p.drawText(QPoint(x, y + e.Metrics.ascent()), text);
   }
+
+private:
+  static constexpr int kMaxFonts = 8;
+  static constexpr qsizetype kMaxWidths = 512;
+  struct Entry {
+    QString Name;
+    int Height;
+    TFontStyles Style;
+    QFont Font;
+    QFontMetrics Metrics;
+    QHash<QString, int> Widths;
+  };
+  // The entry of a font (colour and orientation do not change its metrics);
+  // the oldest entry makes room for a new font.
+  Entry& For(const TFont& font) const {
+    for (Entry& e : FEntries)
+      if (e.Height == font.Height() && e.Style == font.Style() && e.Name == font.Name()) return e;
+    if (int(FEntries.size()) >= kMaxFonts) FEntries.erase(FEntries.begin());
+    const QFont f = font.ToQFont();
+    FEntries.push_back(Entry{font.Name(), font.Height(), font.Style(), f, QFontMetrics(f), {}});
+    return FEntries.back();
+  }
+  mutable std::vector<Entry> FEntries;
 };
 
 // Each character is a 7 x 13 cell; a visible character is a 5 x 9 block in it,

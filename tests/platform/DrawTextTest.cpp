@@ -194,3 +194,19 @@ TEST(DrawText, RealFontCentresByItsOwnMeasure) {
   EXPECT_GE(ink.Top, (40 - calc.Bottom) / 2);
   EXPECT_LE(ink.Bottom, (40 - calc.Bottom) / 2 + calc.Bottom);
 }
+
+TEST(DrawText, RotatedFontTurnsTheLineAboutItsTopLeft) {
+  // A quarter turn counter-clockwise: the line runs upward from its top-left corner.
+  auto sheet = Sheet(60, 60);
+  TCanvas& c = sheet->Canvas();
+  c.Font().SetColor(clBlack);
+  c.Font().SetOrientation(900);
+  c.Brush().Style = bsClear;
+  TRect r(20, 40, 60, 60);
+  DrawText(c, "ab", r, DT_SINGLELINE | DT_NOCLIP);
+  const TRect ink = InkBounds(*sheet);
+  EXPECT_EQ(ink.Left, 22);
+  EXPECT_EQ(ink.Right, 31);
+  EXPECT_LT(ink.Bottom, 40);
+  EXPECT_GT(ink.Height(), 9);
+}

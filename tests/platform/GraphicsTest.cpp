@@ -2,8 +2,11 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(Font, SizeAndHeight) {
   struct Case {
@@ -70,4 +73,27 @@ TEST(TextMeasurer, FixedMetrics) {
   EXPECT_EQ(m.Width(f, ""), 0);
   EXPECT_EQ(m.LineHeight(f), 13);
   EXPECT_EQ(m.AverageCharWidth(f), 7);
+}
+
+TEST(TextMeasurer, FontMeasurerKeepsEachFontsMeasuresApart) {
+  // More fonts than the measurer keeps, each asked twice in turn: every answer
+  // is the font's own, whatever was measured before.
+  const TTextMeasurer& m = TTextMeasurer::FontMetrics();
+  std::vector<TFont> fonts(12);
+  for (size_t i = 0; i < fonts.size(); ++i) {
+    fonts[i].SetName(i % 3 == 0 ? "Courier New" : "Tahoma");
+    fonts[i].SetSize(6 + int(i) * 2);
+    if (i % 2) fonts[i].SetStyle({fsBold});
+  }
+  for (int round = 0; round < 2; ++round)
+    for (const TFont& f : fonts) {
+      const QFontMetrics direct(f.ToQFont());
+      EXPECT_EQ(m.Width(f, "Wide text"), direct.horizontalAdvance("Wide text")) << f.Size();
+      EXPECT_EQ(m.Width(f, "i"), direct.horizontalAdvance("i")) << f.Size();
+      EXPECT_EQ(m.LineHeight(f), direct.height()) << f.Size();
+      EXPECT_EQ(m.Ascent(f), direct.ascent()) << f.Size();
+    }
+  TFont red;
+  red.SetColor(clRed);
+  EXPECT_EQ(m.Width(red, "abc"), QFontMetrics(red.ToQFont()).horizontalAdvance("abc")) << "colour is no metric";
 }
