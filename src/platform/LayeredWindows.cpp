@@ -9,6 +9,8 @@
 
 namespace {
 
+const QString kPainterName = QStringLiteral("quilloreLayeredPainter");
+
 // Paints the layered image in place of the control's own painting; as the
 // last filter installed it sees the paint event first.
 class TLayeredPainter : public QObject {
@@ -47,10 +49,12 @@ public:
 
 TLayeredPainter* PainterOf(const QWidget* w, bool create) {
   if (!w) return nullptr;
-  if (auto* p = w->findChild<TLayeredPainter*>(QString(), Qt::FindDirectChildrenOnly)) return p;
+  // Found by name: the painter class has no meta-object to cast by.
+  if (auto* p = w->findChild<QObject*>(kPainterName, Qt::FindDirectChildrenOnly)) return static_cast<TLayeredPainter*>(p);
   if (!create) return nullptr;
   auto* widget = const_cast<QWidget*>(w);
   auto* p = new TLayeredPainter(widget);
+  p->setObjectName(kPainterName);
   widget->installEventFilter(p);
   widget->setAttribute(Qt::WA_TranslucentBackground, true);
   widget->setAttribute(Qt::WA_NoSystemBackground, true);
