@@ -33,7 +33,14 @@ int TPlexCheckBox::ThemedState() const {
 
 void TPlexCheckBox::Paint() {
   Canvas().Font().Assign(Font());
-  if (FTransparent) PaintBackground();
+  if (FTransparent) {
+    PaintBackground();
+  } else {
+    // What the window's erase step gives an opaque control.
+    Canvas().Brush().Color = Color();
+    Canvas().Brush().Style = bsSolid;
+    Canvas().FillRect(ClientRect());
+  }
   if (IsThemedDrawing()) PaintThemedBox();
   else PaintClassicBox();
   PaintCaption();

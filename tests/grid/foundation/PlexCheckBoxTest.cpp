@@ -6,6 +6,8 @@
 #include "platform/Themes.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -193,4 +195,88 @@ TEST_F(PlexCheckBoxTest, ThemedStatesThroughTheVisualStyles) {
   SetThemeServices(nullptr);
   themes = nullptr;
   Box->Repaint();  // classic again, nothing asked of the services
+}
+
+namespace {
+
+// A parent that paints a vertical gradient, as the search bar does.
+class TGradientPanel : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  static TColor At(int y, int h) {
+    const int v = 255 - 120 * y / std::max(1, h - 1);
+    return RGBColor(v, v, 255);
+  }
+
+protected:
+  void Paint() override {
+    for (int y = 0; y < Height(); ++y) {
+      Canvas().Brush().Color = At(y, Height());
+      Canvas().FillRect(TRect(0, y, Width(), y + 1));
+    }
+  }
+};
+
+}  // namespace
+
+TEST_F(PlexCheckBoxTest, EveryLookOnAPlainFormAndTransparentOverAGradient) {
+  Form->SetClientWidth(460);
+  Form->SetClientHeight(230);
+  Box->SetVisible(false);
+  Next->SetVisible(false);
+  auto* bar = new TGradientPanel(Form.get());
+  bar->SetParent(Form.get());
+  bar->SetBounds(230, 0, 230, 230);
+  struct Look {
+    bool OnBar;
+    const char* Caption;
+    TCheckBoxState State;
+    TAlignment Align;
+    TTextLayout VAlign;
+    bool Enabled, Transparent, Caching, Ellipsis;
+  };
+  const Look looks[] = {
+      {false, "Unchecked", cbUnchecked, taLeftJustify, tlTop, true, false, false, false},
+      {false, "Checked", cbChecked, taLeftJustify, tlTop, true, false, false, false},
+      {false, "Grayed", cbGrayed, taLeftJustify, tlTop, true, false, false, false},
+      {false, "Disabled checked", cbChecked, taLeftJustify, tlTop, false, false, false, false},
+      {false, "Right-justified", cbChecked, taRightJustify, tlCenter, true, false, false, false},
+      {false, "A long caption cut with an ellipsis", cbUnchecked, taLeftJustify, tlCenter, true, false, false, true},
+      {false, "&Focused (accelerator M)", cbUnchecked, taLeftJustify, tlBottom, true, false, false, false},
+      {true, "Match &case", cbChecked, taLeftJustify, tlTop, true, true, false, false},
+      {true, "Cached background", cbUnchecked, taLeftJustify, tlTop, true, true, true, false},
+      {true, "Grayed, transparent", cbGrayed, taLeftJustify, tlTop, true, true, false, false},
+      {true, "Disabled, transparent", cbUnchecked, taLeftJustify, tlTop, false, true, false, false},
+  };
+  std::vector<TPlexCheckBox*> boxes;
+  int row[2] = {0, 0};
+  for (const Look& l : looks) {
+    TWinControl* parent = l.OnBar ? static_cast<TWinControl*>(bar) : Form.get();
+    auto* b = new TPlexCheckBox(Form.get());
+    b->SetParent(parent);
+    b->SetBounds(8, 6 + 30 * row[l.OnBar]++, 210, 26);
+    b->SetCaption(l.Caption);
+    b->SetState(l.State);
+    b->SetAlignment(l.Align);
+    b->SetButtonVertAlign(l.VAlign);
+    b->SetEnabled(l.Enabled);
+    b->TransparentChaching = l.Caching;
+    b->SetTransparent(l.Transparent);
+    b->SetEllipsis(l.Ellipsis);
+    if (l.Ellipsis) b->SetWidth(150);
+    boxes.push_back(b);
+  }
+  boxes[6]->SetFocus();
+  QApplication::processEvents();
+  const QString path = qEnvironmentVariable("QUILLORE_SHOTS", QDir::tempPath()) + "/plex_check_boxes.png";
+  ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
+  // Right of its caption a transparent box shows the gradient, an opaque one its colour.
+  const QImage shot(path);
+  const TPlexCheckBox* overBar = boxes[7];
+  const int y = overBar->Top() + 12;
+  EXPECT_EQ(FromQColor(shot.pixelColor(bar->Left() + overBar->Left() + 200, y)), TGradientPanel::At(y, bar->Height()));
+  const TPlexCheckBox* cached = boxes[8];
+  const int yc = cached->Top() + 20;
+  EXPECT_EQ(FromQColor(shot.pixelColor(bar->Left() + cached->Left() + 200, yc)), TGradientPanel::At(yc, bar->Height()));
+  EXPECT_EQ(FromQColor(shot.pixelColor(boxes[0]->Left() + 200, boxes[0]->Top() + 12)), ColorToRGB(clBtnFace));
 }
