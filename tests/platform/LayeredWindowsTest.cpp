@@ -24,6 +24,14 @@ TEST(LayeredWindows, TheImageTimesTheConstantAlpha) {
   EXPECT_EQ(qBlue(p0), 50);
   EXPECT_EQ(qRed(p0), 10);
   EXPECT_EQ(qAlpha(shown.Image().pixel(1, 0)), 0);
+  // A key colour leaves its pixels out of what the window shows.
+  px[1] = {0x30, 0x20, 0x10, 0xFF};
+  ASSERT_TRUE(UpdateLayeredWindow(&w, nullptr, image, 255));
+  EXPECT_EQ(w.Widget()->geometry().topLeft(), QPoint(40, 50));
+  EXPECT_TRUE(SetLayeredWindowAttributes(&w, RGBColor(0x10, 0x20, 0x30), 0, LWA_COLORKEY));
+  ASSERT_TRUE(GetLayeredImage(&w, shown));
+  EXPECT_EQ(qAlpha(shown.Image().pixel(1, 0)), 0);
+  EXPECT_EQ(qAlpha(shown.Image().pixel(0, 0)), 200);
   EXPECT_TRUE(SetLayeredWindowAttributes(&w, clNone, 200, LWA_ALPHA));
   EXPECT_NEAR(w.Widget()->windowOpacity(), 200 / 255.0, 0.01);
 }
