@@ -112,6 +112,7 @@ public:
 // Region kinds and combine modes, numbered as GDI numbers them.
 constexpr int NULLREGION = 1, SIMPLEREGION = 2, COMPLEXREGION = 3;
 constexpr int RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5;
+constexpr int ALTERNATE = 1, WINDING = 2;
 
 // A clip region in device pixels (a set of rectangles), held by value.
 class TRegion {
@@ -119,6 +120,9 @@ public:
   TRegion() = default;
   explicit TRegion(const TRect& r);
   static TRegion CreateRectRgn(int l, int t, int r, int b) { return TRegion(TRect(l, t, r, b)); }
+  // The inside of a closed polygon; FillMode ALTERNATE or WINDING.
+  static TRegion CreatePolygonRgn(const std::vector<TPoint>& Points, int FillMode);
+  static TRegion FromQRegion(const QRegion& Region);
   // This region becomes a combined with b (b unused for RGN_COPY); gives the kind.
   int Combine(const TRegion& a, const TRegion& b, int mode);
   int Kind() const;
@@ -300,7 +304,7 @@ public:
   void SetAlphaFormat(TAlphaFormat v);
   // Row y (0 is the top): TRGBTriple for pf24bit, TRGBQuad for pf32bit and pfDevice.
   void* ScanLine(int y);
-  void Assign(const TBitmap& source);
+  virtual void Assign(const TBitmap& source);
   // Takes over an image's pixels in 32 bits (alpha defined when it has one).
   void SetImage(const QImage& image);
   TColor KeyColor() const;

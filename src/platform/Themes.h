@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <set>
 #include <vector>
 
 class TCanvas;
@@ -27,6 +28,10 @@ public:
   virtual bool DrawThemeBackground(HTHEME Theme, TCanvas& Canvas, int PartId, int StateId, const TRect& Rect,
                                    const TRect* Clip) = 0;
   virtual void CloseThemeData(HTHEME Theme) = 0;
+  // Whether the visual-styles library loads at all, and whether it has an
+  // entry point of that name; the grid fills its operation tables from these.
+  virtual bool LibraryLoads() { return true; }
+  virtual bool HasEntryPoint(const QString& Name) { return true; }
 };
 
 // The process-wide service; the platform's own until a test installs another.
@@ -49,6 +54,8 @@ public:
   QString FileName = "Luna.msstyles";
   QString ColorName = "NormalColor";
   QString SizeName = "NormalSize";
+  bool Loads = true;
+  std::set<QString> MissingEntryPoints;
   std::vector<TDrawCall> Calls;
   int OpenCount = 0;
   int CloseCount = 0;
@@ -59,6 +66,8 @@ public:
   bool DrawThemeBackground(HTHEME Theme, TCanvas& Canvas, int PartId, int StateId, const TRect& Rect,
                            const TRect* Clip) override;
   void CloseThemeData(HTHEME Theme) override;
+  bool LibraryLoads() override { return Loads; }
+  bool HasEntryPoint(const QString& Name) override { return Loads && !MissingEntryPoints.count(Name); }
 
 private:
   std::vector<std::unique_ptr<QString>> FOpened;

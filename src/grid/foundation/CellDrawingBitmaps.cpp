@@ -1,6 +1,7 @@
 // Key-coloured bitmaps, the error underline and the layered-window calls.
 #include "grid/foundation/CellDrawing.h"
 
+#include "platform/Controls.h"
 #include "platform/Resources.h"
 
 #include <QtGlobal>

@@ -2,6 +2,7 @@
 
 #include "grid/foundation/DrawingProbe.h"
 #include "grid/foundation/ProgressGraphics.h"
+#include "platform/Forms.h"
 #include "platform/Resources.h"
 #include "platform/Themes.h"
 
@@ -407,8 +408,10 @@ TEST(CellDrawing, ShapesAreFilledWithTheBrushAndOutlinedWithThePen) {
   EXPECT_EQ(drawprobe::At(*half, 14, 12), clWhite) << "a half star has no right half";
 }
 
-TEST(CellDrawing, LayeredWindowCallsSucceedWithoutLayeredWindows) {
-  EXPECT_TRUE(CallSetLayeredWindowAttributes(nullptr, clWhite, 128, LWA_ALPHA));
+TEST(CellDrawing, LayeredWindowCallsPassThroughToThePlatform) {
+  TForm window(nullptr);
+  EXPECT_TRUE(CallSetLayeredWindowAttributes(&window, clWhite, 128, LWA_ALPHA));
+  EXPECT_FALSE(CallSetLayeredWindowAttributes(nullptr, clWhite, 128, LWA_ALPHA)) << "no window, nothing done";
   TBlendFunction blend;
   EXPECT_TRUE(CallUpdateLayeredWindow(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, clNone, &blend, ULW_ALPHA));
 }
