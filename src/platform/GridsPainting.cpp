@@ -39,7 +39,7 @@ void TCustomGrid::Paint() {
       }
       if (PaintsDefaultCells()) DrawDefaultCell(col, r, rect, state);
       c.Save();
-      if (QPainter* p = c.Painter()) p->setClipRect(rect.toQRect(), Qt::IntersectClip);
+      c.IntersectClipRect(rect);
       DrawCell(col, r, rect, state);
       c.Restore();
     }

@@ -3,8 +3,6 @@
 // colours, and the content goes to DrawGridCell.
 #include "grid/foundation/BaseGrid.h"
 
-#include <QPainter>
-
 void TBaseGrid::Paint() {
   TObjStringGrid::Paint();
   ++FPaintID;
@@ -38,11 +36,10 @@ void TBaseGrid::PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
   ARect = CellRect(ACol, ARow);
   // A block reaches beyond the cell the platform asked for; it is clipped only
   // to the part of the grid that its base cell scrolls in.
-  if (QPainter* p = ACanvas.Painter()) {
-    const int x0 = ACol >= FixedCols() ? FixedColsWidth() : 0;
-    const int y0 = ARow >= FixedRows() ? FixedRowsHeight() : 0;
-    p->setClipRect(QRect(x0, y0, Width() - x0, Height() - y0));
-  }
+  const int x0 = ACol >= FixedCols() ? FixedColsWidth() : 0;
+  const int y0 = ARow >= FixedRows() ? FixedRowsHeight() : 0;
+  const TRegion scrollArea(TRect(x0, y0, Width(), Height()));
+  ACanvas.SelectClipRgn(&scrollArea);
   const bool fixed = AState.Contains(gdFixed);
   ACanvas.Font().Assign(Font());
   ACanvas.Brush().Style = bsSolid;
