@@ -4,6 +4,7 @@
 #include "platform/Graphics.h"
 #include "platform/Network.h"
 #include "platform/StdCtrls.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
 
@@ -16,7 +17,6 @@ TFAbout* FAbout = nullptr;
 
 namespace {
 
-constexpr TColor AboutColor = 0x00EDF7F8;
 constexpr int AboutClientWidth = 425, AboutClientHeight = 148;
 const QString DocumentCode = "DC" + ModelCode;
 
@@ -41,7 +41,7 @@ constexpr TFixedLabel FixedLabels[] = {
 std::unique_ptr<TBitmap> MakerLogo() {
   auto logo = std::make_unique<TBitmap>(81, 81);
   TCanvas& c = logo->Canvas();
-  c.Brush().Color = 0x00EDF7F8;
+  c.Brush().Color = HouseLook::FormColor;
   c.FillRect(TRect(0, 0, 81, 81));
   c.Pen().Style = psClear;
   c.Brush().Color = 0x008C4E1F;
@@ -65,8 +65,8 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;
-  SetColor(AboutColor);
-  Font().SetName("Verdana");
+  SetColor(HouseLook::FormColor);
+  Font().SetName(HouseLook::FontName);
   Font().SetSize(8);
   SetCaption("About");
   CreateControls();
