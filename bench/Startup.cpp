@@ -6,6 +6,7 @@
 // start alone, with Qt already initialised).
 #include "platform/Application.h"
 #include "platform/Files.h"
+#include "platform/FontSubstitutes.h"
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
 #include "common/ShellState.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (argc > 1 && std::string(argv[1]) == BareWindowArg) return RunBareWindow(argc, argv);
   QApplication app(argc, argv);
-  for (const char* face : {"Verdana", "Tahoma", "Segoe UI", "MS Sans Serif"}) QFont::insertSubstitution(face, "DejaVu Sans");
+  SubstituteFormFonts();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

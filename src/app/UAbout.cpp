@@ -1,20 +1,22 @@
 #include "app/UAbout.h"
 
 #include "platform/ExtCtrls.h"
+#include "platform/Graphics.h"
 #include "platform/Network.h"
 #include "platform/StdCtrls.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
 
-#include <QPainter>
 #include <QRegularExpression>
 #include <QUrl>
+
+#include <memory>
 
 TFAbout* FAbout = nullptr;
 
 namespace {
 
-constexpr TColor AboutColor = 0x00EDF7F8;
 constexpr int AboutClientWidth = 425, AboutClientHeight = 148;
 const QString DocumentCode = "DC" + ModelCode;
 
@@ -36,19 +38,24 @@ constexpr TFixedLabel FixedLabels[] = {
 };
 
 // The maker's mark, drawn rather than shipped: a rounded tile with a quill stroke.
-QImage MakerLogo() {
-  QImage logo(81, 81, QImage::Format_RGB32);
-  logo.fill(QColor(0xF8, 0xF7, 0xED));
-  QPainter p(&logo);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x1F, 0x4E, 0x8C));
-  p.drawRoundedRect(QRectF(4, 4, 73, 73), 14, 14);
-  p.setPen(QPen(Qt::white, 3));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(QPointF(40.5, 40.5), 22, 22);
-  p.setPen(QPen(QColor(0xFF, 0x80, 0x00), 6, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(26, 56), QPointF(60, 20));
+std::unique_ptr<TBitmap> MakerLogo() {
+  auto logo = std::make_unique<TBitmap>(81, 81);
+  TCanvas& c = logo->Canvas();
+  c.Brush().Color = HouseLook::FormColor;
+  c.FillRect(TRect(0, 0, 81, 81));
+  c.Pen().Style = psClear;
+  c.Brush().Color = 0x008C4E1F;
+  c.RoundRect(4, 4, 78, 78, 28, 28);
+  c.Pen().Style = psSolid;
+  c.Pen().Color = clWhite;
+  c.Pen().Width = 3;
+  c.Brush().Style = bsClear;
+  c.Ellipse(18, 18, 64, 64);
+  c.Pen().Color = 0x000080FF;
+  c.Pen().Width = 6;
+  c.MoveTo(26, 56);
+  c.LineTo(60, 20);
+  logo->EndCanvas();
   return logo;
 }
 
@@ -58,8 +65,8 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;
-  SetColor(AboutColor);
-  Font().SetName("Verdana");
+  SetColor(HouseLook::FormColor);
+  Font().SetName(HouseLook::FontName);
   Font().SetSize(8);
   SetCaption("About");
   CreateControls();
@@ -75,7 +82,7 @@ void TFAbout::CreateControls() {
   Image2->SetParent(this);
   Image2->SetBounds(32, 24, 81, 81);
   Image2->Stretch = true;
-  Image2->Picture().SetImage(MakerLogo());
+  Image2->Picture().Assign(*MakerLogo());
   Image2->PictureChanged();
   for (const TFixedLabel& fixed : FixedLabels) {
     TLabel* label = new TLabel(this);

@@ -7,6 +7,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
 #include "platform/Xml.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/ULanguage.h"
 #include "app/USoftOptions.h"
@@ -16,7 +17,6 @@ TFQuilloreFirmWare* FQuilloreFirmWare = nullptr;
 
 namespace {
 
-constexpr TColor MainWindowColor = 0x00EDF7F8;
 constexpr int FirstCheckInterval = 60000;
 constexpr int LaterCheckInterval = 7200000;
 
@@ -55,8 +55,8 @@ TFQuilloreFirmWare::TFQuilloreFirmWare(TComponent* AOwner)
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;
-  SetColor(MainWindowColor);
-  Font().SetName("Verdana");
+  SetColor(HouseLook::FormColor);
+  Font().SetName(HouseLook::FontName);
   Font().SetSize(8);
   CreateControls();
   CreateButtons();
@@ -70,7 +70,7 @@ TFQuilloreFirmWare::~TFQuilloreFirmWare() {
 
 void TFQuilloreFirmWare::CreateControls() {
   L_SW_Code = NewLabel(this);
-  L_SW_Code->Font().SetName("Verdana");
+  L_SW_Code->Font().SetName(HouseLook::FontName);
   L_SW_Code->Font().SetSize(24);
   L_SW_Code->Font().SetColor(clGray);
   L_SW_Desc = NewLabel(this);

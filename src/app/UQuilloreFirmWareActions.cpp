@@ -5,6 +5,7 @@
 #include "app/FormRegistry.h"
 #include "app/UMainWindowGlyphs.h"
 #include "app/USoftOptions.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
 #include "lorawan/ConfigBanks.h"
@@ -19,7 +20,6 @@ using TButtonRef = TLbButton* TMainWindow::*;
 constexpr int TextProjectNotValid = 18;
 constexpr int NoText = -1;
 
-constexpr TColor PressedColor = 0x000080FF;
 constexpr int StepWidth = 170, StepHeight = 36, IconSize = 50;
 
 enum class TButtonLook { Icon, Step, Protocol };
@@ -94,7 +94,7 @@ constexpr TAction Actions[] = {
 
 void SetUpButton(TLbButton* b, const TButtonDef& def, TMainWindow* window) {
   b->SetParent(window);
-  b->SetColorWhenDown(PressedColor);
+  b->SetColorWhenDown(HouseLook::PressedColor);
   b->SetLightColor(clGray);
   b->SetGlyph(MainWindowGlyph(def.Glyph));
   if (def.Look == TButtonLook::Icon) {

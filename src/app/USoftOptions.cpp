@@ -6,6 +6,7 @@
 #include "platform/Network.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/ULanguage.h"
 #include "app/UQuilloreFirmWare.h"
@@ -45,8 +46,6 @@ enum TOptionsText {
   TextAutoSize = 321,
 };
 
-constexpr TColor DialogColor = 0x00EDF7F8;
-constexpr TColor PressedColor = 0x000080FF;
 constexpr int DialogClientWidth = 509, DialogClientHeight = 373;
 constexpr int FlagSize = 48;
 
@@ -61,17 +60,9 @@ constexpr TSlotPlace SlotPlaces[TFSoftOptions::SlotCount] = {
 const QString LanguageExtension = ".lng";
 const QString DefaultFlagFile = "DefaultFlag.bmp";
 
-template <class T>
-T* NewControl(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
-  auto* c = new T(owner);
-  c->SetParent(parent);
-  c->SetBounds(left, top, width, height);
-  return c;
-}
-
 TLbButton* NewButton(TComponent* owner, TWinControl* parent, int left, int top, int width) {
-  auto* b = NewControl<TLbButton>(owner, parent, left, top, width, 25);
-  b->SetColorWhenDown(PressedColor);
+  auto* b = Make<TLbButton>(owner, parent, {left, top, width, 25});
+  b->SetColorWhenDown(HouseLook::PressedColor);
   b->SetLightColor(clGray);
   b->SetHotTrackColor(clYellow);
   return b;
@@ -95,8 +86,8 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;
-  SetColor(DialogColor);
-  Font().SetName("Verdana");
+  SetColor(HouseLook::FormColor);
+  Font().SetName(HouseLook::FontName);
   Font().SetSize(8);
   SetClientWidth(DialogClientWidth);
   SetClientHeight(DialogClientHeight);
@@ -110,13 +101,13 @@ TFSoftOptions::~TFSoftOptions() {
 }
 
 void TFSoftOptions::CreateControls() {
-  L_SW_Code = NewControl<TLabel>(this, this, 16, 8, 200, 29);
-  L_SW_Code->Font().SetName("Verdana");
+  L_SW_Code = Make<TLabel>(this, this, {16, 8, 200, 29});
+  L_SW_Code->Font().SetName(HouseLook::FontName);
   L_SW_Code->Font().SetSize(24);
   L_SW_Code->Font().SetColor(clGray);
-  L_SW_Desc = NewControl<TLabel>(this, this, 16, 42, 300, 13);
+  L_SW_Desc = Make<TLabel>(this, this, {16, 42, 300, 13});
   L_SW_Desc->Font().SetStyle({fsBold});
-  PC_Options = NewControl<TPageControl>(this, this, 8, 64, 493, 264);
+  PC_Options = Make<TPageControl>(this, this, {8, 64, 493, 264});
   CreateLanguagePage();
   CreateConnectionPage();
   CreateSettingsPage();
@@ -129,7 +120,7 @@ void TFSoftOptions::CreateControls() {
 void TFSoftOptions::CreateLanguagePage() {
   TS_Language = new TTabSheet(this);
   TS_Language->SetPageControl(PC_Options);
-  L_Sel_Lang = NewControl<TLabel>(this, TS_Language, 24, 12, 440, 13);
+  L_Sel_Lang = Make<TLabel>(this, TS_Language, {24, 12, 440, 13});
   L_Sel_Lang->Font().SetStyle({fsBold});
   for (TImage** picture : {&I_L1, &I_L2, &I_L3, &I_L4, &I_L5, &I_L6}) *picture = new TImage(this);
   for (TLabel** label : {&L_L1, &L_L2, &L_L3, &L_L4, &L_L5, &L_L6}) *label = new TLabel(this);
@@ -147,7 +138,7 @@ void TFSoftOptions::CreateLanguagePage() {
     pictures[k]->Transparent = true;
     labels[k]->SetBounds(place.LabelLeft, place.LabelTop, 150, 13);
   }
-  L_Page_Lang = NewControl<TLabel>(this, TS_Language, 24, 210, 200, 13);
+  L_Page_Lang = Make<TLabel>(this, TS_Language, {24, 210, 200, 13});
   Btn_Prev = NewButton(this, TS_Language, 254, 204, 90);
   Btn_Next = NewButton(this, TS_Language, 350, 204, 90);
   for (TLbButton* b : {Btn_Prev, Btn_Next}) b->OnClick = [this](TObject* Sender) { Btn_NextClick(Sender); };
@@ -156,11 +147,11 @@ void TFSoftOptions::CreateLanguagePage() {
 void TFSoftOptions::CreateConnectionPage() {
   TS_Con_Options = new TTabSheet(this);
   TS_Con_Options->SetPageControl(PC_Options);
-  CB_En_Con = NewControl<TCheckBox>(this, TS_Con_Options, 24, 24, 440, 17);
-  CB_Update = NewControl<TCheckBox>(this, TS_Con_Options, 24, 52, 440, 17);
+  CB_En_Con = Make<TCheckBox>(this, TS_Con_Options, {24, 24, 440, 17});
+  CB_Update = Make<TCheckBox>(this, TS_Con_Options, {24, 52, 440, 17});
   Btn_Check_Update = NewButton(this, TS_Con_Options, 24, 88, 220);
   Btn_Check_Update->OnClick = [this](TObject* Sender) { Btn_Check_UpdateClick(Sender); };
-  LL_Check_Update = NewControl<TLinkLabel>(this, TS_Con_Options, 24, 128, 440, 17);
+  LL_Check_Update = Make<TLinkLabel>(this, TS_Con_Options, {24, 128, 440, 17});
   LL_Check_Update->SetVisible(false);
   LL_Check_Update->OnLinkClick = [this](TObject* Sender, const QString& Link, TSysLinkType) {
     LL_Check_UpdateLinkClick(Sender, Link);
@@ -170,8 +161,8 @@ void TFSoftOptions::CreateConnectionPage() {
 void TFSoftOptions::CreateSettingsPage() {
   TS_Soft_Settings = new TTabSheet(this);
   TS_Soft_Settings->SetPageControl(PC_Options);
-  CB_Soft_Set_Jump_Table = NewControl<TCheckBox>(this, TS_Soft_Settings, 24, 24, 440, 17);
-  CB_DoubleClick_Auto_Size = NewControl<TCheckBox>(this, TS_Soft_Settings, 24, 52, 440, 17);
+  CB_Soft_Set_Jump_Table = Make<TCheckBox>(this, TS_Soft_Settings, {24, 24, 440, 17});
+  CB_DoubleClick_Auto_Size = Make<TCheckBox>(this, TS_Soft_Settings, {24, 52, 440, 17});
   for (TCheckBox* box : {CB_En_Con, CB_Update, CB_Soft_Set_Jump_Table, CB_DoubleClick_Auto_Size})
     box->OnClick = [this](TObject* Sender) { CB_En_ConClick(Sender); };
 }

@@ -1,17 +1,14 @@
 // Program entry: the application object, the forms in their order, the event
 // loop until the main window closes. No command line is read.
+#include "app/UStartup.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
 #include "platform/SysUtils.h"
-#include "app/UStartup.h"
 
-#include <QFont>
 
 int main(int argc, char** argv) {
   TQtApplication app(argc, argv);
-  // The forms name Windows faces; show them in an installed face of the same build.
-  for (const char* face : {"Verdana", "Tahoma", "Segoe UI", "MS Sans Serif"}) QFont::insertSubstitution(face, "DejaVu Sans");
   LoadLocaleFormatSettings();
   Application()->MainFormOnTaskBar = true;
   CreateForms();

@@ -9,6 +9,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/Xml.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/UQuilloreFirmWare_Update.h"
 #include "common/UShared_Functions.h"
@@ -116,16 +117,8 @@ bool IsDottedAddress(const QString& text) {
   return true;
 }
 
-template <class T>
-T* Place(TWinControl* parent, TComponent* owner, int left, int top, int width, int height) {
-  T* control = new T(owner);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
 TPanel* MakePanel(TForm* form, int height, TAlign align) {
-  TPanel* panel = Place<TPanel>(form, form, 0, 0, FormClientWidth, height);
+  TPanel* panel = Make<TPanel>(form, form, {0, 0, FormClientWidth, height});
   panel->BevelOuter = bvNone;
   panel->ShowCaption = false;
   panel->SetAlign(align);
@@ -137,7 +130,7 @@ TPanel* MakePanel(TForm* form, int height, TAlign align) {
 TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner), XML1(std::make_unique<TXmlDocument>()) {
   SetBorderStyle(bsDialog);
   Position = poScreenCenter;
-  Font().SetName("Verdana");
+  Font().SetName(HouseLook::FontName);
   // Created in the order the top panels stack in: serial before options.
   CreateTitle();
   CreateAddressPanel();
@@ -156,19 +149,19 @@ TFBoot::~TFBoot() = default;
 void TFBoot::CreateTitle() {
   P_Title = MakePanel(this, 69, alTop);
   P_Title->SetColor(clWhite);
-  L_SW_Code = Place<TLabel>(P_Title, this, 8, 8, 150, 29);
+  L_SW_Code = Make<TLabel>(this, P_Title, {8, 8, 150, 29});
   L_SW_Code->Font().SetSize(18);
   L_SW_Code->Font().SetColor(clGray);
-  L_SW_Desc = Place<TLabel>(P_Title, this, 8, 44, 420, 13);
+  L_SW_Desc = Make<TLabel>(this, P_Title, {8, 44, 420, 13});
   L_SW_Desc->Font().SetStyle({fsBold});
 }
 
 void TFBoot::CreateAddressPanel() {
   P_IP_Address = MakePanel(this, 49, alTop);
-  L_IP_Address = Place<TLabel>(P_IP_Address, this, 8, 4, 300, 13);
+  L_IP_Address = Make<TLabel>(this, P_IP_Address, {8, 4, 300, 13});
   TEdit** edits[] = {&E_IP1, &E_IP2, &E_IP3, &E_IP4};
   for (int i = 0; i < 4; ++i) {
-    TEdit* edit = Place<TEdit>(P_IP_Address, this, 8 + i * 56, 21, 44, 21);
+    TEdit* edit = Make<TEdit>(this, P_IP_Address, {8 + i * 56, 21, 44, 21});
     edit->SetText("0");
     edit->SetMaxLength(3);
     edit->SetAlignment(taCenter);
@@ -177,7 +170,7 @@ void TFBoot::CreateAddressPanel() {
     edit->TabOrder = i;
     edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { E_IPKeyPress(Sender, Key); };
     *edits[i] = edit;
-    if (i < 3) Place<TLabel>(P_IP_Address, this, 8 + i * 56 + 47, 26, 6, 13)->SetCaption(".");
+    if (i < 3) Make<TLabel>(this, P_IP_Address, {8 + i * 56 + 47, 26, 6, 13})->SetCaption(".");
   }
 }
 
@@ -185,20 +178,20 @@ void TFBoot::CreateAddressPanel() {
 void TFBoot::CreateSearchPanel() {
   P_Eth_Search = MakePanel(this, 60, alNone);
   P_Eth_Search->SetVisible(false);
-  L_List_Device = Place<TLabel>(P_Eth_Search, this, 8, 4, 300, 13);
-  Btn_Search = Place<TLbButton>(P_Eth_Search, this, 356, 2, 81, 25);
-  CB_Search_Own_Devices = Place<TCheckBox>(P_Eth_Search, this, 8, 34, 420, 17);
+  L_List_Device = Make<TLabel>(this, P_Eth_Search, {8, 4, 300, 13});
+  Btn_Search = Make<TLbButton>(this, P_Eth_Search, {356, 2, 81, 25});
+  CB_Search_Own_Devices = Make<TCheckBox>(this, P_Eth_Search, {8, 34, 420, 17});
 }
 
 void TFBoot::CreateSerialPanel() {
   P_Serial = MakePanel(this, 51, alNone);
   P_Serial->SetVisible(false);
-  L_COM_Port = Place<TLabel>(P_Serial, this, 8, 4, 300, 13);
+  L_COM_Port = Make<TLabel>(this, P_Serial, {8, 4, 300, 13});
   L_COM_Port->SetCaption("Select the COM port for the Update");
-  CB_COM_Port = Place<TComboBox>(P_Serial, this, 8, 21, 240, 21);
+  CB_COM_Port = Make<TComboBox>(this, P_Serial, {8, 21, 240, 21});
   CB_COM_Port->SetStyle(csDropDownList);
   CB_COM_Port->SetTabStop(true);
-  Btn_COM_List = Place<TLbButton>(P_Serial, this, 256, 19, 25, 25);
+  Btn_COM_List = Make<TLbButton>(this, P_Serial, {256, 19, 25, 25});
   Btn_COM_List->SetCaption("...");
   Btn_COM_List->SetHint("Update COM Ports List");
   Btn_COM_List->SetShowHint(true);
@@ -207,12 +200,12 @@ void TFBoot::CreateSerialPanel() {
 
 void TFBoot::CreateOptionsPanel() {
   P_Options = MakePanel(this, 72, alTop);
-  L_Update_Option = Place<TLabel>(P_Options, this, 8, 4, 300, 13);
-  CB_Update_Options = Place<TComboBox>(P_Options, this, 8, 21, 240, 21);
+  L_Update_Option = Make<TLabel>(this, P_Options, {8, 4, 300, 13});
+  CB_Update_Options = Make<TComboBox>(this, P_Options, {8, 21, 240, 21});
   CB_Update_Options->SetStyle(csDropDownList);
   CB_Update_Options->SetShowHint(true);
   CB_Update_Options->SetTabStop(true);
-  CB_Update_Option_Read_Back = Place<TCheckBox>(P_Options, this, 8, 48, 240, 17);
+  CB_Update_Option_Read_Back = Make<TCheckBox>(this, P_Options, {8, 48, 240, 17});
   CB_Update_Option_Read_Back->SetChecked(true);
   CB_Update_Option_Read_Back->SetShowHint(true);
   CB_Update_Option_Read_Back->SetTabStop(true);
@@ -220,10 +213,10 @@ void TFBoot::CreateOptionsPanel() {
 
 void TFBoot::CreateButtons() {
   P_Button = MakePanel(this, 40, alBottom);
-  Btn_Cancel = Place<TLbButton>(P_Button, this, 180, 8, 81, 25);
+  Btn_Cancel = Make<TLbButton>(this, P_Button, {180, 8, 81, 25});
   Btn_Cancel->SetModalResult(mrCancel);
   Btn_Cancel->SetShowHint(true);
-  Btn_Update = Place<TLbButton>(P_Button, this, 268, 8, 173, 25);
+  Btn_Update = Make<TLbButton>(this, P_Button, {268, 8, 173, 25});
   Btn_Update->SetShowHint(true);
   Btn_Update->OnClick = [this](TObject* Sender) { Btn_UpdateClick(Sender); };
 }

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
 
@@ -12,7 +13,6 @@
 TFParGen* FParGen = nullptr;
 
 namespace {
-constexpr TColor FormColor = 0x00EDF7F8;
 constexpr int FormClientWidth = 460;
 constexpr int FormClientHeight = 700;
 constexpr int ExitQuestionText = 1336;
@@ -121,7 +121,7 @@ TLbButton* MakeButton(TFParGen* form, TPanel* parent, int left) {
   b->SetParent(parent);
   b->SetBounds(left, 6, 110, 28);
   b->SetStyle(bsEncarta);
-  b->SetColorWhenDown(0x000080FF);
+  b->SetColorWhenDown(HouseLook::PressedColor);
   b->SetLightColor(clGray);
   b->SetHotTrackColor(clYellow);
   return b;
@@ -129,8 +129,8 @@ TLbButton* MakeButton(TFParGen* form, TPanel* parent, int left) {
 }  // namespace
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
-  SetColor(FormColor);
-  Font().SetName("Verdana");
+  SetColor(HouseLook::FormColor);
+  Font().SetName(HouseLook::FontName);
   Font().SetSize(8);
   BorderIcons = biSystemMenu;
   SetBorderStyle(bsSizeable);
@@ -162,13 +162,13 @@ void TFParGen::Create_Title_And_Buttons() {
   L_SW_Code = new TLabel(this);
   L_SW_Code->SetParent(P_Title);
   L_SW_Code->SetBounds(12, 6, 300, 39);
-  L_SW_Code->Font().SetName("Verdana");
+  L_SW_Code->Font().SetName(HouseLook::FontName);
   L_SW_Code->Font().SetSize(24);
   L_SW_Code->Font().SetColor(clGray);
   L_SW_Desc = new TLabel(this);
   L_SW_Desc->SetParent(P_Title);
   L_SW_Desc->SetBounds(14, 47, 400, 13);
-  L_SW_Desc->Font().SetName("Verdana");
+  L_SW_Desc->Font().SetName(HouseLook::FontName);
   L_SW_Desc->Font().SetSize(8);
   L_SW_Desc->Font().SetStyle({fsBold});
   L_SW_Desc->Font().SetColor(clGray);
@@ -189,9 +189,9 @@ void TFParGen::Create_Panels() {
   CPG = new TCategoryPanelGroup(this);
   CPG->SetParent(this);
   CPG->SetAlign(alClient);
-  CPG->SetColor(FormColor);
+  CPG->SetColor(HouseLook::FormColor);
   CPG->VertScrollTracking = true;
-  CPG->HeaderFont().SetName("Verdana");
+  CPG->HeaderFont().SetName(HouseLook::FontName);
   CPG->HeaderFont().SetSize(8);
   CPG->HeaderFont().SetStyle({fsBold});
   CPG->HeaderFont().SetColor(clGray);
@@ -204,7 +204,7 @@ void TFParGen::Create_Panels() {
         &CP_GSM_GPRS, &CP_LoRaWAN, &CP_KNX, &CP_PROFIBUS}) {
     auto* p = new TCategoryPanel(this);
     p->SetPanelGroup(CPG);
-    p->SetColor(FormColor);
+    p->SetColor(HouseLook::FormColor);
     *slot = p;
   }
 }

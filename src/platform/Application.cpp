@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FontSubstitutes.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
@@ -79,7 +80,7 @@ void SafeCall(const std::function<void()>& f) {
   }
 }
 
-TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv) { SubstituteFormFonts(); }
 
 bool TQtApplication::notify(QObject* receiver, QEvent* event) {
   try {

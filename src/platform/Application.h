@@ -54,7 +54,8 @@ void DestroyApplication();
 // Runs `f`, turning any exception into the application's error dialog.
 void SafeCall(const std::function<void()>& f);
 
-// A QApplication that keeps exceptions from leaving Qt's event delivery.
+// A QApplication that keeps exceptions from leaving Qt's event delivery and
+// shows the faces the forms name in their installed substitutes.
 class TQtApplication : public QApplication {
 public:
   TQtApplication(int& argc, char** argv);

@@ -393,6 +393,8 @@ public:
   }
   bool LoadFromFile(const QString& path);
   void Assign(const TPicture& other);
+  // Holds a copy of the graphic (a bitmap drawn by the program, say).
+  void Assign(const TGraphic& graphic);
   void SetImage(const QImage& image);
   const QImage& Image() const { return FImage; }
   bool Empty() const { return FImage.isNull(); }

@@ -210,6 +210,12 @@ void TPicture::Assign(const TPicture& other) {
   FError = other.FError;
 }
 
+void TPicture::Assign(const TGraphic& graphic) {
+  FGraphic = graphic.Clone();
+  FImage = graphic.PaintImage();
+  FError.clear();
+}
+
 void TPicture::SetImage(const QImage& image) {
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->SetImage(image);
