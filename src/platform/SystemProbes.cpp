@@ -1,5 +1,7 @@
 #include "platform/SystemProbes.h"
 
+#include "platform/Controls.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 
@@ -26,6 +28,10 @@ int GetSystemMetrics(int index) {
 }
 
 int SystemFontHeight() { return QFontMetrics(QApplication::font()).height(); }
+
+bool IsWindowActive(const TControl* Control) {
+  return Control && Control->Widget() && Control->Widget()->window() == QApplication::activeWindow();
+}
 
 bool MouseButtonHeld() { return (QApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0; }
 

@@ -20,6 +20,10 @@ int GetSystemMetrics(int index);
 // The height in pixels of the system font (the stock font edits size by).
 int SystemFontHeight();
 
+class TControl;
+// The window of this control (its form) is the active window.
+bool IsWindowActive(const TControl* Control);
+
 // The left or the right mouse button is physically down.
 bool MouseButtonHeld();
 
