@@ -25,4 +25,7 @@ constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND, CN_NOTIFY = CN_BASE + WM_NOTIF
 
 constexpr unsigned TPM_LEFTBUTTON = 0x0000, TPM_RIGHTBUTTON = 0x0002, TPM_RETURNCMD = 0x0100;
 
+// Key data of WM_CHAR: the key came from the numeric keypad.
+constexpr LPARAM KeyDataKeypad = LPARAM(1) << 22;
+
 constexpr WPARAM MakeWParam(unsigned lo, unsigned hi) { return WPARAM((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)); }

@@ -120,6 +120,11 @@ void TCustomMaskEdit::SetEditStyle(unsigned Style) {
   SetAlignment(Style & ES_RIGHT ? taRightJustify : Style & ES_CENTER ? taCenter : taLeftJustify);
 }
 
+void TCustomMaskEdit::SetBorderStyle(TBorderStyle Value) {
+  FBorderStyle = Value;
+  LineEdit()->setFrame(Value != bsNone);
+}
+
 void TCustomMaskEdit::ApplyFormatRect() {
   if (!FFormatRectSet) return;
   const TRect& r = FFormatRect;

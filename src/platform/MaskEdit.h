@@ -37,6 +37,9 @@ public:
   int CharFromPos(const TPoint& P) const;
   // ES_LEFT, ES_RIGHT or ES_CENTER.
   void SetEditStyle(unsigned Style);
+  // bsSingle (the default) or bsNone.
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
 
 protected:
   void WndProc(TMessage& Message) override;
@@ -50,6 +53,7 @@ private:
   TEditMaskInfo FMask;
   TRect FFormatRect;
   bool FFormatRectSet = false;
+  TBorderStyle FBorderStyle = bsSingle;
 };
 
 class TMaskEdit : public TCustomMaskEdit {

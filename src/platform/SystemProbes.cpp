@@ -35,6 +35,22 @@ bool IsWindowActive(const TControl* Control) {
 
 bool MouseButtonHeld() { return (QApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0; }
 
+bool LeftMouseButtonHeld() { return (QApplication::mouseButtons() & Qt::LeftButton) != 0; }
+
+void SelectNextControl(TWinControl* Current, bool GoForward) {
+  QWidget* start = Current ? Current->Widget() : nullptr;
+  if (!start) return;
+  QWidget* w = start;
+  do {
+    w = GoForward ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && w->window() == start->window() &&
+        !start->isAncestorOf(w)) {
+      w->setFocus(GoForward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return;
+    }
+  } while (w != start);
+}
+
 void MessageBeep(unsigned) {
   ++beeps;
   QApplication::beep();

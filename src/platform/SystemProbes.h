@@ -26,6 +26,11 @@ bool IsWindowActive(const TControl* Control);
 
 // The left or the right mouse button is physically down.
 bool MouseButtonHeld();
+bool LeftMouseButtonHeld();
+
+class TWinControl;
+// Moves the focus to the next (or previous) control in the tab order of its window.
+void SelectNextControl(TWinControl* Current, bool GoForward);
 
 constexpr unsigned MB_OK_BEEP = 0;
 // The system's notice sound; the count lets tests see a refused key.
