@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include <cmath>
 
@@ -74,7 +75,10 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner, new Q
   FEdit->setCalendarPopup(true);
   FValue = QDateTimeToDateTime(QDateTime::currentDateTime());
   QWidget* calendar = FEdit->calendarWidget()->window();
-  calendar->installEventFilter(new TCalendarWatcher(this, calendar));
+  FWatcher = new TCalendarWatcher(this, calendar);
+  calendar->installEventFilter(FWatcher);
+  if (auto* line = FEdit->findChild<QLineEdit*>())
+    QObject::connect(line, &QLineEdit::textEdited, [this](const QString&) { SafeCall([this] { TextEdited(); }); });
   QObject::connect(FEdit, &QDateTimeEdit::dateTimeChanged, [this](const QDateTime& shown) {
     if (FSetting) return;
     // Only the part the editor shows changed.
@@ -86,6 +90,29 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner, new Q
   SetColor(clWindow);
   SetBounds(0, 0, 186, 21);
   ApplyFormat();
+}
+
+TDateTimePicker::~TDateTimePicker() {
+  // The editor outlives this part of the control; it must call nothing back.
+  FEdit->disconnect();
+  if (auto* line = FEdit->findChild<QLineEdit*>()) line->disconnect();
+  if (FCheck) FCheck->disconnect();
+  delete FWatcher;
+}
+
+// The control takes each typed field at once, as the system's picker does,
+// also while the editor still waits for a second digit.
+void TDateTimePicker::TextEdited() {
+  QString lenient = FEdit->displayFormat();
+  for (const char* pair : {"dd", "MM", "HH", "hh", "mm", "ss"}) lenient.replace(pair, QString(QChar(pair[0])));
+  QDateTime parsed = QDateTime::fromString(FEdit->text(), lenient);
+  if (!parsed.isValid()) return;
+  const TDateTime v = QDateTimeToDateTime(parsed);
+  const TDateTime next = FKind == dtkTime ? std::trunc(FValue) + (v - std::trunc(v))
+                                          : std::trunc(v) + (FValue - std::trunc(FValue));
+  if (next == FValue) return;
+  FValue = next;
+  UserChanged();
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind Value) {
@@ -224,7 +251,12 @@ void TDateTimePicker::SetDroppedDown(bool Value) {
 }
 
 int TDateTimePicker::CurrentField() const { return FEdit->currentSectionIndex(); }
-void TDateTimePicker::SetCurrentField(int Index) { FEdit->setCurrentSectionIndex(std::clamp(Index, 0, FieldCount() - 1)); }
+void TDateTimePicker::SetCurrentField(int Index) {
+  const int field = std::clamp(Index, 0, FieldCount() - 1);
+  FEdit->setCurrentSectionIndex(field);
+  // The current field is highlighted, so typing replaces it.
+  FEdit->setSelectedSection(FEdit->sectionAt(field));
+}
 int TDateTimePicker::FieldCount() const { return FEdit->sectionCount(); }
 QString TDateTimePicker::DisplayText() const { return FEdit->text(); }
 

@@ -39,6 +39,7 @@ QString PickerFormatToQt(const QString& Format);
 class TDateTimePicker : public TWinControl {
 public:
   explicit TDateTimePicker(TComponent* AOwner);
+  ~TDateTimePicker() override;
 
   TDateTimeKind Kind() const { return FKind; }
   void SetKind(TDateTimeKind Value);
@@ -47,12 +48,13 @@ public:
   // Empty: the locale's short date or long time.
   QString Format() const { return FFormat; }
   void SetFormat(const QString& Value);
-  TDateTime DateTime() const;
-  void SetDateTime(TDateTime Value);
+  // Virtual: a picker made of two controls reads and writes across both.
+  virtual TDateTime DateTime() const;
+  virtual void SetDateTime(TDateTime Value);
   TDateTime Date() const;
-  void SetDate(TDateTime Value);
-  TDateTime Time() const;
-  void SetTime(TDateTime Value);
+  virtual void SetDate(TDateTime Value);
+  virtual TDateTime Time() const;
+  virtual void SetTime(TDateTime Value);
   bool ShowCheckbox() const { return FShowCheckbox; }
   void SetShowCheckbox(bool Value);
   bool Checked() const { return FChecked; }
@@ -90,7 +92,9 @@ private:
   void ApplyChecked();
   void UserChanged();
   void ShowValue();
+  void TextEdited();
   QDateTimeEdit* FEdit;
+  QObject* FWatcher = nullptr;  // a child of the calendar window
   // The value: the editor shows only the part its format has.
   TDateTime FValue = 0;
   QCheckBox* FCheck = nullptr;
