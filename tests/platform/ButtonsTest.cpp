@@ -101,3 +101,18 @@ TEST_F(SpeedButtonFixture, GlyphImagesFollowTheState) {
   QImage disabled = b->Widget()->grab().toImage();
   EXPECT_EQ(disabled.pixelColor(14, 13), QColor(Qt::blue));
 }
+
+TEST_F(SpeedButtonFixture, PushButtonClicksAndClosesWithItsModalResult) {
+  auto* b = new TButton(Form.get());
+  b->SetParent(Form.get());
+  b->SetCaption("OK");
+  int clicks = 0;
+  b->OnClick = [&](TObject*) { ++clicks; };
+  QTest::mouseClick(b->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(Form->ModalResult(), mrNone);
+  b->ModalResult = mrOk;
+  b->Click();
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(Form->ModalResult(), mrOk);
+}

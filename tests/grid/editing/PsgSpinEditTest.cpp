@@ -3,6 +3,7 @@
 #include "EditorFormFixture.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/SystemProbes.h"
+#include "platform/Themes.h"
 #include "platform/Timers.h"
 
 #include <QTest>
@@ -314,4 +315,32 @@ TEST_F(SpinFixture, ColouredPairPaintsItsArrows) {
   // bdUp: the triangle (4,4) (8,4) (6,2) in black on the button colour.
   EXPECT_EQ(PaintedPixel(up, 6, 3), clBlack);
   EXPECT_EQ(PaintedPixel(up, 1, 6), clWhite);
+}
+
+TEST_F(SpinFixture, ThemedArrowsUseTheSpinParts) {
+  auto fake = std::make_unique<TFakeThemeServices>();
+  TFakeThemeServices* f = fake.get();
+  SetThemeServices(std::move(fake));
+  Spin->SetIsWinXP(true);
+  const struct {
+    TSpinDirection Direction;
+    int UpPart, DownPart;
+  } cases[] = {{spVertical, 1, 2}, {spHorizontal, 3, 4}};
+  for (auto c : cases) {
+    Spin->SetDirection(c.Direction);
+    f->Calls.clear();
+    Spin->Button()->UpButton()->Widget()->grab();
+    Spin->Button()->DownButton()->Widget()->grab();
+    ASSERT_EQ(f->Calls.size(), 2u);
+    EXPECT_EQ(f->Calls[0].ClassList, "spin");
+    EXPECT_EQ(f->Calls[0].PartId, c.UpPart);
+    EXPECT_EQ(f->Calls[1].PartId, c.DownPart);
+    EXPECT_EQ(f->Calls[0].StateId, 1);
+  }
+  Spin->Button()->UpButton()->Perform(CM_MOUSEENTER);
+  f->Calls.clear();
+  Spin->Button()->UpButton()->Widget()->grab();
+  ASSERT_EQ(f->Calls.size(), 1u);
+  EXPECT_EQ(f->Calls[0].StateId, 2);  // hot
+  SetThemeServices(nullptr);
 }
