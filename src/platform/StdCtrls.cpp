@@ -317,7 +317,8 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new QComboBox()) 
   SetBounds(0, 0, 145, 21);
   FItems.OnChange = [this](TObject*) { RebuildItems(); };
   QWidget* list = FCombo->view()->window();
-  list->installEventFilter(new TComboDropWatcher(this, list));
+  FDropWatcher = new TComboDropWatcher(this, list);
+  list->installEventFilter(FDropWatcher);
   QObject::connect(FCombo, QOverload<int>::of(&QComboBox::activated), [this](int index) { UserSelected(index); });
   QObject::connect(FCombo, &QComboBox::editTextChanged, [this](const QString& t) {
     if (FUpdating || !FCombo->lineEdit() || !FCombo->lineEdit()->isModified()) return;
@@ -327,6 +328,9 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new QComboBox()) 
     });
   });
 }
+
+// The list window outlives this part of the control; it must report nothing more.
+TComboBox::~TComboBox() { delete FDropWatcher; }
 
 void TComboBox::RebuildItems() {
   FUpdating = true;

@@ -140,6 +140,7 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, cs
 class TComboBox : public TWinControl {
 public:
   explicit TComboBox(TComponent* AOwner);
+  ~TComboBox() override;
   // The items; changing the list updates the box.
   TStringList& Items() { return FItems; }
   int ItemIndex() const;
@@ -176,6 +177,7 @@ private:
   void RebuildItems();
   void UserSelected(int index);
   QComboBox* FCombo;
+  QObject* FDropWatcher = nullptr;  // a child of the list window
   int FDroppedWidth = 0;
   TStringList FItems;
   TComboBoxStyle FStyle = csDropDown;
