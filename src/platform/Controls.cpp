@@ -763,7 +763,8 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       if (ch.unicode() == 127) ch = QChar(8);  // the library's backspace char
       if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) ch = QChar(13);
       const QChar original = ch;
-      TMessage m{WM_CHAR, ch.unicode(), 0, 0};
+      // Bit 22 of the key data marks the numeric keypad (KeyDataKeypad).
+      TMessage m{WM_CHAR, ch.unicode(), (ke->modifiers() & Qt::KeypadModifier) ? LPARAM(1) << 22 : 0, 0};
       WndProc(m);
       ch = QChar(char16_t(m.WParam));
       if (ch == QChar(0)) return true;

@@ -75,7 +75,8 @@ public:
   explicit TInplaceEdit(TCustomGrid* AGrid);
   TCustomGrid* Grid() const { return FGrid; }
   QString EditMask() const { return FEditMask; }
-  void SetEditMask(const QString& v) { FEditMask = v; }
+  // The masked edit's rules: the same table maps the mask onto the editor.
+  void SetEditMask(const QString& v);
   // Loads the current cell's text, mask and length limit from the grid.
   virtual void UpdateContents();
   // Places the editor over the rectangle and shows it.

@@ -2,6 +2,8 @@
 // loaded from GetEditText, written back through SetEditText when it hides.
 #include "platform/Grids.h"
 
+#include "platform/MaskEdit.h"
+
 #include <QLineEdit>
 
 TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TEdit(AGrid), FGrid(AGrid) {
@@ -12,9 +14,14 @@ TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TEdit(AGrid), FGrid(AGrid) {
 void TInplaceEdit::UpdateContents() {
   const int col = FGrid->Col(), row = FGrid->Row();
   SetMaxLength(FGrid->GetEditLimit());
-  FEditMask = FGrid->GetEditMask(col, row);
+  SetEditMask(FGrid->GetEditMask(col, row));
   SetText(FGrid->GetEditText(col, row));
   SetReadOnly(!FGrid->CanEditModify());
+}
+
+void TInplaceEdit::SetEditMask(const QString& v) {
+  FEditMask = v;
+  LineEdit()->setInputMask(v.isEmpty() ? QString() : ParseEditMask(v).QtMask);
 }
 
 void TInplaceEdit::Move(const TRect& r) {

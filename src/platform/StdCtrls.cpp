@@ -1,6 +1,7 @@
 #include "platform/StdCtrls.h"
 
 #include "platform/Application.h"
+#include "platform/ControlMessages.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -288,6 +290,23 @@ void TMemo::SetScrollBars(TScrollStyle v) {
 
 // ---- TComboBox ----
 
+namespace {
+// Reports the list window's showing and hiding to its combo as the
+// system's drop notifications.
+class TComboDropWatcher : public QObject {
+public:
+  TComboDropWatcher(TComboBox* combo, QObject* parent) : QObject(parent), FCombo(combo) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    const unsigned code = e->type() == QEvent::Show ? CBN_DROPDOWN : e->type() == QEvent::Hide ? CBN_CLOSEUP : 0;
+    if (code != 0) SafeCall([&] { FCombo->Perform(CN_COMMAND, MakeWParam(0, code)); });
+    return false;
+  }
+
+private:
+  TComboBox* FCombo;
+};
+}  // namespace
+
 TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new QComboBox()) {
   FCombo = static_cast<QComboBox*>(Widget());
   FCombo->setEditable(true);
@@ -297,6 +316,9 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new QComboBox()) 
   SetColor(clWindow);
   SetBounds(0, 0, 145, 21);
   FItems.OnChange = [this](TObject*) { RebuildItems(); };
+  QWidget* list = FCombo->view()->window();
+  FDropWatcher = new TComboDropWatcher(this, list);
+  list->installEventFilter(FDropWatcher);
   QObject::connect(FCombo, QOverload<int>::of(&QComboBox::activated), [this](int index) { UserSelected(index); });
   QObject::connect(FCombo, &QComboBox::editTextChanged, [this](const QString& t) {
     if (FUpdating || !FCombo->lineEdit() || !FCombo->lineEdit()->isModified()) return;
@@ -306,6 +328,9 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new QComboBox()) 
     });
   });
 }
+
+// The list window outlives this part of the control; it must report nothing more.
+TComboBox::~TComboBox() { delete FDropWatcher; }
 
 void TComboBox::RebuildItems() {
   FUpdating = true;
@@ -379,14 +404,23 @@ void TComboBox::SetMaxLength(int v) {
 bool TComboBox::DroppedDown() const { return FCombo->view() && FCombo->view()->isVisible(); }
 
 void TComboBox::SetDroppedDown(bool v) {
-  if (v) {
-    SafeCall([this] {
-      if (OnDropDown) OnDropDown(this);
-    });
-    FCombo->showPopup();
-  } else {
-    FCombo->hidePopup();
+  if (v) FCombo->showPopup();
+  else FCombo->hidePopup();
+}
+
+void TComboBox::SetDroppedWidth(int v) {
+  FDroppedWidth = std::max(0, v);
+  FCombo->view()->setMinimumWidth(FDroppedWidth);
+}
+
+void TComboBox::DefaultHandler(TMessage& m) {
+  if (m.Msg == CN_COMMAND) {
+    const unsigned code = unsigned(HiWord(LPARAM(m.WParam)) & 0xFFFF);
+    if (code == CBN_DROPDOWN && OnDropDown) OnDropDown(this);
+    if (code == CBN_CLOSEUP && OnCloseUp) OnCloseUp(this);
+    return;
   }
+  TWinControl::DefaultHandler(m);
 }
 
 QString TComboBox::GetText() const { return FCombo->currentText(); }

@@ -140,6 +140,7 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, cs
 class TComboBox : public TWinControl {
 public:
   explicit TComboBox(TComponent* AOwner);
+  ~TComboBox() override;
   // The items; changing the list updates the box.
   TStringList& Items() { return FItems; }
   int ItemIndex() const;
@@ -155,6 +156,11 @@ public:
   void SetSorted(bool v) { FItems.SetSorted(v); }
   bool DroppedDown() const;
   void SetDroppedDown(bool v);
+  // The width of the dropped list; 0 makes it as wide as the box.
+  int DroppedWidth() const { return FDroppedWidth; }
+  void SetDroppedWidth(int v);
+  // The list opening and closing arrive as CN_COMMAND with CBN_DROPDOWN and
+  // CBN_CLOSEUP in the high word; the default handling fires these.
   TNotifyEvent OnChange;
   TNotifyEvent OnSelect;
   TNotifyEvent OnDropDown;
@@ -165,11 +171,14 @@ protected:
   QString GetText() const override;
   void ApplyText() override;
   bool ClicksOnMouseUp() const override { return false; }
+  void DefaultHandler(TMessage& Message) override;
 
 private:
   void RebuildItems();
   void UserSelected(int index);
   QComboBox* FCombo;
+  QObject* FDropWatcher = nullptr;  // a child of the list window
+  int FDroppedWidth = 0;
   TStringList FItems;
   TComboBoxStyle FStyle = csDropDown;
   int FMaxLength = 0;

@@ -427,6 +427,22 @@ TEST_F(GridFixture, EditorShowsTheCellAndWritesItBack) {
   EXPECT_EQ(written, std::vector<QString>{"2,2=after"});
 }
 
+TEST_F(GridFixture, EditorAppliesTheCellsEditMask) {
+  TGridOptions o = Grid->Options();
+  o.Include(goEditing);
+  Grid->SetOptions(o);
+  Grid->OnGetEditMask = [](TObject*, int c, int, QString& mask) { mask = c == 2 ? "00:00;1;_" : ""; };
+  Show();
+  Grid->MoveColRow(2, 2, true, true);
+  Grid->ShowEditor();
+  ASSERT_NE(Grid->InplaceEditor(), nullptr);
+  EXPECT_EQ(Grid->InplaceEditor()->LineEdit()->inputMask(), "99:99;_");
+  Grid->HideEditor();
+  Grid->MoveColRow(3, 2, true, true);
+  Grid->ShowEditor();
+  EXPECT_EQ(Grid->InplaceEditor()->LineEdit()->inputMask(), "");
+}
+
 TEST_F(GridFixture, EditorForwardsNavigationKeysToTheGrid) {
   TGridOptions o = Grid->Options();
   o.Include(goEditing);

@@ -16,10 +16,6 @@ constexpr std::array<TOfficeTheme, 4> SchemeThemes = {ot2003Classic, ot2003Blue,
 
 }  // namespace
 
-bool IsComCtl6() { return true; }
-bool IsWinXPOrLater() { return true; }
-bool IsVistaOrLater() { return true; }
-
 QString DefaultUiFontName() { return IsVistaOrLater() ? QStringLiteral("Segoe UI") : QStringLiteral("Tahoma"); }
 
 int GetXPColorScheme() {

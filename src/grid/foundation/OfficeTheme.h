@@ -5,16 +5,12 @@
 #pragma once
 
 #include "grid/foundation/Looks.h"
+#include "platform/SystemProbes.h"
 
 #include <QString>
 
 class TRegistry;
 
-// The systems the grid was written for had these from some version on; Linux
-// has what they stand for (current common controls, alpha, the newer fonts).
-bool IsComCtl6();
-bool IsWinXPOrLater();
-bool IsVistaOrLater();
 // "Segoe UI" on the newer systems, "Tahoma" before.
 QString DefaultUiFontName();
 
