@@ -351,8 +351,19 @@ int CompareText(const QString& a, const QString& b) {
 }
 
 bool SameText(const QString& a, const QString& b) { return CompareText(a, b) == 0; }
-QString AnsiUpperCase(const QString& s) { return s.toUpper(); }
-QString AnsiLowerCase(const QString& s) { return s.toLower(); }
+// Unit by unit, so that a text keeps its length and every position in it:
+// a whole-string mapping would turn "ß" into "SS" and a ligature into two letters.
+QString AnsiUpperCase(const QString& s) {
+  QString r = s;
+  for (QChar& c : r) c = c.toUpper();
+  return r;
+}
+
+QString AnsiLowerCase(const QString& s) {
+  QString r = s;
+  for (QChar& c : r) c = c.toLower();
+  return r;
+}
 
 namespace {
 

@@ -85,7 +85,7 @@ QString UpperCase(const QString& s);
 QString LowerCase(const QString& s);
 int CompareText(const QString& a, const QString& b);
 bool SameText(const QString& a, const QString& b);
-// Locale case folding.
+// Locale case folding, one UTF-16 unit for one: the length never changes.
 QString AnsiUpperCase(const QString& s);
 QString AnsiLowerCase(const QString& s);
 

@@ -87,6 +87,31 @@ TEST(SysUtils, OneBasedStringHelpersAndAsciiCase) {
   EXPECT_EQ(Trim(" \t x \r\n"), "x");
 }
 
+TEST(SysUtils, LocaleCaseMapsUnitForUnit) {
+  struct Case {
+    const char16_t* text;
+    const char16_t* upper;
+    const char16_t* lower;
+  };
+  // Positions in a text must survive case folding: no letter becomes two.
+  const Case cases[] = {
+      {u"straße", u"STRAßE", u"straße"},
+      {u"\uFB01le", u"\uFB01LE", u"\uFB01le"},  // the fi ligature stays one unit
+      {u"\u0130stanbul", u"\u0130STANBUL", nullptr},  // its full lower case is two units
+      {u"äöü", u"ÄÖÜ", u"äöü"},
+      {u"\U0001F600x", u"\U0001F600X", u"\U0001F600x"},
+  };
+  for (const Case& c : cases) {
+    const QString text = QString::fromUtf16(c.text);
+    EXPECT_EQ(AnsiUpperCase(text), QString::fromUtf16(c.upper)) << text.toStdString();
+    if (c.lower) {
+      EXPECT_EQ(AnsiLowerCase(text), QString::fromUtf16(c.lower)) << text.toStdString();
+    }
+    EXPECT_EQ(AnsiUpperCase(text).size(), text.size());
+    EXPECT_EQ(AnsiLowerCase(text).size(), text.size());
+  }
+}
+
 TEST(SysUtils, CodePagesRoundTrip) {
   const QString text = QString::fromUtf8("Grüße €");
   QByteArray ansi = UnicodeToAnsi(text);

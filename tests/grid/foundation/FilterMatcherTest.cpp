@@ -57,6 +57,16 @@ TEST(FilterMatcher, CaseRules) {
   EXPECT_FALSE(MatchFilterTerm("a*", "A1", true));
 }
 
+TEST(FilterMatcher, CaseInsensitiveMatchingKeepsOneUnitPerCharacter) {
+  auto locale = EnglishDayFirst();
+  const MatchCase cases[] = {
+      {"?", "ß", true},           {"stra?e", "Straße", true}, {"straße", "STRASSE", false},
+      {"straße", "STRAßE", true}, {"??", "ß", false},         {"?le", "\uFB01le", true},
+      {"f*", "\uFB01", false},   {"*SS*", "Maß", false},     {"Maß", "maß", true},
+  };
+  ExpectMatches(std::begin(cases), std::end(cases), false);
+}
+
 TEST(FilterMatcher, NumbersInLocaleNotation) {
   auto locale = TLocaleScope(',', '.', '/', "dd/MM/yyyy");
   const MatchCase cases[] = {
