@@ -52,6 +52,8 @@ bool TryStrToInt(const QString& s, int& value);
 bool TryStrToInt64(const QString& s, int64_t& value);
 int StrToIntDef(const QString& s, int def);
 int64_t StrToInt64Def(const QString& s, int64_t def);
+// Decimal only: leading blanks, an optional sign and decimal digits, nothing else.
+bool TryStrToIntDecimal(const QString& s, int& value);
 // Strict: raises EConvertError "'<s>' is not a valid integer value".
 int StrToInt(const QString& s);
 // Lenient prefix: the number that the text begins with (after blanks and a

@@ -18,6 +18,22 @@ TEST(SysUtils, CommonIntegerConversion) {
   for (const Case& c : cases) EXPECT_EQ(StrToIntDef(QString::fromUtf8(c.text), -99), c.expected) << c.text;
 }
 
+TEST(SysUtils, DecimalOnlyConversion) {
+  struct Case {
+    const char* text;
+    int expected;
+  } cases[] = {
+      {"0", 0},        {"  42", 42},      {"-7", -7},     {"+7", 7},       {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN}, {"$1F", -99}, {"x10", -99}, {"0x1a", -99}, {"010", 10},
+      {"", -99},       {"12 ", -99},      {"2147483648", -99}, {"-", -99}, {"\t5", -99},
+  };
+  for (const Case& c : cases) {
+    int v = -99;
+    if (!TryStrToIntDecimal(QString::fromUtf8(c.text), v)) v = -99;
+    EXPECT_EQ(v, c.expected) << c.text;
+  }
+}
+
 TEST(SysUtils, StrictConversionRaisesWithTheLibraryText) {
   EXPECT_EQ(StrToInt("15"), 15);
   try {

@@ -84,6 +84,17 @@ TEST(FilterMatcher, DatesAreNotNumbers) {
   EXPECT_TRUE(MatchFilter(">\"31/1/2024 23:59\"", "1/2/2024", false));
 }
 
+TEST(FilterMatcher, HexadecimalFieldsMakeNoDate) {
+  auto locale = EnglishDayFirst();
+  // As dates these would lie after the operand; as texts "$", "0" and "5/11/x"
+  // sort before "1/1/2024" or compare by character.
+  const MatchCase cases[] = {
+      {">1/1/2024", "$A/11/2024", false}, {">1/1/2024", "0x5/11/2024", false},
+      {"<1/1/2025", "5/11/x7E8", false},  {">1/1/2024", "10/11/2024", true},
+  };
+  ExpectMatches(std::begin(cases), std::end(cases), false);
+}
+
 TEST(FilterMatcher, TextComparisonLooksAtTheFirst255Characters) {
   const QString longA(300, 'a');
   const QString longerA = QString(255, 'a') + "zzz";
