@@ -166,6 +166,7 @@ protected:
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   bool SelectCell(int ACol, int ARow) override;
   void TopLeftChanged() override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
   void Paint() override;
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   QString GetEditText(int ACol, int ARow) override { return TObjStringGrid::GetEditText(ACol, ARow); }
@@ -200,6 +201,9 @@ protected:
   TComponent* FUndoRedoWatch = nullptr;
 
 private:
+  // Frees the slot's properties and a cell graphic they own; reads the slot
+  // directly, so it also serves rows that are just leaving the grid.
+  void FreeSlotProps(int ACol, int ARow);
   void PaintCellCore(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
   std::unique_ptr<TCellProperties> FScratchProps;
 };
