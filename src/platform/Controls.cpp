@@ -779,6 +779,8 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
     }
     case QEvent::KeyRelease: {
       auto* ke = static_cast<QKeyEvent*>(e);
+      // A held key repeats its key-down only; the one key-up comes when it is let go.
+      if (ke->isAutoRepeat()) return false;
       WORD vk = QtKeyToVirtualKey(ke->key(), ke->modifiers());
       if (vk == 0) return false;
       TMessage m{WM_KEYUP, vk, 0, 0};

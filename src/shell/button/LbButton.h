@@ -115,6 +115,7 @@ private:
   bool FTransparentWindow = false;
 
   bool FDown = false;
+  WORD FKeyDown = 0;  // the Enter or space whose press set FDown, 0 for none
   bool FCursorOnButton = false;
   int FHotTrackStep = 0;
   bool FFading = false;

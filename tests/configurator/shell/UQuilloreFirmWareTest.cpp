@@ -17,6 +17,7 @@
 #include "tables/modbus_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/snmp_ethernet/UKNXAccess.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 
@@ -246,6 +247,23 @@ TEST(MainWindowActions, UpdateDeviceStopsWhenTheImagesCannotBeWritten) {
   EXPECT_FALSE(TShellTestProgram::ExpectModal(FBoot, [&] { Click(w.Btn_CreateBin); }));
   ASSERT_EQ(ErrorTexts(p.Dialogs.Service()).size(), 1u);
   EXPECT_TRUE(ErrorTexts(p.Dialogs.Service())[0].contains("bank1.bin"));
+}
+
+TEST(MainWindowActions, EnterOnTheRefusalOfAStepShowsItOnce) {
+  TShellTestProgram p;
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  w.Btn_Prm_Gen->SetFocus();
+  QTest::keyClick(w.Btn_Prm_Gen->Widget(), Qt::Key_Return);
+  ASSERT_EQ(ErrorTexts(p.Dialogs.Service()), std::vector<QString>{"Error! Project not Valid"});
+  // Enter closed the message on its press; its release comes back to the
+  // step button, which has the focus again.
+  QTest::keyRelease(w.Btn_Prm_Gen->Widget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(p.Dialogs->Records().size(), 1u);
+  // The next press of Enter asks again.
+  QTest::keyClick(w.Btn_Prm_Gen->Widget(), Qt::Key_Return);
+  EXPECT_EQ(p.Dialogs->Records().size(), 2u);
 }
 
 TEST(MainWindowActions, HiddenProtocolActionsAlsoNeedAProject) {
