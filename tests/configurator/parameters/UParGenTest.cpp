@@ -165,6 +165,25 @@ TEST_F(ParGenFormTest, TheClientWidthSnapsBackTo460) {
   EXPECT_EQ(Form->ClientHeight(), 500);
 }
 
+TEST_F(ParGenFormTest, AResizeByTheWindowSystemKeepsTheWidthAndShowsMorePanelsWhenTaller) {
+  Form->CB_Select_Device_Device->SetItemIndex(1);
+  Form->Move_GroupBoxs();
+  QWidget* window = Form->Widget();
+  window->resize(800, 400);  // a drag of the window's corner
+  QApplication::processEvents();
+  EXPECT_EQ(window->width(), 460);
+  EXPECT_EQ(Form->ClientWidth(), 460);
+  EXPECT_EQ(Form->ClientHeight(), 400);
+  EXPECT_EQ(Form->CPG->Height(), 400 - 69 - 40);
+  EXPECT_EQ(Form->P_Button->Top(), 400 - 40);
+  EXPECT_GT(Form->CPG->ScrollRange(), 0);
+  window->resize(460, 1000);
+  QApplication::processEvents();
+  EXPECT_EQ(Form->ClientHeight(), 1000);
+  EXPECT_EQ(Form->CPG->Height(), 1000 - 69 - 40);
+  EXPECT_EQ(Form->CPG->ScrollRange(), 0);
+}
+
 TEST_F(ParGenFormTest, TheWheelScrollsThePanelsOnlyOverThem) {
   Form->CB_Select_Device_Device->SetItemIndex(1);
   Form->Move_GroupBoxs();
