@@ -182,6 +182,7 @@ constexpr void (*TranslatedForms[])() = {
 
 void SetUpButton(TLbButton* b, const TButtonDef& def, TMainWindow* window) {
   b->SetParent(window);
+  b->SetColor(LbHouseColor);
   b->SetColorWhenDown(PressedColor);
   b->SetLightColor(clGray);
   b->SetGlyph(MainWindowGlyph(def.Glyph));

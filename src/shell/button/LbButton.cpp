@@ -154,6 +154,14 @@ void TLbButton::SetWordWrap(bool v) {
   Repaint();
 }
 
+void TLbButton::ApplyHouseLook() {
+  SetStyle(bsEncarta);
+  SetColor(LbHouseColor);
+  SetColorWhenDown(LbHousePressedColor);
+  SetHotTrackColor(clYellow);
+  SetLightColor(clGray);
+}
+
 void TLbButton::SetEnabled(bool v) {
   TCustomControl::SetEnabled(v);
   FDown = false;

@@ -7,6 +7,7 @@
 #include "shell/button/LbButton.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -182,6 +183,16 @@ TEST_F(ParGenFormTest, AResizeByTheWindowSystemKeepsTheWidthAndShowsMorePanelsWh
   EXPECT_EQ(Form->ClientHeight(), 1000);
   EXPECT_EQ(Form->CPG->Height(), 1000 - 69 - 40);
   EXPECT_EQ(Form->CPG->ScrollRange(), 0);
+}
+
+TEST_F(ParGenFormTest, OkAndCancelAreDrawnInTheHouseColour) {
+  QApplication::processEvents();
+  for (TLbButton* b : {Form->Btn_OK, Form->Btn_Cancel}) {
+    const QImage face = b->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(face.pixel(3, 3)), QColor(0xF8, 0xF7, 0xED)) << b->Caption().toStdString();
+    EXPECT_EQ(QColor(face.pixel(b->Width() - 4, b->Height() - 4)), QColor(0xF8, 0xF7, 0xED));
+    EXPECT_EQ(QColor(face.pixel(b->Width() - 1, 5)), QColor(0x80, 0x80, 0x80));  // the frame's shadow side
+  }
 }
 
 TEST_F(ParGenFormTest, TheWheelScrollsThePanelsOnlyOverThem) {

@@ -5,6 +5,7 @@
 #include "shell/button/LbButton.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 
@@ -94,6 +95,19 @@ TEST(NewProject, EnterInTheNameOpensNoSecondDialog) {
   EXPECT_EQ(showings, 1);
   EXPECT_EQ(ProjectName, "ByEnter");
   EXPECT_TRUE(p.Dialogs->Records().empty());
+}
+
+TEST(NewProject, ButtonsAreDrawnInTheHouseColour) {
+  TShellTestProgram p;
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  TShellTestProgram::ExpectModal(FNew_Project, [&] { w.Btn_Click(w.Btn_New); }, [] {
+    for (TLbButton* b : {FNew_Project->Btn_OK, FNew_Project->Btn_Cancel}) {
+      EXPECT_EQ(b->Style(), bsEncarta);
+      const QImage face = b->Widget()->grab().toImage();
+      EXPECT_EQ(QColor(face.pixel(3, 3)), QColor(0xF8, 0xF7, 0xED)) << b->Caption().toStdString();
+    }
+  }, mrCancel);
 }
 
 TEST(NewProject, RefusedNamesKeepTheDialogOpenAndCreateNothing) {

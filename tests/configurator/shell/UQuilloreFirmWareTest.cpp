@@ -180,14 +180,17 @@ TEST(MainWindowLayout, OnlyTheModelsButtonsAreShownAtTheirPlaces) {
   EXPECT_EQ(w.LL_Update->Left(), 208);
   EXPECT_EQ(w.LL_Update->Top(), 19);
 
-  // The picture of the window: the client area, its colour where nothing lies,
-  // a drawn face where a shown button lies.
+  // The picture of the window: the client area, its colour where nothing lies
+  // and on the faces of the buttons, which are told apart by their frames.
   const QImage shot = w.Widget()->grab().toImage();
   EXPECT_EQ(shot.size(), QSize(694, 396));
   const QRgb background = qRgb(0xF8, 0xF7, 0xED);
   EXPECT_EQ(shot.pixel(400, 200), background);
   EXPECT_EQ(shot.pixel(300, 350), background);
-  EXPECT_NE(shot.pixel(81 + 100, 201 + 30), background);
+  for (const Place& s : shown) {
+    EXPECT_EQ(shot.pixel(s.Left + s.Width - 4, s.Top + 3), background) << s.Left << "," << s.Top;
+    EXPECT_EQ(shot.pixel(s.Left + s.Width - 1, s.Top + s.Height - 1), qRgb(0x80, 0x80, 0x80));
+  }
 }
 
 TEST(MainWindowActions, WithAProjectEachActionShowsItsForm) {
