@@ -188,6 +188,7 @@ void TFBoot::CreateSearchPanel() {
   P_Eth_Search->SetVisible(false);
   L_List_Device = Place<TLabel>(P_Eth_Search, this, 8, 4, 300, 13);
   Btn_Search = Place<TLbButton>(P_Eth_Search, this, 356, 2, 81, 25);
+  Btn_Search->ApplyHouseLook();
   CB_Search_Own_Devices = Place<TCheckBox>(P_Eth_Search, this, 8, 34, 420, 17);
 }
 
@@ -200,6 +201,7 @@ void TFBoot::CreateSerialPanel() {
   CB_COM_Port->SetStyle(csDropDownList);
   CB_COM_Port->SetTabStop(true);
   Btn_COM_List = Place<TLbButton>(P_Serial, this, 256, 19, 25, 25);
+  Btn_COM_List->ApplyHouseLook();
   Btn_COM_List->SetCaption("...");
   Btn_COM_List->SetHint("Update COM Ports List");
   Btn_COM_List->SetShowHint(true);
@@ -222,9 +224,11 @@ void TFBoot::CreateOptionsPanel() {
 void TFBoot::CreateButtons() {
   P_Button = MakePanel(this, 40, alBottom);
   Btn_Cancel = Place<TLbButton>(P_Button, this, 180, 8, 81, 25);
+  Btn_Cancel->ApplyHouseLook();
   Btn_Cancel->SetModalResult(mrCancel);
   Btn_Cancel->SetShowHint(true);
   Btn_Update = Place<TLbButton>(P_Button, this, 268, 8, 173, 25);
+  Btn_Update->ApplyHouseLook();
   Btn_Update->SetShowHint(true);
   Btn_Update->OnClick = [this](TObject* Sender) { Btn_UpdateClick(Sender); };
 }

@@ -46,7 +46,6 @@ enum TOptionsText {
 };
 
 constexpr TColor DialogColor = 0x00EDF7F8;
-constexpr TColor PressedColor = 0x000080FF;
 constexpr int DialogClientWidth = 509, DialogClientHeight = 373;
 constexpr int FlagSize = 48;
 
@@ -71,9 +70,7 @@ T* NewControl(TComponent* owner, TWinControl* parent, int left, int top, int wid
 
 TLbButton* NewButton(TComponent* owner, TWinControl* parent, int left, int top, int width) {
   auto* b = NewControl<TLbButton>(owner, parent, left, top, width, 25);
-  b->SetColorWhenDown(PressedColor);
-  b->SetLightColor(clGray);
-  b->SetHotTrackColor(clYellow);
+  b->ApplyHouseLook();
   return b;
 }
 

@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <typeinfo>
+
 namespace {
 
 using TButtonRef = TLbButton* TFQuilloreFirmWare::*;
@@ -128,6 +130,23 @@ TEST(MainWindowStart, EveryFormTakesTheSoftwareCodeAndItsTexts) {
   EXPECT_EQ(w.Btn_CreateBin->Hint(), "Update the actual Firmware and/or Configuration in the device");
   EXPECT_EQ(w.Btn_KNX_Access->Caption(), "KNX Access");
   EXPECT_EQ(w.L_Step_4->Caption(), "Step 4");
+}
+
+TEST(MainWindowLayout, EveryFormsButtonsHaveTheHouseColours) {
+  TShellTestProgram p;
+  p.Start();
+  int buttons = 0;
+  for (int f = 0; f < Application()->FormCount(); ++f) {
+    TForm* form = Application()->Forms(f);
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+      auto* b = dynamic_cast<TLbButton*>(form->Components(i));
+      if (!b) continue;
+      ++buttons;
+      EXPECT_EQ(b->Color(), LbHouseColor) << typeid(*form).name() << " " << b->Caption().toStdString();
+      EXPECT_EQ(b->ColorWhenDown(), LbHousePressedColor) << typeid(*form).name();
+    }
+  }
+  EXPECT_GT(buttons, 20);
 }
 
 TEST(MainWindowLayout, OnlyTheModelsButtonsAreShownAtTheirPlaces) {
