@@ -104,6 +104,7 @@ void TFAbout::CreateControls() {
   LbButton1 = new TLbButton(this);
   LbButton1->SetParent(this);
   LbButton1->SetBounds(32, 115, 81, 22);
+  LbButton1->ApplyHouseLook();
   LbButton1->SetCaption("OK");
   LbButton1->SetModalResult(mrOk);
 }

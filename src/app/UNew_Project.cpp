@@ -55,10 +55,12 @@ TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
   Btn_OK = new TLbButton(this);
   Btn_OK->SetParent(this);
   Btn_OK->SetBounds(152, 126, 81, 25);
+  Btn_OK->ApplyHouseLook();
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
   Btn_Cancel = new TLbButton(this);
   Btn_Cancel->SetParent(this);
   Btn_Cancel->SetBounds(242, 126, 81, 25);
+  Btn_Cancel->ApplyHouseLook();
   Btn_Cancel->SetModalResult(mrCancel);
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };

@@ -54,9 +54,11 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner) {
   Btn_OK = new TLbButton(this);
   Btn_OK->SetParent(P_Bottom);
   Btn_OK->SetModalResult(mrOk);
+  Btn_OK->ApplyHouseLook();
   Btn_Cancel = new TLbButton(this);
   Btn_Cancel->SetParent(P_Bottom);
   Btn_Cancel->SetModalResult(mrCancel);
+  Btn_Cancel->ApplyHouseLook();
   P_Bottom->OnResize = [this](TObject*) { Place_Buttons(); };
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };

@@ -94,6 +94,7 @@ constexpr TAction Actions[] = {
 
 void SetUpButton(TLbButton* b, const TButtonDef& def, TMainWindow* window) {
   b->SetParent(window);
+  b->SetColor(LbHouseColor);
   b->SetColorWhenDown(HouseLook::PressedColor);
   b->SetLightColor(clGray);
   b->SetGlyph(MainWindowGlyph(def.Glyph));

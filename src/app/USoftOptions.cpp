@@ -62,9 +62,7 @@ const QString DefaultFlagFile = "DefaultFlag.bmp";
 
 TLbButton* NewButton(TComponent* owner, TWinControl* parent, int left, int top, int width) {
   auto* b = Make<TLbButton>(owner, parent, {left, top, width, 25});
-  b->SetColorWhenDown(HouseLook::PressedColor);
-  b->SetLightColor(clGray);
-  b->SetHotTrackColor(clYellow);
+  b->ApplyHouseLook();
   return b;
 }
 

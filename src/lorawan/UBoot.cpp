@@ -180,6 +180,7 @@ void TFBoot::CreateSearchPanel() {
   P_Eth_Search->SetVisible(false);
   L_List_Device = Make<TLabel>(this, P_Eth_Search, {8, 4, 300, 13});
   Btn_Search = Make<TLbButton>(this, P_Eth_Search, {356, 2, 81, 25});
+  Btn_Search->ApplyHouseLook();
   CB_Search_Own_Devices = Make<TCheckBox>(this, P_Eth_Search, {8, 34, 420, 17});
 }
 
@@ -192,6 +193,7 @@ void TFBoot::CreateSerialPanel() {
   CB_COM_Port->SetStyle(csDropDownList);
   CB_COM_Port->SetTabStop(true);
   Btn_COM_List = Make<TLbButton>(this, P_Serial, {256, 19, 25, 25});
+  Btn_COM_List->ApplyHouseLook();
   Btn_COM_List->SetCaption("...");
   Btn_COM_List->SetHint("Update COM Ports List");
   Btn_COM_List->SetShowHint(true);
@@ -214,9 +216,11 @@ void TFBoot::CreateOptionsPanel() {
 void TFBoot::CreateButtons() {
   P_Button = MakePanel(this, 40, alBottom);
   Btn_Cancel = Make<TLbButton>(this, P_Button, {180, 8, 81, 25});
+  Btn_Cancel->ApplyHouseLook();
   Btn_Cancel->SetModalResult(mrCancel);
   Btn_Cancel->SetShowHint(true);
   Btn_Update = Make<TLbButton>(this, P_Button, {268, 8, 173, 25});
+  Btn_Update->ApplyHouseLook();
   Btn_Update->SetShowHint(true);
   Btn_Update->OnClick = [this](TObject* Sender) { Btn_UpdateClick(Sender); };
 }

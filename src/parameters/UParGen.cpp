@@ -120,10 +120,7 @@ TLbButton* MakeButton(TFParGen* form, TPanel* parent, int left) {
   auto* b = new TLbButton(form);
   b->SetParent(parent);
   b->SetBounds(left, 6, 110, 28);
-  b->SetStyle(bsEncarta);
-  b->SetColorWhenDown(HouseLook::PressedColor);
-  b->SetLightColor(clGray);
-  b->SetHotTrackColor(clYellow);
+  b->ApplyHouseLook();
   return b;
 }
 }  // namespace

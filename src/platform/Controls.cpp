@@ -288,14 +288,25 @@ void TControl::SetCursor(TCursor v) {
   if (FWidget) FWidget->setCursor(QCursor(CursorShape(v)));
 }
 
+namespace {
+
+// A colour set by code is the enabled look only: a disabled control keeps
+// the platform's greyed text and input background, as in the library.
+void SetEnabledColor(QPalette& pal, QPalette::ColorRole role, const QColor& c) {
+  pal.setColor(QPalette::Active, role, c);
+  pal.setColor(QPalette::Inactive, role, c);
+}
+
+}  // namespace
+
 void TControl::ApplyFontToWidget() {
   if (!FWidget) return;
   FWidget->setFont(FFont.ToQFont());
   QPalette pal = FWidget->palette();
   QColor c = ToQColor(FFont.Color());
-  pal.setColor(QPalette::WindowText, c);
-  pal.setColor(QPalette::Text, c);
-  pal.setColor(QPalette::ButtonText, c);
+  SetEnabledColor(pal, QPalette::WindowText, c);
+  SetEnabledColor(pal, QPalette::Text, c);
+  SetEnabledColor(pal, QPalette::ButtonText, c);
   FWidget->setPalette(pal);
 }
 
@@ -304,10 +315,11 @@ void TControl::ApplyColorToWidget() {
   QPalette pal = FWidget->palette();
   const QColor c = ToQColor(FColor);
   if (FWidget->metaObject() == &QWidget::staticMetaObject || FWidget->inherits("QDialog")) {
+    // A container keeps its colour when disabled; only its contents grey.
     pal.setColor(QPalette::Window, c);
     FWidget->setAutoFillBackground(!SelfPainting());
   } else {
-    pal.setColor(QPalette::Base, c);
+    SetEnabledColor(pal, QPalette::Base, c);
   }
   FWidget->setPalette(pal);
 }
@@ -780,6 +792,8 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
     }
     case QEvent::KeyRelease: {
       auto* ke = static_cast<QKeyEvent*>(e);
+      // A held key repeats its key-down only; the one key-up comes when it is let go.
+      if (ke->isAutoRepeat()) return false;
       WORD vk = QtKeyToVirtualKey(ke->key(), ke->modifiers());
       if (vk == 0) return false;
       TMessage m{WM_KEYUP, vk, 0, 0};

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -33,6 +34,10 @@ protected:
   void hideEvent(QHideEvent* e) override {
     QDialog::hideEvent(e);
     if (FForm && !e->spontaneous()) SafeCall([this] { FForm->DoHide(); });
+  }
+  void resizeEvent(QResizeEvent* e) override {
+    QDialog::resizeEvent(e);
+    if (FForm) SafeCall([this, e] { FForm->WindowResized(e->size()); });
   }
   void reject() override {}
 
@@ -90,6 +95,14 @@ void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     d->setFixedSize(cw, ch);
   }
   d->move(ALeft, ATop);
+}
+
+// A resize by the window manager (or by anything but SetBounds) gets the
+// bounds and the size message that SetBounds would have given, so alignment,
+// anchoring handlers and OnResize run; a resize we made ourselves already matches.
+void TForm::WindowResized(const QSize& clientSize) {
+  if (clientSize.width() == ClientWidth() && clientSize.height() == ClientHeight()) return;
+  TControl::SetBounds(Left(), Top(), clientSize.width() + NonClientWidth(), clientSize.height() + NonClientHeight());
 }
 
 void TForm::SetBorderStyle(TBorderStyle v) {

@@ -73,6 +73,7 @@ private:
   friend class TFormWidget;
   void ApplyWindowFlags();
   void PlaceOnScreen();
+  void WindowResized(const QSize& clientSize);
   QDialog* Dialog() const;
   TBorderStyle FBorderStyle = bsSizeable;
   bool FKeyPreview = false;

@@ -33,7 +33,8 @@ int HexDigit(QChar c) {
 
 // Parses the common integer syntax; `limit` is the largest magnitude allowed
 // for a positive value (the negative side allows one more).
-bool ParseInteger(const QString& s, int64_t& out, uint64_t posLimit, uint64_t negLimit, bool hexWraps) {
+bool ParseInteger(const QString& s, int64_t& out, uint64_t posLimit, uint64_t negLimit, bool hexWraps,
+                  bool allowHex = true) {
   int i = 0;
   const int n = s.size();
   while (i < n && s[i] == ' ') ++i;
@@ -44,13 +45,10 @@ bool ParseInteger(const QString& s, int64_t& out, uint64_t posLimit, uint64_t ne
     ++i;
   }
   bool hex = false;
-  if (i < n && s[i] == '$') {
+  if (allowHex && i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
     hex = true;
     ++i;
-  } else if (i < n && (s[i] == 'x' || s[i] == 'X')) {
-    hex = true;
-    ++i;
-  } else if (i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+  } else if (allowHex && i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
     hex = true;
     i += 2;
   }
@@ -86,6 +84,14 @@ bool TryStrToInt64(const QString& s, int64_t& value) {
   const uint64_t pmax = uint64_t(std::numeric_limits<int64_t>::max());
   if (!ParseInteger(s, v, pmax, pmax + 1, false)) return false;
   value = v;
+  return true;
+}
+
+bool TryStrToIntDecimal(const QString& s, int& value) {
+  int64_t v = 0;
+  const uint64_t pmax = uint64_t(std::numeric_limits<int32_t>::max());
+  if (!ParseInteger(s, v, pmax, pmax + 1, false, false)) return false;
+  value = int(v);
   return true;
 }
 
@@ -351,8 +357,19 @@ int CompareText(const QString& a, const QString& b) {
 }
 
 bool SameText(const QString& a, const QString& b) { return CompareText(a, b) == 0; }
-QString AnsiUpperCase(const QString& s) { return s.toUpper(); }
-QString AnsiLowerCase(const QString& s) { return s.toLower(); }
+// Unit by unit, so that a text keeps its length and every position in it:
+// a whole-string mapping would turn "ß" into "SS" and a ligature into two letters.
+QString AnsiUpperCase(const QString& s) {
+  QString r = s;
+  for (QChar& c : r) c = c.toUpper();
+  return r;
+}
+
+QString AnsiLowerCase(const QString& s) {
+  QString r = s;
+  for (QChar& c : r) c = c.toLower();
+  return r;
+}
 
 namespace {
 

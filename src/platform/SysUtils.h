@@ -52,6 +52,8 @@ bool TryStrToInt(const QString& s, int& value);
 bool TryStrToInt64(const QString& s, int64_t& value);
 int StrToIntDef(const QString& s, int def);
 int64_t StrToInt64Def(const QString& s, int64_t def);
+// Decimal only: leading blanks, an optional sign and decimal digits, nothing else.
+bool TryStrToIntDecimal(const QString& s, int& value);
 // Strict: raises EConvertError "'<s>' is not a valid integer value".
 int StrToInt(const QString& s);
 // Lenient prefix: the number that the text begins with (after blanks and a
@@ -85,7 +87,7 @@ QString UpperCase(const QString& s);
 QString LowerCase(const QString& s);
 int CompareText(const QString& a, const QString& b);
 bool SameText(const QString& a, const QString& b);
-// Locale case folding.
+// Locale case folding, one UTF-16 unit for one: the length never changes.
 QString AnsiUpperCase(const QString& s);
 QString AnsiLowerCase(const QString& s);
 

@@ -5,7 +5,9 @@
 #include "common/button/LbButton.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +61,53 @@ TEST(NewProject, EnterInTheNameFieldActsAsOk) {
   w.Show();
   EXPECT_EQ(CreateThroughDialog(w, "ByEnter", true), mrOk);
   EXPECT_TRUE(DirectoryExists(p.ProjectsPath() + "/ByEnter/bin"));
+}
+
+TEST(NewProject, EnterInTheNameOpensNoSecondDialog) {
+  TShellTestProgram p;
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  // Every showing is counted; one after the first is cancelled at once.
+  int showings = 0;
+  const TNotifyEvent formShow = FNew_Project->OnShow;
+  FNew_Project->OnShow = [&](TObject* Sender) {
+    ++showings;
+    formShow(Sender);
+  };
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (!FNew_Project->Modal() || FNew_Project->ModalResult() != mrNone) return;
+    if (showings > 1) {
+      FNew_Project->SetModalResult(mrCancel);
+      return;
+    }
+    QTest::keyClicks(FNew_Project->E_New_Proj->Widget(), "ByEnter");
+    // The press of Enter creates the project and closes the dialog ...
+    QTest::keyPress(FNew_Project->E_New_Proj->Widget(), Qt::Key_Return);
+  });
+  watch.start(1);
+  w.Btn_New->SetFocus();
+  QTest::keyClick(w.Btn_New->Widget(), Qt::Key_Return);
+  // ... and its release comes to the step button, focused again in the main window.
+  QTest::keyRelease(w.Btn_New->Widget(), Qt::Key_Return);
+  QTest::qWait(20);
+  watch.stop();
+  EXPECT_EQ(showings, 1);
+  EXPECT_EQ(ProjectName, "ByEnter");
+  EXPECT_TRUE(p.Dialogs->Records().empty());
+}
+
+TEST(NewProject, ButtonsAreDrawnInTheHouseColour) {
+  TShellTestProgram p;
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  TShellTestProgram::ExpectModal(FNew_Project, [&] { w.Btn_Click(w.Btn_New); }, [] {
+    for (TLbButton* b : {FNew_Project->Btn_OK, FNew_Project->Btn_Cancel}) {
+      EXPECT_EQ(b->Style(), bsEncarta);
+      const QImage face = b->Widget()->grab().toImage();
+      EXPECT_EQ(QColor(face.pixel(3, 3)), QColor(0xF8, 0xF7, 0xED)) << b->Caption().toStdString();
+    }
+  }, mrCancel);
 }
 
 TEST(NewProject, RefusedNamesKeepTheDialogOpenAndCreateNothing) {

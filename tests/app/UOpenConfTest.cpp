@@ -4,6 +4,7 @@
 #include "app/UOpenConf.h"
 #include "common/button/LbButton.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QTest>
@@ -106,4 +107,19 @@ TEST(OpenProject, ButtonsKeepToTheRightWhenTheDialogIsResized) {
   EXPECT_EQ(FOpenConf->ClientWidth() - (FOpenConf->Btn_Cancel->Left() + FOpenConf->Btn_Cancel->Width()), gap);
   EXPECT_EQ(FOpenConf->ListBox1->Width(), 500);
   EXPECT_LT(FOpenConf->Btn_OK->Left(), FOpenConf->Btn_Cancel->Left());
+}
+
+TEST(OpenProject, TheListFollowsTheFourEdgesWhenTheWindowSystemResizesTheDialog) {
+  TShellTestProgram p;
+  p.Start();
+  TShellTestProgram::ExpectModal(FOpenConf, [] { FOpenConf->ShowModal(); }, [] {
+    const int gap = FOpenConf->ClientWidth() - (FOpenConf->Btn_Cancel->Left() + FOpenConf->Btn_Cancel->Width());
+    FOpenConf->Widget()->resize(520, 430);  // a drag of the window's corner
+    QApplication::processEvents();
+    EXPECT_EQ(FOpenConf->ClientWidth(), 520);
+    EXPECT_EQ(FOpenConf->ClientHeight(), 430);
+    EXPECT_EQ(FOpenConf->ListBox1->BoundsRect(), Bounds(0, 88, 520, 430 - 88 - 41));
+    EXPECT_EQ(FOpenConf->ListBox1->Widget()->geometry(), QRect(0, 88, 520, 430 - 88 - 41));
+    EXPECT_EQ(FOpenConf->ClientWidth() - (FOpenConf->Btn_Cancel->Left() + FOpenConf->Btn_Cancel->Width()), gap);
+  }, mrCancel);
 }

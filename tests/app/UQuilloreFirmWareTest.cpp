@@ -17,10 +17,13 @@
 #include "tables/modbus_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/snmp_ethernet/UKNXAccess.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <typeinfo>
 
 namespace {
 
@@ -129,6 +132,23 @@ TEST(MainWindowStart, EveryFormTakesTheSoftwareCodeAndItsTexts) {
   EXPECT_EQ(w.L_Step_4->Caption(), "Step 4");
 }
 
+TEST(MainWindowLayout, EveryFormsButtonsHaveTheHouseColours) {
+  TShellTestProgram p;
+  p.Start();
+  int buttons = 0;
+  for (int f = 0; f < Application()->FormCount(); ++f) {
+    TForm* form = Application()->Forms(f);
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+      auto* b = dynamic_cast<TLbButton*>(form->Components(i));
+      if (!b) continue;
+      ++buttons;
+      EXPECT_EQ(b->Color(), LbHouseColor) << typeid(*form).name() << " " << b->Caption().toStdString();
+      EXPECT_EQ(b->ColorWhenDown(), LbHousePressedColor) << typeid(*form).name();
+    }
+  }
+  EXPECT_GT(buttons, 20);
+}
+
 TEST(MainWindowLayout, OnlyTheModelsButtonsAreShownAtTheirPlaces) {
   TShellTestProgram p;
   TFQuilloreFirmWare& w = p.Start();
@@ -179,14 +199,17 @@ TEST(MainWindowLayout, OnlyTheModelsButtonsAreShownAtTheirPlaces) {
   EXPECT_EQ(w.LL_Update->Left(), 208);
   EXPECT_EQ(w.LL_Update->Top(), 19);
 
-  // The picture of the window: the client area, its colour where nothing lies,
-  // a drawn face where a shown button lies.
+  // The picture of the window: the client area, its colour where nothing lies
+  // and on the faces of the buttons, which are told apart by their frames.
   const QImage shot = w.Widget()->grab().toImage();
   EXPECT_EQ(shot.size(), QSize(694, 396));
   const QRgb background = qRgb(0xF8, 0xF7, 0xED);
   EXPECT_EQ(shot.pixel(400, 200), background);
   EXPECT_EQ(shot.pixel(300, 350), background);
-  EXPECT_NE(shot.pixel(81 + 100, 201 + 30), background);
+  for (const Place& s : shown) {
+    EXPECT_EQ(shot.pixel(s.Left + s.Width - 4, s.Top + 3), background) << s.Left << "," << s.Top;
+    EXPECT_EQ(shot.pixel(s.Left + s.Width - 1, s.Top + s.Height - 1), qRgb(0x80, 0x80, 0x80));
+  }
 }
 
 TEST(MainWindowActions, WithAProjectEachActionShowsItsForm) {
@@ -246,6 +269,23 @@ TEST(MainWindowActions, UpdateDeviceStopsWhenTheImagesCannotBeWritten) {
   EXPECT_FALSE(TShellTestProgram::ExpectModal(FBoot, [&] { Click(w.Btn_CreateBin); }));
   ASSERT_EQ(ErrorTexts(p.Dialogs.Service()).size(), 1u);
   EXPECT_TRUE(ErrorTexts(p.Dialogs.Service())[0].contains("bank1.bin"));
+}
+
+TEST(MainWindowActions, EnterOnTheRefusalOfAStepShowsItOnce) {
+  TShellTestProgram p;
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  w.Btn_Prm_Gen->SetFocus();
+  QTest::keyClick(w.Btn_Prm_Gen->Widget(), Qt::Key_Return);
+  ASSERT_EQ(ErrorTexts(p.Dialogs.Service()), std::vector<QString>{"Error! Project not Valid"});
+  // Enter closed the message on its press; its release comes back to the
+  // step button, which has the focus again.
+  QTest::keyRelease(w.Btn_Prm_Gen->Widget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(p.Dialogs->Records().size(), 1u);
+  // The next press of Enter asks again.
+  QTest::keyClick(w.Btn_Prm_Gen->Widget(), Qt::Key_Return);
+  EXPECT_EQ(p.Dialogs->Records().size(), 2u);
 }
 
 TEST(MainWindowActions, HiddenProtocolActionsAlsoNeedAProject) {

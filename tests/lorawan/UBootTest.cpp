@@ -386,6 +386,22 @@ TEST_F(UBoot, AToolThatDidNotRunOrFailedIsReported) {
   EXPECT_FALSE(UpdateToolRecord(Folder.path()).isEmpty());
 }
 
+TEST_F(UBoot, EnterOnAMessageOfTheUpdateRunsNothingAgain) {
+  Echo.Otherwise = TScriptedEcho::Reply;
+  ShowInMode(1);
+  Boot->Btn_Update->SetFocus();
+  QTest::keyClick(Boot->Btn_Update->Widget(), Qt::Key_Return);
+  ASSERT_EQ(Messages().size(), 1u);  // the tool is missing
+  const size_t pings = Echo.Requests.size();
+  ASSERT_GT(pings, 0u);
+  QFile::remove(ParameterFile());
+  // The Enter that closed the message is released over the focused button.
+  QTest::keyRelease(Boot->Btn_Update->Widget(), Qt::Key_Return);
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Echo.Requests.size(), pings);
+  EXPECT_FALSE(FileExists(ParameterFile()));
+}
+
 TEST_F(UBoot, AToolStillRunningAtTheTimeOutIsLeftRunningAndReported) {
   InstallUpdateTool(Folder.path());
   Echo.Otherwise = TScriptedEcho::Reply;

@@ -7,6 +7,7 @@
 #include "common/button/LbButton.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -163,6 +164,35 @@ TEST_F(ParGenFormTest, TheClientWidthSnapsBackTo460) {
   EXPECT_EQ(Form->ClientWidth(), 460);
   Form->SetClientHeight(500);
   EXPECT_EQ(Form->ClientHeight(), 500);
+}
+
+TEST_F(ParGenFormTest, AResizeByTheWindowSystemKeepsTheWidthAndShowsMorePanelsWhenTaller) {
+  Form->CB_Select_Device_Device->SetItemIndex(1);
+  Form->Move_GroupBoxs();
+  QWidget* window = Form->Widget();
+  window->resize(800, 400);  // a drag of the window's corner
+  QApplication::processEvents();
+  EXPECT_EQ(window->width(), 460);
+  EXPECT_EQ(Form->ClientWidth(), 460);
+  EXPECT_EQ(Form->ClientHeight(), 400);
+  EXPECT_EQ(Form->CPG->Height(), 400 - 69 - 40);
+  EXPECT_EQ(Form->P_Button->Top(), 400 - 40);
+  EXPECT_GT(Form->CPG->ScrollRange(), 0);
+  window->resize(460, 1000);
+  QApplication::processEvents();
+  EXPECT_EQ(Form->ClientHeight(), 1000);
+  EXPECT_EQ(Form->CPG->Height(), 1000 - 69 - 40);
+  EXPECT_EQ(Form->CPG->ScrollRange(), 0);
+}
+
+TEST_F(ParGenFormTest, OkAndCancelAreDrawnInTheHouseColour) {
+  QApplication::processEvents();
+  for (TLbButton* b : {Form->Btn_OK, Form->Btn_Cancel}) {
+    const QImage face = b->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(face.pixel(3, 3)), QColor(0xF8, 0xF7, 0xED)) << b->Caption().toStdString();
+    EXPECT_EQ(QColor(face.pixel(b->Width() - 4, b->Height() - 4)), QColor(0xF8, 0xF7, 0xED));
+    EXPECT_EQ(QColor(face.pixel(b->Width() - 1, 5)), QColor(0x80, 0x80, 0x80));  // the frame's shadow side
+  }
 }
 
 TEST_F(ParGenFormTest, TheWheelScrollsThePanelsOnlyOverThem) {

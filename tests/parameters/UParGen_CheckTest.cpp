@@ -4,6 +4,7 @@
 #include "common/button/LbButton.h"
 
 #include <QFile>
+#include <QTest>
 
 #include <functional>
 
@@ -255,6 +256,18 @@ TEST_F(ParGenCheckTest, EachRuleStopsTheSaveWithItsMessage) {
       EXPECT_EQ(Form->ModalResult(), mrOk);
     }
   }
+}
+
+TEST_F(ParGenCheckTest, EnterOnARefusalShowsItOnce) {
+  Form->E_ModbusTCPSlave_Port->SetText("10000");
+  Dialogs->ClearRecords();
+  Form->Btn_OK->SetFocus();
+  QTest::keyClick(Form->Btn_OK->Widget(), Qt::Key_Return);
+  ASSERT_EQ(Dialogs->Records().size(), 1u);
+  // The release of the Enter that closed the message reaches OK again.
+  QTest::keyRelease(Form->Btn_OK->Widget(), Qt::Key_Return);
+  EXPECT_EQ(Dialogs->Records().size(), 1u);
+  EXPECT_EQ(Form->ModalResult(), mrNone);
 }
 
 TEST_F(ParGenCheckTest, MessagesComeInTheChosenLanguage) {

@@ -3,9 +3,21 @@
 #include "platform/CategoryPanels.h"
 #include "platform/StdCtrls.h"
 
+#include <QApplication>
+#include <QImage>
+
 #include <vector>
 
 namespace {
+
+// Pixels of the control's picture dark enough to be text in black ink.
+int InkPixels(TControl* c) {
+  const QImage shot = c->Widget()->grab().toImage();
+  int n = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) n += QColor(shot.pixel(x, y)).lightness() <= 60;
+  return n;
+}
 
 class ParGenLayoutTest : public ParGenFixture {
 protected:
@@ -171,8 +183,14 @@ TEST_F(ParGenLayoutTest, DhcpForTheCableGreysTheSlaveAddressButNotItsPort) {
   EXPECT_FALSE(Form->CB_ModbusTCPSlave_En_GAT->Enabled());
   EXPECT_FALSE(Form->E_ModbusTCPSlave_GAT4->Enabled());
   EXPECT_TRUE(Form->E_ModbusTCPSlave_Port->Enabled());
+  // Greyed as the user sees it: no black ink in the address or the gateway box.
+  QApplication::processEvents();
+  for (TControl* c : {static_cast<TControl*>(Form->E_ModbusTCPSlave_IP1), static_cast<TControl*>(Form->CB_ModbusTCPSlave_En_GAT)})
+    EXPECT_EQ(InkPixels(c), 0) << c->Name.toStdString();
+  EXPECT_GT(InkPixels(Form->E_ModbusTCPSlave_Port), 0);
   Form->CB_EthConn_En_DHCP_Cable->SetChecked(false);
   EXPECT_TRUE(Form->E_ModbusTCPSlave_SM3->Enabled());
+  EXPECT_GT(InkPixels(Form->E_ModbusTCPSlave_IP1), 0);
 }
 
 TEST_F(ParGenLayoutTest, AnExpandedWiFiPanelIsExpandedAgainByTheNextRelayout) {

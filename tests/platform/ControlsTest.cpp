@@ -4,6 +4,7 @@
 #include "platform/StdCtrls.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <typeinfo>
 
 namespace {
 
@@ -234,6 +236,55 @@ TEST_F(FormFixture, VisibilityIsTheControlsOwnFlag) {
   edit->Hide();
   EXPECT_FALSE(edit->Visible());
   EXPECT_FALSE(edit->Showing());
+}
+
+namespace {
+
+// Pixels of the grabbed control whose lightness lies in [from, to]: text in
+// black ink is near 0, the platform's greyed text in the middle.
+int PixelsLit(TControl* c, int from, int to) {
+  const QImage shot = c->Widget()->grab().toImage();
+  int n = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) {
+      const int l = QColor(shot.pixel(x, y)).lightness();
+      n += l >= from && l <= to;
+    }
+  return n;
+}
+int InkPixels(TControl* c) { return PixelsLit(c, 0, 60); }
+int GreyedPixels(TControl* c) { return PixelsLit(c, 150, 215); }
+
+}  // namespace
+
+TEST_F(FormFixture, DisabledControlsKeepTheDisabledLookWhateverColoursCodeSet) {
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  edit->SetBounds(10, 10, 120, 21);
+  edit->SetText("888 888");
+  auto* box = new TCheckBox(Form.get());
+  box->SetParent(Form.get());
+  box->SetBounds(10, 50, 150, 17);
+  box->SetCaption("WWW WWW");
+  // Set by code as the forms do: text colour, font and input colour.
+  for (TControl* c : {static_cast<TControl*>(edit), static_cast<TControl*>(box)}) {
+    c->Font().SetName("Verdana");
+    c->Font().SetColor(clBlack);
+    c->SetColor(clWhite);
+  }
+  ShowForm();
+  ASSERT_GT(InkPixels(edit), 10);
+  ASSERT_GT(InkPixels(box), 10);
+  edit->SetEnabled(false);
+  box->SetEnabled(false);
+  for (TControl* c : {static_cast<TControl*>(edit), static_cast<TControl*>(box)}) {
+    EXPECT_EQ(InkPixels(c), 0) << typeid(*c).name();
+    EXPECT_GT(GreyedPixels(c), 10) << typeid(*c).name();
+  }
+  EXPECT_NE(edit->Widget()->palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
+  edit->SetEnabled(true);
+  EXPECT_GT(InkPixels(edit), 10);
+  EXPECT_EQ(edit->Widget()->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
 }
 
 TEST(Controls, DestroyingAParentFirstLeavesNoDanglingChild) {

@@ -1,4 +1,5 @@
 #include "platform/Application.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 
@@ -51,6 +52,36 @@ TEST(Forms, ClientSizeAndFixedBorder) {
   EXPECT_EQ(form.Widget()->size(), QSize(694, 396));
   form.SetCaption("Title");
   EXPECT_EQ(form.Caption(), "Title");
+  form.Hide();
+}
+
+TEST(Forms, AResizeByTheWindowSystemIsTheFormsOwnResize) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSizeable);
+  form.SetClientWidth(300);
+  form.SetClientHeight(200);
+  auto* client = new TPanel(&form);
+  client->SetParent(&form);
+  client->SetAlign(alClient);
+  std::vector<QSize> resizes;
+  form.OnResize = [&](TObject*) { resizes.push_back(QSize(form.ClientWidth(), form.ClientHeight())); };
+  form.Show();
+  QApplication::processEvents();
+  EXPECT_TRUE(resizes.empty());  // showing the size set by code is no resize
+  form.Widget()->resize(420, 260);
+  QApplication::processEvents();
+  EXPECT_EQ(resizes, std::vector<QSize>{QSize(420, 260)});
+  EXPECT_EQ(form.Width(), 420 + form.NonClientWidth());
+  EXPECT_EQ(form.Height(), 260 + form.NonClientHeight());
+  EXPECT_EQ(client->BoundsRect(), Bounds(0, 0, 420, 260));
+  // A handler that corrects the size wins over the window system.
+  form.OnResize = [&](TObject*) {
+    if (form.ClientWidth() != 300) form.SetClientWidth(300);
+  };
+  form.Widget()->resize(500, 250);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Widget()->size(), QSize(300, 250));
+  EXPECT_EQ(client->BoundsRect(), Bounds(0, 0, 300, 250));
   form.Hide();
 }
 

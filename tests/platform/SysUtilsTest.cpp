@@ -18,6 +18,22 @@ TEST(SysUtils, CommonIntegerConversion) {
   for (const Case& c : cases) EXPECT_EQ(StrToIntDef(QString::fromUtf8(c.text), -99), c.expected) << c.text;
 }
 
+TEST(SysUtils, DecimalOnlyConversion) {
+  struct Case {
+    const char* text;
+    int expected;
+  } cases[] = {
+      {"0", 0},        {"  42", 42},      {"-7", -7},     {"+7", 7},       {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN}, {"$1F", -99}, {"x10", -99}, {"0x1a", -99}, {"010", 10},
+      {"", -99},       {"12 ", -99},      {"2147483648", -99}, {"-", -99}, {"\t5", -99},
+  };
+  for (const Case& c : cases) {
+    int v = -99;
+    if (!TryStrToIntDecimal(QString::fromUtf8(c.text), v)) v = -99;
+    EXPECT_EQ(v, c.expected) << c.text;
+  }
+}
+
 TEST(SysUtils, StrictConversionRaisesWithTheLibraryText) {
   EXPECT_EQ(StrToInt("15"), 15);
   try {
@@ -85,6 +101,31 @@ TEST(SysUtils, OneBasedStringHelpersAndAsciiCase) {
   EXPECT_EQ(UpperCase("aé z"), "Aé Z");  // only ASCII letters fold
   EXPECT_TRUE(SameText("Hello", "hELLO"));
   EXPECT_EQ(Trim(" \t x \r\n"), "x");
+}
+
+TEST(SysUtils, LocaleCaseMapsUnitForUnit) {
+  struct Case {
+    const char16_t* text;
+    const char16_t* upper;
+    const char16_t* lower;
+  };
+  // Positions in a text must survive case folding: no letter becomes two.
+  const Case cases[] = {
+      {u"straße", u"STRAßE", u"straße"},
+      {u"\uFB01le", u"\uFB01LE", u"\uFB01le"},  // the fi ligature stays one unit
+      {u"\u0130stanbul", u"\u0130STANBUL", nullptr},  // its full lower case is two units
+      {u"äöü", u"ÄÖÜ", u"äöü"},
+      {u"\U0001F600x", u"\U0001F600X", u"\U0001F600x"},
+  };
+  for (const Case& c : cases) {
+    const QString text = QString::fromUtf16(c.text);
+    EXPECT_EQ(AnsiUpperCase(text), QString::fromUtf16(c.upper)) << text.toStdString();
+    if (c.lower) {
+      EXPECT_EQ(AnsiLowerCase(text), QString::fromUtf16(c.lower)) << text.toStdString();
+    }
+    EXPECT_EQ(AnsiUpperCase(text).size(), text.size());
+    EXPECT_EQ(AnsiLowerCase(text).size(), text.size());
+  }
 }
 
 TEST(SysUtils, CodePagesRoundTrip) {

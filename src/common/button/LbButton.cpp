@@ -154,6 +154,14 @@ void TLbButton::SetWordWrap(bool v) {
   Repaint();
 }
 
+void TLbButton::ApplyHouseLook() {
+  SetStyle(bsEncarta);
+  SetColor(LbHouseColor);
+  SetColorWhenDown(LbHousePressedColor);
+  SetHotTrackColor(clYellow);
+  SetLightColor(clGray);
+}
+
 void TLbButton::SetEnabled(bool v) {
   TCustomControl::SetEnabled(v);
   FDown = false;
@@ -235,11 +243,18 @@ void TLbButton::StopFade() {
 void TLbButton::KeyPressedDown(WORD key) {
   if (!Enabled() || !IsEnterOrSpace(key)) return;
   FDown = true;
+  FKeyDown = key;
   Repaint();
 }
 
+// Only the release of a key this button saw go down clicks: the release of an
+// Enter that closed a message box, or that another window acted on, arrives
+// here after focus came back and must not click a second time.
 void TLbButton::KeyReleased(WORD key) {
-  if (IsEnterOrSpace(key)) Click();
+  if (IsEnterOrSpace(key) && key == FKeyDown) {
+    FKeyDown = 0;
+    if (FDown) Click();
+  }
   Repaint();
 }
 
@@ -294,8 +309,14 @@ void TLbButton::WndProc(TMessage& m) {
     case CM_MOUSELEAVE:
       MouseLeft();
       return;
-    case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      // The release of a key pressed here now goes elsewhere.
+      if (FKeyDown != 0) {
+        FKeyDown = 0;
+        FDown = false;
+      }
+      [[fallthrough]];
+    case WM_SETFOCUS:
       TCustomControl::WndProc(m);
       Repaint();
       return;

@@ -62,6 +62,9 @@ public:
   // Fired when the mouse leaves an enabled, visible button (OnMouseEnter when it enters).
   TNotifyEvent OnMouseExit;
 
+  // The forms' common look: bsEncarta in the house colours (see LbHouseColor).
+  void ApplyHouseLook();
+
   void SetEnabled(bool v) override;
   // Presses and runs the click: OnClick, then the modal result to the form.
   void Click() override;
@@ -115,6 +118,7 @@ private:
   bool FTransparentWindow = false;
 
   bool FDown = false;
+  WORD FKeyDown = 0;  // the Enter or space whose press set FDown, 0 for none
   bool FCursorOnButton = false;
   int FHotTrackStep = 0;
   bool FFading = false;

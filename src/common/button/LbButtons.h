@@ -20,6 +20,11 @@ enum TLbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // when the face is copied onto the control.
 constexpr TColor LbTransparentKey = 0x00FF00FF;
 
+// The look the forms of this system give their buttons: the face in the
+// forms' own colour, orange while pressed, yellow under the mouse.
+constexpr TColor LbHouseColor = 0x00EDF7F8;
+constexpr TColor LbHousePressedColor = 0x000080FF;
+
 // What writing ColorStyle sets (besides Flat false, black font, bsNormal first).
 struct TLbColorPreset {
   TLbColorStyle Preset;

@@ -213,16 +213,26 @@ void TBaseGrid::FreeCellPropsRange(int ACol1, int ARow1, int ACol2, int ARow2) {
   ARow1 = std::max(0, ARow1);
   ACol2 = std::min(ACol2, StoreColCount() - 1);
   ARow2 = std::min(ARow2, RowCount() - 1);
-  for (int c = ACol1; c <= ACol2; ++c) {
-    for (int r = ARow1; r <= ARow2; ++r) {
-      TCellProperties* p = PropsOf(c, r);
-      if (!p) continue;
-      auto* graphic = dynamic_cast<TGridGraphicObject*>(p->GraphicObject);
-      if (graphic && graphic->ClassName() == QLatin1String(OwnedCellGraphicClass)) delete graphic;
-      delete p;
-      SetObjects(c, r, nullptr);
-    }
-  }
+  for (int c = ACol1; c <= ACol2; ++c)
+    for (int r = ARow1; r <= ARow2; ++r) FreeSlotProps(c, r);
+}
+
+void TBaseGrid::FreeSlotProps(int ACol, int ARow) {
+  TCellProperties* p = PropsOf(ACol, ARow);
+  if (!p) return;
+  auto* graphic = dynamic_cast<TGridGraphicObject*>(p->GraphicObject);
+  if (graphic && graphic->ClassName() == QLatin1String(OwnedCellGraphicClass)) delete graphic;
+  delete p;
+  SetObjects(ACol, ARow, nullptr);
+}
+
+// Rows that leave the grid take their properties with them, hidden columns
+// included: the slots are the grid's and nobody else can reach them any more.
+void TBaseGrid::SizeChanged(int OldColCount, int OldRowCount) {
+  if (FHasCellProps)
+    for (int r = RowCount(); r < OldRowCount; ++r)
+      for (int c = 0; c < StoreColCount(); ++c) FreeSlotProps(c, r);
+  TObjStringGrid::SizeChanged(OldColCount, OldRowCount);
 }
 
 void TBaseGrid::FreeCellProps(int ACol, int ARow) {

@@ -172,6 +172,7 @@ protected:
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   bool SelectCell(int ACol, int ARow) override;
   void TopLeftChanged() override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
   void Paint() override;
   // The grid draws its lines inside its cells and paints every cell itself.
   int LayoutLineWidth() const override { return 0; }
@@ -224,6 +225,9 @@ private:
   void PaintSelectionFrame(TCanvas& ACanvas, int ACol, const TRect& ARect);
   int SelectionEndKind(int ACol) const;
   void PaintGridLines(TCanvas& ACanvas, int ACol, const TRect& ARect, bool Fixed, TColor BrushColor);
+  // Frees the slot's properties and a cell graphic they own; reads the slot
+  // directly, so it also serves rows that are just leaving the grid.
+  void FreeSlotProps(int ACol, int ARow);
   TBiDiMode FBiDiMode = bdLeftToRight;
   std::unique_ptr<TCellProperties> FScratchProps;
 };

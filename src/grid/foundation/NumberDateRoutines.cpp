@@ -112,11 +112,12 @@ int NumericTextKind(const QString& Text) {
 
 namespace {
 
-// A date or time field: the platform's integer conversion, held as a 16-bit
-// unsigned number; anything outside 0..65535 counts as above every limit.
+// A date or time field: decimal digits only (a hexadecimal prefix makes no
+// date), held as a 16-bit unsigned number; anything outside 0..65535 counts as
+// above every limit.
 bool ReadField(const QString& s, int& value) {
   int v = 0;
-  if (!TryStrToInt(s, v)) return false;
+  if (!TryStrToIntDecimal(s, v)) return false;
   value = (v < 0 || v > 0xFFFF) ? 0x10000 : v;
   return true;
 }
@@ -215,8 +216,8 @@ TDateTime ParseShortDate(const QString& Text, TShortDateOrder order) {
   const int p2 = int(Text.indexOf(sep, p1 + 1));
   if (p2 < 0) return 0;
   int first = 0, second = 0, year = 0;
-  if (!TryStrToInt(Text.left(p1), first) || !TryStrToInt(Text.mid(p1 + 1, p2 - p1 - 1), second) ||
-      !TryStrToInt(Text.mid(p2 + 1), year))
+  if (!TryStrToIntDecimal(Text.left(p1), first) || !TryStrToIntDecimal(Text.mid(p1 + 1, p2 - p1 - 1), second) ||
+      !TryStrToIntDecimal(Text.mid(p2 + 1), year))
     return 0;
   if (year >= 0 && year <= 25) year += 2000;
   else if (year >= 26 && year <= 99) year += 1900;

@@ -189,6 +189,52 @@ TEST_F(LbButtonTest, EnterAndSpacePressOnKeyDownAndClickOnKeyUp) {
   EXPECT_EQ(OkClicks, 1);
 }
 
+TEST_F(LbButtonTest, AKeyUpClicksOnlyAfterItsOwnKeyDown) {
+  Ok->SetFocus();
+  // The release of an Enter that closed a message box, or of a key pressed
+  // elsewhere, comes back to the focused button alone.
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) QTest::keyRelease(Ok->Widget(), key);
+  EXPECT_EQ(OkClicks, 0);
+  QTest::keyPress(Other->Widget(), Qt::Key_Return);
+  QTest::keyRelease(Ok->Widget(), Qt::Key_Return);
+  EXPECT_EQ(OkClicks, 0);
+  // Pressed with one key, released with the other.
+  QTest::keyPress(Ok->Widget(), Qt::Key_Space);
+  QTest::keyRelease(Ok->Widget(), Qt::Key_Return);
+  EXPECT_EQ(OkClicks, 0);
+  QTest::keyRelease(Ok->Widget(), Qt::Key_Space);
+  EXPECT_EQ(OkClicks, 1);
+  // The focus left between press and release.
+  QTest::keyPress(Ok->Widget(), Qt::Key_Return);
+  Edit->SetFocus();
+  Ok->SetFocus();
+  QTest::keyRelease(Ok->Widget(), Qt::Key_Return);
+  EXPECT_EQ(OkClicks, 1);
+  EXPECT_FALSE(Ok->Down());
+  EXPECT_EQ(OtherClicks, 0);
+}
+
+TEST_F(LbButtonTest, AHeldKeyClicksOncePerPress) {
+  Ok->SetFocus();
+  auto send = [this](QEvent::Type type, Qt::Key key, bool repeated) {
+    QKeyEvent e(type, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "\r", repeated);
+    QApplication::sendEvent(Ok->Widget(), &e);
+  };
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+    for (int press = 1; press <= 2; ++press) {
+      send(QEvent::KeyPress, key, false);
+      // The window system repeats a held key as release and press pairs.
+      for (int i = 0; i < 5; ++i) {
+        send(QEvent::KeyRelease, key, true);
+        send(QEvent::KeyPress, key, true);
+      }
+      EXPECT_TRUE(Ok->Down());
+      send(QEvent::KeyRelease, key, false);
+    }
+  }
+  EXPECT_EQ(OkClicks, 4);
+}
+
 TEST_F(LbButtonTest, TheAcceleratorClicks) {
   // Typed on a control that takes no characters, or with Alt anywhere.
   Other->SetFocus();

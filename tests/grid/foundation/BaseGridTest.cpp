@@ -159,6 +159,25 @@ TEST_F(BaseGridFixture, FreeingRangesFreesOnlyTheGridsOwnGraphics) {
   EXPECT_EQ(Grid->GetGraphicObjectEx(2, 1), nullptr);
 }
 
+// Run with ASAN_OPTIONS=detect_leaks=1 to see the properties themselves go;
+// the owned graphics show it without the leak checker.
+TEST_F(BaseGridFixture, DroppedRowsFreeTheirProperties) {
+  int deaths = 0;
+  Grid->SetGraphicObjectEx(1, 4, new TTestGraphic("TCellGraphic", deaths));
+  Grid->SetGraphicObjectEx(5, 5, new TTestGraphic("TCellGraphic", deaths));
+  Grid->GetCellProperties(2, 5)->SetBrushColor(clRed);
+  Grid->SetColCount(3);  // column 5 stays stored, hidden
+  Grid->SetRowCount(4);
+  EXPECT_EQ(deaths, 2);
+  Grid->SetColCount(6);
+  Grid->SetRowCount(6);
+  for (int c = 0; c < 6; ++c)
+    for (int r = 4; r < 6; ++r) EXPECT_FALSE(Grid->HasCellProperties(c, r)) << c << "," << r;
+  Grid->SetGraphicObjectEx(0, 5, new TTestGraphic("TCellGraphic", deaths));
+  Grid->DeleteRow(5);
+  EXPECT_EQ(deaths, 3);
+}
+
 TEST(BaseGridAlone, FreeingWithoutPropertiesIgnoresRawSlots) {
   TBaseGrid grid(nullptr);
   TObject raw;

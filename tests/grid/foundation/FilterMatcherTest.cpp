@@ -57,6 +57,16 @@ TEST(FilterMatcher, CaseRules) {
   EXPECT_FALSE(MatchFilterTerm("a*", "A1", true));
 }
 
+TEST(FilterMatcher, CaseInsensitiveMatchingKeepsOneUnitPerCharacter) {
+  auto locale = EnglishDayFirst();
+  const MatchCase cases[] = {
+      {"?", "ß", true},           {"stra?e", "Straße", true}, {"straße", "STRASSE", false},
+      {"straße", "STRAßE", true}, {"??", "ß", false},         {"?le", "\uFB01le", true},
+      {"f*", "\uFB01", false},   {"*SS*", "Maß", false},     {"Maß", "maß", true},
+  };
+  ExpectMatches(std::begin(cases), std::end(cases), false);
+}
+
 TEST(FilterMatcher, NumbersInLocaleNotation) {
   auto locale = TLocaleScope(',', '.', '/', "dd/MM/yyyy");
   const MatchCase cases[] = {
@@ -72,6 +82,17 @@ TEST(FilterMatcher, DatesAreNotNumbers) {
   EXPECT_TRUE(MatchFilter(">10", "5/2/2024", false));
   EXPECT_FALSE(MatchFilter(">6", "5/2/2024", false));
   EXPECT_TRUE(MatchFilter(">\"31/1/2024 23:59\"", "1/2/2024", false));
+}
+
+TEST(FilterMatcher, HexadecimalFieldsMakeNoDate) {
+  auto locale = EnglishDayFirst();
+  // As dates these would lie after the operand; as texts "$", "0" and "5/11/x"
+  // sort before "1/1/2024" or compare by character.
+  const MatchCase cases[] = {
+      {">1/1/2024", "$A/11/2024", false}, {">1/1/2024", "0x5/11/2024", false},
+      {"<1/1/2025", "5/11/x7E8", false},  {">1/1/2024", "10/11/2024", true},
+  };
+  ExpectMatches(std::begin(cases), std::end(cases), false);
 }
 
 TEST(FilterMatcher, TextComparisonLooksAtTheFirst255Characters) {

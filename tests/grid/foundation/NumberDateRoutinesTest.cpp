@@ -96,6 +96,14 @@ TEST(NumberDateRoutines, ParseDateTimeText) {
       {"1/1/", false, 0, 0, 0, 0, 0, 0},
       {"", false, 0, 0, 0, 0, 0, 0},
       {"0/1/2024", false, 0, 0, 0, 0, 0, 0},
+      // Decimal digits only: no hexadecimal field makes a date or a time.
+      {"$A/11/2024", false, 0, 0, 0, 0, 0, 0},
+      {"5/0xB/2024", false, 0, 0, 0, 0, 0, 0},
+      {"5/11/x7E8", false, 0, 0, 0, 0, 0, 0},
+      {"5/11/2024 $E:30", false, 0, 0, 0, 0, 0, 0},
+      {"5/11/2024 14:x1E", false, 0, 0, 0, 0, 0, 0},
+      {"5/11/2024 14:30:$9", false, 0, 0, 0, 0, 0, 0},
+      {" +5/11/2024", true, 2024, 11, 5, 0, 0, 0},
   };
   for (const auto& c : cases) {
     TDateTime v = -1;
@@ -164,6 +172,11 @@ TEST(NumberDateRoutines, ParseShortDates) {
       {"1/2.3", true, 0},                             // "/" wins; one "/" only
       {"11 5 24", false, 0},
       {"a/5/24", false, 0},
+      {"0x5.11.24", true, 0},
+      {"$5.11.24", true, 0},
+      {"5/11/x7E8", false, 0},
+      {"5/$B/24", false, 0},
+      {" 5.+11.24", true, EncodeDate(2024, 11, 5)},
       {"", false, 0},
   };
   for (const auto& c : cases) {
