@@ -1,0 +1,11 @@
+// The system measures the code asks for by their library index.
+#pragma once
+
+constexpr int SM_CXVSCROLL = 2;
+constexpr int SM_CYHSCROLL = 3;
+
+// 0 for an index the platform does not know.
+int GetSystemMetrics(int Index);
+
+// Lines per wheel notch (SPI_GETWHEELSCROLLLINES); -1 means a page.
+int SystemWheelScrollLines();

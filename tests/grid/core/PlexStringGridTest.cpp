@@ -1,0 +1,163 @@
+// The string grid as a whole: what a new grid looks like, its life cycle
+// with a form, loading, copying and fitting its height.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/core/ControlLook.h"
+#include "grid/core/PlexGridUnit.h"
+#include "grid/editing/GridEditBtn.h"
+#include "grid/editing/GridUnitEditBtn.h"
+#include "grid/features/DropCheckList.h"
+#include "grid/features/DropList.h"
+#include "grid/features/FooterPanel.h"
+#include "grid/features/SearchPanel.h"
+#include "grid/features/SortSettings.h"
+#include "platform/Forms.h"
+#include "platform/SystemMetrics.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct TDefaultCase {
+  const char* Name;
+  std::function<QString(TPlexStringGrid&)> Read;
+  const char* Expected;
+};
+
+QString Text(bool b) { return b ? "true" : "false"; }
+QString Hex(TColor c) { return QString::number(uint32_t(c), 16); }
+
+TEST(PlexStringGrid, NewGridDefaults) {
+  TPlexStringGrid g(nullptr);
+  const TDefaultCase cases[] = {
+      {"RowCount", [](auto& g) { return QString::number(g.RowCount()); }, "10"},
+      {"Size", [](auto& g) { return QString("%1x%2").arg(g.Width()).arg(g.Height()); }, "400x250"},
+      {"DefaultRowHeight", [](auto& g) { return QString::number(g.DefaultRowHeight()); }, "22"},
+      {"FixedRowHeight", [](auto& g) { return QString::number(g.FixedRowHeight()); }, "22"},
+      {"AutoSize", [](auto& g) { return Text(g.AutoSize()); }, "false"},
+      {"FloatFormat", [](auto& g) { return g.FloatFormat; }, "%.2f"},
+      {"CheckTrue/False", [](auto& g) { return g.CheckTrue + g.CheckFalse; }, "YN"},
+      {"XMLEncoding", [](auto& g) { return g.XMLEncoding; }, "ISO-8859-1"},
+      {"FilterDropDownClear", [](auto& g) { return g.FilterDropDownClear; }, "(All)"},
+      {"PasswordChar", [](auto& g) { return QString(g.PasswordChar); }, "*"},
+      {"Delimiter", [](auto& g) { return QString::number(g.Delimiter.unicode()); }, "0"},
+      {"Look", [](auto& g) { return QString::number(g.Look()); }, "4"},
+      {"OrvGradientFrom/To", [](auto& g) { return Hex(g.OrvGradientFrom()) + " " + Hex(g.OrvGradientTo()); },
+       "ffffff f0f0f0"},
+      {"OrvGradientMirror", [](auto& g) { return Hex(g.OrvGradientMirrorFrom()) + " " + Hex(g.OrvGradientMirrorTo()); },
+       "1fffffff 1fffffff"},
+      {"BorderColor", [](auto& g) { return Hex(g.BorderColor()); }, "b99d7f"},
+      {"ScrollBars", [](auto& g) { return QString::number(g.ScrollBars()); }, "3"},
+      {"ScrollType/Color", [](auto& g) { return QString::number(g.ScrollType) + " " + Hex(g.ScrollColor); },
+       "0 1fffffff"},
+      {"ScrollWidth", [](auto& g) { return Text(g.ScrollWidth() == GetSystemMetrics(SM_CXVSCROLL)); }, "true"},
+      {"Hint/Highlight", [](auto& g) { return Hex(g.HintColor) + " " + Hex(g.HighlightColor) + " " + Hex(g.HighlightTextColor); },
+       "ff000018 ff00000d ff00000e"},
+      {"Selection",
+       [](auto& g) {
+         return Hex(g.SelectionColor) + " " + Hex(g.SelectionColorTo) + " " + Hex(g.SelectionMirrorColor) + " " +
+                Hex(g.SelectionMirrorColorTo) + " " + Hex(g.SelectionTextColor) + " " +
+                QString::number(g.SelectionColorMixerFactor);
+       },
+       "eacab6 1fffffff 1fffffff 1fffffff 0 50"},
+      {"ActiveCell", [](auto& g) { return Hex(g.ActiveCellColor) + " " + Hex(g.ActiveCellColorTo); }, "808080 1fffffff"},
+      {"DisabledFont", [](auto& g) { return Hex(g.DisabledFontColor) + " " + Text(g.UseDisabledFont); }, "c0c0c0 true"},
+      {"URLColor", [](auto& g) { return Hex(g.URLColor); }, "ff0000"},
+      {"EnableHTML/Wheel/ShowSelection/IntelliZoom",
+       [](auto& g) { return Text(g.EnableHTML && g.EnableWheel && g.ShowSelection && g.IntelliZoom); }, "true"},
+      {"HideFocusRect/FixedAsButtons", [](auto& g) { return Text(g.HideFocusRect || g.FixedAsButtons); }, "false"},
+      {"Quotes", [](auto& g) { return Text(g.QuoteEmptyCells) + Text(g.AlwaysQuotes) + Text(g.JavaCSV); },
+       "truefalsefalse"},
+      {"Save flags",
+       [](auto& g) {
+         return Text(g.SaveFixedCells) + Text(g.SaveFixedRows) + Text(g.SaveFixedCols) + Text(g.SaveHiddenCells) +
+                Text(g.SaveVirtCells) + Text(g.SaveWithHTML);
+       },
+       "truefalsefalsefalsetruetrue"},
+      {"Load flags", [](auto& g) { return Text(g.LoadFirstRow) + Text(g.ShowNullDates) + Text(g.ClearTextOnly); },
+       "truetruefalse"},
+      {"Filter flags",
+       [](auto& g) {
+         return Text(g.FitCellsInGrid) + Text(g.FilterNormalCellsOnly) + Text(g.AutoFilterUpdate) +
+                Text(g.FilterIncremental);
+       },
+       "truetruetruefalse"},
+      {"fd/hf/hp", [](auto& g) { return QString("%1%2%3").arg(g.FilterDropDownColumns).arg(g.HoverFixedCells).arg(g.HintShowLargeTextPos); },
+       "000"},
+      {"Design helper etc.", [](auto& g) { return Text(g.ShowDesignHelper && g.EnhRowColMove && g.UseInternalHintClass); },
+       "true"},
+      {"InvalidEntryIcon", [](auto& g) { return QString::number(g.InvalidEntryIcon); }, "2"},
+      {"Alignments/editor", [](auto& g) { return QString("%1%2%3").arg(g.VAlignment).arg(g.DefaultAlignment).arg(g.DefaultEditor); },
+       "000"},
+      {"XYOffset", [](auto& g) { return QString("%1,%2").arg(g.XYOffset.X).arg(g.XYOffset.Y); }, "2,2"},
+      {"GroupColumn", [](auto& g) { return QString::number(g.GroupColumn); }, "-1"},
+      {"Row/col limits", [](auto& g) { return QString("%1%2%3%4").arg(g.MinRowHeight).arg(g.MaxRowHeight).arg(g.MinColWidth).arg(g.MaxColWidth); },
+       "0000"},
+      {"SizeGrowOnly/ZoomFactor", [](auto& g) { return Text(g.SizeGrowOnly) + QString::number(g.ZoomFactor); }, "false0"},
+      {"Print pages", [](auto& g) { return QString("%1%2%3").arg(g.PreviewPage).arg(g.LastPrintPage).arg(g.PrintNrOfPages); },
+       "110"},
+      {"Driver/Excel/NoDefaultDraw", [](auto& g) { return Text(g.PrinterDriverFix || g.ExcelClipboardFormat || g.NoDefaultDraw); },
+       "false"},
+      {"IsThemed", [](auto& g) { return Text(g.IsThemed()); }, "true"},
+      {"Platform flags", [](auto& g) { return Text(g.IsWinXP()) + Text(g.IsWin7()) + Text(g.IsVista()); },
+       "truetruetrue"},
+      {"Hidden columns", [](auto& g) { return QString::number(g.NumHiddenColumns()) + Text(g.IsHiddenColumn(0)); },
+       "0false"},
+      {"FixedFont", [](auto& g) { return g.FixedFont().Name() + Text(g.FixedFont().Style().Contains(fsBold)); },
+       "Tahomatrue"},
+      {"ActiveCellFont bold", [](auto& g) { return Text(g.ActiveCellFont().Style().Contains(fsBold)); }, "true"},
+      {"FilterList sorted", [](auto& g) { return Text(g.FilterList().Sorted()); }, "true"},
+      {"Version", [](auto& g) { return g.Version(); }, "6.2.1.3"},
+      {"Sort column", [](auto& g) { return QString::number(g.SortSettings().Column); }, "-1"},
+  };
+  for (const TDefaultCase& c : cases) EXPECT_EQ(c.Read(g), QString(c.Expected)) << c.Name;
+}
+
+TEST(PlexStringGrid, EditorControlsAreMadeHiddenInOrder) {
+  TPlexStringGrid g(nullptr);
+  const std::vector<TWinControl*> editors = g.EditorControls();
+  ASSERT_EQ(editors.size(), 10u);
+  for (TWinControl* e : editors) {
+    ASSERT_NE(e, nullptr);
+    EXPECT_FALSE(e->Visible());
+    EXPECT_EQ(e->Owner(), &g);
+  }
+  // Disabled: the combo, check box, both ellipsis edits, the button and the header drag button.
+  const bool disabled[] = {true, false, false, true, true, true, true, true, false, false};
+  for (size_t i = 0; i < editors.size(); ++i) EXPECT_EQ(!editors[i]->Enabled(), disabled[i]) << i;
+  EXPECT_EQ(g.EditBtn()->ButtonCaption, "...");
+  EXPECT_EQ(g.UnitEditBtn()->ButtonCaption, "...");
+  // The owned controls come in the ownership table's order, the editors after them.
+  const auto index = [&g](const TComponent* c) {
+    for (int i = 0; i < g.ComponentCount(); ++i)
+      if (g.Components(i) == c) return i;
+    return -1;
+  };
+  EXPECT_LT(index(g.FooterPanel()), index(g.SearchPanel()));
+  EXPECT_LT(index(g.SearchPanel()), index(g.FilterListBox()));
+  EXPECT_LT(index(g.FilterListBox()), index(g.FilterCheckList()));
+  for (size_t i = 1; i < editors.size(); ++i) EXPECT_LT(index(editors[i - 1]), index(editors[i]));
+  EXPECT_LT(index(g.FilterCheckList()), index(editors[0]));
+}
+
+TEST(PlexStringGrid, UnitStartRunsOnceWithItsRegistrations) {
+  TPlexStringGrid a(nullptr);
+  TPlexStringGrid b(nullptr);
+  const TPlexGridUnitState& s = PlexGridUnitState();
+  EXPECT_GE(s.StartCount, 2);
+  EXPECT_TRUE(s.HookInstalled);
+  EXPECT_TRUE(s.ComCtrl470);
+  ASSERT_EQ(s.RegisteredClasses.size(), 28);
+  EXPECT_EQ(s.RegisteredClasses.first(), "TPlexStringGrid");
+  EXPECT_EQ(s.RegisteredClasses.last(), "TSearchPanel");
+  EXPECT_EQ(s.GridEditDoneMessage, RegisterWindowMessage("GridEditDone"));
+  EXPECT_EQ(GetFileVersionMS("comctl32.dll"), 0x00060000);
+  EXPECT_EQ(GetFileVersionMS("nothere.dll"), -1);
+}
+
+}  // namespace
