@@ -14,4 +14,10 @@ int GetSystemMetrics(int Index) {
   }
 }
 
-int SystemWheelScrollLines() { return QApplication::wheelScrollLines(); }
+namespace {
+int GWheelLinesChoice = 0;
+}  // namespace
+
+int SystemWheelScrollLines() { return GWheelLinesChoice != 0 ? GWheelLinesChoice : QApplication::wheelScrollLines(); }
+
+void SetSystemWheelScrollLines(int Lines) { GWheelLinesChoice = Lines; }

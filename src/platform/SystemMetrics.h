@@ -7,5 +7,7 @@ constexpr int SM_CYHSCROLL = 3;
 // 0 for an index the platform does not know.
 int GetSystemMetrics(int Index);
 
-// Lines per wheel notch (SPI_GETWHEELSCROLLLINES); -1 means a page.
+// Lines per wheel notch (SPI_GETWHEELSCROLLLINES); -1 means a page. Tests
+// set the user's choice with SetSystemWheelScrollLines; 0 goes back to the system's.
 int SystemWheelScrollLines();
+void SetSystemWheelScrollLines(int Lines);

@@ -637,6 +637,8 @@ private:
   bool AllRowsFit() const;
   bool AllColsFit() const;
   void PlaceCellControls();
+  // ---- wheel (PlexStringGridWheel.cpp)
+  void WheelScroll(int Delta);
   // ---- cell access (PlexStringGridCells.cpp)
   TCellProperties* CellRecord(int ACol, int ARow) const;
   TCellProperties& EnsureRecord(int ACol, int ARow);

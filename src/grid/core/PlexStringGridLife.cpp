@@ -150,8 +150,6 @@ void TPlexStringGrid::PlaceCellControls() {
   }
 }
 
-void TPlexStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
-
 void TPlexStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == TOperation::opRemove && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
   TBaseGrid::Notification(AComponent, Operation);

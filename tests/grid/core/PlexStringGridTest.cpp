@@ -161,3 +161,151 @@ TEST(PlexStringGrid, UnitStartRunsOnceWithItsRegistrations) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlexStringGrid, LoadedTurnsAlwaysShowEditorIntoNavigationAlwaysEdit) {
+  TPlexStringGrid g(nullptr);
+  g.BeginLoading();
+  TGridOptions options = g.Options();
+  options.Include(goAlwaysShowEditor);
+  g.SetOptions(options);
+  g.SetFixedRows(2);
+  g.Loaded();
+  EXPECT_FALSE(g.Options().Contains(goAlwaysShowEditor));
+  EXPECT_TRUE(g.Navigation().AlwaysEdit);
+  EXPECT_TRUE(g.IsLoaded());
+  EXPECT_FALSE(g.IsLoading());
+  EXPECT_EQ(g.MinFixedRows, 2);
+  EXPECT_EQ(g.MinRowHeight, 22);
+  EXPECT_EQ(g.MinColWidth, 10);
+  EXPECT_EQ(g.MaxRowCount, 10);
+  // Without an active visual style the themed control look falls back to classic.
+  EXPECT_EQ(g.ControlLook().ControlStyle, csClassic);
+}
+
+TEST(PlexStringGrid, IntegralHeightFitsWholeRows) {
+  struct TCase {
+    int ColCount;
+    TBorderStyle Border;
+    int Height;
+    int Expected;  // -1: computed with the horizontal bar's height
+  };
+  const int s = GetSystemMetrics(SM_CYHSCROLL);
+  const TCase cases[] = {
+      {5, bsSingle, 100, 92},                                   // 0 + 4 + (98 - 98 mod 22)
+      {5, bsNone, 100, 88},                                     // 0 + 0 + (100 - 100 mod 22)
+      {5, bsSingle, 66 + 2, 66 + 4},                            // a whole number of rows stays
+      {40, bsSingle, 100, s + 4 + ((98 - s) - (98 - s) % 22)},  // columns that do not fit add the bar
+  };
+  for (const TCase& c : cases) {
+    TPlexStringGrid g(nullptr);
+    g.SetColCount(c.ColCount);
+    g.SetBorderStyle(c.Border);
+    g.SetIntegralHeight(true);
+    g.SetBounds(0, 0, 400, c.Height);
+    EXPECT_EQ(g.Height(), c.Expected) << c.ColCount << " " << c.Height;
+  }
+  TPlexStringGrid off(nullptr);
+  off.SetBounds(0, 0, 400, 100);
+  EXPECT_EQ(off.Height(), 100);
+}
+
+TEST(PlexStringGrid, AssignFromAnotherClassChangesNothing) {
+  TPlexStringGrid g(nullptr);
+  g.SetColCount(7);
+  g.SetCellEx(1, 1, "kept");
+  TComponent other(nullptr);
+  g.Assign(&other);
+  g.AssignCells(&other);
+  EXPECT_EQ(g.ColCount(), 7);
+  EXPECT_EQ(g.RowCount(), 10);
+  EXPECT_EQ(g.GetCellEx(1, 1), "kept");
+}
+
+TEST(PlexStringGrid, AssignCopiesCountsWidthsTextsAndSettings) {
+  TPlexStringGrid source(nullptr);
+  source.SetColCount(3);
+  source.SetRowCount(4);
+  const int widths[] = {30, 45, 80};
+  for (int c = 0; c < 3; ++c) source.SetColWidths(c, widths[c]);
+  source.SetCellEx(0, 0, "Name");
+  source.SetCellEx(2, 3, "a,b");
+  source.SetCellEx(1, 2, "two\r\nlines");
+  source.Navigation().AdvanceOnEnter = true;
+  source.SortSettings().Column = 2;
+  source.InvalidEntryTitle = "Wrong";
+  source.ScrollColor = clRed;
+
+  TPlexStringGrid g(nullptr);
+  g.Multilinecells = true;
+  g.SetCellEx(4, 8, "gone");
+  g.Assign(&source);
+  EXPECT_EQ(g.ColCount(), 3);
+  EXPECT_EQ(g.RowCount(), 4);
+  for (int c = 0; c < 3; ++c) EXPECT_EQ(g.ColWidths(c), widths[c]) << c;
+  EXPECT_EQ(g.GetCellEx(0, 0), "Name");
+  EXPECT_EQ(g.GetCellEx(2, 3), "a,b");
+  EXPECT_EQ(g.GetCellEx(1, 2), "two\r\nlines");
+  EXPECT_TRUE(g.Navigation().AdvanceOnEnter);
+  EXPECT_EQ(g.SortSettings().Column, 2);
+  EXPECT_EQ(g.InvalidEntryTitle, "Wrong");
+  EXPECT_EQ(g.ScrollColor, clRed);
+}
+
+TEST(PlexStringGrid, OwnerFormResizeIsChainedAndPutBack) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 500, 400);
+  int formCalls = 0;
+  form.OnResize = [&formCalls](TObject*) { ++formCalls; };
+  auto* g = new TPlexStringGrid(&form);
+  g->SetParent(&form);
+  form.Show();
+  QApplication::processEvents();
+  const int before = formCalls;
+  form.SetBounds(0, 0, 620, 480);
+  EXPECT_GT(formCalls, before);
+  delete g;
+  // Without the grid the form's own handler is back in place.
+  const int afterFree = formCalls;
+  ASSERT_TRUE(bool(form.OnResize));
+  form.OnResize(&form);
+  EXPECT_EQ(formCalls, afterFree + 1);
+  form.Hide();
+}
+
+TEST(PlexStringGrid, PageWheelSettingMovesByTheVisibleRows) {
+  SetSystemWheelScrollLines(-1);
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 500, 400);
+  auto* g = new TPlexStringGrid(&form);
+  g->SetRowCount(100);
+  g->SetParent(&form);
+  form.Show();
+  QApplication::processEvents();
+  const int visible = g->VisibleRowCount();
+  ASSERT_GT(visible, 1);
+  EXPECT_EQ(g->WheelScrollLines(), visible);
+  g->SetRow(1);
+  const WPARAM down = WPARAM(uint16_t(int16_t(-120))) << 16;
+  g->Perform(WM_MOUSEWHEEL, down, 0);
+  EXPECT_EQ(g->Row(), 1 + visible);
+  SetSystemWheelScrollLines(0);
+  form.Hide();
+}
+
+TEST(PlexStringGrid, WindowCreationMakesPanelsAndKeepsNormalWheelLines) {
+  SetSystemWheelScrollLines(3);
+  TForm form(nullptr);
+  auto* g = new TPlexStringGrid(&form);
+  g->SearchFooter().SetVisible(true);
+  g->SetParent(&form);
+  EXPECT_EQ(g->WheelScrollLines(), 3);
+  EXPECT_EQ(g->SearchPanel()->Parent(), g);
+  EXPECT_EQ(g->SearchPanel()->Height(), 32);
+  EXPECT_EQ(g->FooterPanel()->Parent(), g);
+  EXPECT_FALSE(g->FooterPanel()->Visible());
+  SetSystemWheelScrollLines(0);
+}
+
+}  // namespace
