@@ -642,6 +642,7 @@ private:
   // ---- cell access (PlexStringGridCells.cpp)
   TCellProperties* CellRecord(int ACol, int ARow) const;
   TCellProperties& EnsureRecord(int ACol, int ARow);
+  void FreeCellRecord(int ACol, int ARow);
   void RepaintDisplayedCell(int ACol, int ARow);
   static QString DecodeWide(const QString& Text);
   static QString EncodeWide(const QString& Text);

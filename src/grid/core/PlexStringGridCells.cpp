@@ -86,6 +86,9 @@ QString TPlexStringGrid::AllGridCells(int ACol, int ARow) {
   return GetGridCell(ACol, RealToDisplayRow(ARow));
 }
 
+// The whole record goes, with a graphic the grid made.
+void TPlexStringGrid::FreeCellRecord(int ACol, int ARow) { FreeCellPropsRange(ACol, ARow, ACol, ARow); }
+
 namespace {
 // A hidden row's texts grow with empty entries up to the one written.
 void StoreHiddenText(TGridItem& Item, int ACol, const QString& Value) {
@@ -330,7 +333,7 @@ void TPlexStringGrid::SetRowColor(int ARow, TColor Value) {
     if (Value != clNone) {
       EnsureRecord(c, ARow).SetBrushColor(Value);
     } else if (HasCellProperties(c, ARow)) {
-      if (GetCellType(c, ARow) == ctNone) FreeCellProps(c, ARow);
+      if (GetCellType(c, ARow) == ctNone) FreeCellRecord(c, ARow);
       else EnsureRecord(c, ARow).SetBrushColor(clNone);
     }
   }
@@ -340,7 +343,7 @@ void TPlexStringGrid::SetRowColor(int ARow, TColor Value) {
 void TPlexStringGrid::SetRowColorTo(int ARow, TColor Value) {
   for (int c = FixedCols(); c < AllColCount(); ++c) {
     if (Value != clNone) EnsureRecord(c, ARow).SetBrushColorTo(Value);
-    else if (HasCellProperties(c, ARow)) FreeCellProps(c, ARow);
+    else if (HasCellProperties(c, ARow)) FreeCellRecord(c, ARow);
   }
   RepaintRow(ARow);
 }
@@ -348,7 +351,7 @@ void TPlexStringGrid::SetRowColorTo(int ARow, TColor Value) {
 void TPlexStringGrid::SetRowFontColor(int ARow, TColor Value) {
   for (int c = FixedCols(); c < AllColCount(); ++c) {
     if (Value != clNone) EnsureRecord(c, ARow).FontColor = Value;
-    else if (HasCellProperties(c, ARow) && EnsureRecord(c, ARow).BrushColor() == clNone) FreeCellProps(c, ARow);
+    else if (HasCellProperties(c, ARow) && EnsureRecord(c, ARow).BrushColor() == clNone) FreeCellRecord(c, ARow);
   }
   RepaintRow(ARow);
 }
