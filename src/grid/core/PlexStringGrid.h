@@ -431,6 +431,10 @@ public:
   virtual void QUnSort();
   virtual void CalcFooter(int ACol);
 
+  // ================= row and column operations (PlexStringGridRows.cpp)
+  void SplitColumnCells(int ColIndex);
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+
   // ================= overrides of the base grid
   bool IsFixed(int ACol, int ARow) override;
   int DisplColIndex(int ACol) override { return RealToDisplayCol(ACol); }

@@ -427,4 +427,9 @@ void TPlexStringGrid::CellTextChanged(int ACol, int ARow) {
   graphic->CellErrFrom = CountLines(GetGridCell(ACol, ARow), true) * lineHeight;
 }
 
-void TPlexStringGrid::MergedColumnsChanged() { RecordFeatureCall("RemergeColumnCells"); }
+// Every vertical merge goes, then the listed columns merge again in list
+// order: the first by equal texts alone, the others within its blocks.
+void TPlexStringGrid::MergedColumnsChanged() {
+  for (int c = 0; c < ColCount(); ++c) SplitColumnCells(c);
+  for (int i = 0; i < FMergedColumns->Count(); ++i) MergeColumnCells(FMergedColumns->Items(i), i == 0);
+}

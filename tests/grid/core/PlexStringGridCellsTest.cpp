@@ -266,3 +266,27 @@ TEST(PlexStringGridCells, OriginalCellsFollowTheRecordedColumnOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlexStringGridCells, MergedColumnsMergeEqualTextsWithinTheFirstColumnsBlocks) {
+  TPlexStringGrid g(nullptr);
+  g.SetRowCount(6);
+  const char* first[] = {"A", "A", "A", "B", "B"};
+  const char* second[] = {"x", "x", "y", "y", "y"};
+  for (int r = 1; r <= 5; ++r) {
+    g.SetCellEx(1, r, first[r - 1]);
+    g.SetCellEx(2, r, second[r - 1]);
+  }
+  g.MergedColumns().Add(1);
+  g.MergedColumns().Add(2);
+  EXPECT_EQ(g.CellSpan(1, 1).Y, 2);
+  EXPECT_EQ(g.CellSpan(1, 4).Y, 1);
+  EXPECT_EQ(g.CellSpan(2, 1).Y, 1);
+  EXPECT_FALSE(g.IsMergedCell(2, 3));  // "y" starts inside one block of column 1 and goes on in the next
+  EXPECT_EQ(g.CellSpan(2, 4).Y, 1);
+  g.MergedColumns().Clear();
+  for (int r = 1; r <= 5; ++r) EXPECT_FALSE(g.IsMergedCell(1, r)) << r;
+}
+
+}  // namespace
