@@ -309,3 +309,34 @@ TEST(PlexStringGrid, WindowCreationMakesPanelsAndKeepsNormalWheelLines) {
 }
 
 }  // namespace
+
+#include "platform/Screenshot.h"
+
+#include <QDir>
+
+namespace {
+
+// A grid on a form, with headers from the list; the picture is kept for a look.
+TEST(PlexStringGrid, ShownOnAFormWithHeaders) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 460, 300);
+  auto* g = new TPlexStringGrid(&form);
+  g->SetParent(&form);
+  g->SetColCount(4);
+  TStringList headers;
+  for (const char* h : {"", "Name", "Value", "Unit"}) headers.Add(h);
+  g->SetColumnHeaders(headers);
+  g->SetCellEx(1, 1, "Speed");
+  g->SetFloats(2, 1, 12.345);
+  g->SetCellEx(3, 1, "m/s");
+  g->SetInts(2, 2, 7);
+  g->SetColors(1, 2, clYellow);
+  form.Show();
+  QApplication::processEvents();
+  const QString path = QDir::tempPath() + "/plex_string_grid.png";
+  EXPECT_TRUE(SaveWidgetScreenshot(form.Widget(), path));
+  EXPECT_EQ(g->GetCellEx(2, 1), "12.35");
+  form.Hide();
+}
+
+}  // namespace
