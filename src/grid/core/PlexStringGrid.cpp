@@ -62,6 +62,12 @@ TPlexStringGrid::~TPlexStringGrid() {
 
 // The ownership table, in its order.
 void TPlexStringGrid::CreateOwnedObjects() {
+  CreateSettingsObjects();
+  CreateListsAndLooks();
+  CreateFilterObjects();
+}
+
+void TPlexStringGrid::CreateSettingsObjects() {
   FFooterPanel = new TFooterPanel(this);
   FSearchPanel = new TSearchPanel(this);
   FFontCache = std::make_unique<TFont>();
@@ -90,6 +96,9 @@ void TPlexStringGrid::CreateOwnedObjects() {
   FMouseActions->OnIsDesigning = [this](TObject*, bool& Designing) { Designing = IsDesigning(); };
   FMouseActions->OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };
   FGrouping = std::make_unique<TGrouping>();
+}
+
+void TPlexStringGrid::CreateListsAndLooks() {
   FColumnHeaders = std::make_unique<TStringList>();
   FColumnHeaders->OnChange = [this](TObject*) { ColumnHeadersListChanged(); };
   FRowHeaders = std::make_unique<TStringList>();
@@ -122,9 +131,17 @@ void TPlexStringGrid::CreateOwnedObjects() {
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
   FSyncGrid = std::make_unique<TSyncGrid>(this);
+  // The hidden-row store and Filter stand here in the table; Create makes them after the defaults.
+  FBalloon = std::make_unique<TBalloonSettings>();
+  FBalloon->OnEnableChange = [this](TObject*) { RecordFeatureCall(FBalloon->Enable() ? "CreateBalloon" : "RemoveBalloon"); };
+  FShowModified = std::make_unique<TShowModified>();
+  FShowModified->OnChange = [this](TObject*) { Invalidate(); };
   FColumnOrder = std::make_unique<TIntList>(-1, -1);
   FCellGraphic = std::make_unique<TCellGraphic>();
   FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
+}
+
+void TPlexStringGrid::CreateFilterObjects() {
   FFilterDropDown = std::make_unique<TFilterDropDown>();
   FFilterDropDown->OnChange = [this](TObject*) { Invalidate(); };
   FFilterListBox = new TDropList(this);
@@ -137,10 +154,6 @@ void TPlexStringGrid::CreateOwnedObjects() {
     QString friendly, condition;
     DoFilterCheck(FFilterColumn, FFilterCheckList->ItemIndex(), friendly, condition, true);
   };
-  FBalloon = std::make_unique<TBalloonSettings>();
-  FBalloon->OnEnableChange = [this](TObject*) { RecordFeatureCall(FBalloon->Enable() ? "CreateBalloon" : "RemoveBalloon"); };
-  FShowModified = std::make_unique<TShowModified>();
-  FShowModified->OnChange = [this](TObject*) { Invalidate(); };
 }
 
 void TPlexStringGrid::ApplyDefaults() {

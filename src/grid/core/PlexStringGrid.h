@@ -625,6 +625,9 @@ protected:
 private:
   // ---- construction steps (PlexStringGrid.cpp)
   void CreateOwnedObjects();
+  void CreateSettingsObjects();
+  void CreateListsAndLooks();
+  void CreateFilterObjects();
   void ApplyDefaults();
   void ProbePlatform();
   void CreateRunTimeControls();
