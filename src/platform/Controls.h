@@ -95,7 +95,7 @@ public:
   // The message entry: every delivered message passes here first.
   virtual void WndProc(TMessage& Message);
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-  void Invalidate();
+  virtual void Invalidate();
   void InvalidateRect(const TRect& r);
   void Repaint();
   void Refresh() { Repaint(); }

@@ -332,7 +332,12 @@ public:
   ~TStringGrid() override;
 
   // Reads outside the store give an empty text or null; writes outside it do nothing.
-  QString Cells(int ACol, int ARow) const;
+  // Inline: every cell read of every grid passes here.
+  QString Cells(int ACol, int ARow) const {
+    if (ARow < 0 || ACol < 0 || size_t(ARow) >= FRows.size()) return QString();
+    const RowStore& row = FRows[size_t(ARow)];
+    return size_t(ACol) < row.Texts.size() ? row.Texts[size_t(ACol)] : QString();
+  }
   void SetCells(int ACol, int ARow, const QString& Value);
   TObject* Objects(int ACol, int ARow) const;
   void SetObjects(int ACol, int ARow, TObject* Value);
@@ -340,8 +345,16 @@ public:
   int StoreColCount() const { return std::max(ColCount(), FStoreCols); }
 
 protected:
-  // Writes a text without repainting the cell.
-  void StoreCell(int ACol, int ARow, const QString& Value);
+  // Writes a text without repainting the cell. A row's texts never outgrow
+  // the store, so a slot that exists is a slot that may be written.
+  void StoreCell(int ACol, int ARow, const QString& Value) {
+    if (ARow >= 0 && ACol >= 0 && size_t(ARow) < FRows.size() && size_t(ACol) < FRows[size_t(ARow)].Texts.size())
+      FRows[size_t(ARow)].Texts[size_t(ACol)] = Value;
+    else
+      StoreNewCell(ACol, ARow, Value);
+  }
+  // The write that may grow a row's texts.
+  void StoreNewCell(int ACol, int ARow, const QString& Value);
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;

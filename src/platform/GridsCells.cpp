@@ -16,19 +16,13 @@ bool TStringGrid::InStore(int ACol, int ARow) const {
   return ACol >= 0 && ARow >= 0 && ARow < RowCount() && ACol < StoreColCount();
 }
 
-QString TStringGrid::Cells(int ACol, int ARow) const {
-  if (ARow < 0 || ARow >= int(FRows.size()) || ACol < 0) return QString();
-  const RowStore& row = FRows[size_t(ARow)];
-  return ACol < int(row.Texts.size()) ? row.Texts[size_t(ACol)] : QString();
-}
-
 void TStringGrid::SetCells(int ACol, int ARow, const QString& Value) {
   if (!InStore(ACol, ARow)) return;
   StoreCell(ACol, ARow, Value);
   InvalidateCell(ACol, ARow);
 }
 
-void TStringGrid::StoreCell(int ACol, int ARow, const QString& Value) {
+void TStringGrid::StoreNewCell(int ACol, int ARow, const QString& Value) {
   if (!InStore(ACol, ARow)) return;
   RowStore& row = FRows[size_t(ARow)];
   if (ACol >= int(row.Texts.size())) {

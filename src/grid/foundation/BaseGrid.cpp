@@ -152,7 +152,7 @@ void TBaseGrid::GetDisplWideText(int ACol, int ARow, QString& Value) {
   if (OnGetDisplWideText) OnGetDisplWideText(this, ACol, ARow, Value);
 }
 
-QString TBaseGrid::GetCellEx(int ACol, int ARow) {
+QString TBaseGrid::GetMergedCellEx(int ACol, int ARow) {
   TPoint base(ACol, ARow);
   if (const TCellProperties* p = HasCellProperties(ACol, ARow) ? PropsOf(ACol, ARow) : nullptr) base = SafeBaseCell(ACol, ARow, p);
   QString text = Cells(base.X, base.Y);
@@ -167,7 +167,7 @@ QString TBaseGrid::GetCellEx(int ACol, int ARow) {
   return text;
 }
 
-void TBaseGrid::SetCellEx(int ACol, int ARow, const QString& Value) {
+void TBaseGrid::SetMergedCellEx(int ACol, int ARow, const QString& Value) {
   if (const TCellProperties* p = HasCellProperties(ACol, ARow) ? PropsOf(ACol, ARow) : nullptr) {
     const TPoint base = SafeBaseCell(ACol, ARow, p);
     StoreCell(base.X, base.Y, Value);

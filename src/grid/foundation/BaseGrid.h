@@ -39,8 +39,16 @@ public:
   TCellProperties* GetCellProperties(int ACol, int ARow);
   // Frees what the slot held and keeps Value (the grid owns it from now on).
   void SetCellProperties(int ACol, int ARow, TCellProperties* Value);
-  QString GetCellEx(int ACol, int ARow) override;
-  void SetCellEx(int ACol, int ARow, const QString& Value) override;
+  // While no cell has properties and no row takes display hooks, a cell is
+  // just its stored text: that path stays inline, the rest is out of line.
+  QString GetCellEx(int ACol, int ARow) override {
+    if (!FHasCellProps && ARow >= FNormalRowCount) return Cells(ACol, ARow);
+    return GetMergedCellEx(ACol, ARow);
+  }
+  void SetCellEx(int ACol, int ARow, const QString& Value) override {
+    if (FHasCellProps || FHideLastRow) SetMergedCellEx(ACol, ARow, Value);
+    else StoreCell(ACol, ARow, Value);
+  }
   QString GetGridCell(int ACol, int ARow) const { return Cells(ACol, ARow); }
   void SetGridCell(int ACol, int ARow, const QString& Value) { StoreCell(ACol, ARow, Value); }
   TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
@@ -166,6 +174,8 @@ protected:
   TCellProperties* PropsOf(int ACol, int ARow) const;
   // The base cell of a merged cell, kept inside the store whatever the encoding says.
   TPoint SafeBaseCell(int ACol, int ARow, const TCellProperties* Props) const;
+  QString GetMergedCellEx(int ACol, int ARow);
+  void SetMergedCellEx(int ACol, int ARow, const QString& Value);
 
   void KeyDown(WORD& Key, TShiftState Shift) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;

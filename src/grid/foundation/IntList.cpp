@@ -60,3 +60,9 @@ void TIntList::SetStrValue(const QString& Value) {
   FItems.clear();
   for (int i = 0; i < items.Count(); ++i) Add(StrToInt(items[i]));
 }
+
+int TIntList::IndexOf(int Value) const {
+  for (int i = 0; i < Count(); ++i)
+    if (FItems[size_t(i)] == Value) return i;
+  return -1;
+}

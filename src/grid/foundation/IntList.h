@@ -23,6 +23,8 @@ public:
   // Removes the first equal entry (notifying); nothing when absent.
   void DeleteValue(int Value);
   bool HasValue(int Value) const;
+  // Position of the first equal entry; -1 when absent.
+  int IndexOf(int Value) const;
   int GetInteger(int Index) const;
   void SetInteger(int Index, int Value);
   void Clear() { FItems.clear(); }

@@ -1,0 +1,160 @@
+// The string grid's window creation, completion after loading, repainting,
+// resizing and fitting its height to whole rows.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/core/BackGround.h"
+#include "grid/editing/BalloonSettings.h"
+#include "grid/core/ColumnSize.h"
+#include "grid/foundation/ControlList.h"
+#include "grid/core/ControlLook.h"
+#include "grid/features/DragDropSettings.h"
+#include "grid/features/FloatingFooter.h"
+#include "grid/features/FooterPanel.h"
+#include "grid/features/SearchPanel.h"
+#include "platform/SystemMetrics.h"
+#include "platform/Themes.h"
+
+void TPlexStringGrid::SetParent(TWinControl* AParent) {
+  TBaseGrid::SetParent(AParent);
+  // The window exists from here on; CreateWnd runs once for it.
+  if (AParent && !FWindowCreated) {
+    FWindowCreated = true;
+    CreateWnd();
+  }
+}
+
+void TPlexStringGrid::CreateWnd() {
+  if (Destroying()) return;
+  if (!Parent()) return;
+  if (!IsDesigning()) {
+    if (ScrollType == ssMetro) RecordFeatureCall("CreateScrollControls");
+    if (FBalloon->Enable()) RecordFeatureCall("CreateBalloon");
+  }
+  CreateWndPanels();
+  if (FColumnSize->Save) LoadColSizes();
+  SetTimer(PlexGridDefaults::GridTimerId, PlexGridDefaults::GridTimerInterval);
+  FIsWinXP = FIsWinXP && ThemeServices().IsThemeActive();
+  InitWheelSettings();
+  if (ScrollType != ssNormal && !FLoading) {
+    RecordFeatureCall("FlatInit");
+    RecordFeatureCall("FlatUpdateWidth");
+    RecordFeatureCall("FlatUpdateColor");
+  }
+}
+
+void TPlexStringGrid::CreateWndPanels() {
+  FFooterPanel->SetParent(this);
+  FFooterPanel->SetVisible(FFloatingFooter->Visible());
+  FSearchPanel->SetParent(this);
+  const bool search = FSearchFooter->Visible();
+  FSearchPanel->SetVisible(search);
+  FSearchPanel->SetHeight(search ? PlexGridDefaults::SearchPanelHeight : 0);
+}
+
+// Page scrolling (-1) moves by what is visible now.
+void TPlexStringGrid::InitWheelSettings() {
+  FWheelScrollLines = SystemWheelScrollLines();
+  if (FWheelScrollLines == -1) FWheelScrollLines = VisibleRowCount();
+}
+
+void TPlexStringGrid::Loaded() {
+  FRestoreCursor = Cursor();
+  ShowColumnHeaders();
+  ShowRowHeaders();
+  if (FDropTargetRegistered) RecordFeatureCall("DropTargetAcceptFlags");
+  if (FLook == glOrv) {
+    // The look's colours are applied only by a change of look.
+    FLook = glCustom;
+    SetLook(glOrv);
+  }
+  if (FAutoSize) RecordFeatureCall("AutoSizeColumns");
+  if (FColumnSize->Save) LoadColSizes();
+  MinFixedRows = FixedRows();
+  MinFixedCols = FixedCols();
+  MinRowHeight = DefaultRowHeight();
+  MinColWidth = PlexGridDefaults::MinColWidthAfterLoad;
+  MaxRowCount = RowCount();
+  FLoading = false;
+  FLoaded = true;
+  if (Options().Contains(goAlwaysShowEditor)) {
+    TGridOptions options = Options();
+    options.Exclude(goAlwaysShowEditor);
+    SetOptions(options);
+    FNavigation->AlwaysEdit = true;
+  }
+  if (!IsDesigning() && !ThemeServices().IsThemeActive() && FControlLook->ControlStyle == csTheme)
+    FControlLook->ControlStyle = csClassic;
+  FSearchFooter->SetAutoThemeAdapt(AutoThemeAdapt);
+  UpdateSearchPanel();
+  ApplyScrollBarAlways(false);
+  if (AutoThemeAdapt && !IsDesigning()) {
+    RecordFeatureCall("ApplyOfficeTheme");
+    RecordFeatureCall("RegisterThemeNotifier");
+  }
+  RecordFeatureCall("InitOrigColSizes");
+  RecordFeatureCall("InitColumnOrder");
+  if (FBalloon->Enable()) RecordFeatureCall("CreateBalloon");
+  if (UsesVclStyles()) RecordFeatureCall("ApplyVclStyle");
+}
+
+void TPlexStringGrid::Invalidate() {
+  if (FEditorChangeFlag) {
+    FEditorChangeFlag = false;
+    return;
+  }
+  TBaseGrid::Invalidate();
+  if (!FLoading && FFloatingFooter->Visible()) FFooterPanel->Invalidate();
+}
+
+void TPlexStringGrid::Resize() {
+  TBaseGrid::Resize();
+  if (FBackGround->IsGradient()) Invalidate();
+  ApplyScrollBarAlways(false);
+  PlaceCellControls();
+}
+
+bool TPlexStringGrid::AllRowsFit() const { return VisibleRowCount() + FixedRows() >= RowCount(); }
+bool TPlexStringGrid::AllColsFit() const { return VisibleColCount() + FixedCols() >= ColCount(); }
+
+void TPlexStringGrid::ApplyScrollBarAlways(bool HideUnneeded) {
+  const bool rowsFit = AllRowsFit();
+  const bool colsFit = AllColsFit();
+  if (FScrollBarAlways != saNone) {
+    if (rowsFit) FVertBarShown = FScrollBarAlways == saVert || FScrollBarAlways == saBoth;
+    if (colsFit) FHorzBarShown = FScrollBarAlways == saHorz || FScrollBarAlways == saBoth;
+    FVertBarEnabled = !rowsFit;
+    FHorzBarEnabled = !colsFit;
+    return;
+  }
+  if (!HideUnneeded) return;
+  if (rowsFit) FVertBarShown = false;
+  if (colsFit) FHorzBarShown = false;
+}
+
+void TPlexStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const int h = DefaultRowHeight();
+  if (FIntegralHeight && !UpdateInProgress() && h > 0) {
+    const int s = AllColsFit() ? 0 : GetSystemMetrics(SM_CYHSCROLL);
+    const int b = FBorderStyle == bsSingle ? 2 : 0;
+    const int m = AHeight - s - b;
+    AHeight = s + 2 * b + (m - (m % h));
+  }
+  TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TPlexStringGrid::PlaceCellControls() {
+  for (int i = 0; i < FControlList->Count(); ++i) {
+    const TControlItem& item = *FControlList->GetControl(i);
+    const TRect r = CellRect(RealToDisplayCol(item.X), RealToDisplayRow(item.Y));
+    item.Control->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
+  }
+}
+
+void TPlexStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == TOperation::opRemove && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
+  TBaseGrid::Notification(AComponent, Operation);
+}
+
+void TPlexStringGrid::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0) Invalidate();
+}

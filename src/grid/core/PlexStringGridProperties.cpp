@@ -1,0 +1,71 @@
+// The setters of the grid's own published properties.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/foundation/SortIndexList.h"
+#include "grid/features/FloatingFooter.h"
+#include "platform/Property.h"
+
+void TPlexStringGrid::SetLook(TGridLook Value) {
+  SetProperty(FLook, Value, [this] { Invalidate(); });
+}
+
+void TPlexStringGrid::SetBorderColor(TColor Value) {
+  SetProperty(FBorderColor, Value, [this] {
+    if (Parent()) Invalidate();
+  });
+}
+
+void TPlexStringGrid::SetBorderStyle(TBorderStyle Value) {
+  SetProperty(FBorderStyle, Value, [this] { Invalidate(); });
+}
+
+// The Orv gradient colours are kept as RGB, system colours resolved.
+void TPlexStringGrid::SetOrvGradientFrom(TColor Value) {
+  SetProperty(FOrvGradientFrom, ColorToRGB(Value), [this] { Invalidate(); });
+}
+void TPlexStringGrid::SetOrvGradientTo(TColor Value) {
+  SetProperty(FOrvGradientTo, ColorToRGB(Value), [this] { Invalidate(); });
+}
+void TPlexStringGrid::SetOrvGradientMirrorFrom(TColor Value) {
+  SetProperty(FOrvGradientMirrorFrom, Value == clNone ? clNone : ColorToRGB(Value), [this] { Invalidate(); });
+}
+void TPlexStringGrid::SetOrvGradientMirrorTo(TColor Value) {
+  SetProperty(FOrvGradientMirrorTo, Value == clNone ? clNone : ColorToRGB(Value), [this] { Invalidate(); });
+}
+
+void TPlexStringGrid::SetIntegralHeight(bool Value) {
+  SetProperty(FIntegralHeight, Value, [this] { SetBounds(Left(), Top(), Width(), Height()); });
+}
+
+void TPlexStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
+  SetProperty(FScrollBarAlways, Value, [this] { ApplyScrollBarAlways(true); });
+}
+
+void TPlexStringGrid::SetScrollWidth(int Value) {
+  FScrollWidth = Value;
+  if (ScrollType != ssNormal) RecordFeatureCall("FlatUpdateWidth");
+}
+
+void TPlexStringGrid::SetFixedRowHeight(int Value) {
+  FFixedRowHeight = Value;
+  for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
+}
+
+void TPlexStringGrid::SetFixedColWidth(int Value) {
+  FFixedColWidth = Value;
+  if (Value > 0)
+    for (int c = 0; c < FixedCols(); ++c) SetColWidths(c, Value);
+}
+
+void TPlexStringGrid::SetFixedFont(const TFont& Value) { FFixedFont->Assign(Value); }
+
+void TPlexStringGrid::SetLookupItems(const TStringList* Value) {
+  if (Value) FLookupItems->Assign(*Value);
+}
+
+int TPlexStringGrid::GetVersionNr() const { return PlexGridDefaults::VersionNr; }
+
+QString TPlexStringGrid::GetVersionString() const {
+  const unsigned v = unsigned(GetVersionNr());
+  return QString("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
+}

@@ -1,0 +1,219 @@
+// The base behaviour of the string grid's virtual operations: a Do operation
+// fires its event, which has the last word; the others answer what the grid
+// itself knows. Descendants override them.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/core/CellHtmlText.h"
+
+#include <algorithm>
+
+namespace {
+// Fires an event when it is assigned.
+template <class Event, class... Args>
+void Fire(const Event& E, Args&&... A) {
+  if (E) E(std::forward<Args>(A)...);
+}
+}  // namespace
+
+// ---- group 1
+void TPlexStringGrid::DoCalcFooter(int ACol, QString& Value) { Fire(OnCalcFooter, this, ACol, Value); }
+void TPlexStringGrid::DoClickSort(int ACol) { Fire(OnClickSort, this, ACol); }
+void TPlexStringGrid::SetCellFromEditor(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
+void TPlexStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
+
+QString TPlexStringGrid::GetCurrentCell() {
+  const TPoint base = BaseCell(RealColIndex(Col()), Row());
+  return GetGridCell(base.X, base.Y);
+}
+
+void TPlexStringGrid::SetCurrentCell(const QString& Value) {
+  const TPoint base = BaseCell(RealColIndex(Col()), Row());
+  SetCellEx(base.X, base.Y, Value);
+}
+
+QString TPlexStringGrid::GetCurrentCellEx() {
+  const TPoint base = BaseCell(RealColIndex(Col()), Row());
+  return GetCellEx(base.X, base.Y);
+}
+
+void TPlexStringGrid::SetCurrentEditText(const QString& Value) {
+  const TPoint base = BaseCell(Col(), Row());
+  SetEditText(base.X, base.Y, Value);
+}
+
+// ---- group 2
+QString TPlexStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+QString TPlexStringGrid::GetCellFloatFormat(int ACol, int ARow) { return FloatFormat; }
+
+TCellType TPlexStringGrid::GetCellType(int ACol, int ARow) {
+  if (ACol < 0 || ARow < 0) return ctEmpty;
+  if (ACol == 0 && FMouseActions->HotmailRowSelect()) return ctRowCheckBox;
+  const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+  return graphic ? graphic->CellType : ctEmpty;
+}
+
+TCellGraphic* TPlexStringGrid::GetCellGraphic(int ACol, int ARow) {
+  if (!HasCellProperties(ACol, ARow)) return nullptr;
+  return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+}
+
+TPoint TPlexStringGrid::GetCellGraphicSize(int ACol, int ARow) {
+  return GetCellGraphic(ACol, ARow) ? CalcCellGraphicSize(ACol, ARow) : TPoint(0, 0);
+}
+
+// ---- group 3
+void TPlexStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {
+  Fire(OnPrintGetPageNum, this, PageNum, PageColNum, PageNumString);
+}
+void TPlexStringGrid::DoGetEditorProp(int ACol, int ARow) { Fire(OnGetEditorProp, this, ACol, ARow); }
+void TPlexStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State) { Fire(OnCheckBoxClick, this, ACol, ARow, State); }
+void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, bool& Allow) { Fire(OnFixedEdit, this, ACol, ARow, Allow); }
+void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
+  Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
+}
+void TPlexStringGrid::AutoInsertRow(int ARow) { Fire(OnAutoInsertRow, this, ARow); }
+void TPlexStringGrid::AutoDeleteRow(int ARow) { Fire(OnAutoDeleteRow, this, ARow); }
+void TPlexStringGrid::DoFilterDone() { Fire(OnFilterDone, this); }
+void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
+
+// ---- group 4
+void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) { Fire(OnUpdateAutoColumnSize, this, ACol, AWidth); }
+void TPlexStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { Fire(OnEllipsClick, this, ACol, ARow, S); }
+void TPlexStringGrid::CellsPasted(const TRect& Cells) { Fire(OnCellsPasted, this, Cells); }
+
+void TPlexStringGrid::DoSaveCell(int ACol, int ARow, QString& Value) {
+  Value = SaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
+  if (!SaveWithHTML) Value = StripCellHtml(Value);
+  Fire(OnSaveCell, this, ACol, ARow, Value);
+}
+
+void TPlexStringGrid::DoLoadCell(int ACol, int ARow, const QString& Value) {
+  QString text = Value;
+  Fire(OnLoadCell, this, ACol, ARow, text);
+  SetGridCell(ACol, ARow, text);
+}
+
+// ---- group 5
+void TPlexStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) { Fire(OnCanEditCell, this, ACol, ARow, CanEdit); }
+void TPlexStringGrid::DoSearchFooterAction(int Action, bool& DefaultHandled) {
+  Fire(OnSearchFooterAction, this, Action, DefaultHandled);
+}
+void TPlexStringGrid::DoButtonClick(int ACol, int ARow) { Fire(OnButtonClick, this, ACol, ARow); }
+void TPlexStringGrid::DoExpandClick(int ACol, int ARow) { Fire(OnExpandClick, this, ACol, ARow); }
+void TPlexStringGrid::DoComboCloseUp(int ACol, int ARow) { Fire(OnComboCloseUp, this, ACol, ARow); }
+void TPlexStringGrid::DoComboDropDown(int ACol, int ARow) { Fire(OnComboDropDown, this, ACol, ARow); }
+void TPlexStringGrid::DoGetCellCursor(int ACol, int ARow, TCursor& ACursor) { Fire(OnGetCellCursor, this, ACol, ARow, ACursor); }
+void TPlexStringGrid::DoCellsChanged(const TRect& Cells) { Fire(OnCellsChanged, this, Cells); }
+
+// ---- group 6
+void TPlexStringGrid::DoGridHint(int ARow, int ACol, QString& HintStr) { Fire(OnGridHint, this, ARow, ACol, HintStr); }
+void TPlexStringGrid::DoGetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
+  Fire(OnGetCellColor, this, ARow, ACol, AState, ABrush, AFont);
+}
+void TPlexStringGrid::DoGetCellPrintColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
+  Fire(OnGetCellPrintColor, this, ARow, ACol, AState, ABrush, AFont);
+}
+void TPlexStringGrid::DoGetCellBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) {
+  Fire(OnGetCellBorder, this, ARow, ACol, APen, Borders);
+}
+void TPlexStringGrid::DoGetCellPrintBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) {
+  Fire(OnGetCellPrintBorder, this, ARow, ACol, APen, Borders);
+}
+void TPlexStringGrid::DoGetAlignment(int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign) {
+  Fire(OnGetAlignment, this, ARow, ACol, HAlign, VAlign);
+}
+void TPlexStringGrid::DoGetFormat(int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix) {
+  Fire(OnGetFormat, this, ACol, AStyle, APrefix, ASuffix);
+}
+void TPlexStringGrid::DoGetEditorTypeDirect(int ACol, int ARow, TEditorType& AEditor) {
+  Fire(OnGetEditorType, this, ACol, ARow, AEditor);
+}
+void TPlexStringGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) {
+  Fire(OnGetEditorType, this, ACol, ARow, AEditor);
+}
+
+// ---- group 7
+void TPlexStringGrid::DoIsFixedCell(int ARow, int ACol, bool& IsFixed) { Fire(OnIsFixedCell, this, ARow, ACol, IsFixed); }
+
+bool TPlexStringGrid::CanEditCell(int ACol, int ARow) {
+  bool canEdit = true;
+  DoCanEditCell(ACol, ARow, canEdit);
+  return canEdit;
+}
+
+void TPlexStringGrid::DoIsPasswordCell(int ACol, int ARow, bool& IsPassword) {
+  Fire(OnIsPasswordCell, this, ACol, ARow, IsPassword);
+}
+void TPlexStringGrid::DoGetWordWrap(int ACol, int ARow, bool& WordWrap) { Fire(OnGetWordWrap, this, ACol, ARow, WordWrap); }
+void TPlexStringGrid::DoHasComboBox(int ACol, int ARow, bool& HasComboBox) {
+  Fire(OnHasComboBox, this, ACol, ARow, HasComboBox);
+}
+void TPlexStringGrid::DoHasSpinEdit(int ACol, int ARow, bool& HasSpinEdit) {
+  Fire(OnHasSpinEdit, this, ACol, ARow, HasSpinEdit);
+}
+void TPlexStringGrid::DoGetCheckTrue(int ACol, int ARow, QString& Value) { Fire(OnGetCheckTrue, this, ACol, ARow, Value); }
+void TPlexStringGrid::DoGetCheckFalse(int ACol, int ARow, QString& Value) { Fire(OnGetCheckFalse, this, ACol, ARow, Value); }
+void TPlexStringGrid::DoGetColumnFilter(int ACol, TStrings& Filter) { Fire(OnGetColumnFilter, this, ACol, Filter); }
+
+// ---- group 8
+TRect TPlexStringGrid::GetUsedCells() {
+  int left = ColCount(), top = RowCount(), right = -1, bottom = -1;
+  for (int r = 0; r < RowCount(); ++r)
+    for (int c = 0; c < ColCount(); ++c) {
+      if (GetCellEx(c, r).isEmpty()) continue;
+      left = std::min(left, c);
+      top = std::min(top, r);
+      right = std::max(right, c);
+      bottom = std::max(bottom, r);
+    }
+  return right < 0 ? TRect(0, 0, 0, 0) : TRect(left, top, right, bottom);
+}
+
+void TPlexStringGrid::DoCanAddRow(bool& CanAdd) { Fire(OnCanAddRow, this, CanAdd); }
+void TPlexStringGrid::DoCanInsertRow(int ARow, bool& CanInsert) { Fire(OnCanInsertRow, this, ARow, CanInsert); }
+
+// ---- group 9
+void TPlexStringGrid::DisableEditing() {
+  TGridOptions options = Options();
+  options.Exclude(goEditing);
+  SetOptions(options);
+}
+
+void TPlexStringGrid::DoFilterSelect(int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition) {
+  Fire(OnFilterSelect, this, Column, ItemIndex, FriendlyName, FilterCondition);
+}
+void TPlexStringGrid::DoFilterCheck(int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition,
+                                    bool CheckState) {
+  Fire(OnFilterCheck, this, Column, ItemIndex, FriendlyName, FilterCondition, CheckState);
+}
+
+// ---- group 10
+void TPlexStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) { Fire(OnCheckBoxChange, this, ACol, ARow, State); }
+void TPlexStringGrid::DoRatingChange(int ACol, int ARow, double Value) { Fire(OnRatingChange, this, ACol, ARow, Value); }
+void TPlexStringGrid::DoColorSelect(int ACol, int ARow, TColor& AColor) { Fire(OnColorSelect, this, ACol, ARow, AColor); }
+void TPlexStringGrid::DoImageSelect(int ACol, int ARow, int& AImageIndex) {
+  Fire(OnImageSelect, this, ACol, ARow, AImageIndex);
+}
+void TPlexStringGrid::DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow) {
+  Fire(OnCellChanging, this, OldRow, OldCol, NewRow, NewCol, Allow);
+}
+void TPlexStringGrid::DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax) {
+  Fire(OnScrollCell, this, ACol, ARow, ScrollPosition, ScrollMin, ScrollMax);
+}
+void TPlexStringGrid::DoCanShowFixedDropDown(int ACol, bool& Allow) {
+  int row = 0;
+  if (OnCanShowFixedDropDown) OnCanShowFixedDropDown(this, ACol, row, Allow);
+}
+void TPlexStringGrid::DoStartBlockFocus(int ACol, int ARow) { Fire(OnStartBlockFocus, this, ACol, ARow); }
+
+// ---- group 11
+void TPlexStringGrid::DoEndBlockFocus(int ACol, int ARow) { Fire(OnEndBlockFocus, this, ACol, ARow); }
+void TPlexStringGrid::ExportNotification(TExportState State, int ARow) { Fire(OnExportNotification, this, State, ARow); }
+void TPlexStringGrid::ImportNotification(TExportState State, int ARow) { Fire(OnImportNotification, this, State, ARow); }
+
+// ---- overrides of the base grid
+bool TPlexStringGrid::IsFixed(int ACol, int ARow) {
+  bool isFixed = false;
+  DoIsFixedCell(ARow, ACol, isFixed);
+  return isFixed;
+}
