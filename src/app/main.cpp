@@ -1,5 +1,6 @@
 // Program entry: the application object, the forms in their order, the event
 // loop until the main window closes. No command line is read.
+#include "grid/foundation/GridUnits.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
@@ -13,10 +14,13 @@ int main(int argc, char** argv) {
   // The forms name Windows faces; show them in an installed face of the same build.
   for (const char* face : {"Verdana", "Tahoma", "Segoe UI", "MS Sans Serif"}) QFont::insertSubstitution(face, "DejaVu Sans");
   LoadLocaleFormatSettings();
+  // The grid library's units start before the application object.
+  InitGridUnits();
   Application()->MainFormOnTaskBar = true;
   CreateForms();
   ScheduleStartupScreenshot(Application()->MainForm()->Widget());
   int rc = Application()->Run();
   DestroyApplication();
+  FinalizeGridUnits();
   return rc;
 }

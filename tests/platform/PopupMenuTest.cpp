@@ -1,0 +1,32 @@
+#include "platform/PopupMenu.h"
+
+#include <gtest/gtest.h>
+
+TEST(PopupMenu, OpensAtTheScreenPointAndTellsOfIt) {
+  TPopupMenu menu(nullptr);
+  int popups = 0;
+  menu.OnPopup = [&](TObject* sender) {
+    EXPECT_EQ(sender, &menu);
+    ++popups;
+  };
+  menu.Items.push_back({"First", nullptr});
+  menu.Popup(40, 70);
+  EXPECT_EQ(menu.PopupPoint(), TPoint(40, 70));
+  EXPECT_EQ(menu.PopupCount(), 1);
+  EXPECT_EQ(popups, 1);
+}
+
+TEST(PopupMenu, ItsRemovalReachesWhoAskedToHear) {
+  struct TWatcher : TComponent {
+    using TComponent::TComponent;
+    TComponent* Removed = nullptr;
+    void Notification(TComponent* c, TOperation op) override {
+      TComponent::Notification(c, op);
+      if (op == TOperation::opRemove) Removed = c;
+    }
+  } watcher(nullptr);
+  auto* menu = new TPopupMenu(nullptr);
+  watcher.FreeNotification(menu);
+  delete menu;
+  EXPECT_EQ(watcher.Removed, menu);
+}
