@@ -143,6 +143,7 @@ private:
   void PaintCheckedOverlay(TRect& R);
   void PaintDropDownArrow(TRect& R);
   void PaintContents(const TRect& C, int d, TButtonState s);
+  void LayoutContents(const TRect& C, int d, unsigned textFlags, TPoint& P, TRect& T);
   const TBitmap& CurrentGlyph() const;
   void PaintGlyph(const TPoint& P);
   void PaintCaption(const TRect& T, TButtonState s, unsigned textFlags);

@@ -194,9 +194,19 @@ void TPlexGridButton::PaintDropDownArrow(TRect& R) {
 // ---- contents ----
 
 void TPlexGridButton::PaintContents(const TRect& C, int d, TButtonState s) {
-  TCanvas& c = Canvas();
   // Left-to-right reading: no alignment or reading-order flags.
   const unsigned textFlags = 0;
+  TPoint P;
+  TRect T;
+  LayoutContents(C, d, textFlags, P, T);
+  if (Caption().isEmpty()) P = TPoint(0, 0);
+  PaintGlyph(P);
+  if (!IsDown(s) && FMouseInButton && FShaded && Enabled() && FFlat) OffsetRect(T, 1, 1);
+  if (FShowCaption) PaintCaption(T, s, textFlags);
+}
+
+// The glyph's position P and the caption's bounds T within C, moved by d.
+void TPlexGridButton::LayoutContents(const TRect& C, int d, unsigned textFlags, TPoint& P, TRect& T) {
   const QString caption = Caption();
   const int cw = C.Width(), ch = C.Height();
   const int gw = FGlyph->Empty() ? 0 : FGlyph->Width(), gh = FGlyph->Empty() ? 0 : FGlyph->Height();
@@ -208,12 +218,12 @@ void TPlexGridButton::PaintContents(const TRect& C, int d, TButtonState s) {
   int tw = 0, th = 0;
   if (!caption.isEmpty()) {
     TRect m(0, 0, cw, 0);
-    DrawText(c, caption, m, textFlags | DT_CALCRECT);
+    DrawText(Canvas(), caption, m, textFlags | DT_CALCRECT);
     tw = m.Width();
     th = m.Height();
   }
   const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
-  TPoint P;
+  P = TPoint();
   int tx = 0, ty = 0;
   if (horizontal) {
     P.Y = (ch - gh + 1) / 2;
@@ -225,6 +235,7 @@ void TPlexGridButton::PaintContents(const TRect& C, int d, TButtonState s) {
   int margin = FMargin, spacing = FSpacing;
   if (tw == 0 || gw == 0) spacing = 0;
   const int room = horizontal ? cw : ch, glyph = horizontal ? gw : gh, text = horizontal ? tw : th;
+  // Only -1 centres; other negative values are used as they are.
   if (margin == -1 && spacing == -1) {
     margin = (room - (glyph + text)) / 3;
     spacing = margin;
@@ -240,11 +251,7 @@ void TPlexGridButton::PaintContents(const TRect& C, int d, TButtonState s) {
     case blGlyphBottom: P.Y = ch - margin - gh; ty = P.Y - spacing - th; break;
   }
   P = TPoint(P.X + C.Left + d, P.Y + C.Top + d);
-  TRect T = Bounds(tx + C.Left + d, ty + C.Top + d, tw, th);
-  if (caption.isEmpty()) P = TPoint(0, 0);
-  PaintGlyph(P);
-  if (!IsDown(s) && FMouseInButton && FShaded && Enabled() && FFlat) OffsetRect(T, 1, 1);
-  if (FShowCaption) PaintCaption(T, s, textFlags);
+  T = Bounds(tx + C.Left + d, ty + C.Top + d, tw, th);
 }
 
 // The glyph of the button's own state (not the state the contents were given).

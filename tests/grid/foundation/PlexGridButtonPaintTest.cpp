@@ -98,6 +98,32 @@ TEST_F(PaintFixture, ADefaultFlatButtonLaysOutInItsClientAreaLessTwo) {
   EXPECT_EQ(Cells(*Shot(b)), std::vector<TPoint>{TPoint(1, 5)}) << "a down border keeps one more pixel";
 }
 
+TEST_F(PaintFixture, MarginAndSpacingOfMinusOneShareTheRoomLeft) {
+  TPlexGridButton* b = AddButton(10, 10, 22, 23);
+  b->SetGlyph(*SolidGlyph(6, 6, clRed));
+  b->SetCaption("A");
+  Show();
+  // Contents area (2, 2, 20, 21): 18 wide; glyph 6, letter 7.
+  struct Case {
+    int Margin, Spacing;
+    int GlyphX, TextX;
+  } cases[] = {
+      {-1, 4, 3, 13},   // margin (18 - 17 + 1) div 2 = 1
+      {-1, -1, 3, 10},  // both (18 - 13) div 3 = 1
+      {2, -1, 4, 11},   // spacing (18 - 8 - 7) div 2 = 1
+      {0, -3, 2, 5},    // other negative values as they are
+  };
+  for (const Case& c : cases) {
+    b->SetMargin(c.Margin);
+    b->SetSpacing(c.Spacing);
+    auto shot = Shot(b);
+    EXPECT_EQ(RedOrigin(*shot), TPoint(c.GlyphX, 9)) << c.Margin << " " << c.Spacing;
+    const std::vector<TPoint> cells = Cells(*shot);
+    ASSERT_EQ(cells.size(), 1u);
+    EXPECT_EQ(cells[0], TPoint(c.TextX, 5)) << c.Margin << " " << c.Spacing;
+  }
+}
+
 TEST_F(PaintFixture, ADisabledCaptionIsEmbossed) {
   TPlexGridButton* b = AddButton(10, 10, 22, 23);
   b->SetCaption("A");
