@@ -23,7 +23,7 @@ bool IsDown(TButtonState s) { return s == bsDown || s == bsExclusive; }
 
 // Bands of colour from `from` to `to`, each band filled and framed in its own
 // colour, then the whole framed in `frame` unless that is none.
-void DrawGradient(TCanvas& c, TColor from, TColor to, bool horizontal, const TRect& G, int steps, TColor frame) {
+void PaintButtonGradient(TCanvas& c, TColor from, TColor to, bool horizontal, const TRect& G, int steps, TColor frame) {
   if (steps == 0) steps = 1;
   from = ColorToRGB(from);
   to = ColorToRGB(to);
@@ -128,7 +128,7 @@ void TPlexGridButton::PaintFlatHotFace(TRect& R) {
   const TColor target = down ? ColorDownTo() : ColorHotTo();
   const TColor border = down ? BorderDownColor() : BorderHotColor();
   const TColor pen = FRounded ? clNone : border;
-  if (target != clNone) DrawGradient(c, brush, target, false, R, kGradientSteps, pen);
+  if (target != clNone) PaintButtonGradient(c, brush, target, false, R, kGradientSteps, pen);
   else FramedFill(c, R, brush, pen);
   if (FRounded) {
     InflateRect(R, 1, 1);
@@ -145,7 +145,7 @@ void TPlexGridButton::PaintFlatNormalFace(TRect& R) {
   TCanvas& c = Canvas();
   if (FStyle == tasCheck && FDown) {
     if (ColorCheckedTo() != clNone)
-      DrawGradient(c, ColorChecked(), ColorCheckedTo(), false, R, kGradientSteps, BorderDownColor());
+      PaintButtonGradient(c, ColorChecked(), ColorCheckedTo(), false, R, kGradientSteps, BorderDownColor());
     else FramedFill(c, R, ColorChecked(), BorderDownColor());
     return;
   }
@@ -153,7 +153,7 @@ void TPlexGridButton::PaintFlatNormalFace(TRect& R) {
   c.Brush().Color = ColorToRGB(Color());
   if (ColorTo() != clNone) {
     const TColor pen = FRounded ? clNone : FDown ? BorderDownColor() : BorderColor();
-    DrawGradient(c, Color(), ColorTo(), false, R, kGradientSteps, pen);
+    PaintButtonGradient(c, Color(), ColorTo(), false, R, kGradientSteps, pen);
   } else {
     c.FillRect(R);
   }
@@ -173,7 +173,7 @@ void TPlexGridButton::PaintCheckedOverlay(TRect& R) {
   InflateRect(R, 1, 1);
   const TColor pen = FDown ? BorderDownColor() : BorderColor();
   if (ColorCheckedTo() != clNone) {
-    DrawGradient(c, ColorChecked(), ColorCheckedTo(), false, R, kGradientSteps, pen);
+    PaintButtonGradient(c, ColorChecked(), ColorCheckedTo(), false, R, kGradientSteps, pen);
   } else {
     c.Brush().Style = bsSolid;
     c.Brush().Color = ColorChecked();

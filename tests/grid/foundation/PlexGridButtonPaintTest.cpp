@@ -3,7 +3,12 @@
 #include "platform/Themes.h"
 
 #include "grid/foundation/GridButtonFixture.h"
+// The painting probes shared by the test programs.
+#if __has_include("support/PaintProbe.h")
+#include "support/PaintProbe.h"
+#else
 #include "platform/PaintProbe.h"
+#endif
 
 #include <QCursor>
 #include <QDir>
