@@ -3,6 +3,7 @@
 // can stay down (GroupIndex, exclusive within its parent) and can look flat.
 #pragma once
 
+#include "platform/ButtonTypes.h"
 #include "platform/Controls.h"
 
 #include <QString>
@@ -11,7 +12,6 @@
 
 class QPushButton;
 
-enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
 class TButton : public TWinControl {
 public:

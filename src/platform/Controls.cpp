@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/ActnList.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Timers.h"
@@ -410,6 +411,7 @@ void TControl::DefaultHandler(TMessage& m) {
 
 void TControl::Click() {
   if (OnClick) OnClick(this);
+  else if (FActionLink) FActionLink->Execute(this);
 }
 
 void TControl::DblClick() {
@@ -555,6 +557,17 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
     case QEvent::Paint:
       if (SelfPainting()) return TranslatePaint(e);
       return false;
+    // The desktop's look changed: the system's theme, font and colour notices.
+    case QEvent::StyleChange:
+    case QEvent::ThemeChange:
+      Perform(WM_THEMECHANGED);
+      return false;
+    case QEvent::ApplicationFontChange:
+      Perform(CM_SYSFONTCHANGED);
+      return false;
+    case QEvent::ApplicationPaletteChange:
+      Perform(CM_SYSCOLORCHANGE);
+      return false;
     case QEvent::ToolTip:
       if (ShowHint() && !FHint.isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), FHint, FWidget);
@@ -660,6 +673,13 @@ void TWinControl::AlignControls() {
           break;
       }
     }
+  }
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+  for (TControl* c : std::vector<TControl*>(FControls)) {
+    c->WndProc(Message);
+    if (Message.Result != 0) return;
   }
 }
 

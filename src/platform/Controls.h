@@ -14,11 +14,14 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QEvent;
 class TWinControl;
 class TForm;
+class TBasicAction;
+class TControlActionLink;
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -92,6 +95,11 @@ public:
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
 
+  // The action the control follows (caption, enabled, hint, visible; a click
+  // executes it when OnClick is not set). Null when none.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
+
   // The message entry: every delivered message passes here first.
   virtual void WndProc(TMessage& Message);
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
@@ -145,6 +153,12 @@ protected:
   virtual void ApplyColorToWidget();
   void ParentFontChanged();
   void ParentColorChanged();
+  TControlActionLink* ActionLink() const { return FActionLink.get(); }
+  // The link class of the control's actions.
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+  // Takes the action's state; with CheckDefaults only where the control still
+  // has its default.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
   bool FMouseInControl = false;
   bool FClickPending = false;
   QString FText;
@@ -171,6 +185,7 @@ private:
   bool FParentFont = true;
   bool FFontFromParent = false;
   TCursor FCursor = crDefault;
+  std::unique_ptr<TControlActionLink> FActionLink;
 };
 
 class TWinControl : public TControl {
@@ -202,6 +217,8 @@ public:
   void KillTimer(UINT id);
   // Lays out children with an Align other than alNone.
   void AlignControls();
+  // Sends the message to each child control in turn until one sets Result.
+  void Broadcast(TMessage& Message);
 
 protected:
   void WndProc(TMessage& Message) override;

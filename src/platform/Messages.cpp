@@ -12,3 +12,5 @@ UINT RegisterWindowMessage(const QString& name) {
   registered.insert(key, id);
   return id;
 }
+
+UINT RegisterClipboardFormat(const QString& name) { return RegisterWindowMessage(name); }

@@ -43,6 +43,7 @@ constexpr UINT CM_MOUSELEAVE = CM_BASE + 20, CM_EXIT = CM_BASE + 27, CM_ENTER = 
 constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30, CM_SHOWINGCHANGED = CM_BASE + 33, CM_CANCELMODE = CM_BASE + 36;
 constexpr UINT CM_CHILDKEY = CM_BASE + 42, CM_HINTSHOW = CM_BASE + 48, CM_MOUSEWHEEL = CM_BASE + 67;
 constexpr UINT CM_STYLECHANGED = CM_BASE + 69;
+constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24, CM_SYSCOLORCHANGE = CM_BASE + 37, CM_SYSFONTCHANGED = CM_BASE + 53;
 
 // Dialog codes answered to WM_GETDLGCODE.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLKEYS = 0x0004, DLGC_WANTCHARS = 0x0080;
@@ -50,6 +51,9 @@ constexpr LRESULT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLK
 // Registered messages: the same name gives the same number for the whole run,
 // numbers from 0xC000 upward as the system hands them out.
 UINT RegisterWindowMessage(const QString& name);
+// Clipboard formats are atoms of the same table: a name registered as a
+// message and as a format gets one number.
+UINT RegisterClipboardFormat(const QString& name);
 
 constexpr LPARAM MakeLParam(int lo, int hi) { return LPARAM((uint32_t(uint16_t(lo))) | (uint32_t(uint16_t(hi)) << 16)); }
 constexpr int LoWord(intptr_t v) { return int(int16_t(uint16_t(v & 0xFFFF))); }

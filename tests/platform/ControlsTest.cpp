@@ -311,3 +311,39 @@ TEST_F(FormFixture, ComboSelectionSurvivesAddingItemsAndGoesWithClear) {
   combo->Items().Clear();
   EXPECT_EQ(combo->ItemIndex(), -1);
 }
+
+TEST_F(FormFixture, BroadcastGoesToEachChildUntilOneAnswers) {
+  auto* first = new TProbe(Form.get());
+  auto* second = new TProbe(Form.get());
+  auto* third = new TProbe(Form.get());
+  for (TProbe* p : {first, second, third}) p->SetParent(Form.get());
+  TMessage m{WM_PROBE, 5, 0, 0};
+  Form->Broadcast(m);
+  EXPECT_EQ(m.Result, 42);
+  EXPECT_EQ(first->Log.size(), 1u);
+  EXPECT_TRUE(second->Log.empty());
+  EXPECT_TRUE(third->Log.empty());
+}
+
+TEST_F(FormFixture, DesktopLookChangesArriveAsThemeFontAndColourNotices) {
+  auto* probe = new TProbe(Form.get());
+  probe->SetParent(Form.get());
+  std::vector<UINT> seen;
+  struct TNoticeProbe : TCustomControl {
+    using TCustomControl::TCustomControl;
+    std::vector<UINT>* Seen = nullptr;
+    void WndProc(TMessage& m) override {
+      if (m.Msg == WM_THEMECHANGED || m.Msg == CM_SYSFONTCHANGED || m.Msg == CM_SYSCOLORCHANGE) Seen->push_back(m.Msg);
+      TCustomControl::WndProc(m);
+    }
+  };
+  auto* notices = new TNoticeProbe(Form.get());
+  notices->Seen = &seen;
+  notices->SetParent(Form.get());
+  ShowForm();
+  QEvent style(QEvent::StyleChange), font(QEvent::ApplicationFontChange), palette(QEvent::ApplicationPaletteChange);
+  QApplication::sendEvent(notices->Widget(), &style);
+  QApplication::sendEvent(notices->Widget(), &font);
+  QApplication::sendEvent(notices->Widget(), &palette);
+  EXPECT_EQ(seen, (std::vector<UINT>{WM_THEMECHANGED, CM_SYSFONTCHANGED, CM_SYSCOLORCHANGE}));
+}

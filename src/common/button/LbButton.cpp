@@ -16,22 +16,6 @@ constexpr int FadeIntervalMs = 30;
 
 bool IsEnterOrSpace(WORD key) { return key == VK_RETURN || key == VK_SPACE; }
 
-// The accelerator of a caption: the character after its last single "&".
-QChar HotKey(const QString& caption) {
-  QChar key;
-  for (int i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != QChar('&')) continue;
-    ++i;
-    if (caption[i] != QChar('&')) key = caption[i];
-  }
-  return key;
-}
-
-bool IsAccel(QChar ch, const QString& caption) {
-  const QChar key = HotKey(caption);
-  return !key.isNull() && QString(key).compare(QString(ch), Qt::CaseInsensitive) == 0;
-}
-
 // A focused control of a button class takes Enter and Escape itself; a radio
 // button does not count as one.
 bool IsButtonClass(const TControl* c) {

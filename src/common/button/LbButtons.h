@@ -2,6 +2,7 @@
 // colour presets, and the routine that draws one complete button face.
 #pragma once
 
+#include "platform/ButtonTypes.h"
 #include "platform/Graphics.h"
 #include "platform/Types.h"
 
@@ -14,7 +15,7 @@ enum TLbColorStyle {
   lcsQuicken
 };
 enum TLbButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
-enum TLbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+using TLbButtonLayout = TButtonLayout;
 
 // The key colour of the see-through looks: pixels of this colour are left out
 // when the face is copied onto the control.

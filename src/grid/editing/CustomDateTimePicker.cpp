@@ -1,5 +1,6 @@
 #include "grid/editing/CustomDateTimePicker.h"
 
+#include "grid/foundation/GridUnitServices.h"
 #include "platform/GdiDraw.h"
 #include "platform/Graphics.h"
 
@@ -55,3 +56,5 @@ void TCustomDateTimePicker::WndProc(TMessage& m) {
   }
   TMetroDateTimePicker::WndProc(m);
 }
+
+void InitDateTimePickerUnit() { (void)DTPShiftFocusMessage(); }
