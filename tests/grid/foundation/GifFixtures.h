@@ -23,7 +23,7 @@ inline QByteArray Header() {
   Word(b, 4);
   Word(b, 3);
   b.append(char(0x80)).append(char(0)).append(char(0));
-  b.append(QByteArray("\x00\x00\x00\xFF\xFF\xFF", 6));
+  b.append(QByteArray("\x00\x00\xC0\xFF\xFF\xFF", 6));
   return b;
 }
 
@@ -32,7 +32,7 @@ inline QByteArray FrameBlock(const TFrameSpec& f) {
   if (f.WithControl) {
     b.append(QByteArray("\x21\xF9\x04", 3)).append(char(0x09));  // transparent, disposal 1
     Word(b, f.Delay);
-    b.append(char(0)).append(char(0));
+    b.append(char(1)).append(char(0));  // white is the transparent colour
   }
   b.append(char(0x2C));
   Word(b, f.Left);

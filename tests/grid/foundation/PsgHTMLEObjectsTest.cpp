@@ -227,3 +227,47 @@ TEST_F(HtmlThemedControls, TickedCheckBoxInItsBox) {
 }
 
 }  // namespace
+
+#include "grid/foundation/GifFixtures.h"
+
+namespace {
+
+// Every kind of object on one sheet, saved for a look: natural and stretched
+// pictures, icons, two GIF frames, a tiled body, each control type, classic
+// look (the pressed button is under the point with the control key down).
+TEST(HtmlObjects, SheetOfEveryObject) {
+  TObjectSheet s;
+  s.Sheet.SetSize(420, 200);
+  s.Sheet.Canvas().FillRect(TRect(0, 0, 420, 200));
+  s.AddPicture(QStringLiteral("nat"), 20, 14, clRed);
+  s.AddPicture(QStringLiteral("tile"), 8, 8, 0x00E0E0FF);
+  TPictureItem* gif = s.Pictures.Items().Add();
+  gif->Name = QStringLiteral("gif");
+  gif->Picture().LoadFromBytes(gif::ThreeFrames());
+  s.Images.Add(Solid(16, 16, Qt::darkGreen));
+  THtmlDrawResults out;
+  DrawHtmlText(s.Sheet.Canvas(), QStringLiteral("<BODY BACKGROUND=\"tile\">tiled"), TRect(300, 150, 410, 190),
+               s.Params, out);
+  s.Draw(QStringLiteral("<IMG SRC=\"nat\"> <IMG SRC=\"nat\" WIDTH=\"40\"> <IMG SRC=\"IDX:0\"> <IMG SRC=\"SSYS:.\"> "
+                        "<IMG SRC=\"LSYS:6\"> <IMG SRC=\"gif\" WIDTH=\"16\">"));
+  gif->Picture().SetFrame(2);
+  DrawHtmlText(s.Sheet.Canvas(), QStringLiteral("frame 2: <IMG SRC=\"gif\" HEIGHT=\"24\">"), TRect(300, 0, 420, 60),
+               s.Params, out);
+  s.Params.ControlDown = true;
+  s.Params.HitX = 235;
+  s.Params.HitY = 95;
+  DrawHtmlText(s.Sheet.Canvas(),
+               QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"edit\" WIDTH=\"60\"> "
+                              "<CONTROL TYPE=\"PASSWORD\" ID=\"p\" VALUE=\"secret\" WIDTH=\"60\"> "
+                              "<CONTROL TYPE=\"MASK\" ID=\"m\" VALUE=\"12-34\" WIDTH=\"50\"> "
+                              "<CONTROL TYPE=\"COMBO\" ID=\"c\" VALUE=\"combo\" WIDTH=\"70\"><BR>"
+                              "<CONTROL TYPE=\"CHECK\" ID=\"k\" VALUE=\"TRUE\" WIDTH=\"16\"> check "
+                              "<CONTROL TYPE=\"RADIO\" ID=\"r\" VALUE=\"TRUE\" WIDTH=\"16\"> radio "
+                              "<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"OK\" WIDTH=\"60\"> "
+                              "<CONTROL TYPE=\"BUTTON\" ID=\"b2\" VALUE=\"Pressed\" WIDTH=\"70\">"),
+               TRect(0, 60, 420, 150), s.Params, out);
+  s.Sheet.EndCanvas();
+  EXPECT_TRUE(s.Sheet.Image().save(QStringLiteral("html_objects.png")));
+}
+
+}  // namespace
