@@ -2,6 +2,8 @@
 
 #include "grid/foundation/PsgHTMLE.h"
 
+#include <QFileInfo>
+
 #include <functional>
 
 namespace {
@@ -130,3 +132,7 @@ QString NextHtmlControlId(const QString& Text, const QString& Id) {
   });
   return next;
 }
+
+QString PasswordMask(const QString& Text) { return QString(Text.size(), u'*'); }
+
+bool IsDirectoryPath(const QString& Path) { return !Path.isEmpty() && QFileInfo(Path).isDir(); }

@@ -28,3 +28,7 @@ bool SetHtmlControlValue(QString& Text, const QString& Id, const QString& Value)
 QString ClearHtmlRadioValues(const QString& Text);
 // The next edit-like control after the one with Id (after none for an empty Id).
 QString NextHtmlControlId(const QString& Text, const QString& Id);
+// What a password box shows: one "*" per character.
+QString PasswordMask(const QString& Text);
+// True when the path names an existing folder.
+bool IsDirectoryPath(const QString& Path);

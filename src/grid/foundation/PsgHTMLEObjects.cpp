@@ -219,7 +219,7 @@ void THtmlEngine::PaintControl(TLineWalk& W, const QString& Type, const QString&
     C.Brush().Color = clWhite;
     C.Rectangle(x, b - s + 4, x + w, b + 2);
     C.Brush().Style = bsClear;
-    const QString shown = Type == u"PASSWORD" ? QString(Value.size(), u'*') : Value;
+    const QString shown = Type == u"PASSWORD" ? PasswordMask(Value) : Value;
     TRect tr = editLike ? TRect(x + 2, b - s + 4, x + w, b) : TRect(x + 4, b - s + 4, x + w - 18, b);
     DrawText(C, shown, tr, DT_SINGLELINE | DT_VCENTER);
     if (Type == u"COMBO") {

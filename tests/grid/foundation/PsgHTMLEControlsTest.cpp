@@ -96,3 +96,19 @@ TEST(HtmlControlFields, ATagWithoutCloseIsReadToTheEnd) {
 }
 
 }  // namespace
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(HtmlControlFields, PasswordMaskAndFolderTest) {
+  EXPECT_EQ(PasswordMask(QStringLiteral("abc")), "***");
+  EXPECT_EQ(PasswordMask(QString()), "");
+  QTemporaryDir dir;
+  EXPECT_TRUE(IsDirectoryPath(dir.path()));
+  EXPECT_FALSE(IsDirectoryPath(dir.filePath("none")));
+  EXPECT_FALSE(IsDirectoryPath(QString()));
+}
+
+}  // namespace

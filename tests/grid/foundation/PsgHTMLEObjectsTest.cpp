@@ -181,6 +181,27 @@ TEST(HtmlObjects, ControlsWithoutAPlainWidthAreLeftOut) {
   }
 }
 
+TEST(HtmlObjects, BodyBackgroundTilesWithinTheRectangleOnly) {
+  TObjectSheet s;
+  s.AddPicture(QStringLiteral("t"), 8, 8, clRed);
+  THtmlDrawResults out;
+  DrawHtmlText(s.Sheet.Canvas(), QStringLiteral("<BODY BACKGROUND=\"t\">"), TRect(10, 10, 30, 30), s.Params, out);
+  EXPECT_EQ(s.At(10, 10), clRed);
+  EXPECT_EQ(s.At(29, 29), clRed);
+  EXPECT_EQ(s.At(30, 20), clWhite);
+  EXPECT_EQ(s.At(20, 30), clWhite);
+  EXPECT_EQ(s.At(9, 9), clWhite);
+}
+
+TEST(HtmlObjects, AlignTopMovesTheLinesTextUp) {
+  TObjectSheet s;
+  s.AddPicture(QStringLiteral("p"), 10, 40, clBlue);
+  s.Draw(QStringLiteral("<IMG SRC=\"p\" ALIGN=\"TOP\">x"));
+  // The text's glyph box ends gh's height below the line top, not at the line's foot.
+  EXPECT_NE(s.At(X0 + 12, 5), clWhite);
+  EXPECT_EQ(s.At(X0 + 12, 35), clWhite);
+}
+
 // The desktop draws themed parts through the fake, which records them.
 class HtmlThemedControls : public ::testing::Test {
 protected:
