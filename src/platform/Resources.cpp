@@ -25,3 +25,11 @@ void LoadBitmapResource(TBitmap& Bitmap, const QString& Name) {
   if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || !Bitmap.LoadFromBytes(file.readAll()))
     throw EResNotFound(QString("Resource %1 not found").arg(Name));
 }
+
+bool LoadDataResource(const QString& Name, QByteArray& Data) {
+  const QString path = Name.isEmpty() ? QString() : FindBitmapResource(Name);
+  QFile file(path);
+  if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return false;
+  Data = file.readAll();
+  return true;
+}

@@ -13,3 +13,7 @@ class EResNotFound : public Exception { using Exception::Exception; };
 // Loads the bitmap resource of that name; raises EResNotFound
 // "Resource <name> not found" when the program has none.
 void LoadBitmapResource(TBitmap& Bitmap, const QString& Name);
+
+// The bytes of the compiled-in data resource of that name (letter case does
+// not matter); false when the program has none.
+bool LoadDataResource(const QString& Name, QByteArray& Data);

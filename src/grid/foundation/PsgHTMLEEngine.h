@@ -11,6 +11,8 @@
 
 #include <vector>
 
+class THTMLPicture;
+
 // ---- Markup reading ----
 
 enum class THtmlTag {
@@ -116,6 +118,18 @@ private:
   void AnchorTag(TLineWalk& W, QStringView Text);
   void CloseAnchorTag(TLineWalk& W);
   void FocusPieceAtLineEnd(TLineWalk& W);
+  void ImageTag(TLineWalk& W, QStringView Text);
+  void ImageListPicture(TLineWalk& W, const QString& Name);
+  void NamedPicture(TLineWalk& W, const QString& Name, int Width, int Height);
+  void ControlTag(TLineWalk& W, QStringView Text);
+  void PaintControl(TLineWalk& W, const QString& Type, const QString& Value, int Width);
+  void PaintThemedPart(const QString& ClassList, int Part, int State, const TRect& Box);
+  void ObjectHitAndFit(TLineWalk& W, bool Hit);
+  bool PointOnObject(const TLineWalk& W) const;
+  void BackgroundPicture(const QString& Name);
+  THTMLPicture* FindNamedPicture(const QString& Name);
+  int ScaleX(int Size) const;
+  int ScaleY(int Size) const;
   void SetStyle(TFontStyle Style, bool On);
   void SetBackground(TColor Color);
   TColor Background() const;
@@ -149,6 +163,8 @@ private:
   int AnchorStartX = 0, AnchorStartTop = 0, AnchorStartLine = -1;
   TRect FocusRect;
   int ListLevel = 0, ImageCount = 0, HitImageIndex = -1;
+  // Size of the last picture or form control, and the face height of a push button.
+  int ObjectWidth = 0, ObjectHeight = 0, ControlHeight = 25;
   THtmlAlign Align = THtmlAlign::Left;
   int Indent = 0;
   TColor SavedFontBackground = clNone, SavedParaBackground = clNone;

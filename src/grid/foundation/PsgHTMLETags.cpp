@@ -79,8 +79,7 @@ void THtmlEngine::OpenTag(TLineWalk& W, THtmlTag Tag, QStringView Text) {
       }
       break;
     case THtmlTag::Indent: IndentTag(W, Text); break;
-    // Pictures take no room until the picture support places them; they are still numbered.
-    case THtmlTag::Image: ++ImageCount; break;
+    case THtmlTag::Image: ImageTag(W, Text); break;
     case THtmlTag::ListItem: ListItemTag(W); break;
     case THtmlTag::Paragraph: ParagraphTag(W, Text); break;
     case THtmlTag::Rotation: RotationTag(Text); break;
@@ -92,7 +91,7 @@ void THtmlEngine::OpenTag(TLineWalk& W, THtmlTag Tag, QStringView Text) {
       ++ListLevel;
       W.Ended = true;
       break;
-    case THtmlTag::Control:
+    case THtmlTag::Control: ControlTag(W, Text); break;
     case THtmlTag::None: break;
   }
 }
@@ -177,17 +176,21 @@ void THtmlEngine::ParagraphTag(TLineWalk& W, QStringView Text) {
 }
 
 void THtmlEngine::BodyTag(TLineWalk& W, QStringView Text) {
-  // The BACKGROUND picture belongs to the picture support; until then it shows nothing.
+  if (!W.Painting()) return;
   const QString attributes = HtmlAttributeText(Text, 5, true);
   QString value;
-  if (!W.Painting() || !HtmlAttribute(attributes, u"BGCOLOR", value)) return;
-  TColor colour = clNone;
-  if (value.contains(QStringLiteral("CL"))) colour = ColorFromName(value);
-  if (value.contains(u'#')) colour = ColorFromHex(value);
-  if (colour == clNone) return;
-  SetBackground(colour);
-  SavedFontBackground = colour;
-  C.FillRect(Area);
+  if (HtmlAttribute(attributes, u"BGCOLOR", value)) {
+    TColor colour = clNone;
+    if (value.contains(QStringLiteral("CL"))) colour = ColorFromName(value);
+    if (value.contains(u'#')) colour = ColorFromHex(value);
+    if (colour != clNone) {
+      SetBackground(colour);
+      SavedFontBackground = colour;
+      C.FillRect(Area);
+    }
+  }
+  // Locations keep their letter case: file names on this system depend on it.
+  if (HtmlAttribute(HtmlAttributeText(Text, 5, false), u"BACKGROUND", value)) BackgroundPicture(value);
 }
 
 void THtmlEngine::ListItemTag(TLineWalk& W) {

@@ -1,0 +1,194 @@
+#include "grid/foundation/HTMLPicture.h"
+
+#include "platform/CanvasMetrics.h"
+#include "platform/Resources.h"
+
+#include <QFile>
+#include <QIODevice>
+
+#include <new>
+
+namespace {
+
+constexpr const char* ErrNoMemory = "Could not allocate memory for image";
+constexpr const char* ErrNoStream = "Could not create image stream";
+constexpr const char* ErrEmptyStream = "Empty image stream created";
+constexpr const char* ErrInvalidFormat = "Could not load image. Invalid format";
+constexpr const char* ErrNoImage = "Could not load image";
+
+int MulDivRound(int Value, int Mul, int Div) {
+  return static_cast<int>((static_cast<long long>(Value) * Mul + Div / 2) / Div);
+}
+
+// Metafiles have no decoder here: they load, but show nothing.
+bool IsMetafile(const QByteArray& Data) {
+  return Data.startsWith("\xD7\xCD\xC6\x9A") ||
+         (Data.size() >= 44 && Data.startsWith(QByteArray("\x01\0\0\0", 4)) && Data.mid(40, 4) == " EMF");
+}
+
+// Decodes whole file bytes; raises the decoder's errors.
+QImage DecodeBytes(const QByteArray& Bytes) {
+  if (Bytes.isEmpty()) throw EHTMLPictureError(ErrEmptyStream);
+  if (IsMetafile(Bytes)) return {};
+  std::unique_ptr<TGraphic> graphic = TPicture::GraphicForData(Bytes);
+  if (!graphic || !graphic->LoadFromBytes(Bytes)) throw EHTMLPictureError(ErrInvalidFormat);
+  QImage image = graphic->PaintImage();
+  if (image.isNull()) throw EHTMLPictureError(ErrNoImage);
+  return image;
+}
+
+}  // namespace
+
+// ---- Loading and saving ----
+
+void THTMLPicture::LoadPicture() {
+  FFrameXPos = FFrameYPos = FFrameWidth = FFrameHeight = 0;
+  FAnimWidth = FAnimHeight = 0;
+  const QByteArray bytes = IsGIF() && FrameCount() > 0 ? FrameBytes() : FData;
+  QImage image = DecodeBytes(bytes);
+  FDecodedBytes = bytes;
+  FImage = std::move(image);
+  FDecoded = true;
+}
+
+
+void THTMLPicture::ResetAnimation() {
+  FFrameCount = -1;
+  FStepCount = -1;
+  FNextChange = -1;
+  FFrame = 1;
+}
+
+void THTMLPicture::TakeData(const QByteArray& Data) {
+  ResetAnimation();
+  FData = Data;
+  FEmpty = false;
+  try {
+    LoadPicture();
+  } catch (...) {
+    FEmpty = true;
+    FDecoded = false;
+    FImage = QImage();
+    throw;
+  }
+}
+
+void THTMLPicture::Changed() {
+  if (OnChange) OnChange(this);
+}
+
+bool THTMLPicture::LoadFromBytes(const QByteArray& Data) {
+  try {
+    TakeData(Data);
+  } catch (const EHTMLPictureError& e) {
+    return Fail(e.Message());
+  }
+  FError.clear();
+  return true;
+}
+
+bool THTMLPicture::SaveToBytes(QByteArray& Data) const {
+  Data = FData;
+  return true;
+}
+
+std::unique_ptr<TGraphic> THTMLPicture::Clone() const {
+  auto copy = std::make_unique<THTMLPicture>();
+  copy->Assign(this);
+  copy->Stretch = Stretch;
+  return copy;
+}
+
+bool THTMLPicture::LoadFromFile(const QString& FileName) {
+  QFile file(FileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    FEmpty = true;
+    return false;
+  }
+  try {
+    TakeData(file.readAll());
+  } catch (const std::exception&) {
+    FEmpty = true;
+    return false;
+  }
+  Changed();
+  return true;
+}
+
+void THTMLPicture::LoadFromStream(QIODevice* Stream) {
+  if (!Stream) return;
+  if (!Stream->isReadable()) throw EHTMLPictureError(ErrNoStream);
+  QByteArray bytes;
+  try {
+    bytes = Stream->readAll();
+  } catch (const std::bad_alloc&) {
+    throw EHTMLPictureError(ErrNoMemory);
+  }
+  TakeData(bytes);
+  Changed();
+}
+
+void THTMLPicture::SaveToStream(QIODevice* Stream) const {
+  if (Stream) Stream->write(FData);
+}
+
+void THTMLPicture::LoadFromResourceName(const QString& ResName) {
+  QByteArray bytes;
+  if (!LoadDataResource(ResName, bytes)) return;
+  TakeData(bytes);
+  Changed();
+}
+
+void THTMLPicture::LoadFromURL(const QString& Url) {
+  const QString upper = Url.toUpper();
+  if (upper.startsWith(QStringLiteral("RES://"))) {
+    ID = Url;
+    if (Url.size() > 6) LoadFromResourceName(Url.mid(6));
+  } else if (upper.startsWith(QStringLiteral("FILE://"))) {
+    ID = Url;
+    if (Url.size() > 7) LoadFromFile(Url.mid(7));
+  } else if (!Asynch) {
+    FUrl = Url;
+    ID = Url;
+  } else if (!FBusy) {
+    // There is no downloader: the picture stays empty and busy, as one whose
+    // download never finishes, so later locations are ignored.
+    FUrl = Url;
+    FBusy = true;
+  }
+}
+
+void THTMLPicture::Assign(const THTMLPicture* Source) {
+  FEmpty = true;
+  FDecoded = false;
+  FImage = QImage();
+  FFrameCount = -1;
+  FNextChange = -1;
+  FStepCount = -1;
+  FFrame = 1;
+  if (!Source) {
+    FData.clear();
+    return;
+  }
+  TakeData(Source->FData);
+  Changed();
+}
+
+// ---- Size and drawing ----
+
+int THTMLPicture::Width() const { return FDecoded ? FImage.width() : 0; }
+int THTMLPicture::Height() const { return FDecoded ? FImage.height() : 0; }
+
+int THTMLPicture::MaxWidth() const { return FAnimWidth ? FAnimWidth : Width(); }
+int THTMLPicture::MaxHeight() const { return FAnimHeight ? FAnimHeight : Height(); }
+
+void THTMLPicture::Draw(TCanvas& Canvas, const TRect& Rect) const {
+  if (FEmpty || !FDecoded || FImage.isNull()) return;
+  if (Stretch) {
+    Canvas.StretchDraw(Rect, FImage);
+    return;
+  }
+  const int w = MulDivRound(FImage.width(), CanvasPixelsPerInchX(Canvas), ScreenPixelsPerInch);
+  const int h = MulDivRound(FImage.height(), CanvasPixelsPerInchY(Canvas), ScreenPixelsPerInch);
+  Canvas.StretchDraw(TRect(Rect.Left, Rect.Top, Rect.Left + w, Rect.Top + h), FImage);
+}

@@ -1,0 +1,29 @@
+// A list of equally sized images drawn by index (cell and hint pictures).
+#pragma once
+
+#include "platform/Classes.h"
+
+#include <QImage>
+
+#include <vector>
+
+class TBitmap;
+class TCanvas;
+
+class TImageList : public TObject {
+public:
+  TImageList(int AWidth, int AHeight) : FWidth(AWidth), FHeight(AHeight) {}
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  int Count() const { return int(FImages.size()); }
+  // Scaled to the list's size; returns the new index.
+  int Add(const QImage& Image);
+  // Disabled images are drawn greyed out. An index outside the list draws nothing.
+  void Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled = true) const;
+  // Copies image Index into Bitmap (sized to the list); false outside the list.
+  bool GetBitmap(int Index, TBitmap& Bitmap) const;
+
+private:
+  int FWidth, FHeight;
+  std::vector<QImage> FImages;
+};
