@@ -4,8 +4,10 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/SysUtils.h"
+#include "platform/XmlWriter.h"
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -30,56 +32,61 @@ constexpr std::array<const char16_t*, 7> RX2ListUS915 = {u"SF12BW500", u"SF11BW5
 // The device attributes in file order, with the texts they hold; the Boolean
 // Enable comes first and is handled on its own.
 struct TDeviceAttribute {
-  const char* Name;
+  const char16_t* Name;
   QString TDeviceLoRa::*Field;
   bool Required;
 };
 constexpr std::array<TDeviceAttribute, 12> DeviceAttributes = {{
-    {"DeviceEUI", &TDeviceLoRa::DeviceEUI, true},
-    {"JoinEUI", &TDeviceLoRa::JoinEUI, true},
-    {"DeviceName", &TDeviceLoRa::DeviceName, true},
-    {"ActivationMethod", &TDeviceLoRa::ActMethod, true},
-    {"NetworkSessionKey", &TDeviceLoRa::NetSessKey, true},
-    {"ApplicationSessionKey", &TDeviceLoRa::AppSessKey, true},
-    {"ApplicationKey", &TDeviceLoRa::AppKey, true},
-    {"DeviceAddress", &TDeviceLoRa::DevAdd, true},
-    {"Class", &TDeviceLoRa::ClassLoRa, false},
-    {"DiagTimeOut", &TDeviceLoRa::DiagTimeOut, false},
-    {"RX2_Datarate", &TDeviceLoRa::RX2Datarate, false},
-    {"Mnemonic", &TDeviceLoRa::Mnemonic, true},
+    {u"DeviceEUI", &TDeviceLoRa::DeviceEUI, true},
+    {u"JoinEUI", &TDeviceLoRa::JoinEUI, true},
+    {u"DeviceName", &TDeviceLoRa::DeviceName, true},
+    {u"ActivationMethod", &TDeviceLoRa::ActMethod, true},
+    {u"NetworkSessionKey", &TDeviceLoRa::NetSessKey, true},
+    {u"ApplicationSessionKey", &TDeviceLoRa::AppSessKey, true},
+    {u"ApplicationKey", &TDeviceLoRa::AppKey, true},
+    {u"DeviceAddress", &TDeviceLoRa::DevAdd, true},
+    {u"Class", &TDeviceLoRa::ClassLoRa, false},
+    {u"DiagTimeOut", &TDeviceLoRa::DiagTimeOut, false},
+    {u"RX2_Datarate", &TDeviceLoRa::RX2Datarate, false},
+    {u"Mnemonic", &TDeviceLoRa::Mnemonic, true},
 }};
 
 // A rule attribute: a text, or a flag written "Y"/"N".
 struct TRuleAttribute {
-  const char* Name;
+  const char16_t* Name;
   QString TRuleLoRa::*Text;
   bool TRuleLoRa::*Flag;
   bool Required;
 };
 constexpr std::array<TRuleAttribute, 10> UpLinkAttributes = {{
-    {"Enable", nullptr, &TRuleLoRa::Enable, true},
-    {"Port", &TRuleLoRa::Port, nullptr, true},
-    {"StartTest", &TRuleLoRa::StartTest, nullptr, false},
-    {"LenTest", &TRuleLoRa::LenTest, nullptr, false},
-    {"HexTest", nullptr, &TRuleLoRa::HexTest, false},
-    {"ValueTest", &TRuleLoRa::ValueTest, nullptr, false},
-    {"StartBit", &TRuleLoRa::StartBit, nullptr, true},
-    {"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
-    {"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
-    {"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
+    {u"Enable", nullptr, &TRuleLoRa::Enable, true},
+    {u"Port", &TRuleLoRa::Port, nullptr, true},
+    {u"StartTest", &TRuleLoRa::StartTest, nullptr, false},
+    {u"LenTest", &TRuleLoRa::LenTest, nullptr, false},
+    {u"HexTest", nullptr, &TRuleLoRa::HexTest, false},
+    {u"ValueTest", &TRuleLoRa::ValueTest, nullptr, false},
+    {u"StartBit", &TRuleLoRa::StartBit, nullptr, true},
+    {u"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
+    {u"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
+    {u"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
 }};
 constexpr std::array<TRuleAttribute, 10> DownLinkAttributes = {{
-    {"Enable", nullptr, &TRuleLoRa::Enable, true},
-    {"Port", &TRuleLoRa::Port, nullptr, true},
-    {"StartBit", &TRuleLoRa::StartBit, nullptr, true},
-    {"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
-    {"OnChange", nullptr, &TRuleLoRa::OnChange, true},
-    {"OnCommand", nullptr, &TRuleLoRa::OnCMD, true},
-    {"OnTimer", nullptr, &TRuleLoRa::OnTimer, true},
-    {"Time", &TRuleLoRa::Time, nullptr, true},
-    {"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
-    {"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
+    {u"Enable", nullptr, &TRuleLoRa::Enable, true},
+    {u"Port", &TRuleLoRa::Port, nullptr, true},
+    {u"StartBit", &TRuleLoRa::StartBit, nullptr, true},
+    {u"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
+    {u"OnChange", nullptr, &TRuleLoRa::OnChange, true},
+    {u"OnCommand", nullptr, &TRuleLoRa::OnCMD, true},
+    {u"OnTimer", nullptr, &TRuleLoRa::OnTimer, true},
+    {u"Time", &TRuleLoRa::Time, nullptr, true},
+    {u"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
+    {u"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
 }};
+
+// The names point at the tables' literals, so a save of many devices copies no name.
+QString Name(const char16_t* name) {
+  return QString::fromRawData(reinterpret_cast<const QChar*>(name), qsizetype(std::char_traits<char16_t>::length(name)));
+}
 
 QString YesNo(bool flag) { return flag ? QStringLiteral("Y") : QStringLiteral("N"); }
 bool IsYes(const QString& flag) { return UpperCase(Trim(flag)) == QLatin1String("Y"); }
@@ -90,8 +97,8 @@ TXmlNode RequiredChild(const TXmlNode& parent, const QString& name) {
   return child;
 }
 
-QString ReadText(const TXmlNode& e, const char* name, bool required) {
-  return required ? e.Attribute(name) : e.AttributeDef(name, QString());
+QString ReadText(const TXmlNode& e, const char16_t* name, bool required) {
+  return required ? e.Attribute(Name(name)) : e.AttributeDef(Name(name), QString());
 }
 
 // The rule is appended before its attributes are read, so a load that stops
@@ -133,20 +140,26 @@ void LoadDevice(const TXmlNode& e, int number, TDeviceLoRa& device) {
 }
 
 template <size_t N>
-void SaveRules(TXmlNode list, const std::array<TRuleAttribute, N>& attributes, const TRuleLoRaList& rules) {
+void SaveRules(TXmlWriter& xml, const QString& listName, const std::array<TRuleAttribute, N>& attributes,
+               const TRuleLoRaList& rules) {
+  xml.StartElement(listName);
   for (const TRuleLoRa& rule : rules) {
-    TXmlNode e = list.AddChild("Rule");
-    for (const TRuleAttribute& a : attributes) e.SetAttribute(a.Name, a.Flag ? YesNo(rule.*a.Flag) : rule.*a.Text);
+    xml.StartElement(QStringLiteral("Rule"));
+    for (const TRuleAttribute& a : attributes) xml.Attribute(Name(a.Name), a.Flag ? YesNo(rule.*a.Flag) : rule.*a.Text);
+    xml.EndElement();
   }
+  xml.EndElement();
 }
 
-void SaveDevice(TXmlNode list, const TDeviceLoRa& device) {
-  TXmlNode e = list.AddChild("LoRaWAN_Device");
-  e.SetAttribute("Enable", YesNo(device.Enable));
-  for (const TDeviceAttribute& a : DeviceAttributes) e.SetAttribute(a.Name, device.*a.Field);
-  TXmlNode rules = e.AddChild("LoRaWAN_Rules");
-  SaveRules(rules.AddChild("LoRaWAN_UpLink_Rules"), UpLinkAttributes, device.UpLinkRules);
-  SaveRules(rules.AddChild("LoRaWAN_DownLink_Rules"), DownLinkAttributes, device.DownLinkRules);
+void SaveDevice(TXmlWriter& xml, const TDeviceLoRa& device) {
+  xml.StartElement(QStringLiteral("LoRaWAN_Device"));
+  xml.Attribute(QStringLiteral("Enable"), YesNo(device.Enable));
+  for (const TDeviceAttribute& a : DeviceAttributes) xml.Attribute(Name(a.Name), device.*a.Field);
+  xml.StartElement(QStringLiteral("LoRaWAN_Rules"));
+  SaveRules(xml, QStringLiteral("LoRaWAN_UpLink_Rules"), UpLinkAttributes, device.UpLinkRules);
+  SaveRules(xml, QStringLiteral("LoRaWAN_DownLink_Rules"), DownLinkAttributes, device.DownLinkRules);
+  xml.EndElement();
+  xml.EndElement();
 }
 
 // ParGen.xml's root, or a null node when the file is missing or unreadable.
@@ -212,19 +225,23 @@ void TLoRaWANDevices::Load_Devices() {
   }
 }
 
-void TLoRaWANDevices::Build_Document(TXmlDocument& xml) const {
-  xml.Clear();
-  TXmlNode root = xml.CreateRoot("LoRaWAN_Gateway");
-  xml.AddComment("SW_VERSION = " + LoRaWANFileVersion);
-  TXmlNode list = root.AddChild("LoRaWAN_Devices_List");
+// Written front to back rather than built as a document: a full list is a
+// large tree, and the attributes keep the order of the file's layout.
+void TLoRaWANDevices::Write_Document(TXmlWriter& xml) const {
+  xml.StartElement(QStringLiteral("LoRaWAN_Gateway"));
+  xml.StartElement(QStringLiteral("LoRaWAN_Devices_List"));
   // An end node has one device, whatever the slots behind it hold.
   const size_t count = ModeMaster ? FDevices.size() : 1;
-  for (size_t i = 0; i < count && !FDevices[i].IsFree(); ++i) SaveDevice(list, FDevices[i]);
+  for (size_t i = 0; i < count && !FDevices[i].IsFree(); ++i) SaveDevice(xml, FDevices[i]);
+  xml.EndElement();
+  xml.EndElement();
+  xml.Comment("SW_VERSION = " + LoRaWANFileVersion);
 }
 
 bool TLoRaWANDevices::Save_Configuration() {
-  Build_Document(XML1);
-  if (XML1.SaveToFile(LoRaWANGatewayFile)) return true;
+  TXmlWriter xml;
+  Write_Document(xml);
+  if (xml.SaveToFile(LoRaWANGatewayFile)) return true;
   MessageDlg(Format(Texts::CannotWrite, {LoRaWANGatewayFile}), mtError, {mbOK});
   return false;
 }

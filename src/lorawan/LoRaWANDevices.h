@@ -6,6 +6,7 @@
 #include "lorawan/DeviceLoRa.h"
 #include "platform/Classes.h"
 #include "platform/Xml.h"
+#include "platform/XmlWriter.h"
 
 #include <QString>
 
@@ -42,8 +43,8 @@ public:
   // node) to LoRaWANGatewayFile, whole or not at all. A failed write shows an
   // error message and answers false; the old file is kept.
   bool Save_Configuration();
-  // The document Save_Configuration writes, without writing it.
-  void Build_Document(TXmlDocument& xml) const;
+  // What Save_Configuration writes, into `xml`.
+  void Write_Document(TXmlWriter& xml) const;
 
   bool ModeMaster = true;
   TStringList RX2_SL;

@@ -107,7 +107,17 @@ TEST_F(LoRaWANDevicesTest, SavedFileLoadsAndSavesToTheSameBytes) {
   ASSERT_TRUE(Model->Save_Configuration());
   const QByteArray first = FileBytes(LoRaWANGatewayFile);
   EXPECT_TRUE(first.startsWith("<LoRaWAN_Gateway>"));
-  EXPECT_TRUE(first.trimmed().endsWith("<!--SW_VERSION = 1.007-->"));
+  EXPECT_TRUE(first.endsWith("</LoRaWAN_Gateway>\n<!--SW_VERSION = 1.007-->\n"));
+  // Attributes in the order of the file's layout.
+  EXPECT_TRUE(first.contains(R"(<LoRaWAN_Device Enable="Y" DeviceEUI="0011223344556677" JoinEUI="70B3D57ED0000001" )"
+                             R"(DeviceName="A" ActivationMethod="Over-the-Air Activation [OTAA]" NetworkSessionKey="" )"
+                             R"(ApplicationSessionKey="" ApplicationKey="000102030405060708090A0B0C0D0E0F" )"
+                             R"(DeviceAddress="26011BDA" Class="C" DiagTimeOut="60000" RX2_Datarate="SF9BW125" )"
+                             R"(Mnemonic=" kept as typed ">)"));
+  EXPECT_TRUE(first.contains(R"(<Rule Enable="Y" Port="10" StartTest="0" LenTest="2" HexTest="Y" ValueTest="abCD" )"
+                             R"(StartBit="2" NumberBits="4" PositionBit="10" Mnemonic="u1"/>)"));
+  EXPECT_TRUE(first.contains(R"(<Rule Enable="Y" Port="20" StartBit="0" NumberBits="2" OnChange="N" OnCommand="Y" )"
+                             R"(OnTimer="Y" Time="5000" PositionBit="20" Mnemonic="d1"/>)"));
 
   auto other = std::make_unique<TLoRaWANDevices>();
   ASSERT_TRUE(Load(*other));
