@@ -157,7 +157,13 @@ void LoadDevicesFile(TXmlDocument& xml, const QString& file, const TLoRaWAN_ParG
   for (const TXmlNode& e : list.ChildElements()) {
     ++row;
     // An end node takes its one device whatever the editor's check box says.
-    if (p.ModeMaster && e.AttributeDef("Enable", "") != QLatin1String("Y")) continue;
+    if (p.ModeMaster) {
+      // A device without the attribute is an error like any other missing attribute, not a disabled one.
+      QString enable;
+      if (!e.ReadAttribute("Enable", enable))
+        throw EImageBuildError(Format(InDevice, {row, QString("Attribute \"Enable\" not found")}));
+      if (enable != QLatin1String("Y")) continue;
+    }
     LoadDevice(e, row, p, infos);
   }
 }
