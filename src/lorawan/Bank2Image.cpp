@@ -55,7 +55,9 @@ TLoRaWAN_Device DeviceFromAttributes(const TXmlNode& e, const TLoRaWAN_ParGen& p
   if (e.AttributeDef("Class", "A") == QLatin1String("C")) d.options |= DeviceOptClassC;
   HexAttribute(e, "DeviceEUI", d.DevEUI, THexOrder::Reversed);
   HexAttribute(e, "JoinEUI", d.JoinEUI, THexOrder::Reversed);
-  PutTextField(d.DevNAME.data(), int(d.DevNAME.size()), e.Attribute("DeviceName"));
+  const QString name = e.Attribute("DeviceName");
+  if (!FitsDeviceCodePage(name)) throw Exception(Format(NotInCodePage, {"DeviceName"}));
+  PutTextField(d.DevNAME.data(), int(d.DevNAME.size()), name);
   if (IsOverTheAirActivation(e.Attribute("ActivationMethod"))) d.options |= DeviceOptOverTheAir;
   HexAttribute(e, "NetworkSessionKey", d.NwkSKey, THexOrder::TextOrder);
   HexAttribute(e, "ApplicationSessionKey", d.AppSKey, THexOrder::TextOrder);

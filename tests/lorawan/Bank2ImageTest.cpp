@@ -156,7 +156,7 @@ TEST_F(Bank2ImageTest, EmptyConfigurationTextStillEndsWithLineFeedAndNul) {
 TEST_F(Bank2ImageTest, CarriageReturnsOfInsertedValuesAreLeftOut) {
   ParGen.Server_Add = "a\r\nb";
   const QByteArray image = Build();
-  EXPECT_TRUE(image.contains("\"server_address\": \"a\nb\",\n"));
+  EXPECT_TRUE(image.contains("\"server_address\": \"a\\u000d\\u000ab\",\n"));
   EXPECT_FALSE(image.contains('\r'));
 }
 
