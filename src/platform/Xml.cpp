@@ -168,7 +168,9 @@ std::vector<QString> TXmlDocument::TopLevelComments() const {
   return r;
 }
 
-QByteArray TXmlDocument::ToBytes(int indent) const { return FDoc.toByteArray(indent); }
+// The DOM writes a carriage return of text as it stands, and the next load turns
+// it into a line feed; as a character reference it loads back as itself.
+QByteArray TXmlDocument::ToBytes(int indent) const { return FDoc.toByteArray(indent).replace("\r", "&#13;"); }
 QString TXmlDocument::XmlText(int indent) const { return FDoc.toString(indent); }
 
 bool TXmlDocument::SaveToFile(const QString& path, int indent) const { return WriteFileAtomic(path, ToBytes(indent)); }

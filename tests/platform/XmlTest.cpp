@@ -182,6 +182,8 @@ TEST(XmlHostile, TextRoundTripsOrLeavesOutOnlyForbiddenCharacters) {
     EXPECT_EQ(RoundTripText(text, c.attribute), XmlWritableText(text)) << c.file;
     EXPECT_EQ(RoundTripText(text, !c.attribute), XmlWritableText(text)) << c.file;
   }
+  EXPECT_EQ(RoundTripText("a\rb\r\n", false), "a\rb\r\n");  // not turned into line feeds
+  EXPECT_EQ(RoundTripText("a\rb\t\n", true), "a\rb\t\n");
   EXPECT_EQ(XmlWritableText(QString("Plant") + QChar(1) + "A"), "PlantA");
   EXPECT_FALSE(IsXmlWritable(QString(QChar(0xFFFE))));
   EXPECT_FALSE(IsXmlWritable(QString(QChar(0xD800))));  // a lone surrogate
