@@ -55,7 +55,9 @@ TLoRaWAN_Device DeviceFromAttributes(const TXmlNode& e, const TLoRaWAN_ParGen& p
   if (e.AttributeDef("Class", "A") == QLatin1String("C")) d.options |= DeviceOptClassC;
   HexAttribute(e, "DeviceEUI", d.DevEUI, THexOrder::Reversed);
   HexAttribute(e, "JoinEUI", d.JoinEUI, THexOrder::Reversed);
-  PutTextField(d.DevNAME.data(), int(d.DevNAME.size()), e.Attribute("DeviceName"));
+  const QString name = e.Attribute("DeviceName");
+  if (!FitsDeviceCodePage(name)) throw Exception(Format(NotInCodePage, {"DeviceName"}));
+  PutTextField(d.DevNAME.data(), int(d.DevNAME.size()), name);
   if (IsOverTheAirActivation(e.Attribute("ActivationMethod"))) d.options |= DeviceOptOverTheAir;
   HexAttribute(e, "NetworkSessionKey", d.NwkSKey, THexOrder::TextOrder);
   HexAttribute(e, "ApplicationSessionKey", d.AppSKey, THexOrder::TextOrder);
@@ -157,7 +159,13 @@ void LoadDevicesFile(TXmlDocument& xml, const QString& file, const TLoRaWAN_ParG
   for (const TXmlNode& e : list.ChildElements()) {
     ++row;
     // An end node takes its one device whatever the editor's check box says.
-    if (p.ModeMaster && e.AttributeDef("Enable", "") != QLatin1String("Y")) continue;
+    if (p.ModeMaster) {
+      // A device without the attribute is an error like any other missing attribute, not a disabled one.
+      QString enable;
+      if (!e.ReadAttribute("Enable", enable))
+        throw EImageBuildError(Format(InDevice, {row, QString("Attribute \"Enable\" not found")}));
+      if (enable != QLatin1String("Y")) continue;
+    }
     LoadDevice(e, row, p, infos);
   }
 }

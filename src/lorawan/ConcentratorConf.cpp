@@ -1,6 +1,9 @@
 #include "lorawan/ConcentratorConf.h"
 
+#include "lorawan/ImageBuildError.h"
+#include "lorawan/ImageWriter.h"
 #include "platform/Classes.h"
+#include "platform/SysUtils.h"
 
 #include <optional>
 #include <span>
@@ -353,16 +356,36 @@ struct TConfValues {
 
 // The inserted value of a line; no value drops the line (the US915 radio
 // frequency of a sub-band outside 1 to 8).
+// The server address goes between quotes: escaped, so no text of it can add keys.
+QString JsonStringText(const QString& text, const char* key) {
+  if (!FitsDeviceCodePage(text))
+    throw EImageBuildError(Format(ImageBuildTexts::InParGen, {Format(ImageBuildTexts::NotInCodePage, {key})}));
+  QString r;
+  for (QChar c : text) {
+    if (c == QChar('"') || c == QChar('\\')) r += QChar('\\');
+    if (c.unicode() < 0x20) r += QString("\\u%1").arg(c.unicode(), 4, 16, QChar('0'));
+    else r += c;
+  }
+  return r;
+}
+
+// Ports and the keep-alive are written as the numbers they convert to, never as
+// the raw text; a text that is no number takes the key's ParGen default.
+constexpr int DefaultServerPortNumber = 1780;
+constexpr int DefaultKeepAliveSeconds = 10;
+
+QString JsonNumberText(const QString& text, int def) { return QString::number(StrToIntDef(text, def)); }
+
 std::optional<QString> ValueText(TConfValue value, const TConfValues& v) {
   const bool subBandKnown = v.FreqSubBand >= 1 && v.FreqSubBand <= 8;
   const uint32_t step = US915SubBandStep * (v.FreqSubBand - 1u);
   switch (value) {
     case cvNone: return QString();
     case cvNetworkType: return v.ParGen.NetworkType;
-    case cvServerAdd: return v.ParGen.Server_Add;
-    case cvServerPortUp: return v.ParGen.Server_Port_Up;
-    case cvServerPortDown: return v.ParGen.Server_Port_Down;
-    case cvKAInterval: return v.ParGen.KA_Interval;
+    case cvServerAdd: return JsonStringText(v.ParGen.Server_Add, "LoRaWAN_Server_Address");
+    case cvServerPortUp: return JsonNumberText(v.ParGen.Server_Port_Up, DefaultServerPortNumber);
+    case cvServerPortDown: return JsonNumberText(v.ParGen.Server_Port_Down, DefaultServerPortNumber);
+    case cvKAInterval: return JsonNumberText(v.ParGen.KA_Interval, DefaultKeepAliveSeconds);
     case cvRadio0Freq: return subBandKnown ? std::optional(QString::number(US915Radio0Base + step)) : std::nullopt;
     case cvRadio1Freq: return subBandKnown ? std::optional(QString::number(US915Radio1Base + step)) : std::nullopt;
   }

@@ -4,6 +4,7 @@
 #include "lorawan/ImageBuildError.h"
 #include "platform/Classes.h"
 #include "platform/Dialogs.h"
+#include "platform/FileGroup.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
 #include "common/ShellState.h"
@@ -61,7 +62,8 @@ TBuildResult TConfigBanks::Store_Bank_Files() const {
   const QString bank2File = binFolder + "/bank2.bin";
   if (!DirectoryExists(binFolder) && !ForceDirectories(binFolder))
     return {false, Format(ImageBuildTexts::CannotWrite, {bank1File})};
-  if (!WriteFileAtomic(bank1File, FBank1)) return {false, Format(ImageBuildTexts::CannotWrite, {bank1File})};
-  if (!WriteFileAtomic(bank2File, FBank2)) return {false, Format(ImageBuildTexts::CannotWrite, {bank2File})};
+  // A new bank 1 beside an old bank 2 would describe a device that does not exist.
+  const int failed = WriteFilesTogether({{bank1File, FBank1}, {bank2File, FBank2}});
+  if (failed >= 0) return {false, Format(ImageBuildTexts::CannotWrite, {failed == 0 ? bank1File : bank2File})};
   return {};
 }

@@ -21,6 +21,7 @@ inline const QString InUpLinkRule = "Device %d, UpLink Rule %d: %s";
 inline const QString InDownLinkRule = "Device %d, DownLink Rule %d: %s";
 inline const QString HexTooLong = "%s \"%s\" has more than %d hexadecimal digits";
 inline const QString DecimalOutOfRange = "%s must be between 0 and 4294967295";
+inline const QString NotInCodePage = "%s holds a character the device cannot store";
 inline const QString Bank2TooLarge =
     "The LoRaWAN configuration needs %d bytes, more than the %d bytes of the device's configuration area";
 inline const QString NoImages = "No configuration images have been built";

@@ -19,6 +19,14 @@ inline uint32_t GetLE(const uint8_t* at, int width) {
   return v;
 }
 
+// The device stores a character as one byte, its code (ISO 8859-1); builders
+// refuse a text with a character beyond it before it reaches a field.
+inline bool FitsDeviceCodePage(const QString& text) {
+  for (QChar c : text)
+    if (c.unicode() > 0xFF) return false;
+  return true;
+}
+
 // One byte per character (its low 8 bits), the rest of the field NUL; a text
 // longer than the field is cut to it.
 inline void PutTextField(uint8_t* at, int size, const QString& text) {

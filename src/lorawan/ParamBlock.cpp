@@ -60,6 +60,18 @@ public:
     return node ? StrToIntDef(node.Text(), def) : def;
   }
   bool Flag(const QString& name) const { return Text(name) == QLatin1String("1"); }
+  // A text stored one byte per character: a character beyond that byte is refused, never cut.
+  QString DeviceText(const QString& name) const {
+    const QString text = Text(name);
+    if (!FitsDeviceCodePage(text))
+      throw EImageBuildError(Format(ImageBuildTexts::InParGen, {Format(ImageBuildTexts::NotInCodePage, {name})}));
+    return text;
+  }
+  // A number the key may hold; one outside [low, high] takes the default like a text that is no number.
+  int NumberIn(const QString& name, int def, int low, int high) const {
+    const int v = Number(name, def);
+    return v < low || v > high ? def : v;
+  }
   // The four keys <prefix>1 .. <prefix>4 of an address.
   std::array<int, 4> Octets(const QString& prefix, const std::array<int, 4>& def) const {
     std::array<int, 4> octets{};
@@ -155,7 +167,7 @@ void TParamBlock::Load_ParGen_Block(TXmlDocument& xml, const QString& parGenFile
 }
 
 void TParamBlock::LoadEthernetConnection(const TParGenKeys& keys) {
-  PutText(1300, 32, keys.Text("Eth_Conn_Device_Name").left(31));
+  PutText(1300, 32, keys.DeviceText("Eth_Conn_Device_Name").left(31));
   PutU16(1256, (keys.Flag("Eth_Conn_DHCP_Cable") ? 1 : 0) | (keys.Flag("Eth_Conn_DHCP_WiFi") ? 2 : 0));
   if (keys.Flag("Eth_Conn_Enable_DNS")) {
     PutAddress(1420, keys.Octets("Eth_Conn_Primary_DNS", DefaultPrimaryDns));
@@ -191,8 +203,8 @@ void TParamBlock::LoadWiFi(const TParGenKeys& keys) {
     if (!keys.Flag("WiFi_IP2_EN_Gateway")) std::copy(AllOnes.begin(), AllOnes.end(), &FBytes[1296]);
   }
 
-  PutText(1148, 32, keys.Text("WiFi_SSID"));
-  PutText(1180, 64, keys.Text("WiFi_PWD"));
+  PutText(1148, 32, keys.DeviceText("WiFi_SSID"));
+  PutText(1180, 64, keys.DeviceText("WiFi_PWD"));
   if (wifiType == 0) LoadWiFiAccessPoint(keys);
 }
 
@@ -206,7 +218,7 @@ void TParamBlock::LoadWiFiAccessPoint(const TParGenKeys& keys) {
   PutU32(1260, packed(keys.Octets("WiFi_DHCP_First_IP", DefaultDhcpFirstAddress)));
   PutU32(1264, packed(keys.Octets("WiFi_DHCP_SM", DefaultSubnetMask)));
   PutU32(1268, uint32_t(keys.Number("WiFi_Lease_Time", 86400)));
-  PutU8(1272, uint32_t(keys.Number("WiFi_Max_Client", 9) + 1));
+  PutU8(1272, uint32_t(keys.NumberIn("WiFi_Max_Client", 9, 0, 9) + 1));
   const int channel = keys.Number("WiFi_Channel", 1);
   PutU8(1274, uint32_t(channel));
   PutU8(1275, channel == 0 ? 1 : 0);

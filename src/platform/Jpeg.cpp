@@ -17,6 +17,16 @@ namespace {
 
 // Pictures beyond this many pixels are refused before memory is taken for them.
 constexpr qint64 kMaxJpegPixels = qint64(1) << 26;
+// Even a picture of one colour needs some bits per 8 x 8 block; more pixels than
+// this per byte of file is a header that lies (a few bytes declaring a huge area).
+constexpr qint64 kMaxPixelsPerByte = 4096;
+constexpr qint64 kPixelsAlwaysAllowed = qint64(1) << 20;
+// Real progressive files have about ten scans; each scan costs a pass over the picture.
+constexpr int kMaxJpegScans = 100;
+// Warnings that mean damaged data: libjpeg would go on and fill the rest grey.
+constexpr int kCorruptDataWarnings[] = {JWRN_JPEG_EOF,      JWRN_HIT_MARKER,        JWRN_MUST_RESYNC,
+                                        JWRN_NOT_SEQUENTIAL, JWRN_BOGUS_PROGRESSION, JWRN_EXTRANEOUS_DATA,
+                                        JWRN_HUFF_BAD_CODE};
 
 struct ErrorManager {
   jpeg_error_mgr Pub;
@@ -31,8 +41,17 @@ struct ErrorManager {
 }
 
 void OnMessage(j_common_ptr cinfo, int level) {
-  // A file that ends early is an error here; libjpeg would only warn and fill grey.
-  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+  if (level >= 0) return;
+  for (int code : kCorruptDataWarnings)
+    if (cinfo->err->msg_code == code) OnError(cinfo);
+}
+
+void OnProgress(j_common_ptr cinfo) {
+  if (!cinfo->is_decompressor) return;
+  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxJpegScans) return;
+  auto* e = reinterpret_cast<ErrorManager*>(cinfo->err);
+  std::snprintf(e->Message, sizeof e->Message, "JPEG picture with more than %d scans", kMaxJpegScans);
+  std::longjmp(e->Jump, 1);
 }
 
 void OnOutput(j_common_ptr) {}
@@ -73,7 +92,9 @@ bool DecompressBody(jpeg_decompress_struct* cinfo, ErrorManager* err, const QByt
   if (cinfo->jpeg_color_space == JCS_GRAYSCALE) cinfo->out_color_space = JCS_GRAYSCALE;
   else if (cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK) cinfo->out_color_space = JCS_CMYK;
   else cinfo->out_color_space = JCS_RGB;
-  if (qint64(cinfo->image_width) * qint64(cinfo->image_height) > kMaxJpegPixels) {
+  const qint64 pixels = qint64(cinfo->image_width) * qint64(cinfo->image_height);
+  const bool outOfProportion = pixels > kPixelsAlwaysAllowed && pixels > kMaxPixelsPerByte * data->size();
+  if (pixels > kMaxJpegPixels || outOfProportion) {
     SetMessage(err, "JPEG picture too large");
     return false;
   }
@@ -164,6 +185,9 @@ bool DecodeJpeg(const QByteArray& data, QImage& out, QString& error) {
   InitErrors(err);
   cinfo.err = &err.Pub;
   jpeg_create_decompress(&cinfo);
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = OnProgress;
+  cinfo.progress = &progress;
   QImage image;
   const bool ok = RunDecompress(&cinfo, &err, &data, &image);
   jpeg_destroy_decompress(&cinfo);

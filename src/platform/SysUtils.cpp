@@ -65,7 +65,8 @@ bool ParseInteger(const QString& s, int64_t& out, uint64_t posLimit, uint64_t ne
   }
   // Hexadecimal beyond the positive range is two's complement, as the original reads it.
   int64_t r = (hex && hexWraps && v > posLimit) ? int64_t(v) - int64_t(posLimit * 2 + 2) : int64_t(v);
-  out = neg ? -r : r;
+  // Negated in unsigned arithmetic: the smallest value has no positive counterpart.
+  out = neg ? int64_t(uint64_t(0) - uint64_t(r)) : r;
   return true;
 }
 

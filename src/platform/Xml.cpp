@@ -7,12 +7,20 @@
 #include <QDomNodeList>
 #include <QDomText>
 
+// Walked without recursion: a damaged file may nest as deep as the loader allows,
+// and text is also asked of documents built in code.
 QString TXmlNode::Text() const {
   if (FElement.isNull()) return QString();
   QString r;
-  for (QDomNode n = FElement.firstChild(); !n.isNull(); n = n.nextSibling()) {
+  QDomNode n = FElement.firstChild();
+  while (!n.isNull()) {
     if (n.isText() || n.isCDATASection()) r += n.toCharacterData().data();
-    else if (n.isElement()) r += TXmlNode(n.toElement()).Text();
+    if (n.isElement() && !n.firstChild().isNull()) {
+      n = n.firstChild();
+      continue;
+    }
+    while (n.nextSibling().isNull() && n.parentNode() != FElement) n = n.parentNode();
+    n = n.nextSibling();
   }
   return r;
 }
@@ -25,7 +33,8 @@ void TXmlNode::SetText(const QString& text) {
     if (n.isText() || n.isCDATASection()) FElement.removeChild(n);
     n = next;
   }
-  if (!text.isEmpty()) FElement.appendChild(FElement.ownerDocument().createTextNode(text));
+  const QString writable = XmlWritableText(text);
+  if (!writable.isEmpty()) FElement.appendChild(FElement.ownerDocument().createTextNode(writable));
 }
 
 TXmlNode TXmlNode::ChildNode(const QString& name) const {
@@ -95,7 +104,7 @@ QString TXmlNode::AttributeDef(const QString& name, const QString& def) const {
 }
 
 void TXmlNode::SetAttribute(const QString& name, const QString& value) {
-  if (!FElement.isNull()) FElement.setAttribute(name, value);
+  if (!FElement.isNull()) FElement.setAttribute(name, XmlWritableText(value));
 }
 
 std::vector<std::pair<QString, QString>> TXmlNode::Attributes() const {
@@ -123,14 +132,15 @@ bool TXmlDocument::LoadFromFile(const QString& path) {
 
 bool TXmlDocument::LoadFromBytes(const QByteArray& bytes) {
   FDoc = QDomDocument();
-  QString msg;
-  int line = 0, col = 0;
-  if (!FDoc.setContent(bytes, false, &msg, &line, &col)) {
-    FDoc = QDomDocument();
-    FError = QString("%1 (line %2, column %3)").arg(msg).arg(line).arg(col);
+  FError.clear();
+  if (!XmlWithinAttributeLimit(bytes)) {
+    FError = QString("More than %1 attributes in one element").arg(XmlMaxAttributes);
     return false;
   }
-  FError.clear();
+  if (!BuildFromStream(bytes)) {
+    FDoc = QDomDocument();
+    return false;
+  }
   return true;
 }
 
@@ -158,7 +168,9 @@ std::vector<QString> TXmlDocument::TopLevelComments() const {
   return r;
 }
 
-QByteArray TXmlDocument::ToBytes(int indent) const { return FDoc.toByteArray(indent); }
+// The DOM writes a carriage return of text as it stands, and the next load turns
+// it into a line feed; as a character reference it loads back as itself.
+QByteArray TXmlDocument::ToBytes(int indent) const { return FDoc.toByteArray(indent).replace("\r", "&#13;"); }
 QString TXmlDocument::XmlText(int indent) const { return FDoc.toString(indent); }
 
 bool TXmlDocument::SaveToFile(const QString& path, int indent) const { return WriteFileAtomic(path, ToBytes(indent)); }

@@ -2,6 +2,14 @@
 // Loading takes the first element as the root, whatever its name; names match
 // with exact case; element text is kept as it stands; saving writes UTF-8
 // without a declaration and replaces the file whole or not at all.
+//
+// A bad input gets a failed load (the caller's defaults apply), never a crash:
+// a document nested deeper than XmlMaxDepth, an element with more than
+// XmlMaxAttributes attributes, a document type declaration or anything not
+// well-formed is refused. CDATA reads as text; text made of blanks only is
+// kept; processing instructions and the declaration are not kept, so a loaded
+// document is always saved as UTF-8. A character XML 1.0 forbids is never
+// written: SetText and SetAttribute leave it out (IsXmlWritable tells first).
 #pragma once
 
 #include "platform/SysUtils.h"
@@ -16,6 +24,18 @@
 // platform's document object did; callers either catch it (the value has a
 // default) or let it stop the load (the value is required).
 class EXmlError : public Exception { using Exception::Exception; };
+
+// The program's own files are four levels deep; these bound the work a damaged
+// or hostile file can cause.
+inline constexpr int XmlMaxDepth = 256;
+inline constexpr int XmlMaxAttributes = 1024;
+
+// True when every character of the text may stand in an XML 1.0 document.
+bool IsXmlWritable(const QString& text);
+// The text without the characters XML 1.0 forbids.
+QString XmlWritableText(const QString& text);
+// False when some element of the (unparsed) document holds more attributes than allowed.
+bool XmlWithinAttributeLimit(const QByteArray& bytes);
 
 class TXmlNode {
 public:
@@ -82,6 +102,8 @@ public:
   bool SaveToFile(const QString& path, int indent = 2) const;
 
 private:
+  bool BuildFromStream(const QByteArray& bytes);
+
   QDomDocument FDoc;
   QString FError;
 };

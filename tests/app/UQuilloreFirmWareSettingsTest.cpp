@@ -151,3 +151,36 @@ TEST(SettingsFile, TheWrittenFileIsCompleteAndLeavesNoTemporaryFile) {
   EXPECT_EQ(doc.Root().ChildNode("lastinternet").ChildElementCount(), 4);
   EXPECT_EQ(QDir(p.Folder()).entryList(QDir::Files), QStringList{"Quillor.xml"});
 }
+
+// Every file the program writes loads again: blank-only text stays, a character XML
+// cannot hold is left out instead of making the whole file unreadable.
+TEST(SettingsFile, HostileValuesStillGiveAFileThatLoads) {
+  struct Case {
+    QString Written, Read;
+  } cases[] = {{"        ", "        "},
+               {QString(" ") + QChar(0xA0) + " ", QString(" ") + QChar(0xA0) + " "},
+               {QString("Plant") + QChar(1) + "A", "PlantA"},
+               {QString("x") + QChar(0xFFFE), "x"}};
+  for (const Case& c : cases) {
+    TShellTestProgram p;
+    TFQuilloreFirmWare& w = p.Start();
+    ProjectName = c.Written;
+    LastDeviceIp = "10.1.2.3";
+    w.Save_Setting();
+    const QString written = p.ReadSettings();
+    ResetShellState();
+    DestroyApplication();
+    p.WriteSettings(written.toUtf8());
+    p.Start();
+    EXPECT_EQ(ProjectName, c.Read);
+    EXPECT_EQ(LastDeviceIp, "10.1.2.3");
+  }
+}
+
+TEST(SettingsFile, DeeplyNestedFileGivesTheDefaults) {
+  TShellTestProgram p;
+  const QByteArray deep = QByteArray("<a>").repeated(20000) + QByteArray("</a>").repeated(20000);
+  p.WriteSettings("<Conf_Settings><lastipadd><ipaddress>10.9.9.9</ipaddress></lastipadd>" + deep + "</Conf_Settings>");
+  p.Start();
+  ExpectValues(Defaults, "deep file");
+}

@@ -156,7 +156,7 @@ TEST_F(Bank2ImageTest, EmptyConfigurationTextStillEndsWithLineFeedAndNul) {
 TEST_F(Bank2ImageTest, CarriageReturnsOfInsertedValuesAreLeftOut) {
   ParGen.Server_Add = "a\r\nb";
   const QByteArray image = Build();
-  EXPECT_TRUE(image.contains("\"server_address\": \"a\nb\",\n"));
+  EXPECT_TRUE(image.contains("\"server_address\": \"a\\u000d\\u000ab\",\n"));
   EXPECT_FALSE(image.contains('\r'));
 }
 
@@ -186,8 +186,14 @@ TEST_F(Bank2ImageTest, GatewayTakesOnlyDevicesEnabledExactly) {
     WriteOneDevice(QString(GoodDevice).replace(R"(Enable="Y")", QString(R"(Enable="%1")").arg(enable)));
     EXPECT_EQ(ImageU32(Build(), 0), 0u) << enable;
   }
+  // Without the attribute the device is not silently dropped: the build stops naming it.
   WriteOneDevice(QString(GoodDevice).remove(R"(Enable="Y")"));
-  EXPECT_EQ(ImageU32(Build(), 0), 0u);
+  EXPECT_EQ(BuildError(), "Device 1: Attribute \"Enable\" not found");
+}
+
+TEST_F(Bank2ImageTest, SmallestInt64DiagTimeOutIsOutOfRange) {
+  WriteOneDevice(QString(GoodDevice) + R"( DiagTimeOut="-9223372036854775808")");
+  EXPECT_EQ(BuildError(), "Device 1: DiagTimeOut must be between 0 and 4294967295");
 }
 
 TEST_F(Bank2ImageTest, NumbersOfRulesFollowTheIntegerCellRules) {

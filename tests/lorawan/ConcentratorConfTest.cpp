@@ -1,6 +1,7 @@
 #include "lorawan/ConcentratorConf.h"
 
 #include "LoRaWANTestProject.h"
+#include "lorawan/ImageBuildError.h"
 #include "platform/Classes.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ TEST(ConcentratorConf, US915SubBandsSetBothRadioFrequencies) {
   }
 }
 
-TEST(ConcentratorConf, InsertedValuesAreTakenAsTheyStand) {
+TEST(ConcentratorConf, InsertedTextsAreJsonStringsAndNumbersAreConverted) {
   TLoRaWAN_ParGen p = FixtureParGen(rfEU868);
   p.Server_Add = "  lns.example.net ";
   p.Server_Port_Up = "";
@@ -78,7 +79,19 @@ TEST(ConcentratorConf, InsertedValuesAreTakenAsTheyStand) {
   TStringList lines;
   Build_Concentrator_Conf(p, 1, lines);
   EXPECT_EQ(lines[91], R"(        "server_address": "  lns.example.net ",)");
-  EXPECT_EQ(lines[92], R"(        "serv_port_up": ,)");
+  EXPECT_EQ(lines[92], R"(        "serv_port_up": 1780,)");  // no number: the default port
+
+  // A quote, a backslash or a control character cannot add keys to the text.
+  p.Server_Add = "x\", \"extra\": \"1\\";
+  p.Server_Port_Up = "$10";
+  p.Server_Port_Down = " 7";
+  Build_Concentrator_Conf(p, 1, lines);
+  EXPECT_EQ(lines[91], R"(        "server_address": "x\", \"extra\": \"1\\",)");
+  EXPECT_EQ(lines[92], R"(        "serv_port_up": 16,)");
+  EXPECT_EQ(lines[93], R"(        "serv_port_down": 7,)");
+  p.Server_Add = QString("lns") + QChar(0x100);
+  EXPECT_THROW(Build_Concentrator_Conf(p, 1, lines), EImageBuildError);
+  p.Server_Add = "lns";
   EXPECT_EQ(lines[4], R"(        "lorawan_public": false,)");
 
   p.RF_Band = rfAS923;

@@ -179,11 +179,17 @@ TEST_F(ConfigBanksTest, StoreCreatesTheBinFolderAndReportsWhatItCannotWrite) {
   MakeAndStore();
   EXPECT_TRUE(FileExists(Project.BinFile("bank1.bin")));
 
+  // When bank 2 cannot be written, bank 1 is not replaced either: the pair stays matched.
+  ASSERT_TRUE(WriteFileAtomic(Project.BinFile("bank1.bin"), "old bank 1"));
   ASSERT_TRUE(DeleteFile(Project.BinFile("bank2.bin")));
   ASSERT_TRUE(QDir().mkdir(Project.BinFile("bank2.bin")));
   TBuildResult stored = Banks.Store_Bank_Files();
   EXPECT_FALSE(stored.Ok);
   EXPECT_EQ(stored.Message, "The file " + Project.BinFile("bank2.bin") + " cannot be written");
+  QByteArray bank1;
+  ASSERT_TRUE(ReadFileBytes(Project.BinFile("bank1.bin"), bank1));
+  EXPECT_EQ(bank1, "old bank 1");
+  EXPECT_EQ(ListFiles(ProjectFolder + "/bin"), QStringList({"bank1.bin"}));
 
   QDir(ProjectFolder + "/bin").removeRecursively();
   ASSERT_TRUE(WriteFileAtomic(ProjectFolder + "/bin", "a file where the folder belongs"));

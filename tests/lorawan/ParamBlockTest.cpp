@@ -223,6 +223,24 @@ TEST_F(ParamBlockTest, HexKeyTooLongForItsFieldIsRefused) {
   }
 }
 
+TEST_F(ParamBlockTest, HostileValuesFailTheirChecks) {
+  // Out of the key's range 0..9, even at the top of int: the default, no overflow.
+  for (const char* clients : {"2147483647", "-2147483648", "10"}) {
+    Block.Init_Param_Block();
+    Load({{"WiFi_Max_Client", clients}});
+    EXPECT_EQ(U(1272, 1), 10u) << clients;
+  }
+  // A character beyond one byte is refused naming its key, never stored as another byte.
+  for (const char* key : {"Eth_Conn_Device_Name", "WiFi_SSID", "WiFi_PWD"}) {
+    try {
+      Load({{key, QString("ab") + QChar(0x0A0A)}});
+      ADD_FAILURE() << key;
+    } catch (const EImageBuildError& e) {
+      EXPECT_EQ(e.Message(), QString("ParGen.xml: %1 holds a character the device cannot store").arg(key));
+    }
+  }
+}
+
 TEST_F(ParamBlockTest, UnreadableParGenIsRefused) {
   Project.WriteParGen("<Par_Gen><LoRaWAN_Mode>Gateway</Par_Gen>");
   EXPECT_THROW(Block.Load_ParGen_Block(Xml, ParGenFile, ParGen, Infos), EImageBuildError);

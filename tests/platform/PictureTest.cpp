@@ -1,5 +1,6 @@
 #include "support/PaintProbe.h"
 
+#include "platform/Files.h"
 #include "platform/Graphics.h"
 
 #include <QBuffer>
@@ -250,4 +251,17 @@ TEST(Picture, DrawsOnACanvas) {
   big.Canvas().StretchDraw(TRect(0, 0, 8, 6), *p.Graphic());
   EXPECT_EQ(At(big, 0, 0), clRed);
   EXPECT_EQ(At(big, 7, 5), clBlack);
+}
+
+// Damaged or lying files from the field: each is refused quickly, none is shown with a grey tail.
+TEST(Picture, HostileJpegsAreRefused) {
+  for (const char* name : {"jpeg_progressive_1000_empty_scans.jpg", "jpeg_8192_progressive_bomb.jpg",
+                           "jpeg_128B_15871x2304_cmyk_slow.jpg", "jpeg_half_plus_eoi.jpg",
+                           "jpeg_8192_cut_scan_with_eoi.jpg"}) {
+    QByteArray bytes;
+    ASSERT_TRUE(ReadFileBytes(QString(QUILLORE_FIXTURES) + "/hostile/" + name, bytes)) << name;
+    TJPEGImage j;
+    EXPECT_FALSE(j.LoadFromBytes(bytes)) << name;
+    EXPECT_FALSE(j.ErrorText().isEmpty()) << name;
+  }
 }

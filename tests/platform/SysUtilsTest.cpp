@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 
 TEST(SysUtils, CommonIntegerConversion) {
   struct Case {
@@ -136,4 +137,27 @@ TEST(SysUtils, CodePagesRoundTrip) {
   QByteArray oem = UnicodeToOem(QString::fromUtf8("ü"));
   EXPECT_EQ(oem, QByteArray("\x81"));
   EXPECT_EQ(UnicodeToAnsi(QString::fromUtf8("中")), QByteArray("?"));
+}
+
+TEST(SysUtils, Int64ConversionIsExactOverTheWholeRange) {
+  struct Case {
+    const char* text;
+    bool ok;
+    int64_t value;
+  } cases[] = {{"-9223372036854775808", true, std::numeric_limits<int64_t>::min()},
+               {"9223372036854775807", true, std::numeric_limits<int64_t>::max()},
+               {"-9223372036854775809", false, 0},
+               {"9223372036854775808", false, 0},
+               {"-0", true, 0}};
+  for (const Case& c : cases) {
+    int64_t v = 0;
+    EXPECT_EQ(TryStrToInt64(c.text, v), c.ok) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(v, c.value) << c.text;
+    }
+  }
+  int v = 0;
+  EXPECT_TRUE(TryStrToInt("-2147483648", v));
+  EXPECT_EQ(v, std::numeric_limits<int>::min());
+  EXPECT_FALSE(TryStrToInt("2147483648", v));
 }

@@ -136,3 +136,99 @@ TEST(Files, FoldersAndListingsInStableOrder) {
   EXPECT_EQ(ExtractFilePath("/x/y/z.xml"), "/x/y/");
   EXPECT_EQ(ChangeFileExt("/x/y.z/file.txt", ".gsd"), "/x/y.z/file.gsd");
 }
+
+namespace {
+
+QByteArray Hostile(const QString& name) {
+  QByteArray bytes;
+  ReadFileBytes(QString(QUILLORE_FIXTURES) + "/hostile/" + name, bytes);
+  return bytes;
+}
+
+// The text fixtures are UTF-16BE, ended by a zero unit.
+QString Utf16BeText(const QByteArray& b) {
+  QString r;
+  for (qsizetype i = 0; i + 1 < b.size(); i += 2) {
+    const char16_t u = char16_t((uchar(b[i]) << 8) | uchar(b[i + 1]));
+    if (u == 0) break;
+    r += QChar(u);
+  }
+  return r;
+}
+
+QString RoundTripText(const QString& text, bool asAttribute) {
+  TXmlDocument doc;
+  TXmlNode leaf = doc.CreateRoot("Conf_Settings").AddChild("v");
+  if (asAttribute) leaf.SetAttribute("a", text);
+  else leaf.SetText(text);
+  TXmlDocument back;
+  if (!back.LoadFromBytes(doc.ToBytes())) return "<not loaded>";
+  TXmlNode v = back.Root().ChildNode("v");
+  return asAttribute ? v.AttributeDef("a", "<missing>") : v.Text();
+}
+
+} // namespace
+
+TEST(XmlHostile, TextRoundTripsOrLeavesOutOnlyForbiddenCharacters) {
+  struct Case {
+    const char* file;
+    bool attribute;
+  } cases[] = {{"xml_text_loss/blanks_only_text.bin", false}, {"xml_text_loss/nbsp_only_text.bin", false},
+               {"xmltext_nbsp_only_lost.bin", false},        {"xml_text_loss/ctrl01_text.bin", false},
+               {"xml_text_loss/ctrl1b_attr.bin", true},       {"xml_text_loss/ufffe_text.bin", false}};
+  for (const Case& c : cases) {
+    const QString text = Utf16BeText(Hostile(c.file));
+    ASSERT_FALSE(text.isEmpty()) << c.file;
+    EXPECT_EQ(RoundTripText(text, c.attribute), XmlWritableText(text)) << c.file;
+    EXPECT_EQ(RoundTripText(text, !c.attribute), XmlWritableText(text)) << c.file;
+  }
+  EXPECT_EQ(RoundTripText("a\rb\r\n", false), "a\rb\r\n");  // not turned into line feeds
+  EXPECT_EQ(RoundTripText("a\rb\t\n", true), "a\rb\t\n");
+  EXPECT_EQ(XmlWritableText(QString("Plant") + QChar(1) + "A"), "PlantA");
+  EXPECT_FALSE(IsXmlWritable(QString(QChar(0xFFFE))));
+  EXPECT_FALSE(IsXmlWritable(QString(QChar(0xD800))));  // a lone surrogate
+  EXPECT_TRUE(IsXmlWritable(QString::fromUtf8("\xF0\x9F\x98\x80 \t\n")));
+}
+
+TEST(XmlHostile, CdataIsTextAndLayoutIsNot) {
+  TXmlDocument doc;
+  ASSERT_TRUE(doc.LoadFromString("<r>\n  <a><![CDATA[162]]></a>\n  <b>x<![CDATA[<y>]]>z</b>\n  <c>        </c>\n</r>"));
+  EXPECT_EQ(doc.Root().ChildNode("a").Text(), "162");
+  EXPECT_EQ(doc.Root().ChildNode("b").Text(), "x<y>z");
+  EXPECT_EQ(doc.Root().ChildNode("c").Text(), "        ");
+  EXPECT_EQ(doc.Root().Text(), "162x<y>z        ");
+}
+
+TEST(XmlHostile, DeepOrAttributeHeavyDocumentsAreRefusedQuickly) {
+  const auto nested = [](int depth) {
+    return QByteArray("<Conf_Settings>") + QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth) +
+           "</Conf_Settings>";
+  };
+  TXmlDocument doc;
+  EXPECT_TRUE(doc.LoadFromBytes(nested(XmlMaxDepth - 1)));
+  EXPECT_FALSE(doc.LoadFromBytes(nested(XmlMaxDepth)));
+  EXPECT_FALSE(doc.LoadFromBytes(nested(100000)));
+  EXPECT_TRUE(doc.Root().IsNull());
+  QByteArray attrs = "<Conf_Settings";
+  for (int i = 0; i < 200000; ++i) attrs += " a" + QByteArray::number(i) + "=\"" + QByteArray::number(i) + "\"";
+  EXPECT_FALSE(doc.LoadFromBytes(attrs + "/>"));
+  EXPECT_TRUE(doc.LoadFromBytes("<r a='x=y' b=\"=\"/>"));  // '=' inside values does not count
+  EXPECT_FALSE(doc.LoadFromBytes("<!DOCTYPE r [<!ENTITY e \"x\">]><r>&e;</r>"));
+}
+
+TEST(XmlHostile, LoadedDocumentsAreSavedAsUtf8ThatLoadsAgain) {
+  for (const char* name : {"xml_latin1_decl_roundtrip.xml", "xml_bad_pi_name_roundtrip.xml"}) {
+    TXmlDocument doc;
+    if (!doc.LoadFromBytes(Hostile(name))) continue;  // refusing it is sound too
+    const QByteArray saved = doc.ToBytes();
+    EXPECT_FALSE(saved.startsWith("<?")) << name;
+    TXmlDocument back;
+    ASSERT_TRUE(back.LoadFromBytes(saved)) << name;
+    EXPECT_EQ(back.ToBytes(), saved) << name;
+  }
+  TXmlDocument latin;
+  ASSERT_TRUE(latin.LoadFromBytes(Hostile("xml_latin1_decl_roundtrip.xml")));
+  TXmlDocument back;
+  ASSERT_TRUE(back.LoadFromBytes(latin.ToBytes()));
+  EXPECT_EQ(back.Root().ChildNode("lastlang").ChildNode("language").Text(), QString::fromUtf8("Français"));
+}
