@@ -6,7 +6,7 @@
 
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
-#include "grid/dropdowns/OrvStyle.h"
+#include "grid/foundation/Looks.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/Forms.h"
@@ -68,8 +68,6 @@ enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum THintShowLargeTextPos { hpCell, hpCursor };
-enum TOfficeTheme { otUnknown, otOffice2007Luna, otOffice2007Obsidian, otOffice2007Silver, otOffice2010Blue,
-                    otOffice2010Silver, otOffice2010Black };
 
 class TPlexStringGrid : public TBaseGrid, public IOrvTones, public IOrvStyle {
 public:

@@ -4,7 +4,7 @@
 // layered-window calls. They change only the canvas's pen, brush and font.
 #pragma once
 
-#include "grid/foundation/ColorTones.h"
+#include "grid/foundation/Looks.h"
 #include "platform/Graphics.h"
 #include "platform/LayeredWindows.h"
 
