@@ -2,9 +2,9 @@
 // devices with 10 rules each), against loading the same LoRaWAN_Gateway.xml
 // through the XML document alone.
 #include "lorawan/ConfigBanks.h"
+#include "common/ShellState.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "common/ShellState.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

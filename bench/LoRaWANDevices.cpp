@@ -3,9 +3,9 @@
 // the same document alone (goal at most 2x), and Load_Configuration against
 // parsing the file alone.
 #include "lorawan/LoRaWANDevices.h"
+#include "common/ShellState.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "common/ShellState.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -4,13 +4,13 @@
 // as whole program starts (a process that shows its window, takes a picture of
 // it and ends, as a user sees it) and inside one process (the work of the
 // start alone, with Qt already initialised).
+#include "app/UStartup.h"
+#include "common/ShellState.h"
 #include "platform/Application.h"
 #include "platform/Files.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
-#include "common/ShellState.h"
-#include "app/UStartup.h"
 
 #include <QApplication>
 #include <QFile>

@@ -17,7 +17,7 @@ void RunFile(const std::filesystem::path& file) {
   LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   int runs = 0;

@@ -71,7 +71,7 @@ enum TOpens { WithProject, Always };
 // One row of the table: the form's global, whether Set_Lang is called for it
 // when the language changes, and the main-window button that shows it.
 template <auto& Form, TTexts Texts = Translated>
-constexpr TFormEntry Entry(TLbButton* TMainWindow::* Button = nullptr, TOpens Opens = WithProject) {
+constexpr TFormEntry Entry(TLbButton* TMainWindow::*Button = nullptr, TOpens Opens = WithProject) {
   void (*setLang)() = nullptr;
   if constexpr (Texts == Translated) setLang = SetLangOf<Form>;
   return {CreateOf<Form>, setLang, Button, Opens == WithProject, ShowModalOf<Form>};

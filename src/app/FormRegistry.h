@@ -17,7 +17,7 @@ struct TFormEntry {
   // that translates itself (the main window).
   void (*SetLang)();
   // The main-window button that shows the form modally; null when none does.
-  TLbButton* TFQuilloreFirmWare::* Button;
+  TLbButton* TFQuilloreFirmWare::*Button;
   // The button refuses to show the form while no project is open.
   bool NeedsProject;
   // Shows the form modally.

@@ -1,12 +1,12 @@
 #include "app/UAbout.h"
 
+#include "common/FormKit.h"
+#include "common/ShellState.h"
+#include "common/button/LbButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Graphics.h"
 #include "platform/Network.h"
 #include "platform/StdCtrls.h"
-#include "common/FormKit.h"
-#include "common/ShellState.h"
-#include "common/button/LbButton.h"
 
 #include <QRegularExpression>
 #include <QUrl>

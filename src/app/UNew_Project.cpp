@@ -1,11 +1,11 @@
 #include "app/UNew_Project.h"
 
+#include "app/UQuilloreFirmWare.h"
+#include "common/ShellState.h"
+#include "common/button/LbButton.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/StdCtrls.h"
-#include "common/ShellState.h"
-#include "app/UQuilloreFirmWare.h"
-#include "common/button/LbButton.h"
 
 TFNew_Project* FNew_Project = nullptr;
 

@@ -1,11 +1,11 @@
 #include "app/UOpenConf.h"
 
+#include "common/ShellState.h"
+#include "common/button/LbButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Files.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "common/ShellState.h"
-#include "common/button/LbButton.h"
 
 TFOpenConf* FOpenConf = nullptr;
 

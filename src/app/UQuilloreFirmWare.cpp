@@ -1,17 +1,17 @@
 // The main window: its controls, the start of the shell and its fixed layout.
 #include "app/UQuilloreFirmWare.h"
 
+#include "app/USoftOptions.h"
+#include "common/FormKit.h"
+#include "common/ShellState.h"
+#include "common/ULanguage.h"
+#include "common/button/LbButton.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Network.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
 #include "platform/Xml.h"
-#include "common/FormKit.h"
-#include "common/ShellState.h"
-#include "common/ULanguage.h"
-#include "app/USoftOptions.h"
-#include "common/button/LbButton.h"
 
 TFQuilloreFirmWare* FQuilloreFirmWare = nullptr;
 
@@ -50,8 +50,7 @@ TSaveDialog* NewSaveDialog(TFQuilloreFirmWare* owner, const QString& filter, con
 
 }  // namespace
 
-TFQuilloreFirmWare::TFQuilloreFirmWare(TComponent* AOwner)
-    : TForm(AOwner), FXML1(std::make_unique<TXmlDocument>()) {
+TFQuilloreFirmWare::TFQuilloreFirmWare(TComponent* AOwner) : TForm(AOwner), FXML1(std::make_unique<TXmlDocument>()) {
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;

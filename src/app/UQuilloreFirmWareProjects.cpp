@@ -1,10 +1,10 @@
 // Program folders, the open project and the table file paths derived from it.
 #include "app/UQuilloreFirmWare.h"
 
-#include "platform/Files.h"
-#include "common/ShellState.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
+#include "common/ShellState.h"
+#include "platform/Files.h"
 
 #include <array>
 
@@ -72,8 +72,10 @@ void TFQuilloreFirmWare::Set_Files() {
 // A name edited into the file that leads out of PROJECTS is not opened.
 void TFQuilloreFirmWare::Reopen_Last_Project() {
   const QString folder = ProjectsFolder + PathDelim + ProjectName;
-  if (IsValidProjectName(ProjectName) && DirectoryExists(folder)) ProjectFolder = folder;
-  else ProjectFolder.clear();
+  if (IsValidProjectName(ProjectName) && DirectoryExists(folder))
+    ProjectFolder = folder;
+  else
+    ProjectFolder.clear();
 }
 
 // The dialog has already set the project state and the table file paths.
@@ -84,8 +86,10 @@ void TFQuilloreFirmWare::Create_New_Project() {
 void TFQuilloreFirmWare::Open_Project() {
   if (FOpenConf->ShowModal() != mrOk) return;
   ProjectName = FOpenConf->Name_Conf;
-  if (!ProjectName.isEmpty()) ProjectFolder = ProjectsFolder + PathDelim + ProjectName;
-  else ProjectFolder.clear();
+  if (!ProjectName.isEmpty())
+    ProjectFolder = ProjectsFolder + PathDelim + ProjectName;
+  else
+    ProjectFolder.clear();
   Show_Project_Lines();
   Set_Files();
 }

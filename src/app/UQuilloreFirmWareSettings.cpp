@@ -2,9 +2,9 @@
 // the main window and after every OK of the options dialog.
 #include "app/UQuilloreFirmWare.h"
 
+#include "common/ShellState.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "common/ShellState.h"
 
 #include <array>
 

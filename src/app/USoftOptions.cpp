@@ -1,17 +1,17 @@
 #include "app/USoftOptions.h"
 
+#include "app/UQuilloreFirmWare.h"
+#include "app/UVersionCheck.h"
+#include "common/FormKit.h"
+#include "common/ShellState.h"
+#include "common/ULanguage.h"
+#include "common/button/LbButton.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Files.h"
 #include "platform/Network.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
-#include "common/FormKit.h"
-#include "common/ShellState.h"
-#include "common/ULanguage.h"
-#include "app/UQuilloreFirmWare.h"
-#include "app/UVersionCheck.h"
-#include "common/button/LbButton.h"
 
 #include <QFileInfo>
 
@@ -53,7 +53,7 @@ struct TSlotPlace {
   int PictureLeft, PictureTop, LabelLeft, LabelTop;
 };
 constexpr TSlotPlace SlotPlaces[TFSoftOptions::SlotCount] = {
-    {24, 40, 80, 56}, {26, 94, 80, 110}, {24, 148, 80, 164},
+    {24, 40, 80, 56},   {26, 94, 80, 110},   {24, 148, 80, 164},
     {254, 40, 310, 56}, {254, 94, 310, 110}, {254, 148, 310, 164},
 };
 
@@ -279,8 +279,8 @@ void TFSoftOptions::LangClick(TObject* Sender) {
   const int entry = (Show_Page - 1) * SlotCount + slot;
   if (entry >= SL_Languages->Count()) return;
   const QString name = LanguageOfEntry(SL_Languages->Strings(entry));
-  const QString question = LangText(TextChangeFrom) + Language_In_Use + LangText(TextChangeTo) + name +
-                           LangText(TextChangeEnd);
+  const QString question =
+      LangText(TextChangeFrom) + Language_In_Use + LangText(TextChangeTo) + name + LangText(TextChangeEnd);
   if (MessageDlg(question, mtConfirmation, mbYesNo) != mrYes) return;
   Language_In_Use = name;
   // The texts change now; LanguageName, and with it the settings file, only on OK.

@@ -1,8 +1,8 @@
 #include "app/UVersionCheck.h"
 
+#include "common/ShellState.h"
 #include "platform/Network.h"
 #include "platform/SysUtils.h"
-#include "common/ShellState.h"
 
 namespace {
 
@@ -74,7 +74,4 @@ bool Is_Newer_Version(const QString& answer) {
 
 bool Check_Newer_Version() { return Is_Newer_Version(Get_Version_Answer()); }
 
-QString Download_Link_Caption(const QString& text) {
-  return "<a href=\"" + MakerDownloadPage + "\">" + text + "</a>";
-}
-
+QString Download_Link_Caption(const QString& text) { return "<a href=\"" + MakerDownloadPage + "\">" + text + "</a>"; }

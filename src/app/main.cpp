@@ -7,7 +7,6 @@
 #include "platform/Screenshot.h"
 #include "platform/SysUtils.h"
 
-
 int main(int argc, char** argv) {
   TQtApplication app(argc, argv);
   LoadLocaleFormatSettings();

@@ -4200,7 +4200,8 @@ constexpr TDefaultText Table[] = {
     {4191, u"Do you want to append the new variables in Read?"},
     {4192, u"Do you want to append the new variables in Write?"},
     {4193, u"Are you sure to delete the Row number "},
-    {4194, u"With this operation all the positions for this Server OPC UA will be overwritten. Do you want to continue?"},
+    {4194,
+     u"With this operation all the positions for this Server OPC UA will be overwritten. Do you want to continue?"},
     {4195, u" "},
     {4196, u" "},
     {4197, u"Error in Server Number %d in Read Variable %d!! Time cannot be empty"},
@@ -4782,10 +4783,18 @@ constexpr TDefaultText Table[] = {
     {4773, u"!! [SNMP Write] Num Bits/Bytes must be between 1 and 64 bits"},
     {4774, u"!! [SNMP Write] Num Bits/Bytes must be between 1 and 16 bytes"},
     {4775, u" "},
-    {4776, u"!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
-    {4777, u"!! [SNMP Read] Description is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). First character must be a letter and must be lowercase"},
-    {4778, u"!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
-    {4779, u"!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). First character must be a letter and must be lowercase"},
+    {4776,
+     u"!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+     u"\"0\"..\"9\")"},
+    {4777,
+     u"!! [SNMP Read] Description is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). "
+     u"First character must be a letter and must be lowercase"},
+    {4778,
+     u"!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+     u"\"0\"..\"9\")"},
+    {4779,
+     u"!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+     u"\"0\"..\"9\"). First character must be a letter and must be lowercase"},
     {4780, u"Error!! The Descriptions must be all differents"},
     {4781, u"Conversion"},
     {4782, u"Conversion"},

@@ -53,13 +53,35 @@ void ResetShellState() {
   LastUpdateOption = 0;
   LastReadBack = true;
   EnableInternet = EnableUpdate = EnableJumpFieldTables = DoubleClickAutoSize = false;
-  for (QString* p : {&ParGenFile, &LoRaWANGatewayFile, &ModbusMSetAccessFile, &ModbusTCPMSetAccessFile,
-                     &BACnetMasterAccessFile, &BACnetSlaveFile, &CANRecFramesFile, &CANSendFramesFile,
-                     &SDOServerCANopenFile, &SDOClientCANopenFile, &PDOCANopenFile, &DNETMNetFile, &DNETMDefOffFile,
-                     &DMXDefaultValuesFile, &IEC61850ClientFile, &TLSKnownCertFile, &IEC61850VariablesFile,
-                     &J1939RecFramesFile, &J1939SendFramesFile, &MQTTSetTopicFile, &NMEARecFramesFile,
-                     &NMEASendFramesFile, &OPCUAClientFile, &OPCUAServerFile, &SNMPManagerFile, &SNMPTrapFile,
-                     &EtherNetIPMasterRulesFile, &S7ProtocolFile, &KNXSetAccessFile})
+  for (QString* p : {&ParGenFile,
+                     &LoRaWANGatewayFile,
+                     &ModbusMSetAccessFile,
+                     &ModbusTCPMSetAccessFile,
+                     &BACnetMasterAccessFile,
+                     &BACnetSlaveFile,
+                     &CANRecFramesFile,
+                     &CANSendFramesFile,
+                     &SDOServerCANopenFile,
+                     &SDOClientCANopenFile,
+                     &PDOCANopenFile,
+                     &DNETMNetFile,
+                     &DNETMDefOffFile,
+                     &DMXDefaultValuesFile,
+                     &IEC61850ClientFile,
+                     &TLSKnownCertFile,
+                     &IEC61850VariablesFile,
+                     &J1939RecFramesFile,
+                     &J1939SendFramesFile,
+                     &MQTTSetTopicFile,
+                     &NMEARecFramesFile,
+                     &NMEASendFramesFile,
+                     &OPCUAClientFile,
+                     &OPCUAServerFile,
+                     &SNMPManagerFile,
+                     &SNMPTrapFile,
+                     &EtherNetIPMasterRulesFile,
+                     &S7ProtocolFile,
+                     &KNXSetAccessFile})
     p->clear();
   for (TStringList** l : {&LanguageTexts, &RowClipboard, &MibReadObjects, &MibWriteObjects}) {
     delete *l;

@@ -1,9 +1,9 @@
 #include "common/ULanguage.h"
 
-#include "platform/Files.h"
-#include "platform/SysUtils.h"
 #include "common/DefaultTexts.h"
 #include "common/ShellState.h"
+#include "platform/Files.h"
+#include "platform/SysUtils.h"
 
 #include <QFileInfo>
 

@@ -63,16 +63,11 @@ int OpcUaIdTypeCode(const QString& text) {
 
 QString OpcUaNodeIdText(const opcua_structure& variable) {
   switch (variable.identifierType) {
-    case IdTypeNumeric:
-      return QString::number(variable.numeric);
-    case IdTypeString:
-      return AnsiText(variable.stringname);
-    case IdTypeGuid:
-      return GuidText(variable);
-    case IdTypeByteString:
-      return AnsiText(variable.byteString);
-    default:
-      return QString();
+    case IdTypeNumeric: return QString::number(variable.numeric);
+    case IdTypeString: return AnsiText(variable.stringname);
+    case IdTypeGuid: return GuidText(variable);
+    case IdTypeByteString: return AnsiText(variable.byteString);
+    default: return QString();
   }
 }
 

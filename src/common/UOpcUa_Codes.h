@@ -14,18 +14,20 @@ struct TOpcUaCodeText {
 inline constexpr TOpcUaCodeText OpcUaIdTypeTable[] = {{0, "Numeric"}, {3, "String"}, {4, "Guid"}, {5, "ByteString"}};
 
 inline constexpr TOpcUaCodeText OpcUaDataTypeTable[] = {
-    {0, "Boolean"}, {1, "Int8"},   {2, "UInt8"},   {3, "Int16"},   {4, "UInt16"},
-    {5, "Int32"},   {6, "UInt32"}, {7, "Int64"},   {8, "UInt64"},  {9, "Float"},
-    {10, "Double"}, {11, "String"}, {12, "DateTime"}, {13, "Guid"}, {14, "ByteString"}};
+    {0, "Boolean"}, {1, "Int8"},    {2, "UInt8"},     {3, "Int16"},  {4, "UInt16"},
+    {5, "Int32"},   {6, "UInt32"},  {7, "Int64"},     {8, "UInt64"}, {9, "Float"},
+    {10, "Double"}, {11, "String"}, {12, "DateTime"}, {13, "Guid"},  {14, "ByteString"}};
 
-inline constexpr TOpcUaCodeText OpcUaAuthTable[] = {
-    {0, "Anonymous"}, {1, "Username and Password"}, {2, "Certificate"}};
+inline constexpr TOpcUaCodeText OpcUaAuthTable[] = {{0, "Anonymous"}, {1, "Username and Password"}, {2, "Certificate"}};
 
 inline constexpr TOpcUaCodeText OpcUaSecurityModeTable[] = {{0, "None"}, {1, "Sign"}, {2, "Sign and Encrypt"}};
 
-inline constexpr TOpcUaCodeText OpcUaSecurityPolicyTable[] = {
-    {0, "None"},      {1, "Basic 128 RSA 15"},         {2, "Basic 256"},
-    {3, "Basic 256 SHA 256"}, {4, "AES 128 SHA 256 RSA OAEP"}, {5, "AES 256 SHA 256 RSA PSS"}};
+inline constexpr TOpcUaCodeText OpcUaSecurityPolicyTable[] = {{0, "None"},
+                                                              {1, "Basic 128 RSA 15"},
+                                                              {2, "Basic 256"},
+                                                              {3, "Basic 256 SHA 256"},
+                                                              {4, "AES 128 SHA 256 RSA OAEP"},
+                                                              {5, "AES 256 SHA 256 RSA PSS"}};
 
 // Node identifier type: unknown codes give an empty text, unknown texts 0.
 // The only lookup here that ignores letter case.

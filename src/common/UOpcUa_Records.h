@@ -17,8 +17,8 @@ typedef struct opcua_server_to_discover {
   int32_t user_pass_auth_flag; /* authentication code 0..2 */
   const char* username;
   const char* password;
-  const char* cert;     /* client certificate */
-  const char* priv_key; /* client private key */
+  const char* cert;        /* client certificate */
+  const char* priv_key;    /* client private key */
   int32_t security_type;   /* security mode code 0..2 */
   int32_t security_policy; /* security policy code 0..5 */
 } opcua_server_to_discover;

@@ -1,7 +1,7 @@
 #include "common/UTextBlockForm.h"
 
-#include "platform/StdCtrls.h"
 #include "common/ShellState.h"
+#include "platform/StdCtrls.h"
 
 TFTextBlockForm::TFTextBlockForm(TComponent* AOwner, int FirstTextId) : TForm(AOwner), FFirstTextId(FirstTextId) {
   L_SW_Code = new TLabel(this);

@@ -65,8 +65,8 @@ TLoRaWAN_Device DeviceFromAttributes(const TXmlNode& e, const TLoRaWAN_ParGen& p
   HexAttribute(e, "DeviceAddress", d.DevADDR, THexOrder::Reversed);
   QString text;
   if (e.ReadAttribute("DiagTimeOut", text)) d.timeout = DecimalUInt32(text, "DiagTimeOut");
-  d.DL_settings = e.ReadAttribute("RX2_Datarate", text) ? RX2_DataRate_Index(text, p.RF_Band, defaultDataRate)
-                                                         : defaultDataRate;
+  d.DL_settings =
+      e.ReadAttribute("RX2_Datarate", text) ? RX2_DataRate_Index(text, p.RF_Band, defaultDataRate) : defaultDataRate;
   return d;
 }
 
@@ -151,7 +151,8 @@ void LoadDevicesFile(TXmlDocument& xml, const QString& file, const TLoRaWAN_ParG
   if (!xml.LoadFromFile(file)) throw EImageBuildError(Format(CannotRead, {file, xml.ErrorText()}));
   const TXmlNode root = xml.Root();
   const QString rootName = "LoRaWAN_Gateway";
-  if (root.NodeName() != rootName) throw EImageBuildError(Format(CannotRead, {file, Format(MissingElement, {rootName})}));
+  if (root.NodeName() != rootName)
+    throw EImageBuildError(Format(CannotRead, {file, Format(MissingElement, {rootName})}));
   const TXmlNode list = root.ChildNode("LoRaWAN_Devices_List");
   if (!list) throw EImageBuildError(Format(CannotRead, {file, Format(MissingElement, {"LoRaWAN_Devices_List"})}));
 
@@ -183,8 +184,8 @@ void ComputeAddresses(uint32_t base, TLoRaWAN_Infos& infos) {
 
 }  // namespace
 
-void Load_LoRaWAN_Devices(TXmlDocument& xml, const QString& file, uint32_t baseAddress,
-                          const TLoRaWAN_ParGen& parGen, TLoRaWAN_Infos& infos, TStringList& confLines) {
+void Load_LoRaWAN_Devices(TXmlDocument& xml, const QString& file, uint32_t baseAddress, const TLoRaWAN_ParGen& parGen,
+                          TLoRaWAN_Infos& infos, TStringList& confLines) {
   infos.Num_Devices = 0;
   infos.Num_Rules = 0;
   infos.Devices_List.clear();

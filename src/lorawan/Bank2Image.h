@@ -22,8 +22,8 @@ constexpr int Bank2AreaSize = 524288;
 // EImageBuildError, with the place, for a file that cannot be read, a missing
 // element or attribute, a value that is no number where one is required, or a
 // value too large for its field.
-void Load_LoRaWAN_Devices(TXmlDocument& xml, const QString& file, uint32_t baseAddress,
-                          const TLoRaWAN_ParGen& parGen, TLoRaWAN_Infos& infos, TStringList& confLines);
+void Load_LoRaWAN_Devices(TXmlDocument& xml, const QString& file, uint32_t baseAddress, const TLoRaWAN_ParGen& parGen,
+                          TLoRaWAN_Infos& infos, TStringList& confLines);
 
 // Writes the header, the device and rule records, the test bytes and the
 // configuration text (each line ended by LF, then one NUL) from `position`;

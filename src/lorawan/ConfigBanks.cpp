@@ -1,5 +1,6 @@
 #include "lorawan/ConfigBanks.h"
 
+#include "common/ShellState.h"
 #include "lorawan/Bank2Image.h"
 #include "lorawan/ImageBuildError.h"
 #include "platform/Classes.h"
@@ -7,7 +8,6 @@
 #include "platform/FileGroup.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "common/ShellState.h"
 
 bool ShowBuildResult(const TBuildResult& result) {
   if (!result.Ok) MessageDlg(result.Message, mtError, {mbOK});

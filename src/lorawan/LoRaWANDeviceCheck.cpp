@@ -19,8 +19,8 @@ struct THexField {
 };
 constexpr THexField DeviceEUICheck = {&TDeviceLoRa::DeviceEUI, 16, 5485, 5486};
 constexpr THexField JoinEUICheck = {&TDeviceLoRa::JoinEUI, 16, 5487, 5488};
-constexpr std::array<THexField, 2> ABPKeyChecks = {{{&TDeviceLoRa::NetSessKey, 32, 5490, 5491},
-                                                   {&TDeviceLoRa::AppSessKey, 32, 5492, 5493}}};
+constexpr std::array<THexField, 2> ABPKeyChecks = {
+    {{&TDeviceLoRa::NetSessKey, 32, 5490, 5491}, {&TDeviceLoRa::AppSessKey, 32, 5492, 5493}}};
 constexpr THexField AppKeyCheck = {&TDeviceLoRa::AppKey, 32, 5494, 5495};
 constexpr THexField DevAddCheck = {&TDeviceLoRa::DevAdd, 8, 5496, 5514};
 
@@ -38,8 +38,8 @@ struct TRuleTexts {
 };
 constexpr TRuleTexts UpLinkTexts = {5498, 5504, 5505, 5506, 5507};
 constexpr TRuleTexts DownLinkTexts = {5508, 5509, 5510, 5512, 5513};
-constexpr int StartTestText = 5499, LenTestText = 5500, HexLengthText = 5501, HexCharText = 5502,
-              TextLengthText = 5503, TimeText = 5511;
+constexpr int StartTestText = 5499, LenTestText = 5500, HexLengthText = 5501, HexCharText = 5502, TextLengthText = 5503,
+              TimeText = 5511;
 
 constexpr int MaxPort = 65535;
 constexpr int MaxStartByte = 500;

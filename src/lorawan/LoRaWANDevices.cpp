@@ -85,7 +85,8 @@ constexpr std::array<TRuleAttribute, 10> DownLinkAttributes = {{
 
 // The names point at the tables' literals, so a save of many devices copies no name.
 QString Name(const char16_t* name) {
-  return QString::fromRawData(reinterpret_cast<const QChar*>(name), qsizetype(std::char_traits<char16_t>::length(name)));
+  return QString::fromRawData(reinterpret_cast<const QChar*>(name),
+                              qsizetype(std::char_traits<char16_t>::length(name)));
 }
 
 QString YesNo(bool flag) { return flag ? QStringLiteral("Y") : QStringLiteral("N"); }
@@ -104,8 +105,8 @@ QString ReadText(const TXmlNode& e, const char16_t* name, bool required) {
 // The rule is appended before its attributes are read, so a load that stops
 // inside it keeps what was read of it.
 template <size_t N>
-void LoadRules(const TXmlNode& list, const std::array<TRuleAttribute, N>& attributes, const QString& where,
-               int device, TRuleLoRaList& rules) {
+void LoadRules(const TXmlNode& list, const std::array<TRuleAttribute, N>& attributes, const QString& where, int device,
+               TRuleLoRaList& rules) {
   int number = 0;
   for (const TXmlNode& e : list.ChildElements()) {
     ++number;
@@ -114,8 +115,10 @@ void LoadRules(const TXmlNode& list, const std::array<TRuleAttribute, N>& attrib
       TRuleLoRa& rule = rules.emplace_back();
       for (const TRuleAttribute& a : attributes) {
         const QString text = ReadText(e, a.Name, a.Required);
-        if (a.Flag) rule.*a.Flag = IsYes(text);
-        else rule.*a.Text = text;
+        if (a.Flag)
+          rule.*a.Flag = IsYes(text);
+        else
+          rule.*a.Text = text;
       }
     } catch (const Exception& error) {
       throw Exception(Format(where, {device, number, error.Message()}));

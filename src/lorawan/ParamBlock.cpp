@@ -1,10 +1,10 @@
 #include "lorawan/ParamBlock.h"
 
+#include "common/ShellState.h"
+#include "common/UShared_Functions.h"
 #include "lorawan/ImageBuildError.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "common/ShellState.h"
-#include "common/UShared_Functions.h"
 
 namespace {
 
@@ -15,12 +15,10 @@ struct TBlockDefault {
 };
 
 constexpr TBlockDefault BlockDefaults[] = {
-    {0, 4, 250000},        {4, 4, 250000},        {12, 4, 9600},
-    {40, 4, 0xCD02A8C0},   // 192.168.2.205
-    {44, 4, 0x00FFFFFF},   // 255.255.255.0
-    {48, 4, 0xFFFFFFFF},   // 255.255.255.255
-    {52, 2, 10000},        {54, 2, 10001},        {56, 2, 10001},
-    {436, 4, 0x08080808},  {440, 4, 0x08080808},
+    {0, 4, 250000},      {4, 4, 250000}, {12, 4, 9600},  {40, 4, 0xCD02A8C0},  // 192.168.2.205
+    {44, 4, 0x00FFFFFF},                                                       // 255.255.255.0
+    {48, 4, 0xFFFFFFFF},                                                       // 255.255.255.255
+    {52, 2, 10000},      {54, 2, 10001}, {56, 2, 10001}, {436, 4, 0x08080808}, {440, 4, 0x08080808},
 };
 
 constexpr std::array<int, 4> DefaultEthernetAddress = {192, 168, 0, 5};

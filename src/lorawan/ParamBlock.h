@@ -25,8 +25,7 @@ public:
   // the header fields it decides (band, data rates, options, diagnostic
   // position, sub-band). Raises EImageBuildError for a file that cannot be
   // read or a hexadecimal value too long for its field.
-  void Load_ParGen_Block(TXmlDocument& xml, const QString& parGenFile, TLoRaWAN_ParGen& parGen,
-                         TLoRaWAN_Infos& infos);
+  void Load_ParGen_Block(TXmlDocument& xml, const QString& parGenFile, TLoRaWAN_ParGen& parGen, TLoRaWAN_Infos& infos);
   void SetBank2Address(uint32_t address);
   // Stores the checksum, then copies the block into the image from `position`;
   // returns the position after it.

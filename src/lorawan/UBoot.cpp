@@ -1,5 +1,10 @@
 #include "lorawan/UBoot.h"
 
+#include "common/FormKit.h"
+#include "common/ShellState.h"
+#include "common/UQuilloreFirmWare_Update.h"
+#include "common/UShared_Functions.h"
+#include "common/button/LbButton.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
@@ -9,11 +14,6 @@
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/Xml.h"
-#include "common/FormKit.h"
-#include "common/ShellState.h"
-#include "common/UQuilloreFirmWare_Update.h"
-#include "common/UShared_Functions.h"
-#include "common/button/LbButton.h"
 
 #include <cstdint>
 
@@ -237,8 +237,10 @@ void TFBoot::FormShow(TObject*) {
     panel->SetVisible(false);
     panel->SetAlign(alNone);
   }
-  if (Form_Type == 1) Show_Ethernet();
-  else Show_Serial();
+  if (Form_Type == 1)
+    Show_Ethernet();
+  else
+    Show_Serial();
 }
 
 void TFBoot::Show_Ethernet() {
@@ -329,8 +331,10 @@ void TFBoot::Btn_UpdateClick(TObject*) {
 
 void TFBoot::Update_By_Ethernet() {
   if (!Send_Ping()) {
-    if (ping_res == 2) MessageDlg(LangText(TextDeviceNotFound), mtWarning, {mbOK});
-    else MessageDlg(LangText(TextCheckIpAddress), mtError, {mbOK});
+    if (ping_res == 2)
+      MessageDlg(LangText(TextDeviceNotFound), mtWarning, {mbOK});
+    else
+      MessageDlg(LangText(TextCheckIpAddress), mtError, {mbOK});
     return;
   }
   LastDeviceIp = IpAddressText();
@@ -354,9 +358,7 @@ void TFBoot::Report_Update_Tool(const TProgramRun& run) {
     case TProgramRun::prEnded:
       if (run.ExitCode != 0) MessageDlg(Format(LangText(TextToolFailed), {run.ExitCode}), mtError, {mbOK});
       break;
-    case TProgramRun::prTimedOut:
-      MessageDlg(LangText(TextToolStillRunning), mtWarning, {mbOK});
-      break;
+    case TProgramRun::prTimedOut: MessageDlg(LangText(TextToolStillRunning), mtWarning, {mbOK}); break;
   }
 }
 

@@ -5,6 +5,7 @@
 
 class TFLoRaWAN_Gateway : public TFTextBlockForm {
 public:
-  explicit TFLoRaWAN_Gateway(TComponent* AOwner);};
+  explicit TFLoRaWAN_Gateway(TComponent* AOwner);
+};
 
 extern TFLoRaWAN_Gateway* FLoRaWAN_Gateway;

@@ -1,12 +1,12 @@
 #include "parameters/UParGen.h"
 
+#include "common/FormKit.h"
+#include "common/ShellState.h"
+#include "common/button/LbButton.h"
 #include "platform/CategoryPanels.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
-#include "common/FormKit.h"
-#include "common/ShellState.h"
-#include "common/button/LbButton.h"
 
 #include <initializer_list>
 
@@ -192,13 +192,42 @@ void TFParGen::Create_Panels() {
   CPG->HeaderFont().SetSize(8);
   CPG->HeaderFont().SetStyle({fsBold});
   CPG->HeaderFont().SetColor(clGray);
-  for (TCategoryPanel** slot :
-       {&CP_Ethernet_Connection, &CP_Ethernet, &CP_Serial, &CP_Modbus_Master, &CP_Modbus_Slave, &CP_Modbus_TCP_Master,
-        &CP_Modbus_TCP_Slave, &CP_BACnet_Master, &CP_BACnet_Slave, &CP_CAN, &CP_CANopen, &CP_DeviceNet_Master,
-        &CP_DeviceNet_Slave, &CP_DMX, &CP_IEC61850_Client, &CP_IEC61850_Server, &CP_J1939, &CP_MQTT, &CP_WiFi2,
-        &CP_TLS, &CP_NTP, &CP_NMEA2000, &CP_OPC_UA_Client, &CP_OPC_UA_Server, &CP_PROFINET, &CP_SNMP_Manager,
-        &CP_SNMP_Agent, &CP_TLS_Server, &CP_EtherNetIP_Master, &CP_EtherNetIP, &CP_S7_Protocol, &CP_Select_Device,
-        &CP_GSM_GPRS, &CP_LoRaWAN, &CP_KNX, &CP_PROFIBUS}) {
+  for (TCategoryPanel** slot : {&CP_Ethernet_Connection,
+                                &CP_Ethernet,
+                                &CP_Serial,
+                                &CP_Modbus_Master,
+                                &CP_Modbus_Slave,
+                                &CP_Modbus_TCP_Master,
+                                &CP_Modbus_TCP_Slave,
+                                &CP_BACnet_Master,
+                                &CP_BACnet_Slave,
+                                &CP_CAN,
+                                &CP_CANopen,
+                                &CP_DeviceNet_Master,
+                                &CP_DeviceNet_Slave,
+                                &CP_DMX,
+                                &CP_IEC61850_Client,
+                                &CP_IEC61850_Server,
+                                &CP_J1939,
+                                &CP_MQTT,
+                                &CP_WiFi2,
+                                &CP_TLS,
+                                &CP_NTP,
+                                &CP_NMEA2000,
+                                &CP_OPC_UA_Client,
+                                &CP_OPC_UA_Server,
+                                &CP_PROFINET,
+                                &CP_SNMP_Manager,
+                                &CP_SNMP_Agent,
+                                &CP_TLS_Server,
+                                &CP_EtherNetIP_Master,
+                                &CP_EtherNetIP,
+                                &CP_S7_Protocol,
+                                &CP_Select_Device,
+                                &CP_GSM_GPRS,
+                                &CP_LoRaWAN,
+                                &CP_KNX,
+                                &CP_PROFIBUS}) {
     auto* p = new TCategoryPanel(this);
     p->SetPanelGroup(CPG);
     p->SetColor(HouseLook::FormColor);
@@ -280,8 +309,7 @@ void TFParGen::Create_Modbus_TCP_Slave() {
   b.AddressRow(Row(1), {&E_ModbusTCPSlave_SM1, &E_ModbusTCPSlave_SM2, &E_ModbusTCPSlave_SM3, &E_ModbusTCPSlave_SM4},
                L_ModbusTCPSlave_SM_Dot);
   CB_ModbusTCPSlave_En_GAT = b.Check(Row(2), GatewayCheckWidth);
-  b.GatewayRow(Row(2),
-               {&E_ModbusTCPSlave_GAT1, &E_ModbusTCPSlave_GAT2, &E_ModbusTCPSlave_GAT3, &E_ModbusTCPSlave_GAT4},
+  b.GatewayRow(Row(2), {&E_ModbusTCPSlave_GAT1, &E_ModbusTCPSlave_GAT2, &E_ModbusTCPSlave_GAT3, &E_ModbusTCPSlave_GAT4},
                L_ModbusTCPSlave_GAT_Dot);
   L_ModbusTCPSlave_Port = b.Label(Row(3));
   E_ModbusTCPSlave_Port = b.Edit(Row(3));
@@ -410,8 +438,8 @@ void TFParGen::OnKeyPress(TObject*, QChar& Key) {
 
 void TFParGen::Link_Octet_Chains() {
   const std::initializer_list<TEdit*> chains[] = {
-      {E_EthConn_Pri_DNS_IP1, E_EthConn_Pri_DNS_IP2, E_EthConn_Pri_DNS_IP3, E_EthConn_Pri_DNS_IP4, E_EthConn_Sec_DNS_IP1,
-       E_EthConn_Sec_DNS_IP2, E_EthConn_Sec_DNS_IP3, E_EthConn_Sec_DNS_IP4},
+      {E_EthConn_Pri_DNS_IP1, E_EthConn_Pri_DNS_IP2, E_EthConn_Pri_DNS_IP3, E_EthConn_Pri_DNS_IP4,
+       E_EthConn_Sec_DNS_IP1, E_EthConn_Sec_DNS_IP2, E_EthConn_Sec_DNS_IP3, E_EthConn_Sec_DNS_IP4},
       {E_ModbusTCPSlave_IP1, E_ModbusTCPSlave_IP2, E_ModbusTCPSlave_IP3, E_ModbusTCPSlave_IP4, E_ModbusTCPSlave_SM1,
        E_ModbusTCPSlave_SM2, E_ModbusTCPSlave_SM3, E_ModbusTCPSlave_SM4, E_ModbusTCPSlave_GAT1, E_ModbusTCPSlave_GAT2,
        E_ModbusTCPSlave_GAT3, E_ModbusTCPSlave_GAT4},

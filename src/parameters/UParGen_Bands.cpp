@@ -16,9 +16,8 @@ struct TBandLists {
 
 // The number before the first "-" is the data-rate index the device takes.
 constexpr const char16_t* EU868DataRates[] = {
-    u"0 -\tLoRa: SF12/125kHz 250 [bit/s]",  u"1 -\tLoRa: SF11/125kHz 440 [bit/s]",
-    u"2 -\tLoRa: SF10/125kHz 980 [bit/s]",  u"3 -\tLoRa: SF9/125kHz 1760 [bit/s]",
-    u"4 -\tLoRa: SF8/125kHz 3125 [bit/s]",  u"5 -\tLoRa: SF7/125kHz 5470 [bit/s]",
+    u"0 -\tLoRa: SF12/125kHz 250 [bit/s]", u"1 -\tLoRa: SF11/125kHz 440 [bit/s]", u"2 -\tLoRa: SF10/125kHz 980 [bit/s]",
+    u"3 -\tLoRa: SF9/125kHz 1760 [bit/s]", u"4 -\tLoRa: SF8/125kHz 3125 [bit/s]", u"5 -\tLoRa: SF7/125kHz 5470 [bit/s]",
     u"6 - LoRa: SF7/250kHz 11000 [bit/s]", u"7 - FSK: 50kbps 50000 [bit/s]"};
 constexpr const char16_t* US915DataRates[] = {
     u"0  -\tLoRa: SF10/125kHz 980 [bit/s]",  u"1  -\tLoRa: SF9/125kHz 1760 [bit/s]",
@@ -31,8 +30,7 @@ constexpr const char16_t* EU868Rx2[] = {u"SF12BW125", u"SF11BW125", u"SF10BW125"
                                         u"SF8BW125",  u"SF7BW125",  u"SF7BW250"};
 constexpr const char16_t* US915Rx2[] = {u"SF12BW500", u"SF11BW500", u"SF10BW500",
                                         u"SF9BW500",  u"SF8BW500",  u"SF7BW500"};
-constexpr const char16_t* AsiaRx2[] = {u"SF12BW125", u"SF11BW125", u"SF10BW125",
-                                       u"SF9BW125",  u"SF8BW125",  u"SF7BW125"};
+constexpr const char16_t* AsiaRx2[] = {u"SF12BW125", u"SF11BW125", u"SF10BW125", u"SF9BW125", u"SF8BW125", u"SF7BW125"};
 
 constexpr TBandLists Bands[] = {
     {u"EU868", EU868DataRates, EU868Rx2},

@@ -2,10 +2,10 @@
 // field in a fixed order; the first failure shows its message and stops it.
 #include "parameters/UParGen.h"
 
+#include "common/ShellState.h"
 #include "platform/Dialogs.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "common/ShellState.h"
 
 #include <functional>
 #include <initializer_list>
@@ -42,8 +42,9 @@ int CheckWiFiAccessPoint(const TFParGen& f) {
     if (int id = BadOctet({f.E_WiFi2_IP1_GAT1, f.E_WiFi2_IP1_GAT2, f.E_WiFi2_IP1_GAT3, f.E_WiFi2_IP1_GAT4}, 1192))
       return id;
   if (!f.CB_WiFi2_En_DHCP->Checked()) return 0;
-  if (int id = BadOctet({f.E_WiFi2_DHCP_First_IP1, f.E_WiFi2_DHCP_First_IP2, f.E_WiFi2_DHCP_First_IP3,
-                         f.E_WiFi2_DHCP_First_IP4}, 1196))
+  if (int id = BadOctet(
+          {f.E_WiFi2_DHCP_First_IP1, f.E_WiFi2_DHCP_First_IP2, f.E_WiFi2_DHCP_First_IP3, f.E_WiFi2_DHCP_First_IP4},
+          1196))
     return id;
   if (int id = BadOctet({f.E_WiFi2_DHCP_SM1, f.E_WiFi2_DHCP_SM2, f.E_WiFi2_DHCP_SM3, f.E_WiFi2_DHCP_SM4}, 1200))
     return id;
@@ -85,8 +86,8 @@ bool TFParGen::Controllo_Dati() {
       // Ethernet connection: the DNS servers, only when DNS is on.
       [&] {
         if (!CB_EthConn_Enable_DNS->Checked()) return 0;
-        if (int id = BadOctet({E_EthConn_Pri_DNS_IP1, E_EthConn_Pri_DNS_IP2, E_EthConn_Pri_DNS_IP3,
-                               E_EthConn_Pri_DNS_IP4}, 1051))
+        if (int id = BadOctet(
+                {E_EthConn_Pri_DNS_IP1, E_EthConn_Pri_DNS_IP2, E_EthConn_Pri_DNS_IP3, E_EthConn_Pri_DNS_IP4}, 1051))
           return id;
         return BadOctet({E_EthConn_Sec_DNS_IP1, E_EthConn_Sec_DNS_IP2, E_EthConn_Sec_DNS_IP3, E_EthConn_Sec_DNS_IP4},
                         1055);
@@ -100,9 +101,8 @@ bool TFParGen::Controllo_Dati() {
       },
       [&] { return !Shown(CB_LoRaWAN_Network_Type) || NotEmpty(CB_LoRaWAN_Network_Type) ? 0 : 1397; },
       [&] {
-        return !Shown(E_LoRaWAN_Diag_Pos) || InRange(E_LoRaWAN_Diag_Pos, 0, LastDiagnosticPosition)
-                   ? 0
-                   : DiagnosticMessage;
+        return !Shown(E_LoRaWAN_Diag_Pos) || InRange(E_LoRaWAN_Diag_Pos, 0, LastDiagnosticPosition) ? 0
+                                                                                                    : DiagnosticMessage;
       },
       [&] { return !Shown(CB_LoRaWAN_DataRate) || NotEmpty(CB_LoRaWAN_DataRate) ? 0 : 1398; },
       [&] { return !Shown(CB_LoRaWAN_Transmission_Type) || NotEmpty(CB_LoRaWAN_Transmission_Type) ? 0 : 1399; },

@@ -1,11 +1,11 @@
 // ParGen.xml: read into the form's controls and written back from them.
 #include "parameters/UParGen.h"
 
+#include "common/ShellState.h"
 #include "parameters/UParGen_File.h"
 #include "platform/Dialogs.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "common/ShellState.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
@@ -26,8 +26,14 @@ std::array<TControl*, ParGenElementCount> ElementControls(const TFParGen& f) {
           f.CB_EthConn_En_DHCP_Cable,
           f.CB_EthConn_En_DHCP_WiFi,
           f.CB_EthConn_Enable_DNS,
-          f.E_EthConn_Pri_DNS_IP1, f.E_EthConn_Pri_DNS_IP2, f.E_EthConn_Pri_DNS_IP3, f.E_EthConn_Pri_DNS_IP4,
-          f.E_EthConn_Sec_DNS_IP1, f.E_EthConn_Sec_DNS_IP2, f.E_EthConn_Sec_DNS_IP3, f.E_EthConn_Sec_DNS_IP4,
+          f.E_EthConn_Pri_DNS_IP1,
+          f.E_EthConn_Pri_DNS_IP2,
+          f.E_EthConn_Pri_DNS_IP3,
+          f.E_EthConn_Pri_DNS_IP4,
+          f.E_EthConn_Sec_DNS_IP1,
+          f.E_EthConn_Sec_DNS_IP2,
+          f.E_EthConn_Sec_DNS_IP3,
+          f.E_EthConn_Sec_DNS_IP4,
           f.CB_LoRaWAN_Mode,
           f.CB_LoRaWAN_RF_Band,
           f.E_LoRaWAN_Server_Address,
@@ -48,26 +54,59 @@ std::array<TControl*, ParGenElementCount> ElementControls(const TFParGen& f) {
           f.E_LoRaWAN_Diag_Pos,
           f.CB_LoRaWAN_RX2_Datarate,
           f.CB_LoRaWAN_FreqSubBand,
-          f.E_ModbusTCPSlave_IP1, f.E_ModbusTCPSlave_IP2, f.E_ModbusTCPSlave_IP3, f.E_ModbusTCPSlave_IP4,
-          f.E_ModbusTCPSlave_SM1, f.E_ModbusTCPSlave_SM2, f.E_ModbusTCPSlave_SM3, f.E_ModbusTCPSlave_SM4,
-          f.E_ModbusTCPSlave_GAT1, f.E_ModbusTCPSlave_GAT2, f.E_ModbusTCPSlave_GAT3, f.E_ModbusTCPSlave_GAT4,
+          f.E_ModbusTCPSlave_IP1,
+          f.E_ModbusTCPSlave_IP2,
+          f.E_ModbusTCPSlave_IP3,
+          f.E_ModbusTCPSlave_IP4,
+          f.E_ModbusTCPSlave_SM1,
+          f.E_ModbusTCPSlave_SM2,
+          f.E_ModbusTCPSlave_SM3,
+          f.E_ModbusTCPSlave_SM4,
+          f.E_ModbusTCPSlave_GAT1,
+          f.E_ModbusTCPSlave_GAT2,
+          f.E_ModbusTCPSlave_GAT3,
+          f.E_ModbusTCPSlave_GAT4,
           f.CB_ModbusTCPSlave_En_GAT,
           f.E_ModbusTCPSlave_Port,
           f.CB_WiFi2_Type,
-          f.E_WiFi2_IP1_IP1, f.E_WiFi2_IP1_IP2, f.E_WiFi2_IP1_IP3, f.E_WiFi2_IP1_IP4,
-          f.E_WiFi2_IP1_SM1, f.E_WiFi2_IP1_SM2, f.E_WiFi2_IP1_SM3, f.E_WiFi2_IP1_SM4,
+          f.E_WiFi2_IP1_IP1,
+          f.E_WiFi2_IP1_IP2,
+          f.E_WiFi2_IP1_IP3,
+          f.E_WiFi2_IP1_IP4,
+          f.E_WiFi2_IP1_SM1,
+          f.E_WiFi2_IP1_SM2,
+          f.E_WiFi2_IP1_SM3,
+          f.E_WiFi2_IP1_SM4,
           f.CB_WiFi2_IP1_En_GAT,
-          f.E_WiFi2_IP1_GAT1, f.E_WiFi2_IP1_GAT2, f.E_WiFi2_IP1_GAT3, f.E_WiFi2_IP1_GAT4,
-          f.E_WiFi2_IP2_IP1, f.E_WiFi2_IP2_IP2, f.E_WiFi2_IP2_IP3, f.E_WiFi2_IP2_IP4,
-          f.E_WiFi2_IP2_SM1, f.E_WiFi2_IP2_SM2, f.E_WiFi2_IP2_SM3, f.E_WiFi2_IP2_SM4,
+          f.E_WiFi2_IP1_GAT1,
+          f.E_WiFi2_IP1_GAT2,
+          f.E_WiFi2_IP1_GAT3,
+          f.E_WiFi2_IP1_GAT4,
+          f.E_WiFi2_IP2_IP1,
+          f.E_WiFi2_IP2_IP2,
+          f.E_WiFi2_IP2_IP3,
+          f.E_WiFi2_IP2_IP4,
+          f.E_WiFi2_IP2_SM1,
+          f.E_WiFi2_IP2_SM2,
+          f.E_WiFi2_IP2_SM3,
+          f.E_WiFi2_IP2_SM4,
           f.CB_WiFi2_IP2_En_GAT,
-          f.E_WiFi2_IP2_GAT1, f.E_WiFi2_IP2_GAT2, f.E_WiFi2_IP2_GAT3, f.E_WiFi2_IP2_GAT4,
+          f.E_WiFi2_IP2_GAT1,
+          f.E_WiFi2_IP2_GAT2,
+          f.E_WiFi2_IP2_GAT3,
+          f.E_WiFi2_IP2_GAT4,
           f.E_WiFi2_SSID,
           f.E_WiFi2_Password,
           f.CB_WiFi2_Secure_Type,
           f.CB_WiFi2_En_DHCP,
-          f.E_WiFi2_DHCP_First_IP1, f.E_WiFi2_DHCP_First_IP2, f.E_WiFi2_DHCP_First_IP3, f.E_WiFi2_DHCP_First_IP4,
-          f.E_WiFi2_DHCP_SM1, f.E_WiFi2_DHCP_SM2, f.E_WiFi2_DHCP_SM3, f.E_WiFi2_DHCP_SM4,
+          f.E_WiFi2_DHCP_First_IP1,
+          f.E_WiFi2_DHCP_First_IP2,
+          f.E_WiFi2_DHCP_First_IP3,
+          f.E_WiFi2_DHCP_First_IP4,
+          f.E_WiFi2_DHCP_SM1,
+          f.E_WiFi2_DHCP_SM2,
+          f.E_WiFi2_DHCP_SM3,
+          f.E_WiFi2_DHCP_SM4,
           f.E_WiFi2_Lease_Time,
           f.CB_WiFi2_Max_Client,
           f.CB_WiFi2_Channel};
@@ -142,8 +181,10 @@ QString WrittenValue(const TParGenElement& e, TControl* control) {
 void TFParGen::Read_File() {
   TValues values;
   if (QFile::exists(ParGenFile)) {
-    if (XML1.LoadFromFile(ParGenFile)) values = ValuesOf(XML1.Root());
-    else values = SalvageValues(ParGenFile);
+    if (XML1.LoadFromFile(ParGenFile))
+      values = ValuesOf(XML1.Root());
+    else
+      values = SalvageValues(ParGenFile);
   }
   const auto controls = ElementControls(*this);
   for (size_t i = 0; i < ParGenElements.size(); ++i) {

@@ -2,11 +2,11 @@
 // the served model's panels. The served model is fixed when the program is built.
 #include "parameters/UParGen.h"
 
+#include "common/ShellState.h"
+#include "common/UShared_Functions.h"
 #include "parameters/UParGen_Rows.h"
 #include "platform/CategoryPanels.h"
 #include "platform/StdCtrls.h"
-#include "common/ShellState.h"
-#include "common/UShared_Functions.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -130,12 +130,8 @@ void ApplyRule(TFParGen& f, TPanelRule rule) {
       SetPanelOpen(f.CP_WiFi2, device == 1);
       SetPanelOpen(f.CP_GSM_GPRS, device != 0 && device != 1);
       break;
-    case prBACnetMaster:
-      SetPanelOpen(f.CP_Ethernet, f.CB_BACnet_Master_Type->ItemIndex() != 0);
-      break;
-    case prBACnetSlave:
-      SetPanelOpen(f.CP_Ethernet, f.CB_BACnet_Slave_Type->ItemIndex() != 0);
-      break;
+    case prBACnetMaster: SetPanelOpen(f.CP_Ethernet, f.CB_BACnet_Master_Type->ItemIndex() != 0); break;
+    case prBACnetSlave: SetPanelOpen(f.CP_Ethernet, f.CB_BACnet_Slave_Type->ItemIndex() != 0); break;
   }
 }
 
@@ -161,8 +157,8 @@ void RunLayoutSequence(TFParGen& f, const TModel& model) {
 
 }  // namespace
 
-#define QUILLORE_PARGEN_MODEL(code)                                                                \
-  void TFParGen::Order_TAB_Panels_##code() { OrderPanels(*this, ModelNamed(#code)); }             \
+#define QUILLORE_PARGEN_MODEL(code)                                                   \
+  void TFParGen::Order_TAB_Panels_##code() { OrderPanels(*this, ModelNamed(#code)); } \
   void TFParGen::RePosition_Objects_##code() { RunLayoutSequence(*this, ModelNamed(#code)); }
 
 QUILLORE_PARGEN_MODEL(Z9KAA)
@@ -214,11 +210,11 @@ void TFParGen::RePosition_Object_Ethernet_Connection() {
 
 void TFParGen::RePosition_Object_Modbus_TCP_Slave() {
   const bool enabled = !CB_EthConn_En_DHCP_Cable->Checked();
-  SetEnabledAll({E_ModbusTCPSlave_IP1, E_ModbusTCPSlave_IP2, E_ModbusTCPSlave_IP3, E_ModbusTCPSlave_IP4,
-                 E_ModbusTCPSlave_SM1, E_ModbusTCPSlave_SM2, E_ModbusTCPSlave_SM3, E_ModbusTCPSlave_SM4,
-                 CB_ModbusTCPSlave_En_GAT, E_ModbusTCPSlave_GAT1, E_ModbusTCPSlave_GAT2, E_ModbusTCPSlave_GAT3,
-                 E_ModbusTCPSlave_GAT4},
-                enabled);
+  SetEnabledAll(
+      {E_ModbusTCPSlave_IP1, E_ModbusTCPSlave_IP2, E_ModbusTCPSlave_IP3, E_ModbusTCPSlave_IP4, E_ModbusTCPSlave_SM1,
+       E_ModbusTCPSlave_SM2, E_ModbusTCPSlave_SM3, E_ModbusTCPSlave_SM4, CB_ModbusTCPSlave_En_GAT,
+       E_ModbusTCPSlave_GAT1, E_ModbusTCPSlave_GAT2, E_ModbusTCPSlave_GAT3, E_ModbusTCPSlave_GAT4},
+      enabled);
   SetPanelHeightFrom(CP_Modbus_TCP_Slave, E_ModbusTCPSlave_Port);
 }
 

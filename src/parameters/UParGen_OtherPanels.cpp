@@ -23,23 +23,59 @@ constexpr TParRowDef Rows_Ethernet[] = {
 };
 constexpr TParRowDef Rows_Serial[] = {
     {.Kind = rkCombo, .Top = 12, .Caption = "L_Serial_Serial", .Input = "CB_Serial_Serial", .Items = "RS232|RS485"},
-    {.Kind = rkCombo, .Top = 40, .Caption = "L_Serial_Baudrate", .Input = "CB_Serial_Baudrate", .Items = "1200|2400|4800|9600|19200|38400|57600|115200"},
+    {.Kind = rkCombo,
+     .Top = 40,
+     .Caption = "L_Serial_Baudrate",
+     .Input = "CB_Serial_Baudrate",
+     .Items = "1200|2400|4800|9600|19200|38400|57600|115200"},
     {.Kind = rkCombo, .Top = 68, .Caption = "L_Serial_Parity", .Input = "Cb_Serial_Parity", .Items = "None|Even|Odd"},
     {.Kind = rkCombo, .Top = 96, .Caption = "L_Serial_StopBits", .Input = "CB_Serial_StopBits", .Items = "1|2"},
 };
 constexpr TParRowDef Rows_Modbus_Master[] = {
-    {.Kind = rkCombo, .Top = 12, .Caption = "L_ModbusMaster_Serial", .Input = "CB_ModbusMaster_Serial", .Items = "RS232|RS485"},
-    {.Kind = rkCombo, .Top = 40, .Caption = "L_ModbusMaster_Baudrate", .Input = "CB_ModbusMaster_Baudrate", .Items = "1200|2400|4800|9600|19200|38400|57600|115200"},
-    {.Kind = rkCombo, .Top = 68, .Caption = "L_ModbusMaster_Parity", .Input = "CB_ModbusMaster_Parity", .Items = "None|Even|Odd"},
-    {.Kind = rkCombo, .Top = 96, .Caption = "L_ModbusMaster_StopBits", .Input = "CB_ModbusMaster_StopBits", .Items = "1|2"},
+    {.Kind = rkCombo,
+     .Top = 12,
+     .Caption = "L_ModbusMaster_Serial",
+     .Input = "CB_ModbusMaster_Serial",
+     .Items = "RS232|RS485"},
+    {.Kind = rkCombo,
+     .Top = 40,
+     .Caption = "L_ModbusMaster_Baudrate",
+     .Input = "CB_ModbusMaster_Baudrate",
+     .Items = "1200|2400|4800|9600|19200|38400|57600|115200"},
+    {.Kind = rkCombo,
+     .Top = 68,
+     .Caption = "L_ModbusMaster_Parity",
+     .Input = "CB_ModbusMaster_Parity",
+     .Items = "None|Even|Odd"},
+    {.Kind = rkCombo,
+     .Top = 96,
+     .Caption = "L_ModbusMaster_StopBits",
+     .Input = "CB_ModbusMaster_StopBits",
+     .Items = "1|2"},
     {.Kind = rkEdit, .Top = 124, .Caption = "L_ModbusMaster_TimeOut", .Input = "E_ModbusMaster_TimeOut"},
     {.Kind = rkEdit, .Top = 152, .Caption = "L_ModbusMaster_CyclicDelay", .Input = "E_ModbusMaster_CyclicDelay"},
 };
 constexpr TParRowDef Rows_Modbus_Slave[] = {
-    {.Kind = rkCombo, .Top = 12, .Caption = "L_ModbusSlave_Serial", .Input = "CB_ModbusSlave_Serial", .Items = "RS232|RS485"},
-    {.Kind = rkCombo, .Top = 40, .Caption = "L_ModbusSlave_Baudrate", .Input = "CB_ModbusSlave_Baudrate", .Items = "1200|2400|4800|9600|19200|38400|57600|115200"},
-    {.Kind = rkCombo, .Top = 68, .Caption = "L_ModbusSlave_Parity", .Input = "CB_ModbusSlave_Parity", .Items = "None|Even|Odd"},
-    {.Kind = rkCombo, .Top = 96, .Caption = "L_ModbusSlave_StopBits", .Input = "CB_ModbusSlave_StopBits", .Items = "1|2"},
+    {.Kind = rkCombo,
+     .Top = 12,
+     .Caption = "L_ModbusSlave_Serial",
+     .Input = "CB_ModbusSlave_Serial",
+     .Items = "RS232|RS485"},
+    {.Kind = rkCombo,
+     .Top = 40,
+     .Caption = "L_ModbusSlave_Baudrate",
+     .Input = "CB_ModbusSlave_Baudrate",
+     .Items = "1200|2400|4800|9600|19200|38400|57600|115200"},
+    {.Kind = rkCombo,
+     .Top = 68,
+     .Caption = "L_ModbusSlave_Parity",
+     .Input = "CB_ModbusSlave_Parity",
+     .Items = "None|Even|Odd"},
+    {.Kind = rkCombo,
+     .Top = 96,
+     .Caption = "L_ModbusSlave_StopBits",
+     .Input = "CB_ModbusSlave_StopBits",
+     .Items = "1|2"},
     {.Kind = rkEdit, .Top = 124, .Caption = "L_ModbusSlave_IDDevice", .Input = "E_ModbusSlave_IDDevice"},
     {.Kind = rkCheck, .Top = 152, .Caption = "CB_ModbusSlave_ReadInput"},
 };
@@ -51,57 +87,139 @@ constexpr TParRowDef Rows_Modbus_TCP_Master[] = {
     {.Kind = rkEdit, .Top = 124, .Caption = "L_ModbusTCPMaster_CyclicDelay", .Input = "E_ModbusTCPMaster_CyclicDelay"},
 };
 constexpr TParRowDef Rows_BACnet_Master[] = {
-    {.Kind = rkCombo, .Top = 12, .Caption = "L_BACnet_Master_Type", .Input = "CB_BACnet_Master_Type", .Items = "BACnet/IP|BACnet MS/TP"},
+    {.Kind = rkCombo,
+     .Top = 12,
+     .Caption = "L_BACnet_Master_Type",
+     .Input = "CB_BACnet_Master_Type",
+     .Items = "BACnet/IP|BACnet MS/TP"},
     {.Kind = rkAddress, .Top = 40, .Caption = "L_BACnet_IP_Master_IP", .Input = "E_BACnet_IP_Master_IP"},
     {.Kind = rkAddress, .Top = 68, .Caption = "L_BACnet_IP_Master_SM", .Input = "E_BACnet_IP_Master_SM"},
     {.Kind = rkGateway, .Top = 96, .Caption = "CB_BACnet_IP_Master_GAT", .Input = "E_BACnet_IP_Master_GAT"},
     {.Kind = rkEdit, .Top = 124, .Caption = "L_BACnet_IP_Master_Port", .Input = "E_BACnet_IP_Master_Port"},
-    {.Kind = rkEdit, .Top = 152, .Caption = "L_BACnet_IP_Master_Device_Name", .Input = "E_BACnet_IP_Master_Device_Name"},
-    {.Kind = rkEdit, .Top = 180, .Caption = "L_BACnet_IP_Master_Device_Identifier", .Input = "E_BACnet_IP_Master_Device_Identifier"},
-    {.Kind = rkEdit, .Top = 208, .Caption = "L_BACnet_IP_Master_TimeOut_Polling", .Input = "E_BACnet_IP_Master_TimeOut_Polling"},
-    {.Kind = rkCombo, .Top = 236, .Caption = "L_BACnet_MSTP_Master_Baudrate", .Input = "CB_BACnet_MSTP_Master_Baudrate", .Items = "9600|19200|38400|76800"},
-    {.Kind = rkCombo, .Top = 264, .Caption = "L_BACnet_MSTP_Master_Parity", .Input = "CB_BACnet_MSTP_Master_Parity", .Items = "None|Even|Odd"},
-    {.Kind = rkEdit, .Top = 292, .Caption = "L_BACnet_MSTP_Master_Device_Name", .Input = "E_BACnet_MSTP_Master_Device_Name"},
-    {.Kind = rkEdit, .Top = 320, .Caption = "L_BACnet_MSTP_Master_MAC_Address", .Input = "E_BACnet_MSTP_Master_MAC_Address"},
-    {.Kind = rkEdit, .Top = 348, .Caption = "L_BACnet_MSTP_Master_Max_Master", .Input = "E_BACnet_MSTP_Master_Max_Master"},
-    {.Kind = rkEdit, .Top = 376, .Caption = "L_BACnet_MSTP_Master_Max_Info_Frame", .Input = "E_BACnet_MSTP_Master_Max_Info_Frame"},
-    {.Kind = rkEdit, .Top = 404, .Caption = "L_BACnet_MSTP_Master_Device_Instance", .Input = "E_BACnet_MSTP_Master_Device_Instance"},
+    {.Kind = rkEdit,
+     .Top = 152,
+     .Caption = "L_BACnet_IP_Master_Device_Name",
+     .Input = "E_BACnet_IP_Master_Device_Name"},
+    {.Kind = rkEdit,
+     .Top = 180,
+     .Caption = "L_BACnet_IP_Master_Device_Identifier",
+     .Input = "E_BACnet_IP_Master_Device_Identifier"},
+    {.Kind = rkEdit,
+     .Top = 208,
+     .Caption = "L_BACnet_IP_Master_TimeOut_Polling",
+     .Input = "E_BACnet_IP_Master_TimeOut_Polling"},
+    {.Kind = rkCombo,
+     .Top = 236,
+     .Caption = "L_BACnet_MSTP_Master_Baudrate",
+     .Input = "CB_BACnet_MSTP_Master_Baudrate",
+     .Items = "9600|19200|38400|76800"},
+    {.Kind = rkCombo,
+     .Top = 264,
+     .Caption = "L_BACnet_MSTP_Master_Parity",
+     .Input = "CB_BACnet_MSTP_Master_Parity",
+     .Items = "None|Even|Odd"},
+    {.Kind = rkEdit,
+     .Top = 292,
+     .Caption = "L_BACnet_MSTP_Master_Device_Name",
+     .Input = "E_BACnet_MSTP_Master_Device_Name"},
+    {.Kind = rkEdit,
+     .Top = 320,
+     .Caption = "L_BACnet_MSTP_Master_MAC_Address",
+     .Input = "E_BACnet_MSTP_Master_MAC_Address"},
+    {.Kind = rkEdit,
+     .Top = 348,
+     .Caption = "L_BACnet_MSTP_Master_Max_Master",
+     .Input = "E_BACnet_MSTP_Master_Max_Master"},
+    {.Kind = rkEdit,
+     .Top = 376,
+     .Caption = "L_BACnet_MSTP_Master_Max_Info_Frame",
+     .Input = "E_BACnet_MSTP_Master_Max_Info_Frame"},
+    {.Kind = rkEdit,
+     .Top = 404,
+     .Caption = "L_BACnet_MSTP_Master_Device_Instance",
+     .Input = "E_BACnet_MSTP_Master_Device_Instance"},
 };
 constexpr TParRowDef Rows_BACnet_Slave[] = {
-    {.Kind = rkCombo, .Top = 12, .Caption = "L_BACnet_Slave_Type", .Input = "CB_BACnet_Slave_Type", .Items = "BACnet/IP|BACnet MS/TP"},
+    {.Kind = rkCombo,
+     .Top = 12,
+     .Caption = "L_BACnet_Slave_Type",
+     .Input = "CB_BACnet_Slave_Type",
+     .Items = "BACnet/IP|BACnet MS/TP"},
     {.Kind = rkAddress, .Top = 40, .Caption = "L_BACnet_IP_Slave_IP", .Input = "E_BACnet_IP_Slave_IP"},
     {.Kind = rkAddress, .Top = 68, .Caption = "L_BACnet_IP_Slave_SM", .Input = "E_BACnet_IP_Slave_SM"},
     {.Kind = rkGateway, .Top = 96, .Caption = "CB_BACnet_IP_Slave_GAT", .Input = "E_BACnet_IP_Slave_GAT"},
     {.Kind = rkEdit, .Top = 124, .Caption = "L_BACnet_IP_Slave_Port", .Input = "E_BACnet_IP_Slave_Port"},
     {.Kind = rkEdit, .Top = 152, .Caption = "L_BACnet_IP_Slave_Device_Name", .Input = "E_BACnet_IP_Slave_Device_Name"},
-    {.Kind = rkEdit, .Top = 180, .Caption = "L_BACnet_IP_Slave_Device_Identifier", .Input = "E_BACnet_IP_Slave_Device_Identifier"},
-    {.Kind = rkCombo, .Top = 208, .Caption = "L_BACnet_MSTP_Slave_Baudrate", .Input = "CB_BACnet_MSTP_Slave_Baudrate", .Items = "9600|19200|38400|76800"},
-    {.Kind = rkCombo, .Top = 236, .Caption = "L_BACnet_MSTP_Slave_Parity", .Input = "CB_BACnet_MSTP_Slave_Parity", .Items = "None|Even|Odd"},
-    {.Kind = rkEdit, .Top = 264, .Caption = "L_BACnet_MSTP_Slave_Device_Name", .Input = "E_BACnet_MSTP_Slave_Device_Name"},
-    {.Kind = rkEdit, .Top = 292, .Caption = "L_BACnet_MSTP_Slave_MAC_Address", .Input = "E_BACnet_MSTP_Slave_MAC_Address"},
-    {.Kind = rkEdit, .Top = 320, .Caption = "L_BACnet_MSTP_Slave_Max_Master", .Input = "E_BACnet_MSTP_Slave_Max_Master"},
-    {.Kind = rkEdit, .Top = 348, .Caption = "L_BACnet_MSTP_Slave_Max_Info_Frame", .Input = "E_BACnet_MSTP_Slave_Max_Info_Frame"},
-    {.Kind = rkEdit, .Top = 376, .Caption = "L_BACnet_MSTP_Slave_Device_Instance", .Input = "E_BACnet_MSTP_Slave_Device_Instance"},
+    {.Kind = rkEdit,
+     .Top = 180,
+     .Caption = "L_BACnet_IP_Slave_Device_Identifier",
+     .Input = "E_BACnet_IP_Slave_Device_Identifier"},
+    {.Kind = rkCombo,
+     .Top = 208,
+     .Caption = "L_BACnet_MSTP_Slave_Baudrate",
+     .Input = "CB_BACnet_MSTP_Slave_Baudrate",
+     .Items = "9600|19200|38400|76800"},
+    {.Kind = rkCombo,
+     .Top = 236,
+     .Caption = "L_BACnet_MSTP_Slave_Parity",
+     .Input = "CB_BACnet_MSTP_Slave_Parity",
+     .Items = "None|Even|Odd"},
+    {.Kind = rkEdit,
+     .Top = 264,
+     .Caption = "L_BACnet_MSTP_Slave_Device_Name",
+     .Input = "E_BACnet_MSTP_Slave_Device_Name"},
+    {.Kind = rkEdit,
+     .Top = 292,
+     .Caption = "L_BACnet_MSTP_Slave_MAC_Address",
+     .Input = "E_BACnet_MSTP_Slave_MAC_Address"},
+    {.Kind = rkEdit,
+     .Top = 320,
+     .Caption = "L_BACnet_MSTP_Slave_Max_Master",
+     .Input = "E_BACnet_MSTP_Slave_Max_Master"},
+    {.Kind = rkEdit,
+     .Top = 348,
+     .Caption = "L_BACnet_MSTP_Slave_Max_Info_Frame",
+     .Input = "E_BACnet_MSTP_Slave_Max_Info_Frame"},
+    {.Kind = rkEdit,
+     .Top = 376,
+     .Caption = "L_BACnet_MSTP_Slave_Device_Instance",
+     .Input = "E_BACnet_MSTP_Slave_Device_Instance"},
     {.Kind = rkEdit, .Top = 404, .Caption = "L_BACnet_MSTP_Slave_Network", .Input = "E_BACnet_MSTP_Slave_Network"},
     {.Kind = rkCheck, .Top = 432, .Caption = "CB_BACnet_Slave_Desc_32_Chars"},
 };
 constexpr TParRowDef Rows_CAN[] = {
-    {.Kind = rkCombo, .Top = 12, .Caption = "L_CAN_Baudrate", .Input = "CB_CAN_Baudrate", .Items = "10 Kbit/s|20 Kbit/s|50 Kbit/s|125 Kbit/s|250 Kbit/s|500 Kbit/s|800 Kbit/s|1000 Kbit/s"},
+    {.Kind = rkCombo,
+     .Top = 12,
+     .Caption = "L_CAN_Baudrate",
+     .Input = "CB_CAN_Baudrate",
+     .Items = "10 Kbit/s|20 Kbit/s|50 Kbit/s|125 Kbit/s|250 Kbit/s|500 Kbit/s|800 Kbit/s|1000 Kbit/s"},
 };
 constexpr TParRowDef Rows_CANopen[] = {
     {.Kind = rkEdit, .Top = 12, .Caption = "L_CANopen_IDDevice", .Input = "E_CANopen_IDDevice"},
-    {.Kind = rkCombo, .Top = 40, .Caption = "L_CANopen_Baudrate", .Input = "CB_CANopen_Baudrate", .Items = "10 Kbit/s|20 Kbit/s|50 Kbit/s|125 Kbit/s|250 Kbit/s|500 Kbit/s|800 Kbit/s|1000 Kbit/s"},
+    {.Kind = rkCombo,
+     .Top = 40,
+     .Caption = "L_CANopen_Baudrate",
+     .Input = "CB_CANopen_Baudrate",
+     .Items = "10 Kbit/s|20 Kbit/s|50 Kbit/s|125 Kbit/s|250 Kbit/s|500 Kbit/s|800 Kbit/s|1000 Kbit/s"},
     {.Kind = rkCheck, .Top = 68, .Caption = "CB_CANopen_SetOpe"},
     {.Kind = rkCheckEdit, .Top = 96, .Caption = "CB_CANopen_NetOpe", .Input = "E_CANopen_NetOpe_Delay"},
     {.Kind = rkEdit, .Top = 124, .Caption = "L_CANopen_SDO_Timeout", .Input = "E_CANopen_SDO_Timeout"},
 };
 constexpr TParRowDef Rows_DeviceNet_Master[] = {
     {.Kind = rkEdit, .Top = 12, .Caption = "L_DeviceNet_Master_IDDevice", .Input = "E_DeviceNet_Master_IDDevice"},
-    {.Kind = rkCombo, .Top = 40, .Caption = "L_DeviceNet_Master_Baudrate", .Input = "CB_DeviceNet_Master_Baudrate", .Items = "125 Kbit/s|250 Kbit/s|500 Kbit/s"},
+    {.Kind = rkCombo,
+     .Top = 40,
+     .Caption = "L_DeviceNet_Master_Baudrate",
+     .Input = "CB_DeviceNet_Master_Baudrate",
+     .Items = "125 Kbit/s|250 Kbit/s|500 Kbit/s"},
 };
 constexpr TParRowDef Rows_DeviceNet_Slave[] = {
     {.Kind = rkEdit, .Top = 12, .Caption = "L_DeviceNet_Slave_IDDevice", .Input = "E_DeviceNet_Slave_IDDevice"},
-    {.Kind = rkCombo, .Top = 40, .Caption = "L_DeviceNet_Slave_Baudrate", .Input = "CB_DeviceNet_Slave_Baudrate", .Items = "125 Kbit/s|250 Kbit/s|500 Kbit/s"},
+    {.Kind = rkCombo,
+     .Top = 40,
+     .Caption = "L_DeviceNet_Slave_Baudrate",
+     .Input = "CB_DeviceNet_Slave_Baudrate",
+     .Items = "125 Kbit/s|250 Kbit/s|500 Kbit/s"},
     {.Kind = rkEdit, .Top = 68, .Caption = "L_DeviceNet_Slave_NumByteIn", .Input = "E_DeviceNet_Slave_NumByteIn"},
     {.Kind = rkEdit, .Top = 96, .Caption = "L_DeviceNet_Slave_NumByteOut", .Input = "E_DeviceNet_Slave_NumByteOut"},
 };
@@ -124,7 +242,11 @@ constexpr TParRowDef Rows_IEC61850_Server[] = {
     {.Kind = rkGateway, .Top = 68, .Caption = "CB_IEC61850_Server_En_GAT", .Input = "E_IEC61850_Server_GAT"},
 };
 constexpr TParRowDef Rows_J1939[] = {
-    {.Kind = rkCombo, .Top = 12, .Caption = "L_J1939_Baudrate", .Input = "CB_J1939_Baudrate", .Items = "250 Kbit/s|500 Kbit/s"},
+    {.Kind = rkCombo,
+     .Top = 12,
+     .Caption = "L_J1939_Baudrate",
+     .Input = "CB_J1939_Baudrate",
+     .Items = "250 Kbit/s|500 Kbit/s"},
     {.Kind = rkEdit, .Top = 40, .Caption = "L_J1939_TimeOut", .Input = "E_J1939_TimeOut"},
     {.Kind = rkCheck, .Top = 68, .Caption = "CB_J1939_Enable_Peer_To_Peer"},
     {.Kind = rkEdit, .Top = 96, .Caption = "L_J1939_ID_Device", .Input = "E_J1939_ID_Device"},
@@ -166,7 +288,11 @@ constexpr TParRowDef Rows_NTP[] = {
     {.Kind = rkEdit, .Top = 40, .Caption = "L_NTP_Poll_Time", .Input = "E_NTP_Poll_Time"},
 };
 constexpr TParRowDef Rows_NMEA2000[] = {
-    {.Kind = rkCombo, .Top = 12, .Caption = "L_NMEA2000_Baudrate", .Input = "CB_NMEA2000_Baudrate", .Items = "250 Kbit/s"},
+    {.Kind = rkCombo,
+     .Top = 12,
+     .Caption = "L_NMEA2000_Baudrate",
+     .Input = "CB_NMEA2000_Baudrate",
+     .Items = "250 Kbit/s"},
     {.Kind = rkEdit, .Top = 40, .Caption = "L_NMEA2000_TimeOut", .Input = "E_NMEA2000_TimeOut"},
     {.Kind = rkCheck, .Top = 68, .Caption = "CB_NMEA2000_Peer_To_Peer"},
 };
@@ -206,11 +332,23 @@ constexpr TParRowDef Rows_SNMP_Agent[] = {
     {.Kind = rkEdit, .Top = 152, .Caption = "L_SNMP_Agent_Location", .Input = "E_SNMP_Agent_Location"},
     {.Kind = rkBoxes, .Top = 180, .Caption = "L_SNMP_Agent_Version", .Input = "CB_SNMP_Agent_Version"},
     {.Kind = rkEdit, .Top = 208, .Caption = "L_SNMP_Agent_User", .Input = "E_SNMP_Agent_User"},
-    {.Kind = rkCombo, .Top = 236, .Caption = "L_SNMP_Agent_SecurityLevel", .Input = "CB_SNMP_Agent_SecurityLevel", .Items = "NoAuthority NoPrivacy|Authority NoPrivacy|Authority Privacy"},
+    {.Kind = rkCombo,
+     .Top = 236,
+     .Caption = "L_SNMP_Agent_SecurityLevel",
+     .Input = "CB_SNMP_Agent_SecurityLevel",
+     .Items = "NoAuthority NoPrivacy|Authority NoPrivacy|Authority Privacy"},
     {.Kind = rkEdit, .Top = 264, .Caption = "L_SNMP_Agent_Authority", .Input = "E_SNMP_Agent_Authority"},
-    {.Kind = rkCombo, .Top = 292, .Caption = "L_SNMP_Agent_AuthorityMode", .Input = "CB_SNMP_Agent_AuthorityMode", .Items = "MD5|SHA"},
+    {.Kind = rkCombo,
+     .Top = 292,
+     .Caption = "L_SNMP_Agent_AuthorityMode",
+     .Input = "CB_SNMP_Agent_AuthorityMode",
+     .Items = "MD5|SHA"},
     {.Kind = rkEdit, .Top = 320, .Caption = "L_SNMP_Agent_Privacy", .Input = "E_SNMP_Agent_Privacy"},
-    {.Kind = rkCombo, .Top = 348, .Caption = "L_SNMP_Agent_PrivacyMode", .Input = "CB_SNMP_Agent_PrivacyMode", .Items = "DES|AES"},
+    {.Kind = rkCombo,
+     .Top = 348,
+     .Caption = "L_SNMP_Agent_PrivacyMode",
+     .Input = "CB_SNMP_Agent_PrivacyMode",
+     .Items = "DES|AES"},
 };
 constexpr TParRowDef Rows_TLS_Server[] = {
     {.Kind = rkCheck, .Top = 12, .Caption = "CB_TLS_Server_Enable"},
@@ -224,13 +362,21 @@ constexpr TParRowDef Rows_EtherNetIP_Master[] = {
     {.Kind = rkAddress, .Top = 12, .Caption = "L_EtherNetIP_Master_IP", .Input = "E_EtherNetIP_Master_IP"},
     {.Kind = rkAddress, .Top = 40, .Caption = "L_EtherNetIP_Master_SM", .Input = "E_EtherNetIP_Master_SM"},
     {.Kind = rkGateway, .Top = 68, .Caption = "CB_EtherNetIP_Master_GAT", .Input = "E_EtherNetIP_Master_GAT"},
-    {.Kind = rkEdit, .Top = 96, .Caption = "L_EtherNetIP_Master_TunnelPort", .Input = "E_EtherNetIP_Master_Port", .Disabled = true},
+    {.Kind = rkEdit,
+     .Top = 96,
+     .Caption = "L_EtherNetIP_Master_TunnelPort",
+     .Input = "E_EtherNetIP_Master_Port",
+     .Disabled = true},
 };
 constexpr TParRowDef Rows_EtherNetIP[] = {
     {.Kind = rkAddress, .Top = 12, .Caption = "L_EtherNetIP_IP", .Input = "E_EtherNetIP_IP"},
     {.Kind = rkAddress, .Top = 40, .Caption = "L_EtherNetIP_SM", .Input = "E_EtherNetIP_SM"},
     {.Kind = rkGateway, .Top = 68, .Caption = "CB_EtherNetIP_GAT", .Input = "E_EtherNetIP_GAT"},
-    {.Kind = rkEdit, .Top = 96, .Caption = "L_EtherNetIP_TunnelPort", .Input = "E_EtherNetIP_TunnelPort", .Disabled = true},
+    {.Kind = rkEdit,
+     .Top = 96,
+     .Caption = "L_EtherNetIP_TunnelPort",
+     .Input = "E_EtherNetIP_TunnelPort",
+     .Disabled = true},
     {.Kind = rkEdit, .Top = 124, .Caption = "L_EtherNetIP_NByte_In", .Input = "E_EtherNetIP_NByte_In"},
     {.Kind = rkEdit, .Top = 152, .Caption = "L_EtherNetIP_NByte_Out", .Input = "E_EtherNetIP_NByte_Out"},
 };
@@ -242,7 +388,11 @@ constexpr TParRowDef Rows_S7_Protocol[] = {
 constexpr TParRowDef Rows_GSM_GPRS[] = {
     {.Kind = rkEdit, .Top = 12, .Caption = "L_GSM_GPRS_PIN", .Input = "E_GSM_GPRS_PIN"},
     {.Kind = rkEdit, .Top = 40, .Caption = "L_GSM_GPRS_APN", .Input = "E_GSM_GPRS_APN"},
-    {.Kind = rkCombo, .Top = 68, .Caption = "L_GSM_GPRS_AuthType", .Input = "CB_GSM_GPRS_AuthType", .Items = "None|PAP|CHAP"},
+    {.Kind = rkCombo,
+     .Top = 68,
+     .Caption = "L_GSM_GPRS_AuthType",
+     .Input = "CB_GSM_GPRS_AuthType",
+     .Items = "None|PAP|CHAP"},
     {.Kind = rkEdit, .Top = 96, .Caption = "L_GSM_GPRS_UserName", .Input = "E_GSM_GPRS_UserName"},
     {.Kind = rkEdit, .Top = 124, .Caption = "L_GSM_GPRS_Password", .Input = "E_GSM_GPRS_Password"},
 };
@@ -252,7 +402,12 @@ constexpr TParRowDef Rows_KNX[] = {
 };
 constexpr TParRowDef Rows_PROFIBUS[] = {
     {.Kind = rkEdit, .Top = 12, .Caption = "L_PROFIBUS_IDDevice", .Input = "E_PROFIBUS_IDDevice"},
-    {.Kind = rkCombo, .Top = 40, .Caption = "L_PROFIBUS_Baudrate", .Input = "CB_PROFIBUS_Baudrate", .Items = "Auto", .Disabled = true},
+    {.Kind = rkCombo,
+     .Top = 40,
+     .Caption = "L_PROFIBUS_Baudrate",
+     .Input = "CB_PROFIBUS_Baudrate",
+     .Items = "Auto",
+     .Disabled = true},
     {.Kind = rkEdit, .Top = 68, .Caption = "L_PROFIBUS_NByte_In", .Input = "E_PROFIBUS_NByte_In"},
     {.Kind = rkEdit, .Top = 96, .Caption = "L_PROFIBUS_NByte_Out", .Input = "E_PROFIBUS_NByte_Out"},
 };
@@ -435,8 +590,7 @@ void TParGenOtherPanels::Build_Row(TComponent* Owner, TOtherPanel& panel, const 
         addInput(input + QString::number(i + 1), box);
       }
       break;
-    case rkCheck:
-      break;
+    case rkCheck: break;
   }
   if (def.Disabled) row.SetInputsEnabled(false);
   FRowOf[caption] = {QString::fromLatin1(panel.Def->Panel), panel.Rows.size()};
@@ -541,7 +695,6 @@ void TParGenOtherPanels::Layout_Simple(const char* Panel) {
   }
 }
 
-
 // The master and the slave differ in their last IP row (the master's polling
 // time-out), the slave's network row and its description box after the rows.
 void TParGenOtherPanels::Layout_BACnet(const char* Role) {
@@ -627,8 +780,8 @@ void TParGenOtherPanels::Layout_MQTT() {
   const bool will = CB_MQTT_WillFlag->Checked();
   for (const char* name : {"L_MQTT_Will_TopicName", "L_MQTT_Will_Message", "CB_MQTT_Will_Retained", "L_MQTT_Will_QoS"})
     Other_Row(name).SetVisible(will);
-  const int p = will ? Other_Control("L_MQTT_Will_QoS")->Top() + G::RowPitch
-                     : Other_Control("L_MQTT_Will_TopicName")->Top();
+  const int p =
+      will ? Other_Control("L_MQTT_Will_QoS")->Top() + G::RowPitch : Other_Control("L_MQTT_Will_TopicName")->Top();
   CB_MQTT_PublishTopicConnection->SetTop(p);
   const bool publish = CB_MQTT_PublishTopicConnection->Checked();
   const TParRow& topic = Other_Row("L_MQTT_Connection_TopicName");
@@ -663,8 +816,9 @@ void TParGenOtherPanels::Layout_SNMP_Agent() {
     const int index = CB_SNMP_Agent_SecurityLevel->ItemIndex();
     showAuthority = index != 0;
     showPrivacy = index != 0 && index != 1;
-    last = showPrivacy ? "CB_SNMP_Agent_PrivacyMode" : showAuthority ? "CB_SNMP_Agent_AuthorityMode"
-                                                                    : "CB_SNMP_Agent_SecurityLevel";
+    last = showPrivacy     ? "CB_SNMP_Agent_PrivacyMode"
+           : showAuthority ? "CB_SNMP_Agent_AuthorityMode"
+                           : "CB_SNMP_Agent_SecurityLevel";
   }
   for (const TParRow* row : authority) row->SetVisible(showAuthority);
   for (const TParRow* row : privacy) row->SetVisible(showPrivacy);
@@ -675,13 +829,13 @@ void TParGenOtherPanels::Layout_SNMP_Agent() {
 // ---- the form's side ------------------------------------------------------
 
 bool TParGenOtherPanels::Is_Other_Relayout_Change(const TObject* Sender) const {
-  return Sender && (Sender == CB_BACnet_Slave_Type || Sender == CB_BACnet_Master_Type ||
-                    Sender == CB_SNMP_Agent_SecurityLevel);
+  return Sender &&
+         (Sender == CB_BACnet_Slave_Type || Sender == CB_BACnet_Master_Type || Sender == CB_SNMP_Agent_SecurityLevel);
 }
 
 bool TParGenOtherPanels::Is_Other_Relayout_Click(const TObject* Sender) const {
-  const TObject* boxes[] = {CB_MQTT_WillFlag,  CB_MQTT_PublishTopicConnection, CB_MQTT_Enable_ReProgram,
-                            CB_TLS_Enable,     CB_TLS_En_Server_Auth,          CB_TLS_En_Client_Auth,
+  const TObject* boxes[] = {CB_MQTT_WillFlag,     CB_MQTT_PublishTopicConnection, CB_MQTT_Enable_ReProgram,
+                            CB_TLS_Enable,        CB_TLS_En_Server_Auth,          CB_TLS_En_Client_Auth,
                             CB_TLS_Server_Enable, CB_SNMP_Agent_Version3};
   return Sender && std::find(std::begin(boxes), std::end(boxes), Sender) != std::end(boxes);
 }

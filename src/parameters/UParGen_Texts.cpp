@@ -3,9 +3,9 @@
 // the messages are fetched where they are shown.
 #include "parameters/UParGen.h"
 
-#include "platform/StdCtrls.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
+#include "platform/StdCtrls.h"
 
 #include <initializer_list>
 
@@ -50,43 +50,28 @@ void FillItems(TComboBox* combo, TItemTexts texts) {
 }
 
 void PutWiFi2Texts(TFParGen& f) {
-  Put({{f.L_WiFi2_Type, 734, tpCaption},
-       {f.CB_WiFi2_Type, 735, tpHint},
-       {f.L_WiFi2_IP1, 738, tpCaption},
-       {f.L_WiFi2_IP1_IP, 739, tpCaption},
-       {f.L_WiFi2_IP1_SM, 744, tpCaption},
-       {f.CB_WiFi2_IP1_En_GAT, 749, tpCaption},
-       {f.CB_WiFi2_IP1_En_GAT, 750, tpHint},
-       {f.L_WiFi2_IP2, 755, tpCaption},
-       {f.L_WiFi2_IP2_IP, 756, tpCaption},
-       {f.L_WiFi2_IP2_SM, 761, tpCaption},
-       {f.CB_WiFi2_IP2_En_GAT, 766, tpCaption},
-       {f.CB_WiFi2_IP2_En_GAT, 767, tpHint},
-       {f.L_WiFi2_SSID, 772, tpCaption},
-       {f.E_WiFi2_SSID, 773, tpHint},
-       {f.L_WiFi2_Password, 774, tpCaption},
-       {f.E_WiFi2_Password, 775, tpHint},
-       {f.L_WiFi2_Secure_Type, 776, tpCaption},
-       {f.CB_WiFi2_Secure_Type, 777, tpHint},
-       {f.CB_WiFi2_En_DHCP, 782, tpCaption},
-       {f.CB_WiFi2_En_DHCP, 783, tpHint},
-       {f.L_WiFi2_DHCP_First_IP, 784, tpCaption},
-       {f.L_WiFi2_DHCP_SM, 789, tpCaption},
-       {f.L_WiFi2_Lease_Time, 794, tpCaption},
-       {f.E_WiFi2_Lease_Time, 795, tpHint},
-       {f.L_WiFi2_Max_Client, 796, tpCaption},
-       {f.CB_WiFi2_Max_Client, 797, tpHint},
-       {f.L_WiFi2_Channel, 798, tpCaption},
-       {f.CB_WiFi2_Channel, 799, tpHint}});
+  Put({{f.L_WiFi2_Type, 734, tpCaption},          {f.CB_WiFi2_Type, 735, tpHint},
+       {f.L_WiFi2_IP1, 738, tpCaption},           {f.L_WiFi2_IP1_IP, 739, tpCaption},
+       {f.L_WiFi2_IP1_SM, 744, tpCaption},        {f.CB_WiFi2_IP1_En_GAT, 749, tpCaption},
+       {f.CB_WiFi2_IP1_En_GAT, 750, tpHint},      {f.L_WiFi2_IP2, 755, tpCaption},
+       {f.L_WiFi2_IP2_IP, 756, tpCaption},        {f.L_WiFi2_IP2_SM, 761, tpCaption},
+       {f.CB_WiFi2_IP2_En_GAT, 766, tpCaption},   {f.CB_WiFi2_IP2_En_GAT, 767, tpHint},
+       {f.L_WiFi2_SSID, 772, tpCaption},          {f.E_WiFi2_SSID, 773, tpHint},
+       {f.L_WiFi2_Password, 774, tpCaption},      {f.E_WiFi2_Password, 775, tpHint},
+       {f.L_WiFi2_Secure_Type, 776, tpCaption},   {f.CB_WiFi2_Secure_Type, 777, tpHint},
+       {f.CB_WiFi2_En_DHCP, 782, tpCaption},      {f.CB_WiFi2_En_DHCP, 783, tpHint},
+       {f.L_WiFi2_DHCP_First_IP, 784, tpCaption}, {f.L_WiFi2_DHCP_SM, 789, tpCaption},
+       {f.L_WiFi2_Lease_Time, 794, tpCaption},    {f.E_WiFi2_Lease_Time, 795, tpHint},
+       {f.L_WiFi2_Max_Client, 796, tpCaption},    {f.CB_WiFi2_Max_Client, 797, tpHint},
+       {f.L_WiFi2_Channel, 798, tpCaption},       {f.CB_WiFi2_Channel, 799, tpHint}});
   PutOctetHints({f.E_WiFi2_IP1_IP1, f.E_WiFi2_IP1_IP2, f.E_WiFi2_IP1_IP3, f.E_WiFi2_IP1_IP4}, 740);
   PutOctetHints({f.E_WiFi2_IP1_SM1, f.E_WiFi2_IP1_SM2, f.E_WiFi2_IP1_SM3, f.E_WiFi2_IP1_SM4}, 745);
   PutOctetHints({f.E_WiFi2_IP1_GAT1, f.E_WiFi2_IP1_GAT2, f.E_WiFi2_IP1_GAT3, f.E_WiFi2_IP1_GAT4}, 751);
   PutOctetHints({f.E_WiFi2_IP2_IP1, f.E_WiFi2_IP2_IP2, f.E_WiFi2_IP2_IP3, f.E_WiFi2_IP2_IP4}, 757);
   PutOctetHints({f.E_WiFi2_IP2_SM1, f.E_WiFi2_IP2_SM2, f.E_WiFi2_IP2_SM3, f.E_WiFi2_IP2_SM4}, 762);
   PutOctetHints({f.E_WiFi2_IP2_GAT1, f.E_WiFi2_IP2_GAT2, f.E_WiFi2_IP2_GAT3, f.E_WiFi2_IP2_GAT4}, 768);
-  PutOctetHints({f.E_WiFi2_DHCP_First_IP1, f.E_WiFi2_DHCP_First_IP2, f.E_WiFi2_DHCP_First_IP3,
-                 f.E_WiFi2_DHCP_First_IP4},
-                785);
+  PutOctetHints(
+      {f.E_WiFi2_DHCP_First_IP1, f.E_WiFi2_DHCP_First_IP2, f.E_WiFi2_DHCP_First_IP3, f.E_WiFi2_DHCP_First_IP4}, 785);
   PutOctetHints({f.E_WiFi2_DHCP_SM1, f.E_WiFi2_DHCP_SM2, f.E_WiFi2_DHCP_SM3, f.E_WiFi2_DHCP_SM4}, 790);
   FillItems(f.CB_WiFi2_Type, WiFiTypeItems);
   FillItems(f.CB_WiFi2_Secure_Type, WiFiSecureItems);

@@ -56,9 +56,12 @@ void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoo
 
 void TApplication::HandleException(const std::exception* e) {
   QString message;
-  if (auto* ex = dynamic_cast<const Exception*>(e)) message = ex->Message();
-  else if (e) message = QString::fromLocal8Bit(e->what());
-  else message = "Unknown error";
+  if (auto* ex = dynamic_cast<const Exception*>(e))
+    message = ex->Message();
+  else if (e)
+    message = QString::fromLocal8Bit(e->what());
+  else
+    message = "Unknown error";
   if (OnException) {
     OnException(message);
     return;

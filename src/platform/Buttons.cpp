@@ -35,8 +35,10 @@ void TSpeedButton::SetFlat(bool Value) {
 }
 
 void TSpeedButton::SetGlyph(const TBitmap* Value) {
-  if (Value) FGlyph.Assign(*Value);
-  else FGlyph.SetSize(0, 0);
+  if (Value)
+    FGlyph.Assign(*Value);
+  else
+    FGlyph.SetSize(0, 0);
   Invalidate();
 }
 

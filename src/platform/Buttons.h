@@ -12,7 +12,6 @@
 
 class QPushButton;
 
-
 class TButton : public TWinControl {
 public:
   explicit TButton(TComponent* AOwner);

@@ -4,30 +4,30 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 
+#include <queue>
 #include <array>
 #include <cmath>
-#include <queue>
 
 namespace {
 
 // GDI's raster operations of the pen (ROP2), as the painter's raster ops.
 constexpr QPainter::CompositionMode kPenModes[] = {
-    QPainter::CompositionMode_SourceOver,                 // pmBlack (colour forced)
-    QPainter::CompositionMode_SourceOver,                 // pmWhite (colour forced)
-    QPainter::CompositionMode_Destination,                // pmNop
-    QPainter::RasterOp_NotDestination,                    // pmNot
-    QPainter::CompositionMode_SourceOver,                 // pmCopy
-    QPainter::RasterOp_NotSource,                         // pmNotCopy
-    QPainter::RasterOp_SourceOrNotDestination,            // pmMergePenNot
-    QPainter::RasterOp_SourceAndNotDestination,           // pmMaskPenNot
-    QPainter::RasterOp_NotSourceOrDestination,            // pmMergeNotPen
-    QPainter::RasterOp_NotSourceAndDestination,           // pmMaskNotPen
-    QPainter::RasterOp_SourceOrDestination,               // pmMerge
-    QPainter::RasterOp_NotSourceAndNotDestination,        // pmNotMerge
-    QPainter::RasterOp_SourceAndDestination,              // pmMask
-    QPainter::RasterOp_NotSourceOrNotDestination,         // pmNotMask
-    QPainter::RasterOp_SourceXorDestination,              // pmXor
-    QPainter::RasterOp_NotSourceXorDestination,           // pmNotXor
+    QPainter::CompositionMode_SourceOver,           // pmBlack (colour forced)
+    QPainter::CompositionMode_SourceOver,           // pmWhite (colour forced)
+    QPainter::CompositionMode_Destination,          // pmNop
+    QPainter::RasterOp_NotDestination,              // pmNot
+    QPainter::CompositionMode_SourceOver,           // pmCopy
+    QPainter::RasterOp_NotSource,                   // pmNotCopy
+    QPainter::RasterOp_SourceOrNotDestination,      // pmMergePenNot
+    QPainter::RasterOp_SourceAndNotDestination,     // pmMaskPenNot
+    QPainter::RasterOp_NotSourceOrDestination,      // pmMergeNotPen
+    QPainter::RasterOp_NotSourceAndDestination,     // pmMaskNotPen
+    QPainter::RasterOp_SourceOrDestination,         // pmMerge
+    QPainter::RasterOp_NotSourceAndNotDestination,  // pmNotMerge
+    QPainter::RasterOp_SourceAndDestination,        // pmMask
+    QPainter::RasterOp_NotSourceOrNotDestination,   // pmNotMask
+    QPainter::RasterOp_SourceXorDestination,        // pmXor
+    QPainter::RasterOp_NotSourceXorDestination,     // pmNotXor
 };
 
 // On and off runs of the one-pixel pen styles, in pixels.
@@ -36,13 +36,13 @@ struct DashPattern {
   int Count;
 };
 constexpr DashPattern kDashPatterns[] = {
-    {{0}, 0},                   // psSolid
-    {{18, 6}, 2},               // psDash
-    {{3, 3}, 2},                // psDot
-    {{9, 6, 3, 6}, 4},          // psDashDot
-    {{9, 3, 3, 3, 3, 3}, 6},    // psDashDotDot
-    {{0}, 0},                   // psClear
-    {{0}, 0},                   // psInsideFrame
+    {{0}, 0},                 // psSolid
+    {{18, 6}, 2},             // psDash
+    {{3, 3}, 2},              // psDot
+    {{9, 6, 3, 6}, 4},        // psDashDot
+    {{9, 3, 3, 3, 3, 3}, 6},  // psDashDotDot
+    {{0}, 0},                 // psClear
+    {{0}, 0},                 // psInsideFrame
 };
 
 bool SupportsRasterOps(QPainter* p) {
@@ -143,8 +143,8 @@ void TCanvas::ApplyPen(bool forLines) {
   }
   QPen pen(PenColour(FPen));
   pen.setWidth(std::max(1, FPen.Width));
-  static constexpr Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                            Qt::DashDotDotLine, Qt::NoPen, Qt::SolidLine};
+  static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,  Qt::DashDotLine,
+                                            Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
   pen.setStyle(styles[FPen.Style]);
   pen.setCapStyle(forLines ? Qt::FlatCap : Qt::SquareCap);
   pen.setJoinStyle(Qt::MiterJoin);
@@ -158,8 +158,9 @@ void TCanvas::ApplyBrush() {
     p->setBrush(Qt::NoBrush);
     return;
   }
-  static constexpr Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
-                                              Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+  static constexpr Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                              Qt::VerPattern,   Qt::FDiagPattern,    Qt::BDiagPattern,
+                                              Qt::CrossPattern, Qt::DiagCrossPattern};
   p->setBrush(QBrush(ToQColor(FBrush.Color), styles[FBrush.Style]));
 }
 
@@ -210,14 +211,19 @@ void TCanvas::Restore() {
 
 void TCanvas::ApplyClip() {
   if (!FPainter) return;
-  if (FClip) FPainter->setClipRegion(FBaseClip ? *FBaseClip & *FClip : *FClip);
-  else if (FBaseClip) FPainter->setClipRegion(*FBaseClip);
-  else FPainter->setClipping(false);
+  if (FClip)
+    FPainter->setClipRegion(FBaseClip ? *FBaseClip & *FClip : *FClip);
+  else if (FBaseClip)
+    FPainter->setClipRegion(*FBaseClip);
+  else
+    FPainter->setClipping(false);
 }
 
 int TCanvas::SelectClipRgn(const TRegion* region) {
-  if (region) FClip = region->ToQRegion();
-  else FClip.reset();
+  if (region)
+    FClip = region->ToQRegion();
+  else
+    FClip.reset();
   ApplyClip();
   return RegionKind(FClip ? *FClip : DeviceRegion());
 }
@@ -246,8 +252,10 @@ void TCanvas::FillRect(const TRect& r) {
   QPainter* p = Painter();
   if (!p || r.IsEmpty() || FBrush.Style == bsClear) return;
   ApplyBrush();
-  if (FBrush.Style == bsSolid) p->fillRect(r.toQRect(), ToQColor(FBrush.Color));
-  else p->fillRect(r.toQRect(), p->brush());
+  if (FBrush.Style == bsSolid)
+    p->fillRect(r.toQRect(), ToQColor(FBrush.Color));
+  else
+    p->fillRect(r.toQRect(), p->brush());
 }
 
 void TCanvas::FrameRect(const TRect& r) {
@@ -333,8 +341,10 @@ void TCanvas::LineTo(int x, int y) {
   QPainter* p = Painter();
   if (p && FPen.Style != psClear && FPen.Mode != pmNop) {
     RopScope rop(p, FPen.Mode);
-    if (FPen.Width <= 1) PixelLine(FPenPos.X, FPenPos.Y, x, y);
-    else WideLine(FPenPos.X, FPenPos.Y, x, y);
+    if (FPen.Width <= 1)
+      PixelLine(FPenPos.X, FPenPos.Y, x, y);
+    else
+      WideLine(FPenPos.X, FPenPos.Y, x, y);
   }
   FPenPos = TPoint(x, y);
 }
@@ -359,7 +369,8 @@ void TCanvas::PixelLine(int x0, int y0, int x1, int y1) {
     if (on) {
       if (!span.isNull() && span.top() == y && (x == span.right() + 1 || x == span.left() - 1))
         span = span.united(QRect(x, y, 1, 1));
-      else if (!span.isNull() && span.left() == x && span.width() == 1 && (y == span.bottom() + 1 || y == span.top() - 1))
+      else if (!span.isNull() && span.left() == x && span.width() == 1 &&
+               (y == span.bottom() + 1 || y == span.top() - 1))
         span = span.united(QRect(x, y, 1, 1));
       else {
         flush();

@@ -12,8 +12,12 @@
 // Makes a component of the registered class, owned by AOwner.
 using TComponentFactory = TComponent* (*)(TComponent* AOwner);
 
-class EFilerError : public Exception { using Exception::Exception; };
-class EClassNotFound : public EFilerError { using EFilerError::EFilerError; };
+class EFilerError : public Exception {
+  using Exception::Exception;
+};
+class EClassNotFound : public EFilerError {
+  using EFilerError::EFilerError;
+};
 
 // A class known by name only until its factory exists registers with none.
 // Raises EFilerError "A class named <name> already exists" when the name is

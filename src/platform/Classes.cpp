@@ -282,7 +282,8 @@ void TStringList::SetSorted(bool v) {
 }
 
 void TStringList::Sort() {
-  std::stable_sort(FItems.begin(), FItems.end(), [this](const Item& a, const Item& b) { return Compare(a.Text, b.Text) < 0; });
+  std::stable_sort(FItems.begin(), FItems.end(),
+                   [this](const Item& a, const Item& b) { return Compare(a.Text, b.Text) < 0; });
   Changed();
 }
 

@@ -66,7 +66,7 @@ public:
   enum TDuplicates { dupIgnore, dupAccept, dupError };
   TDuplicates Duplicates = dupAccept;
 
-  bool LoadFromFile(const QString& path);  // text file with BOM detection
+  bool LoadFromFile(const QString& path);      // text file with BOM detection
   bool SaveToFile(const QString& path) const;  // UTF-8, CR LF, written whole or not at all
   QStringList ToQStringList() const;
   void FromQStringList(const QStringList& l);

@@ -102,17 +102,46 @@ WORD QtKeyToVirtualKey(int k, Qt::KeyboardModifiers mods) {
     WORD Vk;
   };
   static constexpr Pair table[] = {
-      {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB}, {Qt::Key_Backtab, VK_TAB}, {Qt::Key_Clear, VK_CLEAR},
-      {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Shift, VK_SHIFT}, {Qt::Key_Control, VK_CONTROL},
-      {Qt::Key_Alt, VK_MENU}, {Qt::Key_Pause, VK_PAUSE}, {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_Escape, VK_ESCAPE},
-      {Qt::Key_Space, VK_SPACE}, {Qt::Key_PageUp, VK_PRIOR}, {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_End, VK_END},
-      {Qt::Key_Home, VK_HOME}, {Qt::Key_Left, VK_LEFT}, {Qt::Key_Up, VK_UP}, {Qt::Key_Right, VK_RIGHT},
-      {Qt::Key_Down, VK_DOWN}, {Qt::Key_Print, VK_SNAPSHOT}, {Qt::Key_Insert, VK_INSERT}, {Qt::Key_Delete, VK_DELETE},
-      {Qt::Key_Help, VK_HELP}, {Qt::Key_Menu, VK_APPS}, {Qt::Key_NumLock, VK_NUMLOCK}, {Qt::Key_ScrollLock, VK_SCROLL},
-      {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_OEM_PLUS}, {Qt::Key_Comma, VK_OEM_COMMA},
-      {Qt::Key_Minus, VK_OEM_MINUS}, {Qt::Key_Period, VK_OEM_PERIOD}, {Qt::Key_Slash, VK_OEM_2},
-      {Qt::Key_Semicolon, VK_OEM_1}, {Qt::Key_QuoteLeft, VK_OEM_3}, {Qt::Key_BracketLeft, VK_OEM_4},
-      {Qt::Key_Backslash, VK_OEM_5}, {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_Apostrophe, VK_OEM_7},
+      {Qt::Key_Backspace, VK_BACK},
+      {Qt::Key_Tab, VK_TAB},
+      {Qt::Key_Backtab, VK_TAB},
+      {Qt::Key_Clear, VK_CLEAR},
+      {Qt::Key_Return, VK_RETURN},
+      {Qt::Key_Enter, VK_RETURN},
+      {Qt::Key_Shift, VK_SHIFT},
+      {Qt::Key_Control, VK_CONTROL},
+      {Qt::Key_Alt, VK_MENU},
+      {Qt::Key_Pause, VK_PAUSE},
+      {Qt::Key_CapsLock, VK_CAPITAL},
+      {Qt::Key_Escape, VK_ESCAPE},
+      {Qt::Key_Space, VK_SPACE},
+      {Qt::Key_PageUp, VK_PRIOR},
+      {Qt::Key_PageDown, VK_NEXT},
+      {Qt::Key_End, VK_END},
+      {Qt::Key_Home, VK_HOME},
+      {Qt::Key_Left, VK_LEFT},
+      {Qt::Key_Up, VK_UP},
+      {Qt::Key_Right, VK_RIGHT},
+      {Qt::Key_Down, VK_DOWN},
+      {Qt::Key_Print, VK_SNAPSHOT},
+      {Qt::Key_Insert, VK_INSERT},
+      {Qt::Key_Delete, VK_DELETE},
+      {Qt::Key_Help, VK_HELP},
+      {Qt::Key_Menu, VK_APPS},
+      {Qt::Key_NumLock, VK_NUMLOCK},
+      {Qt::Key_ScrollLock, VK_SCROLL},
+      {Qt::Key_Asterisk, VK_MULTIPLY},
+      {Qt::Key_Plus, VK_OEM_PLUS},
+      {Qt::Key_Comma, VK_OEM_COMMA},
+      {Qt::Key_Minus, VK_OEM_MINUS},
+      {Qt::Key_Period, VK_OEM_PERIOD},
+      {Qt::Key_Slash, VK_OEM_2},
+      {Qt::Key_Semicolon, VK_OEM_1},
+      {Qt::Key_QuoteLeft, VK_OEM_3},
+      {Qt::Key_BracketLeft, VK_OEM_4},
+      {Qt::Key_Backslash, VK_OEM_5},
+      {Qt::Key_BracketRight, VK_OEM_6},
+      {Qt::Key_Apostrophe, VK_OEM_7},
   };
   if (mods & Qt::KeypadModifier) {
     switch (k) {
@@ -374,44 +403,27 @@ void TControl::DefaultHandler(TMessage& m) {
       MouseUp(b, ShiftFromMouseKeys(m.WParam), x, y);
       break;
     }
-    case WM_MOUSEMOVE:
-      MouseMove(ShiftFromMouseKeys(m.WParam), x, y);
-      break;
-    case CM_MOUSEENTER:
-      MouseEnter();
-      break;
-    case CM_MOUSELEAVE:
-      MouseLeave();
-      break;
-    case CM_ENABLEDCHANGED:
-      EnabledChanged();
-      break;
-    case CM_FONTCHANGED:
-      ApplyFontToWidget();
-      break;
-    case CM_COLORCHANGED:
-      ColorChanged();
-      break;
-    case CM_TEXTCHANGED:
-      TextChanged();
-      break;
-    case CM_VISIBLECHANGED:
-      VisibleChanged();
-      break;
-    case WM_SIZE:
-      Resize();
-      break;
+    case WM_MOUSEMOVE: MouseMove(ShiftFromMouseKeys(m.WParam), x, y); break;
+    case CM_MOUSEENTER: MouseEnter(); break;
+    case CM_MOUSELEAVE: MouseLeave(); break;
+    case CM_ENABLEDCHANGED: EnabledChanged(); break;
+    case CM_FONTCHANGED: ApplyFontToWidget(); break;
+    case CM_COLORCHANGED: ColorChanged(); break;
+    case CM_TEXTCHANGED: TextChanged(); break;
+    case CM_VISIBLECHANGED: VisibleChanged(); break;
+    case WM_SIZE: Resize(); break;
     case WM_PAINT:
       if (TCanvas* c = PaintCanvas(); c && c->HandleAllocated()) Paint();
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
-  else if (FActionLink) FActionLink->Execute(this);
+  if (OnClick)
+    OnClick(this);
+  else if (FActionLink)
+    FActionLink->Execute(this);
 }
 
 void TControl::DblClick() {
@@ -491,14 +503,17 @@ bool TControl::MouseCapture() const { return FWidget && QWidget::mouseGrabber() 
 
 void TControl::SetMouseCapture(bool v) {
   if (!FWidget) return;
-  if (v) FWidget->grabMouse();
-  else if (QWidget::mouseGrabber() == FWidget) FWidget->releaseMouse();
+  if (v)
+    FWidget->grabMouse();
+  else if (QWidget::mouseGrabber() == FWidget)
+    FWidget->releaseMouse();
 }
 
 bool TControl::TranslateMouse(QEvent* e) {
   auto* me = static_cast<QMouseEvent*>(e);
   const QPoint p = me->position().toPoint();
-  TShiftState s = ShiftStateFromQt(me->modifiers(), me->buttons() | (e->type() != QEvent::MouseMove ? me->button() : Qt::NoButton));
+  TShiftState s =
+      ShiftStateFromQt(me->modifiers(), me->buttons() | (e->type() != QEvent::MouseMove ? me->button() : Qt::NoButton));
   if (e->type() == QEvent::MouseButtonRelease) s = ShiftStateFromQt(me->modifiers(), me->buttons());
   UINT msg = WM_MOUSEMOVE;
   const Qt::MouseButton b = me->button();
@@ -512,8 +527,7 @@ bool TControl::TranslateMouse(QEvent* e) {
     case QEvent::MouseButtonRelease:
       msg = b == Qt::RightButton ? WM_RBUTTONUP : b == Qt::MiddleButton ? WM_MBUTTONUP : WM_LBUTTONUP;
       break;
-    default:
-      break;
+    default: break;
   }
   Perform(msg, MouseKeyFlags(s), MakeLParam(p.x(), p.y()));
   return false;
@@ -559,15 +573,9 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
       return false;
     // The desktop's look changed: the system's theme, font and colour notices.
     case QEvent::StyleChange:
-    case QEvent::ThemeChange:
-      Perform(WM_THEMECHANGED);
-      return false;
-    case QEvent::ApplicationFontChange:
-      Perform(CM_SYSFONTCHANGED);
-      return false;
-    case QEvent::ApplicationPaletteChange:
-      Perform(CM_SYSCOLORCHANGE);
-      return false;
+    case QEvent::ThemeChange: Perform(WM_THEMECHANGED); return false;
+    case QEvent::ApplicationFontChange: Perform(CM_SYSFONTCHANGED); return false;
+    case QEvent::ApplicationPaletteChange: Perform(CM_SYSCOLORCHANGE); return false;
     case QEvent::ToolTip:
       if (ShowHint() && !FHint.isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), FHint, FWidget);
@@ -575,8 +583,7 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
         QToolTip::hideText();
       }
       return true;
-    default:
-      break;
+    default: break;
   }
   if (e->type() == TPostedMessageEvent::EventType()) {
     TMessage m = static_cast<TPostedMessageEvent*>(e)->Message;
@@ -666,11 +673,8 @@ void TWinControl::AlignControls() {
           c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), r.Height());
           r.Right -= c->Width();
           break;
-        case alClient:
-          c->SetBounds(r.Left, r.Top, r.Width(), r.Height());
-          break;
-        default:
-          break;
+        case alClient: c->SetBounds(r.Left, r.Top, r.Width(), r.Height()); break;
+        default: break;
       }
     }
   }
@@ -728,12 +732,8 @@ void TWinControl::WndProc(TMessage& m) {
       m.WParam = ch.unicode();
       return;
     }
-    case WM_SETFOCUS:
-      DoEnter();
-      return;
-    case WM_KILLFOCUS:
-      DoExit();
-      return;
+    case WM_SETFOCUS: DoEnter(); return;
+    case WM_KILLFOCUS: DoExit(); return;
     case WM_MOUSEWHEEL: {
       TShiftState shift = ShiftFromMouseKeys(m.WParam & 0xFFFF);
       int delta = HiWord(LPARAM(m.WParam));
@@ -747,8 +747,7 @@ void TWinControl::WndProc(TMessage& m) {
       m.Result = DoMouseWheel(shift, delta, pos) ? 1 : 0;
       return;
     }
-    default:
-      TControl::WndProc(m);
+    default: TControl::WndProc(m);
   }
 }
 
@@ -820,12 +819,8 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       WndProc(m);
       return m.WParam == 0;
     }
-    case QEvent::FocusIn:
-      Perform(WM_SETFOCUS);
-      return false;
-    case QEvent::FocusOut:
-      Perform(WM_KILLFOCUS);
-      return false;
+    case QEvent::FocusIn: Perform(WM_SETFOCUS); return false;
+    case QEvent::FocusOut: Perform(WM_KILLFOCUS); return false;
     case QEvent::Wheel: {
       auto* we = static_cast<QWheelEvent*>(e);
       TShiftState s = ShiftStateFromQt(we->modifiers(), we->buttons());
@@ -844,10 +839,8 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       FWheelSeenByForm = false;
       return m.Result != 0;
     }
-    case QEvent::Resize:
-      return false;
-    default:
-      return false;
+    case QEvent::Resize: return false;
+    default: return false;
   }
 }
 

@@ -27,7 +27,8 @@ using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TSh
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
-using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 
 class TControl : public TComponent {
 public:
@@ -72,7 +73,10 @@ public:
   QString Hint() const { return FHint; }
   void SetHint(const QString& v) { FHint = v; }
   bool ShowHint() const;
-  void SetShowHint(bool v) { FShowHint = v; FParentShowHint = false; }
+  void SetShowHint(bool v) {
+    FShowHint = v;
+    FParentShowHint = false;
+  }
   bool ParentShowHint = true;
 
   TColor Color() const { return FColor; }

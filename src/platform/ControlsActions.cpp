@@ -14,9 +14,7 @@ void TControl::SetAction(TBasicAction* Value) {
   ActionChange(Value, false);
 }
 
-std::unique_ptr<TControlActionLink> TControl::CreateActionLink() {
-  return std::make_unique<TControlActionLink>(this);
-}
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() { return std::make_unique<TControlActionLink>(this); }
 
 void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
   auto* action = dynamic_cast<TCustomAction*>(Sender);

@@ -27,8 +27,10 @@ int ExpandYear(int y, int digits) {
   if (digits > 2) return y;
   const int now = QDate::currentDate().year();
   int full = now / 100 * 100 + y;
-  if (full > now + 50) full -= 100;
-  else if (full <= now - 50) full += 100;
+  if (full > now + 50)
+    full -= 100;
+  else if (full <= now - 50)
+    full += 100;
   return full;
 }
 
@@ -52,11 +54,17 @@ QString FormatDateTime(const QString& Format, TDateTime Value) {
     }
     const int run = RunLength(Format, i);
     if (lc == 'd') {
-      out += run == 1 ? QString::number(d) : run == 2 ? Padded(d, 2) : run == 3 ? ShortDays[DayOfWeek(Value) - 1] : LongDays[DayOfWeek(Value) - 1];
+      out += run == 1   ? QString::number(d)
+             : run == 2 ? Padded(d, 2)
+             : run == 3 ? ShortDays[DayOfWeek(Value) - 1]
+                        : LongDays[DayOfWeek(Value) - 1];
     } else if (lc == 'm' && afterHour && run <= 2) {
       out += run == 1 ? QString::number(n) : Padded(n, 2);
     } else if (lc == 'm') {
-      out += run == 1 ? QString::number(mo) : run == 2 ? Padded(mo, 2) : run == 3 ? ShortMonths[mo - 1] : LongMonths[mo - 1];
+      out += run == 1   ? QString::number(mo)
+             : run == 2 ? Padded(mo, 2)
+             : run == 3 ? ShortMonths[mo - 1]
+                        : LongMonths[mo - 1];
     } else if (lc == 'y') {
       out += run <= 2 ? Padded(y % 100, 2) : Padded(y, 4);
     } else if (lc == 'h') {

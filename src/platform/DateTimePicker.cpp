@@ -36,12 +36,18 @@ QString LibraryPatternToPicker(const QString& f) {
   bool afterHour = false;
   for (QChar c : f) {
     const QChar l = c.toLower();
-    if (l == 'm') out += afterHour ? 'm' : 'M';
-    else if (l == 'n') out += 'm';
-    else if (l == 'h') out += 'H';
-    else if (c == '/') out += FormatSettings().DateSeparator;
-    else if (c == ':') out += FormatSettings().TimeSeparator;
-    else out += c;
+    if (l == 'm')
+      out += afterHour ? 'm' : 'M';
+    else if (l == 'n')
+      out += 'm';
+    else if (l == 'h')
+      out += 'H';
+    else if (c == '/')
+      out += FormatSettings().DateSeparator;
+    else if (c == ':')
+      out += FormatSettings().TimeSeparator;
+    else
+      out += c;
     if (l != 'm' && l != ' ' && c != ':') afterHour = l == 'h';
   }
   return out;
@@ -61,10 +67,14 @@ QString PickerFormatToQt(const QString& Format) {
     }
     int run = 1;
     while (i + run < Format.size() && Format[i + run] == c) ++run;
-    if (c == 'y') out += run <= 2 ? "yy" : "yyyy";
-    else if (c == 't') out += "AP";
-    else if (QString("dMhHms").contains(c)) out += QString(std::min(run, c == 'd' || c == 'M' ? 4 : 2), c);
-    else out += QString(run, c);
+    if (c == 'y')
+      out += run <= 2 ? "yy" : "yyyy";
+    else if (c == 't')
+      out += "AP";
+    else if (QString("dMhHms").contains(c))
+      out += QString(std::min(run, c == 'd' || c == 'M' ? 4 : 2), c);
+    else
+      out += QString(run, c);
     i += run;
   }
   return out;
@@ -83,7 +93,8 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner, new Q
     if (FSetting) return;
     // Only the part the editor shows changed.
     const TDateTime v = QDateTimeToDateTime(shown);
-    FValue = FKind == dtkTime ? std::trunc(FValue) + (v - std::trunc(v)) : std::trunc(v) + (FValue - std::trunc(FValue));
+    FValue =
+        FKind == dtkTime ? std::trunc(FValue) + (v - std::trunc(v)) : std::trunc(v) + (FValue - std::trunc(FValue));
     SafeCall([this] { UserChanged(); });
   });
   SetTabStop(true);
@@ -108,8 +119,8 @@ void TDateTimePicker::TextEdited() {
   QDateTime parsed = QDateTime::fromString(FEdit->text(), lenient);
   if (!parsed.isValid()) return;
   const TDateTime v = QDateTimeToDateTime(parsed);
-  const TDateTime next = FKind == dtkTime ? std::trunc(FValue) + (v - std::trunc(v))
-                                          : std::trunc(v) + (FValue - std::trunc(FValue));
+  const TDateTime next =
+      FKind == dtkTime ? std::trunc(FValue) + (v - std::trunc(v)) : std::trunc(v) + (FValue - std::trunc(FValue));
   if (next == FValue) return;
   FValue = next;
   UserChanged();
@@ -133,7 +144,8 @@ void TDateTimePicker::SetFormat(const QString& Value) {
 void TDateTimePicker::ApplyFormat() {
   QString format = FFormat;
   if (format.isEmpty())
-    format = LibraryPatternToPicker(FKind == dtkDate ? FormatSettings().ShortDateFormat : FormatSettings().LongTimeFormat);
+    format =
+        LibraryPatternToPicker(FKind == dtkDate ? FormatSettings().ShortDateFormat : FormatSettings().LongTimeFormat);
   FSetting = true;
   FEdit->setDisplayFormat(PickerFormatToQt(format));
   FEdit->setCalendarPopup(FKind == dtkDate && FDateMode == dmComboBox);
@@ -151,9 +163,7 @@ void TDateTimePicker::ShowValue() {
 
 TDateTime TDateTimePicker::DateTime() const { return FValue; }
 
-void TDateTimePicker::SetDateTime(TDateTime Value) {
-  Perform(DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&Value));
-}
+void TDateTimePicker::SetDateTime(TDateTime Value) { Perform(DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&Value)); }
 
 TDateTime TDateTimePicker::Date() const { return std::trunc(DateTime()); }
 
@@ -189,8 +199,10 @@ void TDateTimePicker::SetShowCheckbox(bool Value) {
 }
 
 void TDateTimePicker::SetChecked(bool Value) {
-  if (Value) SetDateTime(DateTime());
-  else Perform(DTM_SETSYSTEMTIME, GDT_NONE, 0);
+  if (Value)
+    SetDateTime(DateTime());
+  else
+    Perform(DTM_SETSYSTEMTIME, GDT_NONE, 0);
 }
 
 void TDateTimePicker::ApplyChecked() {
@@ -205,8 +217,10 @@ void TDateTimePicker::ApplyChecked() {
 void TDateTimePicker::SetMinDate(TDateTime Value) {
   FMinDate = Value;
   FSetting = true;
-  if (Value == 0) FEdit->clearMinimumDateTime();
-  else FEdit->setMinimumDateTime(DateTimeToQDateTime(Value));
+  if (Value == 0)
+    FEdit->clearMinimumDateTime();
+  else
+    FEdit->setMinimumDateTime(DateTimeToQDateTime(Value));
   FSetting = false;
   ShowValue();
 }
@@ -214,8 +228,10 @@ void TDateTimePicker::SetMinDate(TDateTime Value) {
 void TDateTimePicker::SetMaxDate(TDateTime Value) {
   FMaxDate = Value;
   FSetting = true;
-  if (Value == 0) FEdit->clearMaximumDateTime();
-  else FEdit->setMaximumDateTime(DateTimeToQDateTime(Value));
+  if (Value == 0)
+    FEdit->clearMaximumDateTime();
+  else
+    FEdit->setMaximumDateTime(DateTimeToQDateTime(Value));
   FSetting = false;
   ShowValue();
 }
@@ -244,9 +260,11 @@ void TDateTimePicker::SetDroppedDown(bool Value) {
   }
   // The editor opens its calendar from a press on its arrow.
   const QPoint arrow(Width() - 6, Height() / 2);
-  QMouseEvent press(QEvent::MouseButtonPress, arrow, FEdit->mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, arrow, FEdit->mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QApplication::sendEvent(FEdit, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, arrow, FEdit->mapToGlobal(arrow), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, arrow, FEdit->mapToGlobal(arrow), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
   QApplication::sendEvent(FEdit, &release);
 }
 
@@ -296,12 +314,14 @@ void TDateTimePicker::DefaultHandler(TMessage& m) {
     case CN_NOTIFY: {
       const auto* nm = reinterpret_cast<const TNMDateTime*>(m.LParam);
       if (!nm) return;
-      if (nm->Code == DTN_DATETIMECHANGE) Change();
-      else if (nm->Code == DTN_DROPDOWN && OnDropDown) OnDropDown(this);
-      else if (nm->Code == DTN_CLOSEUP && OnCloseUp) OnCloseUp(this);
+      if (nm->Code == DTN_DATETIMECHANGE)
+        Change();
+      else if (nm->Code == DTN_DROPDOWN && OnDropDown)
+        OnDropDown(this);
+      else if (nm->Code == DTN_CLOSEUP && OnCloseUp)
+        OnCloseUp(this);
       return;
     }
-    default:
-      TWinControl::DefaultHandler(m);
+    default: TWinControl::DefaultHandler(m);
   }
 }

@@ -70,4 +70,3 @@ void InstallDialogKeyRouter() {
   router = new TDialogKeyRouter(qApp);
   qApp->installEventFilter(router);
 }
-

@@ -26,10 +26,12 @@ TModalResult ButtonModalResult(TMsgDlgBtn b) {
 
 namespace {
 
-constexpr TMsgDlgBtn kButtonOrder[] = {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose};
+constexpr TMsgDlgBtn kButtonOrder[] = {mbYes,    mbNo,  mbOK,      mbCancel,   mbAbort, mbRetry,
+                                       mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp,  mbClose};
 
 const char* ButtonText(TMsgDlgBtn b) {
-  static constexpr const char* texts[] = {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore", "&All", "N&o to All", "Yes to &All", "&Help", "&Close"};
+  static constexpr const char* texts[] = {"&Yes",    "&No",  "OK",         "Cancel",      "&Abort", "&Retry",
+                                          "&Ignore", "&All", "N&o to All", "Yes to &All", "&Help",  "&Close"};
   return texts[b];
 }
 
@@ -71,12 +73,8 @@ public:
         dlg.setFileMode(QFileDialog::AnyFile);
         if (!r.OverwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
         break;
-      case TDialogKind::SelectFolder:
-        dlg.setFileMode(QFileDialog::Directory);
-        break;
-      default:
-        dlg.setFileMode(r.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        break;
+      case TDialogKind::SelectFolder: dlg.setFileMode(QFileDialog::Directory); break;
+      default: dlg.setFileMode(r.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile); break;
     }
     QString ext = r.DefaultExt;
     ext.remove("*").remove(".");

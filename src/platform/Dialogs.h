@@ -13,7 +13,20 @@
 #include <vector>
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
-enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
+enum TMsgDlgBtn {
+  mbYes,
+  mbNo,
+  mbOK,
+  mbCancel,
+  mbAbort,
+  mbRetry,
+  mbIgnore,
+  mbAll,
+  mbNoToAll,
+  mbYesToAll,
+  mbHelp,
+  mbClose
+};
 
 using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 constexpr TMsgDlgButtons mbYesNo{mbYes, mbNo};
@@ -95,9 +108,9 @@ TModalResult MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons 
 void ShowMessage(const QString& Msg);
 
 // Windows MessageBox flags and results (results equal the modal results).
-constexpr uint32_t MB_OK = 0x00, MB_OKCANCEL = 0x01, MB_ABORTRETRYIGNORE = 0x02, MB_YESNOCANCEL = 0x03,
-                         MB_YESNO = 0x04, MB_RETRYCANCEL = 0x05, MB_ICONERROR = 0x10, MB_ICONQUESTION = 0x20,
-                         MB_ICONWARNING = 0x30, MB_ICONINFORMATION = 0x40;
+constexpr uint32_t MB_OK = 0x00, MB_OKCANCEL = 0x01, MB_ABORTRETRYIGNORE = 0x02, MB_YESNOCANCEL = 0x03, MB_YESNO = 0x04,
+                   MB_RETRYCANCEL = 0x05, MB_ICONERROR = 0x10, MB_ICONQUESTION = 0x20, MB_ICONWARNING = 0x30,
+                   MB_ICONINFORMATION = 0x40;
 constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7;
 int MessageBox(const QString& Text, const QString& Caption, uint32_t Flags);
 

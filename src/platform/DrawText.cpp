@@ -56,8 +56,10 @@ public:
     if (!(Format & DT_EXPANDTABS) || !s.contains(u'\t')) return M.Width(F, s);
     int x = 0;
     for (const QString& part : Segments(s)) {
-      if (part == QStringLiteral("\t")) x = (x / TabWidth + 1) * TabWidth;
-      else x += M.Width(F, part);
+      if (part == QStringLiteral("\t"))
+        x = (x / TabWidth + 1) * TabWidth;
+      else
+        x += M.Width(F, part);
     }
     return x;
   }
@@ -89,8 +91,10 @@ public:
     do {
       qsizetype end = pos, lastSpace = -1;
       while (end < n) {
-        if (s[end] == u' ') lastSpace = end;
-        else if (Width(s.mid(pos, end + 1 - pos)) > maxWidth) break;
+        if (s[end] == u' ')
+          lastSpace = end;
+        else if (Width(s.mid(pos, end + 1 - pos)) > maxWidth)
+          break;
         ++end;
       }
       qsizetype lineEnd, next;
@@ -185,8 +189,10 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
   // Vertical placement acts only on a single line.
   int top = rect.Top;
   if (format & DT_SINGLELINE) {
-    if (format & DT_VCENTER) top = rect.Top + (rect.Height() - lh) / 2;
-    else if (format & DT_BOTTOM) top = rect.Bottom - lh;
+    if (format & DT_VCENTER)
+      top = rect.Top + (rect.Height() - lh) / 2;
+    else if (format & DT_BOTTOM)
+      top = rect.Bottom - lh;
   }
   const int result = (format & (DT_VCENTER | DT_BOTTOM)) ? top - rect.Top + height : height;
 
@@ -203,7 +209,7 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
     if (!(format & DT_NOCLIP) && y >= rect.Bottom) break;
     const Line& line = lines[k];
     const int w = layout.Width(line.Text);
-    const int x = (format & DT_CENTER) ? rect.Left + (rect.Width() - w) / 2
+    const int x = (format & DT_CENTER)  ? rect.Left + (rect.Width() - w) / 2
                   : (format & DT_RIGHT) ? rect.Right - w
                                         : rect.Left;
     // A rotated font turns each line counter-clockwise about its top-left corner.

@@ -72,17 +72,11 @@ void TShape::Paint() {
           y + h - half + (FPen.Width == 1 ? 0 : 1) - (FPen.Width > 1 ? FPen.Width % 2 : 0));
   switch (FShape) {
     case stRectangle:
-    case stSquare:
-      c.Rectangle(TRect(x, y, x + w, y + h));
-      break;
+    case stSquare: c.Rectangle(TRect(x, y, x + w, y + h)); break;
     case stRoundRect:
-    case stRoundSquare:
-      c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, std::min(w, h) / 4, std::min(w, h) / 4);
-      break;
+    case stRoundSquare: c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, std::min(w, h) / 4, std::min(w, h) / 4); break;
     case stEllipse:
-    case stCircle:
-      c.Ellipse(r.Left, r.Top, r.Right, r.Bottom);
-      break;
+    case stCircle: c.Ellipse(r.Left, r.Top, r.Right, r.Bottom); break;
   }
 }
 

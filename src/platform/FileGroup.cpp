@@ -15,7 +15,7 @@ void RemoveStaged(const TFileContents& files, size_t count) {
   for (size_t i = 0; i < count; ++i) QFile::remove(StagedName(files[i].first));
 }
 
-} // namespace
+}  // namespace
 
 int WriteFilesTogether(const TFileContents& files) {
   for (size_t i = 0; i < files.size(); ++i) {

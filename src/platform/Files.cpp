@@ -89,7 +89,9 @@ static QStringList SortedEntries(const QString& folder, const QString& pattern, 
   return names;
 }
 
-QStringList ListFiles(const QString& folder, const QString& pattern) { return SortedEntries(folder, pattern, QDir::Files); }
+QStringList ListFiles(const QString& folder, const QString& pattern) {
+  return SortedEntries(folder, pattern, QDir::Files);
+}
 QStringList ListFolders(const QString& folder) { return SortedEntries(folder, "*", QDir::Dirs); }
 
 bool WriteFileAtomic(const QString& path, const QByteArray& data) {

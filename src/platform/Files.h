@@ -37,5 +37,6 @@ enum class TTextEncoding { Utf8Bom, Utf16LE, Utf16BE, Ansi };
 // Reads a text file: UTF-8, UTF-16 LE or BE by their byte-order marks; without
 // one, valid UTF-8 is read as UTF-8 (unless `utf8WithoutBom` is false) and
 // anything else as CP1252.
-QString ReadTextFile(const QString& path, bool* ok = nullptr, TTextEncoding* encoding = nullptr, bool utf8WithoutBom = true);
+QString ReadTextFile(const QString& path, bool* ok = nullptr, TTextEncoding* encoding = nullptr,
+                     bool utf8WithoutBom = true);
 QString DecodeText(const QByteArray& bytes, TTextEncoding* encoding = nullptr, bool utf8WithoutBom = true);

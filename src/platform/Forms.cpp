@@ -141,7 +141,8 @@ void TForm::PlaceOnScreen() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   QRect avail = screen->availableGeometry();
-  SetBounds(avail.left() + (avail.width() - Width()) / 2, avail.top() + (avail.height() - Height()) / 2, Width(), Height());
+  SetBounds(avail.left() + (avail.width() - Width()) / 2, avail.top() + (avail.height() - Height()) / 2, Width(),
+            Height());
 }
 
 void TForm::SetVisible(bool v) {

@@ -238,15 +238,15 @@ bool DrawFrameControl(TCanvas& c, const TRect& rect, unsigned type, unsigned sta
   BrushKeeper keep(c);
   switch (type) {
     case DFC_BUTTON:
-      if (state & DFCS_BUTTONPUSH) DrawPushButton(c, rect, state);
-      else if (state & (DFCS_BUTTONRADIO | DFCS_BUTTONRADIOIMAGE)) DrawRadio(c, rect, state);
-      else DrawCheckBox(c, rect, state);
+      if (state & DFCS_BUTTONPUSH)
+        DrawPushButton(c, rect, state);
+      else if (state & (DFCS_BUTTONRADIO | DFCS_BUTTONRADIOIMAGE))
+        DrawRadio(c, rect, state);
+      else
+        DrawCheckBox(c, rect, state);
       return true;
-    case DFC_SCROLL:
-      DrawScrollArrow(c, rect, state);
-      return true;
-    default:
-      return false;
+    case DFC_SCROLL: DrawScrollArrow(c, rect, state); return true;
+    default: return false;
   }
 }
 

@@ -16,9 +16,14 @@ struct FontSubstitute {
   const char* Family;
 };
 constexpr FontSubstitute kFontSubstitutes[] = {
-    {"tahoma", "DejaVu Sans"},          {"verdana", "DejaVu Sans"},       {"segoe ui", "DejaVu Sans"},
-    {"ms sans serif", "DejaVu Sans"},   {"microsoft sans serif", "DejaVu Sans"}, {"arial", "DejaVu Sans"},
-    {"courier new", "DejaVu Sans Mono"}, {"times new roman", "DejaVu Serif"},
+    {"tahoma", "DejaVu Sans"},
+    {"verdana", "DejaVu Sans"},
+    {"segoe ui", "DejaVu Sans"},
+    {"ms sans serif", "DejaVu Sans"},
+    {"microsoft sans serif", "DejaVu Sans"},
+    {"arial", "DejaVu Sans"},
+    {"courier new", "DejaVu Sans Mono"},
+    {"times new roman", "DejaVu Serif"},
 };
 
 }  // namespace

@@ -90,15 +90,36 @@ void SetDefaultTextMeasurer(const TTextMeasurer* measurer);
 const TTextMeasurer& DefaultTextMeasurer();
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot, pmMergeNotPen,
-                pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor };
+enum TPenMode {
+  pmBlack,
+  pmWhite,
+  pmNop,
+  pmNot,
+  pmCopy,
+  pmNotCopy,
+  pmMergePenNot,
+  pmMaskPenNot,
+  pmMergeNotPen,
+  pmMaskNotPen,
+  pmMerge,
+  pmNotMerge,
+  pmMask,
+  pmNotMask,
+  pmXor,
+  pmNotXor
+};
 class TPen : public TObject {
 public:
   TColor Color = clBlack;
   int Width = 1;
   TPenStyle Style = psSolid;
   TPenMode Mode = pmCopy;
-  void Assign(const TPen& o) { Color = o.Color; Width = o.Width; Style = o.Style; Mode = o.Mode; }
+  void Assign(const TPen& o) {
+    Color = o.Color;
+    Width = o.Width;
+    Style = o.Style;
+    Mode = o.Mode;
+  }
 };
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
@@ -106,7 +127,10 @@ class TBrush : public TObject {
 public:
   TColor Color = clWhite;
   TBrushStyle Style = bsSolid;
-  void Assign(const TBrush& o) { Color = o.Color; Style = o.Style; }
+  void Assign(const TBrush& o) {
+    Color = o.Color;
+    Style = o.Style;
+  }
 };
 
 // Region kinds and combine modes, numbered as GDI numbers them.

@@ -28,9 +28,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
         case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
         case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
         case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-        case QAbstractSlider::SliderMove:
-          code = FOptions.Contains(goThumbTracking) ? SB_THUMBTRACK : -1;
-          break;
+        case QAbstractSlider::SliderMove: code = FOptions.Contains(goThumbTracking) ? SB_THUMBTRACK : -1; break;
         default: break;
       }
       if (code < 0) return;

@@ -18,7 +18,9 @@
 class QScrollBar;
 class TCustomGrid;
 
-class EInvalidGridOperation : public Exception { using Exception::Exception; };
+class EInvalidGridOperation : public Exception {
+  using Exception::Exception;
+};
 
 // Exact texts of the grid's own exceptions.
 inline constexpr const char* SGridIndexOutOfRange = "Grid index out of range";
@@ -26,8 +28,21 @@ inline constexpr const char* SFixedRowTooBig = "Fixed row count must be less tha
 inline constexpr const char* SFixedColTooBig = "Fixed column count must be less than column count";
 
 enum TGridOption {
-  goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected, goRowSizing,
-  goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect, goAlwaysShowEditor, goThumbTracking
+  goFixedVertLine,
+  goFixedHorzLine,
+  goVertLine,
+  goHorzLine,
+  goRangeSelect,
+  goDrawFocusSelected,
+  goRowSizing,
+  goColSizing,
+  goRowMoving,
+  goColMoving,
+  goEditing,
+  goTabs,
+  goRowSelect,
+  goAlwaysShowEditor,
+  goThumbTracking
 };
 using TGridOptions = TSet<TGridOption>;
 

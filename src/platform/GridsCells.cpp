@@ -59,8 +59,10 @@ void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   for (RowStore& row : FRows) {
     auto move = [&](auto& items) {
       if (items.size() < need) items.resize(need);
-      if (FromIndex < ToIndex) std::rotate(items.begin() + FromIndex, items.begin() + FromIndex + 1, items.begin() + ToIndex + 1);
-      else std::rotate(items.begin() + ToIndex, items.begin() + FromIndex, items.begin() + FromIndex + 1);
+      if (FromIndex < ToIndex)
+        std::rotate(items.begin() + FromIndex, items.begin() + FromIndex + 1, items.begin() + ToIndex + 1);
+      else
+        std::rotate(items.begin() + ToIndex, items.begin() + FromIndex, items.begin() + FromIndex + 1);
     };
     if (!row.Texts.empty()) move(row.Texts);
     if (!row.Objects.empty()) move(row.Objects);
@@ -69,8 +71,10 @@ void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 }
 
 void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
-  if (FromIndex < ToIndex) std::rotate(FRows.begin() + FromIndex, FRows.begin() + FromIndex + 1, FRows.begin() + ToIndex + 1);
-  else std::rotate(FRows.begin() + ToIndex, FRows.begin() + FromIndex, FRows.begin() + FromIndex + 1);
+  if (FromIndex < ToIndex)
+    std::rotate(FRows.begin() + FromIndex, FRows.begin() + FromIndex + 1, FRows.begin() + ToIndex + 1);
+  else
+    std::rotate(FRows.begin() + ToIndex, FRows.begin() + FromIndex, FRows.begin() + FromIndex + 1);
   TCustomGrid::RowMoved(FromIndex, ToIndex);
 }
 

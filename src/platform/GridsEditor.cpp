@@ -42,22 +42,13 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT:
-    case VK_ESCAPE:
-      forward = true;
-      break;
-    case VK_TAB:
-      forward = !Shift.Contains(ssAlt);
-      break;
+    case VK_ESCAPE: forward = true; break;
+    case VK_TAB: forward = !Shift.Contains(ssAlt); break;
     case VK_LEFT:
-    case VK_HOME:
-      forward = atStart;
-      break;
+    case VK_HOME: forward = atStart; break;
     case VK_RIGHT:
-    case VK_END:
-      forward = atEnd;
-      break;
-    default:
-      break;
+    case VK_END: forward = atEnd; break;
+    default: break;
   }
   if (!forward) return;
   FGrid->KeyDown(Key, Shift);
@@ -89,8 +80,10 @@ QString TCustomGrid::GetEditMask(int ACol, int ARow) {
 }
 
 void TCustomGrid::SetEditorMode(bool Value) {
-  if (Value) ShowEditor();
-  else HideEditor();
+  if (Value)
+    ShowEditor();
+  else
+    HideEditor();
 }
 
 void TCustomGrid::ShowEditor() {

@@ -10,13 +10,15 @@ namespace {
 // The next cell for Tab: along the row, wrapping to the next or previous row.
 TGridCoord TabStep(TGridCoord c, bool backwards, int fixedCols, int fixedRows, int colCount, int rowCount) {
   if (backwards) {
-    if (c.X > fixedCols) --c.X;
+    if (c.X > fixedCols)
+      --c.X;
     else if (c.Y > fixedRows) {
       --c.Y;
       c.X = colCount - 1;
     }
   } else {
-    if (c.X < colCount - 1) ++c.X;
+    if (c.X < colCount - 1)
+      ++c.X;
     else if (c.Y < rowCount - 1) {
       ++c.Y;
       c.X = fixedCols;
@@ -55,14 +57,43 @@ void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift) {
     switch (Key) {
       case VK_UP: cur.Y -= 1; break;
       case VK_DOWN: cur.Y += 1; break;
-      case VK_LEFT: if (rowSelect) tl.X -= 1; else cur.X -= 1; break;
-      case VK_RIGHT: if (rowSelect) tl.X += 1; else cur.X += 1; break;
-      case VK_NEXT: cur.Y += page; tl.Y += page; break;
-      case VK_PRIOR: cur.Y -= page; tl.Y -= page; break;
-      case VK_HOME: if (rowSelect) cur.Y = FFixedRows; else cur.X = FFixedCols; break;
-      case VK_END: if (rowSelect) cur.Y = RowCount() - 1; else cur.X = ColCount() - 1; break;
+      case VK_LEFT:
+        if (rowSelect)
+          tl.X -= 1;
+        else
+          cur.X -= 1;
+        break;
+      case VK_RIGHT:
+        if (rowSelect)
+          tl.X += 1;
+        else
+          cur.X += 1;
+        break;
+      case VK_NEXT:
+        cur.Y += page;
+        tl.Y += page;
+        break;
+      case VK_PRIOR:
+        cur.Y -= page;
+        tl.Y -= page;
+        break;
+      case VK_HOME:
+        if (rowSelect)
+          cur.Y = FFixedRows;
+        else
+          cur.X = FFixedCols;
+        break;
+      case VK_END:
+        if (rowSelect)
+          cur.Y = RowCount() - 1;
+        else
+          cur.X = ColCount() - 1;
+        break;
       case VK_TAB:
-        if (!FOptions.Contains(goTabs) || Shift.Contains(ssAlt)) { handled = false; break; }
+        if (!FOptions.Contains(goTabs) || Shift.Contains(ssAlt)) {
+          handled = false;
+          break;
+        }
         cur = TabStep(FCurrent, Shift.Contains(ssShift), FFixedCols, FFixedRows, ColCount(), RowCount());
         break;
       case VK_F2: SetEditorMode(true); return;
@@ -89,8 +120,10 @@ void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift) {
 void TCustomGrid::KeyPress(QChar& Key) {
   TCustomControl::KeyPress(Key);
   if (Key == QChar(13) && !FOptions.Contains(goAlwaysShowEditor)) {
-    if (FEditorMode) HideEditor();
-    else ShowEditor();
+    if (FEditorMode)
+      HideEditor();
+    else
+      ShowEditor();
     Key = QChar(0);
   }
 }

@@ -33,7 +33,8 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
   int border = 0;
   if (FOptions.Contains(goColSizing) && Y >= 0 && Y < rows.FixedBoundary() && nearBorder(cols, X, Index, border)) {
     State = gsColSizing;
-  } else if (FOptions.Contains(goRowSizing) && X >= 0 && X < cols.FixedBoundary() && nearBorder(rows, Y, Index, border)) {
+  } else if (FOptions.Contains(goRowSizing) && X >= 0 && X < cols.FixedBoundary() &&
+             nearBorder(rows, Y, Index, border)) {
     State = gsRowSizing;
   } else {
     return;
@@ -55,8 +56,10 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         } else {
           FGridState = gsSelecting;
           SetTimer(GridDragScrollTimerId, GridDragScrollInterval);
-          if (Shift.Contains(ssShift)) MoveAnchor(hit);
-          else MoveColRow(hit.X, hit.Y, true, true);
+          if (Shift.Contains(ssShift))
+            MoveAnchor(hit);
+          else
+            MoveColRow(hit.X, hit.Y, true, true);
           UpdateEdit();
         }
       } else if (FOptions.Contains(goRowMoving) && hit.X >= 0 && hit.X < FFixedCols && hit.Y >= FFixedRows) {
@@ -99,8 +102,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
       if (Cursor() != c) SetCursor(c);
       break;
     }
-    default:
-      break;
+    default: break;
   }
   TCustomControl::MouseMove(Shift, X, Y);
 }
@@ -119,8 +121,10 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
       const int start = a.Pos(FSizingIndex);
       if (start >= 0) {
         const int size = std::max(1, (cols ? X : Y) + FSizingOfs - start);
-        if (cols) SetColWidths(FSizingIndex, size);
-        else SetRowHeights(FSizingIndex, size);
+        if (cols)
+          SetColWidths(FSizingIndex, size);
+        else
+          SetRowHeights(FSizingIndex, size);
       }
       break;
     }
@@ -128,12 +132,13 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     case gsRowMoving:
       SetMouseCapture(false);
       if (FMovePos >= 0 && FMovePos != FMoveIndex) {
-        if (FGridState == gsColMoving) MoveColumn(FMoveIndex, FMovePos);
-        else MoveRow(FMoveIndex, FMovePos);
+        if (FGridState == gsColMoving)
+          MoveColumn(FMoveIndex, FMovePos);
+        else
+          MoveRow(FMoveIndex, FMovePos);
       }
       break;
-    default:
-      break;
+    default: break;
   }
   FGridState = gsNormal;
   TCustomControl::MouseUp(Button, Shift, X, Y);

@@ -50,11 +50,15 @@ void TCustomGrid::Paint() {
 
 void TCustomGrid::DrawDefaultCell(int ACol, int ARow, const TRect& r, TGridDrawState state) {
   TCanvas& c = Canvas();
-  const bool highlight = state.Contains(gdSelected) &&
-                         (!state.Contains(gdFocused) || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect));
-  if (state.Contains(gdFixed)) c.Brush().Color = FFixedColor;
-  else if (highlight) c.Brush().Color = clHighlight;
-  else c.Brush().Color = Color();
+  const bool highlight =
+      state.Contains(gdSelected) &&
+      (!state.Contains(gdFocused) || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect));
+  if (state.Contains(gdFixed))
+    c.Brush().Color = FFixedColor;
+  else if (highlight)
+    c.Brush().Color = clHighlight;
+  else
+    c.Brush().Color = Color();
   c.FillRect(r);
   c.Font().SetColor(highlight ? clHighlightText : Font().Color());
   if (state.Contains(gdFocused) && !FOptions.Contains(goRowSelect) && !FEditorMode) {

@@ -88,8 +88,10 @@ void TCustomGrid::ModifyScrollBar(bool Vertical, int ScrollCode, int Pos) {
     default: return;
   }
   target = std::clamp(target, fixed, std::max(fixed, maxFirst));
-  if (Vertical) MoveTopLeft(FTopLeft.X, target);
-  else MoveTopLeft(target, FTopLeft.Y);
+  if (Vertical)
+    MoveTopLeft(FTopLeft.X, target);
+  else
+    MoveTopLeft(target, FTopLeft.Y);
 }
 
 void TCustomGrid::WndProc(TMessage& Message) {
@@ -120,11 +122,8 @@ void TCustomGrid::WndProc(TMessage& Message) {
       break;
     }
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      InvalidateCell(FCurrent.X, FCurrent.Y);
-      break;
-    default:
-      break;
+    case WM_KILLFOCUS: InvalidateCell(FCurrent.X, FCurrent.Y); break;
+    default: break;
   }
   TCustomControl::WndProc(Message);
 }

@@ -56,8 +56,10 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
   const TGridRect old = Selection();
   const bool moved = ACol != FCurrent.X || ARow != FCurrent.Y;
   if (moved && FEditorMode) {
-    if (FOptions.Contains(goAlwaysShowEditor)) HideEdit();
-    else HideEditor();
+    if (FOptions.Contains(goAlwaysShowEditor))
+      HideEdit();
+    else
+      HideEditor();
   }
   FCurrent = TGridCoord{ACol, ARow};
   if (MoveAnchor || !FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
@@ -85,7 +87,8 @@ void TCustomGrid::ClampInView(const TGridCoord& Coord) {
   const AxisInfo cols = ColAxis();
   const AxisInfo rows = RowAxis();
   if (Coord.X >= FFixedCols) {
-    if (Coord.X < tl.X) tl.X = Coord.X;
+    if (Coord.X < tl.X)
+      tl.X = Coord.X;
     else if (Coord.X > cols.LastFullVisible()) {
       // Scroll so that the column is the last one shown whole.
       int room = cols.Extent - cols.FixedBoundary() - cols.Size(Coord.X);
@@ -98,7 +101,8 @@ void TCustomGrid::ClampInView(const TGridCoord& Coord) {
     }
   }
   if (Coord.Y >= FFixedRows) {
-    if (Coord.Y < tl.Y) tl.Y = Coord.Y;
+    if (Coord.Y < tl.Y)
+      tl.Y = Coord.Y;
     else if (Coord.Y > rows.LastFullVisible()) {
       int room = rows.Extent - rows.FixedBoundary() - rows.Size(Coord.Y);
       int first = Coord.Y;
@@ -149,9 +153,12 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
   FColWidths.insert(FColWidths.begin() + ToIndex, w);
   ColumnMoved(FromIndex, ToIndex);
   auto follow = [&](int& x) {
-    if (x == FromIndex) x = ToIndex;
-    else if (FromIndex < ToIndex && x > FromIndex && x <= ToIndex) --x;
-    else if (FromIndex > ToIndex && x >= ToIndex && x < FromIndex) ++x;
+    if (x == FromIndex)
+      x = ToIndex;
+    else if (FromIndex < ToIndex && x > FromIndex && x <= ToIndex)
+      --x;
+    else if (FromIndex > ToIndex && x >= ToIndex && x < FromIndex)
+      ++x;
   };
   follow(FCurrent.X);
   follow(FAnchor.X);
@@ -168,9 +175,12 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   FRowHeights.insert(FRowHeights.begin() + ToIndex, h);
   RowMoved(FromIndex, ToIndex);
   auto follow = [&](int& y) {
-    if (y == FromIndex) y = ToIndex;
-    else if (FromIndex < ToIndex && y > FromIndex && y <= ToIndex) --y;
-    else if (FromIndex > ToIndex && y >= ToIndex && y < FromIndex) ++y;
+    if (y == FromIndex)
+      y = ToIndex;
+    else if (FromIndex < ToIndex && y > FromIndex && y <= ToIndex)
+      --y;
+    else if (FromIndex > ToIndex && y >= ToIndex && y < FromIndex)
+      ++y;
   };
   follow(FCurrent.Y);
   follow(FAnchor.Y);

@@ -24,7 +24,7 @@ constexpr qint64 kPixelsAlwaysAllowed = qint64(1) << 20;
 // Real progressive files have about ten scans; each scan costs a pass over the picture.
 constexpr int kMaxJpegScans = 100;
 // Warnings that mean damaged data: libjpeg would go on and fill the rest grey.
-constexpr int kCorruptDataWarnings[] = {JWRN_JPEG_EOF,      JWRN_HIT_MARKER,        JWRN_MUST_RESYNC,
+constexpr int kCorruptDataWarnings[] = {JWRN_JPEG_EOF,       JWRN_HIT_MARKER,        JWRN_MUST_RESYNC,
                                         JWRN_NOT_SEQUENTIAL, JWRN_BOGUS_PROGRESSION, JWRN_EXTRANEOUS_DATA,
                                         JWRN_HUFF_BAD_CODE};
 
@@ -87,11 +87,15 @@ void StoreRow(const jpeg_decompress_struct* cinfo, const JSAMPLE* in, QRgb* out)
 }
 
 bool DecompressBody(jpeg_decompress_struct* cinfo, ErrorManager* err, const QByteArray* data, QImage* out) {
-  jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(data->constData()), static_cast<unsigned long>(data->size()));
+  jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(data->constData()),
+               static_cast<unsigned long>(data->size()));
   jpeg_read_header(cinfo, TRUE);
-  if (cinfo->jpeg_color_space == JCS_GRAYSCALE) cinfo->out_color_space = JCS_GRAYSCALE;
-  else if (cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK) cinfo->out_color_space = JCS_CMYK;
-  else cinfo->out_color_space = JCS_RGB;
+  if (cinfo->jpeg_color_space == JCS_GRAYSCALE)
+    cinfo->out_color_space = JCS_GRAYSCALE;
+  else if (cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK)
+    cinfo->out_color_space = JCS_CMYK;
+  else
+    cinfo->out_color_space = JCS_RGB;
   const qint64 pixels = qint64(cinfo->image_width) * qint64(cinfo->image_height);
   const bool outOfProportion = pixels > kPixelsAlwaysAllowed && pixels > kMaxPixelsPerByte * data->size();
   if (pixels > kMaxJpegPixels || outOfProportion) {
@@ -157,8 +161,8 @@ bool CompressBody(jpeg_compress_struct* cinfo, const QImage* img, int quality) {
   jpeg_set_defaults(cinfo);
   jpeg_set_quality(cinfo, quality, TRUE);
   jpeg_start_compress(cinfo, TRUE);
-  JSAMPARRAY row = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
-                                               cinfo->image_width * 3, 1);
+  JSAMPARRAY row =
+      (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, cinfo->image_width * 3, 1);
   while (cinfo->next_scanline < cinfo->image_height) {
     const auto* in = reinterpret_cast<const QRgb*>(img->constScanLine(int(cinfo->next_scanline)));
     for (JDIMENSION x = 0; x < cinfo->image_width; ++x) {

@@ -50,7 +50,8 @@ public:
 TLayeredPainter* PainterOf(const QWidget* w, bool create) {
   if (!w) return nullptr;
   // Found by name: the painter class has no meta-object to cast by.
-  if (auto* p = w->findChild<QObject*>(kPainterName, Qt::FindDirectChildrenOnly)) return static_cast<TLayeredPainter*>(p);
+  if (auto* p = w->findChild<QObject*>(kPainterName, Qt::FindDirectChildrenOnly))
+    return static_cast<TLayeredPainter*>(p);
   if (!create) return nullptr;
   auto* widget = const_cast<QWidget*>(w);
   auto* p = new TLayeredPainter(widget);

@@ -30,8 +30,10 @@ bool IsQtSpecial(QChar c) {
 // The mask part ends at the first field separator that is not escaped.
 int MaskPartLength(const QString& m) {
   for (int i = 0; i < m.size(); ++i) {
-    if (m[i] == '\\') ++i;
-    else if (m[i] == ';') return i;
+    if (m[i] == '\\')
+      ++i;
+    else if (m[i] == ';')
+      return i;
   }
   return int(m.size());
 }
@@ -158,9 +160,12 @@ void TCustomMaskEdit::WndProc(TMessage& m) {
       return;
     }
     UINT clip = 0;
-    if (m.WParam == VK_INSERT && shift.Contains(ssShift)) clip = WM_PASTE;
-    else if (m.WParam == VK_INSERT && shift.Contains(ssCtrl)) clip = WM_COPY;
-    else if (m.WParam == VK_DELETE && shift.Contains(ssShift)) clip = WM_CUT;
+    if (m.WParam == VK_INSERT && shift.Contains(ssShift))
+      clip = WM_PASTE;
+    else if (m.WParam == VK_INSERT && shift.Contains(ssCtrl))
+      clip = WM_COPY;
+    else if (m.WParam == VK_DELETE && shift.Contains(ssShift))
+      clip = WM_CUT;
     if (clip != 0) {
       Perform(clip);
       m.WParam = 0;
@@ -175,9 +180,7 @@ void TCustomMaskEdit::DefaultHandler(TMessage& m) {
     case WM_CUT:
       if (!ReadOnly()) LineEdit()->cut();
       return;
-    case WM_COPY:
-      LineEdit()->copy();
-      return;
+    case WM_COPY: LineEdit()->copy(); return;
     case WM_PASTE:
       if (!ReadOnly()) LineEdit()->paste();
       return;
@@ -195,13 +198,8 @@ void TCustomMaskEdit::DefaultHandler(TMessage& m) {
     case EM_GETRECT:
       if (m.LParam) *reinterpret_cast<TRect*>(m.LParam) = FormatRect();
       return;
-    case EM_CHARFROMPOS:
-      m.Result = CharFromPos(TPoint(LoWord(m.LParam), HiWord(m.LParam)));
-      return;
-    case EM_SETSEL:
-      LineEdit()->setSelection(int(m.WParam), int(m.LParam) - int(m.WParam));
-      return;
-    default:
-      TEdit::DefaultHandler(m);
+    case EM_CHARFROMPOS: m.Result = CharFromPos(TPoint(LoWord(m.LParam), HiWord(m.LParam))); return;
+    case EM_SETSEL: LineEdit()->setSelection(int(m.WParam), int(m.LParam) - int(m.WParam)); return;
+    default: TEdit::DefaultHandler(m);
   }
 }

@@ -12,7 +12,7 @@
 
 // An edit mask "mask;save-literals;blank" in the library's notation, read once.
 struct TEditMaskInfo {
-  QString QtMask;        // the same rules in Qt's input-mask notation, blank appended
+  QString QtMask;  // the same rules in Qt's input-mask notation, blank appended
   bool SaveLiterals = true;
   QChar Blank = '_';
   std::vector<bool> Literal;  // per text position: a literal, not an input place

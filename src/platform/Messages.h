@@ -19,7 +19,8 @@ struct TMessage {
 };
 
 constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOVE = 0x0003, WM_SIZE = 0x0005;
-constexpr UINT WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008, WM_ENABLE = 0x000A, WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D;
+constexpr UINT WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008, WM_ENABLE = 0x000A, WM_SETTEXT = 0x000C,
+               WM_GETTEXT = 0x000D;
 constexpr UINT WM_PAINT = 0x000F, WM_CLOSE = 0x0010, WM_ERASEBKGND = 0x0014, WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_SETCURSOR = 0x0020, WM_WINDOWPOSCHANGING = 0x0046, WM_WINDOWPOSCHANGED = 0x0047;
 constexpr UINT WM_GETDLGCODE = 0x0087, WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102;
@@ -55,6 +56,8 @@ UINT RegisterWindowMessage(const QString& name);
 // message and as a format gets one number.
 UINT RegisterClipboardFormat(const QString& name);
 
-constexpr LPARAM MakeLParam(int lo, int hi) { return LPARAM((uint32_t(uint16_t(lo))) | (uint32_t(uint16_t(hi)) << 16)); }
+constexpr LPARAM MakeLParam(int lo, int hi) {
+  return LPARAM((uint32_t(uint16_t(lo))) | (uint32_t(uint16_t(hi)) << 16));
+}
 constexpr int LoWord(intptr_t v) { return int(int16_t(uint16_t(v & 0xFFFF))); }
 constexpr int HiWord(intptr_t v) { return int(int16_t(uint16_t((v >> 16) & 0xFFFF))); }

@@ -64,7 +64,8 @@ public:
     packet[3] = char(sum & 0xFF);
     QElapsedTimer timer;
     timer.start();
-    if (sendto(fd, packet.constData(), size_t(packet.size()), 0, reinterpret_cast<sockaddr*>(&to), sizeof to) < 0) return sendFailed();
+    if (sendto(fd, packet.constData(), size_t(packet.size()), 0, reinterpret_cast<sockaddr*>(&to), sizeof to) < 0)
+      return sendFailed();
     uint8_t buf[2048];
     for (;;) {
       const int left = timeoutMs - int(timer.elapsed());

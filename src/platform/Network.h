@@ -34,15 +34,15 @@ TIcmpEcho& IcmpEcho();
 TIcmpEcho* SetIcmpEcho(TIcmpEcho* echo);
 
 struct THttpResult {
-  bool Ok = false;         // an answer arrived (any status)
-  int Status = 0;          // HTTP status code
-  QByteArray Body;         // at most the byte limit of the request
-  QString Error;           // why no answer arrived
+  bool Ok = false;  // an answer arrived (any status)
+  int Status = 0;   // HTTP status code
+  QByteArray Body;  // at most the byte limit of the request
+  QString Error;    // why no answer arrived
 };
 
 struct THttpRequest {
-  QString Url;             // http://host[:port]/path?query
-  QStringList Headers;     // "Name: value" lines sent as given
+  QString Url;          // http://host[:port]/path?query
+  QStringList Headers;  // "Name: value" lines sent as given
   int ConnectTimeoutMs = 10000;
   int TotalTimeoutMs = 20000;
   qint64 MaxBodyBytes = 64 * 1024;

@@ -11,9 +11,7 @@
 
 namespace {
 
-quint32 LE16(const QByteArray& d, qsizetype at) {
-  return quint32(quint8(d[at])) | quint32(quint8(d[at + 1])) << 8;
-}
+quint32 LE16(const QByteArray& d, qsizetype at) { return quint32(quint8(d[at])) | quint32(quint8(d[at + 1])) << 8; }
 quint32 LE32(const QByteArray& d, qsizetype at) { return LE16(d, at) | LE16(d, at + 2) << 16; }
 
 QString CheckBmp(const QByteArray& d) {

@@ -84,8 +84,10 @@ void ShowWindow(TControl* Control, bool Show) {
 void SetWindowRgn(TControl* Control, const TRegion* Region, bool Redraw) {
   QWidget* w = Control ? Control->Widget() : nullptr;
   if (!w) return;
-  if (Region) w->setMask(Region->ToQRegion());
-  else w->clearMask();
+  if (Region)
+    w->setMask(Region->ToQRegion());
+  else
+    w->clearMask();
   if (Redraw) w->update();
 }
 

@@ -30,8 +30,10 @@ void ReapOrphans() {
   for (auto it = v.begin(); it != v.end();) {
     int status = 0;
     pid_t r = waitpid(*it, &status, WNOHANG);
-    if (r == *it || (r < 0 && errno == ECHILD)) it = v.erase(it);
-    else ++it;
+    if (r == *it || (r < 0 && errno == ECHILD))
+      it = v.erase(it);
+    else
+      ++it;
   }
 }
 
@@ -69,14 +71,14 @@ bool TProcess::StillActive() {
   pid_t r = waitpid(FPid, &status, WNOHANG);
   if (r == 0) return true;
   FEnded = true;
-  if (r == FPid) FExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
-  else FExitCode = -1;
+  if (r == FPid)
+    FExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+  else
+    FExitCode = -1;
   return false;
 }
 
-int TProcess::ExitCode() {
-  return StillActive() ? STILL_ACTIVE : FExitCode;
-}
+int TProcess::ExitCode() { return StillActive() ? STILL_ACTIVE : FExitCode; }
 
 QStringList SplitCommandLine(const QString& parameters) {
   QStringList args;
@@ -134,7 +136,9 @@ void SleepMilliseconds(int ms) {
     Source().Sleep(ms);
     return;
   }
-  struct timespec ts {ms / 1000, long(ms % 1000) * 1000000L};
+  struct timespec ts {
+    ms / 1000, long(ms % 1000) * 1000000L
+  };
   while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
   }
 }

@@ -22,7 +22,9 @@ constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000u, HKEY_CURRENT_USER = 0x80000001u,
 constexpr DWORD REG_NOTIFY_CHANGE_NAME = 0x1, REG_NOTIFY_CHANGE_ATTRIBUTES = 0x2, REG_NOTIFY_CHANGE_LAST_SET = 0x4,
                 REG_NOTIFY_CHANGE_SECURITY = 0x8;
 
-class ERegistryException : public Exception { using Exception::Exception; };
+class ERegistryException : public Exception {
+  using Exception::Exception;
+};
 
 class IRegistryServices {
 public:

@@ -8,7 +8,9 @@
 
 class TBitmap;
 
-class EResNotFound : public Exception { using Exception::Exception; };
+class EResNotFound : public Exception {
+  using Exception::Exception;
+};
 
 // Loads the bitmap resource of that name; raises EResNotFound
 // "Resource <name> not found" when the program has none.

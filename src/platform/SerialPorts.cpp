@@ -58,8 +58,7 @@ bool SerialOpenErrorMeansPresent(int err) { return err == EACCES || err == EBUSY
 
 QStringList FindSerialPorts(const QString& devFolder) {
   const QDir dir(devFolder);
-  const QStringList entries =
-      dir.entryList({"ttyS*", "ttyUSB*", "ttyACM*"}, QDir::Files | QDir::System);
+  const QStringList entries = dir.entryList({"ttyS*", "ttyUSB*", "ttyACM*"}, QDir::Files | QDir::System);
   std::vector<TSerialName> found;
   for (const QString& name : entries) {
     for (int kind = 0; kind < int(SerialKinds.size()); ++kind) {

@@ -30,8 +30,14 @@ struct TSet {
   constexpr TSet operator+(TSet o) const { return FromBits(bits | o.bits); }
   constexpr TSet operator-(TSet o) const { return FromBits(bits & ~o.bits); }
   constexpr TSet operator*(TSet o) const { return FromBits(bits & o.bits); }
-  constexpr TSet& operator+=(TSet o) { bits |= o.bits; return *this; }
-  constexpr TSet& operator-=(TSet o) { bits &= ~o.bits; return *this; }
+  constexpr TSet& operator+=(TSet o) {
+    bits |= o.bits;
+    return *this;
+  }
+  constexpr TSet& operator-=(TSet o) {
+    bits &= ~o.bits;
+    return *this;
+  }
   constexpr bool operator==(const TSet&) const = default;
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/ControlMessages.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QAbstractItemView>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -68,8 +68,10 @@ void TLabel::AdjustBounds() {
   if (!FAutoSize) return;
   QFontMetrics fm(Font().ToQFont());
   const QString text = Caption().isEmpty() ? QString(" ") : Caption();
-  QRect r = FWordWrap ? fm.boundingRect(QRect(0, 0, std::max(1, Width()), 100000), LabelTextFlags(taLeftJustify, tlTop, true, ShowAccelChar), text)
-                      : fm.boundingRect(QRect(0, 0, 100000, 100000), LabelTextFlags(taLeftJustify, tlTop, false, ShowAccelChar), text);
+  QRect r = FWordWrap ? fm.boundingRect(QRect(0, 0, std::max(1, Width()), 100000),
+                                        LabelTextFlags(taLeftJustify, tlTop, true, ShowAccelChar), text)
+                      : fm.boundingRect(QRect(0, 0, 100000, 100000),
+                                        LabelTextFlags(taLeftJustify, tlTop, false, ShowAccelChar), text);
   int w = FWordWrap ? Width() : r.width();
   int x = Left();
   if (!FWordWrap && FAlignment == taRightJustify) x = Left() + Width() - w;
@@ -122,8 +124,9 @@ void TLinkLabel::ApplyText() {
   // Keep the markup of links; everything else is shown as plain text.
   const QString caption = Caption();
   QString html;
-  static const QRegularExpression re(R"re(<a\s+href\s*=\s*"([^"]*)"\s*>(.*?)</a>)re",
-                                     QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression re(
+      R"re(<a\s+href\s*=\s*"([^"]*)"\s*>(.*?)</a>)re",
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
   int last = 0;
   auto it = re.globalMatch(caption);
   while (it.hasNext()) {
@@ -185,8 +188,10 @@ QString TEdit::GetText() const { return FEdit->text(); }
 
 void TEdit::ApplyText() {
   QString t = FText;
-  if (FCharCase == ecUpperCase) t = t.toUpper();
-  else if (FCharCase == ecLowerCase) t = t.toLower();
+  if (FCharCase == ecUpperCase)
+    t = t.toUpper();
+  else if (FCharCase == ecLowerCase)
+    t = t.toLower();
   FEdit->setText(t);
 }
 
@@ -217,7 +222,10 @@ void TEdit::SetCharCase(TEditCharCase v) {
 
 void TEdit::SetAlignment(TAlignment v) {
   FAlignment = v;
-  FEdit->setAlignment((v == taCenter ? Qt::AlignHCenter : v == taRightJustify ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+  FEdit->setAlignment((v == taCenter         ? Qt::AlignHCenter
+                       : v == taRightJustify ? Qt::AlignRight
+                                             : Qt::AlignLeft) |
+                      Qt::AlignVCenter);
 }
 
 int TEdit::SelStart() const { return FEdit->hasSelectedText() ? FEdit->selectionStart() : FEdit->cursorPosition(); }
@@ -385,9 +393,12 @@ void TComboBox::SetStyle(TComboBoxStyle v) {
   FCombo->setEditable(v != csDropDownList && v != csOwnerDrawFixed && v != csOwnerDrawVariable);
   if (FCombo->lineEdit()) {
     FCombo->lineEdit()->setMaxLength(FMaxLength == 0 ? 32767 : FMaxLength);
-    QObject::connect(FCombo->lineEdit(), &QLineEdit::textEdited, FCombo, [this](const QString&) {
-      if (FCombo->lineEdit()) FCombo->lineEdit()->setModified(true);
-    }, Qt::UniqueConnection);
+    QObject::connect(
+        FCombo->lineEdit(), &QLineEdit::textEdited, FCombo,
+        [this](const QString&) {
+          if (FCombo->lineEdit()) FCombo->lineEdit()->setModified(true);
+        },
+        Qt::UniqueConnection);
   }
   FCombo->blockSignals(false);
   FUpdating = false;
@@ -404,8 +415,10 @@ void TComboBox::SetMaxLength(int v) {
 bool TComboBox::DroppedDown() const { return FCombo->view() && FCombo->view()->isVisible(); }
 
 void TComboBox::SetDroppedDown(bool v) {
-  if (v) FCombo->showPopup();
-  else FCombo->hidePopup();
+  if (v)
+    FCombo->showPopup();
+  else
+    FCombo->hidePopup();
 }
 
 void TComboBox::SetDroppedWidth(int v) {

@@ -74,7 +74,8 @@ bool ParseInteger(const QString& s, int64_t& out, uint64_t posLimit, uint64_t ne
 
 bool TryStrToInt(const QString& s, int& value) {
   int64_t v = 0;
-  if (!ParseInteger(s, v, uint64_t(std::numeric_limits<int32_t>::max()), uint64_t(std::numeric_limits<int32_t>::max()) + 1, true))
+  if (!ParseInteger(s, v, uint64_t(std::numeric_limits<int32_t>::max()),
+                    uint64_t(std::numeric_limits<int32_t>::max()) + 1, true))
     return false;
   value = int(v);
   return true;
@@ -140,9 +141,12 @@ bool TryStrToFloat(const QString& s, double& value) {
   QString c;
   c.reserve(t.size());
   for (QChar ch : t) {
-    if (ch == sep) c += '.';
-    else if (ch == '.' && sep != '.') return false;
-    else c += ch;
+    if (ch == sep)
+      c += '.';
+    else if (ch == '.' && sep != '.')
+      return false;
+    else
+      c += ch;
   }
   for (QChar ch : c) {
     ushort u = ch.unicode();
@@ -289,8 +293,7 @@ QString Format(const QString& format, std::initializer_list<QVariant> args) {
           }
           break;
         }
-        default:
-          break;
+        default: break;
       }
     }
     if (done) {
@@ -412,9 +415,7 @@ QByteArray Convert(const char* to, const char* from, const QByteArray& in) {
   return out;
 }
 
-QByteArray ToUtf16(const QString& s) {
-  return QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
-}
+QByteArray ToUtf16(const QString& s) { return QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2); }
 
 QString FromUtf16(const QByteArray& b) {
   return QString::fromUtf16(reinterpret_cast<const char16_t*>(b.constData()), b.size() / 2);

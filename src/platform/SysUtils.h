@@ -23,11 +23,21 @@ private:
   QString FMessage;
   std::string FUtf8;
 };
-class EConvertError : public Exception { using Exception::Exception; };
-class EInvalidOperation : public Exception { using Exception::Exception; };
-class EListError : public Exception { using Exception::Exception; };
-class EOutOfResources : public Exception { using Exception::Exception; };
-class EInvalidCast : public Exception { using Exception::Exception; };
+class EConvertError : public Exception {
+  using Exception::Exception;
+};
+class EInvalidOperation : public Exception {
+  using Exception::Exception;
+};
+class EListError : public Exception {
+  using Exception::Exception;
+};
+class EOutOfResources : public Exception {
+  using Exception::Exception;
+};
+class EInvalidCast : public Exception {
+  using Exception::Exception;
+};
 
 // Process-wide locale settings; tests set them directly.
 struct TFormatSettings {

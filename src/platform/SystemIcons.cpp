@@ -39,7 +39,8 @@ TSize DrawSystemIcon(TCanvas& Canvas, int X, int Y, const QString& Name, bool La
     image = QImage(size, size, QImage::Format_ARGB32);
     image.fill(Qt::white);
   }
-  if (!Printing) Canvas.Draw(X, Y, image);
+  if (!Printing)
+    Canvas.Draw(X, Y, image);
   else
     Canvas.StretchDraw(TRect(X, Y, X + int(std::lround(size * Scale)), Y + int(std::lround(size * Scale))), image);
   return TSize{size, size};

@@ -82,8 +82,12 @@ bool IntersectRect(TRect& dst, const TRect& a, const TRect& b) {
 }
 
 bool UnionRect(TRect& dst, const TRect& a, const TRect& b) {
-  if (a.IsEmpty()) dst = b;
-  else if (b.IsEmpty()) dst = a;
-  else dst = TRect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom));
+  if (a.IsEmpty())
+    dst = b;
+  else if (b.IsEmpty())
+    dst = a;
+  else
+    dst = TRect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+                std::max(a.Bottom, b.Bottom));
   return !dst.IsEmpty();
 }

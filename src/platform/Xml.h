@@ -23,7 +23,9 @@
 // Raised by TXmlNode::Attribute when the attribute does not exist, as the
 // platform's document object did; callers either catch it (the value has a
 // default) or let it stop the load (the value is required).
-class EXmlError : public Exception { using Exception::Exception; };
+class EXmlError : public Exception {
+  using Exception::Exception;
+};
 
 // The program's own files are four levels deep; these bound the work a damaged
 // or hostile file can cause.

@@ -16,7 +16,8 @@ bool IsXmlChar(char32_t c) {
 }
 
 // Runs f(code point, start index, length in UTF-16 units); a lone surrogate counts as forbidden U+FFFF.
-template <typename F> void ForEachCodePoint(const QString& text, F f) {
+template <typename F>
+void ForEachCodePoint(const QString& text, F f) {
   for (qsizetype i = 0; i < text.size();) {
     const QChar c = text[i];
     if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
@@ -37,7 +38,7 @@ bool SkipPast(const QByteArray& b, qsizetype& pos, const char* terminator) {
   return true;
 }
 
-} // namespace
+}  // namespace
 
 bool IsXmlWritable(const QString& text) {
   bool ok = true;
@@ -100,40 +101,39 @@ static void DropLayoutWhitespace(QDomElement& e) {
 bool TXmlDocument::BuildFromStream(const QByteArray& bytes) {
   QXmlStreamReader r(bytes);
   r.setNamespaceProcessing(false);
-  QDomNode current; // null at the document's own level
-  const auto append = [&](const QDomNode& n) { return current.isNull() ? FDoc.appendChild(n) : current.appendChild(n); };
+  QDomNode current;  // null at the document's own level
+  const auto append = [&](const QDomNode& n) {
+    return current.isNull() ? FDoc.appendChild(n) : current.appendChild(n);
+  };
   int depth = 0;
   while (!r.atEnd() && !r.hasError()) {
     switch (r.readNext()) {
-    case QXmlStreamReader::DTD:
-      r.raiseError("A document type declaration is not accepted");
-      break;
-    case QXmlStreamReader::StartElement: {
-      if (++depth > XmlMaxDepth) {
-        r.raiseError(QString("Nested deeper than %1 levels").arg(XmlMaxDepth));
+      case QXmlStreamReader::DTD: r.raiseError("A document type declaration is not accepted"); break;
+      case QXmlStreamReader::StartElement: {
+        if (++depth > XmlMaxDepth) {
+          r.raiseError(QString("Nested deeper than %1 levels").arg(XmlMaxDepth));
+          break;
+        }
+        QDomElement e = FDoc.createElement(r.qualifiedName().toString());
+        for (const QXmlStreamAttribute& a : r.attributes())
+          e.setAttribute(a.qualifiedName().toString(), a.value().toString());
+        current = append(e);
         break;
       }
-      QDomElement e = FDoc.createElement(r.qualifiedName().toString());
-      for (const QXmlStreamAttribute& a : r.attributes()) e.setAttribute(a.qualifiedName().toString(), a.value().toString());
-      current = append(e);
-      break;
-    }
-    case QXmlStreamReader::EndElement: {
-      QDomElement e = current.toElement();
-      DropLayoutWhitespace(e);
-      current = depth > 1 ? current.parentNode() : QDomNode();
-      --depth;
-      break;
-    }
-    case QXmlStreamReader::Characters:
-      // CDATA is text like any other; text outside the root is layout.
-      if (depth > 0) current.appendChild(FDoc.createTextNode(r.text().toString()));
-      break;
-    case QXmlStreamReader::Comment:
-      append(FDoc.createComment(r.text().toString()));
-      break;
-    default: // the declaration and processing instructions are not kept
-      break;
+      case QXmlStreamReader::EndElement: {
+        QDomElement e = current.toElement();
+        DropLayoutWhitespace(e);
+        current = depth > 1 ? current.parentNode() : QDomNode();
+        --depth;
+        break;
+      }
+      case QXmlStreamReader::Characters:
+        // CDATA is text like any other; text outside the root is layout.
+        if (depth > 0) current.appendChild(FDoc.createTextNode(r.text().toString()));
+        break;
+      case QXmlStreamReader::Comment: append(FDoc.createComment(r.text().toString())); break;
+      default:  // the declaration and processing instructions are not kept
+        break;
     }
   }
   if (r.hasError()) {

@@ -1,10 +1,10 @@
 #include "app/UAbout.h"
 
-#include "support/ShellTestProgram.h"
+#include "common/button/LbButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
-#include "common/button/LbButton.h"
+#include "support/ShellTestProgram.h"
 
 #include <QImage>
 #include <QTest>
@@ -16,7 +16,8 @@ namespace {
 void Click(TControl* c) { QTest::mouseClick(c->Widget(), Qt::LeftButton, {}, QPoint(5, 5)); }
 
 bool ShowAbout(TFQuilloreFirmWare& w, const std::function<void()>& whileShown) {
-  return TShellTestProgram::ExpectModal(FAbout, [&] { Click(w.Btn_Info); }, whileShown, mrCancel);
+  return TShellTestProgram::ExpectModal(
+      FAbout, [&] { Click(w.Btn_Info); }, whileShown, mrCancel);
 }
 
 }  // namespace
@@ -34,14 +35,10 @@ TEST(About, FilledWhenShownAndClosedByItsButton) {
       QString Text;
     };
     const Shown shown[] = {
-        {FAbout->Label1, "Software Quillor "},
-        {FAbout->Label2, "Modbus TCP Slave / LoRaWAN Gateway - Converter"},
-        {FAbout->Label6, "Software Code : "},
-        {FAbout->Label9, "CFZ9KAD"},
-        {FAbout->Label3, "Version :"},
-        {FAbout->Label10, "1.007"},
-        {FAbout->Label8, "Document Code :"},
-        {FAbout->Label12, "DCZ9KAD"},
+        {FAbout->Label1, "Software Quillor "}, {FAbout->Label2, "Modbus TCP Slave / LoRaWAN Gateway - Converter"},
+        {FAbout->Label6, "Software Code : "},  {FAbout->Label9, "CFZ9KAD"},
+        {FAbout->Label3, "Version :"},         {FAbout->Label10, "1.007"},
+        {FAbout->Label8, "Document Code :"},   {FAbout->Label12, "DCZ9KAD"},
     };
     for (const Shown& s : shown) EXPECT_EQ(s.Label->Caption(), s.Text);
     Click(FAbout->LbButton1);

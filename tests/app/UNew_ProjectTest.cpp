@@ -1,8 +1,8 @@
 #include "support/ShellTestProgram.h"
 
-#include "platform/StdCtrls.h"
 #include "app/UNew_Project.h"
 #include "common/button/LbButton.h"
+#include "platform/StdCtrls.h"
 
 #include <QDir>
 #include <QImage>
@@ -19,22 +19,31 @@ namespace {
 // confirms it with the OK button; the dialog is cancelled when it stays open.
 TModalResult CreateThroughDialog(TFQuilloreFirmWare& w, const QString& name, bool withEnter = false) {
   TModalResult result = mrNone;
-  TShellTestProgram::ExpectModal(FNew_Project, [&] { w.Btn_Click(w.Btn_New); }, [&] {
-    // Control characters cannot be typed; they come in by paste.
-    const bool typeable = std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
-    if (typeable) QTest::keyClicks(FNew_Project->E_New_Proj->Widget(), name);
-    else FNew_Project->E_New_Proj->SetText(name);
-    if (withEnter) QTest::keyClick(FNew_Project->E_New_Proj->Widget(), Qt::Key_Return);
-    else QTest::mouseClick(FNew_Project->Btn_OK->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
-    result = FNew_Project->ModalResult();
-    if (result == mrNone) {
-      EXPECT_EQ(FNew_Project->E_New_Proj->Text(), name);
-    }
-  }, mrCancel);
+  TShellTestProgram::ExpectModal(
+      FNew_Project, [&] { w.Btn_Click(w.Btn_New); },
+      [&] {
+        // Control characters cannot be typed; they come in by paste.
+        const bool typeable = std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
+        if (typeable)
+          QTest::keyClicks(FNew_Project->E_New_Proj->Widget(), name);
+        else
+          FNew_Project->E_New_Proj->SetText(name);
+        if (withEnter)
+          QTest::keyClick(FNew_Project->E_New_Proj->Widget(), Qt::Key_Return);
+        else
+          QTest::mouseClick(FNew_Project->Btn_OK->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        result = FNew_Project->ModalResult();
+        if (result == mrNone) {
+          EXPECT_EQ(FNew_Project->E_New_Proj->Text(), name);
+        }
+      },
+      mrCancel);
   return result;
 }
 
-QStringList Entries(const QString& folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+QStringList Entries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
 
 }  // namespace
 
@@ -101,13 +110,16 @@ TEST(NewProject, ButtonsAreDrawnInTheHouseColour) {
   TShellTestProgram p;
   TFQuilloreFirmWare& w = p.Start();
   w.Show();
-  TShellTestProgram::ExpectModal(FNew_Project, [&] { w.Btn_Click(w.Btn_New); }, [] {
-    for (TLbButton* b : {FNew_Project->Btn_OK, FNew_Project->Btn_Cancel}) {
-      EXPECT_EQ(b->Style(), bsEncarta);
-      const QImage face = b->Widget()->grab().toImage();
-      EXPECT_EQ(QColor(face.pixel(3, 3)), QColor(0xF8, 0xF7, 0xED)) << b->Caption().toStdString();
-    }
-  }, mrCancel);
+  TShellTestProgram::ExpectModal(
+      FNew_Project, [&] { w.Btn_Click(w.Btn_New); },
+      [] {
+        for (TLbButton* b : {FNew_Project->Btn_OK, FNew_Project->Btn_Cancel}) {
+          EXPECT_EQ(b->Style(), bsEncarta);
+          const QImage face = b->Widget()->grab().toImage();
+          EXPECT_EQ(QColor(face.pixel(3, 3)), QColor(0xF8, 0xF7, 0xED)) << b->Caption().toStdString();
+        }
+      },
+      mrCancel);
 }
 
 TEST(NewProject, RefusedNamesKeepTheDialogOpenAndCreateNothing) {
@@ -152,18 +164,19 @@ TEST(NewProject, CancelChangesNothingAndTheNameIsClearedAtTheNextShowing) {
   TShellTestProgram p;
   TFQuilloreFirmWare& w = p.Start();
   w.Show();
-  TShellTestProgram::ExpectModal(FNew_Project, [&] { w.Btn_Click(w.Btn_New); },
-                                 [] { FNew_Project->E_New_Proj->SetText("Typed"); }, mrCancel);
+  TShellTestProgram::ExpectModal(
+      FNew_Project, [&] { w.Btn_Click(w.Btn_New); }, [] { FNew_Project->E_New_Proj->SetText("Typed"); }, mrCancel);
   EXPECT_TRUE(ProjectFolder.isEmpty());
   EXPECT_TRUE(Entries(p.ProjectsPath()).isEmpty());
   QString atShow = "unset";
-  TShellTestProgram::ExpectModal(FNew_Project, [&] { w.Btn_Click(w.Btn_New); },
-                                 [&] { atShow = FNew_Project->E_New_Proj->Text(); }, mrCancel);
+  TShellTestProgram::ExpectModal(
+      FNew_Project, [&] { w.Btn_Click(w.Btn_New); }, [&] { atShow = FNew_Project->E_New_Proj->Text(); }, mrCancel);
   EXPECT_EQ(atShow, "");
 }
 
 TEST(NewProject, NameCheck) {
-  for (const char* good : {"Plant", "Plant 1", "a.b", "Ünïcode", "trailing "}) EXPECT_TRUE(IsValidProjectName(good)) << good;
+  for (const char* good : {"Plant", "Plant 1", "a.b", "Ünïcode", "trailing "})
+    EXPECT_TRUE(IsValidProjectName(good)) << good;
   for (const char* bad : {"", ".", "..", ".x", "a/b", "a\\b", "a..b", "<", ">", "|", "*", "\"", "\x7f"})
     EXPECT_FALSE(IsValidProjectName(bad)) << bad;
 }

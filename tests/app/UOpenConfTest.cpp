@@ -1,8 +1,8 @@
 #include "support/ShellTestProgram.h"
 
-#include "platform/StdCtrls.h"
 #include "app/UOpenConf.h"
 #include "common/button/LbButton.h"
+#include "platform/StdCtrls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,10 +17,13 @@ namespace {
 // is closed with `result`. Returns the list's selection at showing.
 int OpenThroughDialog(TFQuilloreFirmWare& w, TModalResult result, const std::function<void()>& whileShown = {}) {
   int selected = -2;
-  TShellTestProgram::ExpectModal(FOpenConf, [&] { w.Btn_Click(w.Btn_Open); }, [&] {
-    selected = FOpenConf->ListBox1->ItemIndex();
-    if (whileShown) whileShown();
-  }, result);
+  TShellTestProgram::ExpectModal(
+      FOpenConf, [&] { w.Btn_Click(w.Btn_Open); },
+      [&] {
+        selected = FOpenConf->ListBox1->ItemIndex();
+        if (whileShown) whileShown();
+      },
+      result);
   return selected;
 }
 
@@ -112,14 +115,17 @@ TEST(OpenProject, ButtonsKeepToTheRightWhenTheDialogIsResized) {
 TEST(OpenProject, TheListFollowsTheFourEdgesWhenTheWindowSystemResizesTheDialog) {
   TShellTestProgram p;
   p.Start();
-  TShellTestProgram::ExpectModal(FOpenConf, [] { FOpenConf->ShowModal(); }, [] {
-    const int gap = FOpenConf->ClientWidth() - (FOpenConf->Btn_Cancel->Left() + FOpenConf->Btn_Cancel->Width());
-    FOpenConf->Widget()->resize(520, 430);  // a drag of the window's corner
-    QApplication::processEvents();
-    EXPECT_EQ(FOpenConf->ClientWidth(), 520);
-    EXPECT_EQ(FOpenConf->ClientHeight(), 430);
-    EXPECT_EQ(FOpenConf->ListBox1->BoundsRect(), Bounds(0, 88, 520, 430 - 88 - 41));
-    EXPECT_EQ(FOpenConf->ListBox1->Widget()->geometry(), QRect(0, 88, 520, 430 - 88 - 41));
-    EXPECT_EQ(FOpenConf->ClientWidth() - (FOpenConf->Btn_Cancel->Left() + FOpenConf->Btn_Cancel->Width()), gap);
-  }, mrCancel);
+  TShellTestProgram::ExpectModal(
+      FOpenConf, [] { FOpenConf->ShowModal(); },
+      [] {
+        const int gap = FOpenConf->ClientWidth() - (FOpenConf->Btn_Cancel->Left() + FOpenConf->Btn_Cancel->Width());
+        FOpenConf->Widget()->resize(520, 430);  // a drag of the window's corner
+        QApplication::processEvents();
+        EXPECT_EQ(FOpenConf->ClientWidth(), 520);
+        EXPECT_EQ(FOpenConf->ClientHeight(), 430);
+        EXPECT_EQ(FOpenConf->ListBox1->BoundsRect(), Bounds(0, 88, 520, 430 - 88 - 41));
+        EXPECT_EQ(FOpenConf->ListBox1->Widget()->geometry(), QRect(0, 88, 520, 430 - 88 - 41));
+        EXPECT_EQ(FOpenConf->ClientWidth() - (FOpenConf->Btn_Cancel->Left() + FOpenConf->Btn_Cancel->Width()), gap);
+      },
+      mrCancel);
 }

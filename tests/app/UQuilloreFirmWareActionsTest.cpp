@@ -49,10 +49,13 @@ TEST(UpdateDevice, FromTheButtonToTheUpdateTool) {
   TFQuilloreFirmWare& w = p.Start();
   w.Show();
 
-  const bool shown = TShellTestProgram::ExpectModal(FBoot, [&] { Click(w.Btn_CreateBin); }, [&] {
-    FBoot->E_IP4->SetText("31");
-    Click(FBoot->Btn_Update);
-  }, mrCancel);
+  const bool shown = TShellTestProgram::ExpectModal(
+      FBoot, [&] { Click(w.Btn_CreateBin); },
+      [&] {
+        FBoot->E_IP4->SetText("31");
+        Click(FBoot->Btn_Update);
+      },
+      mrCancel);
 
   EXPECT_TRUE(shown);
   EXPECT_TRUE(p.Dialogs->Records().empty());

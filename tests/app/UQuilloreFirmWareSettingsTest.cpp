@@ -1,7 +1,7 @@
 #include "support/ShellTestProgram.h"
 
-#include "platform/Xml.h"
 #include "common/button/LbButton.h"
+#include "platform/Xml.h"
 
 #include <QDir>
 

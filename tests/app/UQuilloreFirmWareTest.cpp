@@ -1,15 +1,15 @@
 #include "support/ShellTestProgram.h"
 
+#include "app/UAbout.h"
+#include "app/UNew_Project.h"
+#include "app/USoftOptions.h"
+#include "common/button/LbButton.h"
 #include "lorawan/UBoot.h"
 #include "lorawan/ULoRaWAN_Gateway.h"
 #include "parameters/UParGen.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
-#include "app/UAbout.h"
-#include "app/UNew_Project.h"
-#include "app/USoftOptions.h"
-#include "common/button/LbButton.h"
 #include "tables/can/UReceiveCAN.h"
 #include "tables/can/USet_PDO_Access.h"
 #include "tables/iec_opcua_mqtt/UOPC_UA_Server_Access.h"
@@ -162,9 +162,12 @@ TEST(MainWindowLayout, OnlyTheModelsButtonsAreShownAtTheirPlaces) {
     int Left, Top, Width, Height;
   };
   const Place shown[] = {
-      {&TFQuilloreFirmWare::Btn_Info, 516, 8, 50, 50},    {&TFQuilloreFirmWare::Btn_Opz, 574, 8, 50, 50},
-      {&TFQuilloreFirmWare::Btn_Close, 632, 8, 50, 50},   {&TFQuilloreFirmWare::Btn_New, 80, 112, 170, 36},
-      {&TFQuilloreFirmWare::Btn_Open, 258, 112, 170, 36}, {&TFQuilloreFirmWare::Btn_Prm_Gen, 80, 156, 170, 36},
+      {&TFQuilloreFirmWare::Btn_Info, 516, 8, 50, 50},
+      {&TFQuilloreFirmWare::Btn_Opz, 574, 8, 50, 50},
+      {&TFQuilloreFirmWare::Btn_Close, 632, 8, 50, 50},
+      {&TFQuilloreFirmWare::Btn_New, 80, 112, 170, 36},
+      {&TFQuilloreFirmWare::Btn_Open, 258, 112, 170, 36},
+      {&TFQuilloreFirmWare::Btn_Prm_Gen, 80, 156, 170, 36},
       {&TFQuilloreFirmWare::Btn_LoRaWAN_Access, 80, 200, 170, 36},
       {&TFQuilloreFirmWare::Btn_CreateBin, 80, 244, 170, 36},
   };
@@ -248,8 +251,8 @@ TEST(MainWindowActions, UpdateDeviceOpensTheUpdateFormInEthernetMode) {
   w.Show();
   FBoot->Form_Type = 0;
   int typeWhenShown = -1;
-  EXPECT_TRUE(TShellTestProgram::ExpectModal(FBoot, [&] { Click(w.Btn_CreateBin); },
-                                             [&] { typeWhenShown = FBoot->Form_Type; }, mrCancel));
+  EXPECT_TRUE(TShellTestProgram::ExpectModal(
+      FBoot, [&] { Click(w.Btn_CreateBin); }, [&] { typeWhenShown = FBoot->Form_Type; }, mrCancel));
   EXPECT_EQ(typeWhenShown, 1);
   EXPECT_EQ(FBoot->Caption(), "Update Device by Ethernet (UDP)");
   EXPECT_EQ(FBoot->L_SW_Code->Caption(), "CFZ9KAD");
@@ -304,8 +307,8 @@ TEST(MainWindowActions, OptionsOkWritesTheSettingsAndSwitchesTheTimerCancelWrite
   TFQuilloreFirmWare& w = p.Start();
   w.Show();
   EXPECT_FALSE(w.Timer_Update->Enabled());
-  EXPECT_TRUE(TShellTestProgram::ExpectModal(FSoftOptions, [&] { Click(w.Btn_Opz); },
-                                             [] { EnableInternet = EnableUpdate = true; }, mrCancel));
+  EXPECT_TRUE(TShellTestProgram::ExpectModal(
+      FSoftOptions, [&] { Click(w.Btn_Opz); }, [] { EnableInternet = EnableUpdate = true; }, mrCancel));
   EXPECT_FALSE(FileExists(p.SettingsPath()));
   EXPECT_FALSE(w.Timer_Update->Enabled());
   EXPECT_TRUE(TShellTestProgram::ExpectModal(FSoftOptions, [&] { Click(w.Btn_Opz); }));
@@ -373,8 +376,9 @@ TEST(MainWindowTimer, TheVersionCheckRunsOnlyWithBothInternetOptions) {
 TEST(MainWindowTimer, ACheckWithoutNewerVersionHidesTheLinkAndWaitsTwoHours) {
   TManualClockScope clock;
   TShellTestProgram p;
-  p.WriteSettings("<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
-                  "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+  p.WriteSettings(
+      "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+      "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
   TFQuilloreFirmWare& w = p.Start();
   w.LL_Update->SetVisible(true);
   clock.Clock().Advance(60000);

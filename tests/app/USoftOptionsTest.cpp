@@ -1,15 +1,15 @@
 #include "app/USoftOptions.h"
 
-#include "support/ShellTestProgram.h"
-#include "support/TestHttpServer.h"
+#include "app/UAbout.h"
+#include "app/UVersionCheck.h"
+#include "common/button/LbButton.h"
 #include "platform/Classes.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
-#include "app/UAbout.h"
-#include "app/UVersionCheck.h"
-#include "common/button/LbButton.h"
+#include "support/ShellTestProgram.h"
+#include "support/TestHttpServer.h"
 
 #include <QFile>
 #include <QImage>
@@ -54,15 +54,17 @@ QStringList ListedNames(const TFSoftOptions& f) {
 // Shows the options dialog from the main window's button; `whileShown` runs
 // inside it and must close it.
 bool ShowOptions(TFQuilloreFirmWare& w, const std::function<void()>& whileShown) {
-  return TShellTestProgram::ExpectModal(FSoftOptions, [&] { Click(w.Btn_Opz); }, whileShown, mrCancel);
+  return TShellTestProgram::ExpectModal(
+      FSoftOptions, [&] { Click(w.Btn_Opz); }, whileShown, mrCancel);
 }
 
-const QByteArray Italian = "[Italiano]\r\n"
-                           "STR15 =Nuova Configurazione\r\n"
-                           "STR300 =Opzioni Software\r\n"
-                           "STR302 =Lingua\r\n"
-                           "STR304 =\xC2\xB6Lingua selezionata : \xC2\xB6\r\n"
-                           "STR313 =Annulla\r\n";
+const QByteArray Italian =
+    "[Italiano]\r\n"
+    "STR15 =Nuova Configurazione\r\n"
+    "STR300 =Opzioni Software\r\n"
+    "STR302 =Lingua\r\n"
+    "STR304 =\xC2\xB6Lingua selezionata : \xC2\xB6\r\n"
+    "STR313 =Annulla\r\n";
 
 }  // namespace
 
@@ -156,10 +158,8 @@ TEST(SoftOptionsLanguage, PagesOfSixLanguages) {
     int LastShown;
   };
   const Case cases[] = {
-      {0, "Page 1 / 0", 0, true, "Page 1 / 0", 0},
-      {1, "Page 1 / 1", 1, false, "Page 1 / 1", 1},
-      {6, "Page 1 / 1", 6, false, "Page 1 / 1", 6},
-      {7, "Page 1 / 2", 6, true, "Page 2 / 2", 1},
+      {0, "Page 1 / 0", 0, true, "Page 1 / 0", 0},  {1, "Page 1 / 1", 1, false, "Page 1 / 1", 1},
+      {6, "Page 1 / 1", 6, false, "Page 1 / 1", 6}, {7, "Page 1 / 2", 6, true, "Page 2 / 2", 1},
       {13, "Page 1 / 3", 6, true, "Page 3 / 3", 1},
   };
   for (const Case& c : cases) {
@@ -266,8 +266,9 @@ TEST(SoftOptionsConnection, UpdateBoxAndCheckButtonFollowTheInternetBox) {
 
 TEST(SoftOptionsConnection, OkCopiesTheBoxesAndSwitchesTheTimerCancelCopiesNothing) {
   TShellTestProgram p;
-  p.WriteSettings("<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
-                  "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+  p.WriteSettings(
+      "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+      "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
   TFQuilloreFirmWare& w = p.Start();
   w.Show();
   EXPECT_TRUE(w.Timer_Update->Enabled());
@@ -306,8 +307,9 @@ TEST(SoftOptionsConnection, ManualCheckShowsTheResultAndItsLinkOpensTheDownloadP
   TTestHttpServer server;
   TVersionServiceScope scope(TVersionService{server.Site(), 1000, 1500});
   TShellTestProgram p;
-  p.WriteSettings("<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
-                  "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+  p.WriteSettings(
+      "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+      "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
   TFQuilloreFirmWare& w = p.Start();
   w.Show();
   EXPECT_TRUE(ShowOptions(w, [&] {

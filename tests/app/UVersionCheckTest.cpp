@@ -1,10 +1,10 @@
 #include "app/UVersionCheck.h"
 
-#include "support/ShellTestProgram.h"
-#include "support/TestHttpServer.h"
+#include "app/USoftOptions.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
-#include "app/USoftOptions.h"
+#include "support/ShellTestProgram.h"
+#include "support/TestHttpServer.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +33,10 @@ TEST(VersionCheck, ConvVersionJoinsDigitOneAndThreeToFive) {
     int Expected;
   };
   const Case cases[] = {
-      {"VER. 1.008", 1008}, {"1.007", 1007},        {"VER. 0.999", 999},  {"VER.   1.010  ", 1010},
-      {"VER. 1,008", 1008}, {"VER. 1.0089", -1},  {"VER. 1.1", -1},     {"", -1},
-      {"VER. ", -1},        {"VER. $.FFF", -1},     {"VER. -.999", -1},   {"VER. 1. 08", -1},
-      {"x 0x.123", -1},     {"VER. 1.00a", -1},     {"VER.1.008", -1},
+      {"VER. 1.008", 1008}, {"1.007", 1007},     {"VER. 0.999", 999}, {"VER.   1.010  ", 1010},
+      {"VER. 1,008", 1008}, {"VER. 1.0089", -1}, {"VER. 1.1", -1},    {"", -1},
+      {"VER. ", -1},        {"VER. $.FFF", -1},  {"VER. -.999", -1},  {"VER. 1. 08", -1},
+      {"x 0x.123", -1},     {"VER. 1.00a", -1},  {"VER.1.008", -1},
   };
   for (const Case& c : cases) EXPECT_EQ(Conv_Version(c.Text), c.Expected) << c.Text;
 }
@@ -48,9 +48,9 @@ TEST(VersionCheck, AnswerRulesAgainstProgramVersion1007) {
     bool Newer;
   };
   const Case cases[] = {
-      {"VER. 1.008", true},   {"1.010", true},        {"  VER. 2.000\r\n", true}, {"VER. 1.007", false},
-      {"VER. 0.999", false},  {"VER. 0.000", false},  {"ver. 0.000", false},      {"", false},
-      {" \r\n\t", false},     {"VER. 1.1", false},    {"VER. $.FFF", false},      {"<html>Error</html>", false},
+      {"VER. 1.008", true},  {"1.010", true},       {"  VER. 2.000\r\n", true}, {"VER. 1.007", false},
+      {"VER. 0.999", false}, {"VER. 0.000", false}, {"ver. 0.000", false},      {"", false},
+      {" \r\n\t", false},    {"VER. 1.1", false},   {"VER. $.FFF", false},      {"<html>Error</html>", false},
   };
   for (const Case& c : cases) EXPECT_EQ(Is_Newer_Version(c.Answer), c.Newer) << c.Answer;
 }
@@ -130,8 +130,9 @@ TEST(VersionCheck, ThePeriodicCheckShowsAndHidesTheUpdateLink) {
   server.SetAnswer(200, "VER. 1.008");
   TVersionServiceScope scope(LocalService(server.Site()));
   TShellTestProgram p;
-  p.WriteSettings("<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
-                  "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+  p.WriteSettings(
+      "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+      "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
   TFQuilloreFirmWare& w = p.Start();
   clock.Clock().Advance(FirstCheck - 1);
   EXPECT_TRUE(server.Requests().empty());
@@ -162,11 +163,11 @@ TEST(VersionCheck, WithoutTheUpdateOptionTheTimerNeverAsks) {
   server.SetAnswer(200, "VER. 1.008");
   TVersionServiceScope scope(LocalService(server.Site()));
   TShellTestProgram p;
-  p.WriteSettings("<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
-                  "<enable_update>0</enable_update></lastinternet></Conf_Settings>");
+  p.WriteSettings(
+      "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+      "<enable_update>0</enable_update></lastinternet></Conf_Settings>");
   TFQuilloreFirmWare& w = p.Start();
   clock.Clock().Advance(3 * LaterCheck);
   EXPECT_TRUE(server.Requests().empty());
   EXPECT_FALSE(w.LL_Update->Visible());
 }
-

@@ -14,10 +14,9 @@ TEST(LangFormat, OnlyPlainIntegerPlaceholdersOfTheRightCountAreUsed) {
     bool Fits;
   };
   const Case cases[] = {
-      {"Device %d", 1, true},      {"Device %d, %d", 1, false}, {"Device", 1, false},
-      {"%s", 1, false},            {"%5d", 1, false},           {"%-d", 1, false},
-      {"100%% of %d", 1, true},    {"50 % of %d", 1, true},     {"ends with %", 0, true},
-      {"%d%d", 2, true},           {"%x", 1, false},            {"", 0, true},
+      {"Device %d", 1, true},   {"Device %d, %d", 1, false}, {"Device", 1, false},     {"%s", 1, false},
+      {"%5d", 1, false},        {"%-d", 1, false},           {"100%% of %d", 1, true}, {"50 % of %d", 1, true},
+      {"ends with %", 0, true}, {"%d%d", 2, true},           {"%x", 1, false},         {"", 0, true},
   };
   for (const Case& c : cases) EXPECT_EQ(HasIntegerPlaceholders(c.Text, c.Count), c.Fits) << c.Text;
 }

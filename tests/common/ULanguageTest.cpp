@@ -1,9 +1,9 @@
 #include "common/ULanguage.h"
 
-#include "platform/Files.h"
-#include "platform/SysUtils.h"
 #include "common/DefaultTexts.h"
 #include "common/ShellState.h"
+#include "platform/Files.h"
+#include "platform/SysUtils.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,7 +137,9 @@ TEST_F(LanguageTest, ByteOrderMarksAndTheAnsiCodePage) {
       {"utf16le.lng", le, QString::fromUtf8("Informationen \xC3\xBC\xE2\x82\xAC")},
       {"utf16be.lng", be, QString::fromUtf8("Informationen \xC3\xBC\xE2\x82\xAC")},
       // Without a mark the bytes are CP1252, even where they would be valid UTF-8.
-      {"ansi.lng", QByteArray("STR12 =Gr\xFC\xDF\x65 \x80\r\n"), QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC")},
+      {"ansi.lng", QByteArray("STR12 =Gr\xFC\xDF\x65 \x80\r\n"),
+       QString::fromUtf8("Gr\xC3\xBC\xC3\x9F"
+                         "e \xE2\x82\xAC")},
       {"ansi-utf8-like.lng", QByteArray("STR12 =\xC3\xBC\r\n"), QString::fromUtf8("\xC3\x83\xC2\xBC")},
   };
   for (const Case& c : cases) {

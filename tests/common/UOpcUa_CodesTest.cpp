@@ -29,40 +29,83 @@ void ExpectCodes(int (*code)(const QString&), std::initializer_list<CodeCase> ca
 }
 
 TEST(UOpcUa_Codes, IdentifierTypeIgnoresCaseOnlyOnTheWayBack) {
-  ExpectNames(OpcUaIdTypeName, {{0, "Numeric"}, {3, "String"}, {4, "Guid"}, {5, "ByteString"},
-                                {1, ""}, {2, ""}, {6, ""}, {-1, ""}, {INT_MAX, ""}});
-  ExpectCodes(OpcUaIdTypeCode, {{"Numeric", 0}, {"String", 3}, {"Guid", 4}, {"ByteString", 5}, {"guid", 4},
-                                {"BYTESTRING", 5}, {"string", 3}, {"Opaque", 0}, {"", 0}, {" Guid", 0}});
+  ExpectNames(OpcUaIdTypeName, {{0, "Numeric"},
+                                {3, "String"},
+                                {4, "Guid"},
+                                {5, "ByteString"},
+                                {1, ""},
+                                {2, ""},
+                                {6, ""},
+                                {-1, ""},
+                                {INT_MAX, ""}});
+  ExpectCodes(OpcUaIdTypeCode, {{"Numeric", 0},
+                                {"String", 3},
+                                {"Guid", 4},
+                                {"ByteString", 5},
+                                {"guid", 4},
+                                {"BYTESTRING", 5},
+                                {"string", 3},
+                                {"Opaque", 0},
+                                {"", 0},
+                                {" Guid", 0}});
 }
 
 TEST(UOpcUa_Codes, DataTypeNames) {
-  ExpectNames(OpcUaDataTypeName, {{0, "Boolean"}, {1, "Int8"}, {2, "UInt8"}, {3, "Int16"}, {4, "UInt16"},
-                                  {5, "Int32"}, {6, "UInt32"}, {7, "Int64"}, {8, "UInt64"}, {9, "Float"},
-                                  {10, "Double"}, {11, "String"}, {12, "DateTime"}, {13, "Guid"},
-                                  {14, "ByteString"}, {15, ""}, {-1, ""}, {INT_MIN, ""}});
+  ExpectNames(OpcUaDataTypeName, {{0, "Boolean"},
+                                  {1, "Int8"},
+                                  {2, "UInt8"},
+                                  {3, "Int16"},
+                                  {4, "UInt16"},
+                                  {5, "Int32"},
+                                  {6, "UInt32"},
+                                  {7, "Int64"},
+                                  {8, "UInt64"},
+                                  {9, "Float"},
+                                  {10, "Double"},
+                                  {11, "String"},
+                                  {12, "DateTime"},
+                                  {13, "Guid"},
+                                  {14, "ByteString"},
+                                  {15, ""},
+                                  {-1, ""},
+                                  {INT_MIN, ""}});
 }
 
 TEST(UOpcUa_Codes, AuthenticationFallsBackToCertificate) {
-  ExpectNames(OpcUaAuthName, {{0, "Anonymous"}, {1, "Username and Password"}, {2, "Certificate"},
-                              {3, "Certificate"}, {-1, "Certificate"}});
-  ExpectCodes(OpcUaAuthCode, {{"Anonymous", 0}, {"Username and Password", 1}, {"Certificate", 2},
-                              {"anonymous", 2}, {"", 2}, {"Anonymous ", 2}});
+  ExpectNames(
+      OpcUaAuthName,
+      {{0, "Anonymous"}, {1, "Username and Password"}, {2, "Certificate"}, {3, "Certificate"}, {-1, "Certificate"}});
+  ExpectCodes(OpcUaAuthCode, {{"Anonymous", 0},
+                              {"Username and Password", 1},
+                              {"Certificate", 2},
+                              {"anonymous", 2},
+                              {"", 2},
+                              {"Anonymous ", 2}});
 }
 
 TEST(UOpcUa_Codes, SecurityModeFallsBackToSignAndEncrypt) {
-  ExpectNames(OpcUaSecurityModeName, {{0, "None"}, {1, "Sign"}, {2, "Sign and Encrypt"}, {7, "Sign and Encrypt"},
-                                      {-1, "Sign and Encrypt"}});
+  ExpectNames(OpcUaSecurityModeName,
+              {{0, "None"}, {1, "Sign"}, {2, "Sign and Encrypt"}, {7, "Sign and Encrypt"}, {-1, "Sign and Encrypt"}});
   ExpectCodes(OpcUaSecurityModeCode, {{"None", 0}, {"Sign", 1}, {"Sign and Encrypt", 2}, {"none", 2}, {"", 2}});
 }
 
 TEST(UOpcUa_Codes, SecurityPolicyFallsBackToTheLastPolicy) {
-  ExpectNames(OpcUaSecurityPolicyName,
-              {{0, "None"}, {1, "Basic 128 RSA 15"}, {2, "Basic 256"}, {3, "Basic 256 SHA 256"},
-               {4, "AES 128 SHA 256 RSA OAEP"}, {5, "AES 256 SHA 256 RSA PSS"}, {6, "AES 256 SHA 256 RSA PSS"},
-               {-1, "AES 256 SHA 256 RSA PSS"}});
-  ExpectCodes(OpcUaSecurityPolicyCode,
-              {{"None", 0}, {"Basic 128 RSA 15", 1}, {"Basic 256", 2}, {"Basic 256 SHA 256", 3},
-               {"AES 128 SHA 256 RSA OAEP", 4}, {"AES 256 SHA 256 RSA PSS", 5}, {"none", 5}, {"", 5}});
+  ExpectNames(OpcUaSecurityPolicyName, {{0, "None"},
+                                        {1, "Basic 128 RSA 15"},
+                                        {2, "Basic 256"},
+                                        {3, "Basic 256 SHA 256"},
+                                        {4, "AES 128 SHA 256 RSA OAEP"},
+                                        {5, "AES 256 SHA 256 RSA PSS"},
+                                        {6, "AES 256 SHA 256 RSA PSS"},
+                                        {-1, "AES 256 SHA 256 RSA PSS"}});
+  ExpectCodes(OpcUaSecurityPolicyCode, {{"None", 0},
+                                        {"Basic 128 RSA 15", 1},
+                                        {"Basic 256", 2},
+                                        {"Basic 256 SHA 256", 3},
+                                        {"AES 128 SHA 256 RSA OAEP", 4},
+                                        {"AES 256 SHA 256 RSA PSS", 5},
+                                        {"none", 5},
+                                        {"", 5}});
 }
 
 TEST(UOpcUa_Codes, EveryNameReadsBackToItsCode) {

@@ -40,8 +40,8 @@ TEST(StartProgram, AProgramThatCannotStartReturnsAtOnce) {
   const uint32_t before = TFakeClock::Ticks();
   QTemporaryDir folder;
   WriteFileAtomic(folder.path() + "/not_executable", "data");
-  for (const QString& path : {folder.path() + "/Ethernet_Update.exe", folder.path() + "/not_executable",
-                              folder.path(), QString()}) {
+  for (const QString& path :
+       {folder.path() + "/Ethernet_Update.exe", folder.path() + "/not_executable", folder.path(), QString()}) {
     const TProgramRun run = Start_Program(path, QString(), false);
     EXPECT_EQ(run.Outcome, TProgramRun::prNotStarted) << path.toStdString();
   }

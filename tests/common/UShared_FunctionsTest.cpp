@@ -47,7 +47,8 @@ TEST(UShared_Functions, SplitIpAddress) {
   for (const SplitCase& c : cases) {
     QString o[4];
     EXPECT_EQ(SplitIpAddress(QString::fromLatin1(c.Text), o[0], o[1], o[2], o[3]), c.Result) << c.Text;
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(o[k], QString::fromLatin1(c.Octets[size_t(k)])) << c.Text << " octet " << k + 1;
+    for (int k = 0; k < 4; ++k)
+      EXPECT_EQ(o[k], QString::fromLatin1(c.Octets[size_t(k)])) << c.Text << " octet " << k + 1;
   }
 }
 
@@ -130,8 +131,8 @@ protected:
 };
 
 TEST_F(DecimalSeparatorTest, OnlyCommaOrPoint) {
-  const std::pair<QChar, QChar> cases[] = {
-      {',', ','}, {'.', '.'}, {';', ','}, {QChar(0x066B), ','}, {QChar(), ','}, {' ', ','}};
+  const std::pair<QChar, QChar> cases[] = {{',', ','},           {'.', '.'},     {';', ','},
+                                           {QChar(0x066B), ','}, {QChar(), ','}, {' ', ','}};
   for (const auto& [setting, expected] : cases) {
     FormatSettings().DecimalSeparator = setting;
     EXPECT_EQ(GetDecimalSeparator(), expected) << int(setting.unicode());
@@ -158,27 +159,13 @@ void ExpectFloats(QChar separator, std::initializer_list<FloatCase> cases) {
 TEST_F(DecimalSeparatorTest, TextToFloatTakesEitherSeparator) {
   for (QChar separator : {QChar(','), QChar('.')}) {
     ExpectFloats(separator, {
-                                {"1.5", true, 1.5f},
-                                {"1,5", true, 1.5f},
-                                {" -2,25 ", true, -2.25f},
-                                {"+3", true, 3.0f},
-                                {"1.5e2", true, 150.0f},
-                                {"1,000.5", false, 1.0f},
-                                {"1.000,5", false, 1.0f},
-                                {"", false, 1.0f},
-                                {"   ", false, 1.0f},
-                                {"abc", false, 1.0f},
-                                {"1.5x", false, 1.0f},
-                                {"1 5", false, 1.0f},
-                                {"--1", false, 1.0f},
-                                {"0x10", false, 1.0f},
-                                {"inf", false, 1.0f},
-                                {"nan", false, 1.0f},
-                                {"1e39", false, 1.0f},
-                                {"-1e39", false, 1.0f},
-                                {"1e400", false, 1.0f},
-                                {"3.4e38", true, 3.4e38f},
-                                {"1e-50", true, 0.0f},
+                                {"1.5", true, 1.5f},      {"1,5", true, 1.5f},       {" -2,25 ", true, -2.25f},
+                                {"+3", true, 3.0f},       {"1.5e2", true, 150.0f},   {"1,000.5", false, 1.0f},
+                                {"1.000,5", false, 1.0f}, {"", false, 1.0f},         {"   ", false, 1.0f},
+                                {"abc", false, 1.0f},     {"1.5x", false, 1.0f},     {"1 5", false, 1.0f},
+                                {"--1", false, 1.0f},     {"0x10", false, 1.0f},     {"inf", false, 1.0f},
+                                {"nan", false, 1.0f},     {"1e39", false, 1.0f},     {"-1e39", false, 1.0f},
+                                {"1e400", false, 1.0f},   {"3.4e38", true, 3.4e38f}, {"1e-50", true, 0.0f},
                             });
   }
 }
@@ -219,13 +206,37 @@ TEST(UShared_Functions, ListSerialPortsAlwaysGivesAList) {
 // separators) with a few random characters thrown in: the parsers must not
 // crash, must keep their output promises, and must agree with each other.
 QString RandomAddressText(std::mt19937& rng) {
-  static const char* const numbers[] = {"0",  "1",   "9",    "10",   "127", "255", "256", "999", "65535", "65536",
-                                        "4294967295", "4294967296", "18446744073709551616", "-1", "+1", "$FF",
-                                        "0x1F", "x", "", "007", "1", "2", "33", "200", "80"};
+  static const char* const numbers[] = {"0",
+                                        "1",
+                                        "9",
+                                        "10",
+                                        "127",
+                                        "255",
+                                        "256",
+                                        "999",
+                                        "65535",
+                                        "65536",
+                                        "4294967295",
+                                        "4294967296",
+                                        "18446744073709551616",
+                                        "-1",
+                                        "+1",
+                                        "$FF",
+                                        "0x1F",
+                                        "x",
+                                        "",
+                                        "007",
+                                        "1",
+                                        "2",
+                                        "33",
+                                        "200",
+                                        "80"};
   static const char* const blanks[] = {"", "", "", "", "", "", "", " ", "\t", "\x01"};
   static const char* const separators[] = {".", ".", ".", ".", ".", ".", ".", ".", ":", "..", "/", ""};
   static const char noise[] = ".:/ -+$x09aZ\x01\x7f";
-  auto pick = [&rng](auto& table) { return table[std::uniform_int_distribution<size_t>(0, std::size(table) - 1)(rng)]; };
+  auto pick = [&rng](auto& table) {
+    return table[std::uniform_int_distribution<size_t>(0, std::size(table) - 1)(rng)];
+  };
   auto chance = [&rng](int percent) { return std::uniform_int_distribution<int>(0, 99)(rng) < percent; };
 
   QString text;

@@ -79,9 +79,9 @@ TEST(UValue_Checks, CheckSnmpV3Text) {
 
 TEST(UValue_Checks, SnmpSecurityLevelCode) {
   const CodeCase cases[] = {
-      {"Auth NoPriv", 1}, {"AUTH NOPRIV", 1}, {"Auth Priv", 3},     {"  auth priv\t", 3}, {"aUtH pRiV", 3},
-      {"", -1},           {"   ", -1},        {"NoAuth NoPriv", 0}, {"Auth  Priv", 0},    {"AuthPriv", 0},
-      {"Auth Priv x", 0}, {"\u0131", 0},
+      {"Auth NoPriv", 1}, {"AUTH NOPRIV", 1}, {"Auth Priv", 3},   {"  auth priv\t", 3},
+      {"aUtH pRiV", 3},   {"", -1},           {"   ", -1},        {"NoAuth NoPriv", 0},
+      {"Auth  Priv", 0},  {"AuthPriv", 0},    {"Auth Priv x", 0}, {"\u0131", 0},
   };
   for (const CodeCase& c : cases) EXPECT_EQ(SnmpSecurityLevelCode(c.Text), c.Code) << c.Text.toStdString();
 }

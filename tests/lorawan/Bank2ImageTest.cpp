@@ -80,7 +80,10 @@ TEST_F(Bank2ImageTest, GatewayImageHoldsEveryFieldAtItsOffset) {
   EXPECT_EQ(ImageU32(image, 12), 0x80024u + 192);
   EXPECT_EQ(ImageU32(image, 16), 0x80160u);
   EXPECT_EQ(ImageU32(image, 20), 4369u);
-  EXPECT_EQ(ImageBytes(image, 24, 12).toHex(), "00030000" "64000000" "01000000");
+  EXPECT_EQ(ImageBytes(image, 24, 12).toHex(),
+            "00030000"
+            "64000000"
+            "01000000");
 
   // Device records: row 2 is disabled, so row 3 is device 1.
   const int d0 = 36, d1 = 36 + 96;
@@ -203,9 +206,9 @@ TEST_F(Bank2ImageTest, NumbersOfRulesFollowTheIntegerCellRules) {
                  R"(Time="abc" PositionBit="0" Mnemonic=""/>)");
   const QByteArray image = Build();
   const int up = 36 + 96, down = up + 24;
-  EXPECT_EQ(ImageU16(image, up + 2), 65535u);       // no number
-  EXPECT_EQ(ImageU16(image, up + 4), 65535u);       // no StartTest attribute
-  EXPECT_EQ(ImageU16(image, up + 6), 65535u);       // no LenTest attribute
+  EXPECT_EQ(ImageU16(image, up + 2), 65535u);  // no number
+  EXPECT_EQ(ImageU16(image, up + 4), 65535u);  // no StartTest attribute
+  EXPECT_EQ(ImageU16(image, up + 6), 65535u);  // no LenTest attribute
   EXPECT_EQ(ImageU16(image, up + 16), 70000u & 0xFFFF);
   EXPECT_EQ(ImageU16(image, up + 18), 16u);
   EXPECT_EQ(ImageU16(image, up + 20), 8u);
@@ -239,8 +242,7 @@ TEST_F(Bank2ImageTest, RefusalsNameTheirPlace) {
        R"(Device 1: DeviceEUI "00112233445566778" has more than 16 hexadecimal digits)"},
       {QString(GoodDevice).replace(R"(DeviceAddress="01020304")", R"(DeviceAddress=" 0102030405 ")"), "", "",
        R"(Device 1: DeviceAddress " 0102030405 " has more than 8 hexadecimal digits)"},
-      {GoodDevice + R"( DiagTimeOut="4294967296")", "", "",
-       "Device 1: DiagTimeOut must be between 0 and 4294967295"},
+      {GoodDevice + R"( DiagTimeOut="4294967296")", "", "", "Device 1: DiagTimeOut must be between 0 and 4294967295"},
       {GoodDevice + R"( DiagTimeOut="99999999999999999999")", "", "",
        "Device 1: DiagTimeOut must be between 0 and 4294967295"},
       {GoodDevice + R"( DiagTimeOut="-1")", "", "", "Device 1: DiagTimeOut must be between 0 and 4294967295"},
@@ -261,7 +263,8 @@ TEST_F(Bank2ImageTest, RefusalsNameTheirPlace) {
   Project.WriteDevices("<LoRaWAN_Gateway><LoRaWAN_Devices_List>");
   EXPECT_TRUE(BuildError().startsWith("The file " + LoRaWANGatewayFile + " cannot be read: "));
   Project.WriteDevices("<LoRaWAN_Gateway/>");
-  EXPECT_EQ(BuildError(), "The file " + LoRaWANGatewayFile + R"( cannot be read: Element "LoRaWAN_Devices_List" not found)");
+  EXPECT_EQ(BuildError(),
+            "The file " + LoRaWANGatewayFile + R"( cannot be read: Element "LoRaWAN_Devices_List" not found)");
 }
 
 TEST_F(Bank2ImageTest, LargestDiagnosticTimeOutAndTimeAreKept) {

@@ -43,10 +43,10 @@ TEST(ConcentratorConf, EachBandMatchesItsTextLineByLine) {
     int Lines;
   };
   const Case cases[] = {
-      {rfEU868, 1, "conf_eu868.txt", 125},      {rfKR920, 1, "conf_kr920.txt", 97},
-      {rfAS923, 1, "conf_as923.txt", 97},       {rfUS915, 1, "conf_us915_sb1.txt", 113},
-      {rfUS915, 2, "conf_us915_sb2.txt", 113},  {rfUS915, 8, "conf_us915_sb8.txt", 113},
-      {rfUS915, 0, "conf_us915_sb0.txt", 111},  {rfUS915, 9, "conf_us915_sb0.txt", 111},
+      {rfEU868, 1, "conf_eu868.txt", 125},     {rfKR920, 1, "conf_kr920.txt", 97},
+      {rfAS923, 1, "conf_as923.txt", 97},      {rfUS915, 1, "conf_us915_sb1.txt", 113},
+      {rfUS915, 2, "conf_us915_sb2.txt", 113}, {rfUS915, 8, "conf_us915_sb8.txt", 113},
+      {rfUS915, 0, "conf_us915_sb0.txt", 111}, {rfUS915, 9, "conf_us915_sb0.txt", 111},
       {rfEU868, 0, "conf_eu868.txt", 125},
   };
   for (const Case& c : cases) {

@@ -114,9 +114,10 @@ TEST_F(ConfigBanksTest, RemovingADeviceShortensBank2WithoutOldBytes) {
 }
 
 TEST_F(ConfigBanksTest, NothingOfAnEarlierProjectReachesTheNextBuild) {
-  Project.WriteParGen("<Par_Gen><LoRaWAN_Mode>End Node</LoRaWAN_Mode><LoRaWAN_RF_Band>US915</LoRaWAN_RF_Band>"
-                      "<LoRaWAN_Device_Address>26011BDA</LoRaWAN_Device_Address>"
-                      "<LoRaWAN_Frequency_Sub_Band>3</LoRaWAN_Frequency_Sub_Band></Par_Gen>");
+  Project.WriteParGen(
+      "<Par_Gen><LoRaWAN_Mode>End Node</LoRaWAN_Mode><LoRaWAN_RF_Band>US915</LoRaWAN_RF_Band>"
+      "<LoRaWAN_Device_Address>26011BDA</LoRaWAN_Device_Address>"
+      "<LoRaWAN_Frequency_Sub_Band>3</LoRaWAN_Frequency_Sub_Band></Par_Gen>");
   Project.WriteDevices(DevicesFile({Device(1, "N")}));
   MakeAndStore();
   EXPECT_FALSE(Banks.LoRaWAN_ParGen().ModeMaster);
@@ -156,8 +157,9 @@ TEST_F(ConfigBanksTest, Bank2LargerThanItsAreaIsRefusedAndNothingIsWritten) {
   Project.WriteDevices(DevicesFile({Device(1, "Y", rule.arg(QString(room + 1, 'x')))}));
   const TBuildResult made = Banks.Make_Config_Banks();
   EXPECT_FALSE(made.Ok);
-  EXPECT_EQ(made.Message, "The LoRaWAN configuration needs 524289 bytes, more than the 524288 bytes of the "
-                          "device's configuration area");
+  EXPECT_EQ(made.Message,
+            "The LoRaWAN configuration needs 524289 bytes, more than the 524288 bytes of the "
+            "device's configuration area");
   EXPECT_TRUE(Banks.Bank2().isEmpty());
   const TBuildResult stored = Banks.Store_Bank_Files();
   EXPECT_FALSE(stored.Ok);

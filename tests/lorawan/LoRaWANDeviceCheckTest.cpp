@@ -83,23 +83,32 @@ const TCheckCase DeviceCases[] = {
      "Error Device 1!! Join EUI must have 8 bytes (16 characters)"},
     {"Join EUI with a blank inside", [](auto& d) { D0(d).JoinEUI = "70B3D57E D000001"; },
      "Error Device 1!! Join EUI must have only valid chatacter (0..9 and A..F)"},
-    {"no activation", [](auto& d) { D0(d).ActMethod = "  "; },
-     "Error Device 1!! Activation Method must be selected"},
+    {"no activation", [](auto& d) { D0(d).ActMethod = "  "; }, "Error Device 1!! Activation Method must be selected"},
     {"OTAA without application key", [](auto& d) { D0(d).AppKey = ""; },
      "Error Device 1!! Application Key must have 16 bytes (32 characters)"},
     {"OTAA needs no ABP keys", [](auto& d) { D0(d).NetSessKey = "x"; }, ""},
     {"application key with Z", [](auto& d) { D0(d).AppKey = "Z00102030405060708090A0B0C0D0E0F"; },
      "Error Device 1!! Application Key must have only valid chatacter (0..9 and A..F)"},
     {"other activation text needs the application key",
-     [](auto& d) { D0(d).ActMethod = " activation by personalization [abp]"; D0(d).AppKey = "1"; },
+     [](auto& d) {
+       D0(d).ActMethod = " activation by personalization [abp]";
+       D0(d).AppKey = "1";
+     },
      "Error Device 1!! Application Key must have 16 bytes (32 characters)"},
     {"ABP without keys", [](auto& d) { D0(d).ActMethod = ActivationABP; },
      "Error Device 1!! Network Session Key must have 16 bytes (32 characters)"},
     {"ABP bad network key",
-     [](auto& d) { D0(d).ActMethod = ActivationABP; D0(d).NetSessKey = "-00102030405060708090A0B0C0D0E0F"; },
+     [](auto& d) {
+       D0(d).ActMethod = ActivationABP;
+       D0(d).NetSessKey = "-00102030405060708090A0B0C0D0E0F";
+     },
      "Error Device 1!! Network Session Key must have only valid chatacter (0..9 and A..F)"},
     {"ABP short application session key",
-     [](auto& d) { D0(d).ActMethod = ActivationABP; D0(d).NetSessKey = D0(d).AppKey; D0(d).AppSessKey = "00"; },
+     [](auto& d) {
+       D0(d).ActMethod = ActivationABP;
+       D0(d).NetSessKey = D0(d).AppKey;
+       D0(d).AppSessKey = "00";
+     },
      "Error Device 1!! Application Session Key must have 16 bytes (32 characters)"},
     {"ABP bad application session key",
      [](auto& d) {
@@ -109,7 +118,11 @@ const TCheckCase DeviceCases[] = {
      },
      "Error Device 1!! Application Session Key must have only valid chatacter (0..9 and A..F)"},
     {"ABP needs no application key",
-     [](auto& d) { D0(d).ActMethod = ActivationABP; D0(d).NetSessKey = D0(d).AppSessKey = D0(d).AppKey; D0(d).AppKey = ""; },
+     [](auto& d) {
+       D0(d).ActMethod = ActivationABP;
+       D0(d).NetSessKey = D0(d).AppSessKey = D0(d).AppKey;
+       D0(d).AppKey = "";
+     },
      ""},
     {"address of 6 digits", [](auto& d) { D0(d).DevAdd = "26011B"; },
      "Error Device 1!! Device Address must have 4 bytes (8 characters)"},
@@ -122,11 +135,20 @@ const TCheckCase DeviceCases[] = {
     {"time-out 4294967295", [](auto& d) { D0(d).DiagTimeOut = "4294967295"; }, ""},
     {"time-out negative", [](auto& d) { D0(d).DiagTimeOut = "-1"; },
      "Error Device 1!! Diag. TimeOut must be between 0 and 4294967295 milliseconds"},
-    {"disabled device still checked", [](auto& d) { D0(d).Enable = false; D0(d).DevAdd = ""; },
+    {"disabled device still checked",
+     [](auto& d) {
+       D0(d).Enable = false;
+       D0(d).DevAdd = "";
+     },
      "Error Device 1!! Device Address must have 4 bytes (8 characters)"},
     {"device after a free slot", [](auto& d) { d[2].JoinEUI = "1"; },
      "Error Device 3!! Join EUI must have 8 bytes (16 characters)"},
-    {"free slot not checked", [](auto& d) { d[1].DevAdd = "bad"; d[1].DeviceEUI = "  "; }, ""},
+    {"free slot not checked",
+     [](auto& d) {
+       d[1].DevAdd = "bad";
+       d[1].DeviceEUI = "  ";
+     },
+     ""},
 };
 
 const TCheckCase RuleCases[] = {
@@ -143,22 +165,58 @@ const TCheckCase RuleCases[] = {
      "Error Device 1, UpLink Rule 1!! Value Test must have 2 bytes (4 characters)"},
     {"hex value with a blank inside", [](auto& d) { Up(d).ValueTest = "AB D"; },
      "Error Device 1, UpLink Rule 1!! Value Test must have only valid chatacter (0..9 and A..F)"},
-    {"text value of another length", [](auto& d) { Up(d).HexTest = false; Up(d).ValueTest = "OK "; },
+    {"text value of another length",
+     [](auto& d) {
+       Up(d).HexTest = false;
+       Up(d).ValueTest = "OK ";
+     },
      "Error Device 1, UpLink Rule 1!! Value Test must have 2 characters"},
-    {"text value of the length", [](auto& d) { Up(d).HexTest = false; Up(d).ValueTest = " K"; }, ""},
+    {"text value of the length",
+     [](auto& d) {
+       Up(d).HexTest = false;
+       Up(d).ValueTest = " K";
+     },
+     ""},
     {"empty start test skips the test",
-     [](auto& d) { Up(d).StartTest = " "; Up(d).LenTest = "x"; Up(d).ValueTest = "zz"; }, ""},
+     [](auto& d) {
+       Up(d).StartTest = " ";
+       Up(d).LenTest = "x";
+       Up(d).ValueTest = "zz";
+     },
+     ""},
     {"start byte 501", [](auto& d) { Up(d).StartBit = "501"; },
      "Error Device 1, UpLink Rule 1!! Start Byte must be between 0 and 500"},
     {"number bytes 0", [](auto& d) { Up(d).NumBits = "0"; },
      "Error Device 1, UpLink Rule 1!! Number Bytes must be between 1 and 1536"},
-    {"position 1536", [](auto& d) { Up(d).PosBit = "1536"; Up(d).NumBits = "1"; },
+    {"position 1536",
+     [](auto& d) {
+       Up(d).PosBit = "1536";
+       Up(d).NumBits = "1";
+     },
      "Error Device 1, UpLink Rule 1!! Position Byte must be between 0 and 1535"},
-    {"position 1500 + 36", [](auto& d) { Up(d).PosBit = "1500"; Up(d).NumBits = "36"; }, ""},
-    {"position 1500 + 37", [](auto& d) { Up(d).PosBit = "1500"; Up(d).NumBits = "37"; },
+    {"position 1500 + 36",
+     [](auto& d) {
+       Up(d).PosBit = "1500";
+       Up(d).NumBits = "36";
+     },
+     ""},
+    {"position 1500 + 37",
+     [](auto& d) {
+       Up(d).PosBit = "1500";
+       Up(d).NumBits = "37";
+     },
      "Error Device 1, UpLink Rule 1!! Position Byte plus Number Bytes must be minor of 1536"},
-    {"disabled uplink rule skipped", [](auto& d) { Up(d).Enable = false; Up(d).Port = ""; }, ""},
-    {"second uplink rule", [](auto& d) { d[0].UpLinkRules.push_back(ValidUpLink()); d[0].UpLinkRules[1].Port = ""; },
+    {"disabled uplink rule skipped",
+     [](auto& d) {
+       Up(d).Enable = false;
+       Up(d).Port = "";
+     },
+     ""},
+    {"second uplink rule",
+     [](auto& d) {
+       d[0].UpLinkRules.push_back(ValidUpLink());
+       d[0].UpLinkRules[1].Port = "";
+     },
      "Error Device 1, UpLink Rule 2!! Port must be between 0 and 65535"},
     {"downlink port empty", [](auto& d) { Down(d).Port = ""; },
      "Error Device 1, DownLink Rule 1!! Port must be between 0 and 65535"},
@@ -168,14 +226,27 @@ const TCheckCase RuleCases[] = {
      "Error Device 1, DownLink Rule 1!! Number Bytes must be between 1 and 1536"},
     {"downlink timer without time", [](auto& d) { Down(d).OnTimer = true; },
      "Error Device 1, DownLink Rule 1!! Time must be between 0 and 100000000 milliseconds"},
-    {"downlink timer 100000001", [](auto& d) { Down(d).OnTimer = true; Down(d).Time = "100000001"; },
+    {"downlink timer 100000001",
+     [](auto& d) {
+       Down(d).OnTimer = true;
+       Down(d).Time = "100000001";
+     },
      "Error Device 1, DownLink Rule 1!! Time must be between 0 and 100000000 milliseconds"},
-    {"downlink timer 100000000", [](auto& d) { Down(d).OnTimer = true; Down(d).Time = "100000000"; }, ""},
+    {"downlink timer 100000000",
+     [](auto& d) {
+       Down(d).OnTimer = true;
+       Down(d).Time = "100000000";
+     },
+     ""},
     {"downlink position empty", [](auto& d) { Down(d).PosBit = ""; },
      "Error Device 1, DownLink Rule 1!! Position Byte must be between 0 and 1535"},
     {"downlink position 1 + 1536", [](auto& d) { Down(d).PosBit = "1"; },
      "Error Device 1, DownLink Rule 1!! Position Byte plus Number Bytes must be minor of 1536"},
-    {"uplink failures come before downlink ones", [](auto& d) { Down(d).Port = ""; Up(d).StartBit = ""; },
+    {"uplink failures come before downlink ones",
+     [](auto& d) {
+       Down(d).Port = "";
+       Up(d).StartBit = "";
+     },
      "Error Device 1, UpLink Rule 1!! Start Byte must be between 0 and 500"},
 };
 
@@ -245,7 +316,7 @@ TEST(CheckStringHex, LengthThenCharacters) {
     int Result;
   };
   const Case cases[] = {{"0a1B", 4, 0}, {" 0a1B\t", 4, 0}, {"0a1", 4, 1}, {"", 0, 0},
-                        {"0a1G", 4, 2}, {"0a 1", 4, 2},   {"", 2, 1},    {"ÄB", 2, 2}};
+                        {"0a1G", 4, 2}, {"0a 1", 4, 2},    {"", 2, 1},    {"ÄB", 2, 2}};
   for (const Case& c : cases)
     EXPECT_EQ(CheckStringHex(QString::fromUtf8(c.Text), c.Length), c.Result) << c.Text << " " << c.Length;
 }

@@ -70,8 +70,9 @@ void Fill(TDeviceLoRa& d, const QString& eui, const QString& name) {
 QString OneDeviceFile(const QString& deviceAttributes, const QString& upLinks = "", const QString& downLinks = "") {
   return "<LoRaWAN_Gateway><LoRaWAN_Devices_List><LoRaWAN_Device " + deviceAttributes +
          "><LoRaWAN_Rules><LoRaWAN_UpLink_Rules>" + upLinks + "</LoRaWAN_UpLink_Rules><LoRaWAN_DownLink_Rules>" +
-         downLinks + "</LoRaWAN_DownLink_Rules></LoRaWAN_Rules></LoRaWAN_Device></LoRaWAN_Devices_List>"
-                     "</LoRaWAN_Gateway>";
+         downLinks +
+         "</LoRaWAN_DownLink_Rules></LoRaWAN_Rules></LoRaWAN_Device></LoRaWAN_Devices_List>"
+         "</LoRaWAN_Gateway>";
 }
 const QString RequiredDeviceAttributes =
     R"(DeviceEUI="0011223344556677" JoinEUI="" DeviceName="" ActivationMethod="" NetworkSessionKey="" )"
@@ -199,15 +200,21 @@ TEST_F(LoRaWANDevicesTest, SavesUpToTheFirstFreeSlotAndTheImageBuilderReadsIt) {
 TEST_F(LoRaWANDevicesTest, EnableFlagsAndOptionalAttributesAsTheyLoad) {
   Project.WriteDevices(
       "<LoRaWAN_Gateway><LoRaWAN_Devices_List>"
-      R"(<LoRaWAN_Device Enable=" Y" )" + RequiredDeviceAttributes + R"(><LoRaWAN_Rules><LoRaWAN_UpLink_Rules>)"
+      R"(<LoRaWAN_Device Enable=" Y" )" +
+      RequiredDeviceAttributes +
+      R"(><LoRaWAN_Rules><LoRaWAN_UpLink_Rules>)"
       R"(<Rule Enable=" y " Port="1" StartBit="0" NumberBits="1" PositionBit="0" Mnemonic=""/>)"
       R"(<Rule Enable="n" Port="2" StartTest="1" LenTest="1" HexTest=" y" ValueTest="A" StartBit="0" NumberBits="1" PositionBit="0" Mnemonic=""/>)"
       R"(</LoRaWAN_UpLink_Rules><LoRaWAN_DownLink_Rules>)"
       R"(<Rule Enable="Y" Port="3" StartBit="0" NumberBits="1" OnChange="y" OnCommand=" Y " OnTimer="N" Time="" PositionBit="0" Mnemonic=""/>)"
       R"(</LoRaWAN_DownLink_Rules></LoRaWAN_Rules></LoRaWAN_Device>)"
-      R"(<LoRaWAN_Device Enable="y" )" + RequiredDeviceAttributes + R"( Class="C" DiagTimeOut=" 5" RX2_Datarate="SF9BW125">)"
+      R"(<LoRaWAN_Device Enable="y" )" +
+      RequiredDeviceAttributes +
+      R"( Class="C" DiagTimeOut=" 5" RX2_Datarate="SF9BW125">)"
       "<LoRaWAN_Rules><LoRaWAN_UpLink_Rules/><LoRaWAN_DownLink_Rules/></LoRaWAN_Rules></LoRaWAN_Device>"
-      R"(<LoRaWAN_Device Enable="Y" )" + RequiredDeviceAttributes + ">"
+      R"(<LoRaWAN_Device Enable="Y" )" +
+      RequiredDeviceAttributes +
+      ">"
       "<LoRaWAN_Rules><LoRaWAN_UpLink_Rules/><LoRaWAN_DownLink_Rules/></LoRaWAN_Rules></LoRaWAN_Device>"
       "</LoRaWAN_Devices_List></LoRaWAN_Gateway>");
   ASSERT_TRUE(Load(*Model));
@@ -273,7 +280,8 @@ TEST_F(LoRaWANDevicesTest, AMissingRequiredValueStopsTheLoadKeepingWhatWasRead) 
       {OneDeviceFile(noMnemonic), "Device 1: Attribute \"Mnemonic\" not found"},
       {OneDeviceFile(full, rule + R"(<Rule Enable="Y" Port="1" StartBit="0" NumberBits="1" Mnemonic=""/>)"),
        "Device 1, UpLink Rule 2: Attribute \"PositionBit\" not found"},
-      {OneDeviceFile(full, "", R"(<Rule Enable="Y" Port="1" StartBit="0" NumberBits="1" Time="" PositionBit="0" Mnemonic=""/>)"),
+      {OneDeviceFile(full, "",
+                     R"(<Rule Enable="Y" Port="1" StartBit="0" NumberBits="1" Time="" PositionBit="0" Mnemonic=""/>)"),
        "Device 1, DownLink Rule 1: Attribute \"OnChange\" not found"},
       {"<LoRaWAN_Gateway><LoRaWAN_Devices_List><LoRaWAN_Device " + full + "/></LoRaWAN_Devices_List></LoRaWAN_Gateway>",
        "Device 1: Element \"LoRaWAN_Rules\" not found"},
@@ -300,11 +308,13 @@ TEST_F(LoRaWANDevicesTest, AMissingRequiredValueStopsTheLoadKeepingWhatWasRead) 
 
 TEST_F(LoRaWANDevicesTest, TheThousandAndFirstDeviceStopsTheLoad) {
   QString devices;
-  const QString device = R"(<LoRaWAN_Device Enable="Y" DeviceEUI="%1" JoinEUI="" DeviceName="" ActivationMethod="" )"
-                         R"(NetworkSessionKey="" ApplicationSessionKey="" ApplicationKey="" DeviceAddress="" Mnemonic="">)"
-                         "<LoRaWAN_Rules><LoRaWAN_UpLink_Rules/><LoRaWAN_DownLink_Rules/></LoRaWAN_Rules></LoRaWAN_Device>";
+  const QString device =
+      R"(<LoRaWAN_Device Enable="Y" DeviceEUI="%1" JoinEUI="" DeviceName="" ActivationMethod="" )"
+      R"(NetworkSessionKey="" ApplicationSessionKey="" ApplicationKey="" DeviceAddress="" Mnemonic="">)"
+      "<LoRaWAN_Rules><LoRaWAN_UpLink_Rules/><LoRaWAN_DownLink_Rules/></LoRaWAN_Rules></LoRaWAN_Device>";
   for (int i = 1; i <= 1001; ++i) devices += device.arg(i, 16, 10, QChar('0'));
-  Project.WriteDevices("<LoRaWAN_Gateway><LoRaWAN_Devices_List>" + devices + "</LoRaWAN_Devices_List></LoRaWAN_Gateway>");
+  Project.WriteDevices("<LoRaWAN_Gateway><LoRaWAN_Devices_List>" + devices +
+                       "</LoRaWAN_Devices_List></LoRaWAN_Gateway>");
   EXPECT_FALSE(Load(*Model));
   ASSERT_EQ(Dialogs->Records().size(), 1u);
   EXPECT_EQ(Dialogs->Records()[0].Text, "The file holds more than 1000 devices: only the first 1000 were read");
@@ -329,7 +339,8 @@ TEST_F(LoRaWANDevicesTest, ARuleListLongerThanItsGridStopsTheLoad) {
 // Makes a folder unchangeable, even for root, while it lives.
 class TImmutableFolder {
 public:
-  explicit TImmutableFolder(const QString& folder) : FFd(open(folder.toLocal8Bit().constData(), O_RDONLY | O_DIRECTORY)) {
+  explicit TImmutableFolder(const QString& folder)
+      : FFd(open(folder.toLocal8Bit().constData(), O_RDONLY | O_DIRECTORY)) {
     int flags = 0;
     FSet = FFd >= 0 && ioctl(FFd, FS_IOC_GETFLAGS, &flags) == 0 &&
            (flags |= FS_IMMUTABLE_FL, ioctl(FFd, FS_IOC_SETFLAGS, &flags) == 0);
@@ -393,8 +404,9 @@ TEST_F(LoRaWANDevicesTest, AnEndNodeHasOneDeviceWithAPlaceholderEUI) {
 
 TEST_F(LoRaWANDevicesTest, AnEndNodeReadsOnlyTheFirstDeviceAndRefusesAnEmptyList) {
   Project.WriteParGen("<Par_Gen><LoRaWAN_Mode>End Node</LoRaWAN_Mode></Par_Gen>");
-  const QString device = R"(<LoRaWAN_Device Enable="N" )" + RequiredDeviceAttributes +
-                         "><LoRaWAN_Rules><LoRaWAN_UpLink_Rules/><LoRaWAN_DownLink_Rules/></LoRaWAN_Rules></LoRaWAN_Device>";
+  const QString device =
+      R"(<LoRaWAN_Device Enable="N" )" + RequiredDeviceAttributes +
+      "><LoRaWAN_Rules><LoRaWAN_UpLink_Rules/><LoRaWAN_DownLink_Rules/></LoRaWAN_Rules></LoRaWAN_Device>";
   Project.WriteDevices("<LoRaWAN_Gateway><LoRaWAN_Devices_List>" + device + device +
                        "</LoRaWAN_Devices_List></LoRaWAN_Gateway>");
   ASSERT_TRUE(Load(*Model));

@@ -67,9 +67,9 @@ TEST(LoRaWANRecords, RX2DataRateIndexByBand) {
   };
   const int F = 99;  // the fallback
   const Case cases[] = {
-      {"SF12BW125", rfEU868, 0}, {"sf12bw125", rfEU868, 0}, {"sf12bw125", rfKR920, 0}, {"sf12bw125", rfAS923, 0},
-      {"sf12bw125", rfUS915, F}, {"SF7BW125", rfAS923, 5},  {"SF7BW250", rfEU868, 6},  {"SF7BW250", rfKR920, F},
-      {"SF7BW250", rfAS923, F},  {"SF7BW250", rfUS915, F},  {"SF12BW500", rfUS915, 8}, {"SF7BW500", rfUS915, 13},
+      {"SF12BW125", rfEU868, 0}, {"sf12bw125", rfEU868, 0},  {"sf12bw125", rfKR920, 0}, {"sf12bw125", rfAS923, 0},
+      {"sf12bw125", rfUS915, F}, {"SF7BW125", rfAS923, 5},   {"SF7BW250", rfEU868, 6},  {"SF7BW250", rfKR920, F},
+      {"SF7BW250", rfAS923, F},  {"SF7BW250", rfUS915, F},   {"SF12BW500", rfUS915, 8}, {"SF7BW500", rfUS915, 13},
       {"SF12BW500", rfEU868, F}, {" SF9BW125 ", rfEU868, 3}, {"SF9BW125", 7, 3},        {"", rfEU868, F},
       {"SF6BW125", rfEU868, F},
   };
@@ -111,7 +111,16 @@ TEST(LoRaWANRecords, RecordsAreWrittenFieldByFieldLittleEndian) {
   QByteArray rule;
   TImageWriter rw(rule, 0);
   r.WriteTo(rw);
-  EXPECT_EQ(rule, Hex("0201" "0403" "0605" "0807" "0d0c0b0a" "14131211" "2221" "3231" "4241" "5251"));
+  EXPECT_EQ(rule, Hex("0201"
+                      "0403"
+                      "0605"
+                      "0807"
+                      "0d0c0b0a"
+                      "14131211"
+                      "2221"
+                      "3231"
+                      "4241"
+                      "5251"));
 
   TLoRaWAN_Infos h;
   h.Num_Devices = 1;
@@ -129,7 +138,14 @@ TEST(LoRaWANRecords, RecordsAreWrittenFieldByFieldLittleEndian) {
   QByteArray header;
   TImageWriter hw(header, 0);
   h.WriteHeaderTo(hw);
-  EXPECT_EQ(header, Hex("01000000" "02000000" "24000800" "84000800" "b4000800" "11110000" "01020304" "04030201"
+  EXPECT_EQ(header, Hex("01000000"
+                        "02000000"
+                        "24000800"
+                        "84000800"
+                        "b4000800"
+                        "11110000"
+                        "01020304"
+                        "04030201"
                         "05000000"));
 }
 

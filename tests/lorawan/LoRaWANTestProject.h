@@ -2,8 +2,8 @@
 // project paths point into it, and fixture files are copied or written there.
 #pragma once
 
-#include "platform/Files.h"
 #include "common/ShellState.h"
+#include "platform/Files.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "lorawan/ParamBlock.h"
 
-#include "lorawan/ImageBuildError.h"
 #include "LoRaWANTestProject.h"
+#include "lorawan/ImageBuildError.h"
 #include "platform/Xml.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +39,8 @@ protected:
 QByteArray DefaultBlock() {
   QByteArray b(TParamBlock::Size, '\0');
   const std::pair<int, const char*> defaults[] = {
-      {0, "90d00300"}, {4, "90d00300"}, {12, "80250000"}, {40, "c0a802cd"}, {44, "ffffff00"},
-      {48, "ffffffff"}, {52, "1027"},    {54, "1127"},    {56, "1127"},    {436, "0808080808080808"},
+      {0, "90d00300"},  {4, "90d00300"}, {12, "80250000"}, {40, "c0a802cd"}, {44, "ffffff00"},
+      {48, "ffffffff"}, {52, "1027"},    {54, "1127"},     {56, "1127"},     {436, "0808080808080808"},
   };
   for (const auto& [offset, hex] : defaults) b.replace(offset, int(strlen(hex)) / 2, QByteArray::fromHex(hex));
   return b;
@@ -75,9 +75,13 @@ TEST_F(ParamBlockTest, GatewayParGenFillsEveryFieldOfTheBlock) {
       {1180, QByteArray("secret-pass")},
       {1256, QByteArray::fromHex("0100")},
       {1258, QByteArray::fromHex("0102")},
-      {1260, QByteArray::fromHex("c0a8040a" "ffffff00" "100e0000")},
+      {1260, QByteArray::fromHex("c0a8040a"
+                                 "ffffff00"
+                                 "100e0000")},
       {1272, QByteArray::fromHex("05000600")},
-      {1276, QByteArray::fromHex("c0a80401" "ffffff00" "ffffffff")},
+      {1276, QByteArray::fromHex("c0a80401"
+                                 "ffffff00"
+                                 "ffffffff")},
       {1300, QByteArray("Quill-GW-01")},
       {1340, QByteArray::fromHex("09090909")},
       {1420, QByteArray::fromHex("01010101")},
@@ -118,8 +122,12 @@ TEST_F(ParamBlockTest, MissingKeysAndNonNumbersTakeTheParGenDefaults) {
 }
 
 TEST_F(ParamBlockTest, FlagsDecideGatewaysAndDns) {
-  Load({{"Modbus_TCP_Slave_EN_GAT", "0"}, {"Modbus_TCP_Slave_GAT1", "10"}, {"Eth_Conn_Enable_DNS", "0"},
-        {"Eth_Conn_Primary_DNS1", "1"}, {"WiFi_EN_Gateway", "1"}, {"Eth_Conn_DHCP_WiFi", "1"}});
+  Load({{"Modbus_TCP_Slave_EN_GAT", "0"},
+        {"Modbus_TCP_Slave_GAT1", "10"},
+        {"Eth_Conn_Enable_DNS", "0"},
+        {"Eth_Conn_Primary_DNS1", "1"},
+        {"WiFi_EN_Gateway", "1"},
+        {"Eth_Conn_DHCP_WiFi", "1"}});
   EXPECT_EQ(Bytes(48, 4).toHex(), "ffffffff");
   EXPECT_EQ(U(1340, 4), 0u);
   EXPECT_EQ(U(1420, 4), 0u);
@@ -157,8 +165,8 @@ TEST_F(ParamBlockTest, WiFiAccessPointAndStationValues) {
 
 TEST_F(ParamBlockTest, BandNamesAreComparedExactly) {
   const std::pair<const char*, int> cases[] = {
-      {"EU868", rfEU868}, {"US915", rfUS915}, {"KR920", rfKR920}, {"AS923", rfAS923}, {"eu868", rfEU868},
-      {"us915", rfEU868}, {" US915", rfEU868},
+      {"EU868", rfEU868}, {"US915", rfUS915}, {"KR920", rfKR920},  {"AS923", rfAS923},
+      {"eu868", rfEU868}, {"us915", rfEU868}, {" US915", rfEU868},
   };
   for (const auto& [name, band] : cases) {
     ParGen = TLoRaWAN_ParGen();

@@ -1,14 +1,14 @@
 #include "lorawan/UBoot.h"
 
-#include "support/UpdateTestKit.h"
+#include "common/ShellState.h"
+#include "common/ULanguage.h"
+#include "common/button/LbButton.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
 #include "platform/Xml.h"
-#include "common/ShellState.h"
-#include "common/ULanguage.h"
-#include "common/button/LbButton.h"
+#include "support/UpdateTestKit.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -17,8 +17,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -372,7 +372,8 @@ TEST_F(UBoot, AToolThatDidNotRunOrFailedIsReported) {
   ShowInMode(1);
   Boot->Btn_UpdateClick(Boot->Btn_Update);
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].Text, "Error! Update Tool not Found or not Started: " + Folder.path() + "/Ethernet_Update.exe");
+  EXPECT_EQ(Messages()[0].Text,
+            "Error! Update Tool not Found or not Started: " + Folder.path() + "/Ethernet_Update.exe");
   EXPECT_EQ(Messages()[0].Type, mtError);
   EXPECT_TRUE(FileExists(ParameterFile()));
 

@@ -2,10 +2,10 @@
 // texts and a project folder of its own.
 #pragma once
 
-#include "parameters/UParGen.h"
-#include "platform/Dialogs.h"
 #include "common/ShellState.h"
 #include "common/ULanguage.h"
+#include "parameters/UParGen.h"
+#include "platform/Dialogs.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,9 +41,7 @@ protected:
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   // The form as the user sees it after "Set Communication".
-  void ShowForm() {
-    Form->Show();
-  }
+  void ShowForm() { Form->Show(); }
 
   QTemporaryDir Dir;
   TScriptedDialogScope Dialogs;

@@ -1,10 +1,10 @@
 #include "ParGenFixture.h"
 
+#include "common/button/LbButton.h"
 #include "platform/CategoryPanels.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
-#include "common/button/LbButton.h"
 
 #include <QApplication>
 #include <QImage>
@@ -82,7 +82,10 @@ TEST_F(ParGenFormTest, HexFieldsTakeHexDigitsAndControlCharactersOnly) {
     const char* Kept;
   };
   const HexCase cases[] = {
-      {"0123456789", "0123456789"}, {"abcdefABCDEF", "abcdefABCDEF"}, {"G", ""}, {"g.Z:-x", ""},
+      {"0123456789", "0123456789"},
+      {"abcdefABCDEF", "abcdefABCDEF"},
+      {"G", ""},
+      {"g.Z:-x", ""},
       {"A B", "A B"},  // the blank is a control character here
       {"12\b3", "13"},
   };
@@ -101,8 +104,9 @@ TEST_F(ParGenFormTest, TextsStopAtTheLengthOfTheirDeviceField) {
   const struct {
     TEdit* Edit;
     int Length;
-  } fields[] = {{Form->E_EthConn_Device_Name, 31}, {Form->E_WiFi2_SSID, 32},          {Form->E_WiFi2_Password, 64},
-                {Form->E_LoRaWAN_Join_EUI, 16},    {Form->E_LoRaWAN_Device_Address, 8}, {Form->E_LoRaWAN_Application_Key, 32}};
+  } fields[] = {{Form->E_EthConn_Device_Name, 31},   {Form->E_WiFi2_SSID, 32},
+                {Form->E_WiFi2_Password, 64},        {Form->E_LoRaWAN_Join_EUI, 16},
+                {Form->E_LoRaWAN_Device_Address, 8}, {Form->E_LoRaWAN_Application_Key, 32}};
   Form->CB_Select_Device_Device->SetItemIndex(1);
   Form->Move_GroupBoxs();
   for (const auto& f : fields) {

@@ -1,7 +1,7 @@
 #include "ParGenFixture.h"
 
-#include "platform/StdCtrls.h"
 #include "common/button/LbButton.h"
+#include "platform/StdCtrls.h"
 
 #include <QFile>
 #include <QTest>
@@ -71,7 +71,10 @@ TEST_F(ParGenCheckTest, EachRuleStopsTheSaveWithItsMessage) {
   const TCheckCase cases[] = {
       {"defaults", [](TFParGen&) {}, nullptr},
       {"DNS off: bad octets are not looked at",
-       [](TFParGen& f) { Octets({f.E_EthConn_Pri_DNS_IP1, f.E_EthConn_Sec_DNS_IP4}, {"300", ""}); }, nullptr},
+       [](TFParGen& f) {
+         Octets({f.E_EthConn_Pri_DNS_IP1, f.E_EthConn_Sec_DNS_IP4}, {"300", ""});
+       },
+       nullptr},
       {"primary DNS octet 3",
        [](TFParGen& f) {
          f.CB_EthConn_Enable_DNS->SetChecked(true);
@@ -92,36 +95,28 @@ TEST_F(ParGenCheckTest, EachRuleStopsTheSaveWithItsMessage) {
        "Error LoRaWAN!! RF Band cannot be empty"},
       {"hidden server port is not checked", [](TFParGen& f) { f.E_LoRaWAN_Server_Port_Up->SetText("x"); }, nullptr},
       {"node rows shown and valid", ShowNodeRows, nullptr},
-      {"server port up",
-       [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Server_Port_Up->SetText("65536"); },
+      {"server port up", [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Server_Port_Up->SetText("65536"); },
        "Error LoRaWAN!! Server Port Up must be between 0 and 65535"},
-      {"server port down",
-       [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Server_Port_Down->SetText("-1"); },
+      {"server port down", [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Server_Port_Down->SetText("-1"); },
        "Error LoRaWAN!! Server Port Down must be between 0 and 65535"},
-      {"keep-alive",
-       [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_KeepAlive_Interval->SetText("10000001"); },
+      {"keep-alive", [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_KeepAlive_Interval->SetText("10000001"); },
        "Error LoRaWAN!! KeepAlive Interval must be between 0 and 10000000"},
       {"network type", [](TFParGen& f) { f.CB_LoRaWAN_Network_Type->SetItemIndex(-1); },
        "Error LoRaWAN!! Network Type cannot be empty"},
       {"diagnostic position 1536 passes", [](TFParGen& f) { f.E_LoRaWAN_Diag_Pos->SetText("1536"); }, nullptr},
       {"diagnostic position 1537", [](TFParGen& f) { f.E_LoRaWAN_Diag_Pos->SetText("1537"); },
        "Error LoRaWAN!! Diagnostic Position must be between 0 and 1536"},
-      {"data rate",
-       [](TFParGen& f) { ShowNodeRows(f), f.CB_LoRaWAN_DataRate->SetItemIndex(-1); },
+      {"data rate", [](TFParGen& f) { ShowNodeRows(f), f.CB_LoRaWAN_DataRate->SetItemIndex(-1); },
        "Error LoRaWAN!! DataRate cannot be empty"},
-      {"transmission type",
-       [](TFParGen& f) { ShowNodeRows(f), f.CB_LoRaWAN_Transmission_Type->SetItemIndex(-1); },
+      {"transmission type", [](TFParGen& f) { ShowNodeRows(f), f.CB_LoRaWAN_Transmission_Type->SetItemIndex(-1); },
        "Error LoRaWAN!! Transmission Type cannot be empty"},
       {"join EUI of 16 with blanks passes",
        [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Join_EUI->SetText("00112233 4455667"); }, nullptr},
-      {"join EUI short",
-       [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Join_EUI->SetText("001122334455667"); },
+      {"join EUI short", [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Join_EUI->SetText("001122334455667"); },
        "Error LoRaWAN!! Join EUI must have 8 bytes"},
-      {"activation method",
-       [](TFParGen& f) { ShowNodeRows(f), f.CB_LoRaWAN_Activation_Method->SetItemIndex(-1); },
+      {"activation method", [](TFParGen& f) { ShowNodeRows(f), f.CB_LoRaWAN_Activation_Method->SetItemIndex(-1); },
        "Error LoRaWAN!! Activation Method cannot be empty"},
-      {"device address",
-       [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Device_Address->SetText("26011BD"); },
+      {"device address", [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Device_Address->SetText("26011BD"); },
        "Error LoRa!! Device Address must have 4 bytes"},
       {"network session key",
        [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Network_Session_Key->SetText(QString(31, 'A')); },
@@ -129,11 +124,13 @@ TEST_F(ParGenCheckTest, EachRuleStopsTheSaveWithItsMessage) {
       {"application session key",
        [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Application_Session_Key->SetText(QString(16, 'A')); },
        "Error LoRa!! Application Session Key must have 16 bytes"},
-      {"application key",
-       [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Application_Key->SetText(""); },
+      {"application key", [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Application_Key->SetText(""); },
        "Error LoRa!! Application Key must have 16 bytes"},
       {"hexadecimal octets pass",
-       [](TFParGen& f) { Octets({f.E_ModbusTCPSlave_IP1, f.E_ModbusTCPSlave_IP2}, {"$C0", "0xA8"}); }, nullptr},
+       [](TFParGen& f) {
+         Octets({f.E_ModbusTCPSlave_IP1, f.E_ModbusTCPSlave_IP2}, {"$C0", "0xA8"});
+       },
+       nullptr},
       {"slave address: letters", [](TFParGen& f) { f.E_ModbusTCPSlave_IP1->SetText("abc"); },
        "Error Modbus TCP Slave!! IP Address 1 must be between 0 and 255"},
       {"slave mask: 256", [](TFParGen& f) { f.E_ModbusTCPSlave_SM4->SetText("256"); },
@@ -185,8 +182,8 @@ TEST_F(ParGenCheckTest, EachRuleStopsTheSaveWithItsMessage) {
          f.E_WiFi2_Lease_Time->SetText("99999999");
        },
        nullptr},
-      {"station: lease time not looked at",
-       [](TFParGen& f) { Station(f), f.E_WiFi2_Lease_Time->SetText("0"); }, nullptr},
+      {"station: lease time not looked at", [](TFParGen& f) { Station(f), f.E_WiFi2_Lease_Time->SetText("0"); },
+       nullptr},
       {"station address", [](TFParGen& f) { Station(f), f.E_WiFi2_IP1_IP1->SetText("-5"); },
        "Error WiFi - IP Address 1 !! IP Address 1 must be between 0 and 255"},
       {"station mask", [](TFParGen& f) { Station(f), f.E_WiFi2_IP1_SM2->SetText("$FFFFFFFF"); },
@@ -198,7 +195,8 @@ TEST_F(ParGenCheckTest, EachRuleStopsTheSaveWithItsMessage) {
          f.E_WiFi2_IP1_GAT4->SetText("256");
        },
        "Error WiFi - IP Address 1 !! Gateway 4 must be between 0 and 255"},
-      {"no Wi-Fi type counts as station", [](TFParGen& f) {
+      {"no Wi-Fi type counts as station",
+       [](TFParGen& f) {
          f.CB_WiFi2_Type->SetItemIndex(-1);
          f.E_WiFi2_IP1_IP1->SetText("");
        },

@@ -12,33 +12,95 @@ using TNamedValues = std::vector<std::pair<QString, QString>>;
 
 // What a new project's ParGen.xml holds, element by element.
 const TNamedValues NewProjectFile = {
-    {"Select_Device", "0"}, {"Eth_Conn_Device_Name", ""}, {"Eth_Conn_DHCP_Cable", "0"},
-    {"Eth_Conn_DHCP_WiFi", "0"}, {"Eth_Conn_Enable_DNS", "0"}, {"Eth_Conn_Primary_DNS1", "8"},
-    {"Eth_Conn_Primary_DNS2", "8"}, {"Eth_Conn_Primary_DNS3", "8"}, {"Eth_Conn_Primary_DNS4", "8"},
-    {"Eth_Conn_Secondary_DNS1", "8"}, {"Eth_Conn_Secondary_DNS2", "8"}, {"Eth_Conn_Secondary_DNS3", "8"},
-    {"Eth_Conn_Secondary_DNS4", "8"}, {"LoRaWAN_Mode", "Gateway"}, {"LoRaWAN_RF_Band", "EU868"},
-    {"LoRaWAN_Server_Address", DefaultLoRaWANServerAddress}, {"LoRaWAN_Server_Port_Up", "1780"},
-    {"LoRaWAN_Server_Port_Down", "1780"}, {"LoRaWAN_KeepAlive_Interval", "10"}, {"LoRaWAN_Network_Type", "Private"},
-    {"LoRaWAN_Adaptive_DataRate", "0"}, {"LoRaWAN_DataRate", "0 -\tLoRa: SF12/125kHz 250 [bit/s]"},
-    {"LoRaWAN_Transmission_Type", "Unconfirmed"}, {"LoRaWAN_Join_EUI", ""},
-    {"LoRaWAN_Activation_Method", "Activation by Personalization [ABP]"}, {"LoRaWAN_Device_Address", ""},
-    {"LoRaWAN_Network_Session_Key", ""}, {"LoRaWAN_Application_Session_Key", ""}, {"LoRaWAN_Application_Key", ""},
-    {"LoRaWAN_Class", "A"}, {"LoRaWAN_Diagostic_Position", "0"}, {"LoRaWAN_RX2_Datarate", "SF12BW125"},
-    {"LoRaWAN_Frequency_Sub_Band", "1"}, {"Modbus_TCP_Slave_IP1", "192"}, {"Modbus_TCP_Slave_IP2", "168"},
-    {"Modbus_TCP_Slave_IP3", "0"}, {"Modbus_TCP_Slave_IP4", "5"}, {"Modbus_TCP_Slave_SM1", "255"},
-    {"Modbus_TCP_Slave_SM2", "255"}, {"Modbus_TCP_Slave_SM3", "255"}, {"Modbus_TCP_Slave_SM4", "0"},
-    {"Modbus_TCP_Slave_GAT1", "192"}, {"Modbus_TCP_Slave_GAT2", "168"}, {"Modbus_TCP_Slave_GAT3", "0"},
-    {"Modbus_TCP_Slave_GAT4", "1"}, {"Modbus_TCP_Slave_EN_GAT", "0"}, {"Modbus_TCP_Slave_Port", "502"},
-    {"WiFi_Type", "0"}, {"WiFi_IP1", "192"}, {"WiFi_IP2", "168"}, {"WiFi_IP3", "0"}, {"WiFi_IP4", "100"},
-    {"WiFi_SM1", "255"}, {"WiFi_SM2", "255"}, {"WiFi_SM3", "255"}, {"WiFi_SM4", "0"}, {"WiFi_EN_Gateway", "0"},
-    {"WiFi_GAT1", "192"}, {"WiFi_GAT2", "168"}, {"WiFi_GAT3", "0"}, {"WiFi_GAT4", "1"}, {"WiFi_IP2_IP1", "192"},
-    {"WiFi_IP2_IP2", "168"}, {"WiFi_IP2_IP3", "0"}, {"WiFi_IP2_IP4", "110"}, {"WiFi_IP2_SM1", "255"},
-    {"WiFi_IP2_SM2", "255"}, {"WiFi_IP2_SM3", "255"}, {"WiFi_IP2_SM4", "0"}, {"WiFi_IP2_EN_Gateway", "0"},
-    {"WiFi_IP2_GAT1", "192"}, {"WiFi_IP2_GAT2", "168"}, {"WiFi_IP2_GAT3", "0"}, {"WiFi_IP2_GAT4", "1"},
-    {"WiFi_SSID", ""}, {"WiFi_PWD", ""}, {"WiFi_Secure_Type", "0"}, {"WiFi_EN_DHCP", "0"},
-    {"WiFi_DHCP_First_IP1", "192"}, {"WiFi_DHCP_First_IP2", "168"}, {"WiFi_DHCP_First_IP3", "0"},
-    {"WiFi_DHCP_First_IP4", "200"}, {"WiFi_DHCP_SM1", "255"}, {"WiFi_DHCP_SM2", "255"}, {"WiFi_DHCP_SM3", "255"},
-    {"WiFi_DHCP_SM4", "0"}, {"WiFi_Lease_Time", "86400"}, {"WiFi_Max_Client", "0"}, {"WiFi_Channel", "1"},
+    {"Select_Device", "0"},
+    {"Eth_Conn_Device_Name", ""},
+    {"Eth_Conn_DHCP_Cable", "0"},
+    {"Eth_Conn_DHCP_WiFi", "0"},
+    {"Eth_Conn_Enable_DNS", "0"},
+    {"Eth_Conn_Primary_DNS1", "8"},
+    {"Eth_Conn_Primary_DNS2", "8"},
+    {"Eth_Conn_Primary_DNS3", "8"},
+    {"Eth_Conn_Primary_DNS4", "8"},
+    {"Eth_Conn_Secondary_DNS1", "8"},
+    {"Eth_Conn_Secondary_DNS2", "8"},
+    {"Eth_Conn_Secondary_DNS3", "8"},
+    {"Eth_Conn_Secondary_DNS4", "8"},
+    {"LoRaWAN_Mode", "Gateway"},
+    {"LoRaWAN_RF_Band", "EU868"},
+    {"LoRaWAN_Server_Address", DefaultLoRaWANServerAddress},
+    {"LoRaWAN_Server_Port_Up", "1780"},
+    {"LoRaWAN_Server_Port_Down", "1780"},
+    {"LoRaWAN_KeepAlive_Interval", "10"},
+    {"LoRaWAN_Network_Type", "Private"},
+    {"LoRaWAN_Adaptive_DataRate", "0"},
+    {"LoRaWAN_DataRate", "0 -\tLoRa: SF12/125kHz 250 [bit/s]"},
+    {"LoRaWAN_Transmission_Type", "Unconfirmed"},
+    {"LoRaWAN_Join_EUI", ""},
+    {"LoRaWAN_Activation_Method", "Activation by Personalization [ABP]"},
+    {"LoRaWAN_Device_Address", ""},
+    {"LoRaWAN_Network_Session_Key", ""},
+    {"LoRaWAN_Application_Session_Key", ""},
+    {"LoRaWAN_Application_Key", ""},
+    {"LoRaWAN_Class", "A"},
+    {"LoRaWAN_Diagostic_Position", "0"},
+    {"LoRaWAN_RX2_Datarate", "SF12BW125"},
+    {"LoRaWAN_Frequency_Sub_Band", "1"},
+    {"Modbus_TCP_Slave_IP1", "192"},
+    {"Modbus_TCP_Slave_IP2", "168"},
+    {"Modbus_TCP_Slave_IP3", "0"},
+    {"Modbus_TCP_Slave_IP4", "5"},
+    {"Modbus_TCP_Slave_SM1", "255"},
+    {"Modbus_TCP_Slave_SM2", "255"},
+    {"Modbus_TCP_Slave_SM3", "255"},
+    {"Modbus_TCP_Slave_SM4", "0"},
+    {"Modbus_TCP_Slave_GAT1", "192"},
+    {"Modbus_TCP_Slave_GAT2", "168"},
+    {"Modbus_TCP_Slave_GAT3", "0"},
+    {"Modbus_TCP_Slave_GAT4", "1"},
+    {"Modbus_TCP_Slave_EN_GAT", "0"},
+    {"Modbus_TCP_Slave_Port", "502"},
+    {"WiFi_Type", "0"},
+    {"WiFi_IP1", "192"},
+    {"WiFi_IP2", "168"},
+    {"WiFi_IP3", "0"},
+    {"WiFi_IP4", "100"},
+    {"WiFi_SM1", "255"},
+    {"WiFi_SM2", "255"},
+    {"WiFi_SM3", "255"},
+    {"WiFi_SM4", "0"},
+    {"WiFi_EN_Gateway", "0"},
+    {"WiFi_GAT1", "192"},
+    {"WiFi_GAT2", "168"},
+    {"WiFi_GAT3", "0"},
+    {"WiFi_GAT4", "1"},
+    {"WiFi_IP2_IP1", "192"},
+    {"WiFi_IP2_IP2", "168"},
+    {"WiFi_IP2_IP3", "0"},
+    {"WiFi_IP2_IP4", "110"},
+    {"WiFi_IP2_SM1", "255"},
+    {"WiFi_IP2_SM2", "255"},
+    {"WiFi_IP2_SM3", "255"},
+    {"WiFi_IP2_SM4", "0"},
+    {"WiFi_IP2_EN_Gateway", "0"},
+    {"WiFi_IP2_GAT1", "192"},
+    {"WiFi_IP2_GAT2", "168"},
+    {"WiFi_IP2_GAT3", "0"},
+    {"WiFi_IP2_GAT4", "1"},
+    {"WiFi_SSID", ""},
+    {"WiFi_PWD", ""},
+    {"WiFi_Secure_Type", "0"},
+    {"WiFi_EN_DHCP", "0"},
+    {"WiFi_DHCP_First_IP1", "192"},
+    {"WiFi_DHCP_First_IP2", "168"},
+    {"WiFi_DHCP_First_IP3", "0"},
+    {"WiFi_DHCP_First_IP4", "200"},
+    {"WiFi_DHCP_SM1", "255"},
+    {"WiFi_DHCP_SM2", "255"},
+    {"WiFi_DHCP_SM3", "255"},
+    {"WiFi_DHCP_SM4", "0"},
+    {"WiFi_Lease_Time", "86400"},
+    {"WiFi_Max_Client", "0"},
+    {"WiFi_Channel", "1"},
 };
 
 class ParGenFileTest : public ParGenFixture {
@@ -155,8 +217,8 @@ TEST_F(ParGenFileTest, OddStoredValuesAreReadAsTheFormatSays) {
        "Modbus_TCP_Slave_Port", "502"},
       {"<Modbus_TCP_Slave_Port>5<b>0</b>3</Modbus_TCP_Slave_Port>", "Modbus_TCP_Slave_Port", "503"},
       {"<modbus_tcp_slave_port>9</modbus_tcp_slave_port>", "Modbus_TCP_Slave_Port", "502"},
-      {"<Eth_Conn_Device_Name>a-device-name-of-forty-characters-long!!</Eth_Conn_Device_Name>",
-       "Eth_Conn_Device_Name", "a-device-name-of-forty-characte"},
+      {"<Eth_Conn_Device_Name>a-device-name-of-forty-characters-long!!</Eth_Conn_Device_Name>", "Eth_Conn_Device_Name",
+       "a-device-name-of-forty-characte"},
       {"<Unknown>x</Unknown><WiFi_Lease_Time> 3600 </WiFi_Lease_Time>", "WiFi_Lease_Time", " 3600 "},
   };
   for (const OddValue& c : cases) {
@@ -179,15 +241,17 @@ TEST_F(ParGenFileTest, OddStoredValuesAreReadAsTheFormatSays) {
 }
 
 TEST_F(ParGenFileTest, TheRootIsTheFirstElementWhateverItsName) {
-  WriteFile("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- made by hand -->\n"
-            "<Settings><Modbus_TCP_Slave_Port>1502</Modbus_TCP_Slave_Port></Settings>");
+  WriteFile(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- made by hand -->\n"
+      "<Settings><Modbus_TCP_Slave_Port>1502</Modbus_TCP_Slave_Port></Settings>");
   ShowForm();
   EXPECT_EQ(Form->E_ModbusTCPSlave_Port->Text(), "1502");
 }
 
 TEST_F(ParGenFileTest, ADamagedFileGivesDefaultsForWhatCannotBeReadAndIsLeftAlone) {
-  const QByteArray full = "<Par_Gen><Modbus_TCP_Slave_Port>1502</Modbus_TCP_Slave_Port>"
-                          "<WiFi_SSID>north</WiFi_SSID><WiFi_Lease_Time>3600</WiFi_Lease_Time></Par_Gen>";
+  const QByteArray full =
+      "<Par_Gen><Modbus_TCP_Slave_Port>1502</Modbus_TCP_Slave_Port>"
+      "<WiFi_SSID>north</WiFi_SSID><WiFi_Lease_Time>3600</WiFi_Lease_Time></Par_Gen>";
   struct Damage {
     const char* What;
     QByteArray Bytes;

@@ -109,9 +109,9 @@ TEST_F(ParGenLayoutTest, NewProjectHeightsAndRows) {
            Form->CB_LoRaWAN_FreqSubBand})
     EXPECT_FALSE(hidden->Visible());
 
-  ExpectOctets({Form->E_ModbusTCPSlave_IP1, Form->E_ModbusTCPSlave_IP2, Form->E_ModbusTCPSlave_IP3,
-                Form->E_ModbusTCPSlave_IP4},
-               9);
+  ExpectOctets(
+      {Form->E_ModbusTCPSlave_IP1, Form->E_ModbusTCPSlave_IP2, Form->E_ModbusTCPSlave_IP3, Form->E_ModbusTCPSlave_IP4},
+      9);
   ExpectOctets({Form->E_ModbusTCPSlave_GAT1, Form->E_ModbusTCPSlave_GAT2, Form->E_ModbusTCPSlave_GAT3,
                 Form->E_ModbusTCPSlave_GAT4},
                66);
@@ -150,8 +150,8 @@ TEST_F(ParGenLayoutTest, WiFiRowsFollowTypeSecurityAndDhcp) {
     bool Dhcp;
     int Channel, Height;
   };
-  const TWiFiCase cases[] = {{0, 0, false, 236, 291}, {0, 1, false, 264, 319}, {0, 0, true, 320, 375},
-                             {0, 2, true, 348, 403}};
+  const TWiFiCase cases[] = {
+      {0, 0, false, 236, 291}, {0, 1, false, 264, 319}, {0, 0, true, 320, 375}, {0, 2, true, 348, 403}};
   for (const TWiFiCase& c : cases) {
     SCOPED_TRACE(c.Channel);
     Form->CB_WiFi2_En_DHCP->SetChecked(c.Dhcp);
@@ -185,7 +185,8 @@ TEST_F(ParGenLayoutTest, DhcpForTheCableGreysTheSlaveAddressButNotItsPort) {
   EXPECT_TRUE(Form->E_ModbusTCPSlave_Port->Enabled());
   // Greyed as the user sees it: no black ink in the address or the gateway box.
   QApplication::processEvents();
-  for (TControl* c : {static_cast<TControl*>(Form->E_ModbusTCPSlave_IP1), static_cast<TControl*>(Form->CB_ModbusTCPSlave_En_GAT)})
+  for (TControl* c :
+       {static_cast<TControl*>(Form->E_ModbusTCPSlave_IP1), static_cast<TControl*>(Form->CB_ModbusTCPSlave_En_GAT)})
     EXPECT_EQ(InkPixels(c), 0) << c->Name.toStdString();
   EXPECT_GT(InkPixels(Form->E_ModbusTCPSlave_Port), 0);
   Form->CB_EthConn_En_DHCP_Cable->SetChecked(false);

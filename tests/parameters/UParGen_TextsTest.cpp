@@ -1,8 +1,8 @@
 #include "ParGenFixture.h"
 
+#include "common/button/LbButton.h"
 #include "platform/CategoryPanels.h"
 #include "platform/StdCtrls.h"
-#include "common/button/LbButton.h"
 
 #include <QFile>
 
@@ -47,11 +47,12 @@ TEST_F(ParGenTextsTest, DefaultTextsOfLiveAndOtherPanels) {
 
 TEST_F(ParGenTextsTest, ALanguageFileChangesTheTextsItReplacesAndNothingElse) {
   Form->CB_WiFi2_Secure_Type->SetItemIndex(2);
-  ChangeLanguage("STR1339 =Indirizzo Server\r\n"
-                 "STR1337 =LoRaWAN (it)\r\n"
-                 "STR736 =Punto di Accesso\r\n"
-                 "STR404 =Conferma\r\n"
-                 "STR427 =Primo byte\r\n");
+  ChangeLanguage(
+      "STR1339 =Indirizzo Server\r\n"
+      "STR1337 =LoRaWAN (it)\r\n"
+      "STR736 =Punto di Accesso\r\n"
+      "STR404 =Conferma\r\n"
+      "STR427 =Primo byte\r\n");
   EXPECT_EQ(Form->L_LoRaWAN_Server_Address->Caption(), "Indirizzo Server");
   EXPECT_EQ(Form->Btn_OK->Hint(), "Conferma");
   EXPECT_EQ(Form->CB_WiFi2_Type->Items()[0], "Punto di Accesso");

@@ -84,7 +84,10 @@ TEST(ActionLink, ClientsHearOfAChangeBeforeTheActionStoresIt) {
   struct TProbeLink : TActionLink {
     bool Seen = true;
     TCustomAction* A = nullptr;
-    void SetChecked(bool Value) override { Seen = A->Checked(); (void)Value; }
+    void SetChecked(bool Value) override {
+      Seen = A->Checked();
+      (void)Value;
+    }
   };
   TAction action(nullptr);
   TProbeLink link;

@@ -45,48 +45,85 @@ void Fill(TCanvas& c, TColor colour, TBrushStyle style = bsSolid) {
 // Areas cover Left..Right-1 and Top..Bottom-1; the frame of Rectangle lies inside.
 TEST(Canvas, AreasCoverLeftToRightLessOne) {
   const ArtCase cases[] = {
-      {"FillRect", 6, 4, [](TCanvas& c) { Fill(c, clBlack); c.FillRect(TRect(1, 1, 4, 3)); },
+      {"FillRect", 6, 4,
+       [](TCanvas& c) {
+         Fill(c, clBlack);
+         c.FillRect(TRect(1, 1, 4, 3));
+       },
        "......\n"
        ".###..\n"
        ".###..\n"
        "......\n"},
-      {"FillRect empty and inverted", 4, 3, [](TCanvas& c) {
+      {"FillRect empty and inverted", 4, 3,
+       [](TCanvas& c) {
          Fill(c, clBlack);
          c.FillRect(TRect(1, 1, 1, 3));
          c.FillRect(TRect(3, 2, 1, 1));
        },
        "....\n....\n....\n"},
-      {"FillRect with a clear brush", 4, 3, [](TCanvas& c) { Fill(c, clBlack, bsClear); c.FillRect(TRect(0, 0, 4, 3)); },
+      {"FillRect with a clear brush", 4, 3,
+       [](TCanvas& c) {
+         Fill(c, clBlack, bsClear);
+         c.FillRect(TRect(0, 0, 4, 3));
+       },
        "....\n....\n....\n"},
-      {"Rectangle", 7, 5, [](TCanvas& c) { Pen(c, clBlack); Fill(c, clRed); c.Rectangle(1, 0, 6, 4); },
+      {"Rectangle", 7, 5,
+       [](TCanvas& c) {
+         Pen(c, clBlack);
+         Fill(c, clRed);
+         c.Rectangle(1, 0, 6, 4);
+       },
        ".#####.\n"
        ".#rrr#.\n"
        ".#rrr#.\n"
        ".#####.\n"
        ".......\n"},
-      {"Rectangle with a clear pen", 5, 4, [](TCanvas& c) { Pen(c, clBlack, psClear); Fill(c, clRed); c.Rectangle(1, 1, 4, 3); },
+      {"Rectangle with a clear pen", 5, 4,
+       [](TCanvas& c) {
+         Pen(c, clBlack, psClear);
+         Fill(c, clRed);
+         c.Rectangle(1, 1, 4, 3);
+       },
        ".....\n"
        ".rrr.\n"
        ".rrr.\n"
        ".....\n"},
-      {"Rectangle with a clear brush", 5, 4, [](TCanvas& c) { Pen(c, clBlack); Fill(c, clRed, bsClear); c.Rectangle(0, 0, 4, 4); },
+      {"Rectangle with a clear brush", 5, 4,
+       [](TCanvas& c) {
+         Pen(c, clBlack);
+         Fill(c, clRed, bsClear);
+         c.Rectangle(0, 0, 4, 4);
+       },
        "####.\n"
        "#..#.\n"
        "#..#.\n"
        "####.\n"},
-      {"Rectangle with a wide pen", 6, 6, [](TCanvas& c) { Pen(c, clBlack, psSolid, 2); Fill(c, clRed); c.Rectangle(0, 0, 6, 6); },
+      {"Rectangle with a wide pen", 6, 6,
+       [](TCanvas& c) {
+         Pen(c, clBlack, psSolid, 2);
+         Fill(c, clRed);
+         c.Rectangle(0, 0, 6, 6);
+       },
        "######\n"
        "######\n"
        "##rr##\n"
        "##rr##\n"
        "######\n"
        "######\n"},
-      {"FrameRect in the brush colour", 5, 4, [](TCanvas& c) { Fill(c, clBlue); c.FrameRect(TRect(0, 0, 5, 3)); },
+      {"FrameRect in the brush colour", 5, 4,
+       [](TCanvas& c) {
+         Fill(c, clBlue);
+         c.FrameRect(TRect(0, 0, 5, 3));
+       },
        "bbbbb\n"
        "b...b\n"
        "bbbbb\n"
        ".....\n"},
-      {"SetPixel with a system colour", 3, 2, [](TCanvas& c) { c.SetPixel(1, 1, clWindowText); c.SetPixel(2, 0, clRed); },
+      {"SetPixel with a system colour", 3, 2,
+       [](TCanvas& c) {
+         c.SetPixel(1, 1, clWindowText);
+         c.SetPixel(2, 0, clRed);
+       },
        "..r\n"
        ".#.\n"},
   };
@@ -96,34 +133,84 @@ TEST(Canvas, AreasCoverLeftToRightLessOne) {
 // A line leaves out its end point, in every direction; a polyline's joints are drawn once.
 TEST(Canvas, LinesLeaveOutTheirEndPoint) {
   const ArtCase cases[] = {
-      {"right", 6, 1, [](TCanvas& c) { c.MoveTo(1, 0); c.LineTo(4, 0); }, ".###..\n"},
-      {"left", 6, 1, [](TCanvas& c) { c.MoveTo(4, 0); c.LineTo(1, 0); }, "..###.\n"},
-      {"down", 1, 4, [](TCanvas& c) { c.MoveTo(0, 0); c.LineTo(0, 3); }, "#\n#\n#\n.\n"},
-      {"up", 1, 4, [](TCanvas& c) { c.MoveTo(0, 3); c.LineTo(0, 0); }, ".\n#\n#\n#\n"},
-      {"diagonal", 4, 4, [](TCanvas& c) { c.MoveTo(0, 0); c.LineTo(3, 3); },
+      {"right", 6, 1,
+       [](TCanvas& c) {
+         c.MoveTo(1, 0);
+         c.LineTo(4, 0);
+       },
+       ".###..\n"},
+      {"left", 6, 1,
+       [](TCanvas& c) {
+         c.MoveTo(4, 0);
+         c.LineTo(1, 0);
+       },
+       "..###.\n"},
+      {"down", 1, 4,
+       [](TCanvas& c) {
+         c.MoveTo(0, 0);
+         c.LineTo(0, 3);
+       },
+       "#\n#\n#\n.\n"},
+      {"up", 1, 4,
+       [](TCanvas& c) {
+         c.MoveTo(0, 3);
+         c.LineTo(0, 0);
+       },
+       ".\n#\n#\n#\n"},
+      {"diagonal", 4, 4,
+       [](TCanvas& c) {
+         c.MoveTo(0, 0);
+         c.LineTo(3, 3);
+       },
        "#...\n"
        ".#..\n"
        "..#.\n"
        "....\n"},
-      {"shallow", 7, 2, [](TCanvas& c) { c.MoveTo(0, 0); c.LineTo(6, 2); },
+      {"shallow", 7, 2,
+       [](TCanvas& c) {
+         c.MoveTo(0, 0);
+         c.LineTo(6, 2);
+       },
        "##.....\n"
        "..###..\n"},
-      {"to itself", 3, 1, [](TCanvas& c) { c.MoveTo(1, 0); c.LineTo(1, 0); }, "...\n"},
-      {"polyline frame", 4, 3, [](TCanvas& c) {
+      {"to itself", 3, 1,
+       [](TCanvas& c) {
+         c.MoveTo(1, 0);
+         c.LineTo(1, 0);
+       },
+       "...\n"},
+      {"polyline frame", 4, 3,
+       [](TCanvas& c) {
          c.Polyline({TPoint(0, 0), TPoint(3, 0), TPoint(3, 2), TPoint(0, 2), TPoint(0, 0)});
        },
        "####\n"
        "#..#\n"
        "####\n"},
-      {"wide horizontal, centred", 5, 5, [](TCanvas& c) { Pen(c, clBlack, psSolid, 3); c.MoveTo(0, 2); c.LineTo(4, 2); },
+      {"wide horizontal, centred", 5, 5,
+       [](TCanvas& c) {
+         Pen(c, clBlack, psSolid, 3);
+         c.MoveTo(0, 2);
+         c.LineTo(4, 2);
+       },
        ".....\n"
        "####.\n"
        "####.\n"
        "####.\n"
        ".....\n"},
-      {"dotted pen: three on, three off", 14, 1, [](TCanvas& c) { Pen(c, clBlack, psDot); c.MoveTo(0, 0); c.LineTo(14, 0); },
+      {"dotted pen: three on, three off", 14, 1,
+       [](TCanvas& c) {
+         Pen(c, clBlack, psDot);
+         c.MoveTo(0, 0);
+         c.LineTo(14, 0);
+       },
        "###...###...##\n"},
-      {"clear pen", 4, 1, [](TCanvas& c) { Pen(c, clBlack, psClear); c.MoveTo(0, 0); c.LineTo(4, 0); }, "....\n"},
+      {"clear pen", 4, 1,
+       [](TCanvas& c) {
+         Pen(c, clBlack, psClear);
+         c.MoveTo(0, 0);
+         c.LineTo(4, 0);
+       },
+       "....\n"},
   };
   for (const ArtCase& c : cases) RunArt(c);
 }
@@ -147,8 +234,11 @@ TEST(Canvas, ShapesStayInsideTheirBounds) {
       {"ellipse", [](TCanvas& c) { c.Ellipse(2, 3, 22, 13); }, TRect(2, 3, 22, 13), TPoint(12, 8)},
       {"circle", [](TCanvas& c) { c.Ellipse(0, 0, 9, 9); }, TRect(0, 0, 9, 9), TPoint(4, 4)},
       {"round rect", [](TCanvas& c) { c.RoundRect(1, 1, 21, 11, 6, 6); }, TRect(1, 1, 21, 11), TPoint(11, 6)},
-      {"triangle", [](TCanvas& c) { c.Polygon({TPoint(2, 2), TPoint(12, 2), TPoint(2, 12)}); }, TRect(2, 2, 13, 13),
-       TPoint(4, 4)},
+      {"triangle",
+       [](TCanvas& c) {
+         c.Polygon({TPoint(2, 2), TPoint(12, 2), TPoint(2, 12)});
+       },
+       TRect(2, 2, 13, 13), TPoint(4, 4)},
   };
   for (const Case& k : cases) {
     auto b = Sheet(30, 20);
@@ -191,14 +281,10 @@ TEST(Canvas, PenModes) {
     TColor Pen, Before, After;
   };
   const Case cases[] = {
-      {"copy", pmCopy, clRed, clWhite, clRed},
-      {"xor", pmXor, clWhite, clRed, clAqua},
-      {"not xor", pmNotXor, clBlack, clRed, clAqua},
-      {"not", pmNot, clRed, clBlue, clYellow},
-      {"black", pmBlack, clRed, clWhite, clBlack},
-      {"white", pmWhite, clRed, clBlack, clWhite},
-      {"nop", pmNop, clRed, clBlue, clBlue},
-      {"merge", pmMerge, clRed, clBlue, clFuchsia},
+      {"copy", pmCopy, clRed, clWhite, clRed},       {"xor", pmXor, clWhite, clRed, clAqua},
+      {"not xor", pmNotXor, clBlack, clRed, clAqua}, {"not", pmNot, clRed, clBlue, clYellow},
+      {"black", pmBlack, clRed, clWhite, clBlack},   {"white", pmWhite, clRed, clBlack, clWhite},
+      {"nop", pmNop, clRed, clBlue, clBlue},         {"merge", pmMerge, clRed, clBlue, clFuchsia},
       {"mask", pmMask, clYellow, clAqua, clLime},
   };
   for (const Case& k : cases) {
@@ -443,8 +529,8 @@ TEST(Canvas, TextRectClipsAndFillsItsRectangle) {
   EXPECT_EQ(At(*b, 2, 0), clBlue);
   EXPECT_EQ(At(*b, 11, 0), clBlue);
   EXPECT_EQ(At(*b, 12, 0), clWhite);
-  EXPECT_EQ(At(*b, 10, 5), clBlack);   // second character, cut by the rectangle
-  EXPECT_EQ(At(*b, 17, 5), clWhite);   // third character, outside
+  EXPECT_EQ(At(*b, 10, 5), clBlack);  // second character, cut by the rectangle
+  EXPECT_EQ(At(*b, 17, 5), clWhite);  // third character, outside
 }
 
 TEST(Canvas, EscapementTurnsTextCounterClockwise) {
@@ -607,15 +693,23 @@ TEST(Canvas, TestSheet) {
     TRect r = Bounds(10 + i * 40, 10, 32, 24);
     DrawEdge(c, r, edges[i], BF_RECT);
   }
-  const unsigned buttons[] = {DFCS_BUTTONCHECK, DFCS_BUTTONCHECK | DFCS_CHECKED,
+  const unsigned buttons[] = {DFCS_BUTTONCHECK,
+                              DFCS_BUTTONCHECK | DFCS_CHECKED,
                               DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_BUTTON3STATE,
-                              DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_FLAT, DFCS_BUTTONRADIO,
-                              DFCS_BUTTONRADIO | DFCS_CHECKED, DFCS_BUTTONRADIO | DFCS_CHECKED | DFCS_INACTIVE};
+                              DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_FLAT,
+                              DFCS_BUTTONRADIO,
+                              DFCS_BUTTONRADIO | DFCS_CHECKED,
+                              DFCS_BUTTONRADIO | DFCS_CHECKED | DFCS_INACTIVE};
   for (int i = 0; i < 7; ++i) DrawFrameControl(c, Bounds(10 + i * 20, 44, 13, 13), DFC_BUTTON, buttons[i]);
   DrawFrameControl(c, Bounds(160, 40, 60, 22), DFC_BUTTON, DFCS_BUTTONPUSH);
   DrawFrameControl(c, Bounds(226, 40, 60, 22), DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
-  const unsigned arrows[] = {DFCS_SCROLLUP, DFCS_SCROLLDOWN, DFCS_SCROLLLEFT, DFCS_SCROLLRIGHT,
-                             DFCS_SCROLLCOMBOBOX, DFCS_SCROLLDOWN | DFCS_INACTIVE, DFCS_SCROLLUP | DFCS_PUSHED};
+  const unsigned arrows[] = {DFCS_SCROLLUP,
+                             DFCS_SCROLLDOWN,
+                             DFCS_SCROLLLEFT,
+                             DFCS_SCROLLRIGHT,
+                             DFCS_SCROLLCOMBOBOX,
+                             DFCS_SCROLLDOWN | DFCS_INACTIVE,
+                             DFCS_SCROLLUP | DFCS_PUSHED};
   for (int i = 0; i < 7; ++i) DrawFrameControl(c, Bounds(10 + i * 20, 70, 17, 17), DFC_SCROLL, arrows[i]);
   c.Font().SetName("Tahoma");
   c.Font().SetColor(clBlack);
@@ -623,8 +717,7 @@ TEST(Canvas, TestSheet) {
   TRect t = Bounds(10, 96, 160, 40);
   c.Pen().Color = clGray;
   c.Rectangle(t);
-  DrawText(c, "&Word break with an end ellipsis in a narrow box", t,
-           DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
+  DrawText(c, "&Word break with an end ellipsis in a narrow box", t, DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
   TRect s = Bounds(180, 96, 160, 20);
   c.Rectangle(s);
   DrawText(c, "Centred, single line", s, DT_SINGLELINE | DT_CENTER | DT_VCENTER);

@@ -50,8 +50,11 @@ TEST(DateTimePicker, FormatsInQtsNotation) {
   const struct {
     const char* Picker;
     const char* Qt;
-  } cases[] = {{"dd/MM/yyyy", "dd/MM/yyyy"}, {"d.M.y", "d.M.yy"}, {"HH:mm:ss", "HH:mm:ss"},
-               {"hh:mm tt", "hh:mm AP"}, {"dddd', 'd MMMM", "dddd', 'd MMMM"}};
+  } cases[] = {{"dd/MM/yyyy", "dd/MM/yyyy"},
+               {"d.M.y", "d.M.yy"},
+               {"HH:mm:ss", "HH:mm:ss"},
+               {"hh:mm tt", "hh:mm AP"},
+               {"dddd', 'd MMMM", "dddd', 'd MMMM"}};
   for (auto c : cases) EXPECT_EQ(PickerFormatToQt(c.Picker), c.Qt);
 }
 

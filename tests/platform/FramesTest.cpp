@@ -195,8 +195,10 @@ TEST(DrawFrameControl, ScrollAndComboArrows) {
           top = std::min(top, y), bottom = std::max(bottom, y), left = std::min(left, x), right = std::max(right, x);
         }
     ASSERT_GE(bottom, 0) << k.Name;
-    for (int x = 0; x < 17; ++x) topWidth += At(*b, x, top) == Rgb(k.Ink), bottomWidth += At(*b, x, bottom) == Rgb(k.Ink);
-    for (int y = 0; y < 17; ++y) leftHeight += At(*b, left, y) == Rgb(k.Ink), rightHeight += At(*b, right, y) == Rgb(k.Ink);
+    for (int x = 0; x < 17; ++x)
+      topWidth += At(*b, x, top) == Rgb(k.Ink), bottomWidth += At(*b, x, bottom) == Rgb(k.Ink);
+    for (int y = 0; y < 17; ++y)
+      leftHeight += At(*b, left, y) == Rgb(k.Ink), rightHeight += At(*b, right, y) == Rgb(k.Ink);
     switch (k.Tip) {
       case 'u': EXPECT_LT(topWidth, bottomWidth) << k.Name; break;
       case 'd': EXPECT_GT(topWidth, bottomWidth) << k.Name; break;

@@ -21,7 +21,12 @@ TEST(Font, SizeAndHeight) {
       {"height -16 kept exactly", [](TFont& f) { f.SetHeight(-16); }, 12, -16},
       {"height -15 kept exactly", [](TFont& f) { f.SetHeight(-15); }, 11, -15},
       {"cell height", [](TFont& f) { f.SetHeight(20); }, 15, 20},
-      {"size after height", [](TFont& f) { f.SetHeight(-15); f.SetSize(8); }, 8, -11},
+      {"size after height",
+       [](TFont& f) {
+         f.SetHeight(-15);
+         f.SetSize(8);
+       },
+       8, -11},
   };
   for (const Case& k : cases) {
     TFont f;

@@ -191,8 +191,8 @@ TEST_F(GridFixture, MouseCoordFindsTheCellOrMinusOne) {
     TGridCoord Expected;
   };
   const Case cases[] = {
-      {0, 0, {0, 0}},     {63, 23, {0, 0}},   {64, 24, {0, 0}},  // the line belongs to the cell before it
-      {65, 25, {1, 1}},   {299, 120, {4, 4}}, {299, 130, {-1, -1}}, {-1, 5, {-1, -1}}, {10, 199, {-1, -1}},
+      {0, 0, {0, 0}},   {63, 23, {0, 0}},   {64, 24, {0, 0}},  // the line belongs to the cell before it
+      {65, 25, {1, 1}}, {299, 120, {4, 4}}, {299, 130, {-1, -1}}, {-1, 5, {-1, -1}}, {10, 199, {-1, -1}},
   };
   for (const Case& c : cases) EXPECT_EQ(Grid->MouseCoord(c.X, c.Y), c.Expected) << c.X << "," << c.Y;
   int col = 0, row = 0;
@@ -260,11 +260,11 @@ TEST_F(GridFixture, DefaultKeysMoveTheCurrentCell) {
   };
   const int page = Grid->VisibleRowCount();
   const Case cases[] = {
-      {VK_DOWN, {}, {2, 2}, {2, 3}},         {VK_UP, {}, {2, 1}, {2, 1}},  // not into the fixed row
-      {VK_LEFT, {}, {1, 2}, {1, 2}},         {VK_RIGHT, {}, {7, 2}, {7, 2}},
-      {VK_HOME, {}, {5, 2}, {1, 2}},         {VK_END, {}, {2, 2}, {7, 2}},
-      {VK_NEXT, {}, {2, 2}, {2, 2 + page}},  {VK_PRIOR, {}, {2, 3}, {2, 1}},
-      {VK_HOME, {ssCtrl}, {5, 9}, {1, 1}},   {VK_END, {ssCtrl}, {2, 2}, {7, 29}},
+      {VK_DOWN, {}, {2, 2}, {2, 3}},        {VK_UP, {}, {2, 1}, {2, 1}},  // not into the fixed row
+      {VK_LEFT, {}, {1, 2}, {1, 2}},        {VK_RIGHT, {}, {7, 2}, {7, 2}},
+      {VK_HOME, {}, {5, 2}, {1, 2}},        {VK_END, {}, {2, 2}, {7, 2}},
+      {VK_NEXT, {}, {2, 2}, {2, 2 + page}}, {VK_PRIOR, {}, {2, 3}, {2, 1}},
+      {VK_HOME, {ssCtrl}, {5, 9}, {1, 1}},  {VK_END, {ssCtrl}, {2, 2}, {7, 29}},
       {VK_TAB, {}, {2, 2}, {2, 2}},  // without goTabs the grid leaves Tab alone
   };
   for (const Case& c : cases) {
@@ -410,7 +410,9 @@ TEST_F(GridFixture, EditorShowsTheCellAndWritesItBack) {
   Grid->SetOptions(o);
   Grid->SetCells(2, 2, "before");
   std::vector<QString> written;
-  Grid->OnSetEditText = [&](TObject*, int c, int r, const QString& v) { written.push_back(QString("%1,%2=%3").arg(c).arg(r).arg(v)); };
+  Grid->OnSetEditText = [&](TObject*, int c, int r, const QString& v) {
+    written.push_back(QString("%1,%2=%3").arg(c).arg(r).arg(v));
+  };
   Show();
   Grid->MoveColRow(2, 2, true, true);
   Grid->ShowEditor();
@@ -483,11 +485,15 @@ TEST_F(GridFixture, ScrollBarsMapTheThumbScaleToRows) {
     int Code, Pos, StartTop, ExpectedTop;
   };
   const Case cases[] = {
-      {SB_LINEDOWN, 0, 1, 2},          {SB_LINEUP, 0, 1, 1},
-      {SB_PAGEDOWN, 0, 1, 1 + visible}, {SB_PAGEUP, 0, 3, 1},
-      {SB_THUMBPOSITION, 127, 1, maxTop}, {SB_THUMBPOSITION, 0, 50, 1},
+      {SB_LINEDOWN, 0, 1, 2},
+      {SB_LINEUP, 0, 1, 1},
+      {SB_PAGEDOWN, 0, 1, 1 + visible},
+      {SB_PAGEUP, 0, 3, 1},
+      {SB_THUMBPOSITION, 127, 1, maxTop},
+      {SB_THUMBPOSITION, 0, 50, 1},
       {SB_THUMBPOSITION, 64, 1, 1 + (64 * (maxTop - 1) + 63) / 127},
-      {SB_BOTTOM, 0, 1, maxTop},       {SB_TOP, 0, 40, 1},
+      {SB_BOTTOM, 0, 1, maxTop},
+      {SB_TOP, 0, 40, 1},
       {SB_THUMBTRACK, 127, 1, 1},  // without goThumbTracking the drag waits for the release
   };
   for (const Case& c : cases) {

@@ -39,14 +39,14 @@ TEST(MaskEdit, MaskCharactersMapOntoQtsByOneTable) {
     const char* Qt;
     bool SaveLiterals;
   } cases[] = {
-      {"000", "999;_", true},              // digits required
-      {"999", "000;_", true},              // digits optional
-      {"LlAaCc#", "AaNnXx#;_", true},      // letters, alphanumerics, any, digit or sign
-      {">L<l<>L", ">A<a!A;_", true},       // case switches
+      {"000", "999;_", true},                 // digits required
+      {"999", "000;_", true},                 // digits optional
+      {"LlAaCc#", "AaNnXx#;_", true},         // letters, alphanumerics, any, digit or sign
+      {">L<l<>L", ">A<a!A;_", true},          // case switches
       {"!99/99/00;1;_", "00.00.99;_", true},  // date separator from the locale, '!' dropped
-      {"00:00;0;*", "99:99;*", false},     // time separator, literals not saved, own blank
-      {"\\A0H", "\\A9\\H;_", true},        // escaped and Qt-special literals
-      {"0_0", "9 9;_", true},              // '_' is a blank literal
+      {"00:00;0;*", "99:99;*", false},        // time separator, literals not saved, own blank
+      {"\\A0H", "\\A9\\H;_", true},           // escaped and Qt-special literals
+      {"0_0", "9 9;_", true},                 // '_' is a blank literal
   };
   for (const Case& c : cases) {
     const TEditMaskInfo info = ParseEditMask(c.Library);

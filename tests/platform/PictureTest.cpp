@@ -20,8 +20,10 @@ const QString kFixtures = QStringLiteral(QUILLORE_FIXTURES "/platform/");
 QImage Pattern(int w, int h) {
   QImage img(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) img.setPixel(x, y, x < w / 2 ? (y < h / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255))
-                                                               : (y < h / 2 ? qRgb(0, 255, 0) : qRgb(255, 255, 255)));
+    for (int x = 0; x < w; ++x)
+      img.setPixel(x, y,
+                   x < w / 2 ? (y < h / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255))
+                             : (y < h / 2 ? qRgb(0, 255, 0) : qRgb(255, 255, 255)));
   return img;
 }
 
@@ -255,9 +257,9 @@ TEST(Picture, DrawsOnACanvas) {
 
 // Damaged or lying files from the field: each is refused quickly, none is shown with a grey tail.
 TEST(Picture, HostileJpegsAreRefused) {
-  for (const char* name : {"jpeg_progressive_1000_empty_scans.jpg", "jpeg_8192_progressive_bomb.jpg",
-                           "jpeg_128B_15871x2304_cmyk_slow.jpg", "jpeg_half_plus_eoi.jpg",
-                           "jpeg_8192_cut_scan_with_eoi.jpg"}) {
+  for (const char* name :
+       {"jpeg_progressive_1000_empty_scans.jpg", "jpeg_8192_progressive_bomb.jpg", "jpeg_128B_15871x2304_cmyk_slow.jpg",
+        "jpeg_half_plus_eoi.jpg", "jpeg_8192_cut_scan_with_eoi.jpg"}) {
     QByteArray bytes;
     ASSERT_TRUE(ReadFileBytes(QString(QUILLORE_FIXTURES) + "/hostile/" + name, bytes)) << name;
     TJPEGImage j;

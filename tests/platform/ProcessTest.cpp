@@ -11,12 +11,8 @@ TEST(Process, CommandLineSplitting) {
     QString text;
     QStringList args;
   } cases[] = {
-      {"", {}},
-      {"a b", {"a", "b"}},
-      {"  a   \"b c\"  ", {"a", "b c"}},
-      {"\"\"", {""}},
-      {"x\\\"y", {"x\"y"}},
-      {"\"unterminated quote", {"unterminated quote"}},
+      {"", {}},       {"a b", {"a", "b"}},  {"  a   \"b c\"  ", {"a", "b c"}},
+      {"\"\"", {""}}, {"x\\\"y", {"x\"y"}}, {"\"unterminated quote", {"unterminated quote"}},
   };
   for (const Case& c : cases) EXPECT_EQ(SplitCommandLine(c.text), c.args) << c.text.toStdString();
 }

@@ -47,8 +47,8 @@ TEST_F(RegistryTest, WatchHearsChangesBelowItsKeyOfItsKinds) {
   ASSERT_NE(id, 0);
   Fake->SetInteger(HKEY_CURRENT_USER, "A\\B\\C", "V", 1);  // subtree
   Fake->Change(HKEY_CURRENT_USER, "A\\B");
-  Fake->Change(HKEY_CURRENT_USER, "A");                           // above: not heard
-  Fake->Change(HKEY_CURRENT_USER, "A\\BB");                       // a sibling sharing the prefix
+  Fake->Change(HKEY_CURRENT_USER, "A");                             // above: not heard
+  Fake->Change(HKEY_CURRENT_USER, "A\\BB");                         // a sibling sharing the prefix
   Fake->Change(HKEY_CURRENT_USER, "A\\B", REG_NOTIFY_CHANGE_NAME);  // not asked for
   EXPECT_EQ(heard, 2);
   EXPECT_EQ(RegistryServices().WatchKey(HKEY_CURRENT_USER, "Missing", 15, [] {}), 0);

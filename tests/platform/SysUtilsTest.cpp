@@ -10,10 +10,31 @@ TEST(SysUtils, CommonIntegerConversion) {
     const char* text;
     int expected;
   } cases[] = {
-      {"0", 0}, {"123", 123}, {"  42", 42}, {"-7", -7}, {"+7", 7}, {"$1F", 31}, {"$ff", 255}, {"x10", 16},
-      {"X10", 16}, {"0x1a", 26}, {"0X1A", 26}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
-      {"$FFFFFFFF", -1}, {"", -99}, {" ", -99}, {"12 ", -99}, {"1a", -99}, {"2147483648", -99},
-      {"99999999999999999999", -99}, {"$", -99}, {"0x", -99}, {"-", -99}, {"1.5", -99}, {"$1FFFFFFFF", -99},
+      {"0", 0},
+      {"123", 123},
+      {"  42", 42},
+      {"-7", -7},
+      {"+7", 7},
+      {"$1F", 31},
+      {"$ff", 255},
+      {"x10", 16},
+      {"X10", 16},
+      {"0x1a", 26},
+      {"0X1A", 26},
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+      {"$FFFFFFFF", -1},
+      {"", -99},
+      {" ", -99},
+      {"12 ", -99},
+      {"1a", -99},
+      {"2147483648", -99},
+      {"99999999999999999999", -99},
+      {"$", -99},
+      {"0x", -99},
+      {"-", -99},
+      {"1.5", -99},
+      {"$1FFFFFFFF", -99},
       {"\t5", -99},
   };
   for (const Case& c : cases) EXPECT_EQ(StrToIntDef(QString::fromUtf8(c.text), -99), c.expected) << c.text;
@@ -24,9 +45,21 @@ TEST(SysUtils, DecimalOnlyConversion) {
     const char* text;
     int expected;
   } cases[] = {
-      {"0", 0},        {"  42", 42},      {"-7", -7},     {"+7", 7},       {"2147483647", INT_MAX},
-      {"-2147483648", INT_MIN}, {"$1F", -99}, {"x10", -99}, {"0x1a", -99}, {"010", 10},
-      {"", -99},       {"12 ", -99},      {"2147483648", -99}, {"-", -99}, {"\t5", -99},
+      {"0", 0},
+      {"  42", 42},
+      {"-7", -7},
+      {"+7", 7},
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+      {"$1F", -99},
+      {"x10", -99},
+      {"0x1a", -99},
+      {"010", 10},
+      {"", -99},
+      {"12 ", -99},
+      {"2147483648", -99},
+      {"-", -99},
+      {"\t5", -99},
   };
   for (const Case& c : cases) {
     int v = -99;
@@ -79,9 +112,9 @@ TEST(SysUtils, FormatNeverCrashesOnMismatchedPlaceholders) {
   };
   const Case cases[] = {
       {"Row %d: %s", {3, "bad"}, "Row 3: bad"},
-      {"Row %d", {}, "Row %d"},                   // missing argument: the placeholder stays
+      {"Row %d", {}, "Row %d"},  // missing argument: the placeholder stays
       {"%d %d %d", {1}, "1 %d %d"},
-      {"%d", {"abc"}, "%d"},                      // text for a number: stays
+      {"%d", {"abc"}, "%d"},  // text for a number: stays
       {"%s", {12}, "12"},
       {"100%%", {}, "100%"},
       {"%", {}, "%"},
@@ -113,7 +146,7 @@ TEST(SysUtils, LocaleCaseMapsUnitForUnit) {
   // Positions in a text must survive case folding: no letter becomes two.
   const Case cases[] = {
       {u"straße", u"STRAßE", u"straße"},
-      {u"\uFB01le", u"\uFB01LE", u"\uFB01le"},  // the fi ligature stays one unit
+      {u"\uFB01le", u"\uFB01LE", u"\uFB01le"},        // the fi ligature stays one unit
       {u"\u0130stanbul", u"\u0130STANBUL", nullptr},  // its full lower case is two units
       {u"äöü", u"ÄÖÜ", u"äöü"},
       {u"\U0001F600x", u"\U0001F600X", u"\U0001F600x"},
@@ -132,7 +165,8 @@ TEST(SysUtils, LocaleCaseMapsUnitForUnit) {
 TEST(SysUtils, CodePagesRoundTrip) {
   const QString text = QString::fromUtf8("Grüße €");
   QByteArray ansi = UnicodeToAnsi(text);
-  EXPECT_EQ(ansi, QByteArray("Gr\xFC\xDF" "e \x80"));
+  EXPECT_EQ(ansi, QByteArray("Gr\xFC\xDF"
+                             "e \x80"));
   EXPECT_EQ(AnsiToUnicode(ansi), text);
   QByteArray oem = UnicodeToOem(QString::fromUtf8("ü"));
   EXPECT_EQ(oem, QByteArray("\x81"));

@@ -1,5 +1,5 @@
-#include "platform/WindowHook.h"
 #include "platform/Forms.h"
+#include "platform/WindowHook.h"
 
 #include <QApplication>
 #include <QTest>

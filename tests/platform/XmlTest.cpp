@@ -11,7 +11,9 @@
 
 TEST(Xml, RootIsTheFirstElementAfterDeclarationAndComment) {
   TXmlDocument doc;
-  ASSERT_TRUE(doc.LoadFromString("<?xml version=\"1.0\"?>\n<!-- note -->\n<Conf_Settings><lastproj><projectname>P1</projectname></lastproj></Conf_Settings>"));
+  ASSERT_TRUE(
+      doc.LoadFromString("<?xml version=\"1.0\"?>\n<!-- note "
+                         "-->\n<Conf_Settings><lastproj><projectname>P1</projectname></lastproj></Conf_Settings>"));
   TXmlNode root = doc.Root();
   ASSERT_FALSE(root.IsNull());
   EXPECT_EQ(root.NodeName(), "Conf_Settings");
@@ -111,11 +113,18 @@ TEST(Files, TextFilesByByteOrderMark) {
     QString expected;
     TTextEncoding encoding;
   } cases[] = {
-      {QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("é").toUtf8(), false, QString::fromUtf8("é"), TTextEncoding::Utf8Bom},
-      {QByteArray("\xFF\xFE" "A\0B\0", 6), false, "AB", TTextEncoding::Utf16LE},
+      {QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("é").toUtf8(), false, QString::fromUtf8("é"),
+       TTextEncoding::Utf8Bom},
+      {QByteArray("\xFF\xFE"
+                  "A\0B\0",
+                  6),
+       false, "AB", TTextEncoding::Utf16LE},
       {QByteArray("\xFE\xFF\0A\0B", 6), false, "AB", TTextEncoding::Utf16BE},
       {QByteArray("caf\xE9"), false, QString::fromUtf8("café"), TTextEncoding::Ansi},
-      {QByteArray("\xFF\xFE" "A", 3), false, "", TTextEncoding::Utf16LE},  // odd length: the half unit is dropped
+      {QByteArray("\xFF\xFE"
+                  "A",
+                  3),
+       false, "", TTextEncoding::Utf16LE},  // odd length: the half unit is dropped
   };
   for (const Case& c : cases) {
     TTextEncoding enc{};
@@ -159,22 +168,24 @@ QString Utf16BeText(const QByteArray& b) {
 QString RoundTripText(const QString& text, bool asAttribute) {
   TXmlDocument doc;
   TXmlNode leaf = doc.CreateRoot("Conf_Settings").AddChild("v");
-  if (asAttribute) leaf.SetAttribute("a", text);
-  else leaf.SetText(text);
+  if (asAttribute)
+    leaf.SetAttribute("a", text);
+  else
+    leaf.SetText(text);
   TXmlDocument back;
   if (!back.LoadFromBytes(doc.ToBytes())) return "<not loaded>";
   TXmlNode v = back.Root().ChildNode("v");
   return asAttribute ? v.AttributeDef("a", "<missing>") : v.Text();
 }
 
-} // namespace
+}  // namespace
 
 TEST(XmlHostile, TextRoundTripsOrLeavesOutOnlyForbiddenCharacters) {
   struct Case {
     const char* file;
     bool attribute;
   } cases[] = {{"xml_text_loss/blanks_only_text.bin", false}, {"xml_text_loss/nbsp_only_text.bin", false},
-               {"xmltext_nbsp_only_lost.bin", false},        {"xml_text_loss/ctrl01_text.bin", false},
+               {"xmltext_nbsp_only_lost.bin", false},         {"xml_text_loss/ctrl01_text.bin", false},
                {"xml_text_loss/ctrl1b_attr.bin", true},       {"xml_text_loss/ufffe_text.bin", false}};
   for (const Case& c : cases) {
     const QString text = Utf16BeText(Hostile(c.file));

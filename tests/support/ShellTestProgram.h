@@ -3,14 +3,14 @@
 // forms created as at start. Everything is undone when the object goes.
 #pragma once
 
+#include "app/UQuilloreFirmWare.h"
+#include "app/UStartup.h"
+#include "common/ShellState.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Forms.h"
 #include "platform/Network.h"
-#include "common/ShellState.h"
-#include "app/UQuilloreFirmWare.h"
-#include "app/UStartup.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -22,10 +22,10 @@
 class TTestHttpServer {
 public:
   enum class TMode {
-    Answer,        // send Reply whole, then close
-    CloseAtOnce,   // close without a byte
-    Silent,        // read the request, then send nothing until stopped
-    Trickle,       // a status line and then one byte every 200 ms, until stopped
+    Answer,       // send Reply whole, then close
+    CloseAtOnce,  // close without a byte
+    Silent,       // read the request, then send nothing until stopped
+    Trickle,      // a status line and then one byte every 200 ms, until stopped
   };
 
   TTestHttpServer() {
@@ -55,8 +55,8 @@ public:
 
   // An answer with this status and body, closed after the body as HTTP/1.0 does.
   void SetAnswer(int status, const QByteArray& body, const QByteArray& extraHeaders = {}) {
-    QByteArray reply = "HTTP/1.0 " + QByteArray::number(status) + " X\r\nContent-Type: text/html\r\n" + extraHeaders +
-                       "\r\n" + body;
+    QByteArray reply =
+        "HTTP/1.0 " + QByteArray::number(status) + " X\r\nContent-Type: text/html\r\n" + extraHeaders + "\r\n" + body;
     std::lock_guard lock(FMutex);
     FMode = TMode::Answer;
     FReply = reply;

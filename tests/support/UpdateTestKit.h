@@ -78,12 +78,8 @@ public:
         reply.From = address;
         reply.Data = data;
         return true;
-      case Silence:
-        SleepMilliseconds(timeoutMs);
-        return false;
-      case SendFailure:
-        reply.SendFailed = true;
-        return false;
+      case Silence: SleepMilliseconds(timeoutMs); return false;
+      case SendFailure: reply.SendFailed = true; return false;
     }
     return false;
   }

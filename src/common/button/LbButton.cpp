@@ -277,22 +277,22 @@ void TLbButton::WndProc(TMessage& m) {
       return;
     }
     case CM_DIALOGCHAR:
-      if (DialogChar(QChar(char16_t(m.WParam)))) m.Result = 1;
-      else TCustomControl::WndProc(m);
+      if (DialogChar(QChar(char16_t(m.WParam))))
+        m.Result = 1;
+      else
+        TCustomControl::WndProc(m);
       return;
     case CM_DIALOGKEY: {
       TShiftState shift;
       shift.bits = unsigned(m.LParam);
-      if (DialogKey(WORD(m.WParam), shift)) m.Result = 1;
-      else TCustomControl::WndProc(m);
+      if (DialogKey(WORD(m.WParam), shift))
+        m.Result = 1;
+      else
+        TCustomControl::WndProc(m);
       return;
     }
-    case CM_MOUSEENTER:
-      MouseEntered();
-      return;
-    case CM_MOUSELEAVE:
-      MouseLeft();
-      return;
+    case CM_MOUSEENTER: MouseEntered(); return;
+    case CM_MOUSELEAVE: MouseLeft(); return;
     case WM_KILLFOCUS:
       // The release of a key pressed here now goes elsewhere.
       if (FKeyDown != 0) {
@@ -310,8 +310,7 @@ void TLbButton::WndProc(TMessage& m) {
         return;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   TCustomControl::WndProc(m);
 }

@@ -4,9 +4,9 @@
 // its modal form with a modal result.
 #pragma once
 
+#include "common/button/LbButtons.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
-#include "common/button/LbButtons.h"
 
 #include <QImage>
 
@@ -123,4 +123,3 @@ private:
   int FHotTrackStep = 0;
   bool FFading = false;
 };
-

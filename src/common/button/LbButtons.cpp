@@ -132,8 +132,7 @@ void DrawFrame(TCanvas& c, const TLbFace& f, TColor face, bool hot, bool pressed
       Line(c, f.ShadowColor, {{4, 0}, {W - 5, 0}});
       Line(c, f.ShadowColor, {{4, H - 1}, {W - 5, H - 1}});
       break;
-    case bsShape:
-      break;
+    case bsShape: break;
   }
 }
 
@@ -197,12 +196,12 @@ TPlacement PlaceSideBySide(const TLbFace& f, const TTextBlock& t, int gW, int gH
   const int B = t.Text.isEmpty() ? 0 : t.Width + 4;
   if (f.Layout == blGlyphLeft) {
     pl.TextLeft = p + 4 + (gW > 0 ? gW + 4 : 0);
-    pl.GlyphLeft = f.WordWrap ? p + 4
-                              : GlyphLeftByAlignment(f.Alignment, p + 4, W - 4 - gW - B + p, (W - gW) / 2 + p - B / 2);
+    pl.GlyphLeft =
+        f.WordWrap ? p + 4 : GlyphLeftByAlignment(f.Alignment, p + 4, W - 4 - gW - B + p, (W - gW) / 2 + p - B / 2);
   } else {
     pl.TextLeft = p + 4;
-    pl.GlyphLeft = f.WordWrap ? p + 4 + B
-                              : GlyphLeftByAlignment(f.Alignment, p + 4 + B, W - 4 - gW + p, (W - gW) / 2 + p + B / 2);
+    pl.GlyphLeft =
+        f.WordWrap ? p + 4 + B : GlyphLeftByAlignment(f.Alignment, p + 4 + B, W - 4 - gW + p, (W - gW) / 2 + p + B / 2);
   }
   return pl;
 }

@@ -11,7 +11,16 @@
 
 enum TLbButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
 enum TLbColorStyle {
-  lcsCustom, lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1, lcsUltraFlat2, lcsUltraFlatXP, lcsAqua, lcsDefault,
+  lcsCustom,
+  lcsGold,
+  lcsChrome,
+  lcsBlue,
+  lcsRed,
+  lcsUltraFlat1,
+  lcsUltraFlat2,
+  lcsUltraFlatXP,
+  lcsAqua,
+  lcsDefault,
   lcsQuicken
 };
 enum TLbButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
@@ -71,7 +80,7 @@ struct TLbFace {
   bool WordWrap = false;
   bool Flat = false;
   bool Enabled = true;
-  bool Hot = false;      // the mouse is over the button or it has the focus
+  bool Hot = false;  // the mouse is over the button or it has the focus
   bool Pressed = false;
   const QImage* Glyph = nullptr;  // strip of NumGlyphs cells side by side
   int NumGlyphs = 0;

@@ -9,10 +9,39 @@
 #include <cstdint>
 
 enum TCellType : uint8_t {
-  ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataCheckBox, ctRotated, ctDataImage, ctNode, ctRadio,
-  ctEmpty, ctImages, ctPicture, ctFilePicture, ctValue, ctProgress, ctComment, ctButton, ctBitButton,
-  ctVirtCheckBox, ctRowCheckBox, ctProgressPie, ctSummary, ctRangeIndicator, ctXPProgress, ctInterface,
-  ctScrollbar, ctRadioButton, ctBalloon, ctShape, ctRating, ctTriStateCheckBox, ctExpand
+  ctBitmap,
+  ctIcon,
+  ctNone,
+  ctImageList,
+  ctCheckBox,
+  ctDataCheckBox,
+  ctRotated,
+  ctDataImage,
+  ctNode,
+  ctRadio,
+  ctEmpty,
+  ctImages,
+  ctPicture,
+  ctFilePicture,
+  ctValue,
+  ctProgress,
+  ctComment,
+  ctButton,
+  ctBitButton,
+  ctVirtCheckBox,
+  ctRowCheckBox,
+  ctProgressPie,
+  ctSummary,
+  ctRangeIndicator,
+  ctXPProgress,
+  ctInterface,
+  ctScrollbar,
+  ctRadioButton,
+  ctBalloon,
+  ctShape,
+  ctRating,
+  ctTriStateCheckBox,
+  ctExpand
 };
 
 class TCellGraphic : public TGridGraphicObject {

@@ -88,7 +88,8 @@ bool SetCellControlValue(QString& Text, const QString& ID, const QString& Value)
     rewritten = element.left(element.size() - 1) + " VALUE=\"" + EncodeEntities(Value) + "\">";
   } else {
     const bool quoted = vs > 0 && element[vs - 1] == '"';
-    rewritten = element.left(quoted ? vs - 1 : vs) + "\"" + EncodeEntities(Value) + "\"" + element.mid(quoted ? ve + 1 : ve);
+    rewritten =
+        element.left(quoted ? vs - 1 : vs) + "\"" + EncodeEntities(Value) + "\"" + element.mid(quoted ? ve + 1 : ve);
   }
   Text.replace(tag.Start, tag.End - tag.Start, rewritten);
   return true;

@@ -23,5 +23,7 @@ public:
   TNotifyEvent OnChange;
 
 private:
-  void Changed() { if (OnChange) OnChange(this); }
+  void Changed() {
+    if (OnChange) OnChange(this);
+  }
 };

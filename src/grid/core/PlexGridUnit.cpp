@@ -14,13 +14,34 @@ struct TFileVersion {
 // the themed generation.
 constexpr TFileVersion FileVersions[] = {{"comctl32.dll", 0x00060000}};
 
-constexpr const char* StreamedClasses[] = {
-    "TPlexStringGrid", "TDropList", "TArrowWindow", "TGridCombo", "TGridSpin", "TGridTransEdit", "TGridTransCombo",
-    "TGridCheckBox", "TGridEditBtn", "TGridDateTimePicker", "TGridUnitEditBtn", "TGridTrackbarDropDown",
-    "TGridMemoDropDown", "TGridCalculatorDropDown", "TGridTimepickerDropDown", "TGridDetailPickerDropDown",
-    "TGridGridDropDown", "TGridColorDropDown", "TGridImageDropDown", "TGridButton", "TGridDatePicker",
-    "THeaderDragButton", "TControlEdit", "TControlCombo", "TScrollBar", "TPlexRichEdit", "TFooterPanel",
-    "TSearchPanel"};
+constexpr const char* StreamedClasses[] = {"TPlexStringGrid",
+                                           "TDropList",
+                                           "TArrowWindow",
+                                           "TGridCombo",
+                                           "TGridSpin",
+                                           "TGridTransEdit",
+                                           "TGridTransCombo",
+                                           "TGridCheckBox",
+                                           "TGridEditBtn",
+                                           "TGridDateTimePicker",
+                                           "TGridUnitEditBtn",
+                                           "TGridTrackbarDropDown",
+                                           "TGridMemoDropDown",
+                                           "TGridCalculatorDropDown",
+                                           "TGridTimepickerDropDown",
+                                           "TGridDetailPickerDropDown",
+                                           "TGridGridDropDown",
+                                           "TGridColorDropDown",
+                                           "TGridImageDropDown",
+                                           "TGridButton",
+                                           "TGridDatePicker",
+                                           "THeaderDragButton",
+                                           "TControlEdit",
+                                           "TControlCombo",
+                                           "TScrollBar",
+                                           "TPlexRichEdit",
+                                           "TFooterPanel",
+                                           "TSearchPanel"};
 
 // The date editors need common controls 4.70 or later.
 constexpr int ComCtrlDateEditorsVersion = 0x00040045;

@@ -3,18 +3,14 @@
 #include "grid/core/PlexStringGrid.h"
 
 #include "grid/core/BackGround.h"
-#include "grid/editing/BalloonSettings.h"
 #include "grid/core/CellNode.h"
 #include "grid/core/ColumnSize.h"
-#include "grid/foundation/ControlList.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridProgressAppearance.h"
 #include "grid/core/HiddenRowStore.h"
-#include "grid/foundation/IntList.h"
 #include "grid/core/PlexGridUnit.h"
-#include "grid/editing/ShowModified.h"
 #include "grid/core/SizeWhileTyping.h"
-#include "grid/foundation/SortIndexList.h"
+#include "grid/editing/BalloonSettings.h"
 #include "grid/editing/ControlCombo.h"
 #include "grid/editing/ControlEdit.h"
 #include "grid/editing/GridButton.h"
@@ -25,6 +21,7 @@
 #include "grid/editing/GridTransEdit.h"
 #include "grid/editing/GridUnitEditBtn.h"
 #include "grid/editing/HeaderDragButton.h"
+#include "grid/editing/ShowModified.h"
 #include "grid/features/DragDropSettings.h"
 #include "grid/features/DragScrollOptions.h"
 #include "grid/features/DropCheckList.h"
@@ -38,6 +35,9 @@
 #include "grid/features/PrintSettings.h"
 #include "grid/features/SearchPanel.h"
 #include "grid/features/SortSettings.h"
+#include "grid/foundation/ControlList.h"
+#include "grid/foundation/IntList.h"
+#include "grid/foundation/SortIndexList.h"
 #include "platform/SystemMetrics.h"
 
 #include <algorithm>
@@ -133,7 +133,9 @@ void TPlexStringGrid::CreateListsAndLooks() {
   FSyncGrid = std::make_unique<TSyncGrid>(this);
   // The hidden-row store and Filter stand here in the table; Create makes them after the defaults.
   FBalloon = std::make_unique<TBalloonSettings>();
-  FBalloon->OnEnableChange = [this](TObject*) { RecordFeatureCall(FBalloon->Enable() ? "CreateBalloon" : "RemoveBalloon"); };
+  FBalloon->OnEnableChange = [this](TObject*) {
+    RecordFeatureCall(FBalloon->Enable() ? "CreateBalloon" : "RemoveBalloon");
+  };
   FShowModified = std::make_unique<TShowModified>();
   FShowModified->OnChange = [this](TObject*) { Invalidate(); };
   FColumnOrder = std::make_unique<TIntList>(-1, -1);
@@ -220,7 +222,7 @@ void TPlexStringGrid::CreateRunTimeControls() {
 }
 
 std::vector<TWinControl*> TPlexStringGrid::EditorControls() const {
-  return {FCombobox,   FTransEdit, FTransCombo,       FCheckEdit,   FEditBtn,
+  return {FCombobox,    FTransEdit,  FTransCombo,       FCheckEdit,   FEditBtn,
           FUnitEditBtn, FGridButton, FHeaderDragButton, FControlEdit, FControlCombo};
 }
 

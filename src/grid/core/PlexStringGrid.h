@@ -6,8 +6,8 @@
 
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
-#include "grid/foundation/Looks.h"
 #include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/Forms.h"
 
@@ -56,7 +56,9 @@ class TSortIndexList;
 class TSortSettings;
 
 // Misuse of the grid's API; the message is the grid's own text.
-class EPlexGridError : public Exception { using Exception::Exception; };
+class EPlexGridError : public Exception {
+  using Exception::Exception;
+};
 
 inline constexpr const char* SCellNoInteger = "Cell does not contain integer value";
 inline constexpr const char* SCellNoFloat = "Cell does not contain a float value";

@@ -3,8 +3,8 @@
 #include "grid/core/PlexStringGrid.h"
 
 #include "grid/core/CellHtmlText.h"
-#include "grid/foundation/ControlList.h"
 #include "grid/core/HiddenRowStore.h"
+#include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/NumberDateRoutines.h"
 #include "grid/foundation/TextRoutines.h"
@@ -338,8 +338,10 @@ void TPlexStringGrid::SetRowColor(int ARow, TColor Value) {
     if (Value != clNone) {
       EnsureRecord(c, ARow).SetBrushColor(Value);
     } else if (HasCellProperties(c, ARow)) {
-      if (GetCellType(c, ARow) == ctNone) FreeCellRecord(c, ARow);
-      else EnsureRecord(c, ARow).SetBrushColor(clNone);
+      if (GetCellType(c, ARow) == ctNone)
+        FreeCellRecord(c, ARow);
+      else
+        EnsureRecord(c, ARow).SetBrushColor(clNone);
     }
   }
   RepaintRow(ARow);
@@ -347,16 +349,20 @@ void TPlexStringGrid::SetRowColor(int ARow, TColor Value) {
 
 void TPlexStringGrid::SetRowColorTo(int ARow, TColor Value) {
   for (int c = FixedCols(); c < AllColCount(); ++c) {
-    if (Value != clNone) EnsureRecord(c, ARow).SetBrushColorTo(Value);
-    else if (HasCellProperties(c, ARow)) FreeCellRecord(c, ARow);
+    if (Value != clNone)
+      EnsureRecord(c, ARow).SetBrushColorTo(Value);
+    else if (HasCellProperties(c, ARow))
+      FreeCellRecord(c, ARow);
   }
   RepaintRow(ARow);
 }
 
 void TPlexStringGrid::SetRowFontColor(int ARow, TColor Value) {
   for (int c = FixedCols(); c < AllColCount(); ++c) {
-    if (Value != clNone) EnsureRecord(c, ARow).FontColor = Value;
-    else if (HasCellProperties(c, ARow) && EnsureRecord(c, ARow).BrushColor() == clNone) FreeCellRecord(c, ARow);
+    if (Value != clNone)
+      EnsureRecord(c, ARow).FontColor = Value;
+    else if (HasCellProperties(c, ARow) && EnsureRecord(c, ARow).BrushColor() == clNone)
+      FreeCellRecord(c, ARow);
   }
   RepaintRow(ARow);
 }

@@ -16,9 +16,26 @@ enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = TSet<TCellBorder>;
 
 enum TSortStyle {
-  ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS, ssCustom,
-  ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime,
-  ssAlphaNumeric, ssAlphaNumericNoCase
+  ssAutomatic,
+  ssAlphabetic,
+  ssNumeric,
+  ssDate,
+  ssAlphaNoCase,
+  ssAlphaCase,
+  ssShortDateEU,
+  ssShortDateUS,
+  ssCustom,
+  ssFinancial,
+  ssAnsiAlphaCase,
+  ssAnsiAlphaNoCase,
+  ssRaw,
+  ssHTML,
+  ssImages,
+  ssCheckBox,
+  ssDateTime,
+  ssTime,
+  ssAlphaNumeric,
+  ssAlphaNumericNoCase
 };
 
 enum TExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
@@ -47,8 +64,8 @@ using TFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, 
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStrings& Filter)>;
 using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
-using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName,
-                                              QString& FilterCondition)>;
+using TFilterSelectEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition)>;
 using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName,
                                              QString& FilterCondition, bool CheckState)>;
 using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double Value)>;

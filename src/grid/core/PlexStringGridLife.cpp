@@ -3,14 +3,14 @@
 #include "grid/core/PlexStringGrid.h"
 
 #include "grid/core/BackGround.h"
-#include "grid/editing/BalloonSettings.h"
 #include "grid/core/ColumnSize.h"
-#include "grid/foundation/ControlList.h"
 #include "grid/core/ControlLook.h"
+#include "grid/editing/BalloonSettings.h"
 #include "grid/features/DragDropSettings.h"
 #include "grid/features/FloatingFooter.h"
 #include "grid/features/FooterPanel.h"
 #include "grid/features/SearchPanel.h"
+#include "grid/foundation/ControlList.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Themes.h"
 

@@ -1,8 +1,8 @@
 // The setters of the grid's own published properties.
 #include "grid/core/PlexStringGrid.h"
 
-#include "grid/foundation/SortIndexList.h"
 #include "grid/features/FloatingFooter.h"
+#include "grid/foundation/SortIndexList.h"
 #include "platform/Property.h"
 
 void TPlexStringGrid::SetLook(TGridLook Value) {

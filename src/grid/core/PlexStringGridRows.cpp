@@ -45,8 +45,8 @@ void TPlexStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
   const int last = RowCount() - 1;
   int first = FixedRows();
   for (int r = FixedRows() + 1; r <= last + 1; ++r) {
-    const bool continues = r <= last && GetCellEx(ColIndex, r) == GetCellEx(ColIndex, r - 1) &&
-                           (MainMerge || RowSpanIdentical(r - 1, r));
+    const bool continues =
+        r <= last && GetCellEx(ColIndex, r) == GetCellEx(ColIndex, r - 1) && (MainMerge || RowSpanIdentical(r - 1, r));
     if (continues) continue;
     if (r - first >= 2) MergeCells(ColIndex, first, 1, r - first);
     first = r;

@@ -66,7 +66,9 @@ void TPlexStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& Pa
   Fire(OnPrintGetPageNum, this, PageNum, PageColNum, PageNumString);
 }
 void TPlexStringGrid::DoGetEditorProp(int ACol, int ARow) { Fire(OnGetEditorProp, this, ACol, ARow); }
-void TPlexStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State) { Fire(OnCheckBoxClick, this, ACol, ARow, State); }
+void TPlexStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State) {
+  Fire(OnCheckBoxClick, this, ACol, ARow, State);
+}
 void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, bool& Allow) { Fire(OnFixedEdit, this, ACol, ARow, Allow); }
 void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
@@ -77,7 +79,9 @@ void TPlexStringGrid::DoFilterDone() { Fire(OnFilterDone, this); }
 void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 
 // ---- group 4
-void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) { Fire(OnUpdateAutoColumnSize, this, ACol, AWidth); }
+void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) {
+  Fire(OnUpdateAutoColumnSize, this, ACol, AWidth);
+}
 void TPlexStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { Fire(OnEllipsClick, this, ACol, ARow, S); }
 void TPlexStringGrid::CellsPasted(const TRect& Cells) { Fire(OnCellsPasted, this, Cells); }
 
@@ -94,7 +98,9 @@ void TPlexStringGrid::DoLoadCell(int ACol, int ARow, const QString& Value) {
 }
 
 // ---- group 5
-void TPlexStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) { Fire(OnCanEditCell, this, ACol, ARow, CanEdit); }
+void TPlexStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) {
+  Fire(OnCanEditCell, this, ACol, ARow, CanEdit);
+}
 void TPlexStringGrid::DoSearchFooterAction(int Action, bool& DefaultHandled) {
   Fire(OnSearchFooterAction, this, Action, DefaultHandled);
 }
@@ -102,7 +108,9 @@ void TPlexStringGrid::DoButtonClick(int ACol, int ARow) { Fire(OnButtonClick, th
 void TPlexStringGrid::DoExpandClick(int ACol, int ARow) { Fire(OnExpandClick, this, ACol, ARow); }
 void TPlexStringGrid::DoComboCloseUp(int ACol, int ARow) { Fire(OnComboCloseUp, this, ACol, ARow); }
 void TPlexStringGrid::DoComboDropDown(int ACol, int ARow) { Fire(OnComboDropDown, this, ACol, ARow); }
-void TPlexStringGrid::DoGetCellCursor(int ACol, int ARow, TCursor& ACursor) { Fire(OnGetCellCursor, this, ACol, ARow, ACursor); }
+void TPlexStringGrid::DoGetCellCursor(int ACol, int ARow, TCursor& ACursor) {
+  Fire(OnGetCellCursor, this, ACol, ARow, ACursor);
+}
 void TPlexStringGrid::DoCellsChanged(const TRect& Cells) { Fire(OnCellsChanged, this, Cells); }
 
 // ---- group 6
@@ -133,7 +141,9 @@ void TPlexStringGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) 
 }
 
 // ---- group 7
-void TPlexStringGrid::DoIsFixedCell(int ARow, int ACol, bool& IsFixed) { Fire(OnIsFixedCell, this, ARow, ACol, IsFixed); }
+void TPlexStringGrid::DoIsFixedCell(int ARow, int ACol, bool& IsFixed) {
+  Fire(OnIsFixedCell, this, ARow, ACol, IsFixed);
+}
 
 bool TPlexStringGrid::CanEditCell(int ACol, int ARow) {
   bool canEdit = true;
@@ -144,15 +154,21 @@ bool TPlexStringGrid::CanEditCell(int ACol, int ARow) {
 void TPlexStringGrid::DoIsPasswordCell(int ACol, int ARow, bool& IsPassword) {
   Fire(OnIsPasswordCell, this, ACol, ARow, IsPassword);
 }
-void TPlexStringGrid::DoGetWordWrap(int ACol, int ARow, bool& WordWrap) { Fire(OnGetWordWrap, this, ACol, ARow, WordWrap); }
+void TPlexStringGrid::DoGetWordWrap(int ACol, int ARow, bool& WordWrap) {
+  Fire(OnGetWordWrap, this, ACol, ARow, WordWrap);
+}
 void TPlexStringGrid::DoHasComboBox(int ACol, int ARow, bool& HasComboBox) {
   Fire(OnHasComboBox, this, ACol, ARow, HasComboBox);
 }
 void TPlexStringGrid::DoHasSpinEdit(int ACol, int ARow, bool& HasSpinEdit) {
   Fire(OnHasSpinEdit, this, ACol, ARow, HasSpinEdit);
 }
-void TPlexStringGrid::DoGetCheckTrue(int ACol, int ARow, QString& Value) { Fire(OnGetCheckTrue, this, ACol, ARow, Value); }
-void TPlexStringGrid::DoGetCheckFalse(int ACol, int ARow, QString& Value) { Fire(OnGetCheckFalse, this, ACol, ARow, Value); }
+void TPlexStringGrid::DoGetCheckTrue(int ACol, int ARow, QString& Value) {
+  Fire(OnGetCheckTrue, this, ACol, ARow, Value);
+}
+void TPlexStringGrid::DoGetCheckFalse(int ACol, int ARow, QString& Value) {
+  Fire(OnGetCheckFalse, this, ACol, ARow, Value);
+}
 void TPlexStringGrid::DoGetColumnFilter(int ACol, TStrings& Filter) { Fire(OnGetColumnFilter, this, ACol, Filter); }
 
 // ---- group 8
@@ -188,9 +204,15 @@ void TPlexStringGrid::DoFilterCheck(int Column, int ItemIndex, QString& Friendly
 }
 
 // ---- group 10
-void TPlexStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) { Fire(OnCheckBoxChange, this, ACol, ARow, State); }
-void TPlexStringGrid::DoRatingChange(int ACol, int ARow, double Value) { Fire(OnRatingChange, this, ACol, ARow, Value); }
-void TPlexStringGrid::DoColorSelect(int ACol, int ARow, TColor& AColor) { Fire(OnColorSelect, this, ACol, ARow, AColor); }
+void TPlexStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) {
+  Fire(OnCheckBoxChange, this, ACol, ARow, State);
+}
+void TPlexStringGrid::DoRatingChange(int ACol, int ARow, double Value) {
+  Fire(OnRatingChange, this, ACol, ARow, Value);
+}
+void TPlexStringGrid::DoColorSelect(int ACol, int ARow, TColor& AColor) {
+  Fire(OnColorSelect, this, ACol, ARow, AColor);
+}
 void TPlexStringGrid::DoImageSelect(int ACol, int ARow, int& AImageIndex) {
   Fire(OnImageSelect, this, ACol, ARow, AImageIndex);
 }
@@ -208,8 +230,12 @@ void TPlexStringGrid::DoStartBlockFocus(int ACol, int ARow) { Fire(OnStartBlockF
 
 // ---- group 11
 void TPlexStringGrid::DoEndBlockFocus(int ACol, int ARow) { Fire(OnEndBlockFocus, this, ACol, ARow); }
-void TPlexStringGrid::ExportNotification(TExportState State, int ARow) { Fire(OnExportNotification, this, State, ARow); }
-void TPlexStringGrid::ImportNotification(TExportState State, int ARow) { Fire(OnImportNotification, this, State, ARow); }
+void TPlexStringGrid::ExportNotification(TExportState State, int ARow) {
+  Fire(OnExportNotification, this, State, ARow);
+}
+void TPlexStringGrid::ImportNotification(TExportState State, int ARow) {
+  Fire(OnImportNotification, this, State, ARow);
+}
 
 // ---- overrides of the base grid
 bool TPlexStringGrid::IsFixed(int ACol, int ARow) {

@@ -46,8 +46,10 @@ TGridTransCombo::TGridTransCombo(TComponent* AOwner)
 bool TGridTransCombo::StopEdit() { return StopFixedCellEdit(*this, FGrid, Col, Row); }
 
 void TGridTransCombo::KeyPress(QChar& Key) {
-  if (Key == QChar(13)) Key = QChar(0);
-  else TComboBox::KeyPress(Key);
+  if (Key == QChar(13))
+    Key = QChar(0);
+  else
+    TComboBox::KeyPress(Key);
 }
 
 void TGridTransCombo::DoExit() {

@@ -14,8 +14,10 @@ void TGridTransEdit::WndProc(TMessage& m) {
 
 void TGridTransEdit::KeyPress(QChar& Key) {
   // Swallowed: a single-line edit would beep, and Enter must not end the edit.
-  if (Key == QChar(13)) Key = QChar(0);
-  else TEdit::KeyPress(Key);
+  if (Key == QChar(13))
+    Key = QChar(0);
+  else
+    TEdit::KeyPress(Key);
 }
 
 void TGridTransEdit::DoExit() {

@@ -5,8 +5,19 @@
 #include "platform/Types.h"
 
 enum TLabelPosition {
-  lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-  lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom
+  lpLeftTop,
+  lpLeftCenter,
+  lpLeftBottom,
+  lpTopLeft,
+  lpBottomLeft,
+  lpLeftTopLeft,
+  lpLeftCenterLeft,
+  lpLeftBottomLeft,
+  lpTopCenter,
+  lpBottomCenter,
+  lpRightTop,
+  lpRightCenter,
+  lpRighBottom
 };
 
 // The label's top-left corner. CaptionWidth is the caption's measured width;

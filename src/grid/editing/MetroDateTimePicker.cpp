@@ -19,10 +19,18 @@ TMetroDateTimePicker::TMetroDateTimePicker(TComponent* AOwner, const TPickerLook
 
 TMetroDateTimePicker::~TMetroDateTimePicker() { FPaintHook.reset(); }
 
-void TMetroDateTimePicker::SetMetroStyle(bool Value) { SetProperty(FMetroStyle, Value, [&] { Invalidate(); }); }
-void TMetroDateTimePicker::SetBorderColor(TColor Value) { SetProperty(FBorderColor, Value, [&] { Invalidate(); }); }
-void TMetroDateTimePicker::SetBorderStyle(TBorderStyle Value) { SetProperty(FBorderStyle, Value, [&] { Invalidate(); }); }
-void TMetroDateTimePicker::SetCtl3D(bool Value) { SetProperty(FCtl3D, Value, [&] { Invalidate(); }); }
+void TMetroDateTimePicker::SetMetroStyle(bool Value) {
+  SetProperty(FMetroStyle, Value, [&] { Invalidate(); });
+}
+void TMetroDateTimePicker::SetBorderColor(TColor Value) {
+  SetProperty(FBorderColor, Value, [&] { Invalidate(); });
+}
+void TMetroDateTimePicker::SetBorderStyle(TBorderStyle Value) {
+  SetProperty(FBorderStyle, Value, [&] { Invalidate(); });
+}
+void TMetroDateTimePicker::SetCtl3D(bool Value) {
+  SetProperty(FCtl3D, Value, [&] { Invalidate(); });
+}
 
 bool TMetroDateTimePicker::ThemesActive() const { return FIsThemed && ThemeServices().IsThemeActive(); }
 
@@ -72,8 +80,7 @@ void TMetroDateTimePicker::WndProc(TMessage& m) {
     case WM_PAINT:
       if (TCanvas* canvas = PaintOverCanvas(m.WParam)) PaintLook(*canvas);
       return;
-    default:
-      break;
+    default: break;
   }
   TDateTimePicker::WndProc(m);
 }
@@ -194,7 +201,9 @@ void TMetroDateTimePicker::DrawFlatButtonFace(TCanvas& Canvas) {
 void TMetroDateTimePicker::DrawFrameLines(TCanvas& Canvas, bool InPaint) {
   if (FCtl3D || (!InPaint && FRules.FrameLinesNeedBorderColor && FBorderColor == clNone)) return;
   const int W = Width(), H = Height();
-  Canvas.Pen().Color = FBorderStyle == bsNone && Parent() ? Parent()->Color() : FIsThemed ? DisabledBorderColor : FBorderColor;
+  Canvas.Pen().Color = FBorderStyle == bsNone && Parent() ? Parent()->Color()
+                       : FIsThemed                        ? DisabledBorderColor
+                                                          : FBorderColor;
   Canvas.Polyline({TPoint(0, H), TPoint(0, 0), TPoint(W - 1, 0), TPoint(W - 1, H - 1), TPoint(0, H - 1)});
   if (InPaint) {
     if (IsVistaOrLater() && !ThemesActive())

@@ -10,11 +10,11 @@
 #include <memory>
 
 struct TPickerLookRules {
-  bool Ctl3D;                       // at creation
-  TColor BorderColor;               // at creation
-  int FillGapThemed;                // the fill beside the button starts this far left of it
-  bool FrameLinesNeedBorderColor;   // non-client frame lines only with BorderColor set
-  bool FrameLinesInPaint;           // frame lines also after the client painting
+  bool Ctl3D;                      // at creation
+  TColor BorderColor;              // at creation
+  int FillGapThemed;               // the fill beside the button starts this far left of it
+  bool FrameLinesNeedBorderColor;  // non-client frame lines only with BorderColor set
+  bool FrameLinesInPaint;          // frame lines also after the client painting
 };
 
 class TMetroDateTimePicker : public TDateTimePicker {

@@ -12,7 +12,7 @@ constexpr int TimePickerWidth = 90, TimePickerHeight = 17;
 
 // Where the embedded time picker stands, by system; A its width, B the bevel allowance.
 struct TTimePickerPlace {
-  int RightGap;   // left = Width - A - (B) - RightGap
+  int RightGap;  // left = Width - A - (B) - RightGap
   bool UsesBevel;
   int Top;
   int HeightLess;  // height = Height - (B) - HeightLess
@@ -121,11 +121,11 @@ void TPlexDateTimePicker::UpdateTimePicker() {
 void TPlexDateTimePicker::PlaceTimePicker() {
   const int A = MeasureText(FTimePicker->DisplayText().left(255)) + 31;
   const int B = 0;  // no bevel edges on this platform
-  const TTimePickerSystem system = !IsVistaOrLater()  ? tpsBeforeVista
-                                   : !IsComCtl6()     ? tpsVistaClassicControls
-                                   : !ThemesActive()  ? tpsStylesInactive
-                                   : MetroActive()    ? tpsStylesMetro
-                                                      : tpsStylesPlain;
+  const TTimePickerSystem system = !IsVistaOrLater() ? tpsBeforeVista
+                                   : !IsComCtl6()    ? tpsVistaClassicControls
+                                   : !ThemesActive() ? tpsStylesInactive
+                                   : MetroActive()   ? tpsStylesMetro
+                                                     : tpsStylesPlain;
   const TTimePickerPlace& p = TimePickerPlaces[system];
   const int b = p.UsesBevel ? B : 0;
   FTimePicker->SetBounds(Width() - A - b - p.RightGap, p.Top, A, Height() - b - p.HeightLess);
@@ -146,9 +146,7 @@ void TPlexDateTimePicker::SetDateTime(TDateTime Value) {
   if (FTimePicker) FTimePicker->SetDateTime(v);
 }
 
-void TPlexDateTimePicker::SetDate(TDateTime Value) {
-  SetDateTime(DayPart(Value) + WholeSecondsTime(DateTime()));
-}
+void TPlexDateTimePicker::SetDate(TDateTime Value) { SetDateTime(DayPart(Value) + WholeSecondsTime(DateTime())); }
 
 TDateTime TPlexDateTimePicker::Time() const {
   if (FKind == dkDateTime && FTimePicker) return TimePart(FTimePicker->DateTime());
@@ -198,13 +196,17 @@ void TPlexDateTimePicker::ShiftFocus() {
   };
   const QString format = Format();
   if (format.isEmpty()) {
-    if (D || M) PostRight();
-    else if (Y) focusTime();
+    if (D || M)
+      PostRight();
+    else if (Y)
+      focusTime();
     return;
   }
   const QChar L = format.back().toLower();
-  if ((D && L == 'd') || (M && L == 'm') || (Y && L == 'y')) focusTime();
-  else if (D || M || Y) PostRight();
+  if ((D && L == 'd') || (M && L == 'm') || (Y && L == 'y'))
+    focusTime();
+  else if (D || M || Y)
+    PostRight();
 }
 
 // ---- messages ----
@@ -246,8 +248,7 @@ void TPlexDateTimePicker::WndProc(TMessage& m) {
       TCustomDateTimePicker::WndProc(m);
       if (FocusLabel) SetLabelBold(m.Msg == WM_SETFOCUS);
       return;
-    default:
-      break;
+    default: break;
   }
   TCustomDateTimePicker::WndProc(m);
 }
@@ -311,8 +312,12 @@ void TPlexDateTimePicker::CreateLabel() {
   };
 }
 
-void TPlexDateTimePicker::SetLabelPosition(TLabelPosition Value) { SetProperty(FLabelPosition, Value, [&] { UpdateLabel(); }); }
-void TPlexDateTimePicker::SetLabelMargin(int Value) { SetProperty(FLabelMargin, Value, [&] { UpdateLabel(); }); }
+void TPlexDateTimePicker::SetLabelPosition(TLabelPosition Value) {
+  SetProperty(FLabelPosition, Value, [&] { UpdateLabel(); });
+}
+void TPlexDateTimePicker::SetLabelMargin(int Value) {
+  SetProperty(FLabelMargin, Value, [&] { UpdateLabel(); });
+}
 
 void TPlexDateTimePicker::SetLabelAlwaysEnabled(bool Value) {
   SetProperty(FLabelAlwaysEnabled, Value, [&] {
@@ -324,8 +329,10 @@ void TPlexDateTimePicker::SetLabelAlwaysEnabled(bool Value) {
 void TPlexDateTimePicker::SetLabelBold(bool Bold) {
   if (!FLabel) return;
   TFontStyles style = FLabel->Font().Style();
-  if (Bold) style.Include(fsBold);
-  else style.Exclude(fsBold);
+  if (Bold)
+    style.Include(fsBold);
+  else
+    style.Exclude(fsBold);
   FLabel->Font().SetStyle(style);
 }
 
@@ -335,8 +342,7 @@ void TPlexDateTimePicker::UpdateLabel() {
   TBitmap measure(1, 1);
   measure.Canvas().Font().Assign(FLabel->Font());
   const int W = measure.Canvas().TextWidth(FLabel->Caption());
-  const TPoint at =
-      PlaceLabel(FLabelPosition, BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, W, FLabelMargin);
+  const TPoint at = PlaceLabel(FLabelPosition, BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, W, FLabelMargin);
   FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
   FLabel->SetVisible(Visible());
 }

@@ -86,15 +86,23 @@ void TPsgCustomCombo::EnabledChanging() {
 void TPsgCustomCombo::SetFlat(bool Value) {
   SetProperty(FFlat, Value, [&] {
     FCtl3D = !FFlat;
-    if (FFlat && FFlatParentColor && Parent()) SetColor(ParentBrushColor());
-    else SetColor(FLoadedColor);
+    if (FFlat && FFlatParentColor && Parent())
+      SetColor(ParentBrushColor());
+    else
+      SetColor(FLoadedColor);
     Invalidate();
   });
 }
 
-void TPsgCustomCombo::SetEtched(bool Value) { SetProperty(FEtched, Value, [&] { Invalidate(); }); }
-void TPsgCustomCombo::SetFlatLineColor(TColor Value) { SetProperty(FFlatLineColor, Value, [&] { Invalidate(); }); }
-void TPsgCustomCombo::SetFlatParentColor(bool Value) { SetProperty(FFlatParentColor, Value, [&] { Invalidate(); }); }
+void TPsgCustomCombo::SetEtched(bool Value) {
+  SetProperty(FEtched, Value, [&] { Invalidate(); });
+}
+void TPsgCustomCombo::SetFlatLineColor(TColor Value) {
+  SetProperty(FFlatLineColor, Value, [&] { Invalidate(); });
+}
+void TPsgCustomCombo::SetFlatParentColor(bool Value) {
+  SetProperty(FFlatParentColor, Value, [&] { Invalidate(); });
+}
 
 void TPsgCustomCombo::SetButtonWidth(int Value) {
   if (Value < MinComboButtonWidth || Value > MaxComboButtonWidth) return;
@@ -106,7 +114,9 @@ void TPsgCustomCombo::SetDropWidth(int Value) {
   if (Value > 0) SetDroppedWidth(Value);
 }
 
-void TPsgCustomCombo::SetBorderColor(TColor Value) { SetProperty(FBorderColor, Value, [&] { Invalidate(); }); }
+void TPsgCustomCombo::SetBorderColor(TColor Value) {
+  SetProperty(FBorderColor, Value, [&] { Invalidate(); });
+}
 
 TColor TPsgCustomCombo::ParentBrushColor() const { return Parent() ? Parent()->Color() : Color(); }
 
@@ -139,8 +149,10 @@ void TPsgCustomCombo::RestoreNormalColor() {
 void TPsgCustomCombo::SetLabelBold(bool Bold) {
   if (!FLabel) return;
   TFontStyles style = FLabel->Font().Style();
-  if (Bold) style.Include(fsBold);
-  else style.Exclude(fsBold);
+  if (Bold)
+    style.Include(fsBold);
+  else
+    style.Exclude(fsBold);
   FLabel->Font().SetStyle(style);
 }
 
@@ -181,8 +193,7 @@ void TPsgCustomCombo::WndProc(TMessage& m) {
     case WM_PAINT:
       if (TCanvas* canvas = PaintOverCanvas(m.WParam); canvas && PaintsItself()) Paint(*canvas);
       return;
-    default:
-      break;
+    default: break;
   }
   const bool focusIn = m.Msg == WM_SETFOCUS, focusOut = m.Msg == WM_KILLFOCUS;
   TComboBox::WndProc(m);
@@ -229,9 +240,15 @@ void TPsgCustomCombo::CreateLabel() {
   FLabel->SetParentFont(ParentFont());
 }
 
-void TPsgCustomCombo::SetLabelPosition(TLabelPosition Value) { SetProperty(FLabelPosition, Value, [&] { UpdateLabel(); }); }
-void TPsgCustomCombo::SetLabelMargin(int Value) { SetProperty(FLabelMargin, Value, [&] { UpdateLabel(); }); }
-void TPsgCustomCombo::SetLabelTransparent(bool Value) { SetProperty(FLabelTransparent, Value, [&] { UpdateLabel(); }); }
+void TPsgCustomCombo::SetLabelPosition(TLabelPosition Value) {
+  SetProperty(FLabelPosition, Value, [&] { UpdateLabel(); });
+}
+void TPsgCustomCombo::SetLabelMargin(int Value) {
+  SetProperty(FLabelMargin, Value, [&] { UpdateLabel(); });
+}
+void TPsgCustomCombo::SetLabelTransparent(bool Value) {
+  SetProperty(FLabelTransparent, Value, [&] { UpdateLabel(); });
+}
 
 void TPsgCustomCombo::SetLabelAlwaysEnabled(bool Value) {
   SetProperty(FLabelAlwaysEnabled, Value, [&] {
@@ -248,8 +265,8 @@ void TPsgCustomCombo::UpdateLabel() {
   measure.Canvas().Font().Assign(FLabel->Font());
   TRect calc(0, 0, 1000, 255);
   DrawText(measure.Canvas(), FLabel->Caption(), calc, DT_CALCRECT | DT_NOPREFIX);
-  const TPoint at = PlaceLabel(FLabelPosition, BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, calc.Width(),
-                               FLabelMargin);
+  const TPoint at =
+      PlaceLabel(FLabelPosition, BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, calc.Width(), FLabelMargin);
   FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
   FLabel->SetVisible(Visible());
 }

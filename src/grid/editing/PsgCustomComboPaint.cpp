@@ -58,10 +58,10 @@ void TPsgCustomCombo::DrawButton(TCanvas& Canvas) {
     const TColor arrow = held ? ButtonTextColorDown : ButtonTextColor;
     if (arrow != clNone) FillTriangle(Canvas, R, arrow, {TPoint(4, 7), TPoint(10, 7), TPoint(7, 10)});
   } else if (ThemesActive()) {
-    const int state = !Enabled()                                 ? tcsDisabled
-                      : held && DroppedDown()                    ? tcsPressed
+    const int state = !Enabled()                                ? tcsDisabled
+                      : held && DroppedDown()                   ? tcsPressed
                       : !held && FButtonHover && !DroppedDown() ? tcsHot
-                                                                 : tcsNormal;
+                                                                : tcsNormal;
     if (HTHEME theme = ThemeServices().OpenThemeData(this, "combobox")) {
       ThemeServices().DrawThemeBackground(theme, Canvas, ThemeComboPartDropDown, state, R, nullptr);
       ThemeServices().CloseThemeData(theme);

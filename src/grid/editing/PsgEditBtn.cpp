@@ -89,8 +89,7 @@ void TPsgEditBtn::WndProc(TMessage& m) {
       TCustomMaskEdit::WndProc(m);
       Relayout();
       return;
-    default:
-      break;
+    default: break;
   }
   TCustomMaskEdit::WndProc(m);
 }

@@ -113,8 +113,10 @@ void TPsgSpinButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TPsgSpinButton::Loaded() { SetBounds(Left(), Top(), Width(), Height()); }
 
 void TPsgSpinButton::ArrowClick(TObject* Sender) {
-  if (Sender == FUpButton && OnUpClick) OnUpClick(this);
-  else if (Sender == FDownButton && OnDownClick) OnDownClick(this);
+  if (Sender == FUpButton && OnUpClick)
+    OnUpClick(this);
+  else if (Sender == FDownButton && OnDownClick)
+    OnDownClick(this);
 }
 
 void TPsgSpinButton::ArrowMouseDown(TObject* Sender, TMouseButton Button) {
@@ -137,9 +139,7 @@ void TPsgSpinButton::FocusArrowButton(TPlexTimerSpeedButton* Button) {
 void TPsgSpinButton::KeyDown(WORD& Key, TShiftState Shift) {
   TWinControl::KeyDown(Key, Shift);
   switch (Key) {
-    case VK_SPACE:
-      FFocusedButton->Click();
-      break;
+    case VK_SPACE: FFocusedButton->Click(); break;
     case VK_UP:
       FocusArrowButton(FUpButton);
       FUpButton->Click();
@@ -148,16 +148,13 @@ void TPsgSpinButton::KeyDown(WORD& Key, TShiftState Shift) {
       FocusArrowButton(FDownButton);
       FDownButton->Click();
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
 void TPsgSpinButton::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_GETDLGCODE:
-      m.Result = DLGC_WANTARROWS;
-      return;
+    case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS; return;
     case WM_SETFOCUS:
       FFocusedButton->TimeBtnState.Include(tbFocusRect);
       FFocusedButton->Invalidate();
@@ -166,8 +163,7 @@ void TPsgSpinButton::WndProc(TMessage& m) {
       FFocusedButton->TimeBtnState.Exclude(tbFocusRect);
       FFocusedButton->Invalidate();
       break;
-    default:
-      break;
+    default: break;
   }
   TWinControl::WndProc(m);
 }

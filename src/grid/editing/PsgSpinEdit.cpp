@@ -182,9 +182,12 @@ void TPsgSpinEdit::StepDate(int Sign) {
   const bool dayField = FUsDates ? field == 1 : field == 0;
   const bool monthField = FUsDates ? field == 0 : field == 1;
   const TDateTime d = DateValue();
-  if (dayField) SetDateValue(d + Sign);
-  else if (monthField) SetDateValue(IncMonth(d, Sign));
-  else SetDateValue(IncYear(d, Sign));
+  if (dayField)
+    SetDateValue(d + Sign);
+  else if (monthField)
+    SetDateValue(IncMonth(d, Sign));
+  else
+    SetDateValue(IncYear(d, Sign));
 }
 
 void TPsgSpinEdit::StepTime(int Sign) {
@@ -193,9 +196,12 @@ void TPsgSpinEdit::StepTime(int Sign) {
   const int P1 = NextSeparatorPos(t, FormatSettings().TimeSeparator, 0);
   const int P2 = P1 > 0 ? NextSeparatorPos(t, FormatSettings().TimeSeparator, P1) : 0;
   double step = 0;
-  if (S < P1) step = IncrementHours / 24.0;
-  else if (ShowSeconds && (P2 == 0 || S >= P2)) step = IncrementSeconds / 86400.0;
-  else step = IncrementMinutes / 1440.0;
+  if (S < P1)
+    step = IncrementHours / 24.0;
+  else if (ShowSeconds && (P2 == 0 || S >= P2))
+    step = IncrementSeconds / 86400.0;
+  else
+    step = IncrementMinutes / 1440.0;
   if (Sign > 0) {
     SetTimeValue(TimeValue() + step);
     return;

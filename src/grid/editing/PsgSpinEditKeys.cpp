@@ -13,8 +13,8 @@ bool TPsgSpinEdit::AcceptsKey(QChar& Key) {
                   Key == fs.DateSeparator || number || Key == '-' || (k < 32 && k != 13);
   // A separator of another kind counts only where it doubles as a number character.
   auto foreignSeparator = [&](QChar separator) {
-    const bool doubles = separator == fs.DecimalSeparator || separator == fs.ThousandSeparator || separator == '-' ||
-                         separator == '+';
+    const bool doubles =
+        separator == fs.DecimalSeparator || separator == fs.ThousandSeparator || separator == '-' || separator == '+';
     return doubles && (FSpinType == sptNormal || FSpinType == sptFloat);
   };
   if (Key == fs.TimeSeparator && FSpinType != sptTime) accepted = foreignSeparator(fs.TimeSeparator);
@@ -27,8 +27,7 @@ bool TPsgSpinEdit::AcceptsKey(QChar& Key) {
       accepted = false;
     const int P = int(Text().indexOf(fs.DecimalSeparator)) + 1;  // 1-based, 0 when none
     // No more decimals than Precision after the separator.
-    if (FPrecision > 0 && P > 0 && SelStart() >= P && SelLength() == 0 && accepted &&
-        Text().size() >= P + FPrecision)
+    if (FPrecision > 0 && P > 0 && SelStart() >= P && SelLength() == 0 && accepted && Text().size() >= P + FPrecision)
       accepted = false;
   }
   if (FSpinType == sptTime && Key == fs.TimeSeparator && Text().count(fs.TimeSeparator) >= 2) accepted = false;
@@ -58,10 +57,26 @@ void TPsgSpinEdit::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_KEYDOWN:
       switch (m.WParam) {
-        case VK_PRIOR: SpinUp(true); m.WParam = 0; m.Result = 0; return;
-        case VK_NEXT: SpinDown(true); m.WParam = 0; m.Result = 0; return;
-        case VK_UP: SpinUp(false); m.WParam = 0; m.Result = 0; return;
-        case VK_DOWN: SpinDown(false); m.WParam = 0; m.Result = 0; return;
+        case VK_PRIOR:
+          SpinUp(true);
+          m.WParam = 0;
+          m.Result = 0;
+          return;
+        case VK_NEXT:
+          SpinDown(true);
+          m.WParam = 0;
+          m.Result = 0;
+          return;
+        case VK_UP:
+          SpinUp(false);
+          m.WParam = 0;
+          m.Result = 0;
+          return;
+        case VK_DOWN:
+          SpinDown(false);
+          m.WParam = 0;
+          m.Result = 0;
+          return;
         case VK_TAB:
           if (FPendingTabs > 0) {
             // The Tab that Enter posted: after the key handlers, the focus moves on.
@@ -71,8 +86,7 @@ void TPsgSpinEdit::WndProc(TMessage& m) {
             return;
           }
           break;
-        default:
-          break;
+        default: break;
       }
       break;
     case WM_CHAR:
@@ -92,8 +106,7 @@ void TPsgSpinEdit::WndProc(TMessage& m) {
       TCustomMaskEdit::WndProc(m);
       Relayout();
       return;
-    default:
-      break;
+    default: break;
   }
   TCustomMaskEdit::WndProc(m);
 }

@@ -1,7 +1,9 @@
 #include "grid/features/FilterDropDown.h"
 
 TFilterDropDown::TFilterDropDown()
-    : FFont(std::make_unique<TFont>()), FGlyph(std::make_unique<TBitmap>()), FGlyphActive(std::make_unique<TBitmap>()) {}
+    : FFont(std::make_unique<TFont>()),
+      FGlyph(std::make_unique<TBitmap>()),
+      FGlyphActive(std::make_unique<TBitmap>()) {}
 
 TFilterDropDown::~TFilterDropDown() = default;
 

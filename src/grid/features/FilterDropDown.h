@@ -29,7 +29,9 @@ public:
   TNotifyEvent OnChange;
 
 private:
-  void GlyphChanged() { if (OnChange) OnChange(this); }
+  void GlyphChanged() {
+    if (OnChange) OnChange(this);
+  }
   std::unique_ptr<TFont> FFont;
   std::unique_ptr<TBitmap> FGlyph;
   std::unique_ptr<TBitmap> FGlyphActive;

@@ -1,8 +1,8 @@
 // Options of the HTML export.
 #pragma once
 
-#include "grid/foundation/IntList.h"
 #include "grid/foundation/GridPersistent.h"
+#include "grid/foundation/IntList.h"
 
 #include <QString>
 

@@ -12,8 +12,17 @@
 class TPlexStringGrid;
 
 enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
-enum TPrintBorders { pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround, pbAroundVertical,
-                     pbAroundHorizontal, pbCustom };
+enum TPrintBorders {
+  pbNoborder,
+  pbSingle,
+  pbDouble,
+  pbVertical,
+  pbHorizontal,
+  pbAround,
+  pbAroundVertical,
+  pbAroundHorizontal,
+  pbCustom
+};
 enum TPrinterOrientation { poPortrait, poLandscape };
 enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
 

@@ -6,9 +6,7 @@
 
 #include <algorithm>
 
-TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
-  SetDefaultDrawing(false);
-}
+TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) { SetDefaultDrawing(false); }
 
 TBaseGrid::~TBaseGrid() {
   FDestroying = true;
@@ -28,10 +26,18 @@ void TBaseGrid::SetGridFixedLineColor(TColor Value) {
   Invalidate();
 }
 
-void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value) { SetProperty(FSelectionStyle, Value, [this] { Invalidate(); }); }
-void TBaseGrid::SetActiveRowShow(bool Value) { SetProperty(FActiveRowShow, Value, [this] { Invalidate(); }); }
-void TBaseGrid::SetActiveRowColor(TColor Value) { SetProperty(FActiveRowColor, Value, [this] { Invalidate(); }); }
-void TBaseGrid::SetActiveRowColorTo(TColor Value) { SetProperty(FActiveRowColorTo, Value, [this] { Invalidate(); }); }
+void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value) {
+  SetProperty(FSelectionStyle, Value, [this] { Invalidate(); });
+}
+void TBaseGrid::SetActiveRowShow(bool Value) {
+  SetProperty(FActiveRowShow, Value, [this] { Invalidate(); });
+}
+void TBaseGrid::SetActiveRowColor(TColor Value) {
+  SetProperty(FActiveRowColor, Value, [this] { Invalidate(); });
+}
+void TBaseGrid::SetActiveRowColorTo(TColor Value) {
+  SetProperty(FActiveRowColorTo, Value, [this] { Invalidate(); });
+}
 void TBaseGrid::SetActiveRowMirrorColor(TColor Value) {
   SetProperty(FActiveRowMirrorColor, Value, [this] { Invalidate(); });
 }
@@ -134,7 +140,8 @@ void TBaseGrid::SetCellProperties(int ACol, int ARow, TCellProperties* Value) {
 
 void TBaseGrid::GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& ColorTo,
                                          TColor& MirrorColor, TColor& MirrorColorTo, TAlignment& HAlign,
-                                         TVAlignment& VAlign, bool& WordWrap, TCellGradientDirection& GradientDirection) {
+                                         TVAlignment& VAlign, bool& WordWrap,
+                                         TCellGradientDirection& GradientDirection) {
   AFont.Assign(Font());
   ABrush.Color = Color();
   ColorTo = MirrorColor = MirrorColorTo = clNone;
@@ -154,7 +161,8 @@ void TBaseGrid::GetDisplWideText(int ACol, int ARow, QString& Value) {
 
 QString TBaseGrid::GetMergedCellEx(int ACol, int ARow) {
   TPoint base(ACol, ARow);
-  if (const TCellProperties* p = HasCellProperties(ACol, ARow) ? PropsOf(ACol, ARow) : nullptr) base = SafeBaseCell(ACol, ARow, p);
+  if (const TCellProperties* p = HasCellProperties(ACol, ARow) ? PropsOf(ACol, ARow) : nullptr)
+    base = SafeBaseCell(ACol, ARow, p);
   QString text = Cells(base.X, base.Y);
   if (base.Y < FNormalRowCount) {
     GetDisplText(base.X, base.Y, text);

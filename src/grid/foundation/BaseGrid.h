@@ -46,8 +46,10 @@ public:
     return GetMergedCellEx(ACol, ARow);
   }
   void SetCellEx(int ACol, int ARow, const QString& Value) override {
-    if (FHasCellProps || FHideLastRow) SetMergedCellEx(ACol, ARow, Value);
-    else StoreCell(ACol, ARow, Value);
+    if (FHasCellProps || FHideLastRow)
+      SetMergedCellEx(ACol, ARow, Value);
+    else
+      StoreCell(ACol, ARow, Value);
   }
   QString GetGridCell(int ACol, int ARow) const { return Cells(ACol, ARow); }
   void SetGridCell(int ACol, int ARow, const QString& Value) { StoreCell(ACol, ARow, Value); }
@@ -189,7 +191,9 @@ protected:
   bool PaintsDefaultCells() const override { return false; }
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   QString GetEditText(int ACol, int ARow) override { return TObjStringGrid::GetEditText(ACol, ARow); }
-  void SetEditText(int ACol, int ARow, const QString& Value) override { TObjStringGrid::SetEditText(ACol, ARow, Value); }
+  void SetEditText(int ACol, int ARow, const QString& Value) override {
+    TObjStringGrid::SetEditText(ACol, ARow, Value);
+  }
 
   TColor FGridLineColor = 0xC0C0C0;
   TColor FGridFixedLineColor = 0x808080;

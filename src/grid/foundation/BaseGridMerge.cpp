@@ -225,7 +225,8 @@ TPoint TBaseGrid::CellSize(int ACol, int ARow) const {
     const TCellProperties* bp = HasCellProperties(b.X, b.Y) ? PropsOf(b.X, b.Y) : p;
     const int farCol = std::clamp(b.X + std::max(0, bp->CellSpanX), 0, ColCount() - 1);
     const int farRow = std::clamp(b.Y + std::max(0, bp->CellSpanY), 0, RowCount() - 1);
-    UnionRect(r, VirtualCellRect(std::min(b.X, ColCount() - 1), std::min(b.Y, RowCount() - 1)), VirtualCellRect(farCol, farRow));
+    UnionRect(r, VirtualCellRect(std::min(b.X, ColCount() - 1), std::min(b.Y, RowCount() - 1)),
+              VirtualCellRect(farCol, farRow));
   }
   return TPoint(r.Width(), r.Height());
 }
@@ -262,8 +263,7 @@ void TBaseGrid::KeyDown(WORD& Key, TShiftState Shift) {
       if (cur && b.Y + spanY >= Row() && Row() < RowCount() - 1 && b.Y < RowCount() - 1)
         SetRow(std::min(b.Y + spanY, RowCount() - 1));
       break;
-    default:
-      break;
+    default: break;
   }
   const bool pageDown = Key == VK_NEXT;
   TObjStringGrid::KeyDown(Key, Shift);

@@ -15,7 +15,9 @@ namespace {
 constexpr int CellGradientSteps = 64;
 }  // namespace
 
-void TBaseGrid::SetBiDiMode(TBiDiMode Value) { SetProperty(FBiDiMode, Value, [this] { Invalidate(); }); }
+void TBaseGrid::SetBiDiMode(TBiDiMode Value) {
+  SetProperty(FBiDiMode, Value, [this] { Invalidate(); });
+}
 
 void TBaseGrid::Paint() {
   TObjStringGrid::Paint();

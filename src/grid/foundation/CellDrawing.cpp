@@ -73,8 +73,10 @@ void DrawMirrorGradient(TCanvas& Canvas, TRect R, TColor Color, TColor ColorTo, 
   if (Fill && Color != clNone) {
     if (MirrorColor != clNone) {
       TRect first = R, second = R;
-      if (Vertical) first.Bottom = second.Top = R.Top + (R.Bottom - R.Top) / 2;
-      else first.Right = second.Left = R.Left + (R.Right - R.Left) / 2;
+      if (Vertical)
+        first.Bottom = second.Top = R.Top + (R.Bottom - R.Top) / 2;
+      else
+        first.Right = second.Left = R.Left + (R.Right - R.Left) / 2;
       DrawGradient(Canvas, Color, ColorTo, MirrorSteps, first, !Vertical);
       DrawGradient(Canvas, MirrorColor, MirrorColorTo, MirrorSteps, second, !Vertical);
     } else if (ColorTo == clNone) {
@@ -144,8 +146,8 @@ void DrawFrameLines(TCanvas& Canvas, const FrameGeometry& g, TColor InnerTop, TC
 void DrawFrameCorners(TCanvas& Canvas, const FrameGeometry& g, TColor Inner, TColor Outer) {
   const TColor inner = ColorToRGB(Inner), outer = ColorToRGB(Outer);
   if (g.LeftEdge) {
-    for (const TPoint& p : {TPoint(g.L + 1, g.T), TPoint(g.L + 1, g.T + 1), TPoint(g.L, g.T + 1),
-                            TPoint(g.L + 1, g.B), TPoint(g.L + 1, g.B - 1), TPoint(g.L, g.B - 1)})
+    for (const TPoint& p : {TPoint(g.L + 1, g.T), TPoint(g.L + 1, g.T + 1), TPoint(g.L, g.T + 1), TPoint(g.L + 1, g.B),
+                            TPoint(g.L + 1, g.B - 1), TPoint(g.L, g.B - 1)})
       Canvas.SetPixel(p.X, p.Y, inner);
     Canvas.SetPixel(g.L, g.T, outer);
     Canvas.SetPixel(g.L, g.B, outer);

@@ -77,12 +77,27 @@ void DrawSpinButtons(TCanvas& Canvas, TWinControl* Window, const TRect& R, int L
 
 // ---- shapes ----
 enum TCellShape : int {
-  csRectangle, csCircle, csTriangleLeft, csTriangleRight, csTriangleUp, csTriangleDown, csDiamond, csLineVert,
-  csLineHorz, csRoundRect, csEllips, csSquare, csRoundSquare, csStar, csArrowUp, csArrowDown, csArrowLeft,
-  csArrowRight, csHalfStar
+  csRectangle,
+  csCircle,
+  csTriangleLeft,
+  csTriangleRight,
+  csTriangleUp,
+  csTriangleDown,
+  csDiamond,
+  csLineVert,
+  csLineHorz,
+  csRoundRect,
+  csEllips,
+  csSquare,
+  csRoundSquare,
+  csStar,
+  csArrowUp,
+  csArrowDown,
+  csArrowLeft,
+  csArrowRight,
+  csHalfStar
 };
-void DrawCellShape(TCanvas& Canvas, int X, int Y, int W, int H, TCellShape Shape, TColor BrushColor,
-                   TColor PenColor);
+void DrawCellShape(TCanvas& Canvas, int X, int Y, int W, int H, TCellShape Shape, TColor BrushColor, TColor PenColor);
 
 // ---- layered windows ----
 bool CallUpdateLayeredWindow(TWinControl* Window, TCanvas* DestDC, const TPoint* DestPoint, const TSize* Size,

@@ -8,15 +8,14 @@
 
 namespace {
 // The tone of each button state, in state order.
-constexpr TColorTone TColorTones::* StateTones[] = {&TColorTones::Background, &TColorTones::Hover,
-                                                    &TColorTones::Selected, &TColorTones::Disabled};
+constexpr TColorTone TColorTones::*StateTones[] = {&TColorTones::Background, &TColorTones::Hover,
+                                                   &TColorTones::Selected, &TColorTones::Disabled};
 
 const TColorTone& ToneOf(const TColorTones& Tones, int State) {
   return Tones.*StateTones[State >= CellButtonNormal && State <= CellButtonDisabled ? State : CellButtonNormal];
 }
 
-void DrawThemed(TCanvas& Canvas, TWinControl* Window, const char* ClassName, int Part, int ThemeState,
-                const TRect& R) {
+void DrawThemed(TCanvas& Canvas, TWinControl* Window, const char* ClassName, int Part, int ThemeState, const TRect& R) {
   IThemeServices& themes = ThemeServices();
   HTHEME theme = themes.OpenThemeData(Window, QString::fromLatin1(ClassName));
   themes.DrawThemeBackground(theme, Canvas, Part, ThemeState, R, nullptr);
@@ -41,13 +40,9 @@ void FilledTriangle(TCanvas& Canvas, TColor Color, TPoint a, TPoint b, TPoint c)
 void DrawComboButton(TCanvas& Canvas, TWinControl* Window, TRect R, int Look, int State, const TColorTones& Tones) {
   R = TRect(R.Right - 19, R.Top + 1, R.Right - 2, R.Bottom - 1);
   switch (Look) {
-    case CellButtonThemed:
-      DrawThemed(Canvas, Window, "combobox", 1, State == CellButtonDisabled ? 4 : 1, R);
-      break;
+    case CellButtonThemed: DrawThemed(Canvas, Window, "combobox", 1, State == CellButtonDisabled ? 4 : 1, R); break;
     case CellButtonClassic:
-    case CellButtonFlat:
-      DrawFrameControl(Canvas, R, DFC_SCROLL, FrameFlags(Look, State, DFCS_SCROLLCOMBOBOX));
-      break;
+    case CellButtonFlat: DrawFrameControl(Canvas, R, DFC_SCROLL, FrameFlags(Look, State, DFCS_SCROLLCOMBOBOX)); break;
     case CellButtonOffice: {
       R.Left += 3;
       const TColor brush = ToneOf(Tones, State).BrushColor;
@@ -61,8 +56,7 @@ void DrawComboButton(TCanvas& Canvas, TWinControl* Window, TRect R, int Look, in
                      TPoint(R.Left + 8, R.Top + 11));
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -73,20 +67,18 @@ void DrawPushButtonFace(TCanvas& Canvas, TWinControl* Window, const TRect& R, in
   constexpr unsigned FrameStates[] = {0, DFCS_HOT, DFCS_PUSHED, 0};
   const bool known = State >= CellButtonNormal && State <= CellButtonDisabled;
   switch (Look) {
-    case CellButtonThemed:
-      DrawThemed(Canvas, Window, "button", 1, known ? ThemeStates[State] : 1, R);
-      break;
+    case CellButtonThemed: DrawThemed(Canvas, Window, "button", 1, known ? ThemeStates[State] : 1, R); break;
     case CellButtonClassic:
     case CellButtonFlat:
-      DrawFrameControl(Canvas, R, DFC_BUTTON, FrameFlags(Look, State, DFCS_BUTTONPUSH | (known ? FrameStates[State] : 0)));
+      DrawFrameControl(Canvas, R, DFC_BUTTON,
+                       FrameFlags(Look, State, DFCS_BUTTONPUSH | (known ? FrameStates[State] : 0)));
       break;
     case CellButtonOffice:
       Canvas.Brush().Color = ToneOf(Tones, State).BrushColor;
       Canvas.Pen().Color = ToneOf(Tones, State).BorderColor;
       Canvas.Rectangle(R);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -119,7 +111,6 @@ void DrawSpinButtons(TCanvas& Canvas, TWinControl* Window, const TRect& R, int L
       FilledTriangle(Canvas, clBlack, TPoint(l + 5, m + 2), TPoint(l + 9, m + 2), TPoint(l + 7, m + 4));
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }

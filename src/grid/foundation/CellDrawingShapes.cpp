@@ -29,12 +29,12 @@ TPoints ArrowDown(int x, int y, int w, int h) {
 }
 TPoints ArrowLeft(int x, int y, int w, int h) {
   const int he = h / 2 * 2, c = w / 2, q = he / 4;
-  return {{x, y + he / 2}, {x + c, y},          {x + c, y + q}, {x + w, y + q},
+  return {{x, y + he / 2},    {x + c, y},         {x + c, y + q}, {x + w, y + q},
           {x + w, y + 3 * q}, {x + c, y + 3 * q}, {x + c, y + he}};
 }
 TPoints ArrowRight(int x, int y, int w, int h) {
   const int he = h / 2 * 2, c = w / 2, q = he / 4;
-  return {{x + w, y + he / 2}, {x + c, y},          {x + c, y + q}, {x, y + q},
+  return {{x + w, y + he / 2}, {x + c, y},         {x + c, y + q}, {x, y + q},
           {x, y + 3 * q},      {x + c, y + 3 * q}, {x + c, y + he}};
 }
 
@@ -66,31 +66,30 @@ struct ShapeEntry {
 
 // One entry per TCellShape, in its order.
 constexpr ShapeEntry ShapeTable[] = {
-    {ShapeKind::Rect, false, nullptr},             // csRectangle
-    {ShapeKind::Ellipse, true, nullptr},           // csCircle
-    {ShapeKind::Polygon, false, TriangleLeft},     // csTriangleLeft
-    {ShapeKind::Polygon, false, TriangleRight},    // csTriangleRight
-    {ShapeKind::Polygon, false, TriangleUp},       // csTriangleUp
-    {ShapeKind::Polygon, false, TriangleDown},     // csTriangleDown
-    {ShapeKind::Polygon, false, Diamond},          // csDiamond
-    {ShapeKind::LineVert, false, nullptr},         // csLineVert
-    {ShapeKind::LineHorz, false, nullptr},         // csLineHorz
-    {ShapeKind::RoundRect, false, nullptr},        // csRoundRect
-    {ShapeKind::Ellipse, false, nullptr},          // csEllips
-    {ShapeKind::Rect, true, nullptr},              // csSquare
-    {ShapeKind::RoundRect, true, nullptr},         // csRoundSquare
-    {ShapeKind::Polygon, false, Star},             // csStar
-    {ShapeKind::Polygon, false, ArrowUp},          // csArrowUp
-    {ShapeKind::Polygon, false, ArrowDown},        // csArrowDown
-    {ShapeKind::Polygon, false, ArrowLeft},        // csArrowLeft
-    {ShapeKind::Polygon, false, ArrowRight},       // csArrowRight
-    {ShapeKind::Polygon, false, HalfStar},         // csHalfStar
+    {ShapeKind::Rect, false, nullptr},           // csRectangle
+    {ShapeKind::Ellipse, true, nullptr},         // csCircle
+    {ShapeKind::Polygon, false, TriangleLeft},   // csTriangleLeft
+    {ShapeKind::Polygon, false, TriangleRight},  // csTriangleRight
+    {ShapeKind::Polygon, false, TriangleUp},     // csTriangleUp
+    {ShapeKind::Polygon, false, TriangleDown},   // csTriangleDown
+    {ShapeKind::Polygon, false, Diamond},        // csDiamond
+    {ShapeKind::LineVert, false, nullptr},       // csLineVert
+    {ShapeKind::LineHorz, false, nullptr},       // csLineHorz
+    {ShapeKind::RoundRect, false, nullptr},      // csRoundRect
+    {ShapeKind::Ellipse, false, nullptr},        // csEllips
+    {ShapeKind::Rect, true, nullptr},            // csSquare
+    {ShapeKind::RoundRect, true, nullptr},       // csRoundSquare
+    {ShapeKind::Polygon, false, Star},           // csStar
+    {ShapeKind::Polygon, false, ArrowUp},        // csArrowUp
+    {ShapeKind::Polygon, false, ArrowDown},      // csArrowDown
+    {ShapeKind::Polygon, false, ArrowLeft},      // csArrowLeft
+    {ShapeKind::Polygon, false, ArrowRight},     // csArrowRight
+    {ShapeKind::Polygon, false, HalfStar},       // csHalfStar
 };
 static_assert(std::size(ShapeTable) == csHalfStar + 1);
 }  // namespace
 
-void DrawCellShape(TCanvas& Canvas, int X, int Y, int W, int H, TCellShape Shape, TColor BrushColor,
-                   TColor PenColor) {
+void DrawCellShape(TCanvas& Canvas, int X, int Y, int W, int H, TCellShape Shape, TColor BrushColor, TColor PenColor) {
   Canvas.Brush().Color = BrushColor;
   Canvas.Pen().Color = PenColor;
   if (Shape < csRectangle || Shape > csHalfStar) return;

@@ -56,8 +56,10 @@ QString ReadOperand(const QString& term, int start, TMatchWork* work) {
   int quotes = 0, end = start;
   for (; end < term.size(); ++end) {
     const QChar c = term[end];
-    if (c == '"') ++quotes;
-    else if (quotes % 2 == 0 && (c == ' ' || c == '&' || c == '|')) break;
+    if (c == '"')
+      ++quotes;
+    else if (quotes % 2 == 0 && (c == ' ' || c == '&' || c == '|'))
+      break;
   }
   AddWork(work, end - start + 1);
   QString operand = term.mid(start, end - start);
@@ -272,8 +274,10 @@ QString RemoveBlanksOutsideQuotes(const QString& Text) {
 int FindClosingParenthesis(const QString& Text) {
   int open = 0, close = 0;
   for (int i = 0; i < Text.size(); ++i) {
-    if (Text[i] == '(') ++open;
-    else if (Text[i] == ')' && ++close == open) return i + 1;
+    if (Text[i] == '(')
+      ++open;
+    else if (Text[i] == ')' && ++close == open)
+      return i + 1;
   }
   return 0;
 }
@@ -282,7 +286,8 @@ QChar FindSeparatorOutsideQuotes(const QString& Chars, const QString& Text, int&
   int quotes = 0;
   for (int i = 0; i < Text.size(); ++i) {
     const QChar c = Text[i];
-    if (c == '"') ++quotes;
+    if (c == '"')
+      ++quotes;
     else if (quotes % 2 == 0 && Chars.contains(c)) {
       Pos = i + 1;
       return c;
@@ -297,8 +302,10 @@ QString NormalizeFloatText(const QString& Text) {
   QString r;
   r.reserve(Text.size());
   for (QChar c : Text) {
-    if (c == decimal) r += '.';
-    else if (c != thousand) r += c;
+    if (c == decimal)
+      r += '.';
+    else if (c != thousand)
+      r += c;
   }
   return r;
 }

@@ -51,7 +51,6 @@ void THTMLPicture::LoadPicture() {
   FDecoded = true;
 }
 
-
 void THTMLPicture::ResetAnimation() {
   FFrameCount = -1;
   FStepCount = -1;

@@ -17,7 +17,9 @@
 class QIODevice;
 
 // Raised by the decoder; the texts are part of the picture's contract.
-class EHTMLPictureError : public Exception { using Exception::Exception; };
+class EHTMLPictureError : public Exception {
+  using Exception::Exception;
+};
 
 class THTMLPicture : public TGraphic {
 public:

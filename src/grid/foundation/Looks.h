@@ -6,14 +6,36 @@
 #include "platform/Types.h"
 
 enum TOfficeTheme {
-  ot2003Blue, ot2003Silver, ot2003Olive, ot2003Classic, ot2007Blue, ot2007Silver, ot2007Black,
-  ot2010Blue, ot2010Silver, ot2010Black, otUnknown
+  ot2003Blue,
+  ot2003Silver,
+  ot2003Olive,
+  ot2003Classic,
+  ot2007Blue,
+  ot2007Silver,
+  ot2007Black,
+  ot2010Blue,
+  ot2010Silver,
+  ot2010Black,
+  otUnknown
 };
 
 enum TOrvStyle {
-  tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
-  tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
-  tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black
+  tsOffice2003Blue,
+  tsOffice2003Silver,
+  tsOffice2003Olive,
+  tsOffice2003Classic,
+  tsOffice2007Luna,
+  tsOffice2007Obsidian,
+  tsWindowsXP,
+  tsWhidbey,
+  tsCustom,
+  tsOffice2007Silver,
+  tsWindowsVista,
+  tsWindows7,
+  tsTerminal,
+  tsOffice2010Blue,
+  tsOffice2010Silver,
+  tsOffice2010Black
 };
 
 struct TColorTone {

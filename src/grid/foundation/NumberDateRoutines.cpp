@@ -20,9 +20,7 @@ bool IsLocaleNumberChar(QChar c) {
 
 bool IsLocaleNumberOrSignChar(QChar c) { return IsLocaleNumberChar(c) || c == '+' || c == '-'; }
 
-bool IsPlainNumberChar(QChar c) {
-  return IsNumberChar(c) || c == '.' || c == '-' || c == 'e' || c == 'E' || c == '+';
-}
+bool IsPlainNumberChar(QChar c) { return IsNumberChar(c) || c == '.' || c == '-' || c == 'e' || c == 'E' || c == '+'; }
 
 int LimitValue(int Value, int LowerLimit, int UpperLimit) {
   if (LowerLimit == UpperLimit) return Value;
@@ -52,9 +50,12 @@ QString NormalizeNumberText(const QString& Text) {
   for (int i = first; i < s.size(); ++i) {
     const QChar c = s[i];
     if (c == thousand) continue;
-    if (c == decimal) r += '.';
-    else if (IsPlainNumberChar(c)) r += c;
-    else break;
+    if (c == decimal)
+      r += '.';
+    else if (IsPlainNumberChar(c))
+      r += c;
+    else
+      break;
   }
   return negative ? "-" + r : r;
 }
@@ -125,7 +126,8 @@ bool ReadField(const QString& s, int& value) {
 // The roles (0 day, 1 month, 2 year) of the three date fields in text order.
 bool DateFieldRoles(std::array<int, 3>& roles) {
   const QString f = UpperCase(LocaleShortDateFormat());
-  std::array<std::pair<int, int>, 3> at = {{{int(f.indexOf('D')), 0}, {int(f.indexOf('M')), 1}, {int(f.indexOf('Y')), 2}}};
+  std::array<std::pair<int, int>, 3> at = {
+      {{int(f.indexOf('D')), 0}, {int(f.indexOf('M')), 1}, {int(f.indexOf('Y')), 2}}};
   for (const auto& p : at)
     if (p.first < 0) return false;
   std::sort(at.begin(), at.end());
@@ -219,8 +221,10 @@ TDateTime ParseShortDate(const QString& Text, TShortDateOrder order) {
   if (!TryStrToIntDecimal(Text.left(p1), first) || !TryStrToIntDecimal(Text.mid(p1 + 1, p2 - p1 - 1), second) ||
       !TryStrToIntDecimal(Text.mid(p2 + 1), year))
     return 0;
-  if (year >= 0 && year <= 25) year += 2000;
-  else if (year >= 26 && year <= 99) year += 1900;
+  if (year >= 0 && year <= 25)
+    year += 2000;
+  else if (year >= 26 && year <= 99)
+    year += 1900;
   const int month = order == TShortDateOrder::MonthFirst ? first : second;
   const int day = order == TShortDateOrder::MonthFirst ? second : first;
   return EncodeDate(year, month, day);

@@ -17,7 +17,7 @@ QChar LocaleDecimalSeparator();
 QString LocaleShortDateFormat();
 
 // Character classes.
-bool IsNumberChar(QChar c);              // Unicode digits, letter numbers, other numbers
+bool IsNumberChar(QChar c);  // Unicode digits, letter numbers, other numbers
 bool IsDigitOrMinus(QChar c);
 bool IsLocaleNumberChar(QChar c);        // number char, thousand or decimal separator, e, E
 bool IsLocaleNumberOrSignChar(QChar c);  // the above, + or -

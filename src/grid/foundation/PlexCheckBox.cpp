@@ -51,9 +51,15 @@ void TPlexCheckBox::SetChecked(bool Value) {
 
 void TPlexCheckBox::SetDown(bool Value) { SetProperty(FDown, Value); }
 
-void TPlexCheckBox::SetButtonVertAlign(TTextLayout Value) { SetProperty(FBtnVAlign, Value, [this] { Invalidate(); }); }
-void TPlexCheckBox::SetAlignment(TAlignment Value) { SetProperty(FAlignment, Value, [this] { Invalidate(); }); }
-void TPlexCheckBox::SetEllipsis(bool Value) { SetProperty(FEllipsis, Value, [this] { Invalidate(); }); }
+void TPlexCheckBox::SetButtonVertAlign(TTextLayout Value) {
+  SetProperty(FBtnVAlign, Value, [this] { Invalidate(); });
+}
+void TPlexCheckBox::SetAlignment(TAlignment Value) {
+  SetProperty(FAlignment, Value, [this] { Invalidate(); });
+}
+void TPlexCheckBox::SetEllipsis(bool Value) {
+  SetProperty(FEllipsis, Value, [this] { Invalidate(); });
+}
 
 void TPlexCheckBox::SetTransparent(bool Value) {
   SetProperty(FTransparent, Value, [this] { FBkgCache = false; });

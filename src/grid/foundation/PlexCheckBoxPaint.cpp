@@ -41,8 +41,10 @@ void TPlexCheckBox::Paint() {
     Canvas().Brush().Style = bsSolid;
     Canvas().FillRect(ClientRect());
   }
-  if (IsThemedDrawing()) PaintThemedBox();
-  else PaintClassicBox();
+  if (IsThemedDrawing())
+    PaintThemedBox();
+  else
+    PaintClassicBox();
   PaintCaption();
 }
 

@@ -30,8 +30,8 @@ constexpr std::array<TColorProperty, gbcCount> kColorProperties = {{
 // The colour presets, by look number; Color first, then the button's own
 // colours in the order of TGridButtonColor from ColorTo on.
 struct TLook {
-  TColor Color, ColorTo, ColorHot, ColorHotTo, ColorDown, ColorDownTo, ColorChecked, ColorCheckedTo,
-      BorderHotColor, BorderDownColor;
+  TColor Color, ColorTo, ColorHot, ColorHotTo, ColorDown, ColorDownTo, ColorChecked, ColorCheckedTo, BorderHotColor,
+      BorderDownColor;
 };
 constexpr TLook kLooks[] = {
     {0xEDF1F1, 0xDFEBEB, 0xFAFCFC, 0xE5ECED, 0xE0E6E7, 0xD8E0E1, 0xFFFFFF, clNone, 0xC3CECE, 0xAF987A},
@@ -307,12 +307,12 @@ bool TPlexGridButton::DialogChar(QChar ch) {
 
 void TPlexGridButton::WndProc(TMessage& Message) {
   switch (Message.Msg) {
-    case CM_BUTTONPRESSED:
-      ButtonPressed(Message);
-      return;
+    case CM_BUTTONPRESSED: ButtonPressed(Message); return;
     case CM_DIALOGCHAR:
-      if (DialogChar(QChar(char16_t(Message.WParam)))) Message.Result = 1;
-      else TGraphicControl::WndProc(Message);
+      if (DialogChar(QChar(char16_t(Message.WParam))))
+        Message.Result = 1;
+      else
+        TGraphicControl::WndProc(Message);
       return;
     case WM_LBUTTONDBLCLK:
       TGraphicControl::WndProc(Message);
@@ -327,8 +327,7 @@ void TPlexGridButton::WndProc(TMessage& Message) {
       Invalidate();
       TGraphicControl::WndProc(Message);
       return;
-    default:
-      TGraphicControl::WndProc(Message);
+    default: TGraphicControl::WndProc(Message);
   }
 }
 

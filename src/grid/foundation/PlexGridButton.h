@@ -18,8 +18,17 @@ enum TPlexGridButtonStyle { tasButton, tasCheck };
 
 // The button's own colours (Color itself is the control's).
 enum TGridButtonColor {
-  gbcBorderColor, gbcBorderDownColor, gbcBorderHotColor, gbcColorTo, gbcColorHot, gbcColorHotTo,
-  gbcColorDown, gbcColorDownTo, gbcColorChecked, gbcColorCheckedTo, gbcCount
+  gbcBorderColor,
+  gbcBorderDownColor,
+  gbcBorderHotColor,
+  gbcColorTo,
+  gbcColorHot,
+  gbcColorHotTo,
+  gbcColorDown,
+  gbcColorDownTo,
+  gbcColorChecked,
+  gbcColorCheckedTo,
+  gbcCount
 };
 
 class TPlexGridButton : public TGraphicControl {

@@ -39,8 +39,10 @@ void PaintButtonGradient(TCanvas& c, TColor from, TColor to, bool horizontal, co
     c.Brush().Color = col;
     const int o = RoundEven(i * band) % 65536;
     const int size = RoundEven(band) + 1;
-    if (horizontal) c.Rectangle(G.Left + o, G.Top, G.Left + o + size, G.Bottom);
-    else c.Rectangle(G.Left, G.Top + o, G.Right, G.Top + o + size);
+    if (horizontal)
+      c.Rectangle(G.Left + o, G.Top, G.Left + o + size, G.Bottom);
+    else
+      c.Rectangle(G.Left, G.Top + o, G.Right, G.Top + o + size);
   }
   if (frame != clNone) {
     c.Pen().Color = frame;
@@ -117,8 +119,10 @@ void TPlexGridButton::PaintFace(TRect& R) {
 void TPlexGridButton::PaintFlatFace(TRect& R) {
   if (BorderDownColor() == clNone || FRounded) InflateRect(R, -1, -1);
   Canvas().Pen().Width = 1;
-  if (FMouseInButton && Enabled()) PaintFlatHotFace(R);
-  else PaintFlatNormalFace(R);
+  if (FMouseInButton && Enabled())
+    PaintFlatHotFace(R);
+  else
+    PaintFlatNormalFace(R);
 }
 
 void TPlexGridButton::PaintFlatHotFace(TRect& R) {
@@ -128,8 +132,10 @@ void TPlexGridButton::PaintFlatHotFace(TRect& R) {
   const TColor target = down ? ColorDownTo() : ColorHotTo();
   const TColor border = down ? BorderDownColor() : BorderHotColor();
   const TColor pen = FRounded ? clNone : border;
-  if (target != clNone) PaintButtonGradient(c, brush, target, false, R, kGradientSteps, pen);
-  else FramedFill(c, R, brush, pen);
+  if (target != clNone)
+    PaintButtonGradient(c, brush, target, false, R, kGradientSteps, pen);
+  else
+    FramedFill(c, R, brush, pen);
   if (FRounded) {
     InflateRect(R, 1, 1);
     RoundFrame(c, R, border);
@@ -146,7 +152,8 @@ void TPlexGridButton::PaintFlatNormalFace(TRect& R) {
   if (FStyle == tasCheck && FDown) {
     if (ColorCheckedTo() != clNone)
       PaintButtonGradient(c, ColorChecked(), ColorCheckedTo(), false, R, kGradientSteps, BorderDownColor());
-    else FramedFill(c, R, ColorChecked(), BorderDownColor());
+    else
+      FramedFill(c, R, ColorChecked(), BorderDownColor());
     return;
   }
   c.Brush().Style = bsSolid;
@@ -212,8 +219,10 @@ void TPlexGridButton::LayoutContents(const TRect& C, int d, unsigned textFlags, 
   const int gw = FGlyph->Empty() ? 0 : FGlyph->Width(), gh = FGlyph->Empty() ? 0 : FGlyph->Height();
   TButtonLayout layout = FLayout;
   if (textFlags & DT_RIGHT) {
-    if (layout == blGlyphLeft) layout = blGlyphRight;
-    else if (layout == blGlyphRight) layout = blGlyphLeft;
+    if (layout == blGlyphLeft)
+      layout = blGlyphRight;
+    else if (layout == blGlyphRight)
+      layout = blGlyphLeft;
   }
   int tw = 0, th = 0;
   if (!caption.isEmpty()) {
@@ -245,10 +254,22 @@ void TPlexGridButton::LayoutContents(const TRect& C, int d, unsigned textFlags, 
     spacing = (room - (margin + glyph) - text) / 2;
   }
   switch (layout) {
-    case blGlyphLeft: P.X = margin; tx = P.X + gw + spacing; break;
-    case blGlyphRight: P.X = cw - margin - gw; tx = P.X - spacing - tw; break;
-    case blGlyphTop: P.Y = margin; ty = P.Y + gh + spacing; break;
-    case blGlyphBottom: P.Y = ch - margin - gh; ty = P.Y - spacing - th; break;
+    case blGlyphLeft:
+      P.X = margin;
+      tx = P.X + gw + spacing;
+      break;
+    case blGlyphRight:
+      P.X = cw - margin - gw;
+      tx = P.X - spacing - tw;
+      break;
+    case blGlyphTop:
+      P.Y = margin;
+      ty = P.Y + gh + spacing;
+      break;
+    case blGlyphBottom:
+      P.Y = ch - margin - gh;
+      ty = P.Y - spacing - th;
+      break;
   }
   P = TPoint(P.X + C.Left + d, P.Y + C.Top + d);
   T = Bounds(tx + C.Left + d, ty + C.Top + d, tw, th);

@@ -34,7 +34,7 @@ public:
 class TUndoRedoItem {
 public:
   int Row = -1;
-  int Col = -1;  // the real column
+  int Col = -1;       // the real column
   QString Value;      // the text after the change
   QString OrigValue;  // the text before it
   bool SequenceStart = false;
@@ -57,8 +57,8 @@ private:
 };
 
 // Sender, grid, cell, the cell's current text and the text about to be written.
-using TPlexGridUndoRedoEvent =
-    std::function<void(TObject* Sender, IUndoRedoGrid* Grid, int Col, int Row, const QString& OrigValue, const QString& NewValue)>;
+using TPlexGridUndoRedoEvent = std::function<void(TObject* Sender, IUndoRedoGrid* Grid, int Col, int Row,
+                                                  const QString& OrigValue, const QString& NewValue)>;
 
 class TPlexGridUndoRedo : public TComponent {
 public:

@@ -30,9 +30,12 @@ PlaceholderKind SinglePlaceholder(const QString& Format) {
     while (j < n && Format[j].isDigit()) ++j;
     if (j >= n) return PlaceholderKind::Invalid;
     const QChar type = Format[j].toLower();
-    if (type == 'd' || type == 'u') kind = PlaceholderKind::Integer;
-    else if (type == 'f' || type == 'n' || type == 'g' || type == 'e') kind = PlaceholderKind::Real;
-    else return PlaceholderKind::Invalid;
+    if (type == 'd' || type == 'u')
+      kind = PlaceholderKind::Integer;
+    else if (type == 'f' || type == 'n' || type == 'g' || type == 'e')
+      kind = PlaceholderKind::Real;
+    else
+      return PlaceholderKind::Invalid;
     ++count;
     i = j;
   }
@@ -57,9 +60,9 @@ QString ProgressBarText(double Value, const QString& Format) {
   return IntToStr(rounded) + "%";
 }
 
-void DrawProgressBar(TCanvas& Canvas, TRect R, TColor CompletedColor, TColor CompletedTextColor,
-                     TColor RemainingColor, TColor RemainingTextColor, double Value, int HorzMargin, int VertMargin,
-                     double Minimum, double Maximum, const QString& Format, TColor BorderColor, bool Flipped) {
+void DrawProgressBar(TCanvas& Canvas, TRect R, TColor CompletedColor, TColor CompletedTextColor, TColor RemainingColor,
+                     TColor RemainingTextColor, double Value, int HorzMargin, int VertMargin, double Minimum,
+                     double Maximum, const QString& Format, TColor BorderColor, bool Flipped) {
   const TColor savedBrush = Canvas.Brush().Color;
   Canvas.Pen().Color = CompletedColor;
   Canvas.Brush().Color = CompletedColor;
@@ -118,6 +121,8 @@ void DrawRangeIndicator(TCanvas& Canvas, const TRect& R, int Value, int Range, b
   const TColor color = v < 0 ? NegativeColor : PositiveColor;
   Canvas.Pen().Color = color;
   Canvas.Brush().Color = color;
-  if (v < 0) Canvas.Rectangle(r.Left + half + w, r.Top, r.Left + half, r.Bottom);
-  else Canvas.Rectangle(r.Left + half, r.Top, r.Left + half + w, r.Bottom);
+  if (v < 0)
+    Canvas.Rectangle(r.Left + half + w, r.Top, r.Left + half, r.Bottom);
+  else
+    Canvas.Rectangle(r.Left + half, r.Top, r.Left + half + w, r.Bottom);
 }

@@ -35,9 +35,9 @@ struct XPProgressLook {
 
 // The text is drawn in two colours split at the completion edge. Flipped is
 // set for a canvas whose vertical axis points upwards (printing).
-void DrawProgressBar(TCanvas& Canvas, TRect R, TColor CompletedColor, TColor CompletedTextColor,
-                     TColor RemainingColor, TColor RemainingTextColor, double Value, int HorzMargin, int VertMargin,
-                     double Minimum, double Maximum, const QString& Format, TColor BorderColor, bool Flipped);
+void DrawProgressBar(TCanvas& Canvas, TRect R, TColor CompletedColor, TColor CompletedTextColor, TColor RemainingColor,
+                     TColor RemainingTextColor, double Value, int HorzMargin, int VertMargin, double Minimum,
+                     double Maximum, const QString& Format, TColor BorderColor, bool Flipped);
 void DrawProgressPie(TCanvas& Canvas, const TRect& R, TColor FillColor, int Percent, bool Flipped);
 // A bar from the cell's centre to the left (negative) or right; nothing for a range of 0 or less.
 void DrawRangeIndicator(TCanvas& Canvas, const TRect& R, int Value, int Range, bool ShowValue, TColor NegativeColor,

@@ -18,8 +18,10 @@ void PaintSegment(TCanvas& Canvas, const TRect& R, ColorPair Colors, const XPPro
     return;
   }
   TRect first = R, second = R;
-  if (Look.Vertical) first.Right = second.Left = R.Left + (R.Right - R.Left) / 2;
-  else first.Bottom = second.Top = R.Top + (R.Bottom - R.Top) / 2;
+  if (Look.Vertical)
+    first.Right = second.Left = R.Left + (R.Right - R.Left) / 2;
+  else
+    first.Bottom = second.Top = R.Top + (R.Bottom - R.Top) / 2;
   DrawGradient(Canvas, Colors.ColorTo, Colors.Color, Look.Steps, first, Look.Vertical);
   DrawGradient(Canvas, Colors.Color, Colors.ColorTo, Look.Steps, second, Look.Vertical);
 }
@@ -118,9 +120,12 @@ void DrawXPProgress(TCanvas& Canvas, const TRect& R, int Percent, XPProgressLook
   DrawOutline(Canvas, R, Look);
   const int n = length - 2;
   if (Percent > 0) {
-    if (Look.Stacked) DrawStacked(Canvas, R, Percent, n, Look);
-    else if (Look.CompletionSmooth) DrawSmooth(Canvas, R, Percent, n, Look);
-    else DrawBlocks(Canvas, R, Percent, n, Look);
+    if (Look.Stacked)
+      DrawStacked(Canvas, R, Percent, n, Look);
+    else if (Look.CompletionSmooth)
+      DrawSmooth(Canvas, R, Percent, n, Look);
+    else
+      DrawBlocks(Canvas, R, Percent, n, Look);
   }
   if (Look.ShowPercentage) DrawPercentage(Canvas, R, Percent, Look);
   Canvas.Brush().Style = bsClear;

@@ -53,9 +53,7 @@ bool FindControl(const QString& Text, const QString& Id, TControlSpan& Found) {
   return found;
 }
 
-QString Quoted(const QString& Name, const QString& Value) {
-  return QStringLiteral(" %1=\"%2\"").arg(Name, Value);
-}
+QString Quoted(const QString& Name, const QString& Value) { return QStringLiteral(" %1=\"%2\"").arg(Name, Value); }
 
 }  // namespace
 

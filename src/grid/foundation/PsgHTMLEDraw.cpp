@@ -17,8 +17,9 @@ struct TEntityReplacement {
 
 // Replaced before layout; "&amp;" keeps an ampersand for the text drawing's prefix rule.
 constexpr TEntityReplacement kLayoutEntities[] = {
-    {u"&amp;", u"&&"}, {u"&quot;", u"\""}, {u"&sect;", u"\u00A7"}, {u"&permil;", u"\u2030"}, {u"&reg;", u"\u00AE"},
-    {u"&copy;", u"\u00A9"}, {u"&para;", u"\u00B6"}, {u"&trade;", u"\u2122"}, {u"&euro;", u"\u20AC"},
+    {u"&amp;", u"&&"},        {u"&quot;", u"\""},      {u"&sect;", u"\u00A7"},
+    {u"&permil;", u"\u2030"}, {u"&reg;", u"\u00AE"},   {u"&copy;", u"\u00A9"},
+    {u"&para;", u"\u00B6"},   {u"&trade;", u"\u2122"}, {u"&euro;", u"\u20AC"},
 };
 
 // The entity sweeps replace, again and again, the first occurrence of each
@@ -85,8 +86,10 @@ void InitHtmlEngine() { gStylesAvailable = true; }
 unsigned BiDiTextFlags(unsigned Format, TBiDiMode BiDiMode) {
   if (!SysLocaleMiddleEast()) return Format;
   if (BiDiMode == bdRightToLeft) {
-    if (Format & DT_RIGHT) Format &= ~DT_RIGHT;
-    else if (!(Format & DT_CENTER)) Format |= DT_RIGHT;
+    if (Format & DT_RIGHT)
+      Format &= ~DT_RIGHT;
+    else if (!(Format & DT_CENTER))
+      Format |= DT_RIGHT;
   }
   if (BiDiMode != bdLeftToRight) Format |= DT_RTLREADING;
   return Format;
@@ -100,8 +103,7 @@ bool DrawHtmlText(TCanvas& Canvas, const QString& Text, const TRect& Rect, const
 
 // ---- THtmlEngine: the call ----
 
-THtmlEngine::THtmlEngine(TCanvas& Canvas, const TRect& Rect, const THtmlDrawParams& Params,
-                         THtmlDrawResults& Results)
+THtmlEngine::THtmlEngine(TCanvas& Canvas, const TRect& Rect, const THtmlDrawParams& Params, THtmlDrawResults& Results)
     : C(Canvas), Area(Rect), P(Params), R(Results) {}
 
 QString THtmlEngine::PrepareText(const QString& Text) {
@@ -241,8 +243,10 @@ TColor THtmlEngine::Background() const {
 
 void THtmlEngine::SetStyle(TFontStyle Style, bool On) {
   TFontStyles s = C.Font().Style();
-  if (On) s.Include(Style);
-  else s.Exclude(Style);
+  if (On)
+    s.Include(Style);
+  else
+    s.Exclude(Style);
   C.Font().SetStyle(s);
 }
 

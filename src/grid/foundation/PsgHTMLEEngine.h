@@ -16,8 +16,30 @@ class THTMLPicture;
 // ---- Markup reading ----
 
 enum class THtmlTag {
-  None, Bold, Break, Blink, Body, Anchor, Control, Error, Font, Highlight, Rule, Italic, Indent, Image,
-  ListItem, Paragraph, Rotation, Strike, Shadow, Sub, Sup, Underline, List, Hidden,
+  None,
+  Bold,
+  Break,
+  Blink,
+  Body,
+  Anchor,
+  Control,
+  Error,
+  Font,
+  Highlight,
+  Rule,
+  Italic,
+  Indent,
+  Image,
+  ListItem,
+  Paragraph,
+  Rotation,
+  Strike,
+  Shadow,
+  Sub,
+  Sup,
+  Underline,
+  List,
+  Hidden,
 };
 
 // A tag as recognised from its first characters; Closing for "</...".

@@ -63,8 +63,10 @@ void THtmlEngine::NextRun(TLineWalk& W) {
     return;
   }
   int runWidth = 0;
-  if (W.Measuring()) MeasureRun(W, shown, runWidth);
-  else PaintRun(W, shown, runWidth);
+  if (W.Measuring())
+    MeasureRun(W, shown, runWidth);
+  else
+    PaintRun(W, shown, runWidth);
   const int available = W.R.Width();
   // A word is not split from the run it continues; the first thing of a line always stays on it.
   const bool fits = available > Line.Width || available <= runWidth ||
@@ -114,8 +116,10 @@ void THtmlEngine::PaintRun(TLineWalk& W, const QString& Shown, int& RunWidth) {
   RunWidth = cr.Width();
   if (InLink && P.FocusAnchor >= 0 && AnchorCount - 1 == P.FocusAnchor) R.FocusAnchorHref = Href;
   if (ErrorUnderline) DrawErrorUnderline(rr.Left, cr.Right, W.BaseBottom);
-  if (Format & DT_RTLREADING) W.R.Right = W.R.Right - cr.Right + rr.Left;
-  else W.CurX = cr.Right;
+  if (Format & DT_RTLREADING)
+    W.R.Right = W.R.Right - cr.Right + rr.Left;
+  else
+    W.CurX = cr.Right;
 }
 
 // Under right-to-left reading the runs go leftward from the right edge, so

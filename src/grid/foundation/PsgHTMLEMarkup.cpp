@@ -17,18 +17,37 @@ struct TNamedColor {
 // The sixteen RGB names come first: the system names are consulted only when
 // these gave 0, so "clblack" also reaches them.
 constexpr TNamedColor kRgbColors[] = {
-    {"clred", clRed},       {"clblack", clBlack},   {"clblue", clBlue},       {"clgreen", clGreen},
-    {"claqua", clAqua},     {"clyellow", clYellow}, {"clfuchsia", clFuchsia}, {"clwhite", clWhite},
-    {"cllime", clLime},     {"clsilver", clSilver}, {"clgray", clGray},       {"clolive", clOlive},
-    {"clnavy", clNavy},     {"clpurple", clPurple}, {"clteal", clTeal},       {"clmaroon", clMaroon},
+    {"clred", clRed},   {"clblack", clBlack},   {"clblue", clBlue},       {"clgreen", clGreen},
+    {"claqua", clAqua}, {"clyellow", clYellow}, {"clfuchsia", clFuchsia}, {"clwhite", clWhite},
+    {"cllime", clLime}, {"clsilver", clSilver}, {"clgray", clGray},       {"clolive", clOlive},
+    {"clnavy", clNavy}, {"clpurple", clPurple}, {"clteal", clTeal},       {"clmaroon", clMaroon},
 };
 
 constexpr const char* kSystemColorNames[] = {
-    "clbackground",   "clactivecaption",  "clinactivecaption", "clmenu",          "clwindow",
-    "clwindowframe",  "clmenutext",       "clwindowtext",      "clcaptiontext",   "clactiveborder",
-    "clinactiveborder", "clappworkspace", "clhighlight",       "clhighlighttext", "clbtnface",
-    "clbtnshadow",    "clgraytext",       "clbtntext",         "clinactivecaptiontext", "clbtnhighlight",
-    "cl3ddkshadow",   "cl3dlight",        "clinfotext",        "clinfobk",
+    "clbackground",
+    "clactivecaption",
+    "clinactivecaption",
+    "clmenu",
+    "clwindow",
+    "clwindowframe",
+    "clmenutext",
+    "clwindowtext",
+    "clcaptiontext",
+    "clactiveborder",
+    "clinactiveborder",
+    "clappworkspace",
+    "clhighlight",
+    "clhighlighttext",
+    "clbtnface",
+    "clbtnshadow",
+    "clgraytext",
+    "clbtntext",
+    "clinactivecaptiontext",
+    "clbtnhighlight",
+    "cl3ddkshadow",
+    "cl3dlight",
+    "clinfotext",
+    "clinfobk",
 };  // system colour indexes 1 to 24, in this order
 
 struct TTagPrefix {
@@ -38,24 +57,21 @@ struct TTagPrefix {
 
 // Opening tags by the characters after "<"; the first match wins.
 constexpr TTagPrefix kOpeningTags[] = {
-    {u"B>", THtmlTag::Bold},       {u"BR", THtmlTag::Break},      {u"BL", THtmlTag::Blink},
-    {u"BO", THtmlTag::Body},       {u"A", THtmlTag::Anchor},      {u"C", THtmlTag::Control},
-    {u"E", THtmlTag::Error},       {u"F", THtmlTag::Font},        {u"HI", THtmlTag::Highlight},
-    {u"HR", THtmlTag::Rule},       {u"I>", THtmlTag::Italic},     {u"IN", THtmlTag::Indent},
-    {u"IM", THtmlTag::Image},      {u"L", THtmlTag::ListItem},    {u"P", THtmlTag::Paragraph},
-    {u"R", THtmlTag::Rotation},    {u"S>", THtmlTag::Strike},     {u"SH", THtmlTag::Shadow},
-    {u"SUB>", THtmlTag::Sub},      {u"SUP>", THtmlTag::Sup},      {u"U>", THtmlTag::Underline},
-    {u"U", THtmlTag::List},        {u"Z", THtmlTag::Hidden},
+    {u"B>", THtmlTag::Bold},      {u"BR", THtmlTag::Break},   {u"BL", THtmlTag::Blink},    {u"BO", THtmlTag::Body},
+    {u"A", THtmlTag::Anchor},     {u"C", THtmlTag::Control},  {u"E", THtmlTag::Error},     {u"F", THtmlTag::Font},
+    {u"HI", THtmlTag::Highlight}, {u"HR", THtmlTag::Rule},    {u"I>", THtmlTag::Italic},   {u"IN", THtmlTag::Indent},
+    {u"IM", THtmlTag::Image},     {u"L", THtmlTag::ListItem}, {u"P", THtmlTag::Paragraph}, {u"R", THtmlTag::Rotation},
+    {u"S>", THtmlTag::Strike},    {u"SH", THtmlTag::Shadow},  {u"SUB>", THtmlTag::Sub},    {u"SUP>", THtmlTag::Sup},
+    {u"U>", THtmlTag::Underline}, {u"U", THtmlTag::List},     {u"Z", THtmlTag::Hidden},
 };
 
 // Closing tags by the characters after "</". "</B" other than "</B>" ends a
 // blink (or body) tag; "</U" is told apart by the list level when handled.
 constexpr TTagPrefix kClosingTags[] = {
-    {u"A", THtmlTag::Anchor},   {u"B>", THtmlTag::Bold},     {u"B", THtmlTag::Blink},
-    {u"E", THtmlTag::Error},    {u"F", THtmlTag::Font},      {u"H", THtmlTag::Highlight},
-    {u"I", THtmlTag::Italic},   {u"L", THtmlTag::ListItem},  {u"P", THtmlTag::Paragraph},
-    {u"R", THtmlTag::Rotation}, {u"SU", THtmlTag::Sub},      {u"SH", THtmlTag::Shadow},
-    {u"S", THtmlTag::Strike},   {u"U", THtmlTag::List},      {u"Z", THtmlTag::Hidden},
+    {u"A", THtmlTag::Anchor},    {u"B>", THtmlTag::Bold},     {u"B", THtmlTag::Blink},  {u"E", THtmlTag::Error},
+    {u"F", THtmlTag::Font},      {u"H", THtmlTag::Highlight}, {u"I", THtmlTag::Italic}, {u"L", THtmlTag::ListItem},
+    {u"P", THtmlTag::Paragraph}, {u"R", THtmlTag::Rotation},  {u"SU", THtmlTag::Sub},   {u"SH", THtmlTag::Shadow},
+    {u"S", THtmlTag::Strike},    {u"U", THtmlTag::List},      {u"Z", THtmlTag::Hidden},
 };
 
 char16_t FoldUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
@@ -77,8 +93,10 @@ long long ReadDigits(QStringView Text, qsizetype& i, int Base) {
   for (; i < Text.size(); ++i) {
     const char16_t c = FoldUpper(Text[i].unicode());
     int d = -1;
-    if (c >= u'0' && c <= u'9') d = c - u'0';
-    else if (Base == 16 && c >= u'A' && c <= u'F') d = c - u'A' + 10;
+    if (c >= u'0' && c <= u'9')
+      d = c - u'0';
+    else if (Base == 16 && c >= u'A' && c <= u'F')
+      d = c - u'A' + 10;
     if (d < 0) break;
     v = std::min<long long>(v * Base + d, std::numeric_limits<int>::max() + 1LL);
   }

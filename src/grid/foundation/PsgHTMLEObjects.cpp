@@ -108,8 +108,10 @@ void THtmlEngine::ImageTag(TLineWalk& W, QStringView Text) {
   }
   ObjectHitAndFit(W, hit);
   if (W.WrapPending || !upper.contains(QStringLiteral("ALIGN"))) return;
-  if (upper.contains(QStringLiteral("\"TOP"))) Line.TextOffset = Line.Height - GhHeight();
-  else if (upper.contains(QStringLiteral("\"MIDDLE"))) Line.TextOffset = (Line.Height - GhHeight()) / 2;
+  if (upper.contains(QStringLiteral("\"TOP")))
+    Line.TextOffset = Line.Height - GhHeight();
+  else if (upper.contains(QStringLiteral("\"MIDDLE")))
+    Line.TextOffset = (Line.Height - GhHeight()) / 2;
 }
 
 void THtmlEngine::ImageListPicture(TLineWalk& W, const QString& Name) {
@@ -191,8 +193,7 @@ void THtmlEngine::ControlTag(TLineWalk& W, QStringView Text) {
   const bool hit = PointOnObject(W) || (P.HitTestOnly && !P.ControlId.isEmpty() && a.Id == P.ControlId);
   if (hit) {
     R.HitAnchorHref = QStringLiteral("ctrl");
-    R.ControlRect = TRect(W.R.Left + Line.Width, W.R.Top, W.R.Left + Line.Width + ObjectWidth,
-                          W.R.Top + ObjectHeight);
+    R.ControlRect = TRect(W.R.Left + Line.Width, W.R.Top, W.R.Left + Line.Width + ObjectWidth, W.R.Top + ObjectHeight);
     R.ControlValue = a.Value;
     R.ControlId = a.Id;
     R.ControlType = a.Type;
@@ -224,9 +225,12 @@ void THtmlEngine::PaintControl(TLineWalk& W, const QString& Type, const QString&
     DrawText(C, shown, tr, DT_SINGLELINE | DT_VCENTER);
     if (Type == u"COMBO") {
       const TRect button(x + w - 18, b - s + 5, x + w - 1, b + 1);
-      const bool hot = x - 2 < P.HitX && P.HitX < x + ObjectWidth - 2 && b - ObjectHeight - 2 < P.HitY && P.HitY < b - 2;
-      if (Themed) PaintThemedPart(QStringLiteral("combobox"), CP_DROPDOWNBUTTON, hot ? 2 : 1, button);
-      else DrawFrameControl(C, button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+      const bool hot =
+          x - 2 < P.HitX && P.HitX < x + ObjectWidth - 2 && b - ObjectHeight - 2 < P.HitY && P.HitY < b - 2;
+      if (Themed)
+        PaintThemedPart(QStringLiteral("combobox"), CP_DROPDOWNBUTTON, hot ? 2 : 1, button);
+      else
+        DrawFrameControl(C, button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
     }
   } else if (Type == u"CHECK" || Type == u"RADIO") {
     ObjectWidth = ObjectHeight = 16;
@@ -246,8 +250,14 @@ void THtmlEngine::PaintControl(TLineWalk& W, const QString& Type, const QString&
     TRect face(x + 2, b - ControlHeight, x + w - 2, b);
     const bool hot = x - 2 < P.HitX && P.HitX < x + ObjectWidth - 2 && b - 26 < P.HitY && P.HitY < b - 2;
     const bool pressed = hot && P.ControlDown;
-    if (Themed) PaintThemedPart(QStringLiteral("button"), BP_PUSHBUTTON, pressed ? PBS_PRESSED : hot ? PBS_HOT : PBS_NORMAL, face);
-    else DrawFrameControl(C, face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    if (Themed)
+      PaintThemedPart(QStringLiteral("button"), BP_PUSHBUTTON,
+                      pressed ? PBS_PRESSED
+                      : hot   ? PBS_HOT
+                              : PBS_NORMAL,
+                      face);
+    else
+      DrawFrameControl(C, face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     face = TRect(face.Left + 2, face.Top + 2, face.Right - 2, face.Bottom - 2);
     DrawText(C, Value, face, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
   }

@@ -38,8 +38,10 @@ int FontTagSize(const QString& Attributes) {
 
 void THtmlEngine::HandleTag(TLineWalk& W, QStringView Tag) {
   const THtmlTagKind kind = RecogniseHtmlTag(Tag);
-  if (kind.Closing) CloseTag(W, kind.Tag, Tag);
-  else OpenTag(W, kind.Tag, Tag);
+  if (kind.Closing)
+    CloseTag(W, kind.Tag, Tag);
+  else
+    OpenTag(W, kind.Tag, Tag);
 }
 
 void THtmlEngine::OpenTag(TLineWalk& W, THtmlTag Tag, QStringView Text) {
@@ -125,8 +127,10 @@ void THtmlEngine::CloseTag(TLineWalk& W, THtmlTag Tag, QStringView Text) {
     case THtmlTag::Shadow: Shadow = false; break;
     case THtmlTag::Strike: SetStyle(fsStrikeOut, false); break;
     case THtmlTag::List:
-      if (StartsWithNoCase(Text, u"</U>") || ListLevel == 0) SetStyle(fsUnderline, false);
-      else --ListLevel;
+      if (StartsWithNoCase(Text, u"</U>") || ListLevel == 0)
+        SetStyle(fsUnderline, false);
+      else
+        --ListLevel;
       break;
     case THtmlTag::Hidden: Hidden = false; break;
     default: break;
@@ -163,8 +167,7 @@ void THtmlEngine::ParagraphTag(TLineWalk& W, QStringView Text) {
     if (value.contains(QStringLiteral("RIGHT"))) Align = THtmlAlign::Right;
     if (value.contains(QStringLiteral("CENTER"))) Align = THtmlAlign::Center;
   }
-  if (HtmlAttribute(attributes, u"INDENT", value))
-    Indent = std::clamp(LeadingIntValue(value), -kMaxOffset, kMaxOffset);
+  if (HtmlAttribute(attributes, u"INDENT", value)) Indent = std::clamp(LeadingIntValue(value), -kMaxOffset, kMaxOffset);
   if (!W.Painting() || !HtmlAttribute(attributes, u"BGCOLOR", value)) return;
   ParaBackground = true;
   SavedParaBackground = Background();
@@ -195,15 +198,16 @@ void THtmlEngine::BodyTag(TLineWalk& W, QStringView Text) {
 
 void THtmlEngine::ListItemTag(TLineWalk& W) {
   Line.Width += kListIndent * ListLevel;
-  if (W.ItemOnLine) W.WrapPending = true;
-  else W.ItemOnLine = true;
+  if (W.ItemOnLine)
+    W.WrapPending = true;
+  else
+    W.ItemOnLine = true;
   W.CurX += kListIndent * (ListLevel - 1);
   if (W.Painting()) {
     const QString name = C.Font().Name();
     C.Font().SetName(QStringLiteral("Symbol"));
     TRect r(W.CurX, W.R.Top, W.R.Right, W.R.Bottom);
-    DrawText(C, ListLevel % 2 == 1 ? QStringLiteral("\u00B7") : QStringLiteral("o"), r,
-             DT_SINGLELINE | DT_NOPREFIX);
+    DrawText(C, ListLevel % 2 == 1 ? QStringLiteral("\u00B7") : QStringLiteral("o"), r, DT_SINGLELINE | DT_NOPREFIX);
     C.Font().SetName(name);
   }
   W.CurX += kListIndent;
@@ -248,8 +252,7 @@ void THtmlEngine::AnchorTag(TLineWalk& W, QStringView Text) {
       C.Font().SetColor(P.HoverFontColor);
     }
   }
-  if (!P.Selected && !(P.UnderlineOnHover && hovered && P.HoverFontColor != clNone))
-    C.Font().SetColor(P.AnchorColor);
+  if (!P.Selected && !(P.UnderlineOnHover && hovered && P.HoverFontColor != clNone)) C.Font().SetColor(P.AnchorColor);
   const QString attributes = HtmlAttributeText(Text, 2, false);
   QString value;
   if (HtmlAttribute(attributes, u"HREF", value)) {

@@ -73,8 +73,7 @@ void TSortIndexList::ToggleIndex(int ColumnIndex) {
 
 QString TSortIndexList::SaveToString() const {
   QStringList items;
-  for (int v : FItems)
-    items << ((unsigned(v) & DescendingBit) ? "d" : "u") + QString::number(unsigned(v) & 0xFFFFu);
+  for (int v : FItems) items << ((unsigned(v) & DescendingBit) ? "d" : "u") + QString::number(unsigned(v) & 0xFFFFu);
   return items.join(';');
 }
 

@@ -99,7 +99,9 @@ bool ParseCellReference(const QString& Text, TPoint& Cell) {
   return true;
 }
 
-bool IsUrlText(const QString& Text) { return Text.contains(QStringLiteral("://")) || Text.contains(QStringLiteral("mailto:")); }
+bool IsUrlText(const QString& Text) {
+  return Text.contains(QStringLiteral("://")) || Text.contains(QStringLiteral("mailto:"));
+}
 
 void StripUrlPrefix(QString& Text) {
   int p = int(Text.indexOf(QStringLiteral("://")));
@@ -114,7 +116,8 @@ void StripUrlPrefix(QString& Text) {
 int CellTextKind(const QString& Text, bool DetectHtml) {
   if (Text.isEmpty()) return ctkPlain;
   if (Text[0] == '=') return ctkFormula;
-  if (Text.startsWith(WideTextPrefix)) return Text.size() >= 5 && Text[3] == '=' && Text[4] == NUL ? ctkFormula : ctkWide;
+  if (Text.startsWith(WideTextPrefix))
+    return Text.size() >= 5 && Text[3] == '=' && Text[4] == NUL ? ctkFormula : ctkWide;
   if (Text.startsWith(QStringLiteral("{\\"))) return ctkRichText;
   if (!DetectHtml) return ctkPlain;
   for (const char* tag : {"</", "<B", "<I", "<C"})
@@ -128,7 +131,8 @@ QString CrToHtmlBreak(const QString& Text) {
 }
 
 QString ColorToHexText(TColor Color) {
-  return QString::asprintf("%02X%02X%02X", unsigned(Color) & 0xFF, (unsigned(Color) >> 8) & 0xFF, (unsigned(Color) >> 16) & 0xFF);
+  return QString::asprintf("%02X%02X%02X", unsigned(Color) & 0xFF, (unsigned(Color) >> 8) & 0xFF,
+                           (unsigned(Color) >> 16) & 0xFF);
 }
 
 QString EscapedNToCr(const QString& Text) {
@@ -288,9 +292,12 @@ QString ToProperCase(const QString& Text) {
       c = c.toLower();
     }
     // Mc prefixes and the Roman numerals I and II keep their capitals.
-    if (r.left(i) == QStringLiteral("Mc")) capitalise = true;
-    else if (i > 2 && r.indexOf(QStringLiteral(" Mc")) + 3 == i) capitalise = true;
-    else if (i > len - 3 && ((i >= 2 && r.mid(i - 2, 2) == QStringLiteral(" I")) || (i >= 3 && r.mid(i - 3, 3) == QStringLiteral(" II"))))
+    if (r.left(i) == QStringLiteral("Mc"))
+      capitalise = true;
+    else if (i > 2 && r.indexOf(QStringLiteral(" Mc")) + 3 == i)
+      capitalise = true;
+    else if (i > len - 3 && ((i >= 2 && r.mid(i - 2, 2) == QStringLiteral(" I")) ||
+                             (i >= 3 && r.mid(i - 3, 3) == QStringLiteral(" II"))))
       capitalise = true;
   }
   return r;
@@ -336,9 +343,11 @@ bool MakeUrlAnchor(const QString& Text, const QString& Prefix, QString& Destinat
 
 void WrapClipboardHtml(QString& Fragment) {
   const int len = int(Fragment.size());
-  Fragment = QStringLiteral("Version:1.0\r\n") + "StartHTML:" + EightDigits(97) + "\r\n" + "EndHTML:" + EightDigits(len + 306) +
-             "\r\n" + "StartFragment:" + EightDigits(274) + "\r\n" + "EndFragment:" + EightDigits(len + 274) + "\r\n" +
+  Fragment = QStringLiteral("Version:1.0\r\n") + "StartHTML:" + EightDigits(97) + "\r\n" +
+             "EndHTML:" + EightDigits(len + 306) + "\r\n" + "StartFragment:" + EightDigits(274) + "\r\n" +
+             "EndFragment:" + EightDigits(len + 274) + "\r\n" +
              "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">" +
-             "<html><head><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\"></head><body><!--StartFragment-->" +
+             "<html><head><META http-equiv=Content-Type content=\"text/html; "
+             "charset=iso-8859-1\"></head><body><!--StartFragment-->" +
              Fragment + "<!--EndFragment--></body></html>";
 }

@@ -5,6 +5,7 @@
 
 class TFDMXDefVal : public TFTextBlockForm {
 public:
-  explicit TFDMXDefVal(TComponent* AOwner);};
+  explicit TFDMXDefVal(TComponent* AOwner);
+};
 
 extern TFDMXDefVal* FDMXDefVal;

@@ -5,6 +5,7 @@
 
 class TFDNet : public TFTextBlockForm {
 public:
-  explicit TFDNet(TComponent* AOwner);};
+  explicit TFDNet(TComponent* AOwner);
+};
 
 extern TFDNet* FDNet;

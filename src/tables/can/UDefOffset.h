@@ -5,6 +5,7 @@
 
 class TFDefOffset : public TFTextBlockForm {
 public:
-  explicit TFDefOffset(TComponent* AOwner);};
+  explicit TFDefOffset(TComponent* AOwner);
+};
 
 extern TFDefOffset* FDefOffset;

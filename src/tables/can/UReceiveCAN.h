@@ -5,6 +5,7 @@
 
 class TFReceiveCAN : public TFTextBlockForm {
 public:
-  explicit TFReceiveCAN(TComponent* AOwner);};
+  explicit TFReceiveCAN(TComponent* AOwner);
+};
 
 extern TFReceiveCAN* FReceiveCAN;

@@ -5,6 +5,7 @@
 
 class TFReceiveJ1939 : public TFTextBlockForm {
 public:
-  explicit TFReceiveJ1939(TComponent* AOwner);};
+  explicit TFReceiveJ1939(TComponent* AOwner);
+};
 
 extern TFReceiveJ1939* FReceiveJ1939;

@@ -5,6 +5,7 @@
 
 class TFReceiveNMEA : public TFTextBlockForm {
 public:
-  explicit TFReceiveNMEA(TComponent* AOwner);};
+  explicit TFReceiveNMEA(TComponent* AOwner);
+};
 
 extern TFReceiveNMEA* FReceiveNMEA;

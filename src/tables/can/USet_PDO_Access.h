@@ -5,6 +5,7 @@
 
 class TFSet_PDO_Access : public TFTextBlockForm {
 public:
-  explicit TFSet_PDO_Access(TComponent* AOwner);};
+  explicit TFSet_PDO_Access(TComponent* AOwner);
+};
 
 extern TFSet_PDO_Access* FSet_PDO_Access;

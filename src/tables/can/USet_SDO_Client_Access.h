@@ -5,6 +5,7 @@
 
 class TFSet_SDO_Client_Access : public TFTextBlockForm {
 public:
-  explicit TFSet_SDO_Client_Access(TComponent* AOwner);};
+  explicit TFSet_SDO_Client_Access(TComponent* AOwner);
+};
 
 extern TFSet_SDO_Client_Access* FSet_SDO_Client_Access;

@@ -5,6 +5,7 @@
 
 class TFSet_SDO_Server_Access : public TFTextBlockForm {
 public:
-  explicit TFSet_SDO_Server_Access(TComponent* AOwner);};
+  explicit TFSet_SDO_Server_Access(TComponent* AOwner);
+};
 
 extern TFSet_SDO_Server_Access* FSet_SDO_Server_Access;

@@ -5,6 +5,7 @@
 
 class TFTransmitCAN : public TFTextBlockForm {
 public:
-  explicit TFTransmitCAN(TComponent* AOwner);};
+  explicit TFTransmitCAN(TComponent* AOwner);
+};
 
 extern TFTransmitCAN* FTransmitCAN;

@@ -5,6 +5,7 @@
 
 class TFTransmitJ1939 : public TFTextBlockForm {
 public:
-  explicit TFTransmitJ1939(TComponent* AOwner);};
+  explicit TFTransmitJ1939(TComponent* AOwner);
+};
 
 extern TFTransmitJ1939* FTransmitJ1939;

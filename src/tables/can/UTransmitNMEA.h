@@ -5,6 +5,7 @@
 
 class TFTransmitNMEA : public TFTextBlockForm {
 public:
-  explicit TFTransmitNMEA(TComponent* AOwner);};
+  explicit TFTransmitNMEA(TComponent* AOwner);
+};
 
 extern TFTransmitNMEA* FTransmitNMEA;

@@ -5,6 +5,7 @@
 
 class TFIEC61850_Variables : public TFTextBlockForm {
 public:
-  explicit TFIEC61850_Variables(TComponent* AOwner);};
+  explicit TFIEC61850_Variables(TComponent* AOwner);
+};
 
 extern TFIEC61850_Variables* FIEC61850_Variables;

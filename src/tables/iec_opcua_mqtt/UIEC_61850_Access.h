@@ -5,6 +5,7 @@
 
 class TFIEC_61850_Access : public TFTextBlockForm {
 public:
-  explicit TFIEC_61850_Access(TComponent* AOwner);};
+  explicit TFIEC_61850_Access(TComponent* AOwner);
+};
 
 extern TFIEC_61850_Access* FIEC_61850_Access;

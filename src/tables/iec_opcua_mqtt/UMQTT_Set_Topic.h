@@ -5,6 +5,7 @@
 
 class TFMQTT_Set_Topic : public TFTextBlockForm {
 public:
-  explicit TFMQTT_Set_Topic(TComponent* AOwner);};
+  explicit TFMQTT_Set_Topic(TComponent* AOwner);
+};
 
 extern TFMQTT_Set_Topic* FMQTT_Set_Topic;

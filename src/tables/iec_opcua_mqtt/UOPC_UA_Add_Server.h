@@ -5,6 +5,7 @@
 
 class TFOPC_UA_Add_Server : public TFTextBlockForm {
 public:
-  explicit TFOPC_UA_Add_Server(TComponent* AOwner);};
+  explicit TFOPC_UA_Add_Server(TComponent* AOwner);
+};
 
 extern TFOPC_UA_Add_Server* FOPC_UA_Add_Server;

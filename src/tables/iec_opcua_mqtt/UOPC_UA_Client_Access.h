@@ -5,6 +5,7 @@
 
 class TFOPC_UA_Client_Access : public TFTextBlockForm {
 public:
-  explicit TFOPC_UA_Client_Access(TComponent* AOwner);};
+  explicit TFOPC_UA_Client_Access(TComponent* AOwner);
+};
 
 extern TFOPC_UA_Client_Access* FOPC_UA_Client_Access;

@@ -5,6 +5,7 @@
 
 class TFOPC_UA_Scan_Server : public TFTextBlockForm {
 public:
-  explicit TFOPC_UA_Scan_Server(TComponent* AOwner);};
+  explicit TFOPC_UA_Scan_Server(TComponent* AOwner);
+};
 
 extern TFOPC_UA_Scan_Server* FOPC_UA_Scan_Server;

@@ -5,6 +5,7 @@
 
 class TFOPC_UA_Server_Access : public TFTextBlockForm {
 public:
-  explicit TFOPC_UA_Server_Access(TComponent* AOwner);};
+  explicit TFOPC_UA_Server_Access(TComponent* AOwner);
+};
 
 extern TFOPC_UA_Server_Access* FOPC_UA_Server_Access;

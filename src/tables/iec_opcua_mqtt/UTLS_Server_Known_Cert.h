@@ -5,6 +5,7 @@
 
 class TFTLS_Server_Known_Cert : public TFTextBlockForm {
 public:
-  explicit TFTLS_Server_Known_Cert(TComponent* AOwner);};
+  explicit TFTLS_Server_Known_Cert(TComponent* AOwner);
+};
 
 extern TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert;

@@ -5,6 +5,7 @@
 
 class TFTopicTemplate : public TFTextBlockForm {
 public:
-  explicit TFTopicTemplate(TComponent* AOwner);};
+  explicit TFTopicTemplate(TComponent* AOwner);
+};
 
 extern TFTopicTemplate* FTopicTemplate;

@@ -5,6 +5,7 @@
 
 class TFBACnetAccess : public TFTextBlockForm {
 public:
-  explicit TFBACnetAccess(TComponent* AOwner);};
+  explicit TFBACnetAccess(TComponent* AOwner);
+};
 
 extern TFBACnetAccess* FBACnetAccess;

@@ -5,6 +5,7 @@
 
 class TFBACnetSlaveSetAccess : public TFTextBlockForm {
 public:
-  explicit TFBACnetSlaveSetAccess(TComponent* AOwner);};
+  explicit TFBACnetSlaveSetAccess(TComponent* AOwner);
+};
 
 extern TFBACnetSlaveSetAccess* FBACnetSlaveSetAccess;

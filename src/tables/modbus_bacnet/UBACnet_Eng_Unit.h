@@ -5,6 +5,7 @@
 
 class TFBACnet_Eng_Unit : public TFTextBlockForm {
 public:
-  explicit TFBACnet_Eng_Unit(TComponent* AOwner);};
+  explicit TFBACnet_Eng_Unit(TComponent* AOwner);
+};
 
 extern TFBACnet_Eng_Unit* FBACnet_Eng_Unit;

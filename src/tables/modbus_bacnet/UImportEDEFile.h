@@ -5,6 +5,7 @@
 
 class TFImportEDEFile : public TFTextBlockForm {
 public:
-  explicit TFImportEDEFile(TComponent* AOwner);};
+  explicit TFImportEDEFile(TComponent* AOwner);
+};
 
 extern TFImportEDEFile* FImportEDEFile;

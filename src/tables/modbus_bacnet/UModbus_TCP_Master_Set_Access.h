@@ -5,6 +5,7 @@
 
 class TFModbus_TCP_Master_Set_Access : public TFTextBlockForm {
 public:
-  explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner);};
+  explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner);
+};
 
 extern TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access;

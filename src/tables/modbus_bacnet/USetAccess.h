@@ -5,6 +5,7 @@
 
 class TFSetAccess : public TFTextBlockForm {
 public:
-  explicit TFSetAccess(TComponent* AOwner);};
+  explicit TFSetAccess(TComponent* AOwner);
+};
 
 extern TFSetAccess* FSetAccess;

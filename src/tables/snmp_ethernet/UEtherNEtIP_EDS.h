@@ -5,6 +5,7 @@
 
 class TFEtherNEtIP_EDS : public TFTextBlockForm {
 public:
-  explicit TFEtherNEtIP_EDS(TComponent* AOwner);};
+  explicit TFEtherNEtIP_EDS(TComponent* AOwner);
+};
 
 extern TFEtherNEtIP_EDS* FEtherNEtIP_EDS;

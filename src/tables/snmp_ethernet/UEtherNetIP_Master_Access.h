@@ -5,6 +5,7 @@
 
 class TFEtherNetIP_Master_Access : public TFTextBlockForm {
 public:
-  explicit TFEtherNetIP_Master_Access(TComponent* AOwner);};
+  explicit TFEtherNetIP_Master_Access(TComponent* AOwner);
+};
 
 extern TFEtherNetIP_Master_Access* FEtherNetIP_Master_Access;

@@ -5,6 +5,7 @@
 
 class TFKNXAccess : public TFTextBlockForm {
 public:
-  explicit TFKNXAccess(TComponent* AOwner);};
+  explicit TFKNXAccess(TComponent* AOwner);
+};
 
 extern TFKNXAccess* FKNXAccess;

@@ -5,6 +5,7 @@
 
 class TFS7_Protocol_Set_Access : public TFTextBlockForm {
 public:
-  explicit TFS7_Protocol_Set_Access(TComponent* AOwner);};
+  explicit TFS7_Protocol_Set_Access(TComponent* AOwner);
+};
 
 extern TFS7_Protocol_Set_Access* FS7_Protocol_Set_Access;

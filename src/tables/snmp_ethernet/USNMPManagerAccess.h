@@ -5,6 +5,7 @@
 
 class TFSNMPManagerAccess : public TFTextBlockForm {
 public:
-  explicit TFSNMPManagerAccess(TComponent* AOwner);};
+  explicit TFSNMPManagerAccess(TComponent* AOwner);
+};
 
 extern TFSNMPManagerAccess* FSNMPManagerAccess;

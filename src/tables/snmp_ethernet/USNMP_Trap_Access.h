@@ -5,6 +5,7 @@
 
 class TFSNMP_Trap_Access : public TFTextBlockForm {
 public:
-  explicit TFSNMP_Trap_Access(TComponent* AOwner);};
+  explicit TFSNMP_Trap_Access(TComponent* AOwner);
+};
 
 extern TFSNMP_Trap_Access* FSNMP_Trap_Access;

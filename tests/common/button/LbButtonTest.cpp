@@ -87,9 +87,15 @@ TEST_F(LbButtonTest, KindsSetModalResultCaptionAndGlyph) {
     int GlyphHeight;
   };
   const Case cases[] = {
-      {bkOK, mrOk, "OK", 18},           {bkCancel, mrCancel, "Abbrechen", 18}, {bkHelp, mrNone, "Hilfe", 18},
-      {bkYes, mrYes, "Ja", 18},         {bkNo, mrNo, "Nein", 18},              {bkClose, mrNone, "Schließen", 18},
-      {bkAbort, mrAbort, "Abbrechen", 18}, {bkRetry, mrRetry, "Wiederholen", 18}, {bkIgnore, mrIgnore, "Ignorieren", 18},
+      {bkOK, mrOk, "OK", 18},
+      {bkCancel, mrCancel, "Abbrechen", 18},
+      {bkHelp, mrNone, "Hilfe", 18},
+      {bkYes, mrYes, "Ja", 18},
+      {bkNo, mrNo, "Nein", 18},
+      {bkClose, mrNone, "Schließen", 18},
+      {bkAbort, mrAbort, "Abbrechen", 18},
+      {bkRetry, mrRetry, "Wiederholen", 18},
+      {bkIgnore, mrIgnore, "Ignorieren", 18},
       {bkAll, mrAll, "Alle", 19},
   };
   for (const Case& c : cases) {

@@ -1,7 +1,7 @@
 #include "common/button/LbButtons.h"
 
-#include "platform/Forms.h"
 #include "common/button/LbButton.h"
+#include "platform/Forms.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -102,13 +102,11 @@ TEST(LbButtons, HotTrackBlendRoundsHalvesToEven) {
   };
   const Case cases[] = {
       {0x000000, 0xFFFFFF, 4, 0x808080},  // 127.5 -> 128
-      {0x000000, 0xFFFFFF, 0, 0x000000},
-      {0x000000, 0xFFFFFF, 8, 0xFFFFFF},
+      {0x000000, 0xFFFFFF, 0, 0x000000},     {0x000000, 0xFFFFFF, 8, 0xFFFFFF},
       {0x000000, 0x0000FF, 1, 0x000020},  // 255/8 = 31.875 -> 32
       {0x000001, 0x000002, 4, 0x000002},  // 1.5 -> 2
       {0x000002, 0x000003, 4, 0x000002},  // 2.5 -> 2
-      {0x00EDF7F8, clYellow, 8, 0x0000FFFF},
-      {clBtnFace, clBtnFace, 3, ColorToRGB(clBtnFace)},
+      {0x00EDF7F8, clYellow, 8, 0x0000FFFF}, {clBtnFace, clBtnFace, 3, ColorToRGB(clBtnFace)},
   };
   for (const Case& c : cases) EXPECT_EQ(BlendHotTrackColor(c.Color, c.Hot, c.Step), c.Expected) << c.Step;
 }
@@ -118,13 +116,13 @@ TEST(LbButtons, GradientBandsRunFromTheFirstColourToTheSecond) {
   bmp.Canvas().Brush().Color = clLime;
   DrawGradientBands(bmp.Canvas(), 0x000000, 0xF8F8F8, 2, 4, 18, 66);
   const QImage& img = bmp.Image();
-  EXPECT_EQ(PixelAt(img, 2, 4), TColor(0x000000));      // band 0
+  EXPECT_EQ(PixelAt(img, 2, 4), TColor(0x000000));  // band 0
   // Band 31 starts at the bottom itself: band 30 is the last one seen.
   EXPECT_EQ(PixelAt(img, 17, 65), TColor(0xF0F0F0));
-  EXPECT_EQ(PixelAt(img, 2, 6), TColor(0x080808));      // band 1: 248/31 = 8 per band
-  EXPECT_EQ(PixelAt(img, 18, 30), TColor(0xFFFFFF));    // right edge untouched
-  EXPECT_EQ(PixelAt(img, 5, 66), TColor(0xFFFFFF));     // nothing below the bottom
-  EXPECT_EQ(bmp.Canvas().Brush().Color, clLime);         // the canvas state is given back
+  EXPECT_EQ(PixelAt(img, 2, 6), TColor(0x080808));    // band 1: 248/31 = 8 per band
+  EXPECT_EQ(PixelAt(img, 18, 30), TColor(0xFFFFFF));  // right edge untouched
+  EXPECT_EQ(PixelAt(img, 5, 66), TColor(0xFFFFFF));   // nothing below the bottom
+  EXPECT_EQ(bmp.Canvas().Brush().Color, clLime);      // the canvas state is given back
 }
 
 TEST(LbButtons, GlyphCellsAndTheirKeyColour) {

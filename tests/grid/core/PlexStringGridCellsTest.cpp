@@ -17,13 +17,12 @@ namespace {
 TEST(PlexStringGridCells, IntsAndFloatsParseTheCellText) {
   struct TCase {
     const char* Text;
-    std::optional<int> Int;      // nullopt: raises
+    std::optional<int> Int;       // nullopt: raises
     std::optional<double> Float;  // nullopt: raises
   };
   const TCase cases[] = {
-      {"<B>12</B>", 12, 12.0}, {" 7 ", 7, 7.0},    {"", 0, 0.0},         {"-", 0, 0.0},
-      {"-5", -5, -5.0},        {"12a", {}, 12.0},  {"1.5", {}, 1.5},     {"1.2.3", {}, {}},
-      {"(2.5)", {}, -2.5},     {"1,234.5", {}, 1234.5},
+      {"<B>12</B>", 12, 12.0}, {" 7 ", 7, 7.0},  {"", 0, 0.0},      {"-", 0, 0.0},       {"-5", -5, -5.0},
+      {"12a", {}, 12.0},       {"1.5", {}, 1.5}, {"1.2.3", {}, {}}, {"(2.5)", {}, -2.5}, {"1,234.5", {}, 1234.5},
   };
   TPlexStringGrid g(nullptr);
   for (const TCase& c : cases) {

@@ -14,7 +14,10 @@ namespace {
 TEST(PlexStringGridVirtuals, DoOperationsFireTheirEvents) {
   TPlexStringGrid g(nullptr);
   std::vector<QString> fired;
-  g.OnClickSort = [&](TObject* s, int c) { fired.push_back(QString("sort %1").arg(c)); EXPECT_EQ(s, &g); };
+  g.OnClickSort = [&](TObject* s, int c) {
+    fired.push_back(QString("sort %1").arg(c));
+    EXPECT_EQ(s, &g);
+  };
   g.OnCanEditCell = [&](TObject*, int c, int r, bool& can) { can = c != 2; };
   g.OnIsFixedCell = [&](TObject*, int r, int c, bool& fixed) { fixed = r == 5 && c == 1; };
   g.OnGetEditorType = [&](TObject*, int, int, TEditorType& e) { e = edComboList; };

@@ -25,9 +25,7 @@ struct ComboFixture : EditorFormFixture {
 
 TEST_F(ComboFixture, ButtonWidthTakesOnly14To32) {
   EXPECT_EQ(Combo->ButtonWidth(), 19);  // scroll-bar width + 2
-  const struct {
-    int Written, Kept;
-  } cases[] = {{13, 19}, {14, 14}, {32, 32}, {33, 32}};
+  const struct { int Written, Kept; } cases[] = {{13, 19}, {14, 14}, {32, 32}, {33, 32}};
   for (auto c : cases) {
     Combo->SetButtonWidth(c.Written);
     EXPECT_EQ(Combo->ButtonWidth(), c.Kept) << c.Written;
@@ -124,8 +122,10 @@ TEST_F(ComboFixture, BorderColourRules) {
   for (const Case& c : cases) {
     Combo->SetBorderColor(c.Border);
     Combo->FocusBorderColor = c.FocusBorder;
-    if (c.Focused) Combo->SetFocus();
-    else Other->SetFocus();
+    if (c.Focused)
+      Combo->SetFocus();
+    else
+      Other->SetFocus();
     const TColor corner = PaintedPixel(Combo, 0, 10);
     if (c.Corner == clNone) {
       EXPECT_NE(corner, fbc) << c.Name;
@@ -169,18 +169,24 @@ TEST_F(ComboFixture, ThemedButtonHotWhileHovered) {
 
 TEST(LabelPlacement, AllThirteenPositionsWithMargin100) {
   const TRect combo = Bounds(300, 200, 145, 21);  // L, T, Wd, Hg
-  const TSize label{40, 13};                     // w, h
-  const int W = 37;                              // the caption's measured width
+  const TSize label{40, 13};                      // w, h
+  const int W = 37;                               // the caption's measured width
   const struct {
     TLabelPosition Position;
     int Left, Top;
   } cases[] = {
-      {lpLeftTop, 300 - 37 - 100, 200},       {lpLeftCenter, 300 - 37 - 100, 204},
-      {lpLeftBottom, 300 - 37 - 100, 208},    {lpTopLeft, 300, 200 - 13 - 100},
-      {lpBottomLeft, 300, 321},               {lpLeftTopLeft, 200, 200},
-      {lpLeftCenterLeft, 200, 204},           {lpLeftBottomLeft, 200, 208},
-      {lpTopCenter, 300 + 52, 87},            {lpBottomCenter, 352, 321},
-      {lpRightTop, 300 + 145 + 100, 200},     {lpRightCenter, 545, 204},
+      {lpLeftTop, 300 - 37 - 100, 200},
+      {lpLeftCenter, 300 - 37 - 100, 204},
+      {lpLeftBottom, 300 - 37 - 100, 208},
+      {lpTopLeft, 300, 200 - 13 - 100},
+      {lpBottomLeft, 300, 321},
+      {lpLeftTopLeft, 200, 200},
+      {lpLeftCenterLeft, 200, 204},
+      {lpLeftBottomLeft, 200, 208},
+      {lpTopCenter, 300 + 52, 87},
+      {lpBottomCenter, 352, 321},
+      {lpRightTop, 300 + 145 + 100, 200},
+      {lpRightCenter, 545, 204},
       {lpRighBottom, 545, 208},
   };
   for (auto c : cases) EXPECT_EQ(PlaceLabel(c.Position, combo, label, W, 100), TPoint(c.Left, c.Top)) << c.Position;

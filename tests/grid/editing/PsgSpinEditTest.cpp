@@ -31,9 +31,7 @@ struct SpinFixture : EditorFormFixture {
   }
   void TearDown() override { FormatSettings() = TFormatSettings(); }
   void Type(const char* keys) { QTest::keyClicks(Spin->Widget(), keys); }
-  void Caret(int pos) {
-    Spin->SetSelStart(pos);
-  }
+  void Caret(int pos) { Spin->SetSelStart(pos); }
 };
 
 }  // namespace
@@ -131,8 +129,10 @@ TEST_F(SpinFixture, DateStepsByTheFieldUnderTheCaret) {
   for (auto c : cases) {
     Spin->SetText(c.Start);
     Caret(c.Caret);
-    if (c.Up) Spin->SpinUp(false);
-    else Spin->SpinDown(false);
+    if (c.Up)
+      Spin->SpinUp(false);
+    else
+      Spin->SpinDown(false);
     EXPECT_EQ(Spin->Text(), c.After) << c.Start << " caret " << c.Caret;
     EXPECT_EQ(Spin->SelStart(), c.Caret);
   }
@@ -152,14 +152,18 @@ TEST_F(SpinFixture, TimeWrapsAroundMidnight) {
     bool Up;
     const char* After;
   } cases[] = {
-      {"23:30:00", 0, true, "00:30:00"},  {"00:30:00", 0, false, "23:30:00"},
-      {"10:59:00", 3, true, "11:00:00"},  {"10:00:00", 7, false, "09:59:59"},
+      {"23:30:00", 0, true, "00:30:00"},
+      {"00:30:00", 0, false, "23:30:00"},
+      {"10:59:00", 3, true, "11:00:00"},
+      {"10:00:00", 7, false, "09:59:59"},
   };
   for (auto c : cases) {
     Spin->SetText(c.Start);
     Caret(c.Caret);
-    if (c.Up) Spin->SpinUp(false);
-    else Spin->SpinDown(false);
+    if (c.Up)
+      Spin->SpinUp(false);
+    else
+      Spin->SpinDown(false);
     EXPECT_EQ(Spin->Text(), c.After) << c.Start;
   }
   Spin->ShowSeconds = false;
@@ -217,13 +221,13 @@ TEST_F(SpinFixture, CharacterFilterPerType) {
     QChar Key;
     bool Accepted;
   } cases[] = {
-      {sptNormal, "12", 2, '5', true},   {sptNormal, "12", 2, ',', false},  {sptNormal, "12", 2, '.', false},
-      {sptNormal, "12", 2, ctrlV, false}, {sptNormal, "12", 0, '-', true},  {sptNormal, "12", 1, '-', false},
-      {sptNormal, "-12", 0, '-', false}, {sptNormal, "12", 2, 'a', false},  {sptNormal, "12", 2, bs, true},
-      {sptFloat, "1", 1, ',', true},     {sptFloat, "1,5", 3, ',', false},  {sptFloat, "1", 1, '.', false},
-      {sptFloat, "1", 1, esc, true},     {sptFloat, "1", 1, ':', false},    {sptDate, "1/2", 3, '/', true},
-      {sptTime, "1:2", 3, ':', true},    {sptTime, "1:2:3", 5, ':', false}, {sptDate, "1", 1, ':', false},
-      {sptNormal, "1", 1, enter, false}, {sptNormal, "1", 1, QChar(0x0663), true},  // Arabic-Indic three
+      {sptNormal, "12", 2, '5', true},    {sptNormal, "12", 2, ',', false},         {sptNormal, "12", 2, '.', false},
+      {sptNormal, "12", 2, ctrlV, false}, {sptNormal, "12", 0, '-', true},          {sptNormal, "12", 1, '-', false},
+      {sptNormal, "-12", 0, '-', false},  {sptNormal, "12", 2, 'a', false},         {sptNormal, "12", 2, bs, true},
+      {sptFloat, "1", 1, ',', true},      {sptFloat, "1,5", 3, ',', false},         {sptFloat, "1", 1, '.', false},
+      {sptFloat, "1", 1, esc, true},      {sptFloat, "1", 1, ':', false},           {sptDate, "1/2", 3, '/', true},
+      {sptTime, "1:2", 3, ':', true},     {sptTime, "1:2:3", 5, ':', false},        {sptDate, "1", 1, ':', false},
+      {sptNormal, "1", 1, enter, false},  {sptNormal, "1", 1, QChar(0x0663), true},  // Arabic-Indic three
   };
   for (auto c : cases) {
     Spin->SetSpinType(c.Type);
@@ -264,9 +268,7 @@ TEST_F(SpinFixture, HeldArrowRepeatsAfter400ThenEvery100Ms) {
   Spin->SetValue(0);
   QWidget* up = Spin->Button()->UpButton()->Widget();
   QTest::mousePress(up, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-  const struct {
-    int Advance, Value;
-  } steps[] = {{399, 0}, {1, 1}, {99, 1}, {1, 2}, {100, 3}};
+  const struct { int Advance, Value; } steps[] = {{399, 0}, {1, 1}, {99, 1}, {1, 2}, {100, 3}};
   for (auto s : steps) {
     clock.Clock().Advance(s.Advance);
     EXPECT_EQ(Spin->Value(), s.Value) << "at " << clock.Clock().Now();

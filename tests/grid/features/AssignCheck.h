@@ -34,5 +34,7 @@ void ExpectAssignCopies(const std::vector<TAssignField<T>>& Fields, const std::f
 }
 
 // A plain field set to a value that differs from its default.
-#define ASSIGN_FIELD(T, field, value, copied) \
-  TAssignField<T> { #field, [](T& o) { o.field = value; }, [](T& a, T& b) { return a.field == b.field; }, copied }
+#define ASSIGN_FIELD(T, field, value, copied)                                                       \
+  TAssignField<T> {                                                                                 \
+#field, [](T & o) { o.field = value; }, [](T & a, T & b) { return a.field == b.field; }, copied \
+  }

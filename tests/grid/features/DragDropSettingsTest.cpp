@@ -9,16 +9,23 @@ TEST(DragDropSettings, AssignCopiesAllFifteenWithoutRegistering) {
   using T = TDragDropSettings;
   TPlexStringGrid g(nullptr);
   const std::vector<TAssignField<T>> fields = {
-      ASSIGN_FIELD(T, OleDropSource, true, true),     ASSIGN_FIELD(T, OleAcceptFiles, false, true),
-      ASSIGN_FIELD(T, OleAcceptText, false, true),    ASSIGN_FIELD(T, OleAcceptURLs, false, true),
-      ASSIGN_FIELD(T, OleAppendRows, true, true),     ASSIGN_FIELD(T, ShowCells, false, true),
-      ASSIGN_FIELD(T, OleEntireRows, true, true),     ASSIGN_FIELD(T, OleRemoveRows, true, true),
-      ASSIGN_FIELD(T, OleInsertRows, true, true),     ASSIGN_FIELD(T, OleCopyAlways, true, true),
-      ASSIGN_FIELD(T, OleColumnDragDrop, true, true), ASSIGN_FIELD(T, OleColumnReorder, true, true),
+      ASSIGN_FIELD(T, OleDropSource, true, true),
+      ASSIGN_FIELD(T, OleAcceptFiles, false, true),
+      ASSIGN_FIELD(T, OleAcceptText, false, true),
+      ASSIGN_FIELD(T, OleAcceptURLs, false, true),
+      ASSIGN_FIELD(T, OleAppendRows, true, true),
+      ASSIGN_FIELD(T, ShowCells, false, true),
+      ASSIGN_FIELD(T, OleEntireRows, true, true),
+      ASSIGN_FIELD(T, OleRemoveRows, true, true),
+      ASSIGN_FIELD(T, OleInsertRows, true, true),
+      ASSIGN_FIELD(T, OleCopyAlways, true, true),
+      ASSIGN_FIELD(T, OleColumnDragDrop, true, true),
+      ASSIGN_FIELD(T, OleColumnReorder, true, true),
       ASSIGN_FIELD(T, OleColumnsOnly, true, true),
       {"OleDropTarget", [](T& o) { o.SetOleDropTarget(true); },
        [](T& a, T& b) { return a.OleDropTarget() == b.OleDropTarget(); }, true},
-      {"OleDropRTF", [](T& o) { o.SetOleDropRTF(true); }, [](T& a, T& b) { return a.OleDropRTF() == b.OleDropRTF(); }, true},
+      {"OleDropRTF", [](T& o) { o.SetOleDropRTF(true); }, [](T& a, T& b) { return a.OleDropRTF() == b.OleDropRTF(); },
+       true},
   };
   ExpectAssignCopies<T>(fields, [&g] { return std::make_unique<T>(&g); });
 }

@@ -33,7 +33,8 @@ TEST(FilterDropDown, AssignLeavesOutAutoSize) {
       ASSIGN_FIELD(T, ColumnWidth, true, true),
       ASSIGN_FIELD(T, Color, clRed, true),
       {"Font", [](T& o) { o.Font().SetSize(21); }, [](T& a, T& b) { return a.Font().Size() == b.Font().Size(); }, true},
-      {"Glyph", [](T& o) { o.SetGlyph(glyph); }, [](T& a, T& b) { return a.Glyph().Width() == b.Glyph().Width(); }, true},
+      {"Glyph", [](T& o) { o.SetGlyph(glyph); }, [](T& a, T& b) { return a.Glyph().Width() == b.Glyph().Width(); },
+       true},
       {"GlyphActive", [](T& o) { o.SetGlyphActive(glyph); },
        [](T& a, T& b) { return a.GlyphActive().Width() == b.GlyphActive().Width(); }, true},
   };

@@ -1,8 +1,8 @@
 #include "grid/features/SortSettings.h"
 
 #include "grid/core/PlexStringGrid.h"
-#include "grid/foundation/SortIndexList.h"
 #include "grid/features/AssignCheck.h"
+#include "grid/foundation/SortIndexList.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ TEST_F(SortSettingsTest, LoadFromStringSetsColumnDirectionAndSorts) {
   const TCase cases[] = {
       {"u3", 3, sdAscending, true},
       {"d0", 0, sdDescending, true},
-      {"x5", 5, sdDescending, true},  // no "u": descending
+      {"x5", 5, sdDescending, true},   // no "u": descending
       {"uX", -1, sdAscending, false},  // direction and Show, but no column and no sort
   };
   for (const TCase& c : cases) {
@@ -116,14 +116,16 @@ TEST_F(SortSettingsTest, AssignLeavesOutIgnoreCaseAndSortOnVirtualCells) {
       ASSIGN_FIELD(T, AutoColumnMerge, true, true),
       {"Show", [](T& o) { o.SetShow(true); }, [](T& a, T& b) { return a.Show() == b.Show(); }, true},
       {"Row", [](T& o) { o.SetRow(2); }, [](T& a, T& b) { return a.Row() == b.Row(); }, true},
-      {"HeaderColor", [](T& o) { o.SetHeaderColor(clRed); }, [](T& a, T& b) { return a.HeaderColor() == b.HeaderColor(); }, true},
+      {"HeaderColor", [](T& o) { o.SetHeaderColor(clRed); },
+       [](T& a, T& b) { return a.HeaderColor() == b.HeaderColor(); }, true},
       {"HeaderColorTo", [](T& o) { o.SetHeaderColorTo(clRed); },
        [](T& a, T& b) { return a.HeaderColorTo() == b.HeaderColorTo(); }, true},
       {"HeaderMirrorColor", [](T& o) { o.SetHeaderMirrorColor(clRed); },
        [](T& a, T& b) { return a.HeaderMirrorColor() == b.HeaderMirrorColor(); }, true},
       {"HeaderMirrorColorTo", [](T& o) { o.SetHeaderMirrorColorTo(clRed); },
        [](T& a, T& b) { return a.HeaderMirrorColorTo() == b.HeaderMirrorColorTo(); }, true},
-      {"UpGlyph", [&glyph](T& o) { o.SetUpGlyph(glyph); }, [](T& a, T& b) { return a.UpGlyph().Width() == b.UpGlyph().Width(); }, true},
+      {"UpGlyph", [&glyph](T& o) { o.SetUpGlyph(glyph); },
+       [](T& a, T& b) { return a.UpGlyph().Width() == b.UpGlyph().Width(); }, true},
       {"DownGlyph", [&glyph](T& o) { o.SetDownGlyph(glyph); },
        [](T& a, T& b) { return a.DownGlyph().Width() == b.DownGlyph().Width(); }, true},
       {"IndexUpGlyph", [&glyph](T& o) { o.SetIndexUpGlyph(glyph); },

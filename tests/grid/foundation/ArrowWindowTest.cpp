@@ -83,8 +83,8 @@ TEST(ArrowWindow, ScreenshotOverAGrid) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
   const TRect cell = grid->CellRect(2, 0);
   const TPoint origin = grid->ClientToScreen(TPoint(cell.Left, 0));
-  const TPoint places[] = {{origin.X - 5, origin.Y + cell.Bottom + 2},   // arrUp, below the header
-                           {origin.X - 5, origin.Y - 10},                // arrDown, above the grid
+  const TPoint places[] = {{origin.X - 5, origin.Y + cell.Bottom + 2},       // arrUp, below the header
+                           {origin.X - 5, origin.Y - 10},                    // arrDown, above the grid
                            {origin.X - 12, origin.Y + cell.Bottom / 2 - 5},  // arrLeft, pointing right
                            {origin.X + 4, origin.Y + cell.Bottom / 2 - 5}};  // arrRight, pointing left
   const QString path = QString(shots) + "/arrows.png";
@@ -98,7 +98,8 @@ TEST(ArrowWindow, ScreenshotOverAGrid) {
     a->Show();
     EXPECT_EQ(a->Widget()->geometry().topLeft(), QPoint(places[d].X, places[d].Y));
     // The window system shows the window's colour inside its region only.
-    const QRegion shape = GetWindowRgn(a).ToQRegion().translated(places[d].X - formOrigin.x(), places[d].Y - formOrigin.y());
+    const QRegion shape =
+        GetWindowRgn(a).ToQRegion().translated(places[d].X - formOrigin.x(), places[d].Y - formOrigin.y());
     for (const QRect& r : shape) p.fillRect(r, ToQColor(a->Color()));
   }
   p.end();

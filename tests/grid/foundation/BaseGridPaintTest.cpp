@@ -37,10 +37,14 @@ public:
   void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool, bool, bool, TBrush& ABrush, TColor&,
                            TColor&, TColor&, TFont&, TAlignment&, TVAlignment&, bool&,
                            TCellGradientDirection&) override {
-    if (AState.Contains(gdFixed)) ABrush.Color = FixedColour;
-    else if (AState.Contains(gdSelected)) ABrush.Color = SelectedColour;
-    else if (auto it = CellColours.find({ACol, ARow}); it != CellColours.end()) ABrush.Color = it->second;
-    else ABrush.Color = NormalColour;
+    if (AState.Contains(gdFixed))
+      ABrush.Color = FixedColour;
+    else if (AState.Contains(gdSelected))
+      ABrush.Color = SelectedColour;
+    else if (auto it = CellColours.find({ACol, ARow}); it != CellColours.end())
+      ABrush.Color = it->second;
+    else
+      ABrush.Color = NormalColour;
   }
   bool HasNodes() override { return Nodes; }
   void DrawGridCell(TCanvas&, int ACol, int ARow, TRect ARect, TGridDrawState) override {
@@ -79,8 +83,10 @@ TEST_F(BaseGridPaint, SelectionFrameEndKindsAndFocusSets) {
   Grid->SetSelection(TGridRect{2, 2, 4, 2});
   for (bool drawFocus : {true, false}) {
     TGridOptions o = Grid->Options();
-    if (drawFocus) o.Include(goDrawFocusSelected);
-    else o.Exclude(goDrawFocusSelected);
+    if (drawFocus)
+      o.Include(goDrawFocusSelected);
+    else
+      o.Exclude(goDrawFocusSelected);
     Grid->SetOptions(o);
     const TSelectionColors& set = SelectionColorSets[drawFocus ? scsOffice2007 : scsUnfocused];
     for (int col : {2, 3, 4}) Paint(col, 2, {gdSelected});
@@ -138,7 +144,10 @@ TEST_F(BaseGridPaint, ActiveRowSkipsTheCurrentCellAndWinsOverHover) {
   Grid->FHoverRowIdx = 2;
   Grid->SetSelection(TGridRect{3, 2, 3, 2});
   for (int col = 0; col < 6; ++col)
-    Paint(col, 2, col == 0 ? TGridDrawState{gdFixed} : col == 3 ? TGridDrawState{gdSelected, gdFocused} : TGridDrawState{});
+    Paint(col, 2,
+          col == 0   ? TGridDrawState{gdFixed}
+          : col == 3 ? TGridDrawState{gdSelected, gdFocused}
+                     : TGridDrawState{});
   EXPECT_EQ(At(60, 50), ActiveColour);
   EXPECT_EQ(At(180, 50), ActiveColour);
   EXPECT_EQ(At(140, 50), HoverColour) << "the current cell itself is not in the active colour";
@@ -275,8 +284,10 @@ TEST_F(BaseGridPaint, SheetOfTheSelectionStyles) {
     for (int focused = 0; focused < 2; ++focused) {
       Grid->SetSelectionStyle(styles[s]);
       TGridOptions o = Grid->Options();
-      if (focused) o.Include(goDrawFocusSelected);
-      else o.Exclude(goDrawFocusSelected);
+      if (focused)
+        o.Include(goDrawFocusSelected);
+      else
+        o.Exclude(goDrawFocusSelected);
       Grid->SetOptions(o);
       TBitmap shot;
       PaintControlTo(Grid, shot);
@@ -355,15 +366,15 @@ TEST_F(BaseGridPicture, TheContentGetsTheCellLessItsLines) {
   // A fixed cell always has a one-pixel line and keeps one more pixel free
   // above it; a normal cell loses its line width on every side.
   const Case cases[] = {
-      {1, {0, 0}, 0, 0, 1, 2, clBlue}, {1, {0, 2}, 0, 0, 1, 2, clBlue}, {1, {2, 0}, 0, 0, 1, 2, clBlue},
+      {1, {0, 0}, 0, 0, 1, 2, clBlue}, {1, {0, 2}, 0, 0, 1, 2, clBlue},  {1, {2, 0}, 0, 0, 1, 2, clBlue},
       {3, {0, 2}, 0, 0, 1, 2, clBlue}, {1, {2, 2}, 1, 1, 1, 1, clBlack}, {3, {2, 2}, 3, 3, 3, 3, clBlack},
   };
   for (const Case& c : cases) {
     Grid->SetGridLineWidth(c.LineWidth);
     const QImage img = Picture();
     const TRect cell = Grid->CellRect(c.Cell.X, c.Cell.Y);
-    const std::string where = "cell " + std::to_string(c.Cell.X) + "," + std::to_string(c.Cell.Y) + " line " +
-                              std::to_string(c.LineWidth);
+    const std::string where =
+        "cell " + std::to_string(c.Cell.X) + "," + std::to_string(c.Cell.Y) + " line " + std::to_string(c.LineWidth);
     EXPECT_EQ(Ink(img, cell, clLime),
               TRect(cell.Left + c.Left, cell.Top + c.Top, cell.Right - c.RightCut, cell.Bottom - c.BottomCut))
         << where;

@@ -227,7 +227,10 @@ TEST_F(BaseGridFixture, DisplayHooksRunForNormalRowsOnly) {
   Grid->SetCellEx(1, 4, "AB");
   Grid->FNormalRowCount = 3;
   int calls = 0;
-  Grid->OnGetDisplText = [&](TObject*, int, int, QString& v) { ++calls; v += "!"; };
+  Grid->OnGetDisplText = [&](TObject*, int, int, QString& v) {
+    ++calls;
+    v += "!";
+  };
   EXPECT_EQ(Grid->GetCellEx(1, 1), "AB!");
   Grid->OnGetDisplText = nullptr;
   Grid->OnGetDisplWideText = [](TObject*, int, int, QString&) {};
@@ -361,8 +364,8 @@ TEST_F(BaseGridFixture, ArrowsStepOverBlocks) {
     TGridCoord Expected;
   };
   const Case cases[] = {
-      {{2, 2}, VK_RIGHT, {5, 2}}, {{2, 2}, VK_DOWN, {2, 4}}, {{5, 2}, VK_LEFT, {2, 2}}, {{3, 4}, VK_UP, {2, 2}},
-      {{4, 3}, VK_LEFT, {1, 3}},  // from a non-base cell: exactly one cell out of the block
+      {{2, 2}, VK_RIGHT, {5, 2}}, {{2, 2}, VK_DOWN, {2, 4}}, {{5, 2}, VK_LEFT, {2, 2}},
+      {{3, 4}, VK_UP, {2, 2}},    {{4, 3}, VK_LEFT, {1, 3}},  // from a non-base cell: exactly one cell out of the block
       {{4, 3}, VK_UP, {4, 1}},
   };
   for (const Case& c : cases) {
@@ -414,7 +417,8 @@ TEST_F(BaseGridFixture, BlocksArePaintedOncePerPass) {
   EXPECT_EQ(Grid->PaintID(), pass + 1);
   EXPECT_LE((Grid->Drawn[{1, 1}]), 2);
   EXPECT_GE((Grid->Drawn[{1, 1}]), 1);
-  for (const auto& [cell, n] : Grid->Drawn) EXPECT_TRUE(Grid->IsBaseCell(cell.first, cell.second)) << cell.first << "," << cell.second;
+  for (const auto& [cell, n] : Grid->Drawn)
+    EXPECT_TRUE(Grid->IsBaseCell(cell.first, cell.second)) << cell.first << "," << cell.second;
   EXPECT_EQ((Grid->Drawn[{4, 4}]), 1);
 }
 

@@ -105,10 +105,10 @@ TEST(CellDrawing, MirrorGradient) {
 // ---- selection frame ----
 
 namespace {
-constexpr TColor Fill = 0x0000C0, InnerTop = 0x00C000, InnerBottom = 0xC00000, Outer = 0x404040,
-                 CornerInner = 0x808000, CornerOuter = 0x008080;
-const TLegend FrameLegend = {{Fill, 'F'},         {InnerTop, 'i'},    {InnerBottom, 'j'},
-                             {Outer, 'o'},        {CornerInner, 'c'}, {CornerOuter, 'k'}};
+constexpr TColor Fill = 0x0000C0, InnerTop = 0x00C000, InnerBottom = 0xC00000, Outer = 0x404040, CornerInner = 0x808000,
+                 CornerOuter = 0x008080;
+const TLegend FrameLegend = {{Fill, 'F'},  {InnerTop, 'i'},    {InnerBottom, 'j'},
+                             {Outer, 'o'}, {CornerInner, 'c'}, {CornerOuter, 'k'}};
 }  // namespace
 
 TEST(CellDrawing, SelectionFrameEndKindsPixelByPixel) {
@@ -211,9 +211,9 @@ TEST(CellDrawing, ErrorUnderlineRunsUnderTheCharacters) {
   struct Case {
     int first, count, left, right;
   } cases[] = {
-      {1, 2, 7, 19},    // characters 1 and 2: from x 7 to past the start of character 2
-      {4, 5, 28, 43},   // to the end of the text: the last character's x + 4
-      {9, 1, 46, 49},   // beyond the text: from its end + 4, one step
+      {1, 2, 7, 19},   // characters 1 and 2: from x 7 to past the start of character 2
+      {4, 5, 28, 43},  // to the end of the text: the last character's x + 4
+      {9, 1, 46, 49},  // beyond the text: from its end + 4, one step
   };
   for (const Case& c : cases) {
     auto b = Sheet(60, 12);
@@ -271,7 +271,10 @@ TEST(CellDrawing, ThemedButtonsAskTheThemeForTheirPartAndState) {
       {"push down", DrawPushButtonFace, 2, {{"button", 1, 3, r}}},
       {"push disabled", DrawPushButtonFace, 3, {{"button", 1, 4, r}}},
       {"spin", DrawSpinButtons, 2, {{"spin", 1, 1, TRect(44, 9, 59, 19)}, {"spin", 2, 1, TRect(44, 19, 59, 29)}}},
-      {"spin disabled", DrawSpinButtons, 3, {{"spin", 1, 4, TRect(44, 9, 59, 19)}, {"spin", 2, 4, TRect(44, 19, 59, 29)}}},
+      {"spin disabled",
+       DrawSpinButtons,
+       3,
+       {{"spin", 1, 4, TRect(44, 9, 59, 19)}, {"spin", 2, 4, TRect(44, 19, 59, 29)}}},
   };
   for (const Case& c : cases) {
     ThemeScope theme;
@@ -302,15 +305,24 @@ TEST(CellDrawing, ClassicAndFlatButtonsAreTheFrameControls) {
   } cases[] = {
       {"combo classic", Combo, 1, 0, {{TRect(25, 5, 42, 23), DFC_SCROLL, DFCS_SCROLLCOMBOBOX}}},
       {"combo classic hot", Combo, 1, 1, {{TRect(25, 5, 42, 23), DFC_SCROLL, DFCS_SCROLLCOMBOBOX}}},
-      {"combo flat disabled", Combo, 2, 3,
+      {"combo flat disabled",
+       Combo,
+       2,
+       3,
        {{TRect(25, 5, 42, 23), DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_INACTIVE | DFCS_FLAT}}},
       {"push classic", DrawPushButtonFace, 1, 0, {{r, DFC_BUTTON, DFCS_BUTTONPUSH}}},
       {"push classic hot", DrawPushButtonFace, 1, 1, {{r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_HOT}}},
       {"push classic down", DrawPushButtonFace, 1, 2, {{r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED}}},
       {"push flat disabled", DrawPushButtonFace, 2, 3, {{r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_INACTIVE | DFCS_FLAT}}},
-      {"spin classic", DrawSpinButtons, 1, 0,
+      {"spin classic",
+       DrawSpinButtons,
+       1,
+       0,
        {{TRect(28, 3, 43, 13), DFC_SCROLL, DFCS_SCROLLUP}, {TRect(28, 14, 43, 23), DFC_SCROLL, DFCS_SCROLLDOWN}}},
-      {"spin flat disabled", DrawSpinButtons, 2, 3,
+      {"spin flat disabled",
+       DrawSpinButtons,
+       2,
+       3,
        {{TRect(28, 3, 43, 13), DFC_SCROLL, DFCS_SCROLLUP | DFCS_INACTIVE | DFCS_FLAT},
         {TRect(28, 14, 43, 23), DFC_SCROLL, DFCS_SCROLLDOWN | DFCS_INACTIVE | DFCS_FLAT}}},
   };
@@ -359,33 +371,24 @@ TEST(CellDrawing, EveryShapeLandsWhereItsFormulaSays) {
     int w, h;
     TRect bounds;
   } cases[] = {
-      {csRectangle, 20, 20, TRect(3, 3, 21, 21)},
-      {csCircle, 20, 10, TRect(2, 2, 12, 12)},
-      {csTriangleLeft, 20, 20, TRect(2, 2, 23, 23)},
-      {csTriangleRight, 20, 20, TRect(2, 2, 23, 23)},
-      {csTriangleUp, 20, 20, TRect(2, 2, 23, 23)},
-      {csTriangleDown, 20, 20, TRect(2, 2, 23, 23)},
-      {csDiamond, 20, 20, TRect(2, 2, 23, 23)},
-      {csLineVert, 20, 20, TRect(12, 2, 13, 22)},
-      {csLineHorz, 20, 20, TRect(2, 12, 22, 13)},
-      {csRoundRect, 20, 20, TRect(2, 2, 22, 22)},
-      {csEllips, 20, 10, TRect(2, 2, 22, 12)},
-      {csSquare, 20, 10, TRect(3, 3, 11, 11)},
-      {csRoundSquare, 20, 10, TRect(2, 2, 12, 12)},
-      {csStar, 20, 20, TRect(2, 2, 23, 21)},
-      {csArrowUp, 20, 20, TRect(2, 2, 23, 23)},
-      {csArrowDown, 20, 20, TRect(2, 2, 23, 23)},
-      {csArrowLeft, 20, 20, TRect(2, 2, 23, 23)},
-      {csArrowRight, 20, 20, TRect(2, 2, 23, 23)},
-      {csHalfStar, 20, 20, TRect(2, 2, 13, 21)},
-      {TCellShape(19), 20, 20, TRect()},
+      {csRectangle, 20, 20, TRect(3, 3, 21, 21)},    {csCircle, 20, 10, TRect(2, 2, 12, 12)},
+      {csTriangleLeft, 20, 20, TRect(2, 2, 23, 23)}, {csTriangleRight, 20, 20, TRect(2, 2, 23, 23)},
+      {csTriangleUp, 20, 20, TRect(2, 2, 23, 23)},   {csTriangleDown, 20, 20, TRect(2, 2, 23, 23)},
+      {csDiamond, 20, 20, TRect(2, 2, 23, 23)},      {csLineVert, 20, 20, TRect(12, 2, 13, 22)},
+      {csLineHorz, 20, 20, TRect(2, 12, 22, 13)},    {csRoundRect, 20, 20, TRect(2, 2, 22, 22)},
+      {csEllips, 20, 10, TRect(2, 2, 22, 12)},       {csSquare, 20, 10, TRect(3, 3, 11, 11)},
+      {csRoundSquare, 20, 10, TRect(2, 2, 12, 12)},  {csStar, 20, 20, TRect(2, 2, 23, 21)},
+      {csArrowUp, 20, 20, TRect(2, 2, 23, 23)},      {csArrowDown, 20, 20, TRect(2, 2, 23, 23)},
+      {csArrowLeft, 20, 20, TRect(2, 2, 23, 23)},    {csArrowRight, 20, 20, TRect(2, 2, 23, 23)},
+      {csHalfStar, 20, 20, TRect(2, 2, 13, 21)},     {TCellShape(19), 20, 20, TRect()},
   };
   for (const Case& c : cases) {
     auto b = Sheet(26, 26);
     DrawCellShape(b->Canvas(), 2, 2, c.w, c.h, c.shape, Red, clBlack);
     b->EndCanvas();
     const TRect ink = paintprobe::InkBounds(*b);
-    const bool polygon = c.shape == csStar || c.shape == csHalfStar || (c.shape >= csTriangleLeft && c.shape <= csDiamond) ||
+    const bool polygon = c.shape == csStar || c.shape == csHalfStar ||
+                         (c.shape >= csTriangleLeft && c.shape <= csDiamond) ||
                          (c.shape >= csArrowUp && c.shape <= csArrowRight);
     if (!polygon) {
       EXPECT_EQ(ink, c.bounds) << "shape " << int(c.shape);
@@ -455,8 +458,7 @@ void SheetShapesAndGradients(TCanvas& c) {
   for (int s = 0; s <= csHalfStar; ++s) DrawCellShape(c, 60 + s * 30, 88, 24, 24, TCellShape(s), 0x00C0FF, 0x004080);
   DrawGradient(c, 0xFF8000, 0x0080FF, 64, TRect(60, 120, 200, 150), true);
   DrawGradient(c, 0xFF8000, 0x0080FF, 16, TRect(210, 120, 350, 150), false);
-  DrawMirrorGradient(c, TRect(360, 120, 500, 150), 0xF8E0C0, 0xF0C080, 0xE0A040, 0xF8E0C0, true, 0x804000, false,
-                     true);
+  DrawMirrorGradient(c, TRect(360, 120, 500, 150), 0xF8E0C0, 0xF0C080, 0xE0A040, 0xF8E0C0, true, 0x804000, false, true);
   DrawResourceBitmap(c, clWhite, TRect(510, 124, 526, 140), "PSGFILT");
   DrawDropArrow(c, 545, 130, clBlack);
   Label(c, 560, 124, "mistake");

@@ -47,8 +47,10 @@ inline std::vector<TRun> Runs(TBitmap& b, TColor color, int line, bool Vertical 
   for (int i = 0; i < n; ++i) {
     const bool on = (Vertical ? paintprobe::At(b, line, i) : paintprobe::At(b, i, line)) == color;
     if (!on) continue;
-    if (!runs.empty() && runs.back().Start + runs.back().Length == i) ++runs.back().Length;
-    else runs.push_back({i, 1});
+    if (!runs.empty() && runs.back().Start + runs.back().Length == i)
+      ++runs.back().Length;
+    else
+      runs.push_back({i, 1});
   }
   return runs;
 }

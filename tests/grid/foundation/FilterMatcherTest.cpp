@@ -27,23 +27,57 @@ void ExpectMatches(const MatchCase* begin, const MatchCase* end, bool caseSensit
 TEST(FilterMatcher, ConditionsAgainstTexts) {
   auto locale = EnglishDayFirst();
   const MatchCase cases[] = {
-      {">10", "12", true},           {">10", "9", false},          {">=10&<20", "20", false},
-      {">=10&<20", "15", true},      {">1/1/2024", "5/2/2024", true}, {"<1/1/2024", "5/2/2024", false},
-      {">m", "zebra", true},         {"<m", "zebra", false},       {"abc*", "ABCdef", true},
-      {"a?c", "ac", false},          {"a?c", "abc", true},         {"!abc", "xyz", true},
-      {"!abc", "abc", false},        {"=abc", "abc", true},        {"a|b", "b", true},
-      {"a|b&c", "a", false},         {"(a*|b*)&*z", "az", true},   {"c&(a|b)", "c", false},
-      {"", "", true},                {"", "x", false},             {"> 10", "12", true},
-      {"  >  10  ", "9", false},     {"a&", "a", false},           {"a&", "", false},
-      {"a;b", "b", true},            {"a^b", "b", true},           {"a(b)", "a", true},
-      {"a(b)", "b", false},          {"a)", "a)", true},           {"\"a b\"", "a b", true},
-      {"a b", "ab", true},           {">\"a b\"", "a c", true},    {">\"a b\"", "a a", false},
-      {">=10", "10", true},          {"<=10", "10", true},         {"<10", "10", false},
-      {">1/2", "2", true},           {">1/2", "1/10", false},        {"*", "", true},
-      {"**a**", "xxa", true},        {"?", "", false},             {"(a|b)c", "a", true},
-      {"((a))", "a", true},          {"\"a&b\"", "a&b", true},     {"!*", "", false},
-      {"a!b", "ab", false},          {"a!b", "ac", true},          {"\">5&<9\"", "7", true},
-      {"\">5&<9\"", "12", false},    {"\">5^<3\"", "1", true},     {"\">5^<3\"", "4", false},
+      {">10", "12", true},
+      {">10", "9", false},
+      {">=10&<20", "20", false},
+      {">=10&<20", "15", true},
+      {">1/1/2024", "5/2/2024", true},
+      {"<1/1/2024", "5/2/2024", false},
+      {">m", "zebra", true},
+      {"<m", "zebra", false},
+      {"abc*", "ABCdef", true},
+      {"a?c", "ac", false},
+      {"a?c", "abc", true},
+      {"!abc", "xyz", true},
+      {"!abc", "abc", false},
+      {"=abc", "abc", true},
+      {"a|b", "b", true},
+      {"a|b&c", "a", false},
+      {"(a*|b*)&*z", "az", true},
+      {"c&(a|b)", "c", false},
+      {"", "", true},
+      {"", "x", false},
+      {"> 10", "12", true},
+      {"  >  10  ", "9", false},
+      {"a&", "a", false},
+      {"a&", "", false},
+      {"a;b", "b", true},
+      {"a^b", "b", true},
+      {"a(b)", "a", true},
+      {"a(b)", "b", false},
+      {"a)", "a)", true},
+      {"\"a b\"", "a b", true},
+      {"a b", "ab", true},
+      {">\"a b\"", "a c", true},
+      {">\"a b\"", "a a", false},
+      {">=10", "10", true},
+      {"<=10", "10", true},
+      {"<10", "10", false},
+      {">1/2", "2", true},
+      {">1/2", "1/10", false},
+      {"*", "", true},
+      {"**a**", "xxa", true},
+      {"?", "", false},
+      {"(a|b)c", "a", true},
+      {"((a))", "a", true},
+      {"\"a&b\"", "a&b", true},
+      {"!*", "", false},
+      {"a!b", "ab", false},
+      {"a!b", "ac", true},
+      {"\">5&<9\"", "7", true},
+      {"\">5&<9\"", "12", false},
+      {"\">5^<3\"", "1", true},
+      {"\">5^<3\"", "4", false},
   };
   ExpectMatches(std::begin(cases), std::end(cases), false);
 }
@@ -62,7 +96,7 @@ TEST(FilterMatcher, CaseInsensitiveMatchingKeepsOneUnitPerCharacter) {
   const MatchCase cases[] = {
       {"?", "ß", true},           {"stra?e", "Straße", true}, {"straße", "STRASSE", false},
       {"straße", "STRAßE", true}, {"??", "ß", false},         {"?le", "\uFB01le", true},
-      {"f*", "\uFB01", false},   {"*SS*", "Maß", false},     {"Maß", "maß", true},
+      {"f*", "\uFB01", false},    {"*SS*", "Maß", false},     {"Maß", "maß", true},
   };
   ExpectMatches(std::begin(cases), std::end(cases), false);
 }
@@ -70,7 +104,10 @@ TEST(FilterMatcher, CaseInsensitiveMatchingKeepsOneUnitPerCharacter) {
 TEST(FilterMatcher, NumbersInLocaleNotation) {
   auto locale = TLocaleScope(',', '.', '/', "dd/MM/yyyy");
   const MatchCase cases[] = {
-      {">1,5", "2", true}, {">1,5", "1,2", false}, {">1.000", "1.500", true}, {"<1.000,5", "999", true},
+      {">1,5", "2", true},
+      {">1,5", "1,2", false},
+      {">1.000", "1.500", true},
+      {"<1.000,5", "999", true},
   };
   ExpectMatches(std::begin(cases), std::end(cases), false);
   EXPECT_EQ(NormalizeFloatText("1.234,5"), "1234.5");
@@ -89,8 +126,10 @@ TEST(FilterMatcher, HexadecimalFieldsMakeNoDate) {
   // As dates these would lie after the operand; as texts "$", "0" and "5/11/x"
   // sort before "1/1/2024" or compare by character.
   const MatchCase cases[] = {
-      {">1/1/2024", "$A/11/2024", false}, {">1/1/2024", "0x5/11/2024", false},
-      {"<1/1/2025", "5/11/x7E8", false},  {">1/1/2024", "10/11/2024", true},
+      {">1/1/2024", "$A/11/2024", false},
+      {">1/1/2024", "0x5/11/2024", false},
+      {"<1/1/2025", "5/11/x7E8", false},
+      {">1/1/2024", "10/11/2024", true},
   };
   ExpectMatches(std::begin(cases), std::end(cases), false);
 }
@@ -106,8 +145,8 @@ TEST(FilterMatcher, TextComparisonLooksAtTheFirst255Characters) {
 
 TEST(FilterMatcher, UnclosedGroupRunsToTheEnd) {
   const MatchCase cases[] = {
-      {"(a|b", "b", true}, {"(a|b", "c", false}, {"(", "", true}, {"(", "x", false},
-      {"x&(a", "x", false}, {"((((", "", true}, {"(a|(b", "b", true},
+      {"(a|b", "b", true},  {"(a|b", "c", false}, {"(", "", true},      {"(", "x", false},
+      {"x&(a", "x", false}, {"((((", "", true},   {"(a|(b", "b", true},
   };
   ExpectMatches(std::begin(cases), std::end(cases), true);
 }
@@ -115,7 +154,10 @@ TEST(FilterMatcher, UnclosedGroupRunsToTheEnd) {
 TEST(FilterMatcher, HelperRoutines) {
   EXPECT_EQ(RemoveBlanksOutsideQuotes(" a \" b c\" d "), "a\" b c\"d");
   EXPECT_EQ(RemoveBlanksOutsideQuotes("\"x\" \"y z\""), "\"x\"\"y z\"");
-  const struct { const char* text; int pos; } parens[] = {
+  const struct {
+    const char* text;
+    int pos;
+  } parens[] = {
       {"(a)", 3}, {"(a(b)c)d", 7}, {"(a", 0}, {"", 0}, {"a)", 0}, {"(\")\")", 3},
   };
   for (const auto& c : parens) EXPECT_EQ(FindClosingParenthesis(c.text), c.pos) << c.text;

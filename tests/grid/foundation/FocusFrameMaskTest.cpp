@@ -44,11 +44,11 @@ TEST(FocusFrameMask, TheFrameOfTheFocusWindowIsASoftRing) {
   TBitmap b;
   CreateRoundRectMask(b, 200, 60, 4, 5, 3);
   const auto red = [&](int x, int y) { return int(static_cast<const TRGBTriple*>(b.ScanLine(y))[x].rgbtRed); };
-  EXPECT_EQ(red(100, 30), 0);    // the editor's place stays clear
-  EXPECT_GT(red(100, 4), 100);   // on the outline
+  EXPECT_EQ(red(100, 30), 0);   // the editor's place stays clear
+  EXPECT_GT(red(100, 4), 100);  // on the outline
   EXPECT_GT(red(4, 30), 100);
   EXPECT_LT(red(100, 0), red(100, 4));  // softened outwards
   EXPECT_GT(red(100, 0), 0);
-  EXPECT_EQ(red(100, 4), red(40, 4));   // inner columns repeat
+  EXPECT_EQ(red(100, 4), red(40, 4));  // inner columns repeat
   EXPECT_EQ(red(4, 25), red(4, 35));
 }

@@ -22,7 +22,8 @@ void FullBlur(TBitmap& b, double radius) {
   TGaussianKernel k;
   MakeGaussianKernel(k, radius, 255, 1);
   std::vector<TRGBTriple> scratch(static_cast<size_t>(std::max(b.Width(), b.Height())));
-  for (int y = 0; y < b.Height(); ++y) BlurLine(static_cast<TRGBTriple*>(b.ScanLine(y)), b.Width() - 1, k, scratch.data());
+  for (int y = 0; y < b.Height(); ++y)
+    BlurLine(static_cast<TRGBTriple*>(b.ScanLine(y)), b.Width() - 1, k, scratch.data());
   std::vector<TRGBTriple> column(static_cast<size_t>(b.Height()));
   for (int x = 0; x < b.Width(); ++x) {
     for (int y = 0; y < b.Height(); ++y) column[size_t(y)] = static_cast<TRGBTriple*>(b.ScanLine(y))[x];

@@ -28,7 +28,9 @@ struct GridButtonFixture : ::testing::Test {
     QApplication::setActiveWindow(Form->Widget());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Widget()));
   }
-  static void Press(TPlexGridButton* b, int x, int y) { QTest::mousePress(b->Widget(), Qt::LeftButton, {}, QPoint(x, y)); }
+  static void Press(TPlexGridButton* b, int x, int y) {
+    QTest::mousePress(b->Widget(), Qt::LeftButton, {}, QPoint(x, y));
+  }
   static void Release(TPlexGridButton* b, int x, int y) {
     QTest::mouseRelease(b->Widget(), Qt::LeftButton, {}, QPoint(x, y));
   }

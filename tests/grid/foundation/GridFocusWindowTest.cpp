@@ -109,7 +109,8 @@ TEST(GridFocusWindow, FrameRoundAnEditorOverAGrid) {
     p.drawImage(at.X - 4 - formOrigin.x(), at.Y - 4 - formOrigin.y(), shown.Image());
     p.end();
     picture.save(path);
-    const QRect near(at.X - formOrigin.x() - 12, at.Y - formOrigin.y() - 12, editor->Width() + 24, editor->Height() + 24);
+    const QRect near(at.X - formOrigin.x() - 12, at.Y - formOrigin.y() - 12, editor->Width() + 24,
+                     editor->Height() + 24);
     picture.copy(near).scaled(near.size() * 4).save(QString(shots) + "/focus_frame_zoom.png");
   }
 }

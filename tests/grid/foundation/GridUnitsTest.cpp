@@ -29,8 +29,8 @@ struct TFrameGrid : IFocusFrameGrid {
 TEST_F(GridUnitsFixture, UnitsStartInTheirOrderOnceEach) {
   const int hooks = InstalledWindowHookCount();
   InitGridUnits();
-  const QStringList order{"PlexXPVS", "PlexStyleIF", "PsgHTMLE", "psgdd", "PlexDateTimePicker",
-                          "ATXPVS",   "PlexGrid",    "PlexCGrid"};
+  const QStringList order{"PlexXPVS",           "PlexStyleIF", "PsgHTMLE", "psgdd",
+                          "PlexDateTimePicker", "ATXPVS",      "PlexGrid", "PlexCGrid"};
   EXPECT_EQ(StartedGridUnits(), order);
   EXPECT_EQ(InstalledWindowHookCount(), hooks + 1);
   const QStringList registered = RegisteredClassNames();

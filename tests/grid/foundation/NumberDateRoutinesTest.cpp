@@ -14,9 +14,11 @@ TLocaleScope EnglishDayFirst() { return TLocaleScope('.', ',', '/', "dd/MM/yyyy"
 }  // namespace
 
 TEST(NumberDateRoutines, LimitValueAndIntMinMax) {
-  struct Case { int value, lower, upper, expected; };
+  struct Case {
+    int value, lower, upper, expected;
+  };
   const Case cases[] = {
-      {5, 10, 10, 5}, {5, 0, 3, 3}, {5, 7, 0, 7}, {5, 7, 3, 3}, {5, -1, -9, 5},
+      {5, 10, 10, 5}, {5, 0, 3, 3}, {5, 7, 0, 7},  {5, 7, 3, 3}, {5, -1, -9, 5},
       {-4, 0, 0, -4}, {2, 1, 9, 2}, {12, 1, 9, 9}, {0, 1, 9, 1},
   };
   for (const Case& c : cases)
@@ -45,9 +47,12 @@ TEST(NumberDateRoutines, CharacterClassesFollowTheLocale) {
 
 TEST(NumberDateRoutines, NormalizeNumberText) {
   auto locale = EnglishDayFirst();
-  const struct { const char* text; const char* expected; } cases[] = {
-      {"(1,234.50)", "-1234.50"}, {"$ -12", "-12"}, {"12 kg", "12"}, {"-", "-"}, {"", ""},
-      {"  \t42  ", "42"}, {"1.5e+3", "1.5e+3"}, {"abc", ""}, {"USD 7", "7"}, {"EUR 7", "E"}, {"()", "-"},
+  const struct {
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"(1,234.50)", "-1234.50"}, {"$ -12", "-12"}, {"12 kg", "12"}, {"-", "-"},     {"", ""},    {"  \t42  ", "42"},
+      {"1.5e+3", "1.5e+3"},       {"abc", ""},      {"USD 7", "7"},  {"EUR 7", "E"}, {"()", "-"},
   };
   for (const auto& c : cases) EXPECT_EQ(NormalizeNumberText(c.text), QString(c.expected)) << c.text;
 }
@@ -60,11 +65,14 @@ TEST(NumberDateRoutines, NormalizeNumberTextWithCommaDecimals) {
 
 TEST(NumberDateRoutines, NumericTextKind) {
   auto locale = EnglishDayFirst();
-  const struct { const char* text; int kind; } cases[] = {
-      {"12", ntkInteger},       {"-12", ntkInteger},        {"1,234.5", ntkFloat},     {"1,23,4", ntkNotANumber},
-      {"1,234,567", ntkFloat},  {"1e5", ntkScientific},     {"-1.5e-3", ntkScientific}, {"1.2.3", ntkNotANumber},
-      {"12-", ntkNotANumber},   {"", ntkNotANumber},        {"e5", ntkNotANumber},     {"5e", ntkNotANumber},
-      {"1e5e5", ntkNotANumber}, {"--1", ntkNotANumber},     {"abc", ntkNotANumber},    {"3.25", ntkFloat},
+  const struct {
+    const char* text;
+    int kind;
+  } cases[] = {
+      {"12", ntkInteger},       {"-12", ntkInteger},         {"1,234.5", ntkFloat},      {"1,23,4", ntkNotANumber},
+      {"1,234,567", ntkFloat},  {"1e5", ntkScientific},      {"-1.5e-3", ntkScientific}, {"1.2.3", ntkNotANumber},
+      {"12-", ntkNotANumber},   {"", ntkNotANumber},         {"e5", ntkNotANumber},      {"5e", ntkNotANumber},
+      {"1e5e5", ntkNotANumber}, {"--1", ntkNotANumber},      {"abc", ntkNotANumber},     {"3.25", ntkFloat},
       {"1,5e3", ntkNotANumber}, {"-1.5e-3-", ntkNotANumber},
   };
   for (const auto& c : cases) EXPECT_EQ(NumericTextKind(c.text), c.kind) << c.text;
@@ -72,7 +80,11 @@ TEST(NumberDateRoutines, NumericTextKind) {
 
 TEST(NumberDateRoutines, ParseDateTimeText) {
   auto locale = EnglishDayFirst();
-  const struct { const char* text; bool ok; int y, mo, d, h, mi, s; } cases[] = {
+  const struct {
+    const char* text;
+    bool ok;
+    int y, mo, d, h, mi, s;
+  } cases[] = {
       {"5/11/2024 14:30", true, 2024, 11, 5, 14, 30, 0},
       {"5/11/2024 14:05", true, 2024, 11, 5, 14, 5, 0},
       {"5/11/2024 14:05:09", true, 2024, 11, 5, 14, 5, 9},
@@ -127,7 +139,10 @@ TEST(NumberDateRoutines, ParseDateTimeTextTakesFieldOrderFromTheFormat) {
 
 TEST(NumberDateRoutines, StepDateCalendarSteps) {
   const TDateTime noon = 0.5;
-  const struct { uint16_t y, m, d; TDateTime from, expected; } cases[] = {
+  const struct {
+    uint16_t y, m, d;
+    TDateTime from, expected;
+  } cases[] = {
       {0, 1, 0, EncodeDate(2023, 12, 15) + noon, EncodeDate(2024, 1, 15)},
       {0, 65535, 0, EncodeDate(2024, 1, 15), EncodeDate(2023, 12, 15)},
       {0, 65535, 0, EncodeDate(2024, 3, 15), EncodeDate(2024, 2, 15)},
@@ -161,7 +176,11 @@ TEST(NumberDateRoutines, StepDateOutsideTheCalendarRaises) {
 }
 
 TEST(NumberDateRoutines, ParseShortDates) {
-  const struct { const char* text; bool eu; TDateTime expected; } cases[] = {
+  const struct {
+    const char* text;
+    bool eu;
+    TDateTime expected;
+  } cases[] = {
       {"05.11.24", true, EncodeDate(2024, 11, 5)},
       {"05.11.99", true, EncodeDate(1999, 11, 5)},
       {"05.11.26", true, EncodeDate(1926, 11, 5)},
@@ -189,8 +208,12 @@ TEST(NumberDateRoutines, ParseShortDates) {
 
 TEST(NumberDateRoutines, IsDateLikeText) {
   auto locale = EnglishDayFirst();
-  const struct { const char* text; bool expected; } cases[] = {
-      {"/5/11", false}, {"5//11", false}, {"5/1/1", true}, {"5/1/", true}, {"5/11", false}, {"", false}, {"12/2024/x", true},
+  const struct {
+    const char* text;
+    bool expected;
+  } cases[] = {
+      {"/5/11", false}, {"5//11", false}, {"5/1/1", true},     {"5/1/", true},
+      {"5/11", false},  {"", false},      {"12/2024/x", true},
   };
   for (const auto& c : cases) EXPECT_EQ(IsDateLikeText(c.text), c.expected) << c.text;
 }

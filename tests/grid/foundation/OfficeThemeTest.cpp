@@ -74,9 +74,9 @@ TEST_F(OfficeThemeTest, DesktopColourSchemeWithoutOffice) {
     int Scheme;
     TOfficeTheme Theme;
   };
-  constexpr Case cases[] = {{"NormalColor", 1, ot2003Blue}, {"Home", 2, ot2003Olive}, {"Metallic", 3, ot2003Silver},
-                            {"Meta", 3, ot2003Silver},     {"", 0, ot2003Classic},   {"Royale", 0, ot2003Classic},
-                            {"Color", 1, ot2003Blue},      {"normal", 0, ot2003Classic}};
+  constexpr Case cases[] = {{"NormalColor", 1, ot2003Blue}, {"Home", 2, ot2003Olive},    {"Metallic", 3, ot2003Silver},
+                            {"Meta", 3, ot2003Silver},      {"", 0, ot2003Classic},      {"Royale", 0, ot2003Classic},
+                            {"Color", 1, ot2003Blue},       {"normal", 0, ot2003Classic}};
   for (const Case& c : cases) {
     ActiveTheme(c.Colour);
     EXPECT_EQ(GetXPColorScheme(), c.Scheme) << c.Colour;

@@ -29,8 +29,8 @@ struct TColours {
 };
 
 TColours ColoursOf(const TPlexGridButton& b) {
-  return {b.Color(),       b.ColorTo(),        b.ColorHot(),       b.ColorHotTo(),
-          b.ColorDown(),   b.ColorDownTo(),    b.ColorChecked(),   b.ColorCheckedTo(),
+  return {b.Color(),          b.ColorTo(),         b.ColorHot(),     b.ColorHotTo(),
+          b.ColorDown(),      b.ColorDownTo(),     b.ColorChecked(), b.ColorCheckedTo(),
           b.BorderHotColor(), b.BorderDownColor(), b.BorderColor()};
 }
 

@@ -77,7 +77,9 @@ TEST_F(UndoRedo, SingleChangesAndASequenceStepAsInTheExample) {
 
 TEST_F(UndoRedo, SequenceIsRestoredLastChangeFirst) {
   std::vector<std::pair<int, int>> order;
-  U.OnUndo = [&](TObject*, IUndoRedoGrid*, int col, int row, const QString&, const QString&) { order.push_back({col, row}); };
+  U.OnUndo = [&](TObject*, IUndoRedoGrid*, int col, int row, const QString&, const QString&) {
+    order.push_back({col, row});
+  };
   U.StartSequence();
   Edit(1, 1, "D");
   Edit(2, 2, "E");

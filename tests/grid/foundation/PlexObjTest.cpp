@@ -35,9 +35,9 @@ TEST(SearchFooter, Defaults) {
   EXPECT_EQ(designed.SearchDirection, sdTopBottom);
 
   TSearchFooter runtime(nullptr, false);
-  for (const QString& s : {runtime.FindNextCaption(), runtime.FindPrevCaption(), runtime.MatchCaseCaption(),
-                           runtime.HighLightCaption(), runtime.HintClose(), runtime.HintFindNext(),
-                           runtime.HintFindPrev(), runtime.HintHighlight()})
+  for (const QString& s :
+       {runtime.FindNextCaption(), runtime.FindPrevCaption(), runtime.MatchCaseCaption(), runtime.HighLightCaption(),
+        runtime.HintClose(), runtime.HintFindNext(), runtime.HintFindPrev(), runtime.HintHighlight()})
     EXPECT_TRUE(s.isEmpty());
 }
 

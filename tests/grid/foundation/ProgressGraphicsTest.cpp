@@ -35,11 +35,11 @@ TEST(ProgressGraphics, BarTextAndFormats) {
       {"", 43.5, "44%"},
       {"%d items", 42.6, "43 items"},
       {"%.1f units", 42.5, "42.5 units"},
-      {"done %.0f", 7.0, "done 7"},      // a real placeholder even with a "d" in the text
+      {"done %.0f", 7.0, "done 7"},  // a real placeholder even with a "d" in the text
       {"%d%%", 12.0, "12%"},
-      {"%s", 12.0, "12%"},               // no number placeholder: the default text
-      {"%d of %d", 12.0, "12%"},         // two placeholders: the default text
-      {"50%", 12.0, "12%"},              // a dangling percent sign
+      {"%s", 12.0, "12%"},        // no number placeholder: the default text
+      {"%d of %d", 12.0, "12%"},  // two placeholders: the default text
+      {"50%", 12.0, "12%"},       // a dangling percent sign
       {"no placeholder", 12.0, "12%"},
   };
   for (const Case& c : cases) EXPECT_EQ(ProgressBarText(c.value, c.format), c.text) << c.format;
@@ -62,12 +62,9 @@ TEST(ProgressGraphics, BarLimits) {
     double value, minimum, maximum;
     int completed;
   } cases[] = {
-      {"beyond the maximum", 150, 0, 100, 100},
-      {"below the minimum", -5, 0, 100, 0},
-      {"inside a shifted range", 30, 20, 70, 20},
-      {"empty range, value at its end", 50, 50, 50, 100},
-      {"empty range, value below", 40, 50, 50, 0},
-      {"reversed range, value above", 80, 60, 10, 100},
+      {"beyond the maximum", 150, 0, 100, 100},    {"below the minimum", -5, 0, 100, 0},
+      {"inside a shifted range", 30, 20, 70, 20},  {"empty range, value at its end", 50, 50, 50, 100},
+      {"empty range, value below", 40, 50, 50, 0}, {"reversed range, value above", 80, 60, 10, 100},
   };
   for (const Case& c : cases) {
     auto b = Bar(c.value, c.minimum, c.maximum, "%d");
@@ -83,7 +80,8 @@ TEST(ProgressGraphics, PieSector) {
   auto zero = paintprobe::Sheet(41, 41);
   DrawProgressPie(zero->Canvas(), TRect(0, 0, 41, 41), Fill, 0, false);
   EXPECT_EQ(drawprobe::Count(*zero, Fill), 0);
-  EXPECT_EQ(drawprobe::Runs(*zero, Line, 20, true).front(), (TRun{0, 21})) << "the twelve o'clock radius only, there and back";
+  EXPECT_EQ(drawprobe::Runs(*zero, Line, 20, true).front(), (TRun{0, 21}))
+      << "the twelve o'clock radius only, there and back";
   EXPECT_EQ(drawprobe::At(*zero, 30, 20), clWhite);
 
   auto quarter = paintprobe::Sheet(41, 41);
@@ -101,12 +99,10 @@ TEST(ProgressGraphics, RangeIndicator) {
     int value, range;
     std::vector<TRun> neg, pos;
   } cases[] = {
-      {5, 10, {}, {{22, 10}}},
-      {-5, 10, {{12, 10}}, {}},
-      {25, 10, {}, {{22, 20}}},     // beyond the range: to the cell's edge
-      {-25, 10, {{2, 20}}, {}},
-      {0, 10, {}, {}},
-      {5, 0, {}, {}},                // no range: nothing
+      {5, 10, {}, {{22, 10}}},  {-5, 10, {{12, 10}}, {}},
+      {25, 10, {}, {{22, 20}}},  // beyond the range: to the cell's edge
+      {-25, 10, {{2, 20}}, {}}, {0, 10, {}, {}},
+      {5, 0, {}, {}},  // no range: nothing
       {5, -3, {}, {}},
   };
   for (const Case& c : cases) {

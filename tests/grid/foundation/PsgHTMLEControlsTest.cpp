@@ -30,8 +30,9 @@ TEST(HtmlControlFields, HeightPropAndMaxLenSurviveAValueWrite) {
   QString text = QStringLiteral(
       "<control type=\"button\" height=\"40\" id=\"b\" value=\"OK\" width=\"60\" prop=\"&amp;\" maxlen=\"3\">");
   ASSERT_TRUE(SetHtmlControlValue(text, QStringLiteral("b"), QStringLiteral("Go")));
-  EXPECT_EQ(text, "<CONTROL ID=\"b\" VALUE=\"Go\" WIDTH=\"60\" TYPE=\"BUTTON\" HEIGHT=\"40\" PROP=\"&amp;\" "
-                  "MAXLEN=\"3\">");
+  EXPECT_EQ(text,
+            "<CONTROL ID=\"b\" VALUE=\"Go\" WIDTH=\"60\" TYPE=\"BUTTON\" HEIGHT=\"40\" PROP=\"&amp;\" "
+            "MAXLEN=\"3\">");
 }
 
 TEST(HtmlControlFields, MissingControlsLeaveEverythingAlone) {

@@ -89,8 +89,8 @@ TEST(PsgHTMLEDraw, LayoutTable) {
       {"wrapped at a blank", "one two three", 70, true, "one two three", 2, 7 * W},
       {"a word wider than the area keeps a line", "abcdefghijklmnopq", 40, true, "abcdefghijklmnopq", 1, 17 * W},
       {"without wrap: one run cut by an ellipsis", "one two three", 70, false, "one two three", 1, 9 * W},
-      {"without wrap: the text after an overflowing later run is dropped", "ab <B>cdefghijklmnop</B>xyz", 51,
-       false, "ab cdefghijklmnop", 1, 10 * W},
+      {"without wrap: the text after an overflowing later run is dropped", "ab <B>cdefghijklmnop</B>xyz", 51, false,
+       "ab cdefghijklmnop", 1, 10 * W},
       {"two breaks make three lines", "x<BR><BR>y", 300, false, "x" + CR + CR + "y", 3, W},
       {"a carriage return is a break, a line feed nothing", "a\r\nb", 300, false, "a" + CR + "b", 2, W},
       {"an unclosed tag ends the text", "a < b", 300, false, "a ", 1, W},
@@ -133,12 +133,18 @@ TEST(PsgHTMLEDraw, FontTagColoursAndSizes) {
     int Size;
   };
   const Case cases[] = {
-      {"<FONT COLOR=\"#ff0000\">x", clRed, 8},     {"<FONT COLOR=\"red\">x", clBlack, 8},
-      {"<FONT COLOR=\"clRed\">x", clRed, 8},       {"<FONT COLOR=clRed>x", clBlue, 8},
-      {"<FONT SIZE=\"7\">x", clBlue, 7},           {"<FONT SIZE=\"2\">x", clBlue, 10},
-      {"<FONT SIZE=3>x", clBlue, 12},              {"<FONT SIZE=3 COLOR=\"clLime\">x", clLime, 0},
-      {"<FONTX SIZE=\"5\">x", clBlue, 16},         {"<FONT SIZE=\"4\">y</FONT>x", clBlue, 8},
-      {"<FONT COLOR=\"clRed\">y</FONT>x", clBlue, 8}, {"<FONT BGCOLOR=\"clRed\">x", clBlue, 8},
+      {"<FONT COLOR=\"#ff0000\">x", clRed, 8},
+      {"<FONT COLOR=\"red\">x", clBlack, 8},
+      {"<FONT COLOR=\"clRed\">x", clRed, 8},
+      {"<FONT COLOR=clRed>x", clBlue, 8},
+      {"<FONT SIZE=\"7\">x", clBlue, 7},
+      {"<FONT SIZE=\"2\">x", clBlue, 10},
+      {"<FONT SIZE=3>x", clBlue, 12},
+      {"<FONT SIZE=3 COLOR=\"clLime\">x", clLime, 0},
+      {"<FONTX SIZE=\"5\">x", clBlue, 16},
+      {"<FONT SIZE=\"4\">y</FONT>x", clBlue, 8},
+      {"<FONT COLOR=\"clRed\">y</FONT>x", clBlue, 8},
+      {"<FONT BGCOLOR=\"clRed\">x", clBlue, 8},
   };
   for (const Case& c : cases) {
     THtmlSheet s;
@@ -311,7 +317,8 @@ TEST(PsgHTMLEDraw, ListBulletsAndRule) {
 
 TEST(PsgHTMLEDraw, BackgroundsHighlightAndParagraphBands) {
   THtmlSheet s;
-  s.Draw("<P BGCOLOR=\"clLime\">a<BR>b</P>c<BR><HI>h</HI>i<BR><FONT BGCOLOR=\"#FF0000\">f</FONT>g", TRect(0, 0, 100, 120));
+  s.Draw("<P BGCOLOR=\"clLime\">a<BR>b</P>c<BR><HI>h</HI>i<BR><FONT BGCOLOR=\"#FF0000\">f</FONT>g",
+         TRect(0, 0, 100, 120));
   EXPECT_EQ(At(*s.Sheet, 98, 5), clLime) << "band of the paragraph's first line";
   EXPECT_EQ(At(*s.Sheet, 0, 5), clLime) << "the band spans the caller's area";
   EXPECT_EQ(At(*s.Sheet, 98, H + 5), clLime) << "and of every later line until </P>";
@@ -375,9 +382,10 @@ TEST(PsgHTMLEDraw, CanvasStateIsKept) {
   c.Font().SetStyle({fsItalic});
   TFont before;
   before.Assign(c.Font());
-  s.Draw("<B><U><FONT FACE=\"Arial\" SIZE=\"5\" COLOR=\"clRed\" BGCOLOR=\"clLime\"><HI><E><P BGCOLOR=\"clRed\">"
-         "<R A=\"45\"><R A=\"30\">x<HR><A HREF=\"h\">y",
-         TRect(0, 0, 100, 120));
+  s.Draw(
+      "<B><U><FONT FACE=\"Arial\" SIZE=\"5\" COLOR=\"clRed\" BGCOLOR=\"clLime\"><HI><E><P BGCOLOR=\"clRed\">"
+      "<R A=\"45\"><R A=\"30\">x<HR><A HREF=\"h\">y",
+      TRect(0, 0, 100, 120));
   EXPECT_EQ(c.Pen().Color, clTeal);
   EXPECT_EQ(c.Pen().Width, 3);
   EXPECT_EQ(c.Brush().Color, clSilver);

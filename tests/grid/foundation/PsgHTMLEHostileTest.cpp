@@ -11,12 +11,73 @@
 namespace {
 
 constexpr const char* kPieces[] = {
-    "<B>", "</B>", "<I>", "</I>", "<U>", "</U>", "<S>", "</S>", "<BR>", "<HR>", "<LI>", "</LI>", "<UL>", "</UL>",
-    "</R>", "</FONT>", "<A HREF=\"x\" TITLE=\"t\">", "<A>", "</A>", "</P>", "<HI>", "</HI>", "<SH>", "</SH>",
-    "<E>", "</E>", "<Z>", "</Z>", "<SUB>", "</SUB>", "<SUP>", "</SUP>", "<IMG SRC=\"IDX:1\">", "<BLINK>", "</BLINK>",
-    "<CONTROL TYPE=\"EDIT\" WIDTH=\"20\">", "<BODY BGCOLOR=\"#00FF00\">", "<BODY BGCOLOR=\"clRed\">", "<#12>", "<#",
-    "<", "<B", "</", ">", "<<", "\"", "<FONT COLOR=\"", "<P ALIGN=\"", "<IN x=\"", "&amp;", "&AMP;", "&nbsp;",
-    "&lt;", "&gt;", "&permil;", "&", "&amp;amp;", "&&", "\r", "\n", "\r\n", " ", "  ", "\t", "word", "x", "\u00e9",
+    "<B>",
+    "</B>",
+    "<I>",
+    "</I>",
+    "<U>",
+    "</U>",
+    "<S>",
+    "</S>",
+    "<BR>",
+    "<HR>",
+    "<LI>",
+    "</LI>",
+    "<UL>",
+    "</UL>",
+    "</R>",
+    "</FONT>",
+    "<A HREF=\"x\" TITLE=\"t\">",
+    "<A>",
+    "</A>",
+    "</P>",
+    "<HI>",
+    "</HI>",
+    "<SH>",
+    "</SH>",
+    "<E>",
+    "</E>",
+    "<Z>",
+    "</Z>",
+    "<SUB>",
+    "</SUB>",
+    "<SUP>",
+    "</SUP>",
+    "<IMG SRC=\"IDX:1\">",
+    "<BLINK>",
+    "</BLINK>",
+    "<CONTROL TYPE=\"EDIT\" WIDTH=\"20\">",
+    "<BODY BGCOLOR=\"#00FF00\">",
+    "<BODY BGCOLOR=\"clRed\">",
+    "<#12>",
+    "<#",
+    "<",
+    "<B",
+    "</",
+    ">",
+    "<<",
+    "\"",
+    "<FONT COLOR=\"",
+    "<P ALIGN=\"",
+    "<IN x=\"",
+    "&amp;",
+    "&AMP;",
+    "&nbsp;",
+    "&lt;",
+    "&gt;",
+    "&permil;",
+    "&",
+    "&amp;amp;",
+    "&&",
+    "\r",
+    "\n",
+    "\r\n",
+    " ",
+    "  ",
+    "\t",
+    "word",
+    "x",
+    "\u00e9",
 };
 
 class TMarkupGrammar {
@@ -67,11 +128,16 @@ public:
 private:
   QString Piece() {
     switch (Pick(8)) {
-      case 0: return QString("<FONT SIZE=\"%1\" COLOR=\"#%2\" BGCOLOR=\"cl%3\" FACE=\"Arial\">")
-                  .arg(Number()).arg(Pick(0xFFFFFF), 6, 16, QChar('0')).arg(Pick(2) ? "Red" : "Nothing");
+      case 0:
+        return QString("<FONT SIZE=\"%1\" COLOR=\"#%2\" BGCOLOR=\"cl%3\" FACE=\"Arial\">")
+            .arg(Number())
+            .arg(Pick(0xFFFFFF), 6, 16, QChar('0'))
+            .arg(Pick(2) ? "Red" : "Nothing");
       case 1: return QString("<R A=\"%1\">").arg(Number());
-      case 2: return QString("<P ALIGN=\"%1\" INDENT=\"%2\" BGCOLOR=\"clLime\">")
-                  .arg(Pick(2) ? "CENTER" : "LEFTRIGHT").arg(Number());
+      case 2:
+        return QString("<P ALIGN=\"%1\" INDENT=\"%2\" BGCOLOR=\"clLime\">")
+            .arg(Pick(2) ? "CENTER" : "LEFTRIGHT")
+            .arg(Number());
       case 3: return QString("<IN x=\"%1\">").arg(Number());
       case 4: return QString(Pick(50) + 1, QChar('m'));  // long words
       default: return QString::fromUtf8(kPieces[Pick(int(std::size(kPieces)))]);

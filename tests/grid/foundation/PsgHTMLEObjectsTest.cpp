@@ -267,10 +267,11 @@ TEST(HtmlObjects, SheetOfEveryObject) {
   gif->Picture().LoadFromBytes(gif::ThreeFrames());
   s.Images.Add(Solid(16, 16, Qt::darkGreen));
   THtmlDrawResults out;
-  DrawHtmlText(s.Sheet.Canvas(), QStringLiteral("<BODY BACKGROUND=\"tile\">tiled"), TRect(300, 150, 410, 190),
-               s.Params, out);
-  s.Draw(QStringLiteral("<IMG SRC=\"nat\"> <IMG SRC=\"nat\" WIDTH=\"40\"> <IMG SRC=\"IDX:0\"> <IMG SRC=\"SSYS:.\"> "
-                        "<IMG SRC=\"LSYS:6\"> <IMG SRC=\"gif\" WIDTH=\"16\">"));
+  DrawHtmlText(s.Sheet.Canvas(), QStringLiteral("<BODY BACKGROUND=\"tile\">tiled"), TRect(300, 150, 410, 190), s.Params,
+               out);
+  s.Draw(
+      QStringLiteral("<IMG SRC=\"nat\"> <IMG SRC=\"nat\" WIDTH=\"40\"> <IMG SRC=\"IDX:0\"> <IMG SRC=\"SSYS:.\"> "
+                     "<IMG SRC=\"LSYS:6\"> <IMG SRC=\"gif\" WIDTH=\"16\">"));
   gif->Picture().SetFrame(2);
   DrawHtmlText(s.Sheet.Canvas(), QStringLiteral("frame 2: <IMG SRC=\"gif\" HEIGHT=\"24\">"), TRect(300, 0, 420, 60),
                s.Params, out);

@@ -19,7 +19,8 @@ struct TSamplerCell {
 constexpr TSamplerCell kCells[] = {
     {"<B>bold</B> <I>italic</I> <U>underline</U> <S>strike</S> <b><i>both</i></b>", false, -1, -1},
     {"<FONT COLOR=\"#ff0000\">red</FONT> <FONT COLOR=\"clBlue\" SIZE=\"4\">blue 14pt</FONT> "
-     "<FONT BGCOLOR=\"clYellow\">on yellow</FONT>", false, -1, -1},
+     "<FONT BGCOLOR=\"clYellow\">on yellow</FONT>",
+     false, -1, -1},
     {"Find <HI>this</HI> word, <FONT FACE=\"Courier New\">courier</FONT>", false, -1, -1},
     {"<P ALIGN=\"CENTER\" BGCOLOR=\"#FFE0C0\">centred band<BR>second line</P>", false, -1, -1},
     {"<P ALIGN=\"RIGHT\">right aligned<BR>also right</P>", false, -1, -1},

@@ -77,11 +77,31 @@ TEST(TextRoutines, LineBreakEncodings) {
     QString (*Fn)(const QString&);
     QString In, Out;
   };
-  auto quote = [](const QString& s) { QString t = s; QuoteMultilineText(t); return t; };
-  auto crlfToLf = [](const QString& s) { QString t = s; CrLfToLf(t); return t; };
-  auto vtToCrLf = [](const QString& s) { QString t = s; VtToCrLf(t); return t; };
-  auto crToTilde = [](const QString& s) { QString t = s; CrToTilde(t); return t; };
-  auto tildeToCrLf = [](const QString& s) { QString t = s; TildeToCrLf(t); return t; };
+  auto quote = [](const QString& s) {
+    QString t = s;
+    QuoteMultilineText(t);
+    return t;
+  };
+  auto crlfToLf = [](const QString& s) {
+    QString t = s;
+    CrLfToLf(t);
+    return t;
+  };
+  auto vtToCrLf = [](const QString& s) {
+    QString t = s;
+    VtToCrLf(t);
+    return t;
+  };
+  auto crToTilde = [](const QString& s) {
+    QString t = s;
+    CrToTilde(t);
+    return t;
+  };
+  auto tildeToCrLf = [](const QString& s) {
+    QString t = s;
+    TildeToCrLf(t);
+    return t;
+  };
   const Case cases[] = {
       {"quote", quote, "a" + CRLF + "b", "\"a" + Chars({11}) + "b\""},
       {"quote keeps inner quotes", quote, "say \"hi\"", "\"say \"hi\"\""},
@@ -106,7 +126,8 @@ TEST(TextRoutines, LineBreakEncodings) {
   const QString encoded = EncodeLineBreaks("one" + CRLF + "two");
   EXPECT_EQ(DecodeLineBreaks(encoded, true), "one" + CRLF + "two");
   EXPECT_EQ(DecodeLineBreaks(encoded, false), "one");
-  EXPECT_EQ(DecodeLineBreaks("a" + Chars({9}) + "b", true), "a" + Chars({9}) + "b") << "tabs without line breaks survive";
+  EXPECT_EQ(DecodeLineBreaks("a" + Chars({9}) + "b", true), "a" + Chars({9}) + "b")
+      << "tabs without line breaks survive";
 }
 
 TEST(TextRoutines, QuotesAndDoubledCharacters) {
@@ -161,9 +182,9 @@ TEST(TextRoutines, CellReferences) {
     TPoint Cell;
   };
   const Case cases[] = {
-      {"r12c3", true, {3, 12}}, {"R1C10", true, {10, 1}}, {"R1C", false, {}},   {"RC12", false, {}},
-      {"x1c2", false, {}},      {"R12", false, {}},       {"R1C2x", false, {}}, {"R$1C2", false, {}},
-      {"R99999999999C1", false, {}},
+      {"r12c3", true, {3, 12}}, {"R1C10", true, {10, 1}}, {"R1C", false, {}},
+      {"RC12", false, {}},      {"x1c2", false, {}},      {"R12", false, {}},
+      {"R1C2x", false, {}},     {"R$1C2", false, {}},     {"R99999999999C1", false, {}},
   };
   for (const Case& c : cases) {
     TPoint p(-7, -7);
@@ -202,9 +223,14 @@ TEST(TextRoutines, ProperCase) {
     QString In, Out;
   };
   const Case cases[] = {
-      {"o'neil-smith", "O'Neil-Smith"}, {"mcdonald", "McDonald"},   {"ronald mcdonald", "Ronald McDonald"},
-      {"henry ii", "Henry II"},          {"louis iii", "Louis III"}, {"JOHN SMITH", "John Smith"},
-      {"", ""},                          {"élan vital", "Élan Vital"},
+      {"o'neil-smith", "O'Neil-Smith"},
+      {"mcdonald", "McDonald"},
+      {"ronald mcdonald", "Ronald McDonald"},
+      {"henry ii", "Henry II"},
+      {"louis iii", "Louis III"},
+      {"JOHN SMITH", "John Smith"},
+      {"", ""},
+      {"élan vital", "Élan Vital"},
   };
   for (const Case& c : cases) EXPECT_EQ(ToProperCase(c.In), c.Out) << c.In.toStdString();
   EXPECT_TRUE(IsWordBreakChar('.'));
