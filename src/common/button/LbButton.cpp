@@ -3,9 +3,6 @@
 #include "platform/Application.h"
 #include "platform/Forms.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-
 #include <typeinfo>
 
 namespace {
