@@ -120,6 +120,8 @@ TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
     EXPECT_EQ(look.Brush, c.Brush) << c.What;
     EXPECT_EQ(look.Bold, c.Bold) << c.What;
   }
+  // Asking creates no cell record.
+  EXPECT_FALSE(Grid->HasCellProperties(1, 1));
   // The hooks come after every area colour, the gradient event after them.
   Grid->OnGetCellColor = [](TObject*, int ARow, int ACol, TGridDrawState, TBrush& B, TFont&) {
     if (ACol == 0 && ARow == 2) B.Color = clLime;
