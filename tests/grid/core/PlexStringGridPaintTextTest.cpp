@@ -4,6 +4,7 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/RichTextRenderer.h"
+#include "grid/features/SortSettings.h"
 #include "platform/Forms.h"
 #include "support/PaintProbe.h"
 
@@ -16,6 +17,9 @@ namespace {
 class TTextGrid : public TPlexStringGrid {
 public:
   using TPlexStringGrid::TPlexStringGrid;
+  std::vector<TPoint> SortGlyphs;
+  void DrawSortIndicator(TCanvas&, int, int Y, int X) override { SortGlyphs.push_back(TPoint(X, Y)); }
+  TPoint CalcCellGraphicSize(int, int) override { return TPoint(16, 16); }
   QString GetCalculatedCell(int ACol, int ARow) override {
     const QString text = GetCellEx(ACol, ARow);
     return text.startsWith('=') ? QString("3") : text;
@@ -158,6 +162,85 @@ TEST_F(PlexStringGridPaintText, LinesLinksAndPasswords) {
   Grid->OnIsPasswordCell = nullptr;
   Grid->PaintCell(real.Canvas(), 1, 3, Grid->CellRect(1, 3), {});
   EXPECT_FALSE(paintprobe::SameImage(stars, real.Image().copy(Grid->CellRect(1, 3).toQRect())));
+}
+
+// The sort glyph follows the header's text, and the graphic before it.
+TEST_F(PlexStringGridPaintText, SortGlyphPlacement) {
+  Grid->SortSettings().SetShow(true);
+  Grid->SortSettings().SetRow(0);
+  Grid->SortSettings().Column = 2;
+  Grid->SetCellEx(2, 0, "abc");
+  const TRect cell = Grid->CellRect(2, 0);
+  const int left = cell.Left + Grid->GridLineWidth() + Grid->XYOffset.X;
+  const int textWidth = 3 * FixedCharWidth + 2;
+  const int top = cell.Top + Grid->GridLineWidth() + Grid->XYOffset.Y;
+  Painted(2, 0);
+  ASSERT_EQ(Grid->SortGlyphs.size(), 1u);
+  EXPECT_EQ(Grid->SortGlyphs[0], TPoint(left + textWidth + 10, top + 8));
+  // Another column's header shows none.
+  Painted(1, 0);
+  EXPECT_EQ(Grid->SortGlyphs.size(), 1u);
+
+  auto* g = new TCellGraphic;  // a 16-pixel bitmap before the text; owned by the cell
+  g->CellType = ctBitmap;
+  Grid->SetGraphicObjectEx(2, 0, g);
+  Grid->SortGlyphs.clear();
+  const std::vector<TPoint> cells = Painted(2, 0);
+  ASSERT_EQ(Grid->SortGlyphs.size(), 1u);
+  EXPECT_EQ(Grid->SortGlyphs[0].X, left + 16 + textWidth + 16 + 10);
+  ASSERT_FALSE(cells.empty());
+  EXPECT_EQ(cells[0].X, left + 16);
+
+  Grid->SetAlignments(2, 0, taRightJustify);
+  Grid->SortGlyphs.clear();
+  Painted(2, 0);
+  ASSERT_EQ(Grid->SortGlyphs.size(), 1u);
+  EXPECT_EQ(Grid->SortGlyphs[0].X, cell.Right - 1 - Grid->XYOffset.X - textWidth - 10);
+}
+
+TEST_F(PlexStringGridPaintText, SelectionRectangleAndLinksInSelectedCells) {
+  Grid->SelectionRectangle = true;
+  Grid->SelectionRectangleColor = clRed;
+  Grid->SelectionResizer = true;
+  Grid->SetSelection(TGridRect{1, 1, 2, 2});
+  Sheet = paintprobe::Sheet(400, 200);
+  for (int c : {1, 2})
+    for (int r : {1, 2}) Grid->PaintCell(Sheet->Canvas(), c, r, Grid->CellRect(c, r), {gdSelected});
+  const TRect tl = Grid->CellRect(1, 1), br = Grid->CellRect(2, 2);
+  const int midY = (tl.Top + tl.Bottom) / 2, midX = (tl.Left + tl.Right) / 2;
+  EXPECT_EQ(paintprobe::At(*Sheet, tl.Left + 1, midY), clRed);           // left edge
+  EXPECT_EQ(paintprobe::At(*Sheet, midX, tl.Top + 1), clRed);            // top edge
+  EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, (br.Top + br.Bottom) / 2 - 4), clRed);  // right edge
+  EXPECT_NE(paintprobe::At(*Sheet, tl.Right - 3, midY), clRed);          // no inner edge
+  EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, br.Bottom - 2), clRed);  // the resizer
+
+  // In a selected cell a link takes the selection's text colour.
+  Grid->SelectionRectangle = false;
+  Grid->URLShow = true;
+  Grid->SelectionTextColor = clLime;
+  Grid->SetCellEx(1, 1, "http://ab");
+  Sheet = paintprobe::Sheet(400, 200);
+  Grid->PaintCell(Sheet->Canvas(), 1, 1, tl, {gdSelected});
+  int lime = 0;
+  for (int x = tl.Left; x < tl.Right; ++x) lime += paintprobe::At(*Sheet, x, tl.Top + 8) == clLime;
+  EXPECT_GE(lime, 10);
+}
+
+TEST_F(PlexStringGridPaintText, FilterGlyphOnTheFilterRow) {
+  Grid->OnGetColumnFilter = [](TObject*, int Column, TStrings& Filter) {
+    if (Column == 2) Filter.Add("> 5");
+  };
+  for (int col : {1, 2}) {
+    Sheet = paintprobe::Sheet(400, 200);
+    const TRect cell = Grid->CellRect(col, 0);
+    Grid->PaintCell(Sheet->Canvas(), col, 0, cell, {gdFixed});
+    // The program's own glyph sits in the 16 pixels at the top right.
+    const QImage corner = Sheet->Image().copy(QRect(cell.Right - 17, cell.Top + 1, 16, 16));
+    bool ink = false;
+    for (int y = 0; y < corner.height(); ++y)
+      for (int x = 0; x < corner.width(); ++x) ink = ink || FromQColor(corner.pixelColor(x, y)) == clBlack;
+    EXPECT_EQ(ink, col == 2) << col;
+  }
 }
 
 TEST_F(PlexStringGridPaintText, CellTextSizes) {
