@@ -16,4 +16,8 @@ public:
   int CheckSize = 15;
   TColor CommentColor = clRed;
   bool FixedGradientHoverFrom = false;
+  // placeholder: fuller version comes with the control looks
+  int RadioSize = 16;
+  bool CheckAlwaysActive = false;
+  bool RadioAlwaysActive = false;
 };
