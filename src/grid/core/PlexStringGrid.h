@@ -633,6 +633,8 @@ public:
   bool RowSelect(int ARow) const { return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)]; }
   void SetRowSelect(int ARow, bool Value);
   int RowSelectCount() const;
+  bool GetRowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
 
   // ================= overrides of the base grid
   bool IsFixed(int ACol, int ARow) override;

@@ -8,6 +8,7 @@
 #include "grid/core/GridItem.h"
 #include "grid/core/HiddenRowStore.h"
 #include "grid/features/Grouping.h"
+#include "grid/foundation/IntList.h"
 #include "platform/SysUtils.h"
 
 namespace {
@@ -372,7 +373,7 @@ bool TPlexStringGrid::ToggleRadioButtonEx(int ACol, int ARow, bool ByUser) {
   return true;
 }
 
-// ---- row selection that the row check box shows
+// ---- row flags: the selection the row check box shows, the modified mark
 
 void TPlexStringGrid::SetRowSelect(int ARow, bool Value) {
   if (ARow < 0) return;
@@ -382,3 +383,14 @@ void TPlexStringGrid::SetRowSelect(int ARow, bool Value) {
 }
 
 int TPlexStringGrid::RowSelectCount() const { return int(std::count(FRowSelect.begin(), FRowSelect.end(), true)); }
+
+bool TPlexStringGrid::GetRowModified(int ARow) const {
+  return ARow >= 0 && ARow < FModifiedRows->Count() && FModifiedRows->GetInteger(ARow) == 1;
+}
+
+void TPlexStringGrid::SetRowModified(int ARow, bool Value) {
+  if (ARow < 0) return;
+  while (FModifiedRows->Count() <= ARow) FModifiedRows->Insert(FModifiedRows->Count(), 0);
+  FModifiedRows->SetInteger(ARow, Value ? 1 : 0);
+  RepaintCell(0, ARow);
+}
