@@ -272,6 +272,10 @@ protected:
   // One scroll request of a bar: line, page, thumb (0..127) or an end.
   void ModifyScrollBar(bool Vertical, int ScrollCode, int Pos);
 
+  // ---- whole blocks of row sizes (GridsRowBlocks.cpp)
+  // Rotates the row heights of [First, Last) so that Middle comes first.
+  void RotateRowHeights(int First, int Middle, int Last);
+
   TGridState FGridState = gsNormal;
   int FSizingIndex = -1;
   int FSizingPos = 0;
@@ -370,6 +374,19 @@ protected:
   }
   // The write that may grow a row's texts.
   void StoreNewCell(int ACol, int ARow, const QString& Value);
+  // ---- whole rows and columns of the store (GridsRowBlocks.cpp)
+  // ACount empty rows at AIndex with the default height; the rows below move
+  // down with their cells and heights. The cost is one move of the rows below.
+  void InsertStoreRows(int AIndex, int ACount);
+  // Takes ACount rows out at AIndex; the rows below move up with their cells
+  // (and heights when MoveHeights). Object slots of the rows taken out are
+  // dropped without freeing: whoever put the objects there owns them.
+  void DeleteStoreRows(int AIndex, int ACount, bool MoveHeights);
+  // ACount empty columns at AIndex in every stored row; the columns to the
+  // right move with their cells. Widths and ColCount are the caller's.
+  void InsertStoreCols(int AIndex, int ACount);
+  // Takes ACount columns out at AIndex in every stored row (slots dropped unfreed).
+  void DeleteStoreCols(int AIndex, int ACount);
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;

@@ -54,6 +54,7 @@ TPlexStringGrid::TPlexStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 TPlexStringGrid::~TPlexStringGrid() {
   UnchainOwnerFormResize();
   if (FColumnSize->Save) SaveColSizes();
+  FDestroying = true;
   FreeAllCellsOnDestroy();
   KillTimer(PlexGridDefaults::GridTimerId);
   // The owned settings objects go with their unique_ptrs, the controls with

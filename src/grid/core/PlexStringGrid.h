@@ -50,6 +50,12 @@ class THTMLSettings;
 class THeaderDragButton;
 class THiddenRowStore;
 class TIntList;
+class TImageList;
+class TBitmap;
+class TFilePicture;
+class TIcon;
+class TInterfacedPersistent;
+class TPicture;
 class TPrintSettings;
 class TSearchPanel;
 class TShowModified;
@@ -286,7 +292,7 @@ public:
   bool AnchorHint = false;
   bool FixedRowAlways = false;
   bool Multilinecells = false;
-  TObject* GridImages = nullptr;
+  TImageList* GridImages = nullptr;
 
   // ================= virtual operations, in declared order
   // -- group 1
@@ -302,15 +308,15 @@ public:
   virtual void SetCurrentEditText(const QString& Value);
   // -- group 2
   virtual void UndoCellEdit() {}
-  virtual void ToggleCheckBoxEx(int ACol, int ARow) {}
-  virtual void ToggleRadioButtonEx(int ACol, int ARow) {}
+  virtual bool ToggleCheckBoxEx(int ACol, int ARow, bool ByUser);
+  virtual bool ToggleRadioButtonEx(int ACol, int ARow, bool ByUser);
   virtual QString GetFormattedCell(int ACol, int ARow);
   virtual QString GetCellFloatFormat(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
   virtual TPoint GetCellGraphicSize(int ACol, int ARow);
-  virtual TPoint CalcCellGraphicSize(int ACol, int ARow) { return TPoint(0, 0); }
-  virtual TPoint CalcCellGraphicPrintSize(int ACol, int ARow) { return TPoint(0, 0); }
+  virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int ExtraOffset = 0);
+  virtual TPoint CalcCellGraphicPrintSize(int ACol, int ARow, double Scale, int PrintCellWidth, int PrintCellHeight);
   // -- group 3
   virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
   virtual void DoGetEditorProp(int ACol, int ARow);
@@ -368,7 +374,7 @@ public:
   virtual void DoGetColumnFilter(int ACol, TStrings& Filter);
   // -- group 8
   virtual TRect GetUsedCells();
-  virtual void DeleteRows(int ARow, int ACount) { RemoveRows(ARow, ACount); }
+  virtual void DeleteRows(int ARow, int ACount);
   virtual void DoCanAddRow(bool& CanAdd);
   virtual void DoCanInsertRow(int ARow, bool& CanInsert);
   virtual void AfterWheelScroll() {}
@@ -394,7 +400,7 @@ public:
   virtual void PaintDesignHelper() {}
   virtual void DesignHelperClick(int X, int Y) {}
   virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
-  virtual void DoRatingChange(int ACol, int ARow, double Value);
+  virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
   virtual void DoColorSelect(int ACol, int ARow, TColor& AColor);
   virtual void DoImageSelect(int ACol, int ARow, int& AImageIndex);
   virtual void DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow);
@@ -403,7 +409,7 @@ public:
   virtual void DoStartBlockFocus(int ACol, int ARow);
   // -- group 11
   virtual void DoEndBlockFocus(int ACol, int ARow);
-  virtual TObject* GetCellImageList(int ACol, int ARow) { return GridImages; }
+  virtual TImageList* GetCellImageList(int ACol, int ARow) { return GridImages; }
   virtual void ExportNotification(TExportState State, int ARow);
   virtual void ImportNotification(TExportState State, int ARow);
   virtual void AssignCells(TObject* Source);
@@ -413,7 +419,7 @@ public:
   virtual bool ValidateCellWide(const QString& NewValue) { return true; }
   virtual void RemoveRowsEx(int ARow, int ACount);
   virtual void RemoveRows(int ARow, int ACount);
-  virtual void InsertRows(int ARow, int ACount);
+  virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
   virtual void RemoveCols(int ACol, int ACount);
   virtual void InsertCols(int ACol, int ACount);
   virtual void SubGroup(int ColIndex);
@@ -436,6 +442,201 @@ public:
   // ================= row and column operations (PlexStringGridRows.cpp)
   void SplitColumnCells(int ColIndex);
   void MergeColumnCells(int ColIndex, bool MainMerge);
+
+  // ================= cell graphic objects (PlexStringGridObjects.cpp)
+  // A new ctNone graphic in the cell's own slot; the cell's text stays as it was.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+  // Whether the base cell of the cell's block holds a graphic of one of the kinds.
+  bool BaseCellTypeInSet(int ACol, int ARow, TSet<TCellType> Kinds);
+  bool HasBalloon(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctBalloon}); }
+  bool IsRadio(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctRadio}); }
+  bool HasExpand(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctExpand}); }
+  bool HasProgress(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctProgress}); }
+  bool HasRating(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctRating}); }
+  bool HasScrollBar(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctScrollbar}); }
+  bool HasButton(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctButton, ctBitButton}); }
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasClickableGraphic(int ACol, int ARow);
+  bool CellTextShownAsGraphic(int ACol, int ARow);
+  TIntList* GetCellImages(int ACol, int ARow);
+  qint64 GetGraphicSortKey(int ACol, int ARow);
+  bool IsSortIndicatorRow(int ACol, int ARow);
+  void GetDisplText(int ACol, int ARow, QString& Value) override;
+  // The size a picture of the cell claims in an area (used by layout and print).
+  TPoint PictureSizeIn(const TCellGraphic& Graphic, int AWidth, int AHeight, bool HasText) const;
+
+  // ================= check boxes and radio buttons (PlexStringGridCheckBoxes.cpp)
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+  void RemoveCheckBox(int ACol, int ARow);
+  void RemoveCheckBoxColumn(int ACol);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  bool IsChecked(int ACol, int ARow);
+  void ChangeCheckBoxState(int ACol, int ARow, bool Value);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxEx(ACol, ARow, false); }
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+  void AddRadioButton(int ACol, int ARow, bool State);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  void RemoveRadioButtonColumn(int ACol);
+  bool HasRadioButton(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctRadioButton}); }
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  int GetRadioButtonColumnIndex(int ACol);
+
+  // ================= the other cell objects (PlexStringGridCellObjects.cpp)
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  void RemoveRadio(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+  void SelectNextRadio(int ACol, int ARow, bool ByUser);
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  int GetExpandHeight(int ACol, int ARow, bool Expanded);
+  TRect GetExpandRect(int ACol, int ARow);
+  // The button's square in the top right corner of a cell rectangle.
+  static TRect ExpandRectIn(const TRect& CellR);
+  void RemoveExpand(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+  TRect GetCellButtonRect(int ACol, int ARow);
+  void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+  void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+  void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                  TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+  void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+  void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                      int Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  void RemoveFilePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+  void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& Idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  void RemoveImageIdx(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctDataImage}); }
+  void RemoveDataImage(int ACol, int ARow);
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+  void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent* AObject);
+  TInterfacedPersistent* GetInterfacedCell(int ACol, int ARow);
+  void RemoveInterfacedCell(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+  void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+  void SetButtonText(int ACol, int ARow, const QString& Caption);
+  QString GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Push);
+  void RemoveButton(int ACol, int ARow);
+  void RemoveAllButtons();
+  void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                    TCellVAlign val);
+  TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                           TCellVAlign val);
+  void RemoveBitButton(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+  void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ACol, int ARow);
+  bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const QString& Fmt, int Min, int Max);
+  void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+  void AddPlexProgress(int ACol, int ARow, int Min, int Max);
+  void RemovePlexProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  void SetProgressPie(int ACol, int ARow, int Value);
+  void RemoveProgressPie(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+  void AddComment(int ACol, int ARow, const QString& Comment);
+  void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+  QString GetComment(int ACol, int ARow);
+  void SetComment(int ACol, int ARow, const QString& Value);
+  bool IsComment(int ACol, int ARow, QString& Comment);
+  void RemoveComment(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+  void RemoveAllComments();
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  TColor GetShapeColor(int ACol, int ARow);
+  void RemoveShape(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  void RemoveRating(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  int GetScrollPosition(int ACol, int ARow);
+  void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+  TScrollProp GetScrollProp(int ACol, int ARow);
+  void RemoveScrollBar(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+
+  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp, PlexStringGridColOps.cpp)
+  void AddRow();
+  void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveDuplicates(int ACol, bool DoCase);
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  void AddColumn() { InsertCols(ColCount(), 1); }
+  void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void ClearSelection();
+  void Clear();
+  void ClearAll();
+  void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+  void TrimRow(int ARow) { TrimRect(0, ARow, AllColCount() - 1, ARow); }
+  void TrimAll() { TrimRect(0, 0, AllColCount() - 1, RowCount() - 1); }
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+  bool IsWideCell(int ACol, int ARow);
+  double CellToReal(int ACol, int ARow);
+  // placeholder: fuller version comes with the grid's settings
+  bool URLShowInText = false;
+  bool XYOffsetTopLeftOnly = false;
+  // placeholder: fuller version comes with the dimensions
+  int FixedFooters() const { return 0; }
+  int FixedRightCols() const { return 0; }
+  // placeholder: fuller version comes with the selections
+  bool RowSelect(int ARow) const { return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)]; }
+  void SetRowSelect(int ARow, bool Value);
+  int RowSelectCount() const;
+  bool GetRowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
 
   // ================= overrides of the base grid
   bool IsFixed(int ACol, int ARow) override;
@@ -681,6 +882,28 @@ public:
   virtual int GetNodeSpanType(int ARow) { return 0; }
 
 protected:
+  // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
+  // Takes rows out: Remove drops them for good, otherwise they are being hidden.
+  void HideRowsCore(int ARow, int Count, bool Remove);
+  // Inserts rows; ShiftStore moves the real indexes of hidden rows at and after
+  // the insertion point (bringing a hidden row back shifts nothing).
+  void InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls, bool ShiftStore);
+  void DropRowFlags(int RowIndex, int RCount, bool Selection);
+  void MoveControlsUp(int FirstRealBelow, int RCount);
+  void RestoreCurrentRow(int OldRow, int OldTop);
+  bool RowIsSelected(int ARow);
+  // Moves the stored real index of every hidden row above ARealRow by Delta.
+  void ShiftHiddenRows(int ARealRow, int Delta);
+  // The graphic and the real row the check box operations address (hidden rows reached by real row).
+  TCellGraphic* CheckBoxGraphic(int ACol, int ARow, int& RealRow, int& DisplRow);
+  QString CheckTrueText(int ACol, int ARow);
+  QString CheckFalseText(int ACol, int ARow);
+  TCellVAlign VAlignmentPlacement() const;
+  // While set, clearing empties object slots without freeing them (the grid moves cells).
+  bool FNilObjects = false;
+  // While set, clearing tells nobody that cells changed.
+  bool FBlockCellsChanged = false;
+
   // Window creation: the grid timer, the wheel settings and the child panels.
   // Runs when the grid first gets a parent, as a window is made then.
   virtual void CreateWnd();

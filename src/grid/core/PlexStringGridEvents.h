@@ -68,7 +68,8 @@ using TFilterSelectEvent =
     std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition)>;
 using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName,
                                              QString& FilterCondition, bool CheckState)>;
-using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double Value)>;
+using TRatingChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& AColor)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& AImageIndex)>;
 using TCellChangingEvent =

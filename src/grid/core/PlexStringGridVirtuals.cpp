@@ -51,11 +51,6 @@ TCellType TPlexStringGrid::GetCellType(int ACol, int ARow) {
   return graphic ? graphic->CellType : ctEmpty;
 }
 
-TCellGraphic* TPlexStringGrid::GetCellGraphic(int ACol, int ARow) {
-  if (!HasCellProperties(ACol, ARow)) return nullptr;
-  return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
-}
-
 TPoint TPlexStringGrid::GetCellGraphicSize(int ACol, int ARow) {
   return GetCellGraphic(ACol, ARow) ? CalcCellGraphicSize(ACol, ARow) : TPoint(0, 0);
 }
@@ -206,8 +201,10 @@ void TPlexStringGrid::DoFilterCheck(int Column, int ItemIndex, QString& Friendly
 void TPlexStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) {
   Fire(OnCheckBoxChange, this, ACol, ARow, State);
 }
-void TPlexStringGrid::DoRatingChange(int ACol, int ARow, double Value) {
-  Fire(OnRatingChange, this, ACol, ARow, Value);
+bool TPlexStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate) {
+  bool allow = true;
+  Fire(OnRatingChange, this, ACol, ARow, NewRate, allow);
+  return allow;
 }
 void TPlexStringGrid::DoColorSelect(int ACol, int ARow, TColor& AColor) {
   Fire(OnColorSelect, this, ACol, ARow, AColor);
