@@ -44,11 +44,13 @@ struct EditingGridFixture : ::testing::Test {
   TPlexStringGrid* Grid = nullptr;
   TEdit* Other = nullptr;
   QStringList Log;
+  // Makes the grid under test; a fixture may put a descendant in.
+  virtual TPlexStringGrid* MakeGrid(TComponent* Owner) { return new TPlexStringGrid(Owner); }
 
   void SetUp() override {
     Form->SetClientWidth(500);
     Form->SetClientHeight(300);
-    Grid = new TPlexStringGrid(Form.get());
+    Grid = MakeGrid(Form.get());
     Grid->SetParent(Form.get());
     Grid->SetBounds(0, 0, 480, 240);
     Grid->SetColCount(5);
