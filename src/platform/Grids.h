@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/MaskEdit.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
@@ -83,27 +84,25 @@ using TSetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, co
 using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
-// The grid's text editor: an edit owned by the grid and placed over the
+// The grid's text editor: a masked edit owned by the grid and placed over the
 // current cell; the navigation keys it does not need go to the grid.
-class TInplaceEdit : public TEdit {
+class TInplaceEdit : public TCustomMaskEdit {
 public:
   explicit TInplaceEdit(TCustomGrid* AGrid);
   TCustomGrid* Grid() const { return FGrid; }
-  QString EditMask() const { return FEditMask; }
-  // The masked edit's rules: the same table maps the mask onto the editor.
-  void SetEditMask(const QString& v);
   // Loads the current cell's text, mask and length limit from the grid.
   virtual void UpdateContents();
-  // Places the editor over the rectangle and shows it.
+  // Places the editor over the rectangle and shows it; BoundsChanged follows.
   void Move(const TRect& r);
 
 protected:
+  // After the grid placed the editor: a descendant adjusts its own bounds.
+  virtual void BoundsChanged() {}
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(QChar& Key) override;
 
 private:
   TCustomGrid* FGrid;
-  QString FEditMask;
 };
 
 class TCustomGrid : public TCustomControl {

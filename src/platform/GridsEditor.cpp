@@ -2,11 +2,9 @@
 // loaded from GetEditText, written back through SetEditText when it hides.
 #include "platform/Grids.h"
 
-#include "platform/MaskEdit.h"
-
 #include <QLineEdit>
 
-TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TEdit(AGrid), FGrid(AGrid) {
+TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TCustomMaskEdit(AGrid), FGrid(AGrid) {
   SetVisible(false);
   SetParent(AGrid);
 }
@@ -19,19 +17,15 @@ void TInplaceEdit::UpdateContents() {
   SetReadOnly(!FGrid->CanEditModify());
 }
 
-void TInplaceEdit::SetEditMask(const QString& v) {
-  FEditMask = v;
-  LineEdit()->setInputMask(v.isEmpty() ? QString() : ParseEditMask(v).QtMask);
-}
-
 void TInplaceEdit::Move(const TRect& r) {
   SetBounds(r.Left, r.Top, r.Width(), r.Height());
   SetVisible(true);
   BringToFront();
+  BoundsChanged();
 }
 
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
-  TEdit::KeyDown(Key, Shift);
+  TCustomMaskEdit::KeyDown(Key, Shift);
   const int len = Text().length();
   const bool noSelection = SelLength() == 0;
   const bool atStart = noSelection && SelStart() == 0;
@@ -56,7 +50,7 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TInplaceEdit::KeyPress(QChar& Key) {
-  TEdit::KeyPress(Key);
+  TCustomMaskEdit::KeyPress(Key);
   if (Key == QChar(0)) return;
   FGrid->KeyPress(Key);
   if (Key == QChar(9) || Key == QChar(27) || Key == QChar(13)) Key = QChar(0);

@@ -38,6 +38,7 @@
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
+#include "grid/editing/GridCellEditors.h"
 #include "platform/SystemMetrics.h"
 
 #include <algorithm>
@@ -49,9 +50,13 @@ TPlexStringGrid::TPlexStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   ChainOwnerFormResize();
   ProbePlatform();
   CreateRunTimeControls();
+  FCellEditors = std::make_unique<TGridCellEditors>(this, FEditBtn, FCheckEdit, FGridButton);
 }
 
 TPlexStringGrid::~TPlexStringGrid() {
+  FDestroying = true;
+  // A focused editor hands the focus back while the grid is still whole.
+  if (InplaceEditor()) InplaceEditor()->SetVisible(false);
   UnchainOwnerFormResize();
   if (FColumnSize->Save) SaveColSizes();
   FDestroying = true;

@@ -8,6 +8,8 @@
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
 #include "grid/core/RichTextRenderer.h"
+#include "grid/editing/CellEditor.h"
+#include "grid/editing/EditingEvents.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
@@ -46,6 +48,9 @@ class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
 class TGrouping;
+class IRichTextStore;
+class TPlexInplaceEdit;
+class TPlexStringGridCheck;
 class THTMLSettings;
 class THeaderDragButton;
 class THiddenRowStore;
@@ -307,7 +312,7 @@ public:
   virtual QString GetCurrentCellEx();
   virtual void SetCurrentEditText(const QString& Value);
   // -- group 2
-  virtual void UndoCellEdit() {}
+  virtual void UndoCellEdit();
   virtual bool ToggleCheckBoxEx(int ACol, int ARow, bool ByUser);
   virtual bool ToggleRadioButtonEx(int ACol, int ARow, bool ByUser);
   virtual QString GetFormattedCell(int ACol, int ARow);
@@ -341,7 +346,7 @@ public:
   virtual void DoLoadCell(int ACol, int ARow, const QString& Value);
   // -- group 5
   virtual void CellEdited(int ACol, int ARow) { CalcFooter(ACol); }
-  virtual void SaveOldCellValue(int ACol, int ARow) { FOldCellText = GetCellEx(ACol, ARow); }
+  virtual void SaveOldCellValue(int ACol, int ARow);
   virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
   virtual void DoSearchFooterAction(int Action, bool& DefaultHandled);
   virtual void DoButtonClick(int ACol, int ARow);
@@ -415,8 +420,8 @@ public:
   virtual void AssignCells(TObject* Source);
   virtual int GetVersionNr() const;
   virtual QString GetVersionString() const;
-  virtual bool ValidateCell(const QString& NewValue) { return true; }
-  virtual bool ValidateCellWide(const QString& NewValue) { return true; }
+  virtual bool ValidateCell(const QString& NewValue);
+  virtual bool ValidateCellWide(const QString& NewValue);
   virtual void RemoveRowsEx(int ARow, int ACount);
   virtual void RemoveRows(int ARow, int ACount);
   virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
@@ -880,6 +885,67 @@ public:
   virtual bool IsRotated(int ACol, int ARow, int& aAngle);
   // placeholder: fuller version comes with node rows
   virtual int GetNodeSpanType(int ARow) { return 0; }
+  // ================= editor life, validation and editor access (editing/PlexStringGridEditing*.cpp)
+  bool IsEditable(int ACol, int ARow);
+  // Opens the current cell's editor as F2 does.
+  void ShowCellEdit();
+  // Commits the open separate editor of the current cell.
+  void HideCellEdit();
+  void AddComboString(const QString& S);
+  void AddComboStringObject(const QString& S, TObject* AObject);
+  bool RemoveComboString(const QString& S);
+  void ClearComboString();
+  bool SetComboSelectionString(const QString& S);
+  void SetComboSelection(int Index);
+  void SetComboIndex(int ACol, int ARow, int Index);
+  int GetComboIndex(int ACol, int ARow);
+  int GetComboCount();
+  bool ValidatesOnTab();
+  bool IsPasswordCell(int ACol, int ARow);
+  void Select();
+  void ShowInplaceEdit();
+  void HideInplaceEdit();
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  void CellToRich(int ACol, int ARow, IRichTextStore& RichEditor);
+  void RichToCell(int ACol, int ARow, IRichTextStore& RichEditor);
+  QString RichToString(IRichTextStore& RichEditor);
+  bool EditMode() const { return FEditMode; }
+  TEditorType EditControl() const { return FEditControl; }
+  TWinControl* EditCtrl() const { return FEditCtrl; }
+  TPlexInplaceEdit* PlexInplaceEditor() const;
+  // The separate editors; the grid's own source serves the controls it made.
+  ICellEditorSource& CellEditors() { return *FCellEditors; }
+  void SetCellEditors(std::unique_ptr<ICellEditorSource> Value);
+  // Set while the grid moves the focus between its own editors.
+  bool InvokedFocusChange() const { return FInvokedFocusChange; }
+  void SetInvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
+  bool Modified = false;
+  int MaxEditLength = 0;
+  int MaxComboLength = 0;
+  bool AlwaysValidate = false;
+  bool ExcelStyleDecimalSeparator = false;
+  bool EditWithTags = false;
+  bool Lookup = false;
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;
+  QString ValidChars;
+  // Characters 0..255 an edValidChars cell takes while ValidChars is empty.
+  QString ValidCharSet;
+  TPlexStringGridCheck* CellChecker = nullptr;
+  TNotifyEvent OnEditingDone;
+  TCellEvent OnEditCellDone;
+  TCellValidateEvent OnCellValidate;
+  TCellValidateEvent OnCellValidateWide;
+  TEditChangeEvent OnEditChange;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  TDblClickCellEvent OnDblClickCell;
+  TEndRowSizeEvent OnEndRowSize;
 
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
@@ -935,6 +1001,24 @@ protected:
   void DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect ARect);
   // placeholder: fuller version comes with mouse press and release
   bool FMouseDown = false;
+  // ---- editor life, validation and editor access
+  friend class TPlexInplaceEdit;
+  TInplaceEdit* CreateEditor() override;
+  bool CanEditShow() override;
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
+  int GetEditLimit() override { return MaxEditLength; }
+  void DoEnter() override;
+  void DoExit() override;
+  void ShowCellEditor(int ACol, int ARow);
+  void CommitCellEditor(int ACol, int ARow);
+  void EditDone(int ACol, int ARow);
+  // placeholder: fuller version comes with hooks and window messages
+  void DoEditCellDone(int ACol, int ARow);
+  // placeholder: fuller version comes with navigation
+  virtual void MoveToNextCell();
+  // placeholder: fuller version comes with navigation
+  virtual void NavigateFromEditor(bool ShiftHeld);
 
 private:
   // ---- construction steps (PlexStringGrid.cpp)
@@ -1120,4 +1204,35 @@ private:
   bool FRowEnablingUsed = false;
   int FFixedRightCols = 0;
   int FFixedFooters = 0;
+  // ---- editor life, validation and editor access
+  void SetUpSeparateEditor(ICellEditor* Editor, const TCellEditorSetup& Setup);
+  void SetUpComboEditor(const TCellEditorSetup& Setup);
+  void CommitComboEditor(int ACol, int ARow);
+  void WriteEditorValue(int ACol, int ARow, const QString& Value);
+  void RefuseValidatedValue(int C, int R, const QString& NewValue, const QString& Value);
+  void ShowRefusalBalloon();
+  void HandleGridSetFocus();
+  void FireComboChange(int ACol, int ARow, int Index);
+  std::unique_ptr<ICellEditorSource> FCellEditors;
+  ICellEditor* FOpenEditor = nullptr;
+  TWinControl* FEditCtrl = nullptr;
+  bool FEditMode = false;
+  bool FEditing = false;
+  bool FEditActive = false;
+  bool FSpecialEditor = false;
+  bool FEntered = false;
+  bool FBlockKill = false;
+  bool FBlockFocus = false;
+  bool FValidating = false;
+  bool FInvokedFocusChange = false;
+  bool FNoEditChange = false;
+  bool FClickedToEdit = false;
+  bool FDestroying = false;
+  QChar FStartEditChar;
+  QString FCellCache;
+  int FOldCol = -1;
+  int FOldRow = -1;
+  QString FOldCellTextWide;
+  QString FNewCellText;
+  bool FOldModified = false;
 };

@@ -18,7 +18,6 @@ void Fire(const Event& E, Args&&... A) {
 // ---- group 1
 void TPlexStringGrid::DoCalcFooter(int ACol, QString& Value) { Fire(OnCalcFooter, this, ACol, Value); }
 void TPlexStringGrid::DoClickSort(int ACol) { Fire(OnClickSort, this, ACol); }
-void TPlexStringGrid::SetCellFromEditor(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
 void TPlexStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
 
 QString TPlexStringGrid::GetCurrentCell() {
@@ -233,9 +232,3 @@ void TPlexStringGrid::ImportNotification(TExportState State, int ARow) {
   Fire(OnImportNotification, this, State, ARow);
 }
 
-// ---- overrides of the base grid
-bool TPlexStringGrid::IsFixed(int ACol, int ARow) {
-  bool isFixed = false;
-  DoIsFixedCell(ARow, ACol, isFixed);
-  return isFixed;
-}

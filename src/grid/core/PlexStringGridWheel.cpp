@@ -11,6 +11,12 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     Message.Result = 1;
     return;
   }
+  // placeholder: fuller version comes with hooks and window messages
+  static const UINT gridEditDone = RegisterWindowMessage("GridEditDone");
+  if (Message.Msg == gridEditDone) {
+    DoEditCellDone(int(Message.WParam), int(Message.LParam));
+    return;
+  }
   TBaseGrid::WndProc(Message);
 }
 
