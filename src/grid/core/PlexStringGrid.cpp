@@ -259,6 +259,7 @@ void TPlexStringGrid::FreeAllCellsOnDestroy() {
   ClearTextOnly = false;
   SaveHiddenCells = false;
   UnHideColumnsAll();
+  UnHideRowsAll();
   if (NumHiddenRows() == 0) {
     SetColCount(std::max(ColCount(), FMaxEverColCount));
     SetRowCount(std::max(RowCount(), FMaxEverRowCount));

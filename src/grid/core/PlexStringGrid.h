@@ -14,7 +14,9 @@
 #include <QIODevice>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -39,6 +41,7 @@ class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
+class TGridItem;
 class TGridProgressAppearance;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -467,8 +470,8 @@ public:
   int NumHiddenRows() const;
   bool IsHiddenColumn(int ACol) const;
   bool IsHiddenRow(int ARow) const;
-  void HideColumn(int ACol);
-  void UnHideColumn(int ACol);
+  void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+  void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
   void UnHideColumnsAll();
   int RealToDisplayCol(int ACol) const;
   int DisplayToRealCol(int ACol) const;
@@ -479,6 +482,35 @@ public:
   int DisplRowIndex(int ARow) const { return RealToDisplayRow(ARow); }
   int AllColCount() const { return ColCount() + FNumHiddenColumns; }
   int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+  // Real indexes; the editor closes first. The last displayed column stays,
+  // and real columns from 512 on are never hidden.
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumns(int FromCol, int ToCol);
+  bool IsColumnVisible(int ACol) const { return !IsHiddenColumn(ACol); }
+  void SetColumnVisible(int ACol, bool Value);
+  int RealCol() const { return DisplayToRealCol(Col()); }
+  int RealRow() const { return DisplayToRealRow(Row()); }
+  int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+  // Real indexes. A hidden row keeps its real index, height and cells until
+  // it is shown again at its own place.
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  void HideRows(int FromRow, int ToRow);
+  // As HideRows, but nothing happens when FromRow is hidden already.
+  void HideRowsEx(int FromRow, int ToRow);
+  // Displayed indexes, ascending: one new hide level (filter level).
+  void HideRowList(const TIntList& RowList);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  // Nothing happens unless FromRow is hidden.
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // Shows the rows of the newest hide level, or every hidden row while
+  // fewer than two levels exist; the level itself is the caller's to lower.
+  void UnHideRowList();
+  // The same test against a list of the hidden rows made on the first call,
+  // for loops over many rows; the caller keeps the list.
+  bool IsHiddenRow(int ARow, std::unique_ptr<TIntList>& ListHidden) const;
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = std::max(0, Value); }
 
   // ================= cell access (PlexStringGridCells.cpp)
   int Ints(int ACol, int ARow);
@@ -609,6 +641,9 @@ public:
   TExportNotificationEvent OnExportNotification;
   TExportNotificationEvent OnImportNotification;
 
+  // placeholder: fuller version comes with editor life
+  virtual void HideInplaceEdit() {}
+
 protected:
   // Window creation: the grid timer, the wheel settings and the child panels.
   // Runs when the grid first gets a parent, as a window is made then.
@@ -657,6 +692,9 @@ private:
   void RowHeadersListChanged();
   void MergedColumnsChanged();
   void RemoveListedControl(int ACol, int ARealRow);
+  // ---- hidden rows (PlexStringGridHiddenRows.cpp)
+  void HideRealRows(const std::vector<int>& RealRows, int Level);
+  void ShowItems(std::vector<std::unique_ptr<TGridItem>> Items);
 
   // ---- owned objects, in creation order
   TFooterPanel* FFooterPanel = nullptr;
@@ -768,10 +806,12 @@ private:
   int FMaxEverColCount = 0;
   std::vector<QString> FFeatureCalls;
 
-  // ---- hidden columns
+  // ---- hidden columns and rows
   std::array<bool, PlexGridDefaults::HiddenColumnSlots> FHiddenColumns{};
-  std::vector<int> FHiddenColumnWidths;
+  // The width a column had when it was hidden, as the saved-width table keeps it.
+  std::array<int16_t, PlexGridDefaults::HiddenColumnSlots> FHiddenColumnWidths{};
   int FNumHiddenColumns = 0;
+  int FFilterLevel = 0;
 
   // ---- cell access state
   int FCellControlCount = 0;
