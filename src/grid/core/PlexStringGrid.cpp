@@ -80,7 +80,7 @@ void TPlexStringGrid::CreateSettingsObjects() {
   FSortSettings = std::make_unique<TSortSettings>(this);
   FDragDropSettings = std::make_unique<TDragDropSettings>(this);
   FDragScrollOptions = std::make_unique<TDragScrollOptions>();
-  FControlLook = std::make_unique<TControlLook>();
+  FControlLook = std::make_unique<TControlLook>(this);
   FNavigation = std::make_unique<TNavigation>();
   FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
   FColumnSize = std::make_unique<TColumnSize>();
@@ -127,6 +127,7 @@ void TPlexStringGrid::CreateListsAndLooks() {
   FEnabledRows = std::make_unique<TIntList>(-1, -1);
   FRowIndicator = std::make_unique<TBitmap>();
   FBackGround = std::make_unique<TBackGround>();
+  FBackGround->OnChange = [this](TObject*) { Invalidate(); };
   FControlList = std::make_unique<TControlList>();
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };

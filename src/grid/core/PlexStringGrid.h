@@ -4,6 +4,7 @@
 // and each concern keeps its own section of this header.
 #pragma once
 
+#include "grid/core/ControlLook.h"
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
 #include "grid/foundation/BaseGrid.h"
@@ -178,6 +179,19 @@ public:
   void SetOrvGradientMirrorFrom(TColor Value);
   TColor OrvGradientMirrorTo() const { return FOrvGradientMirrorTo; }
   void SetOrvGradientMirrorTo(TColor Value);
+  // The fixed cells' hover and pressed faces; ControlLook sets them.
+  TColor OrvGradientHoverFrom() const { return FOrvGradientFaces[fgHoverFrom]; }
+  TColor OrvGradientHoverTo() const { return FOrvGradientFaces[fgHoverTo]; }
+  TColor OrvGradientHoverMirrorFrom() const { return FOrvGradientFaces[fgHoverMirrorFrom]; }
+  TColor OrvGradientHoverMirrorTo() const { return FOrvGradientFaces[fgHoverMirrorTo]; }
+  TColor OrvGradientHoverBorder() const { return FOrvGradientFaces[fgHoverBorder]; }
+  TColor OrvGradientDownFrom() const { return FOrvGradientFaces[fgDownFrom]; }
+  TColor OrvGradientDownTo() const { return FOrvGradientFaces[fgDownTo]; }
+  TColor OrvGradientDownMirrorFrom() const { return FOrvGradientFaces[fgDownMirrorFrom]; }
+  TColor OrvGradientDownMirrorTo() const { return FOrvGradientFaces[fgDownMirrorTo]; }
+  TColor OrvGradientDownBorder() const { return FOrvGradientFaces[fgDownBorder]; }
+  // The grid colour that a ControlLook fixed-gradient colour stands for.
+  void SetFixedGradientColor(TFixedGradient Which, TColor Value);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool Value) { FAutoSize = Value; }
   bool IntegralHeight() const { return FIntegralHeight; }
@@ -781,6 +795,9 @@ private:
   TOrvStyle FOrvStyle = tsWindowsXP;
   TColorTones FTones;
   TOfficeTheme FOfficeTheme = otUnknown;
+  // Indexed by TFixedGradient; the first four live in the fields above.
+  std::array<TColor, fgCount> FOrvGradientFaces{clNone,   clNone,   clNone, clNone, 0x808080, 0xFFFFFF, clNone,
+                                                clNone,   0xC0C0C0, 0x808080, 0xC0C0C0, clNone, clNone, 0x808080};
 
   // ---- life-cycle state
   bool FLoading = false;
