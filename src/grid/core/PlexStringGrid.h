@@ -5,6 +5,7 @@
 #pragma once
 
 #include "grid/core/ControlLook.h"
+#include "grid/core/GridSelectListener.h"
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
 #include "grid/foundation/BaseGrid.h"
@@ -658,6 +659,78 @@ public:
   // placeholder: fuller version comes with editor life
   virtual void HideInplaceEdit() {}
 
+  // ================= selection (PlexStringGridSelection.cpp, PlexStringGridSelectionLists.cpp)
+  // The gatekeeper of every move of the current cell.
+  bool SelectCell(int ACol, int ARow) override;
+  // Fires OnRowChanging, OnColChanging and OnCellChanging with one Allow.
+  void CellChanging(int ACol, int ARow, bool& Allow);
+  using TBaseGrid::FocusCell;
+  void GotoCell(int ACol, int ARow);
+  void FocusCell(int ACol, int ARow);
+  void MoveToColRow(int ACol, int ARow);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void ClearSelectedCells();
+  bool GetRowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool GetColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  void SelectionToRowSelect(bool AllRows);
+  void SelectionToColSelect(bool AllCols);
+  bool IsSelected(int ACol, int ARow);
+  QString SelectedText();
+  bool GetRowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  int ModifiedRowCount() const;
+  void ClearModifiedRows();
+  bool GetRowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  // Cell indexes; nothing for a negative bound.
+  void RepaintRect(const TRect& R);
+  void InvalidateCellRange(const TRect& R);
+  void RepaintActiveHeaders(int ACol1, int ARow1, int ACol2, int ARow2);
+  int RowSelectCount();
+  int ColSelectCount();
+  int SelectedCellsCount();
+  int SelectedRowCount();
+  int SelectedColCount();
+  // Packed as row x 65536 + column.
+  TGridCoord SelectedCell(int Index) const;
+  int SelectedRow(int Index) const;
+  bool GetSelectedCells(int ACol, int ARow) const;
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  void RegisterSelListener(std::shared_ptr<ITPlexStringGridSelect> AListener) { FISelect = std::move(AListener); }
+  void UnRegisterSelListener(const std::shared_ptr<ITPlexStringGridSelect>&) { FISelect.reset(); }
+  // Without one, a rich-text cell is copied as it is stored.
+  void SetRichTextConverter(IRichTextConverter* Value) { FRichTextConverter = Value; }
+  bool IsLastRowAboveSearchFooter();
+  void ScrollAboveSearchFooter();
+  void HideSelection();
+  void UnHideSelection();
+  bool SelectionHidden() const { return FSelHidden; }
+  void ScrollInView(int ColIndex, int RowIndex);
+  void UpdateEditMode() { SelectCell(Col(), Row()); }
+  // Internal moves of the grid's own pass every gatekeeper while this is set.
+  void SetForceSelection(bool Value) { FForceSel = Value; }
+  // The grid rearranging itself: OnCellChanging stays quiet meanwhile.
+  void SetChangeDisabled(bool Value) { FChangeDisable = Value; }
+  // -1 after creation and after a sort.
+  void ResetOldRowSelection() { FOldRowSel = -1; }
+  QString CellCache() const { return FCellCache; }
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TRowUpdateEvent OnRowUpdate;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+  bool SelectionRectangle = false;
+
 protected:
   // Window creation: the grid timer, the wheel settings and the child panels.
   // Runs when the grid first gets a parent, as a window is made then.
@@ -706,6 +779,13 @@ private:
   void RowHeadersListChanged();
   void MergedColumnsChanged();
   void RemoveListedControl(int ACol, int ARealRow);
+  // ---- selection (PlexStringGridSelection.cpp)
+  bool SelectCellRefused(int ACol, int ARow);
+  void PrepareEditing(int ACol, int ARow);
+  bool DecideSelect(int ACol, int ARow);
+  void SelectAftermath(int ACol, int ARow, const TGridRect& OldSel, int OldCol, int OldRow, bool Allowed);
+  void RepaintRowIndicator(int OldRow, int NewRow);
+  int RowSelectKey(int ARow) const;
   // ---- hidden rows (PlexStringGridHiddenRows.cpp)
   void HideRealRows(const std::vector<int>& RealRows, int Level);
   void ShowItems(std::vector<std::unique_ptr<TGridItem>> Items);
@@ -829,6 +909,21 @@ private:
   std::array<int16_t, PlexGridDefaults::HiddenColumnSlots> FHiddenColumnWidths{};
   int FNumHiddenColumns = 0;
   int FFilterLevel = 0;
+
+  // ---- selection state
+  std::shared_ptr<ITPlexStringGridSelect> FISelect;
+  IRichTextConverter* FRichTextConverter = nullptr;
+  bool FUseEnabledRows = false;
+  int FOldRowSel = -1;
+  QString FCellCache;
+  QString FEditText;
+  bool FForceSel = false;
+  bool FSelChange = false;
+  bool FChangeDisable = false;
+  bool FEditDisable = false;
+  bool FEditChange = false;
+  bool FSelHidden = false;
+  TGridRect FHiddenSelection;
 
   // ---- cell access state
   int FCellControlCount = 0;

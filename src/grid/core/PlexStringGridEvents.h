@@ -79,3 +79,10 @@ using TCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow,
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& S)>;
 using TSearchFooterActionEvent = std::function<void(TObject* Sender, int Action, bool& DefaultHandled)>;
 using TExportNotificationEvent = std::function<void(TObject* Sender, TExportState State, int ARow)>;
+
+// selection
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
