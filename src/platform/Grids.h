@@ -274,6 +274,10 @@ protected:
   // ---- whole blocks of row sizes (GridsRowBlocks.cpp)
   // Rotates the row heights of [First, Last) so that Middle comes first.
   void RotateRowHeights(int First, int Middle, int Last);
+  // ---- whole-row blocks (GridsRowBlocks.cpp)
+  // Every row height at once (RowCount becomes its size, at least one row),
+  // with the effects of a RowCount change in one pass over the rows.
+  void ReplaceRowHeights(std::vector<int> Heights);
 
   TGridState FGridState = gsNormal;
   int FSizingIndex = -1;
@@ -392,6 +396,26 @@ protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   QString GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const QString& Value) override;
+
+  // ---- whole-row blocks (GridsRowBlocks.cpp)
+public:
+  // One row lifted out of the grid: texts and object slots of every stored
+  // column, its height, and its row index (where it stood, or is to stand).
+  struct TRowBlock {
+    int Row = 0;
+    int Height = 0;
+    std::vector<QString> Texts;
+    std::vector<TObject*> Objects;
+  };
+
+protected:
+  // Takes the rows (ascending, distinct, inside the grid) out in one pass; the
+  // rows below close up and RowCount drops by their number. One row always
+  // stays: a request for every row leaves the last one.
+  std::vector<TRowBlock> TakeRows(const std::vector<int>& Rows);
+  // Puts rows back in one pass: each block's Row (ascending) is its index
+  // afterwards; the other rows keep their order around them.
+  void PutRows(std::vector<TRowBlock> Blocks);
 
 private:
   struct RowStore {

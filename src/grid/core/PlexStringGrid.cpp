@@ -86,7 +86,7 @@ void TPlexStringGrid::CreateSettingsObjects() {
   FSortSettings = std::make_unique<TSortSettings>(this);
   FDragDropSettings = std::make_unique<TDragDropSettings>(this);
   FDragScrollOptions = std::make_unique<TDragScrollOptions>();
-  FControlLook = std::make_unique<TControlLook>();
+  FControlLook = std::make_unique<TControlLook>(this);
   FNavigation = std::make_unique<TNavigation>();
   FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
   FColumnSize = std::make_unique<TColumnSize>();
@@ -133,6 +133,7 @@ void TPlexStringGrid::CreateListsAndLooks() {
   FEnabledRows = std::make_unique<TIntList>(-1, -1);
   FRowIndicator = std::make_unique<TBitmap>();
   FBackGround = std::make_unique<TBackGround>();
+  FBackGround->OnChange = [this](TObject*) { Invalidate(); };
   FControlList = std::make_unique<TControlList>();
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
@@ -265,6 +266,7 @@ void TPlexStringGrid::FreeAllCellsOnDestroy() {
   ClearTextOnly = false;
   SaveHiddenCells = false;
   UnHideColumnsAll();
+  UnHideRowsAll();
   if (NumHiddenRows() == 0) {
     SetColCount(std::max(ColCount(), FMaxEverColCount));
     SetRowCount(std::max(RowCount(), FMaxEverRowCount));

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "grid/core/CellGraphicLayout.h"
+#include "grid/core/ControlLook.h"
+#include "grid/core/GridSelectListener.h"
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
 #include "grid/core/RichTextRenderer.h"
@@ -18,7 +20,9 @@
 #include <QIODevice>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -43,6 +47,7 @@ class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
+class TGridItem;
 class TGridProgressAppearance;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -188,6 +193,19 @@ public:
   void SetOrvGradientMirrorFrom(TColor Value);
   TColor OrvGradientMirrorTo() const { return FOrvGradientMirrorTo; }
   void SetOrvGradientMirrorTo(TColor Value);
+  // The fixed cells' hover and pressed faces; ControlLook sets them.
+  TColor OrvGradientHoverFrom() const { return FOrvGradientFaces[fgHoverFrom]; }
+  TColor OrvGradientHoverTo() const { return FOrvGradientFaces[fgHoverTo]; }
+  TColor OrvGradientHoverMirrorFrom() const { return FOrvGradientFaces[fgHoverMirrorFrom]; }
+  TColor OrvGradientHoverMirrorTo() const { return FOrvGradientFaces[fgHoverMirrorTo]; }
+  TColor OrvGradientHoverBorder() const { return FOrvGradientFaces[fgHoverBorder]; }
+  TColor OrvGradientDownFrom() const { return FOrvGradientFaces[fgDownFrom]; }
+  TColor OrvGradientDownTo() const { return FOrvGradientFaces[fgDownTo]; }
+  TColor OrvGradientDownMirrorFrom() const { return FOrvGradientFaces[fgDownMirrorFrom]; }
+  TColor OrvGradientDownMirrorTo() const { return FOrvGradientFaces[fgDownMirrorTo]; }
+  TColor OrvGradientDownBorder() const { return FOrvGradientFaces[fgDownBorder]; }
+  // The grid colour that a ControlLook fixed-gradient colour stands for.
+  void SetFixedGradientColor(TFixedGradient Which, TColor Value);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool Value) { FAutoSize = Value; }
   bool IntegralHeight() const { return FIntegralHeight; }
@@ -629,19 +647,8 @@ public:
   void SplitAllCells();
   bool IsCell(const QString& SubStr, int& ACol, int& ARow);
   bool IsWideCell(int ACol, int ARow);
-  double CellToReal(int ACol, int ARow);
-  // placeholder: fuller version comes with the grid's settings
   bool URLShowInText = false;
-  bool XYOffsetTopLeftOnly = false;
-  // placeholder: fuller version comes with the dimensions
-  int FixedFooters() const { return 0; }
-  int FixedRightCols() const { return 0; }
-  // placeholder: fuller version comes with the selections
-  bool RowSelect(int ARow) const { return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)]; }
-  void SetRowSelect(int ARow, bool Value);
-  int RowSelectCount() const;
-  bool GetRowModified(int ARow) const;
-  void SetRowModified(int ARow, bool Value);
+  double CellToReal(int ACol, int ARow);
 
   // ================= overrides of the base grid
   bool IsFixed(int ACol, int ARow) override;
@@ -675,8 +682,8 @@ public:
   int NumHiddenRows() const;
   bool IsHiddenColumn(int ACol) const;
   bool IsHiddenRow(int ARow) const;
-  void HideColumn(int ACol);
-  void UnHideColumn(int ACol);
+  void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+  void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
   void UnHideColumnsAll();
   int RealToDisplayCol(int ACol) const;
   int DisplayToRealCol(int ACol) const;
@@ -687,6 +694,35 @@ public:
   int DisplRowIndex(int ARow) const { return RealToDisplayRow(ARow); }
   int AllColCount() const { return ColCount() + FNumHiddenColumns; }
   int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+  // Real indexes; the editor closes first. The last displayed column stays,
+  // and real columns from 512 on are never hidden.
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumns(int FromCol, int ToCol);
+  bool IsColumnVisible(int ACol) const { return !IsHiddenColumn(ACol); }
+  void SetColumnVisible(int ACol, bool Value);
+  int RealCol() const { return DisplayToRealCol(Col()); }
+  int RealRow() const { return DisplayToRealRow(Row()); }
+  int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+  // Real indexes. A hidden row keeps its real index, height and cells until
+  // it is shown again at its own place.
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  void HideRows(int FromRow, int ToRow);
+  // As HideRows, but nothing happens when FromRow is hidden already.
+  void HideRowsEx(int FromRow, int ToRow);
+  // Displayed indexes, ascending: one new hide level (filter level).
+  void HideRowList(const TIntList& RowList);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  // Nothing happens unless FromRow is hidden.
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // Shows the rows of the newest hide level, or every hidden row while
+  // fewer than two levels exist; the level itself is the caller's to lower.
+  void UnHideRowList();
+  // The same test against a list of the hidden rows made on the first call,
+  // for loops over many rows; the caller keeps the list.
+  bool IsHiddenRow(int ARow, std::unique_ptr<TIntList>& ListHidden) const;
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = std::max(0, Value); }
 
   // ================= cell access (PlexStringGridCells.cpp)
   int Ints(int ACol, int ARow);
@@ -865,23 +901,12 @@ public:
   void SetFixedRightCols(int Value) { FFixedRightCols = Value; }
   int FixedFooters() const { return FFixedFooters; }
   void SetFixedFooters(int Value) { FFixedFooters = Value; }
-  // placeholder: fuller version comes with selection
-  virtual bool IsSelected(int ACol, int ARow);
+  // Readers of the selection and row flags for painting: no list grows.
   bool RowSelect(int ARow) const { return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)]; }
-  void SetRowSelect(int ARow, bool Value);
   bool ColSelect(int ACol) const { return ACol >= 0 && size_t(ACol) < FColSelect.size() && FColSelect[size_t(ACol)]; }
-  void SetColSelect(int ACol, bool Value);
   TIntList& SelectedCells() { return *FSelectedCells; }
-  // placeholder: fuller version comes with row and cell objects
-  bool RowEnabled(int ARow) const;
-  void SetRowEnabled(int ARow, bool Value);
-  bool RowModified(int ARow) const;
-  void SetRowModified(int ARow, bool Value);
-  virtual bool HasCheckBox(int ACol, int ARow);
-  virtual void GetMarker(int ACol, int ARow, int& AStart, int& ALength);
-  virtual bool HasScrollBar(int ACol, int ARow) { return false; }
-  virtual int GetScrollPosition(int ACol, int ARow) { return 0; }
-  virtual void GetScrollProp(int ACol, int ARow, int& APageSize, int& ARange);
+  bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
+  bool RowModified(int ARow) const { return GetRowModified(ARow); }
   virtual bool IsRotated(int ACol, int ARow, int& aAngle);
   // placeholder: fuller version comes with node rows
   virtual int GetNodeSpanType(int ARow) { return 0; }
@@ -946,6 +971,77 @@ public:
   TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
   TDblClickCellEvent OnDblClickCell;
   TEndRowSizeEvent OnEndRowSize;
+
+  // ================= selection (PlexStringGridSelection.cpp, PlexStringGridSelectionLists.cpp)
+  // The gatekeeper of every move of the current cell.
+  bool SelectCell(int ACol, int ARow) override;
+  // Fires OnRowChanging, OnColChanging and OnCellChanging with one Allow.
+  void CellChanging(int ACol, int ARow, bool& Allow);
+  using TBaseGrid::FocusCell;
+  void GotoCell(int ACol, int ARow);
+  void FocusCell(int ACol, int ARow);
+  void MoveToColRow(int ACol, int ARow);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void ClearSelectedCells();
+  bool GetRowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool GetColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  void SelectionToRowSelect(bool AllRows);
+  void SelectionToColSelect(bool AllCols);
+  bool IsSelected(int ACol, int ARow);
+  QString SelectedText();
+  bool GetRowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  int ModifiedRowCount() const;
+  void ClearModifiedRows();
+  bool GetRowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  // Cell indexes; nothing for a negative bound.
+  void RepaintRect(const TRect& R);
+  void InvalidateCellRange(const TRect& R);
+  void RepaintActiveHeaders(int ACol1, int ARow1, int ACol2, int ARow2);
+  int RowSelectCount();
+  int ColSelectCount();
+  int SelectedCellsCount();
+  int SelectedRowCount();
+  int SelectedColCount();
+  // Packed as row x 65536 + column.
+  TGridCoord SelectedCell(int Index) const;
+  int SelectedRow(int Index) const;
+  bool GetSelectedCells(int ACol, int ARow) const;
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  void RegisterSelListener(std::shared_ptr<ITPlexStringGridSelect> AListener) { FISelect = std::move(AListener); }
+  void UnRegisterSelListener(const std::shared_ptr<ITPlexStringGridSelect>&) { FISelect.reset(); }
+  // Without one, a rich-text cell is copied as it is stored.
+  void SetRichTextConverter(IRichTextConverter* Value) { FRichTextConverter = Value; }
+  bool IsLastRowAboveSearchFooter();
+  void ScrollAboveSearchFooter();
+  void HideSelection();
+  void UnHideSelection();
+  bool SelectionHidden() const { return FSelHidden; }
+  void ScrollInView(int ColIndex, int RowIndex);
+  void UpdateEditMode() { SelectCell(Col(), Row()); }
+  // Internal moves of the grid's own pass every gatekeeper while this is set.
+  void SetForceSelection(bool Value) { FForceSel = Value; }
+  // The grid rearranging itself: OnCellChanging stays quiet meanwhile.
+  void SetChangeDisabled(bool Value) { FChangeDisable = Value; }
+  // -1 after creation and after a sort.
+  void ResetOldRowSelection() { FOldRowSel = -1; }
+  QString CellCache() const { return FCellCache; }
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TRowUpdateEvent OnRowUpdate;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
 
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
@@ -1055,6 +1151,16 @@ private:
   void RowHeadersListChanged();
   void MergedColumnsChanged();
   void RemoveListedControl(int ACol, int ARealRow);
+  // ---- selection (PlexStringGridSelection.cpp)
+  bool SelectCellRefused(int ACol, int ARow);
+  void PrepareEditing(int ACol, int ARow);
+  bool DecideSelect(int ACol, int ARow);
+  void SelectAftermath(int ACol, int ARow, const TGridRect& OldSel, int OldCol, int OldRow, bool Allowed);
+  void RepaintRowIndicator(int OldRow, int NewRow);
+  int RowSelectKey(int ARow) const;
+  // ---- hidden rows (PlexStringGridHiddenRows.cpp)
+  void HideRealRows(const std::vector<int>& RealRows, int Level);
+  void ShowItems(std::vector<std::unique_ptr<TGridItem>> Items);
 
   // ---- owned objects, in creation order
   TFooterPanel* FFooterPanel = nullptr;
@@ -1141,6 +1247,9 @@ private:
   TOrvStyle FOrvStyle = tsWindowsXP;
   TColorTones FTones;
   TOfficeTheme FOfficeTheme = otUnknown;
+  // Indexed by TFixedGradient; the first four live in the fields above.
+  std::array<TColor, fgCount> FOrvGradientFaces{clNone,   clNone,   clNone, clNone, 0x808080, 0xFFFFFF, clNone,
+                                                clNone,   0xC0C0C0, 0x808080, 0xC0C0C0, clNone, clNone, 0x808080};
 
   // ---- life-cycle state
   bool FLoading = false;
@@ -1166,10 +1275,27 @@ private:
   int FMaxEverColCount = 0;
   std::vector<QString> FFeatureCalls;
 
-  // ---- hidden columns
+  // ---- hidden columns and rows
   std::array<bool, PlexGridDefaults::HiddenColumnSlots> FHiddenColumns{};
-  std::vector<int> FHiddenColumnWidths;
+  // The width a column had when it was hidden, as the saved-width table keeps it.
+  std::array<int16_t, PlexGridDefaults::HiddenColumnSlots> FHiddenColumnWidths{};
   int FNumHiddenColumns = 0;
+  int FFilterLevel = 0;
+
+  // ---- selection state
+  std::shared_ptr<ITPlexStringGridSelect> FISelect;
+  IRichTextConverter* FRichTextConverter = nullptr;
+  bool FUseEnabledRows = false;
+  int FOldRowSel = -1;
+  QString FCellCache;
+  QString FEditText;
+  bool FForceSel = false;
+  bool FSelChange = false;
+  bool FChangeDisable = false;
+  bool FEditDisable = false;
+  bool FEditChange = false;
+  bool FSelHidden = false;
+  TGridRect FHiddenSelection;
 
   // ---- cell access state
   int FCellControlCount = 0;
@@ -1201,7 +1327,6 @@ private:
                              TColor& AMirrorColorTo, TFont& AFont) const;
   std::unique_ptr<IRichTextRenderer> FRichTextRenderer;
   unsigned FVAlignFlag = 0;
-  bool FRowEnablingUsed = false;
   int FFixedRightCols = 0;
   int FFixedFooters = 0;
   // ---- editor life, validation and editor access
@@ -1229,7 +1354,6 @@ private:
   bool FClickedToEdit = false;
   bool FDestroying = false;
   QChar FStartEditChar;
-  QString FCellCache;
   int FOldCol = -1;
   int FOldRow = -1;
   QString FOldCellTextWide;

@@ -373,24 +373,3 @@ bool TPlexStringGrid::ToggleRadioButtonEx(int ACol, int ARow, bool ByUser) {
   return true;
 }
 
-// ---- row flags: the selection the row check box shows, the modified mark
-
-void TPlexStringGrid::SetRowSelect(int ARow, bool Value) {
-  if (ARow < 0) return;
-  if (size_t(ARow) >= FRowSelect.size()) FRowSelect.resize(size_t(ARow) + 1, false);
-  FRowSelect[size_t(ARow)] = Value;
-  RepaintRow(RealToDisplayRow(ARow));
-}
-
-int TPlexStringGrid::RowSelectCount() const { return int(std::count(FRowSelect.begin(), FRowSelect.end(), true)); }
-
-bool TPlexStringGrid::GetRowModified(int ARow) const {
-  return ARow >= 0 && ARow < FModifiedRows->Count() && FModifiedRows->GetInteger(ARow) == 1;
-}
-
-void TPlexStringGrid::SetRowModified(int ARow, bool Value) {
-  if (ARow < 0) return;
-  while (FModifiedRows->Count() <= ARow) FModifiedRows->Insert(FModifiedRows->Count(), 0);
-  FModifiedRows->SetInteger(ARow, Value ? 1 : 0);
-  RepaintCell(0, ARow);
-}

@@ -58,8 +58,8 @@ void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   }
   // 3. the in-cell scroll bar
   if (HasScrollBar(P.RCol, P.ARow)) {
-    int page = 0, range = 0;
-    GetScrollProp(P.RCol, P.ARow, page, range);
+    const TScrollProp prop = GetScrollProp(P.RCol, P.ARow);
+    const int page = prop.PageSize, range = prop.Range;
     if (page < range) {
       const int position = std::clamp(GetScrollPosition(P.RCol, P.ARow), 0, range);
       DrawCellScrollBar(C, TRect(P.R.Right - CellScrollBarWidth, P.R.Top, P.R.Right, P.R.Bottom), position, page,
@@ -211,11 +211,11 @@ void TPlexStringGrid::DrawCellBorders(TCanvas& C, int ACol, int ARow, TRect R) {
 
 void TPlexStringGrid::PaintTreeLines(TCanvas& C, TPaintCellState& P) {
   const TCellNode& node = *FCellNode;
-  if (P.RCol != 0 || P.ARow < FixedRows() || !HasNodes() || !node.ShowTree) return;
-  C.Pen().Color = node.TreeColor;
+  if (P.RCol != 0 || P.ARow < FixedRows() || !HasNodes() || !node.ShowTree()) return;
+  C.Pen().Color = node.TreeColor();
   C.Pen().Width = 1;
   P.R.Left = GetNodeIndent(P.ARow);
-  const int indent = node.NodeIndent;
+  const int indent = node.NodeIndent();
   const int x = P.R.Left + indent / 2 - indent + 2;
   const int mid = (P.R.Top + P.R.Bottom) / 2;
   const TCellProperties* props = PropsOf(0, P.ARow);
@@ -224,7 +224,7 @@ void TPlexStringGrid::PaintTreeLines(TCanvas& C, TPaintCellState& P) {
     C.MoveTo(x0, y0);
     C.LineTo(x1, y1);
   };
-  if (level > 0) line(x, mid, node.ShowTreeFull ? P.R.Right : P.R.Left + 4, mid);
+  if (level > 0) line(x, mid, node.ShowTreeFull() ? P.R.Right : P.R.Left + 4, mid);
   const int span = GetNodeSpanType(P.ARow);
   if (span == 1) line(x, P.R.Top, x, mid);
   if (span == 2) line(x, P.R.Top, x, P.R.Bottom + 4);

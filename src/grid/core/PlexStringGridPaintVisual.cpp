@@ -29,7 +29,7 @@ TColor TPlexStringGrid::MixSelectionColor(TColor Selection, TColor CellColor, bo
 }
 
 // Row flags (enabled, disjunct selection) are kept by real row once rows can be hidden.
-int TPlexStringGrid::FlagRow(int ARow) const { return FRowEnablingUsed ? RealRowIndex(ARow) : ARow; }
+int TPlexStringGrid::FlagRow(int ARow) const { return FUseEnabledRows ? RealRowIndex(ARow) : ARow; }
 
 void TPlexStringGrid::ApplySelectionColours(TGridDrawState& AState, TBrush& ABrush, TColor& AColorTo,
                                             TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont) const {
@@ -173,7 +173,7 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
     }
   }
   // 17, 18
-  if (UseDisabledFont && ((FRowEnablingUsed && !RowEnabled(flagRow)) || !Enabled()))
+  if (UseDisabledFont && ((FUseEnabledRows && !RowEnabled(flagRow)) || !Enabled()))
     AFont.SetColor(DisabledFontColor);
   if (AState.Contains(gdSelected) && ARow != Row() && disjRow && SelectionColorTo == clNone)
     ABrush.Color = AdjustColorBrightness(ABrush.Color, 7);
@@ -182,46 +182,3 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   GetCellAlignment(rcol, ARow, HA, VA);
 }
 
-// ---- placeholders of selection and row state that the painting reads
-
-bool TPlexStringGrid::IsSelected(int ACol, int ARow) {
-  const TGridRect s = Selection();
-  return ACol >= s.Left && ACol <= s.Right && ARow >= s.Top && ARow <= s.Bottom;
-}
-
-void TPlexStringGrid::SetRowSelect(int ARow, bool Value) {
-  if (ARow < 0) return;
-  if (size_t(ARow) >= FRowSelect.size()) FRowSelect.resize(size_t(ARow) + 1, false);
-  FRowSelect[size_t(ARow)] = Value;
-  InvalidateRow(RealToDisplayRow(ARow));
-}
-
-void TPlexStringGrid::SetColSelect(int ACol, bool Value) {
-  if (ACol < 0) return;
-  if (size_t(ACol) >= FColSelect.size()) FColSelect.resize(size_t(ACol) + 1, false);
-  FColSelect[size_t(ACol)] = Value;
-  Invalidate();
-}
-
-// The list holds the real rows written disabled.
-bool TPlexStringGrid::RowEnabled(int ARow) const { return !FEnabledRows->HasValue(ARow); }
-
-void TPlexStringGrid::SetRowEnabled(int ARow, bool Value) {
-  FRowEnablingUsed = true;
-  if (Value)
-    FEnabledRows->DeleteValue(ARow);
-  else if (!FEnabledRows->HasValue(ARow))
-    FEnabledRows->Add(ARow);
-  Invalidate();
-}
-
-bool TPlexStringGrid::RowModified(int ARow) const { return FModifiedRows->HasValue(ARow); }
-
-void TPlexStringGrid::SetRowModified(int ARow, bool Value) {
-  if (Value == RowModified(ARow)) return;
-  if (Value)
-    FModifiedRows->Add(ARow);
-  else
-    FModifiedRows->DeleteValue(ARow);
-  InvalidateCell(0, RealToDisplayRow(ARow));
-}

@@ -31,10 +31,7 @@ void DeleteFlag(TIntList& List, int Index) {
 // ---- the hidden-row store follows the rows around it
 
 void TPlexStringGrid::ShiftHiddenRows(int ARealRow, int Delta) {
-  for (int i = 0; i < NumHiddenRows(); ++i) {
-    TGridItem& item = FHiddenRowStore->Items(i);
-    if (item.Index > ARealRow) item.Index += Delta;
-  }
+  FHiddenRowStore->ShiftAbove(ARealRow, Delta);
 }
 
 namespace {
@@ -51,7 +48,7 @@ std::vector<int> RealRowsOf(TPlexStringGrid& Grid, int ARow, int Count) {
 void CloseUpHiddenRows(THiddenRowStore& Store, const std::vector<int>& Left) {
   for (int i = 0; i < Store.Count(); ++i) {
     TGridItem& item = Store.Items(i);
-    item.Index -= int(std::lower_bound(Left.begin(), Left.end(), item.Index) - Left.begin());
+    item.Idx -= int(std::lower_bound(Left.begin(), Left.end(), item.Idx) - Left.begin());
   }
 }
 
@@ -269,7 +266,7 @@ void TPlexStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
     }
   if (FromIndex + Count < ToIndex) ToIndex -= Count;
   std::vector<int> stored;
-  for (int i = 0; i < NumHiddenRows(); ++i) stored.push_back(FHiddenRowStore->Items(i).Index);
+  for (int i = 0; i < NumHiddenRows(); ++i) stored.push_back(FHiddenRowStore->Items(i).Idx);
   RemoveRowsEx(FromIndex, Count);
   ToIndex = std::clamp(ToIndex, 0, RowCount());
   InsertRows(ToIndex, Count, true);
@@ -278,6 +275,6 @@ void TPlexStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
       SetGridCell(c, ToIndex + i, texts[size_t(i * cols + c)]);
       SetGridObject(c, ToIndex + i, objects[size_t(i * cols + c)]);
     }
-  for (int i = 0; i < NumHiddenRows(); ++i) FHiddenRowStore->Items(i).Index = stored[size_t(i)];
+  for (int i = 0; i < NumHiddenRows(); ++i) FHiddenRowStore->Items(i).Idx = stored[size_t(i)];
   Invalidate();
 }

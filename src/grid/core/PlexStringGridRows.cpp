@@ -54,7 +54,6 @@ void TPlexStringGrid::InsertCols(int ColIndex, int CCount) {
   const int displayAt = RealToDisplayCol(ColIndex);
   SetColCount(ColCount() + CCount);
   InsertStoreCols(ColIndex, CCount);
-  if (FHiddenColumnWidths.empty()) FHiddenColumnWidths.assign(size_t(HideableColumns), 0);
   for (int c = HideableColumns - 1; c >= ColIndex; --c) {
     const bool moved = c - CCount >= ColIndex;
     FHiddenColumns[size_t(c)] = moved && FHiddenColumns[size_t(c - CCount)];
@@ -77,12 +76,11 @@ void TPlexStringGrid::RemoveCols(int ColIndex, int CCount) {
   for (int c = ColIndex; c < ColIndex + CCount; ++c) hiddenGone += IsHiddenColumn(c) ? 1 : 0;
   DeleteStoreCols(ColIndex, CCount);
   widths.erase(widths.begin() + ColIndex, widths.begin() + ColIndex + CCount);
-  if (!FHiddenColumnWidths.empty())
-    for (int c = ColIndex; c < HideableColumns; ++c) {
-      const bool moved = c + CCount < HideableColumns;
-      FHiddenColumns[size_t(c)] = moved && FHiddenColumns[size_t(c + CCount)];
-      FHiddenColumnWidths[size_t(c)] = moved ? FHiddenColumnWidths[size_t(c + CCount)] : 0;
-    }
+  for (int c = ColIndex; c < HideableColumns; ++c) {
+    const bool moved = c + CCount < HideableColumns;
+    FHiddenColumns[size_t(c)] = moved && FHiddenColumns[size_t(c + CCount)];
+    FHiddenColumnWidths[size_t(c)] = moved ? FHiddenColumnWidths[size_t(c + CCount)] : 0;
+  }
   FNumHiddenColumns -= hiddenGone;
   SetColCount(ColCount() - (CCount - hiddenGone));
   for (int c = 0; c < int(widths.size()); ++c)

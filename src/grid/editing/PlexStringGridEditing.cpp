@@ -197,22 +197,6 @@ bool TPlexStringGrid::IsPasswordCell(int ACol, int ARow) {
   return isPassword;
 }
 
-bool TPlexStringGrid::HasClickableGraphic(int ACol, int ARow) {
-  if (ACol < 0 || ARow < 0) return false;
-  const TPoint base = BaseCell(ACol, ARow);
-  switch (GetCellType(base.X, base.Y)) {
-    case ctCheckBox:
-    case ctDataCheckBox:
-    case ctRadio:
-    case ctButton:
-    case ctVirtCheckBox:
-    case ctRowCheckBox:
-    case ctRadioButton:
-    case ctTriStateCheckBox: return true;
-    default: return false;
-  }
-}
-
 void TPlexStringGrid::ShowCellEdit() {
   WORD key = VK_F2;
   KeyDown(key, TShiftState());

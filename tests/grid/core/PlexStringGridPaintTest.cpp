@@ -220,7 +220,7 @@ TEST_F(PlexStringGridPaint, ModifiedBarTreeLinesAndHoverOnFixedCells) {
 
   // Tree lines of a node row at level 1: its own stub and its parent's line.
   Grid->Nodes = true;
-  Grid->CellNode().TreeColor = clRed;
+  Grid->CellNode().SetTreeColor(clRed);
   Grid->GetCellProperties(0, 3)->NodeLevel = 1;
   Paint(0, 3);
   const TRect t = Grid->CellRect(0, 3);

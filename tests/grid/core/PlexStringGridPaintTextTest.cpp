@@ -19,7 +19,7 @@ public:
   using TPlexStringGrid::TPlexStringGrid;
   std::vector<TPoint> SortGlyphs;
   void DrawSortIndicator(TCanvas&, int, int Y, int X) override { SortGlyphs.push_back(TPoint(X, Y)); }
-  TPoint CalcCellGraphicSize(int, int) override { return TPoint(16, 16); }
+  TPoint CalcCellGraphicSize(int, int, int) override { return TPoint(16, 16); }
   QString GetCalculatedCell(int ACol, int ARow) override {
     const QString text = GetCellEx(ACol, ARow);
     return text.startsWith('=') ? QString("3") : text;

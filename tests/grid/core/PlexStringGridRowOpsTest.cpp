@@ -30,17 +30,17 @@ struct TGrid : TPlexStringGrid {
   void UnHideAll() {
     for (int i = 0; i < HiddenRowStore().Count(); ++i) {
       TGridItem& item = HiddenRowStore().Items(i);
-      InsertRowsCore(item.Index, 1, false, false);
+      InsertRowsCore(item.Idx, 1, false, false);
       for (int c = 0; c < item.Items.Count(); ++c) {
-        SetGridCell(c, item.Index, item.Items[c]);
-        SetGridObject(c, item.Index, item.Items.Objects(c));
+        SetGridCell(c, item.Idx, item.Items[c]);
+        SetGridObject(c, item.Idx, item.Items.Objects(c));
       }
     }
     HiddenRowStore().Clear();
   }
   std::vector<int> Stored() {
     std::vector<int> r;
-    for (int i = 0; i < HiddenRowStore().Count(); ++i) r.push_back(HiddenRowStore().Items(i).Index);
+    for (int i = 0; i < HiddenRowStore().Count(); ++i) r.push_back(HiddenRowStore().Items(i).Idx);
     return r;
   }
   QString Column1() {
