@@ -68,6 +68,9 @@ struct EditingGridFixture : ::testing::Test {
     QApplication::processEvents();
   }
 
+  // The grid goes first: its last events still find the log alive.
+  void TearDown() override { Form.reset(); }
+
   QWidget* EditorWidget() const { return Grid->InplaceEditor() ? Grid->InplaceEditor()->Widget() : nullptr; }
   void FocusOther() {
     Other->SetFocus();
