@@ -24,8 +24,8 @@ constexpr TColor GridColour = 0xF0F0F0, FixedColour = 0xC8C8C8, OwnColour = clRe
 
 class TPaintGrid : public TPlexStringGrid {
 public:
-  using TPlexStringGrid::TPlexStringGrid;
   using TPlexStringGrid::FHoverRowIdx;
+  using TPlexStringGrid::TPlexStringGrid;
   bool Nodes = false;
   bool HasNodes() override { return Nodes; }
   int GetNodeIndent(int ARow) override { return Nodes ? 24 : 0; }
@@ -237,6 +237,26 @@ TEST_F(PlexStringGridPaint, ModifiedBarTreeLinesAndHoverOnFixedCells) {
   Grid->SetHoverRowCells({hcNormal, hcSelected, hcFixed});
   Paint(0, 5);
   EXPECT_EQ(At(10, Grid->CellRect(0, 5).Top + 5), clYellow);
+}
+
+TEST_F(PlexStringGridPaint, RowIndicatorOnTheCurrentRowMovesTheText) {
+  TBitmap indicator(8, 8);
+  indicator.Canvas().Brush().Color = clBlue;
+  indicator.Canvas().FillRect(TRect(0, 0, 8, 8));
+  indicator.Canvas().SetPixel(0, 7, clWhite);  // the key colour
+  indicator.EndCanvas();
+  Grid->RowIndicator().Assign(indicator);
+  Grid->SetSelection(TGridRect{2, 3, 2, 3});
+  Grid->SetCellEx(0, 3, "ab");
+  Grid->SetCellEx(0, 4, "ab");
+  Paint(0, 3);
+  Paint(0, 4);
+  const TRect current = Grid->CellRect(0, 3), other = Grid->CellRect(0, 4);
+  EXPECT_EQ(At(current.Left + 5, current.Top + 3), clBlue);
+  EXPECT_NE(At(other.Left + 5, other.Top + 3), clBlue);
+  std::vector<TPoint> cells = paintprobe::Cells(*Sheet);
+  ASSERT_EQ(cells.size(), 4u);
+  EXPECT_EQ(cells[0].X - cells[2].X, 8 + 2);  // the current row's text after the bitmap
 }
 
 TEST_F(PlexStringGridPaint, DrawingEventsGetTheRealColumnAndDefaultDrawingRules) {

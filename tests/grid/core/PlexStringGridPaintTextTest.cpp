@@ -108,8 +108,8 @@ TEST_F(PlexStringGridPaintText, FormattedCellsThroughTheFloatFormatEvent) {
     const char* Shown;
   };
   const TCase cases[] = {
-      {"42", "%d", true, "42"},         {"42", "%.1f", true, "42.0"},  {"1.5", "%d", true, "1.5"},
-      {"2.25", "%.1f", false, "2.25"},  {"2.25", "", true, "2.25"},    {"abc", "%.1f", true, "abc"},
+      {"42", "%d", true, "42"},        {"42", "%.1f", true, "42.0"}, {"1.5", "%d", true, "1.5"},
+      {"2.25", "%.1f", false, "2.25"}, {"2.25", "", true, "2.25"},   {"abc", "%.1f", true, "abc"},
       {"1e2", "%.0f", true, "100"},
   };
   for (const TCase& c : cases) {
@@ -208,11 +208,11 @@ TEST_F(PlexStringGridPaintText, SelectionRectangleAndLinksInSelectedCells) {
     for (int r : {1, 2}) Grid->PaintCell(Sheet->Canvas(), c, r, Grid->CellRect(c, r), {gdSelected});
   const TRect tl = Grid->CellRect(1, 1), br = Grid->CellRect(2, 2);
   const int midY = (tl.Top + tl.Bottom) / 2, midX = (tl.Left + tl.Right) / 2;
-  EXPECT_EQ(paintprobe::At(*Sheet, tl.Left + 1, midY), clRed);           // left edge
-  EXPECT_EQ(paintprobe::At(*Sheet, midX, tl.Top + 1), clRed);            // top edge
+  EXPECT_EQ(paintprobe::At(*Sheet, tl.Left + 1, midY), clRed);                           // left edge
+  EXPECT_EQ(paintprobe::At(*Sheet, midX, tl.Top + 1), clRed);                            // top edge
   EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, (br.Top + br.Bottom) / 2 - 4), clRed);  // right edge
-  EXPECT_NE(paintprobe::At(*Sheet, tl.Right - 3, midY), clRed);          // no inner edge
-  EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, br.Bottom - 2), clRed);  // the resizer
+  EXPECT_NE(paintprobe::At(*Sheet, tl.Right - 3, midY), clRed);                          // no inner edge
+  EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, br.Bottom - 2), clRed);                 // the resizer
 
   // In a selected cell a link takes the selection's text colour.
   Grid->SelectionRectangle = false;
