@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -20,6 +21,13 @@ public:
   std::vector<TPoint> SortGlyphs;
   void DrawSortIndicator(TCanvas&, int, int Y, int X) override { SortGlyphs.push_back(TPoint(X, Y)); }
   TPoint CalcCellGraphicSize(int, int) override { return TPoint(16, 16); }
+  int ScrollPosition = -1;  // -1: no scroll bar
+  bool HasScrollBar(int ACol, int ARow) override { return ScrollPosition >= 0 && ACol == 1 && ARow == 1; }
+  int GetScrollPosition(int, int) override { return ScrollPosition; }
+  void GetScrollProp(int, int, int& Page, int& Range) override {
+    Page = 2;
+    Range = 10;
+  }
   QString GetCalculatedCell(int ACol, int ARow) override {
     const QString text = GetCellEx(ACol, ARow);
     return text.startsWith('=') ? QString("3") : text;
@@ -241,6 +249,23 @@ TEST_F(PlexStringGridPaintText, FilterGlyphOnTheFilterRow) {
       for (int x = 0; x < corner.width(); ++x) ink = ink || FromQColor(corner.pixelColor(x, y)) == clBlack;
     EXPECT_EQ(ink, col == 2) << col;
   }
+}
+
+// An in-cell scroll bar takes the right edge and scrolls the text up, clipped to the cell.
+TEST_F(PlexStringGridPaintText, InCellScrollBarOffsetsTheContent) {
+  Grid->Multilinecells = true;
+  Grid->SetRowHeights(1, 40);
+  Grid->SetCellEx(1, 1, "ab\rcd\ref\rgh");
+  const TRect cell = Grid->CellRect(1, 1);
+  const std::vector<TPoint> plain = Painted(1, 1);
+  Grid->ScrollPosition = 5;
+  const std::vector<TPoint> scrolled = Painted(1, 1);
+  // The second line, whole in both pictures, moved up by the scroll position.
+  ASSERT_GE(plain.size(), 4u);
+  const TPoint second(plain[2].X, plain[2].Y - 5);
+  EXPECT_NE(std::find(scrolled.begin(), scrolled.end(), second), scrolled.end());
+  EXPECT_NE(paintprobe::At(*Sheet, cell.Right - 8, cell.Top + 20), clWhite);
+  EXPECT_TRUE(paintprobe::InkBounds(*Sheet).Top >= cell.Top);
 }
 
 TEST_F(PlexStringGridPaintText, CellTextSizes) {
