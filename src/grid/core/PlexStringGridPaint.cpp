@@ -141,7 +141,8 @@ void TPlexStringGrid::PaintRowIndicatorAndMark(TCanvas& C, TPaintCellState& P) {
 
 void TPlexStringGrid::PaintAlwaysVisibleButtons(TCanvas& C, TPaintCellState& P) {
   const TControlLook& look = *FControlLook;
-  if (P.FixedLooking || !(look.DropDownAlwaysVisible || look.SpinButtonsAlwaysVisible)) return;
+  if (!(look.DropDownAlwaysVisible || look.SpinButtonsAlwaysVisible)) return;
+  if (IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows()) return;
   int buttonLook = look.FlatButton ? CellButtonFlat : FIsThemed ? CellButtonThemed : CellButtonClassic;
   if (Flat && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
   const int state = CanEditCell(P.RCol, P.ARow) ? CellButtonNormal : CellButtonDisabled;

@@ -5,6 +5,7 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/CellNode.h"
+#include "grid/core/ControlLook.h"
 #include "grid/editing/ShowModified.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/ControlPicture.h"
@@ -257,6 +258,28 @@ TEST_F(PlexStringGridPaint, RowIndicatorOnTheCurrentRowMovesTheText) {
   std::vector<TPoint> cells = paintprobe::Cells(*Sheet);
   ASSERT_EQ(cells.size(), 4u);
   EXPECT_EQ(cells[0].X - cells[2].X, 8 + 2);  // the current row's text after the bitmap
+}
+
+// An always-visible drop-down button takes 16 pixels from the text's room, in normal cells only.
+TEST_F(PlexStringGridPaint, AlwaysVisibleButtonsTakeRoomFromTheText) {
+  Grid->SetCellEx(2, 2, "ab");
+  Grid->SetAlignments(2, 2, taRightJustify);
+  Paint(2, 2);
+  const std::vector<TPoint> plain = paintprobe::Cells(*Sheet);
+  Grid->ControlLook().DropDownAlwaysVisible = true;
+  Grid->ControlLook().FlatButton = true;
+  Grid->OnHasComboBox = [](TObject*, int, int, bool& Has) { Has = true; };
+  Sheet = paintprobe::Sheet(240, 160);
+  Paint(2, 2);
+  const std::vector<TPoint> withButton = paintprobe::Cells(*Sheet);
+  ASSERT_EQ(plain.size(), 2u);
+  ASSERT_EQ(withButton.size(), 2u);
+  EXPECT_EQ(plain[0].X - withButton[0].X, 16);
+  const TRect r = Grid->CellRect(2, 2);
+  EXPECT_NE(At(r.Right - 10, (r.Top + r.Bottom) / 2), GridColour);
+  Sheet = paintprobe::Sheet(240, 160);
+  Paint(2, 0);
+  EXPECT_EQ(At(Grid->CellRect(2, 0).Right - 10, 10), FixedColour);
 }
 
 TEST_F(PlexStringGridPaint, DrawingEventsGetTheRealColumnAndDefaultDrawingRules) {
