@@ -856,9 +856,8 @@ public:
   // ================= cell painting and cell text (PlexStringGridPaint*.cpp)
   // The one place that decides a cell's font, colours, gradient, alignment and word wrap.
   void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
-                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                           TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
-                           TCellGradientDirection& GD) override;
+                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont,
+                           TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD) override;
   // The font alone, as text measuring needs it; RCol is the real column.
   void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
                          bool Remap);
@@ -1314,8 +1313,8 @@ private:
   void PaintContentStep(TCanvas& ACanvas, TPaintCellState& P);
   void PaintTreeLines(TCanvas& ACanvas, TPaintCellState& P);
   void PaintFocusRect(TCanvas& ACanvas, TPaintCellState& P);
-  void FireCellDrawEvent(const TCustomCellDrawEvent& Event, TCanvas& ACanvas, int RCol, int ARow,
-                         TGridDrawState AState, const TRect& ARect);
+  void FireCellDrawEvent(const TCustomCellDrawEvent& Event, TCanvas& ACanvas, int RCol, int ARow, TGridDrawState AState,
+                         const TRect& ARect);
   void DrawCellContent(TCanvas& ACanvas, TPaintCellState& P);
   void DrawCellPlainText(TCanvas& ACanvas, TPaintCellState& P, QString Text, TRect R);
   void DrawCellHtmlText(TCanvas& ACanvas, TPaintCellState& P, const QString& Text, TRect R);

@@ -23,7 +23,7 @@
 #include <numbers>
 
 namespace {
-constexpr unsigned HAlignFlags[] = {0, DT_RIGHT, DT_CENTER};  // taLeftJustify, taRightJustify, taCenter
+constexpr unsigned HAlignFlags[] = {0, DT_RIGHT, DT_CENTER};    // taLeftJustify, taRightJustify, taCenter
 constexpr unsigned VAlignFlags[] = {0, DT_VCENTER, DT_BOTTOM};  // vtaTop, vtaCenter, vtaBottom
 constexpr int FilterGlyphSize = 16;
 constexpr int ScrollBarRoom = 17;
@@ -210,8 +210,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
   }
   // 5. cells that a disjunct selection leaves unselected take their plain colours
   const bool disjRow = FMouseActions->DisjunctRowSelect(), disjCol = FMouseActions->DisjunctColSelect();
-  if (!fixed && !FMouseDown &&
-      ((disjRow && !RowSelect(FlagRow(P.ARow))) || (disjCol && !ColSelect(P.RCol)))) {
+  if (!fixed && !FMouseDown && ((disjRow && !RowSelect(FlagRow(P.ARow))) || (disjCol && !ColSelect(P.RCol)))) {
     P.LinkColor = URLColor;
     C.Brush().Color = Color();
     C.Font().SetColor(Font().Color());
@@ -412,8 +411,9 @@ TSize TPlexStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   if (SB) {
     InflateRect(r, -2, -2);
     if (EditorMode() && Col() == dcol && Row() == ARow && text.endsWith('\n')) text += 'w';
-    h = DrawTextEx(C, text, r,
-                   DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | (rotated ? DT_SINGLELINE : DT_WORDBREAK));
+    h = DrawTextEx(
+        C, text, r,
+        DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | (rotated ? DT_SINGLELINE : DT_WORDBREAK));
     w = r.Width();
   } else {
     int lines = 0;

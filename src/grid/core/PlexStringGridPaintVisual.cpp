@@ -136,8 +136,8 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   // 13. disjunct rows
   if (selectable && disjRow) {
     const bool inSet = RowSelect(flagRow);
-    const bool unselected = ((FMouseDown && ARow == Row()) || !inSet) &&
-                            (!FMouseDown || inSet || !AState.Contains(gdSelected));
+    const bool unselected =
+        ((FMouseDown && ARow == Row()) || !inSet) && (!FMouseDown || inSet || !AState.Contains(gdSelected));
     if (unselected) {
       AState.Exclude(gdSelected);
     } else {
@@ -156,10 +156,9 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   // 15. the range selection mixes into a cell's own colour
   if ((selectable && IsSelected(ACol, ARow) && !disjRow && !disjCol) ||
       (AState.Contains(gdSelected) && FMouseDown && ShowSelection)) {
-    ABrush.Color = ABrush.Color == Color()
-                       ? SelectionColor
-                       : MixSelectionColor(SelectionColor, ABrush.Color, SelectionColorMixer,
-                                           SelectionColorMixerFactor);
+    ABrush.Color = ABrush.Color == Color() ? SelectionColor
+                                           : MixSelectionColor(SelectionColor, ABrush.Color, SelectionColorMixer,
+                                                               SelectionColorMixerFactor);
     ApplySelectionColours(AState, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
   }
   // 16. disjunct cells
