@@ -53,8 +53,6 @@ bool IsControlKeyChar(QChar Ch) { return Ch == QChar(8) || Ch == QChar(9) || Ch 
 // The edit control turns these into its cut, paste and copy messages.
 bool IsClipboardChar(QChar Ch) { return Ch == QChar(3) || Ch == QChar(22) || Ch == QChar(24); }
 
-int CaretLineOf(const QString& Text, int Pos) { return int(Text.left(Pos).count(QChar('\n'))); }
-int LineCountOf(const QString& Text) { return int(Text.count(QChar('\n'))) + 1; }
 
 enum class TOutcome { Pass, Beep, Drop, EarlyDrop, EarlyBeep };
 }  // namespace
@@ -118,7 +116,8 @@ void TPlexInplaceEdit::WMChar(TMessage& m) {
   const TEditorType type = grid.EditControl();
   if (ch == QChar(13) && grid.Navigation().LineFeedOnEnter &&
       std::find(LineFeedTypes.begin(), LineFeedTypes.end(), type) != LineFeedTypes.end()) {
-    TInplaceEdit::WndProc(m);
+    InsertLineBreak();
+    m.WParam = 0;
     return;
   }
   if (FilterByType(m, ch, shift)) AutoAdvance();
@@ -290,8 +289,7 @@ void TPlexInplaceEdit::WMKeyDown(TMessage& m) {
     m.WParam = 0;
     return;
   }
-  if ((key == VK_UP && CaretLineOf(text, caret) == 0) ||
-      (key == VK_DOWN && CaretLineOf(text, caret) == LineCountOf(text) - 1)) {
+  if ((key == VK_UP && CaretLine() == 0) || (key == VK_DOWN && CaretLine() == LineCount() - 1)) {
     if (!ValidateForKey(false)) {
       m.WParam = 0;
       return;
@@ -327,9 +325,8 @@ void TPlexInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     FWorkMode = true;
   if (Key == VK_RETURN && !grid.Navigation().AllowCtrlEnter && (grid.WordWrap() || grid.Multilinecells))
     grid.FEditing = false;
-  const QString text = Text();
-  if (Key == VK_UP && CaretLineOf(text, SelStart()) > 0) return;
-  if (Key == VK_DOWN && CaretLineOf(text, SelStart()) < LineCountOf(text) - 1) return;
+  if (Key == VK_UP && CaretLine() > 0) return;
+  if (Key == VK_DOWN && CaretLine() < LineCount() - 1) return;
   grid.EditorKeyDown(Key, Shift);
   TInplaceEdit::KeyDown(Key, Shift);
 }

@@ -127,6 +127,32 @@ TEST_F(PlexInplaceEditTest, KeypadDecimalTypesTheLocaleSeparator) {
   EXPECT_EQ(Text(), "1,.");
 }
 
+TEST_F(PlexInplaceEditTest, LineBreaksFollowTheNavigationOptions) {
+  Grid->SetWordWrap(false);
+  Open(edNormal, "ab");
+  QTest::keyClick(EditorWidget(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(Text(), "ab") << "Ctrl+Enter needs word wrap or multi-line cells";
+  Grid->Multilinecells = true;
+  QTest::keyClick(EditorWidget(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(Text(), "ab\r\n");
+  QTest::keyClicks(EditorWidget(), "c");
+  // Up below the first line stays in the editor.
+  QTest::keyClick(EditorWidget(), Qt::Key_Up);
+  EXPECT_TRUE(Grid->InplaceEditor()->Visible());
+  EXPECT_EQ(Grid->Row(), 1);
+  Grid->Navigation().LineFeedOnEnter = true;
+  Grid->InplaceEditor()->SetSelStart(Text().length());
+  Grid->InplaceEditor()->Perform(WM_CHAR, 13);
+  EXPECT_EQ(Text(), "ab\r\nc\r\n");
+}
+
+TEST_F(PlexInplaceEditTest, PasswordCellsEditOnOneLine) {
+  Grid->Multilinecells = true;
+  Open(edPassword, "pw");
+  EXPECT_FALSE(Grid->InplaceEditor()->MultiLine());
+  EXPECT_EQ(Grid->InplaceEditor()->PasswordChar(), QChar('*'));
+}
+
 struct TPasteCase {
   TEditorType Editor;
   const char* Clip;
