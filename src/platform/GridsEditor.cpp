@@ -79,10 +79,11 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_NEXT:
     case VK_ESCAPE: forward = true; break;
     case VK_TAB: forward = !Shift.Contains(ssAlt); break;
+    // The caret's keys leave the editor at its edges only where the editor is always shown.
     case VK_LEFT:
-    case VK_HOME: forward = atStart; break;
+    case VK_HOME: forward = atStart && FGrid->Options().Contains(goAlwaysShowEditor); break;
     case VK_RIGHT:
-    case VK_END: forward = atEnd; break;
+    case VK_END: forward = atEnd && FGrid->Options().Contains(goAlwaysShowEditor); break;
     default: break;
   }
   if (!forward) return;

@@ -47,6 +47,7 @@ private:
   void WMSetFocus();
   void WMKillFocus();
   void DoChange();
+  void WalkOut(int Step);
 
   int FSelStartAtKeyDown = 0;
   int FSelStartAtWMKeyDown = 0;

@@ -347,8 +347,42 @@ void TPlexInplaceEdit::KeyPress(QChar& Key) {
 }
 
 void TPlexInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
+  TPlexStringGrid& grid = *FPlexGrid;
+  const bool plain = !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
+  if (grid.Navigation().CursorWalkEditor && plain && SelLength() == 0) {
+    if (Key == VK_LEFT && FSelStartAtKeyDown == 0 && SelStart() == 0) {
+      Key = 0;
+      WalkOut(-1);
+      return;
+    }
+    if (Key == VK_RIGHT && FSelStartAtWMKeyDown >= Text().length()) {
+      Key = 0;
+      WalkOut(grid.CellSpan(grid.RealColIndex(grid.Col()), grid.Row()).X + 1);
+      return;
+    }
+  }
   TInplaceEdit::KeyUp(Key, Shift);
   DoChange();
+}
+
+// The caret walked out of the text: a clickable neighbour takes the cursor
+// after a validation; else the cursor moves to the next editable cell, where
+// the editor opens again with CursorWalkAlwaysEdit.
+void TPlexInplaceEdit::WalkOut(int Step) {
+  TPlexStringGrid& grid = *FPlexGrid;
+  const int col = grid.Col(), target = col + Step;
+  const bool inRange = Step < 0 ? col > grid.FixedCols() : col < grid.ColCount() - grid.FixedRightCols() - 1;
+  if (inRange && grid.HasClickableGraphic(grid.RealColIndex(target), grid.Row())) {
+    if (!grid.ValidateCell(Text())) return;
+    grid.HideInplaceEdit();
+    grid.SetCol(target);
+    return;
+  }
+  if (Step < 0 && !grid.ValidateCell(Text())) return;
+  grid.HideInplaceEdit();
+  const int next = Step < 0 ? col - 1 : col + 1;
+  if (next >= grid.FixedCols() && next < grid.ColCount()) grid.SetCol(next);
+  if (grid.Navigation().CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
 }
 
 void TPlexInplaceEdit::DoChange() {

@@ -153,6 +153,25 @@ TEST_F(PlexInplaceEditTest, PasswordCellsEditOnOneLine) {
   EXPECT_EQ(Grid->InplaceEditor()->PasswordChar(), QChar('*'));
 }
 
+TEST_F(PlexInplaceEditTest, CaretWalksOutIntoTheNeighbouringCells) {
+  Grid->Navigation().CursorWalkEditor = true;
+  Grid->SetCol(2);
+  Grid->SetRow(1);
+  Grid->SetCells(2, 1, "cd");
+  Open(edNormal, "ab");
+  ASSERT_EQ(Text(), "cd");
+  Grid->InplaceEditor()->SetSelStart(0);
+  QTest::keyClick(EditorWidget(), Qt::Key_Left);
+  EXPECT_EQ(Grid->Col(), 1);
+  ASSERT_TRUE(Grid->InplaceEditor()->Visible()) << "the editor opens again in the new cell";
+  Grid->InplaceEditor()->SetSelStart(Text().length());
+  QTest::keyClick(EditorWidget(), Qt::Key_Right);
+  EXPECT_EQ(Grid->Col(), 2);
+  Grid->InplaceEditor()->SetSelStart(1);
+  QTest::keyClick(EditorWidget(), Qt::Key_Left);
+  EXPECT_EQ(Grid->Col(), 2) << "inside the text the caret moves";
+}
+
 struct TPasteCase {
   TEditorType Editor;
   const char* Clip;
