@@ -898,6 +898,7 @@ private:
   bool FNoEditChange = false;
   bool FClickedToEdit = false;
   bool FDestroying = false;
+  bool FFocusFromTextEditor = false;
   QChar FStartEditChar;
   QString FCellCache;
   int FOldCol = -1;

@@ -95,7 +95,9 @@ void TPlexInplaceEdit::WMKillFocus() {
   if (!FAltBackspace) {
     // Only leaving the grid validates; focus moving to the grid keeps the
     // cell's text, so the editor takes it before it is hidden.
-    if (FindFocusedControl() != &grid) grid.ValidateCell(Text());
+    const bool toGrid = FindFocusedControl() == &grid;
+    grid.FFocusFromTextEditor = toGrid;
+    if (!toGrid) grid.ValidateCell(Text());
     grid.FNoEditChange = true;
     SetText(grid.GetCurrentCell());
     grid.FNoEditChange = false;

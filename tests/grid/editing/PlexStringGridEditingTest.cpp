@@ -223,6 +223,19 @@ TEST_F(EditingGridFixture, RefusedValueKeepsTheOldTextAndReopensAtTheEditedCell)
   EXPECT_EQ(EditBalloonRequests()[0].Text, "no");
 }
 
+TEST_F(EditingGridFixture, AlwaysEditOpensTheEditorWhenTheGridGainsTheFocus) {
+  Grid->Navigation().AlwaysEdit = true;
+  FocusOther();
+  Grid->SetFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
+  // Back from the text editor itself the editor stays closed.
+  QTest::keyClick(EditorWidget(), Qt::Key_A);
+  Grid->SetFocus();
+  QApplication::processEvents();
+  EXPECT_FALSE(Grid->InplaceEditor()->Visible());
+}
+
 TEST(EditorTypeTable, TextEditorTypesAreTheFilteredOnes) {
   QList<int> text;
   for (const TEditorTypeInfo& row : EditorTypes::Table)
