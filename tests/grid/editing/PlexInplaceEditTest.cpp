@@ -6,7 +6,10 @@
 #include "grid/foundation/LocaleScope.h"
 #include "platform/Clipbrd.h"
 #include "platform/ControlMessages.h"
+#include "platform/Screenshot.h"
 #include "platform/SystemProbes.h"
+
+#include <cstdlib>
 
 namespace {
 struct PlexInplaceEditTest : EditingGridFixture {
@@ -170,6 +173,27 @@ TEST_F(PlexInplaceEditTest, CaretWalksOutIntoTheNeighbouringCells) {
   Grid->InplaceEditor()->SetSelStart(1);
   QTest::keyClick(EditorWidget(), Qt::Key_Left);
   EXPECT_EQ(Grid->Col(), 2) << "inside the text the caret moves";
+}
+
+// The editor over a right-aligned cell and a list combo over its cell.
+TEST_F(PlexInplaceEditTest, ScreenshotOfTheEditors) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  for (int c = 0; c < 5; ++c) Grid->SetCells(c, 0, QString("Col %1").arg(c));
+  Grid->SetAlignments(1, 1, taRightJustify);
+  Open(edNormal, "12.50");
+  Grid->SetCells(3, 2, "B");
+  Grid->AddComboString("A");
+  Grid->AddComboString("B");
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/inplace-edit.png");
+  Grid->SetFocus();
+  Grid->DefaultEditor = edComboList;
+  Grid->SetCol(3);
+  Grid->SetRow(2);
+  Grid->ShowCellEdit();
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/combo-edit.png");
 }
 
 struct TPasteCase {
