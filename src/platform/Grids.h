@@ -94,8 +94,22 @@ public:
   virtual void UpdateContents();
   // Places the editor over the rectangle and shows it; BoundsChanged follows.
   void Move(const TRect& r);
+  // The multi-line edit style (on by default): line breaks (CR LF) stay in
+  // the text, Ctrl+Enter types one, and the lines are counted as the edit
+  // control counts them. Switching it off (password cells) drops the breaks.
+  // The editor shows the text on one line, a break as a blank.
+  bool MultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool Value);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool Value) { FWordWrap = Value; }
+  int LineCount() const;
+  // The 0-based line holding the caret.
+  int CaretLine() const;
+  // The edit control's own handling of Enter in a multi-line edit.
+  void InsertLineBreak();
 
 protected:
+  void WndProc(TMessage& Message) override;
   // After the grid placed the editor: a descendant adjusts its own bounds.
   virtual void BoundsChanged() {}
   void KeyDown(WORD& Key, TShiftState Shift) override;
@@ -103,6 +117,8 @@ protected:
 
 private:
   TCustomGrid* FGrid;
+  bool FMultiLine = true;
+  bool FWordWrap = false;
 };
 
 class TCustomGrid : public TCustomControl {

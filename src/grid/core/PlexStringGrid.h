@@ -1352,6 +1352,7 @@ private:
   bool FNoEditChange = false;
   bool FClickedToEdit = false;
   bool FDestroying = false;
+  bool FFocusFromTextEditor = false;
   QChar FStartEditChar;
   int FOldCol = -1;
   int FOldRow = -1;

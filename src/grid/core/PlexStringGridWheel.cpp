@@ -17,6 +17,13 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     DoEditCellDone(int(Message.WParam), int(Message.LParam));
     return;
   }
+  // placeholder: fuller version comes with the keyboard
+  if (Message.Msg == WM_CHAR && !FEditMode) {
+    FStartEditChar = QChar(char16_t(Message.WParam));
+    TBaseGrid::WndProc(Message);
+    FStartEditChar = QChar();
+    return;
+  }
   TBaseGrid::WndProc(Message);
 }
 

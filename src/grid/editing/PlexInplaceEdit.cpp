@@ -15,7 +15,8 @@ TPlexInplaceEdit::TPlexInplaceEdit(TPlexStringGrid* AGrid) : TInplaceEdit(AGrid)
 void TPlexInplaceEdit::ApplyStyles() {
   const bool password = FPlexGrid->EditControl() == edPassword;
   SetEditStyle(FVAlign ? ES_RIGHT : ES_LEFT);
-  FWordWrap = FPlexGrid->WordWrap();
+  SetMultiLine(!password);
+  SetWordWrap(FPlexGrid->WordWrap());
   FWorkMode = true;
   SetPasswordChar(password ? FPlexGrid->PasswordChar : QChar());
   FLengthLimit = FPlexGrid->GetEditLimit();
@@ -24,12 +25,6 @@ void TPlexInplaceEdit::ApplyStyles() {
 void TPlexInplaceEdit::SetVAlign(bool Value) {
   if (FVAlign == Value) return;
   FVAlign = Value;
-  ApplyStyles();
-}
-
-void TPlexInplaceEdit::SetWordWrap(bool Value) {
-  if (FWordWrap == Value) return;
-  FWordWrap = Value;
   ApplyStyles();
 }
 
@@ -100,7 +95,9 @@ void TPlexInplaceEdit::WMKillFocus() {
   if (!FAltBackspace) {
     // Only leaving the grid validates; focus moving to the grid keeps the
     // cell's text, so the editor takes it before it is hidden.
-    if (FindFocusedControl() != &grid) grid.ValidateCell(Text());
+    const bool toGrid = FindFocusedControl() == &grid;
+    grid.FFocusFromTextEditor = toGrid;
+    if (!toGrid) grid.ValidateCell(Text());
     grid.FNoEditChange = true;
     SetText(grid.GetCurrentCell());
     grid.FNoEditChange = false;

@@ -17,8 +17,6 @@ public:
   void SetLengthLimit(int Value) { FLengthLimit = Value; }
   bool VAlign() const { return FVAlign; }
   void SetVAlign(bool Value);
-  bool WordWrap() const { return FWordWrap; }
-  void SetWordWrap(bool Value);
   void UpdateContents() override;
   // The displayed column and the row the editor was loaded from.
   int EditCol() const { return FEditCol; }
@@ -49,13 +47,13 @@ private:
   void WMSetFocus();
   void WMKillFocus();
   void DoChange();
+  void WalkOut(int Step);
 
   int FSelStartAtKeyDown = 0;
   int FSelStartAtWMKeyDown = 0;
   // An int: limits above 32,767 stay limits.
   int FLengthLimit = 0;
   bool FVAlign = false;
-  bool FWordWrap = false;
   bool FGotFocus = false;
   bool FWorkMode = true;
   TPlexStringGrid* FPlexGrid;

@@ -53,8 +53,6 @@ bool IsControlKeyChar(QChar Ch) { return Ch == QChar(8) || Ch == QChar(9) || Ch 
 // The edit control turns these into its cut, paste and copy messages.
 bool IsClipboardChar(QChar Ch) { return Ch == QChar(3) || Ch == QChar(22) || Ch == QChar(24); }
 
-int CaretLineOf(const QString& Text, int Pos) { return int(Text.left(Pos).count(QChar('\n'))); }
-int LineCountOf(const QString& Text) { return int(Text.count(QChar('\n'))) + 1; }
 
 enum class TOutcome { Pass, Beep, Drop, EarlyDrop, EarlyBeep };
 }  // namespace
@@ -118,7 +116,8 @@ void TPlexInplaceEdit::WMChar(TMessage& m) {
   const TEditorType type = grid.EditControl();
   if (ch == QChar(13) && grid.Navigation().LineFeedOnEnter &&
       std::find(LineFeedTypes.begin(), LineFeedTypes.end(), type) != LineFeedTypes.end()) {
-    TInplaceEdit::WndProc(m);
+    InsertLineBreak();
+    m.WParam = 0;
     return;
   }
   if (FilterByType(m, ch, shift)) AutoAdvance();
@@ -290,8 +289,7 @@ void TPlexInplaceEdit::WMKeyDown(TMessage& m) {
     m.WParam = 0;
     return;
   }
-  if ((key == VK_UP && CaretLineOf(text, caret) == 0) ||
-      (key == VK_DOWN && CaretLineOf(text, caret) == LineCountOf(text) - 1)) {
+  if ((key == VK_UP && CaretLine() == 0) || (key == VK_DOWN && CaretLine() == LineCount() - 1)) {
     if (!ValidateForKey(false)) {
       m.WParam = 0;
       return;
@@ -327,9 +325,8 @@ void TPlexInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     FWorkMode = true;
   if (Key == VK_RETURN && !grid.Navigation().AllowCtrlEnter && (grid.WordWrap() || grid.Multilinecells))
     grid.FEditing = false;
-  const QString text = Text();
-  if (Key == VK_UP && CaretLineOf(text, SelStart()) > 0) return;
-  if (Key == VK_DOWN && CaretLineOf(text, SelStart()) < LineCountOf(text) - 1) return;
+  if (Key == VK_UP && CaretLine() > 0) return;
+  if (Key == VK_DOWN && CaretLine() < LineCount() - 1) return;
   grid.EditorKeyDown(Key, Shift);
   TInplaceEdit::KeyDown(Key, Shift);
 }
@@ -350,8 +347,42 @@ void TPlexInplaceEdit::KeyPress(QChar& Key) {
 }
 
 void TPlexInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
+  TPlexStringGrid& grid = *FPlexGrid;
+  const bool plain = !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
+  if (grid.Navigation().CursorWalkEditor && plain && SelLength() == 0) {
+    if (Key == VK_LEFT && FSelStartAtKeyDown == 0 && SelStart() == 0) {
+      Key = 0;
+      WalkOut(-1);
+      return;
+    }
+    if (Key == VK_RIGHT && FSelStartAtWMKeyDown >= Text().length()) {
+      Key = 0;
+      WalkOut(grid.CellSpan(grid.RealColIndex(grid.Col()), grid.Row()).X + 1);
+      return;
+    }
+  }
   TInplaceEdit::KeyUp(Key, Shift);
   DoChange();
+}
+
+// The caret walked out of the text: a clickable neighbour takes the cursor
+// after a validation; else the cursor moves to the next editable cell, where
+// the editor opens again with CursorWalkAlwaysEdit.
+void TPlexInplaceEdit::WalkOut(int Step) {
+  TPlexStringGrid& grid = *FPlexGrid;
+  const int col = grid.Col(), target = col + Step;
+  const bool inRange = Step < 0 ? col > grid.FixedCols() : col < grid.ColCount() - grid.FixedRightCols() - 1;
+  if (inRange && grid.HasClickableGraphic(grid.RealColIndex(target), grid.Row())) {
+    if (!grid.ValidateCell(Text())) return;
+    grid.HideInplaceEdit();
+    grid.SetCol(target);
+    return;
+  }
+  if (Step < 0 && !grid.ValidateCell(Text())) return;
+  grid.HideInplaceEdit();
+  const int next = Step < 0 ? col - 1 : col + 1;
+  if (next >= grid.FixedCols() && next < grid.ColCount()) grid.SetCol(next);
+  if (grid.Navigation().CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
 }
 
 void TPlexInplaceEdit::DoChange() {

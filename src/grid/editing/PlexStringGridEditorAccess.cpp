@@ -99,7 +99,26 @@ void TPlexStringGrid::HandleGridSetFocus() {
     FInvokedFocusChange = false;
     return;
   }
-  if (IsMergedCell(RealColIndex(Col()), Row())) InvalidateCell(Col(), Row());
+  const bool fromTextEditor = FFocusFromTextEditor;
+  FFocusFromTextEditor = false;
+  const int col = RealColIndex(Col());
+  switch (GetCellType(col, Row())) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox: return;
+    default: break;
+  }
+  const bool moving = GridState() == gsRowMoving || GridState() == gsColMoving;
+  const bool visible = LeftCol() <= Col() && Col() < LeftCol() + VisibleColCount() && TopRow() <= Row() &&
+                       Row() < TopRow() + VisibleRowCount();
+  if (FNavigation->AlwaysEdit && !fromTextEditor && !moving && FEditControl == edNormal && CanEditCell(col, Row()) &&
+      visible) {
+    ShowInplaceEdit();
+    return;
+  }
+  if (IsMergedCell(col, Row())) InvalidateCell(Col(), Row());
 }
 
 void TPlexStringGrid::DoExit() {

@@ -6,7 +6,10 @@
 #include "grid/foundation/LocaleScope.h"
 #include "platform/Clipbrd.h"
 #include "platform/ControlMessages.h"
+#include "platform/Screenshot.h"
 #include "platform/SystemProbes.h"
+
+#include <cstdlib>
 
 namespace {
 struct PlexInplaceEditTest : EditingGridFixture {
@@ -125,6 +128,72 @@ TEST_F(PlexInplaceEditTest, KeypadDecimalTypesTheLocaleSeparator) {
   QTest::keyClick(EditorWidget(), Qt::Key_Period, Qt::KeypadModifier);
   Type(".");
   EXPECT_EQ(Text(), "1,.");
+}
+
+TEST_F(PlexInplaceEditTest, LineBreaksFollowTheNavigationOptions) {
+  Grid->SetWordWrap(false);
+  Open(edNormal, "ab");
+  QTest::keyClick(EditorWidget(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(Text(), "ab") << "Ctrl+Enter needs word wrap or multi-line cells";
+  Grid->Multilinecells = true;
+  QTest::keyClick(EditorWidget(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(Text(), "ab\r\n");
+  QTest::keyClicks(EditorWidget(), "c");
+  // Up below the first line stays in the editor.
+  QTest::keyClick(EditorWidget(), Qt::Key_Up);
+  EXPECT_TRUE(Grid->InplaceEditor()->Visible());
+  EXPECT_EQ(Grid->Row(), 1);
+  Grid->Navigation().LineFeedOnEnter = true;
+  Grid->InplaceEditor()->SetSelStart(Text().length());
+  Grid->InplaceEditor()->Perform(WM_CHAR, 13);
+  EXPECT_EQ(Text(), "ab\r\nc\r\n");
+}
+
+TEST_F(PlexInplaceEditTest, PasswordCellsEditOnOneLine) {
+  Grid->Multilinecells = true;
+  Open(edPassword, "pw");
+  EXPECT_FALSE(Grid->InplaceEditor()->MultiLine());
+  EXPECT_EQ(Grid->InplaceEditor()->PasswordChar(), QChar('*'));
+}
+
+TEST_F(PlexInplaceEditTest, CaretWalksOutIntoTheNeighbouringCells) {
+  Grid->Navigation().CursorWalkEditor = true;
+  Grid->SetCol(2);
+  Grid->SetRow(1);
+  Grid->SetCells(2, 1, "cd");
+  Open(edNormal, "ab");
+  ASSERT_EQ(Text(), "cd");
+  Grid->InplaceEditor()->SetSelStart(0);
+  QTest::keyClick(EditorWidget(), Qt::Key_Left);
+  EXPECT_EQ(Grid->Col(), 1);
+  ASSERT_TRUE(Grid->InplaceEditor()->Visible()) << "the editor opens again in the new cell";
+  Grid->InplaceEditor()->SetSelStart(Text().length());
+  QTest::keyClick(EditorWidget(), Qt::Key_Right);
+  EXPECT_EQ(Grid->Col(), 2);
+  Grid->InplaceEditor()->SetSelStart(1);
+  QTest::keyClick(EditorWidget(), Qt::Key_Left);
+  EXPECT_EQ(Grid->Col(), 2) << "inside the text the caret moves";
+}
+
+// The editor over a right-aligned cell and a list combo over its cell.
+TEST_F(PlexInplaceEditTest, ScreenshotOfTheEditors) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  for (int c = 0; c < 5; ++c) Grid->SetCells(c, 0, QString("Col %1").arg(c));
+  Grid->SetAlignments(1, 1, taRightJustify);
+  Open(edNormal, "12.50");
+  Grid->SetCells(3, 2, "B");
+  Grid->AddComboString("A");
+  Grid->AddComboString("B");
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/inplace-edit.png");
+  Grid->SetFocus();
+  Grid->DefaultEditor = edComboList;
+  Grid->SetCol(3);
+  Grid->SetRow(2);
+  Grid->ShowCellEdit();
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/combo-edit.png");
 }
 
 struct TPasteCase {

@@ -95,6 +95,22 @@ TEST_F(EditingGridFixture, EditCellDoneWaitsForTheQueueAndNamesTheRealColumn) {
                               "EditingDone", "EditCellDone 2,2"}));
 }
 
+TEST_F(EditingGridFixture, TypedCharacterReachesASeparateEditor) {
+  TRecordingEditor editor;
+  editor.Log = &Log;
+  Grid->SetCellEditors(std::make_unique<TRecordingSource>(&editor));
+  Grid->DefaultEditor = edSpinEdit;
+  QTest::keyClick(Grid->Widget(), Qt::Key_7);
+  ASSERT_EQ(editor.Opened.size(), 1u);
+  EXPECT_EQ(editor.Opened[0].StartChar, QChar('7'));
+  EXPECT_TRUE(Grid->EditMode());
+  Grid->HideCellEdit();
+  Grid->DefaultEditor = edTimeEdit;
+  QTest::keyClick(Grid->Widget(), Qt::Key_8);
+  ASSERT_EQ(editor.Opened.size(), 2u);
+  EXPECT_TRUE(editor.Opened[1].StartChar.isNull()) << "the time editor takes no opening character";
+}
+
 TEST_F(EditingGridFixture, DataCheckBoxOpensAnEditWithoutAControl) {
   Grid->DefaultEditor = edDataCheckBox;
   Grid->ShowCellEdit();
@@ -136,7 +152,9 @@ TEST_F(EditingGridFixture, ListComboSelection) {
     Grid->ShowCellEdit();
     EXPECT_EQ(Grid->EditCtrl(), static_cast<TWinControl*>(Grid->ComboEditor()));
     EXPECT_EQ(Grid->ComboEditor()->ItemIndex(), c.Selected);
-    EXPECT_EQ(Log.filter("ComboChange"), c.Event ? QStringList{c.Event} : QStringList{});
+    QStringList expected{"GetEditorType 1,1", "GetEditorProp 1,1", "GetEditText 1,1"};
+    if (c.Event) expected.append(c.Event);
+    EXPECT_EQ(Log, expected);
     Grid->HideCellEdit();
     EXPECT_EQ(Grid->Cells(1, 1), c.Selected == 0 ? "A" : "B");
     QApplication::processEvents();
@@ -204,6 +222,19 @@ TEST_F(EditingGridFixture, RefusedValueKeepsTheOldTextAndReopensAtTheEditedCell)
   EXPECT_TRUE(Grid->InplaceEditor()->Visible());
   ASSERT_EQ(EditBalloonRequests().size(), 1u);
   EXPECT_EQ(EditBalloonRequests()[0].Text, "no");
+}
+
+TEST_F(EditingGridFixture, AlwaysEditOpensTheEditorWhenTheGridGainsTheFocus) {
+  Grid->Navigation().AlwaysEdit = true;
+  FocusOther();
+  Grid->SetFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
+  // Back from the text editor itself the editor stays closed.
+  QTest::keyClick(EditorWidget(), Qt::Key_A);
+  Grid->SetFocus();
+  QApplication::processEvents();
+  EXPECT_FALSE(Grid->InplaceEditor()->Visible());
 }
 
 TEST(EditorTypeTable, TextEditorTypesAreTheFilteredOnes) {
