@@ -609,6 +609,18 @@ public:
   TExportNotificationEvent OnExportNotification;
   TExportNotificationEvent OnImportNotification;
 
+  // placeholder: fuller version comes with check boxes (PlexStringGridTablePlaceholders.cpp)
+  void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  // placeholder: fuller version comes with selections
+  void SelectRows(int RowIndex, int RCount);
+  // placeholder: fuller version comes with scrolling/sizing
+  void AutoSizeCol(int ACol, int AddMargin = 0);
+  // placeholder: fuller version comes with mouse press/release
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnDblClickCell;
+
 protected:
   // Window creation: the grid timer, the wheel settings and the child panels.
   // Runs when the grid first gets a parent, as a window is made then.

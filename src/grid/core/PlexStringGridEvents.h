@@ -79,3 +79,6 @@ using TCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow,
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& S)>;
 using TSearchFooterActionEvent = std::function<void(TObject* Sender, int Action, bool& DefaultHandled)>;
 using TExportNotificationEvent = std::function<void(TObject* Sender, TExportState State, int ARow)>;
+
+// placeholder: fuller version comes with mouse press/release
+using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
