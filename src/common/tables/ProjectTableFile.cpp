@@ -57,8 +57,8 @@ bool TProjectTableFile::LoadTable(const TTableFileSection& Table, const std::vec
       QString value;
       if (!Rows[size_t(i)].ReadAttribute(attribute, value)) {
         if (!column.Default) {
-          MessageDlg(Format("Error in file \"%s\": row %d has no attribute \"%s\".", {Path, i + 1, attribute}),
-                     mtError, {mbOK});
+          MessageDlg(Format("Error in file \"%s\": row %d has no attribute \"%s\".", {Path, i + 1, attribute}), mtError,
+                     {mbOK});
           return false;
         }
         value = QString::fromUtf16(column.Default);

@@ -9,9 +9,12 @@ bool Trimmable(QChar c) { return c.unicode() <= u' '; }
 int DigitValue(QChar c, int base) {
   const char16_t u = c.unicode();
   int v = -1;
-  if (u >= u'0' && u <= u'9') v = u - u'0';
-  else if (u >= u'a' && u <= u'f') v = u - u'a' + 10;
-  else if (u >= u'A' && u <= u'F') v = u - u'A' + 10;
+  if (u >= u'0' && u <= u'9')
+    v = u - u'0';
+  else if (u >= u'a' && u <= u'f')
+    v = u - u'a' + 10;
+  else if (u >= u'A' && u <= u'F')
+    v = u - u'A' + 10;
   return v < base ? v : -1;
 }
 }  // namespace

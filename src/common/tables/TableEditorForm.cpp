@@ -13,7 +13,7 @@
 namespace {
 constexpr int TitleHeight = 69;
 constexpr int ButtonPanelHeight = 40;
-constexpr int ButtonWidth = 100;
+constexpr int ButtonWidth = 90;
 constexpr int ButtonHeight = 28;
 constexpr int ButtonTop = 6;
 constexpr int ButtonGap = 6;
@@ -32,8 +32,8 @@ using TButtonField = TLbButton* TTableEditorForm::*;
 constexpr TButtonField RowButtons[] = {&TTableEditorForm::Btn_DelRow, &TTableEditorForm::Btn_InsRow,
                                        &TTableEditorForm::Btn_CopyRow, &TTableEditorForm::Btn_PasteRow};
 // In the order of TTableEditorTexts::Buttons.
-constexpr TButtonField TextButtons[] = {&TTableEditorForm::Btn_OK,     &TTableEditorForm::Btn_Cancel,
-                                        &TTableEditorForm::Btn_DelRow, &TTableEditorForm::Btn_InsRow,
+constexpr TButtonField TextButtons[] = {&TTableEditorForm::Btn_OK,      &TTableEditorForm::Btn_Cancel,
+                                        &TTableEditorForm::Btn_DelRow,  &TTableEditorForm::Btn_InsRow,
                                         &TTableEditorForm::Btn_CopyRow, &TTableEditorForm::Btn_PasteRow};
 }  // namespace
 

@@ -88,8 +88,9 @@ TEST_F(ProjectTableFileTest, SectionsHoldTheirTablesAndStringGridCheckBoxesAreWr
 }
 
 TEST_F(ProjectTableFileTest, MissingAttributesTakeTheirDefaultOrStopTheLoadAtARequiredOne) {
-  WriteFile("<!-- made by hand --><Other><row Name=\"A\"/><row Enable=\"N\" Name=\"B\" Value=\"7\"/>"
-            "<row Enable=\"N\" Value=\"8\"/><row Name=\"D\"/></Other>");
+  WriteFile(
+      "<!-- made by hand --><Other><row Name=\"A\"/><row Enable=\"N\" Name=\"B\" Value=\"7\"/>"
+      "<row Enable=\"N\" Value=\"8\"/><row Name=\"D\"/></Other>");
   EXPECT_FALSE(File.Load(XML1, Path));
   EXPECT_EQ(RowTexts(*Column, 1), QStringList({"Y", "A", "0", "", "N"}));
   EXPECT_EQ(RowTexts(*Column, 2), QStringList({"N", "B", "7", "", "N"}));
@@ -99,8 +100,7 @@ TEST_F(ProjectTableFileTest, MissingAttributesTakeTheirDefaultOrStopTheLoadAtARe
   EXPECT_EQ(Column->GetCellEx(2, 4), "");
   ASSERT_EQ(Dialogs->Records().size(), 1u);
   EXPECT_EQ(Dialogs->Records()[0].Type, mtError);
-  EXPECT_EQ(Dialogs->Records()[0].Text,
-            "Error in file \"" + Path + "\": row 3 has no attribute \"Name\".");
+  EXPECT_EQ(Dialogs->Records()[0].Text, "Error in file \"" + Path + "\": row 3 has no attribute \"Name\".");
 }
 
 TEST_F(ProjectTableFileTest, AFileThatIsNotWellFormedShowsTheParsersMessageAndLeavesTheRows) {
