@@ -106,9 +106,9 @@ void TTableEditorForm::CreatePages() {
   PC_Tables->SetActivePageIndex(0);
 }
 
-TWinControl* TTableEditorForm::TableParent(int Table) const {
+TWinControl* TTableEditorForm::TableParent(int Table) {
   if (PC_Tables) return Pages.at(size_t(Table));
-  return const_cast<TTableEditorForm*>(this);
+  return this;
 }
 
 void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSpec& Spec) {

@@ -124,7 +124,7 @@ protected:
   // string grid for StringGrid tables): the form places it and wires its events.
   void AddTable(TPlexStringGrid* AGrid, const TEditorTableSpec& Spec);
   // Where the grid of table `Table` goes: the form, or its page.
-  TWinControl* TableParent(int Table) const;
+  TWinControl* TableParent(int Table);
 
   // The editor's column set-up, run by FormCreate before Set_Lang.
   virtual void Init_Tables() {}

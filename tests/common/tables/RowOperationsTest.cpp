@@ -165,10 +165,12 @@ TEST_F(RowOperationsTest, EnterMovesToTheNextDataCellAndIsAlwaysConsumedWhenTheO
     int ToCol, ToRow;
     bool Consumed;
   } cases[] = {
-      {true, 2, 2, 3, 2, true}, {true, 4, 2, 1, 3, true},   {true, 4, 4, 1, 1, true},
-      {true, 0, 3, 0, 3, true}, {false, 2, 2, 2, 2, false},
+      {true, 2, 2, 3, 2, true}, {true, 4, 2, 1, 3, true}, {true, 4, 4, 1, 1, true},
+      {true, 0, 3, 0, 3, true}, {true, 2, 0, 2, 0, true}, {false, 2, 2, 2, 2, false},
   };
-  Column->SetFixedCols(0);  // lets the current cell stand in column 0
+  // Lets the current cell stand in column 0 and row 0.
+  Column->SetFixedCols(0);
+  Column->SetFixedRows(0);
   for (const Case& c : cases) {
     EnableJumpFieldTables = c.Option;
     Column->SetCol(c.Col);
