@@ -37,20 +37,20 @@ constexpr TButtonField TextButtons[] = {&TTableEditorForm::Btn_OK,      &TTableE
                                         &TTableEditorForm::Btn_CopyRow, &TTableEditorForm::Btn_PasteRow};
 }  // namespace
 
-TTableEditorForm::TTableEditorForm(TComponent* AOwner, const TTableEditorSpec& Spec)
-    : TForm(AOwner), XML1(std::make_unique<TXmlDocument>()), FSpec(Spec) {
+TTableEditorForm::TTableEditorForm(TComponent* AOwner, const TTableEditorSetup& Setup)
+    : TForm(AOwner), XML1(std::make_unique<TXmlDocument>()), FSetup(Setup) {
   SetBorderStyle(bsDialog);
   Position = poScreenCenter;
   SetColor(HouseLook::FormColor);
   Font().SetName(HouseLook::FontName);
-  SetClientWidth(FSpec.ClientWidth);
-  SetClientHeight(FSpec.ClientHeight);
+  SetClientWidth(FSetup.ClientWidth);
+  SetClientHeight(FSetup.ClientHeight);
   CreateTitle();
   CreateButtons();
   CreatePages();
-  FTableFile.Root = FSpec.Root;
-  FTableFile.Version = FSpec.Version;
-  FTableFile.RowElement = FSpec.RowElement;
+  FTableFile.Root = FSetup.Root;
+  FTableFile.Version = FSetup.Version;
+  FTableFile.RowElement = FSetup.RowElement;
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
@@ -63,7 +63,7 @@ void TTableEditorForm::CreateTitle() {
   L_SW_Code = Make<TLabel>(this, P_Title, {Margin, Margin, 150, 29});
   L_SW_Code->Font().SetSize(18);
   L_SW_Code->Font().SetColor(clGray);
-  L_SW_Desc = Make<TLabel>(this, P_Title, {Margin, 44, FSpec.ClientWidth - 2 * Margin, 13});
+  L_SW_Desc = Make<TLabel>(this, P_Title, {Margin, 44, FSetup.ClientWidth - 2 * Margin, 13});
   L_SW_Desc->Font().SetStyle({fsBold});
 }
 
@@ -95,10 +95,10 @@ void TTableEditorForm::PlaceButtons() {
 }
 
 void TTableEditorForm::CreatePages() {
-  if (FSpec.TableCount < 2) return;
+  if (FSetup.TableCount < 2) return;
   PC_Tables = Make<TPageControl>(this, this, {0, TitleHeight, ClientWidth(), 100});
   PC_Tables->SetAlign(alClient);
-  for (int i = 0; i < FSpec.TableCount; ++i) {
+  for (int i = 0; i < FSetup.TableCount; ++i) {
     TTabSheet* page = new TTabSheet(this);
     page->SetPageControl(PC_Tables);
     Pages.push_back(page);
@@ -111,13 +111,13 @@ TWinControl* TTableEditorForm::TableParent(int Table) {
   return this;
 }
 
-void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSpec& Spec) {
-  TTable table{Spec, {}};
+void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup& Setup) {
+  TTable table{Setup, {}};
   table.File.Grid = AGrid;
-  table.File.Section = Spec.Section;
-  table.File.Columns = Spec.Columns;
-  table.File.KeyColumn = Spec.KeyColumn;
-  table.File.CheckBoxStates = Spec.StringGrid;
+  table.File.Section = Setup.Section;
+  table.File.Columns = Setup.Columns;
+  table.File.KeyColumn = Setup.KeyColumn;
+  table.File.CheckBoxStates = Setup.StringGrid;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
   AGrid->OnClickCell = [this](TObject* Sender, int ARow, int ACol) { GridClickCell(Sender, ARow, ACol); };
@@ -133,8 +133,8 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSpec& 
 
 void TTableEditorForm::FormCreate(TObject*) {
   L_SW_Code->SetCaption(SoftwareCode);
-  SetClientWidth(FSpec.ClientWidth);
-  SetClientHeight(FSpec.ClientHeight);
+  SetClientWidth(FSetup.ClientWidth);
+  SetClientHeight(FSetup.ClientHeight);
   PlaceButtons();
   HintLists.clear();
   for (int t = 0; t < TableCount(); ++t) HintLists.push_back(std::make_unique<TStringList>());
@@ -143,7 +143,7 @@ void TTableEditorForm::FormCreate(TObject*) {
 }
 
 void TTableEditorForm::Set_Lang() {
-  const TTableEditorTexts& texts = FSpec.Texts;
+  const TTableEditorTexts& texts = FSetup.Texts;
   SetCaption(LangText(texts.Caption));
   L_SW_Desc->SetCaption(LangText(texts.Description));
   for (size_t i = 0; i < std::size(TextButtons); ++i) {
@@ -151,12 +151,12 @@ void TTableEditorForm::Set_Lang() {
     (this->*TextButtons[i])->SetHint(LangText(texts.ButtonHints[i]));
   }
   for (int t = 0; t < TableCount(); ++t) {
-    const TEditorTableSpec& spec = TableSpec(t);
-    if (PC_Tables) Pages.at(size_t(t))->SetCaption(LangText(spec.PageCaption));
-    for (size_t c = 0; c < spec.Headers.size(); ++c) SetColumnHeader(t, int(c) + 1, LangText(spec.Headers[c]));
+    const TEditorTableSetup& setup = TableSetup(t);
+    if (PC_Tables) Pages.at(size_t(t))->SetCaption(LangText(setup.PageCaption));
+    for (size_t c = 0; c < setup.Headers.size(); ++c) SetColumnHeader(t, int(c) + 1, LangText(setup.Headers[c]));
     if (size_t(t) >= HintLists.size()) continue;
     HintLists[size_t(t)]->Clear();
-    for (int id : spec.Hints) HintLists[size_t(t)]->Add(LangText(id));
+    for (int id : setup.Hints) HintLists[size_t(t)]->Add(LangText(id));
   }
 }
 
@@ -168,7 +168,7 @@ void TTableEditorForm::FormShow(TObject*) {
   for (int t = 0; t < TableCount(); ++t) ResetRows(t);
   FillPositionLists();
   Do_Copy.assign(size_t(TableCount()), false);
-  const QString path = FSpec.FilePath ? *FSpec.FilePath : QString();
+  const QString path = FSetup.FilePath ? *FSetup.FilePath : QString();
   if (!path.isEmpty() && FileExists(path)) FTableFile.Load(*XML1, path);
 }
 
@@ -179,13 +179,13 @@ void TTableEditorForm::ResetRows(int Table) {
   for (int r = 1; r < grid->RowCount(); ++r) {
     grid->SetCellEx(0, r, QString::number(r));
     for (int c = 1; c < end; ++c) {
-      if (!table.Spec.ResetHiddenColumns && grid->IsHiddenColumn(c)) continue;
-      const bool on = table.Spec.HasEnable && c == 1;
+      if (!table.Setup.ResetHiddenColumns && grid->IsHiddenColumn(c)) continue;
+      const bool on = table.Setup.HasEnable && c == 1;
       bool state = false;
       if (table.File.CheckBoxStates && grid->GetCheckBoxState(c, r, state))
         grid->SetCheckBoxState(c, r, on);
       else
-        grid->SetCellEx(c, r, on ? table.Spec.EnableOn : QString());
+        grid->SetCellEx(c, r, on ? table.Setup.EnableOn : QString());
     }
   }
 }

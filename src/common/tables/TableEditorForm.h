@@ -2,7 +2,7 @@
 // pages of a page control, and a button panel with OK, Cancel and the four row
 // buttons. It loads its ProjectTableFile each time it is shown and writes it
 // on OK after the editor's rules passed. An editor states its texts, tables
-// and rules; the variants of the family are options of TTableEditorSpec.
+// and rules; the variants of the family are options of TTableEditorSetup.
 #pragma once
 
 #include "common/tables/ProjectTableFile.h"
@@ -39,8 +39,9 @@ struct TTableEditorTexts {
   int DeleteQuestion = 0;
 };
 
-// One table of an editor.
-struct TEditorTableSpec {
+// One table of an editor. The spans point at the editor's own constexpr
+// tables, which outlive the form.
+struct TEditorTableSetup {
   // Where the rows stand in the file and which columns are saved.
   QString Section;
   std::span<const TTableFileColumn> Columns;
@@ -58,7 +59,7 @@ struct TEditorTableSpec {
   std::span<const int> Hints;
 };
 
-struct TTableEditorSpec {
+struct TTableEditorSetup {
   TTableEditorTexts Texts;
   int ClientWidth = 700;
   int ClientHeight = 450;
@@ -73,7 +74,7 @@ struct TTableEditorSpec {
 
 class TTableEditorForm : public TForm {
 public:
-  TTableEditorForm(TComponent* AOwner, const TTableEditorSpec& Spec);
+  TTableEditorForm(TComponent* AOwner, const TTableEditorSetup& Setup);
   ~TTableEditorForm() override;
 
   // Puts the form's texts from its block of LanguageTexts; the main window
@@ -122,7 +123,7 @@ public:
 protected:
   // Adds the next table on the grid the editor built (a column grid, or a
   // string grid for StringGrid tables): the form places it and wires its events.
-  void AddTable(TPlexStringGrid* AGrid, const TEditorTableSpec& Spec);
+  void AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup& Setup);
   // Where the grid of table `Table` goes: the form, or its page.
   TWinControl* TableParent(int Table);
 
@@ -143,11 +144,11 @@ protected:
   std::vector<int> RowsToCheck(int Table) const;
   // The text of a cell as the file holds it ("Y"/"N" for a check box of a string grid).
   QString TableCell(int Table, int ACol, int ARow) const;
-  const TEditorTableSpec& TableSpec(int Table) const { return FTables.at(size_t(Table)).Spec; }
+  const TEditorTableSetup& TableSetup(int Table) const { return FTables.at(size_t(Table)).Setup; }
 
 private:
   struct TTable {
-    TEditorTableSpec Spec;
+    TEditorTableSetup Setup;
     TTableFileSection File;
   };
   void CreateTitle();
@@ -157,7 +158,7 @@ private:
   void ResetRows(int Table);
   int TableOfGrid(TObject* Sender) const;
 
-  TTableEditorSpec FSpec;
+  TTableEditorSetup FSetup;
   std::vector<TTable> FTables;
   TProjectTableFile FTableFile;
 };

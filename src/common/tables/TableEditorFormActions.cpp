@@ -48,14 +48,14 @@ void TTableEditorForm::GridHint(TObject* Sender, int ARow, int ACol, QString& Hi
 void TTableEditorForm::Btn_DelRowClick(TObject*) {
   const int table = ActiveTable();
   const int row = Grid(table)->Row();
-  const QString question = LangText(FSpec.Texts.DeleteQuestion) + QString::number(row);
+  const QString question = LangText(FSetup.Texts.DeleteQuestion) + QString::number(row);
   if (MessageDlg(question, mtConfirmation, mbYesNo) != mrYes) return;
   DeleteTableRow(table, row);
 }
 
 void TTableEditorForm::DeleteTableRow(int Table, int ARow) {
-  if (TableSpec(Table).StringGrid)
-    StringGridDeleteRow(ARow, Grid(Table), TableSpec(Table).HasEnable);
+  if (TableSetup(Table).StringGrid)
+    StringGridDeleteRow(ARow, Grid(Table), TableSetup(Table).HasEnable);
   else
     GridDeleteRow(ARow, Grid(Table));
 }
@@ -63,16 +63,16 @@ void TTableEditorForm::DeleteTableRow(int Table, int ARow) {
 void TTableEditorForm::Btn_InsRowClick(TObject*) {
   const int table = ActiveTable();
   TPlexStringGrid* grid = Grid(table);
-  if (TableSpec(table).StringGrid)
-    StringGridInsertRow(grid->Row(), grid, TableSpec(table).HasEnable);
+  if (TableSetup(table).StringGrid)
+    StringGridInsertRow(grid->Row(), grid, TableSetup(table).HasEnable);
   else
-    GridInsertRow(grid->Row(), grid, TableSpec(table).HasEnable);
+    GridInsertRow(grid->Row(), grid, TableSetup(table).HasEnable);
 }
 
 void TTableEditorForm::Btn_CopyRowClick(TObject*) {
   const int table = ActiveTable();
   TPlexStringGrid* grid = Grid(table);
-  if (TableSpec(table).StringGrid)
+  if (TableSetup(table).StringGrid)
     StringGridCopyRow(grid, grid->Row());
   else
     GridCopyRow(grid, grid->Row());
@@ -83,7 +83,7 @@ void TTableEditorForm::Btn_CopyRowClick(TObject*) {
 void TTableEditorForm::Btn_PasteRowClick(TObject*) {
   const int table = ActiveTable();
   TPlexStringGrid* grid = Grid(table);
-  if (TableSpec(table).StringGrid)
+  if (TableSetup(table).StringGrid)
     StringGridPasteRow(grid, grid->Row(), Do_Copy[size_t(table)]);
   else
     GridPasteRow(grid, grid->Row(), Do_Copy[size_t(table)]);
@@ -95,17 +95,17 @@ QString TTableEditorForm::TableCell(int Table, int ACol, int ARow) const {
 
 std::vector<int> TTableEditorForm::RowsToCheck(int Table) const {
   std::vector<int> rows;
-  const TEditorTableSpec& spec = TableSpec(Table);
+  const TEditorTableSetup& setup = TableSetup(Table);
   for (int r = 1; r < Grid(Table)->RowCount(); ++r) {
-    if (TableTrim(TableCell(Table, spec.KeyColumn, r)).isEmpty()) break;
-    if (spec.HasEnable && !TableFlagOn(TableCell(Table, 1, r), spec.EnableOn)) continue;
+    if (TableTrim(TableCell(Table, setup.KeyColumn, r)).isEmpty()) break;
+    if (setup.HasEnable && !TableFlagOn(TableCell(Table, 1, r), setup.EnableOn)) continue;
     rows.push_back(r);
   }
   return rows;
 }
 
 bool TTableEditorForm::RowError(int ARow, const QString& RuleText) const {
-  MessageDlg(LangText(FSpec.Texts.ErrorPrefix) + QString::number(ARow) + RuleText, mtError, {mbOK});
+  MessageDlg(LangText(FSetup.Texts.ErrorPrefix) + QString::number(ARow) + RuleText, mtError, {mbOK});
   return false;
 }
 
@@ -118,7 +118,7 @@ bool TTableEditorForm::Controllo_Dati() {
 
 void TTableEditorForm::Btn_OKClick(TObject*) {
   if (!Controllo_Dati()) return;
-  const QString path = FSpec.FilePath ? *FSpec.FilePath : QString();
+  const QString path = FSetup.FilePath ? *FSetup.FilePath : QString();
   if (!FTableFile.Save(path)) {
     MessageDlg(Format("Cannot create file \"%s\".", {path}), mtError, {mbOK});
     return;

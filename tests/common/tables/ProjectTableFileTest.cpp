@@ -130,6 +130,7 @@ TEST_F(ProjectTableFileTest, AFileThatCannotBeWrittenKeepsTheOldOne) {
   PutRow(*Column, 1, {"Y", "changed"});
   {
     TUnwritableFolder readOnly(Dir.path());
+    if (!readOnly.Set()) GTEST_SKIP() << "the file system cannot lock a folder here";
     EXPECT_FALSE(File.Save(Path));
   }
   EXPECT_EQ(FileBytes(), old);
