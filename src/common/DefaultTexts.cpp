@@ -1512,7 +1512,7 @@ constexpr TDefaultText Table[] = {
     {1503, u"File already exists! Do you want to overwrite the file?"},
     {1504, u"Error! Please set the Set Communication Parameter before to create the GSD file"},
     {1505, u"File already exists. Do you want to overwrite?"},
-    {1506, u" "},
+    {1506, u"Error! The table is full: %d rows of the file were not loaded"},
     {1507, u" "},
     {1508, u" "},
     {1509, u" "},

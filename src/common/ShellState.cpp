@@ -28,6 +28,7 @@ QString ParGenFile, LoRaWANGatewayFile, ModbusMSetAccessFile, ModbusTCPMSetAcces
 
 TStringList* LanguageTexts = nullptr;
 TStringList* RowClipboard = nullptr;
+std::vector<bool> RowClipboardCheckFlags;
 TStringList* MibReadObjects = nullptr;
 TStringList* MibWriteObjects = nullptr;
 
@@ -87,4 +88,5 @@ void ResetShellState() {
     delete *l;
     *l = nullptr;
   }
+  RowClipboardCheckFlags.clear();
 }

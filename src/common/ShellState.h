@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // Fixed by the model this build serves.
 inline const QString ProgramVersion = "1.007";
 inline const QString BuildSoftwareCode = "CFZ9KAD";
@@ -80,6 +82,8 @@ extern QString KNXSetAccessFile;
 // The user-interface texts by id (filled by LoadLanguage).
 extern TStringList* LanguageTexts;
 extern TStringList* RowClipboard;
+// One entry per copied column: true when it held a check box (string grids only).
+extern std::vector<bool> RowClipboardCheckFlags;
 extern TStringList* MibReadObjects;
 extern TStringList* MibWriteObjects;
 

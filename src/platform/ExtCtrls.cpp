@@ -116,7 +116,28 @@ void TImage::Paint() {
 
 // ---- TTabSheet / TPageControl ----
 
-TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {}
+namespace {
+// The page control's stack lays its pages out itself; a page takes the
+// bounds it was given, so the controls aligned on it fill it.
+class TPageBoundsFollower : public QObject {
+public:
+  TPageBoundsFollower(TTabSheet* Sheet) : QObject(Sheet->Widget()), FSheet(Sheet) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == FSheet->Widget() && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+      const QRect r = FSheet->Widget()->geometry();
+      SafeCall([&] { FSheet->SetBounds(r.x(), r.y(), r.width(), r.height()); });
+    }
+    return false;
+  }
+
+private:
+  TTabSheet* FSheet;
+};
+}  // namespace
+
+TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {
+  Widget()->installEventFilter(new TPageBoundsFollower(this));
+}
 
 TTabSheet::~TTabSheet() { SetPageControl(nullptr); }
 

@@ -9,6 +9,11 @@ TXmlWriter::TXmlWriter() : FWriter(std::make_unique<QXmlStreamWriter>(&FBytes)) 
   FWriter->setAutoFormattingIndent(2);
 }
 
+TXmlWriter::TXmlWriter(int Indent) : FWriter(std::make_unique<QXmlStreamWriter>(&FBytes)) {
+  FWriter->setAutoFormatting(Indent >= 0);
+  if (Indent >= 0) FWriter->setAutoFormattingIndent(Indent);
+}
+
 TXmlWriter::~TXmlWriter() = default;
 
 void TXmlWriter::StartElement(const QString& name) { FWriter->writeStartElement(name); }

@@ -14,6 +14,8 @@ class QXmlStreamWriter;
 class TXmlWriter {
 public:
   TXmlWriter();
+  // Indent < 0 writes no whitespace between elements.
+  explicit TXmlWriter(int Indent);
   ~TXmlWriter();
   TXmlWriter(const TXmlWriter&) = delete;
   TXmlWriter& operator=(const TXmlWriter&) = delete;

@@ -21,3 +21,31 @@ TEST(PageControl, SheetsFreedBeforeTheirPageControlLeaveIt) {
   EXPECT_EQ(pages->ActivePage(), first);
   form.reset();
 }
+
+// The page control lays its pages out; a control aligned on a page fills the
+// room its page was given, on every page, also after the control is resized.
+TEST(PageControl, ControlsAlignedOnAPageFillIt) {
+  auto form = std::make_unique<TForm>(nullptr);
+  form->SetClientWidth(400);
+  form->SetClientHeight(300);
+  auto* pages = new TPageControl(form.get());
+  pages->SetParent(form.get());
+  pages->SetAlign(alClient);
+  TPanel* fillers[2] = {};
+  for (TPanel*& filler : fillers) {
+    auto* sheet = new TTabSheet(form.get());
+    sheet->SetPageControl(pages);
+    filler = new TPanel(form.get());
+    filler->SetParent(sheet);
+    filler->SetAlign(alClient);
+  }
+  form->Show();
+  pages->SetActivePageIndex(1);
+  for (TPanel* filler : fillers) {
+    EXPECT_GT(filler->Width(), 350);
+    EXPECT_GT(filler->Height(), 230);
+    EXPECT_LE(filler->Height(), 300);
+  }
+  form->SetClientHeight(400);
+  EXPECT_GT(fillers[1]->Height(), 330);
+}

@@ -1041,6 +1041,10 @@ public:
   TRowUpdateEvent OnRowUpdate;
   TRowDisjunctSelectEvent OnRowDisjunctSelect;
   TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+  // placeholder: fuller version comes with scrolling/sizing (PlexStringGridTablePlaceholders.cpp)
+  void AutoSizeCol(int ACol, int AddMargin = 0);
+  // placeholder: fuller version comes with mouse press/release
+  TClickCellEvent OnClickCell;
 
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)

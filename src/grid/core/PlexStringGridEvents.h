@@ -97,3 +97,5 @@ using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int Ne
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+// placeholder: fuller version comes with mouse press/release
+using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;

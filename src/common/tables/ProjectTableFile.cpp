@@ -1,0 +1,102 @@
+#include "common/tables/ProjectTableFile.h"
+
+#include "common/LangFormat.h"
+#include "common/tables/TableCells.h"
+#include "grid/core/PlexStringGrid.h"
+#include "platform/Dialogs.h"
+#include "platform/SysUtils.h"
+#include "platform/Xml.h"
+#include "platform/XmlWriter.h"
+
+#include <algorithm>
+
+namespace {
+// No indentation: the files hold nothing between their elements.
+constexpr int NoIndent = -1;
+
+TXmlNode TableNode(const TXmlNode& Root, const TTableFileSection& Table) {
+  return Table.Section.isEmpty() ? Root : Root.ChildNode(Table.Section);
+}
+}  // namespace
+
+QString TTableFileSection::CellText(int ACol, int ARow) const {
+  bool state = false;
+  if (CheckBoxStates && Grid->GetCheckBoxState(ACol, ARow, state)) return state ? "Y" : "N";
+  return Grid->GetCellEx(ACol, ARow);
+}
+
+void TTableFileSection::PutCellText(int ACol, int ARow, const QString& Value) const {
+  bool state = false;
+  if (CheckBoxStates && Grid->GetCheckBoxState(ACol, ARow, state))
+    Grid->SetCheckBoxState(ACol, ARow, TableFlagOn(Value));
+  else
+    Grid->SetCellEx(ACol, ARow, Value);
+}
+
+bool TProjectTableFile::Load(TXmlDocument& XML1, const QString& Path) const {
+  if (!XML1.LoadFromFile(Path)) {
+    MessageDlg(XML1.ErrorText(), mtError, {mbOK});
+    return false;
+  }
+  const TXmlNode root = XML1.Root();
+  for (const TTableFileSection& table : Tables) {
+    const TXmlNode node = TableNode(root, table);
+    if (node.IsNull()) continue;
+    if (!LoadTable(table, node.ChildElements(), Path)) return false;
+  }
+  return true;
+}
+
+bool TProjectTableFile::LoadTable(const TTableFileSection& Table, const std::vector<TXmlNode>& Rows,
+                                  const QString& Path) const {
+  const int capacity = std::max(0, Table.Grid->RowCount() - 1);
+  const int count = std::min(int(Rows.size()), capacity);
+  for (int i = 0; i < count; ++i) {
+    for (const TTableFileColumn& column : Table.Columns) {
+      const QString attribute = QString::fromUtf16(column.Attribute);
+      QString value;
+      if (!Rows[size_t(i)].ReadAttribute(attribute, value)) {
+        if (!column.Default) {
+          MessageDlg(Format("Error in file \"%s\": row %d has no attribute \"%s\".", {Path, i + 1, attribute}), mtError,
+                     {mbOK});
+          return false;
+        }
+        value = QString::fromUtf16(column.Default);
+      }
+      Table.PutCellText(column.Col, i + 1, value);
+    }
+  }
+  // The editors never write more rows than their tables hold; a file that
+  // does was made elsewhere, and the user must know that rows were left out.
+  if (int(Rows.size()) > count) MessageDlg(LangFormat(TextRowsNotLoaded, {int(Rows.size()) - count}), mtError, {mbOK});
+  return true;
+}
+
+void TProjectTableFile::Write(TXmlWriter& Writer) const {
+  Writer.StartElement(Root);
+  for (const TTableFileSection& table : Tables) {
+    if (!table.Section.isEmpty()) Writer.StartElement(table.Section);
+    for (int r = 1; r < table.Grid->RowCount(); ++r) {
+      if (TableTrim(table.Grid->GetCellEx(table.KeyColumn, r)).isEmpty()) break;
+      Writer.StartElement(RowElement);
+      for (const TTableFileColumn& column : table.Columns)
+        Writer.Attribute(QString::fromUtf16(column.Attribute), XmlWritableText(table.CellText(column.Col, r)));
+      Writer.EndElement();
+    }
+    if (!table.Section.isEmpty()) Writer.EndElement();
+  }
+  Writer.EndElement();
+  Writer.Comment("SW_VERSION = " + Version);
+}
+
+QByteArray TProjectTableFile::Bytes() const {
+  TXmlWriter writer(NoIndent);
+  Write(writer);
+  return writer.Bytes();
+}
+
+bool TProjectTableFile::Save(const QString& Path) const {
+  TXmlWriter writer(NoIndent);
+  Write(writer);
+  return writer.SaveToFile(Path);
+}

@@ -1,0 +1,69 @@
+// The XML file of one table editor: the root element, then at document level
+// the comment "SW_VERSION = " + version, and one row element per table row
+// whose attributes hold the cell texts unchanged. A description (root,
+// sections, row element, saved columns, key column) drives both the reader
+// and the writer, so each editor states only its own names.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <span>
+#include <vector>
+
+class TPlexStringGrid;
+class TXmlDocument;
+class TXmlNode;
+class TXmlWriter;
+
+// Text id of the message for rows of a file that found no row of the table.
+inline constexpr int TextRowsNotLoaded = 1506;
+
+// One saved column: its real grid column, its attribute and the text a missing
+// attribute gives. Without a default the attribute is required: a row that
+// lacks it stops the load.
+struct TTableFileColumn {
+  int Col = 1;
+  const char16_t* Attribute = u"";
+  const char16_t* Default = nullptr;
+};
+
+// One table of the file.
+struct TTableFileSection {
+  TPlexStringGrid* Grid = nullptr;
+  // The element that holds the table's rows; empty: the rows stand in the root.
+  QString Section;
+  std::span<const TTableFileColumn> Columns;
+  // Rows are written up to, not including, the first whose key cell is empty when trimmed.
+  int KeyColumn = 1;
+  // String-grid tables: a cell holding a check box is written "Y"/"N" from its
+  // state and read back into it.
+  bool CheckBoxStates = false;
+
+  // The cell as the file holds it, and the cell from a file's value.
+  QString CellText(int ACol, int ARow) const;
+  void PutCellText(int ACol, int ARow, const QString& Value) const;
+};
+
+class TProjectTableFile {
+public:
+  QString Root;
+  QString Version = QStringLiteral("1.000");
+  QString RowElement = QStringLiteral("row");
+  std::vector<TTableFileSection> Tables;
+
+  // Fills the grids from the file at Path: row element i goes to grid row
+  // i + 1. A file that is not well-formed shows the parser's message and
+  // leaves the grids as they are; a missing required attribute shows one
+  // message and stops, keeping what was read. False in both cases.
+  bool Load(TXmlDocument& XML1, const QString& Path) const;
+  // The file's text from the grids. Written front to back, as the document
+  // object would not keep the attributes in column order.
+  QByteArray Bytes() const;
+  // Writes the file whole or not at all; false when it could not be written.
+  bool Save(const QString& Path) const;
+
+private:
+  void Write(TXmlWriter& Writer) const;
+  bool LoadTable(const TTableFileSection& Table, const std::vector<TXmlNode>& Rows, const QString& Path) const;
+};
