@@ -4,6 +4,9 @@
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Timers.h"
+#include "platform/internal/ControlBridge.h"
+#include "platform/internal/Painting.h"
+#include "platform/Property.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -40,7 +43,7 @@ public:
   TEventBridge(TControl* control, QObject* parent) : QObject(parent), FControl(control) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     bool consumed = false;
-    SafeCall([&] { consumed = FControl->HandleQtEvent(watched, event); });
+    SafeCall([&] { consumed = HandleQtEvent(*FControl, watched, event); });
     return consumed;
   }
 
@@ -197,7 +200,9 @@ void TControl::SetWidget(QWidget* w) {
   ApplyFontToWidget();
 }
 
-TControl* TControl::FromWidget(const QWidget* w) {
+QWidget* TControl::Widget() const { return FWidget; }
+
+TControl* ControlFromWidget(const QWidget* w) {
   if (!w) return nullptr;
   QVariant v = w->property(kControlProperty);
   return v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
@@ -244,9 +249,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TControl::SetAlign(TAlign v) {
-  if (v == FAlign) return;
-  FAlign = v;
-  if (FParent) FParent->AlignControls();
+  SetProperty(FAlign, v, [&] { if (FParent) FParent->AlignControls(); });
 }
 
 void TControl::SetVisible(bool v) {
@@ -283,9 +286,7 @@ bool TControl::ShowHint() const {
 
 void TControl::SetColor(TColor v) {
   FParentColor = false;
-  if (v == FColor) return;
-  FColor = v;
-  Perform(CM_COLORCHANGED);
+  SetProperty(FColor, v, [&] { Perform(CM_COLORCHANGED); });
 }
 
 void TControl::SetParentColor(bool v) {
@@ -331,7 +332,7 @@ void SetEnabledColor(QPalette& pal, QPalette::ColorRole role, const QColor& c) {
 
 void TControl::ApplyFontToWidget() {
   if (!FWidget) return;
-  FWidget->setFont(FFont.ToQFont());
+  FWidget->setFont(ToQFont(FFont));
   QPalette pal = FWidget->palette();
   QColor c = ToQColor(FFont.Color());
   SetEnabledColor(pal, QPalette::WindowText, c);
@@ -538,14 +539,16 @@ bool TControl::TranslatePaint(QEvent* e) {
   if (!canvas || !FWidget) return false;
   QPainter painter(FWidget);
   painter.setClipRegion(static_cast<QPaintEvent*>(e)->region());
-  canvas->SetPainter(&painter);
+  SetCanvasPainter(*canvas, &painter);
   struct Reset {
     TCanvas* C;
-    ~Reset() { C->SetPainter(nullptr); }
+    ~Reset() { SetCanvasPainter(*C, nullptr); }
   } reset{canvas};
   Perform(WM_PAINT);
   return true;
 }
+
+bool HandleQtEvent(TControl& control, QObject* target, QEvent* e) { return control.HandleQtEvent(target, e); }
 
 bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
   if (target != FWidget) return false;

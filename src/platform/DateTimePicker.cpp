@@ -2,12 +2,15 @@
 
 #include "platform/Application.h"
 #include "platform/SysUtils.h"
+#include "platform/internal/Painting.h"
+#include "platform/Property.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QApplication>
 
 #include <cmath>
 
@@ -121,9 +124,7 @@ void TDateTimePicker::TextEdited() {
   const TDateTime v = QDateTimeToDateTime(parsed);
   const TDateTime next =
       FKind == dtkTime ? std::trunc(FValue) + (v - std::trunc(v)) : std::trunc(v) + (FValue - std::trunc(FValue));
-  if (next == FValue) return;
-  FValue = next;
-  UserChanged();
+  SetProperty(FValue, next, [&] { UserChanged(); });
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind Value) {

@@ -2,6 +2,8 @@
 
 #include "platform/Application.h"
 #include "platform/DialogKeys.h"
+#include "platform/internal/Painting.h"
+#include "platform/internal/ControlBridge.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -11,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QDialog>
 
 // The window of a form; its Qt events reach the form through the control's
 // event bridge, the few a dialog handles itself are redirected here.
@@ -157,7 +160,7 @@ void TForm::SetVisible(bool v) {
 }
 
 TWinControl* TForm::ActiveControl() const {
-  return dynamic_cast<TWinControl*>(TControl::FromWidget(Dialog()->focusWidget()));
+  return dynamic_cast<TWinControl*>(ControlFromWidget(Dialog()->focusWidget()));
 }
 
 void TForm::SetActiveControl(TWinControl* c) {

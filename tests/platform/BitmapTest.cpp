@@ -1,8 +1,10 @@
 #include "support/PaintProbe.h"
 
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QTemporaryDir>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -188,7 +190,7 @@ TEST(Bitmap, SetSizeKeepsWhatFits) {
   EXPECT_EQ(Art(b), "...\n.r.\n");
   b.SetSize(0, 5);
   EXPECT_TRUE(b.Empty());
-  EXPECT_FALSE(b.Canvas().Painter());
+  EXPECT_FALSE(CanvasPainter(b.Canvas()));
 }
 
 TEST(Bitmap, SavedAndLoadedAsBmp) {
