@@ -36,7 +36,7 @@ bool IsValidProjectName(const QString& name) {
 TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsDialog);
   Position = poScreenCenter;
-  Font().SetName("Verdana");
+  Font().SetName(HouseLook::FontName);
   L_SW_Code = new TLabel(this);
   L_SW_Code->SetParent(this);
   L_SW_Code->SetBounds(8, 8, 150, 29);

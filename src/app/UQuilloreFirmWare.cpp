@@ -56,9 +56,9 @@ constexpr TStartPlace<TShape> ShapePlaces[] = {
     {&TFQuilloreFirmWare::Shape2, 80, 70, true},
 };
 constexpr TStartPlace<TLbButton> ButtonPlaces[] = {
-    {&TFQuilloreFirmWare::Btn_Info, 516, 8, true},     {&TFQuilloreFirmWare::Btn_Opz, 574, 8, true},
-    {&TFQuilloreFirmWare::Btn_Close, 632, 8, true},    {&TFQuilloreFirmWare::Btn_New, 80, 112, true},
-    {&TFQuilloreFirmWare::Btn_Open, 258, 112, true},   {&TFQuilloreFirmWare::Btn_Prm_Gen, 80, 156, true},
+    {&TFQuilloreFirmWare::Btn_Info, 516, 8, true},       {&TFQuilloreFirmWare::Btn_Opz, 574, 8, true},
+    {&TFQuilloreFirmWare::Btn_Close, 632, 8, true},      {&TFQuilloreFirmWare::Btn_New, 80, 112, true},
+    {&TFQuilloreFirmWare::Btn_Open, 258, 112, true},     {&TFQuilloreFirmWare::Btn_Prm_Gen, 80, 156, true},
     {&TFQuilloreFirmWare::Btn_CreateBin, 80, 332, true},
 };
 

@@ -277,7 +277,9 @@ void TStringList::SetValue(const QString& name, const QString& value) {
 }
 
 void TStringList::SetSorted(bool v) {
-  SetProperty(FSorted, v, [&] { if (v) Sort(); });
+  SetProperty(FSorted, v, [&] {
+    if (v) Sort();
+  });
 }
 
 void TStringList::Sort() {

@@ -3,10 +3,10 @@
 #include "platform/ActnList.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/Property.h"
 #include "platform/Timers.h"
 #include "platform/internal/ControlBridge.h"
 #include "platform/internal/Painting.h"
-#include "platform/Property.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -249,7 +249,9 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TControl::SetAlign(TAlign v) {
-  SetProperty(FAlign, v, [&] { if (FParent) FParent->AlignControls(); });
+  SetProperty(FAlign, v, [&] {
+    if (FParent) FParent->AlignControls();
+  });
 }
 
 void TControl::SetVisible(bool v) {

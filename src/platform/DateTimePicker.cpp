@@ -1,16 +1,16 @@
 #include "platform/DateTimePicker.h"
 
 #include "platform/Application.h"
+#include "platform/Property.h"
 #include "platform/SysUtils.h"
 #include "platform/internal/Painting.h"
-#include "platform/Property.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QApplication>
 
 #include <cmath>
 

@@ -2,10 +2,11 @@
 
 #include "platform/Application.h"
 #include "platform/DialogKeys.h"
-#include "platform/internal/Painting.h"
 #include "platform/internal/ControlBridge.h"
+#include "platform/internal/Painting.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHideEvent>
@@ -13,7 +14,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
-#include <QDialog>
 
 // The window of a form; its Qt events reach the form through the control's
 // event bridge, the few a dialog handles itself are redirected here.

@@ -1,9 +1,9 @@
 // Fonts and the text measurers.
 #include "platform/Graphics.h"
 
+#include "platform/Property.h"
 #include "platform/internal/FontSubstitutes.h"
 #include "platform/internal/Painting.h"
-#include "platform/Property.h"
 
 #include <QFontMetrics>
 

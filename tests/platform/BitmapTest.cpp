@@ -3,8 +3,8 @@
 #include "platform/Graphics.h"
 #include "platform/internal/Painting.h"
 
-#include <QTemporaryDir>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include "platform/internal/Painting.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -611,7 +611,7 @@ TEST(Canvas, DrawsOnAPrinterPage) {
     QPdfWriter writer(path);
     QPainter p(&writer);
     TCanvas c;
-  SetCanvasPainter(c, &p);
+    SetCanvasPainter(c, &p);
     c.Pen().Color = clBlack;
     c.Brush().Color = clSilver;
     c.Rectangle(100, 100, 2000, 600);

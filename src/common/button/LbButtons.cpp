@@ -274,7 +274,8 @@ void DrawGlyphCell(TCanvas& canvas, TBitmap& glyph, int cellWidth, int x, int y,
   if ((cell + 1) * cellWidth > glyph.Width()) cell = 0;
   const int h = glyph.Height();
   TBitmap one(cellWidth, h);
-  one.Canvas().CopyRect(TRect(0, 0, cellWidth, h), glyph.Canvas(), TRect(cell * cellWidth, 0, (cell + 1) * cellWidth, h));
+  one.Canvas().CopyRect(TRect(0, 0, cellWidth, h), glyph.Canvas(),
+                        TRect(cell * cellWidth, 0, (cell + 1) * cellWidth, h));
   canvas.DrawTransparent(x, y, one, one.BottomLeftColor());
 }
 
@@ -327,8 +328,8 @@ void DrawButtonFace(TCanvas& c, const TLbFace& f) {
   const TTextBlock t = FitCaption(c, f.Caption, available, f.WordWrap);
   const TPlacement pl = sideBySide ? PlaceSideBySide(f, t, gW, gH, p) : PlaceAboveBelow(f, t, gW, gH, p);
   const TColor textColor = f.Enabled ? c.Font().Color() : TColor(0x00808080);
-  DrawCaption(c, t, TRect(pl.TextLeft, pl.TextTop, pl.TextLeft + available, pl.TextTop + t.Height),
-              f.Alignment, textColor);
+  DrawCaption(c, t, TRect(pl.TextLeft, pl.TextTop, pl.TextLeft + available, pl.TextTop + t.Height), f.Alignment,
+              textColor);
   DrawGlyphCell(c, glyph, gW, pl.GlyphLeft, pl.GlyphTop, cell);
   DrawPopupMark(c, f);
 }
