@@ -65,9 +65,7 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;
-  SetColor(HouseLook::FormColor);
-  Font().SetName(HouseLook::FontName);
-  Font().SetSize(8);
+  ApplyHouseForm(this);
   SetCaption("About");
   CreateControls();
   OnShow = [this](TObject* Sender) { FormShow(Sender); };
@@ -101,10 +99,7 @@ void TFAbout::CreateControls() {
     c->SetCursor(crHandPoint);
     c->OnClick = [this](TObject* Sender) { Label4Click(Sender); };
   }
-  LbButton1 = new TLbButton(this);
-  LbButton1->SetParent(this);
-  LbButton1->SetBounds(32, 115, 81, 22);
-  LbButton1->ApplyHouseLook();
+  LbButton1 = MakeHouseButton(this, this, {32, 115, 81, 22});
   LbButton1->SetCaption("OK");
   LbButton1->SetModalResult(mrOk);
 }

@@ -1,5 +1,7 @@
 #include "app/UMainWindowGlyphs.h"
 
+#include "platform/Graphics.h"
+
 #include <QString>
 
 namespace {
@@ -18,9 +20,9 @@ static void EnsureGlyphResources() {
   (void)registered;
 }
 
-QImage MainWindowGlyph(TMainGlyph glyph) {
-  if (glyph == TMainGlyph::None) return QImage();
+void LoadMainWindowGlyph(TMainGlyph glyph, TBitmap& into) {
+  into.SetSize(0, 0);
+  if (glyph == TMainGlyph::None) return;
   EnsureGlyphResources();
-  QImage img(":/glyphs/" + QString::fromLatin1(GlyphNames[static_cast<int>(glyph)]) + ".bmp");
-  return img.isNull() ? img : img.convertToFormat(QImage::Format_RGB32);
+  into.LoadFromFile(":/glyphs/" + QString::fromLatin1(GlyphNames[static_cast<int>(glyph)]) + ".bmp");
 }

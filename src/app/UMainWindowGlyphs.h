@@ -1,9 +1,9 @@
 // The pictures on the main window's buttons, compiled into the program.
 #pragma once
 
-#include <QImage>
+class TBitmap;
 
 enum class TMainGlyph { None, Info, Options, Close, New, Open, Parameters, LoRaWAN, Update };
 
-// One glyph cell; an empty image for None.
-QImage MainWindowGlyph(TMainGlyph glyph);
+// Loads one glyph cell into `into`; `into` is left empty for None.
+void LoadMainWindowGlyph(TMainGlyph glyph, TBitmap& into);

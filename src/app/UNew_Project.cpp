@@ -1,6 +1,7 @@
 #include "app/UNew_Project.h"
 
 #include "app/UQuilloreFirmWare.h"
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
 #include "platform/Dialogs.h"
@@ -35,7 +36,7 @@ bool IsValidProjectName(const QString& name) {
 TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsDialog);
   Position = poScreenCenter;
-  Font().SetName("Verdana");
+  Font().SetName(HouseLook::FontName);
   L_SW_Code = new TLabel(this);
   L_SW_Code->SetParent(this);
   L_SW_Code->SetBounds(8, 8, 150, 29);
@@ -52,15 +53,9 @@ TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
   E_New_Proj->SetParent(this);
   E_New_Proj->SetBounds(8, 88, 315, 21);
   E_New_Proj->OnKeyPress = [this](TObject* Sender, QChar& Key) { E_New_ProjKeyPress(Sender, Key); };
-  Btn_OK = new TLbButton(this);
-  Btn_OK->SetParent(this);
-  Btn_OK->SetBounds(152, 126, 81, 25);
-  Btn_OK->ApplyHouseLook();
+  Btn_OK = MakeHouseButton(this, this, {152, 126, 81, 25});
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
-  Btn_Cancel = new TLbButton(this);
-  Btn_Cancel->SetParent(this);
-  Btn_Cancel->SetBounds(242, 126, 81, 25);
-  Btn_Cancel->ApplyHouseLook();
+  Btn_Cancel = MakeHouseButton(this, this, {242, 126, 81, 25});
   Btn_Cancel->SetModalResult(mrCancel);
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };

@@ -1,5 +1,6 @@
 #include "app/UOpenConf.h"
 
+#include "common/FormKit.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
 #include "platform/ExtCtrls.h"
@@ -32,7 +33,7 @@ TPanel* MakePanel(TFOpenConf* owner, TAlign align, int height) {
 TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSizeable);
   Position = poScreenCenter;
-  Font().SetName("Verdana");
+  Font().SetName(HouseLook::FontName);
   P_Top = MakePanel(this, alTop, 88);
   P_Bottom = MakePanel(this, alBottom, 41);
   L_SW_Code = new TLabel(this);

@@ -28,6 +28,50 @@ const QString TitleAfterMaker = " - Configurator " + BuildSoftwareCode + " Modbu
 constexpr int StepLabelLeft = 16, FirstStepTop = 128, StepPitch = 44;
 constexpr int ModelClientWidth = 694;
 
+// Where a control of the main window starts, whatever the model, and whether it shows.
+template <class T>
+struct TStartPlace {
+  T* TFQuilloreFirmWare::*Member;
+  int Left, Top;
+  bool Visible;
+};
+constexpr int StepTop(int i) { return FirstStepTop + i * StepPitch; }
+constexpr TStartPlace<TLabel> LabelPlaces[] = {
+    {&TFQuilloreFirmWare::L_SW_Code, 16, 8, true},
+    {&TFQuilloreFirmWare::L_SW_Desc, 16, 42, true},
+    {&TFQuilloreFirmWare::L_Begin, 16, 84, true},
+    {&TFQuilloreFirmWare::L_Name_Conf, 87, 75, true},
+    {&TFQuilloreFirmWare::L_Name_Conf_L2, 87, 88, true},
+    {&TFQuilloreFirmWare::L_Step_1, StepLabelLeft, StepTop(0), false},
+    {&TFQuilloreFirmWare::L_Step_2, StepLabelLeft, StepTop(1), false},
+    {&TFQuilloreFirmWare::L_Step_3, StepLabelLeft, StepTop(2), false},
+    {&TFQuilloreFirmWare::L_Step_4, StepLabelLeft, StepTop(3), false},
+    {&TFQuilloreFirmWare::L_Step_5, StepLabelLeft, StepTop(4), false},
+    {&TFQuilloreFirmWare::L_Step_6, StepLabelLeft, StepTop(5), false},
+    {&TFQuilloreFirmWare::L_Step_7, StepLabelLeft, StepTop(6), false},
+    {&TFQuilloreFirmWare::L_Step_8, StepLabelLeft, StepTop(7), false},
+    {&TFQuilloreFirmWare::L_Velmor, 565, 392, false},
+};
+constexpr TStartPlace<TShape> ShapePlaces[] = {
+    {&TFQuilloreFirmWare::Shape2, 80, 70, true},
+};
+constexpr TStartPlace<TLbButton> ButtonPlaces[] = {
+    {&TFQuilloreFirmWare::Btn_Info, 516, 8, true},       {&TFQuilloreFirmWare::Btn_Opz, 574, 8, true},
+    {&TFQuilloreFirmWare::Btn_Close, 632, 8, true},      {&TFQuilloreFirmWare::Btn_New, 80, 112, true},
+    {&TFQuilloreFirmWare::Btn_Open, 258, 112, true},     {&TFQuilloreFirmWare::Btn_Prm_Gen, 80, 156, true},
+    {&TFQuilloreFirmWare::Btn_CreateBin, 80, 332, true},
+};
+
+template <class T, size_t N>
+void PlaceAll(TFQuilloreFirmWare* window, const TStartPlace<T> (&places)[N]) {
+  for (const TStartPlace<T>& place : places) {
+    T* control = window->*place.Member;
+    control->SetLeft(place.Left);
+    control->SetTop(place.Top);
+    control->SetVisible(place.Visible);
+  }
+}
+
 TLabel* NewLabel(TFQuilloreFirmWare* owner) {
   auto* l = new TLabel(owner);
   l->SetParent(owner);
@@ -54,9 +98,7 @@ TFQuilloreFirmWare::TFQuilloreFirmWare(TComponent* AOwner) : TForm(AOwner), FXML
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;
-  SetColor(HouseLook::FormColor);
-  Font().SetName(HouseLook::FontName);
-  Font().SetSize(8);
+  ApplyHouseForm(this);
   CreateControls();
   CreateButtons();
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
@@ -137,27 +179,9 @@ void TFQuilloreFirmWare::FormCreate(TObject*) {
 // The layout every model of the family starts from: all protocol buttons
 // hidden, the steps placed but not shown.
 void TFQuilloreFirmWare::Reset_Layout() {
-  auto place = [](TControl* c, int left, int top, bool visible) {
-    c->SetLeft(left);
-    c->SetTop(top);
-    c->SetVisible(visible);
-  };
-  place(L_SW_Code, 16, 8, true);
-  place(L_SW_Desc, 16, 42, true);
-  place(L_Begin, 16, 84, true);
-  place(Shape2, 80, 70, true);
-  place(L_Name_Conf, 87, 75, true);
-  place(L_Name_Conf_L2, 87, 88, true);
-  place(Btn_Info, 516, 8, true);
-  place(Btn_Opz, 574, 8, true);
-  place(Btn_Close, 632, 8, true);
-  TLabel* steps[] = {L_Step_1, L_Step_2, L_Step_3, L_Step_4, L_Step_5, L_Step_6, L_Step_7, L_Step_8};
-  for (int i = 0; i < 8; ++i) place(steps[i], StepLabelLeft, FirstStepTop + i * StepPitch, false);
-  place(L_Velmor, 565, 392, false);
-  place(Btn_New, 80, 112, true);
-  place(Btn_Open, 258, 112, true);
-  place(Btn_Prm_Gen, 80, 156, true);
-  place(Btn_CreateBin, 80, 332, true);
+  PlaceAll(this, LabelPlaces);
+  PlaceAll(this, ShapePlaces);
+  PlaceAll(this, ButtonPlaces);
   Hide_Protocol_Buttons();
 }
 

@@ -94,10 +94,12 @@ constexpr TAction Actions[] = {
 
 void SetUpButton(TLbButton* b, const TButtonDef& def, TMainWindow* window) {
   b->SetParent(window);
-  b->SetColor(LbHouseColor);
+  b->SetColor(HouseLook::FormColor);
   b->SetColorWhenDown(HouseLook::PressedColor);
-  b->SetLightColor(clGray);
-  b->SetGlyph(MainWindowGlyph(def.Glyph));
+  b->SetLightColor(HouseLook::ButtonLightColor);
+  TBitmap glyph;
+  LoadMainWindowGlyph(def.Glyph, glyph);
+  b->SetGlyph(glyph);
   if (def.Look == TButtonLook::Icon) {
     b->SetBounds(0, 0, IconSize, IconSize);
   } else {

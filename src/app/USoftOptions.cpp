@@ -61,9 +61,7 @@ const QString LanguageExtension = ".lng";
 const QString DefaultFlagFile = "DefaultFlag.bmp";
 
 TLbButton* NewButton(TComponent* owner, TWinControl* parent, int left, int top, int width) {
-  auto* b = Make<TLbButton>(owner, parent, {left, top, width, 25});
-  b->ApplyHouseLook();
-  return b;
+  return MakeHouseButton(owner, parent, {left, top, width, 25});
 }
 
 // The attributes a listed language file may have are hidden, system, archive,
@@ -84,9 +82,7 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   BorderIcons = biSystemMenu;
   Position = poScreenCenter;
-  SetColor(HouseLook::FormColor);
-  Font().SetName(HouseLook::FontName);
-  Font().SetSize(8);
+  ApplyHouseForm(this);
   SetClientWidth(DialogClientWidth);
   SetClientHeight(DialogClientHeight);
   CreateControls();
@@ -243,7 +239,7 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page) {
 // picture shows its name alone.
 void TFSoftOptions::Show_Flag(int slot, const QString& language) {
   TImage* picture = Slot_Pictures()[size_t(slot)];
-  picture->Picture().SetImage(QImage());
+  picture->Picture().Assign(TBitmap());  // empty until a file loads
   bool loaded = false;
   for (const QString& file : {language + ".bmp", DefaultFlagFile}) {
     const QString path = LanguageFolder + PathDelim + file;

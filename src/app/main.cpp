@@ -8,7 +8,7 @@
 #include "platform/SysUtils.h"
 
 int main(int argc, char** argv) {
-  TQtApplication app(argc, argv);
+  TApplicationHost host(argc, argv);
   LoadLocaleFormatSettings();
   // The grid library's units start before the application object.
   InitGridUnits();

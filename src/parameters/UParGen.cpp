@@ -115,20 +115,10 @@ private:
   TCategoryPanel* FPanel;
 };
 
-// OK and Cancel close the form only through their click handlers.
-TLbButton* MakeButton(TFParGen* form, TPanel* parent, int left) {
-  auto* b = new TLbButton(form);
-  b->SetParent(parent);
-  b->SetBounds(left, 6, 110, 28);
-  b->ApplyHouseLook();
-  return b;
-}
 }  // namespace
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
-  SetColor(HouseLook::FormColor);
-  Font().SetName(HouseLook::FontName);
-  Font().SetSize(8);
+  ApplyHouseForm(this);
   BorderIcons = biSystemMenu;
   SetBorderStyle(bsSizeable);
   Position = poScreenCenter;
@@ -150,35 +140,22 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
 }
 
 void TFParGen::Create_Title_And_Buttons() {
-  P_Title = new TPanel(this);
-  P_Title->SetParent(this);
-  P_Title->SetAlign(alTop);
-  P_Title->SetHeight(69);
-  P_Title->BevelOuter = bvNone;
-  P_Title->SetParentColor(true);
-  L_SW_Code = new TLabel(this);
-  L_SW_Code->SetParent(P_Title);
-  L_SW_Code->SetBounds(12, 6, 300, 39);
+  P_Title = MakeBandPanel(this, alTop, HouseLook::TitlePanelHeight);
+  L_SW_Code = Make<TLabel>(this, P_Title, {12, 6, 300, 39});
   L_SW_Code->Font().SetName(HouseLook::FontName);
   L_SW_Code->Font().SetSize(24);
   L_SW_Code->Font().SetColor(clGray);
-  L_SW_Desc = new TLabel(this);
-  L_SW_Desc->SetParent(P_Title);
-  L_SW_Desc->SetBounds(14, 47, 400, 13);
+  L_SW_Desc = Make<TLabel>(this, P_Title, {14, 47, 400, 13});
   L_SW_Desc->Font().SetName(HouseLook::FontName);
-  L_SW_Desc->Font().SetSize(8);
+  L_SW_Desc->Font().SetSize(HouseLook::FontSize);
   L_SW_Desc->Font().SetStyle({fsBold});
   L_SW_Desc->Font().SetColor(clGray);
 
-  P_Button = new TPanel(this);
-  P_Button->SetParent(this);
-  P_Button->SetAlign(alBottom);
-  P_Button->SetHeight(40);
-  P_Button->BevelOuter = bvNone;
-  P_Button->SetParentColor(true);
-  Btn_OK = MakeButton(this, P_Button, 217);
+  // OK and Cancel close the form only through their click handlers.
+  P_Button = MakeBandPanel(this, alBottom, HouseLook::ButtonPanelHeight);
+  Btn_OK = MakeHouseButton(this, P_Button, {217, 6, 110, 28});
   Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = MakeButton(this, P_Button, 333);
+  Btn_Cancel = MakeHouseButton(this, P_Button, {333, 6, 110, 28});
   Btn_Cancel->OnClick = [this](TObject* s) { Btn_CancelClick(s); };
 }
 

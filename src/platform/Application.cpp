@@ -4,6 +4,7 @@
 #include "platform/FontSubstitutes.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
+#include "platform/internal/QtApplication.h"
 
 #include <QEventLoop>
 
@@ -84,6 +85,10 @@ void SafeCall(const std::function<void()>& f) {
 }
 
 TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv) { SubstituteFormFonts(); }
+
+TApplicationHost::TApplicationHost(int& argc, char** argv) : FApp(std::make_unique<TQtApplication>(argc, argv)) {}
+
+TApplicationHost::~TApplicationHost() = default;
 
 bool TQtApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -5,13 +5,13 @@
 
 #include "platform/Classes.h"
 
-#include <QApplication>
-
 #include <exception>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class TForm;
+class TQtApplication;
 
 class TApplication : public TComponent {
 public:
@@ -54,10 +54,16 @@ void DestroyApplication();
 // Runs `f`, turning any exception into the application's error dialog.
 void SafeCall(const std::function<void()>& f);
 
-// A QApplication that keeps exceptions from leaving Qt's event delivery and
-// shows the faces the forms name in their installed substitutes.
-class TQtApplication : public QApplication {
+// The toolkit started for the program's whole run: exceptions never leave its
+// event delivery, and the faces the forms name show in installed substitutes.
+// The program makes one in main before anything else.
+class TApplicationHost {
 public:
-  TQtApplication(int& argc, char** argv);
-  bool notify(QObject* receiver, QEvent* event) override;
+  TApplicationHost(int& argc, char** argv);
+  ~TApplicationHost();
+  TApplicationHost(const TApplicationHost&) = delete;
+  TApplicationHost& operator=(const TApplicationHost&) = delete;
+
+private:
+  std::unique_ptr<TQtApplication> FApp;
 };

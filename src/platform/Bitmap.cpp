@@ -2,7 +2,9 @@
 // opens a painter on them when drawing starts, scan lines and key colours.
 #include "platform/Graphics.h"
 
-#include "platform/ImageCodecs.h"
+#include "platform/internal/Painting.h"
+
+#include "platform/internal/ImageCodecs.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -26,19 +28,23 @@ TBitmap::TBitmap() = default;
 TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
 TBitmap::~TBitmap() { EndCanvas(); }
 
+int TBitmap::Width() const { return FImage->width(); }
+int TBitmap::Height() const { return FImage->height(); }
+bool TBitmap::Empty() const { return FImage->isNull(); }
+
 void TBitmap::SetSize(int width, int height) {
   EndCanvas();
   if (width <= 0 || height <= 0) {
     FImage = QImage();
     return;
   }
-  if (width == FImage.width() && height == FImage.height()) return;
+  if (width == FImage->width() && height == FImage->height()) return;
   QImage img(width, height, FormatFor(FPixelFormat, FAlphaFormat));
   img.fill(Qt::white);
-  if (!FImage.isNull()) {
+  if (!FImage->isNull()) {
     QPainter p(&img);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, FImage);
+    p.drawImage(0, 0, *FImage);
   }
   FImage = img;
 }
@@ -52,8 +58,8 @@ TCanvas& TBitmap::Canvas() {
 }
 
 QPainter* TBitmap::OpenPainter() {
-  if (FImage.isNull()) return nullptr;
-  if (!FPainter) FPainter = std::make_unique<QPainter>(&FImage);
+  if (FImage->isNull()) return nullptr;
+  if (!FPainter) FPainter = std::make_unique<QPainter>(&*FImage);
   return FPainter.get();
 }
 
@@ -64,14 +70,14 @@ void TBitmap::EndCanvas() {
 
 QImage& TBitmap::Image() {
   EndCanvas();
-  return FImage;
+  return *FImage;
 }
 
 const QImage& TBitmap::Image() const {
   // A painter still open would go on writing into any copy taken of the pixels.
   if (FCanvas) FCanvas->DropPainter();
   FPainter.reset();
-  return FImage;
+  return *FImage;
 }
 
 bool TBitmap::LoadFromFile(const QString& path) { return TGraphic::LoadFromFile(path); }
@@ -79,26 +85,26 @@ bool TBitmap::LoadFromFile(const QString& path) { return TGraphic::LoadFromFile(
 void TBitmap::SetPixelFormat(TPixelFormat v) {
   EndCanvas();
   FPixelFormat = v;
-  if (!FImage.isNull()) FImage = FImage.convertToFormat(FormatFor(FPixelFormat, FAlphaFormat));
+  if (!FImage->isNull()) FImage = FImage->convertToFormat(FormatFor(FPixelFormat, FAlphaFormat));
 }
 
 void TBitmap::SetAlphaFormat(TAlphaFormat v) {
   EndCanvas();
   const TAlphaFormat old = FAlphaFormat;
   FAlphaFormat = v;
-  if (FImage.isNull() || FPixelFormat != pf32bit) return;
+  if (FImage->isNull() || FPixelFormat != pf32bit) return;
   const QImage::Format f = FormatFor(FPixelFormat, v);
   // Defined alpha is multiplied in (or out); otherwise the bytes stay as they are.
   if ((old == afDefined && v == afPremultiplied) || (old == afPremultiplied && v == afDefined))
-    FImage = FImage.convertToFormat(f);
+    FImage = FImage->convertToFormat(f);
   else
-    FImage.reinterpretAsFormat(f);
+    FImage->reinterpretAsFormat(f);
 }
 
 void* TBitmap::ScanLine(int y) {
   EndCanvas();
-  if (y < 0 || y >= FImage.height()) throw std::out_of_range("Scan line index out of range");
-  return FImage.scanLine(y);
+  if (y < 0 || y >= FImage->height()) throw std::out_of_range("Scan line index out of range");
+  return FImage->scanLine(y);
 }
 
 void TBitmap::Assign(const TBitmap& source) {
@@ -123,8 +129,8 @@ void TBitmap::SetImage(const QImage& image) {
 }
 
 TColor TBitmap::PixelColor(int x, int y) const {
-  if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height()) return clNone;
-  return FromQColor(FImage.pixelColor(x, y));
+  if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return clNone;
+  return FromQColor(FImage->pixelColor(x, y));
 }
 
 TColor TBitmap::KeyColor() const {

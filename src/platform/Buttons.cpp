@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/GdiDraw.h"
+#include "platform/Property.h"
 
 #include <QPushButton>
 
@@ -29,9 +30,7 @@ void TButton::ApplyText() { FButton->setText(FText); }
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 23, 22); }
 
 void TSpeedButton::SetFlat(bool Value) {
-  if (Value == FFlat) return;
-  FFlat = Value;
-  Invalidate();
+  SetProperty(FFlat, Value, [&] { Invalidate(); });
 }
 
 void TSpeedButton::SetGlyph(const TBitmap* Value) {

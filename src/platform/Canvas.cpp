@@ -1,6 +1,8 @@
 // TCanvas: GDI drawing rules on a QPainter, and clip regions.
 #include "platform/Graphics.h"
 
+#include "platform/internal/Painting.h"
+
 #include <QPaintEngine>
 #include <QPainterPath>
 
@@ -82,24 +84,27 @@ QColor PenColour(const TPen& pen) {
 
 TRegion::TRegion(const TRect& r) : FRegion(r.IsEmpty() ? QRegion() : QRegion(r.toQRect())) {}
 
+bool TRegion::Contains(const TPoint& p) const { return FRegion->contains(p.toQPoint()); }
+
+TRect TRegion::Bounds() const { return TRect::FromQRect(FRegion->boundingRect()); }
+
 int TRegion::Combine(const TRegion& a, const TRegion& b, int mode) {
   switch (mode) {
-    case RGN_AND: FRegion = a.FRegion & b.FRegion; break;
-    case RGN_OR: FRegion = a.FRegion | b.FRegion; break;
-    case RGN_XOR: FRegion = a.FRegion ^ b.FRegion; break;
-    case RGN_DIFF: FRegion = a.FRegion - b.FRegion; break;
-    case RGN_COPY: FRegion = a.FRegion; break;
+    case RGN_AND: FRegion = *a.FRegion & *b.FRegion; break;
+    case RGN_OR: FRegion = *a.FRegion | *b.FRegion; break;
+    case RGN_XOR: FRegion = *a.FRegion ^ *b.FRegion; break;
+    case RGN_DIFF: FRegion = *a.FRegion - *b.FRegion; break;
+    case RGN_COPY: FRegion = *a.FRegion; break;
     default: return 0;
   }
   return Kind();
 }
 
-int TRegion::Kind() const { return RegionKind(FRegion); }
+int TRegion::Kind() const { return RegionKind(*FRegion); }
 
 // ---- TCanvas: painter and state ----
 
 TCanvas::TCanvas() = default;
-TCanvas::TCanvas(QPainter* painter) { SetPainter(painter); }
 TCanvas::~TCanvas() = default;
 
 void TCanvas::SetPainter(QPainter* painter) {
@@ -110,6 +115,10 @@ void TCanvas::SetPainter(QPainter* painter) {
   FBaseClip.reset();
   if (painter && painter->hasClipping()) FBaseClip = painter->clipRegion();
 }
+
+QPainter* CanvasPainter(const TCanvas& canvas) { return canvas.Painter(); }
+
+void SetCanvasPainter(TCanvas& canvas, QPainter* painter) { canvas.SetPainter(painter); }
 
 void TCanvas::SetPainterSource(std::function<QPainter*()> acquire) { FAcquire = std::move(acquire); }
 
@@ -167,7 +176,7 @@ void TCanvas::ApplyBrush() {
 void TCanvas::ApplyFont() {
   QPainter* p = Painter();
   if (!p) return;
-  p->setFont(FFont.ToQFont());
+  p->setFont(ToQFont(FFont));
   p->setPen(ToQColor(FFont.Color()));
 }
 
@@ -212,9 +221,9 @@ void TCanvas::Restore() {
 void TCanvas::ApplyClip() {
   if (!FPainter) return;
   if (FClip)
-    FPainter->setClipRegion(FBaseClip ? *FBaseClip & *FClip : *FClip);
+    FPainter->setClipRegion(FBaseClip ? **FBaseClip & **FClip : **FClip);
   else if (FBaseClip)
-    FPainter->setClipRegion(*FBaseClip);
+    FPainter->setClipRegion(**FBaseClip);
   else
     FPainter->setClipping(false);
 }
@@ -225,24 +234,24 @@ int TCanvas::SelectClipRgn(const TRegion* region) {
   else
     FClip.reset();
   ApplyClip();
-  return RegionKind(FClip ? *FClip : DeviceRegion());
+  return RegionKind(FClip ? **FClip : DeviceRegion());
 }
 
 int TCanvas::IntersectClipRect(const TRect& r) {
-  FClip = (FClip ? *FClip : DeviceRegion()) & (r.IsEmpty() ? QRegion() : QRegion(r.toQRect()));
+  FClip = (FClip ? **FClip : DeviceRegion()) & (r.IsEmpty() ? QRegion() : QRegion(r.toQRect()));
   ApplyClip();
-  return RegionKind(*FClip);
+  return RegionKind(**FClip);
 }
 
 int TCanvas::ExcludeClipRect(const TRect& r) {
-  FClip = (FClip ? *FClip : DeviceRegion()) - (r.IsEmpty() ? QRegion() : QRegion(r.toQRect()));
+  FClip = (FClip ? **FClip : DeviceRegion()) - (r.IsEmpty() ? QRegion() : QRegion(r.toQRect()));
   ApplyClip();
-  return RegionKind(*FClip);
+  return RegionKind(**FClip);
 }
 
 TRect TCanvas::ClipRect() const {
-  QRegion r = FClip ? *FClip : DeviceRegion();
-  if (FBaseClip) r &= *FBaseClip;
+  QRegion r = FClip ? **FClip : DeviceRegion();
+  if (FBaseClip) r &= **FBaseClip;
   return TRect::FromQRect(r.boundingRect());
 }
 

@@ -1,13 +1,14 @@
 #include "platform/CanvasMetrics.h"
 
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QPaintDevice>
 #include <QPainter>
 
 namespace {
 const QPaintDevice* DeviceOf(const TCanvas& Canvas) {
-  QPainter* painter = Canvas.HandleAllocated() ? Canvas.Painter() : nullptr;
+  QPainter* painter = Canvas.HandleAllocated() ? CanvasPainter(Canvas) : nullptr;
   return painter ? painter->device() : nullptr;
 }
 }  // namespace

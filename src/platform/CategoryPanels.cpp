@@ -1,4 +1,5 @@
 #include "platform/CategoryPanels.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -95,7 +96,7 @@ void TCategoryPanel::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TCategoryPanel::Paint() {
-  QPainter* p = Canvas().Painter();
+  QPainter* p = CanvasPainter(Canvas());
   if (!p) return;
   const int hh = HeaderHeight();
   const QRect header(0, 0, Width(), hh);
@@ -109,7 +110,7 @@ void TCategoryPanel::Paint() {
   p->setPen(ToQColor(clBtnShadow));
   p->drawLine(0, hh - 1, Width() - 1, hh - 1);
   // Caption.
-  QFont f = FGroup ? FGroup->HeaderFont().ToQFont() : Font().ToQFont();
+  QFont f = FGroup ? ToQFont(FGroup->HeaderFont()) : ToQFont(Font());
   p->setFont(f);
   TColor textColor = FGroup ? FGroup->HeaderFont().Color() : Font().Color();
   p->setPen(Enabled() ? ToQColor(textColor) : ToQColor(clGrayText));

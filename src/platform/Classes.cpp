@@ -1,6 +1,7 @@
 #include "platform/Classes.h"
 
 #include "platform/Files.h"
+#include "platform/Property.h"
 
 #include <algorithm>
 
@@ -276,9 +277,9 @@ void TStringList::SetValue(const QString& name, const QString& value) {
 }
 
 void TStringList::SetSorted(bool v) {
-  if (v == FSorted) return;
-  FSorted = v;
-  if (v) Sort();
+  SetProperty(FSorted, v, [&] {
+    if (v) Sort();
+  });
 }
 
 void TStringList::Sort() {

@@ -3,7 +3,10 @@
 #include "platform/ActnList.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/Property.h"
 #include "platform/Timers.h"
+#include "platform/internal/ControlBridge.h"
+#include "platform/internal/Painting.h"
 #include "platform/internal/KeyEventShift.h"
 
 #include <QApplication>
@@ -41,7 +44,7 @@ public:
   TEventBridge(TControl* control, QObject* parent) : QObject(parent), FControl(control) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     bool consumed = false;
-    SafeCall([&] { consumed = FControl->HandleQtEvent(watched, event); });
+    SafeCall([&] { consumed = HandleQtEvent(*FControl, watched, event); });
     return consumed;
   }
 
@@ -198,7 +201,9 @@ void TControl::SetWidget(QWidget* w) {
   ApplyFontToWidget();
 }
 
-TControl* TControl::FromWidget(const QWidget* w) {
+QWidget* TControl::Widget() const { return FWidget; }
+
+TControl* ControlFromWidget(const QWidget* w) {
   if (!w) return nullptr;
   QVariant v = w->property(kControlProperty);
   return v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
@@ -245,9 +250,9 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TControl::SetAlign(TAlign v) {
-  if (v == FAlign) return;
-  FAlign = v;
-  if (FParent) FParent->AlignControls();
+  SetProperty(FAlign, v, [&] {
+    if (FParent) FParent->AlignControls();
+  });
 }
 
 void TControl::SetVisible(bool v) {
@@ -284,9 +289,7 @@ bool TControl::ShowHint() const {
 
 void TControl::SetColor(TColor v) {
   FParentColor = false;
-  if (v == FColor) return;
-  FColor = v;
-  Perform(CM_COLORCHANGED);
+  SetProperty(FColor, v, [&] { Perform(CM_COLORCHANGED); });
 }
 
 void TControl::SetParentColor(bool v) {
@@ -332,7 +335,7 @@ void SetEnabledColor(QPalette& pal, QPalette::ColorRole role, const QColor& c) {
 
 void TControl::ApplyFontToWidget() {
   if (!FWidget) return;
-  FWidget->setFont(FFont.ToQFont());
+  FWidget->setFont(ToQFont(FFont));
   QPalette pal = FWidget->palette();
   QColor c = ToQColor(FFont.Color());
   SetEnabledColor(pal, QPalette::WindowText, c);
@@ -539,14 +542,16 @@ bool TControl::TranslatePaint(QEvent* e) {
   if (!canvas || !FWidget) return false;
   QPainter painter(FWidget);
   painter.setClipRegion(static_cast<QPaintEvent*>(e)->region());
-  canvas->SetPainter(&painter);
+  SetCanvasPainter(*canvas, &painter);
   struct Reset {
     TCanvas* C;
-    ~Reset() { C->SetPainter(nullptr); }
+    ~Reset() { SetCanvasPainter(*C, nullptr); }
   } reset{canvas};
   Perform(WM_PAINT);
   return true;
 }
+
+bool HandleQtEvent(TControl& control, QObject* target, QEvent* e) { return control.HandleQtEvent(target, e); }
 
 bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
   if (target != FWidget) return false;

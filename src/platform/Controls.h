@@ -10,7 +10,6 @@
 #include "platform/Types.h"
 
 #include <QPointer>
-#include <QWidget>
 
 #include <functional>
 #include <map>
@@ -18,6 +17,7 @@
 #include <vector>
 
 class QEvent;
+class QWidget;
 class TWinControl;
 class TForm;
 class TBasicAction;
@@ -121,11 +121,7 @@ public:
   // The form this control lies on, or null.
   TForm* GetParentForm() const;
 
-  QWidget* Widget() const { return FWidget; }
-  // The control whose widget this is, or null.
-  static TControl* FromWidget(const QWidget* w);
-  // Runs a Qt event through the control; true when the control consumed it.
-  bool HandleQtEvent(QObject* target, QEvent* e);
+  QWidget* Widget() const;
 
 protected:
   virtual QString GetText() const { return FText; }
@@ -169,6 +165,9 @@ protected:
 
 private:
   void SetWidget(QWidget* w);
+  // The toolkit's events reach the control through the bridge (internal/ControlBridge.h).
+  friend bool HandleQtEvent(TControl& control, QObject* target, QEvent* e);
+  bool HandleQtEvent(QObject* target, QEvent* e);
   friend class TWinControl;
   friend class TCustomControl;
   friend class TGraphicControl;
@@ -279,7 +278,3 @@ private:
 // the current handler has returned.
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 bool PostMessage(TControl* control, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-
-// Qt key and modifier translation.
-WORD QtKeyToVirtualKey(int qtKey, Qt::KeyboardModifiers mods);
-TShiftState ShiftStateFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton);

@@ -1,8 +1,11 @@
 #include "platform/DateTimePicker.h"
 
 #include "platform/Application.h"
+#include "platform/Property.h"
 #include "platform/SysUtils.h"
+#include "platform/internal/Painting.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -121,9 +124,7 @@ void TDateTimePicker::TextEdited() {
   const TDateTime v = QDateTimeToDateTime(parsed);
   const TDateTime next =
       FKind == dtkTime ? std::trunc(FValue) + (v - std::trunc(v)) : std::trunc(v) + (FValue - std::trunc(FValue));
-  if (next == FValue) return;
-  FValue = next;
-  UserChanged();
+  SetProperty(FValue, next, [&] { UserChanged(); });
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind Value) {

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/internal/ControlBridge.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -29,7 +30,7 @@ public:
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget) return false;
     QWidget* window = widget->window();
-    auto* form = dynamic_cast<TForm*>(TControl::FromWidget(window));
+    auto* form = dynamic_cast<TForm*>(ControlFromWidget(window));
     if (!form) return false;
     auto* e = static_cast<QKeyEvent*>(event);
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;

@@ -1,6 +1,7 @@
 // DrawText: GDI's formatted text on a canvas (prefixes, tabs, word breaks,
 // ellipsis, alignment, the edit-control rule for a partly visible last line).
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 namespace {
 
@@ -196,7 +197,7 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
   }
   const int result = (format & (DT_VCENTER | DT_BOTTOM)) ? top - rect.Top + height : height;
 
-  QPainter* p = canvas.Painter();
+  QPainter* p = CanvasPainter(canvas);
   if (!p) return result;
   p->save();
   if (!(format & DT_NOCLIP)) p->setClipRect(rect.toQRect(), Qt::IntersectClip);

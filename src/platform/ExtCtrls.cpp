@@ -1,7 +1,9 @@
 #include "platform/ExtCtrls.h"
 
 #include "platform/Application.h"
+#include "platform/internal/Painting.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -37,11 +39,11 @@ void TPanel::Paint() {
   };
   bevel(BevelOuter);
   bevel(BevelInner);
-  if (ShowCaption && !Caption().isEmpty() && c.Painter()) {
-    c.Painter()->setFont(Font().ToQFont());
-    c.Painter()->setPen(ToQColor(Font().Color()));
+  if (ShowCaption && !Caption().isEmpty() && CanvasPainter(c)) {
+    CanvasPainter(c)->setFont(ToQFont(Font()));
+    CanvasPainter(c)->setPen(ToQColor(Font().Color()));
     int align = Alignment == taCenter ? Qt::AlignHCenter : Alignment == taRightJustify ? Qt::AlignRight : Qt::AlignLeft;
-    c.Painter()->drawText(r.toQRect(), align | Qt::AlignVCenter | Qt::TextSingleLine, Caption());
+    CanvasPainter(c)->drawText(r.toQRect(), align | Qt::AlignVCenter | Qt::TextSingleLine, Caption());
   }
 }
 

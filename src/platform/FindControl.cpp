@@ -1,6 +1,7 @@
 #include "platform/FindControl.h"
 
 #include "platform/Controls.h"
+#include "platform/internal/ControlBridge.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -16,7 +17,7 @@ bool MouseCaptured() { return QWidget::mouseGrabber() != nullptr; }
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
   TControl* control = nullptr;
   for (QWidget* w = QApplication::widgetAt(Pos.toQPoint()); w && !control; w = w->parentWidget())
-    control = TControl::FromWidget(w);
+    control = ControlFromWidget(w);
   if (!AllowDisabled)
     while (control && !control->Enabled()) control = control->Parent();
   return control;

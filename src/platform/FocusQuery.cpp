@@ -3,11 +3,13 @@
 #include "platform/FocusQuery.h"
 
 #include "platform/Controls.h"
+#include "platform/internal/ControlBridge.h"
 
 #include <QApplication>
+#include <QWidget>
 
 TWinControl* FindFocusedControl() {
   for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
-    if (auto* wc = dynamic_cast<TWinControl*>(TControl::FromWidget(w))) return wc;
+    if (auto* wc = dynamic_cast<TWinControl*>(ControlFromWidget(w))) return wc;
   return nullptr;
 }

@@ -2,8 +2,11 @@
 
 #include "platform/Application.h"
 #include "platform/DialogKeys.h"
+#include "platform/internal/ControlBridge.h"
+#include "platform/internal/Painting.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHideEvent>
@@ -157,7 +160,7 @@ void TForm::SetVisible(bool v) {
 }
 
 TWinControl* TForm::ActiveControl() const {
-  return dynamic_cast<TWinControl*>(TControl::FromWidget(Dialog()->focusWidget()));
+  return dynamic_cast<TWinControl*>(ControlFromWidget(Dialog()->focusWidget()));
 }
 
 void TForm::SetActiveControl(TWinControl* c) {

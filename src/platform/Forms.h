@@ -5,8 +5,7 @@
 
 #include "platform/Controls.h"
 
-#include <QDialog>
-
+class QDialog;
 class QEventLoop;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };

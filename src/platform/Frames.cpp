@@ -1,6 +1,7 @@
 // The classic 3D edges, frame controls and the focus rectangle, drawn with
 // the fixed system palette so they look the same on every desktop.
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QPaintEngine>
 
@@ -122,7 +123,7 @@ void DrawCheckBox(TCanvas& c, const TRect& rect, unsigned state) {
 
 void DrawRadio(TCanvas& c, const TRect& rect, unsigned state) {
   TRect r = SquareIn(rect);
-  QPainter* p = c.Painter();
+  QPainter* p = CanvasPainter(c);
   if (!p || r.IsEmpty()) return;
   p->save();
   p->setRenderHint(QPainter::Antialiasing, false);
@@ -251,7 +252,7 @@ bool DrawFrameControl(TCanvas& c, const TRect& rect, unsigned type, unsigned sta
 }
 
 bool DrawFocusRect(TCanvas& c, const TRect& r) {
-  QPainter* p = c.Painter();
+  QPainter* p = CanvasPainter(c);
   if (!p || r.IsEmpty()) return false;
   const bool xorMode = p->paintEngine() && p->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
   p->setCompositionMode(xorMode ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);

@@ -1,32 +1,14 @@
 // Fonts and the text measurers.
 #include "platform/Graphics.h"
 
-#include <QFontDatabase>
+#include "platform/Property.h"
+#include "platform/internal/FontSubstitutes.h"
+#include "platform/internal/Painting.h"
+
 #include <QFontMetrics>
-#include <QHash>
 
 #include <cmath>
 #include <vector>
-
-namespace {
-
-// Faces the forms name, and what stands in for them when they are missing.
-struct FontSubstitute {
-  const char* Name;
-  const char* Family;
-};
-constexpr FontSubstitute kFontSubstitutes[] = {
-    {"tahoma", "DejaVu Sans"},
-    {"verdana", "DejaVu Sans"},
-    {"segoe ui", "DejaVu Sans"},
-    {"ms sans serif", "DejaVu Sans"},
-    {"microsoft sans serif", "DejaVu Sans"},
-    {"arial", "DejaVu Sans"},
-    {"courier new", "DejaVu Sans Mono"},
-    {"times new roman", "DejaVu Serif"},
-};
-
-}  // namespace
 
 // ---- TFont ----
 
@@ -37,9 +19,7 @@ void TFont::Changed() {
 }
 
 void TFont::SetName(const QString& v) {
-  if (v == FName) return;
-  FName = v;
-  Changed();
+  SetProperty(FName, v, [&] { Changed(); });
 }
 
 void TFont::SetSize(int v) {
@@ -62,21 +42,15 @@ void TFont::SetHeight(int v) {
 }
 
 void TFont::SetColor(TColor v) {
-  if (v == FColor) return;
-  FColor = v;
-  Changed();
+  SetProperty(FColor, v, [&] { Changed(); });
 }
 
 void TFont::SetStyle(TFontStyles v) {
-  if (v == FStyle) return;
-  FStyle = v;
-  Changed();
+  SetProperty(FStyle, v, [&] { Changed(); });
 }
 
 void TFont::SetOrientation(int v) {
-  if (v == FOrientation) return;
-  FOrientation = v;
-  Changed();
+  SetProperty(FOrientation, v, [&] { Changed(); });
 }
 
 void TFont::Assign(const TFont& other) {
@@ -95,23 +69,9 @@ bool TFont::operator==(const TFont& o) const {
          FOrientation == o.FOrientation;
 }
 
-QString TFont::SubstituteFamily(const QString& name) {
-  static QHash<QString, QString> cache;
-  auto it = cache.constFind(name);
-  if (it != cache.constEnd()) return *it;
-  QString family = name;
-  if (!QFontDatabase::hasFamily(name)) {
-    const QString key = name.toLower();
-    for (const FontSubstitute& s : kFontSubstitutes)
-      if (key == QLatin1String(s.Name)) family = QString::fromLatin1(s.Family);
-  }
-  cache.insert(name, family);
-  return family;
-}
-
-QFont TFont::ToQFont() const {
-  QFont f(SubstituteFamily(FName));
-  const int h = Height();
+QFont ToQFont(const TFont& font) {
+  QFont f(SubstituteFamily(font.Name()));
+  const int h = font.Height();
   if (h > 0) {
     // A positive height is the whole cell (with internal leading): scale the em to it.
     QFont probe(f);
@@ -121,10 +81,10 @@ QFont TFont::ToQFont() const {
   } else {
     f.setPixelSize(std::max(1, -h));
   }
-  f.setBold(FStyle.Contains(fsBold));
-  f.setItalic(FStyle.Contains(fsItalic));
-  f.setUnderline(FStyle.Contains(fsUnderline));
-  f.setStrikeOut(FStyle.Contains(fsStrikeOut));
+  f.setBold(font.Style().Contains(fsBold));
+  f.setItalic(font.Style().Contains(fsItalic));
+  f.setUnderline(font.Style().Contains(fsUnderline));
+  f.setStrikeOut(font.Style().Contains(fsStrikeOut));
   return f;
 }
 
@@ -173,7 +133,7 @@ private:
     for (Entry& e : FEntries)
       if (e.Height == font.Height() && e.Style == font.Style() && e.Name == font.Name()) return e;
     if (int(FEntries.size()) >= kMaxFonts) FEntries.erase(FEntries.begin());
-    const QFont f = font.ToQFont();
+    const QFont f = ToQFont(font);
     FEntries.push_back(Entry{font.Name(), font.Height(), font.Style(), f, QFontMetrics(f), {}});
     return FEntries.back();
   }

@@ -4,19 +4,21 @@
 #pragma once
 
 #include "platform/Classes.h"
+#include "platform/Opaque.h"
 #include "platform/Types.h"
 
 #include <QByteArray>
-#include <QFont>
-#include <QImage>
-#include <QPainter>
-#include <QRegion>
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QColor;
+class QImage;
+class QPainter;
+class QRegion;
 
 enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
@@ -50,10 +52,6 @@ public:
   void SetEscapement(int v) { SetOrientation(v); }
   void Assign(const TFont& other);
   bool operator==(const TFont& o) const;
-  // The font the painter uses; names of the original forms map to installed faces.
-  QFont ToQFont() const;
-  // The installed family that stands in for a face the forms name.
-  static QString SubstituteFamily(const QString& name);
   TNotifyEvent OnChange;
 
 private:
@@ -150,12 +148,12 @@ public:
   // This region becomes a combined with b (b unused for RGN_COPY); gives the kind.
   int Combine(const TRegion& a, const TRegion& b, int mode);
   int Kind() const;
-  bool Contains(const TPoint& p) const { return FRegion.contains(p.toQPoint()); }
-  TRect Bounds() const { return TRect::FromQRect(FRegion.boundingRect()); }
-  const QRegion& ToQRegion() const { return FRegion; }
+  bool Contains(const TPoint& p) const;
+  TRect Bounds() const;
+  const QRegion& ToQRegion() const { return *FRegion; }
 
 private:
-  QRegion FRegion;
+  TOpaque<QRegion> FRegion;
 };
 
 // Background mode of text: the brush's colour behind the glyph cells, or nothing.
@@ -170,12 +168,7 @@ class TGraphic;
 class TCanvas : public TObject {
 public:
   TCanvas();
-  explicit TCanvas(QPainter* painter);
   ~TCanvas() override;
-  // A new painter is a new device context: clip region, saved states and
-  // background mode start afresh; the painter's own clip stays the limit.
-  void SetPainter(QPainter* painter);
-  QPainter* Painter() const;
   bool HandleAllocated() const { return FPainter != nullptr || FAcquire != nullptr; }
 
   TFont& Font() { return FFont; }
@@ -236,6 +229,13 @@ public:
 
 private:
   friend class TBitmap;
+  // The painter behind the canvas belongs to the platform (internal/CanvasPainter.h).
+  friend QPainter* CanvasPainter(const TCanvas& canvas);
+  friend void SetCanvasPainter(TCanvas& canvas, QPainter* painter);
+  // A new painter is a new device context: clip region, saved states and
+  // background mode start afresh; the painter's own clip stays the limit.
+  void SetPainter(QPainter* painter);
+  QPainter* Painter() const;
   void SetPainterSource(std::function<QPainter*()> acquire);
   void DropPainter();
   void ApplyPen(bool forLines);
@@ -254,8 +254,8 @@ private:
   TPen FPen;
   TBrush FBrush;
   TPoint FPenPos;
-  std::optional<QRegion> FBaseClip;
-  std::optional<QRegion> FClip;
+  std::optional<TOpaque<QRegion>> FBaseClip;
+  std::optional<TOpaque<QRegion>> FClip;
   int FBkMode = 0;  // 0: follows the brush
   TBrush FBkBrush;
   struct SavedState {
@@ -263,7 +263,7 @@ private:
     TPen Pen;
     TBrush Brush;
     TPoint PenPos;
-    std::optional<QRegion> Clip;
+    std::optional<TOpaque<QRegion>> Clip;
     int BkMode = 0;
     TBrush BkBrush;
   };
@@ -277,8 +277,11 @@ public:
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual bool Empty() const = 0;
-  // The pixels to paint; key colours already made transparent.
-  virtual QImage PaintImage() const = 0;
+  // The pixels to paint; key colours already made transparent. The default
+  // gives the pixels of Shown(), or none.
+  virtual QImage PaintImage() const;
+  // A graphic that shows another one (a decoded frame of its file) names it here.
+  virtual const TGraphic* Shown() const { return nullptr; }
   // Decodes a whole file's bytes; false with ErrorText() when they are no such picture.
   virtual bool LoadFromBytes(const QByteArray& data) = 0;
   virtual bool SaveToBytes(QByteArray& data) const = 0;
@@ -308,10 +311,10 @@ public:
   TBitmap();
   TBitmap(int width, int height);
   ~TBitmap() override;
-  int Width() const override { return FImage.width(); }
-  int Height() const override { return FImage.height(); }
+  int Width() const override;
+  int Height() const override;
   void SetSize(int width, int height);
-  bool Empty() const override { return FImage.isNull(); }
+  bool Empty() const override;
   TCanvas& Canvas();
   // Ends painting on the canvas so the image is complete.
   void EndCanvas();
@@ -342,7 +345,7 @@ public:
 private:
   TColor PixelColor(int x, int y) const;
   QPainter* OpenPainter();
-  QImage FImage;
+  TOpaque<QImage> FImage;
   TPixelFormat FPixelFormat = pfDevice;
   TAlphaFormat FAlphaFormat = afIgnored;
   mutable std::unique_ptr<QPainter> FPainter;
@@ -352,29 +355,29 @@ private:
 // A JPEG picture, decoded and encoded by libjpeg.
 class TJPEGImage : public TGraphic {
 public:
-  int Width() const override { return FImage.width(); }
-  int Height() const override { return FImage.height(); }
-  bool Empty() const override { return FImage.isNull(); }
-  QImage PaintImage() const override { return FImage; }
+  int Width() const override;
+  int Height() const override;
+  bool Empty() const override;
+  QImage PaintImage() const override;
   bool LoadFromBytes(const QByteArray& data) override;
   bool SaveToBytes(QByteArray& data) const override;
   std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TJPEGImage>(*this); }
-  void Assign(const TBitmap& bitmap) { FImage = bitmap.PaintImage().convertToFormat(QImage::Format_RGB32); }
-  void SetImage(const QImage& image) { FImage = image.convertToFormat(QImage::Format_RGB32); }
+  void Assign(const TBitmap& bitmap);
+  void SetImage(const QImage& image);
   // 1..100, used when saving.
   int CompressionQuality = 90;
 
 private:
-  QImage FImage;
+  TOpaque<QImage> FImage;
 };
 
 // Pictures whose files Qt's readers decode: GIF (first frame), icon, PNG.
 class TDecodedImage : public TGraphic {
 public:
-  int Width() const override { return FImage.width(); }
-  int Height() const override { return FImage.height(); }
-  bool Empty() const override { return FImage.isNull(); }
-  QImage PaintImage() const override { return FImage; }
+  int Width() const override;
+  int Height() const override;
+  bool Empty() const override;
+  QImage PaintImage() const override;
   bool LoadFromBytes(const QByteArray& data) override;
   bool SaveToBytes(QByteArray& data) const override;
 
@@ -385,7 +388,7 @@ protected:
 private:
   const char* FFormat;
   QByteArray FBytes;
-  QImage FImage;
+  TOpaque<QImage> FImage;
 };
 class TGIFImage : public TDecodedImage {
 public:
@@ -420,10 +423,10 @@ public:
   // Holds a copy of the graphic (a bitmap drawn by the program, say).
   void Assign(const TGraphic& graphic);
   void SetImage(const QImage& image);
-  const QImage& Image() const { return FImage; }
-  bool Empty() const { return FImage.isNull(); }
-  int Width() const { return FImage.width(); }
-  int Height() const { return FImage.height(); }
+  const QImage& Image() const { return *FImage; }
+  bool Empty() const;
+  int Width() const;
+  int Height() const;
   // The kind is told by the bytes, not the file name.
   bool LoadFromBytes(const QByteArray& data);
   bool SaveToFile(const QString& path) const;
@@ -434,7 +437,7 @@ public:
 
 private:
   std::unique_ptr<TGraphic> FGraphic;
-  QImage FImage;
+  TOpaque<QImage> FImage;
   QString FError;
 };
 

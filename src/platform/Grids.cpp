@@ -1,5 +1,6 @@
 // Construction and the dimensions of the grid: counts, fixed counts, sizes.
 #include "platform/Grids.h"
+#include "platform/Property.h"
 
 #include <QScrollBar>
 
@@ -155,15 +156,11 @@ void TCustomGrid::RowHeightsChanged() {
 }
 
 void TCustomGrid::SetFixedColor(TColor Value) {
-  if (Value == FFixedColor) return;
-  FFixedColor = Value;
-  Invalidate();
+  SetProperty(FFixedColor, Value, [&] { Invalidate(); });
 }
 
 void TCustomGrid::SetDefaultDrawing(bool Value) {
-  if (Value == FDefaultDrawing) return;
-  FDefaultDrawing = Value;
-  Invalidate();
+  SetProperty(FDefaultDrawing, Value, [&] { Invalidate(); });
 }
 
 void TCustomGrid::SetOptions(TGridOptions Value) {

@@ -1,6 +1,7 @@
 // Painting: every visible cell is handed to DrawCell with its state flags;
 // with DefaultDrawing the grid fills the cell backgrounds and draws its lines.
 #include "platform/Grids.h"
+#include "platform/internal/Painting.h"
 
 #include <QPainter>
 
@@ -62,7 +63,7 @@ void TCustomGrid::DrawDefaultCell(int ACol, int ARow, const TRect& r, TGridDrawS
   c.FillRect(r);
   c.Font().SetColor(highlight ? clHighlightText : Font().Color());
   if (state.Contains(gdFocused) && !FOptions.Contains(goRowSelect) && !FEditorMode) {
-    if (QPainter* p = c.Painter()) {
+    if (QPainter* p = CanvasPainter(c)) {
       p->save();
       p->setPen(QPen(ToQColor(clWindowText), 1, Qt::DotLine));
       p->setBrush(Qt::NoBrush);

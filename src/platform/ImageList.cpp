@@ -2,6 +2,8 @@
 
 #include "platform/Graphics.h"
 
+#include <QImage>
+
 int TImageList::Add(const QImage& Image) {
   FImages.push_back(Image.scaled(FWidth, FHeight).convertToFormat(QImage::Format_ARGB32));
   return Count() - 1;
@@ -9,7 +11,7 @@ int TImageList::Add(const QImage& Image) {
 
 void TImageList::Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled) const {
   if (Index < 0 || Index >= Count()) return;
-  const QImage& image = FImages[size_t(Index)];
+  const QImage& image = *FImages[size_t(Index)];
   if (Enabled) {
     Canvas.Draw(X, Y, image);
     return;
@@ -21,6 +23,6 @@ void TImageList::Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled) co
 
 bool TImageList::GetBitmap(int Index, TBitmap& Bitmap) const {
   if (Index < 0 || Index >= Count()) return false;
-  Bitmap.SetImage(FImages[size_t(Index)]);
+  Bitmap.SetImage(*FImages[size_t(Index)]);
   return true;
 }

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "platform/Classes.h"
-
-#include <QImage>
+#include "platform/Opaque.h"
 
 #include <vector>
 
+class QImage;
 class TBitmap;
 class TCanvas;
 
@@ -25,5 +25,5 @@ public:
 
 private:
   int FWidth, FHeight;
-  std::vector<QImage> FImages;
+  std::vector<TOpaque<QImage>> FImages;
 };

@@ -4,7 +4,9 @@
 // function, and everything C++ lives in the callers' frames.
 #include "platform/Graphics.h"
 
-#include "platform/ImageCodecs.h"
+#include "platform/internal/Painting.h"
+
+#include "platform/internal/ImageCodecs.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -233,6 +235,13 @@ bool EncodeJpeg(const QImage& image, int quality, QByteArray& out, QString& erro
 
 // ---- TJPEGImage ----
 
+int TJPEGImage::Width() const { return FImage->width(); }
+int TJPEGImage::Height() const { return FImage->height(); }
+bool TJPEGImage::Empty() const { return FImage->isNull(); }
+QImage TJPEGImage::PaintImage() const { return *FImage; }
+void TJPEGImage::Assign(const TBitmap& bitmap) { FImage = bitmap.PaintImage().convertToFormat(QImage::Format_RGB32); }
+void TJPEGImage::SetImage(const QImage& image) { FImage = image.convertToFormat(QImage::Format_RGB32); }
+
 bool TJPEGImage::LoadFromBytes(const QByteArray& data) {
   QImage img;
   QString error;
@@ -243,6 +252,6 @@ bool TJPEGImage::LoadFromBytes(const QByteArray& data) {
 
 bool TJPEGImage::SaveToBytes(QByteArray& data) const {
   QString error;
-  if (!EncodeJpeg(FImage, CompressionQuality, data, error)) return Fail(error);
+  if (!EncodeJpeg(*FImage, CompressionQuality, data, error)) return Fail(error);
   return true;
 }

@@ -3,6 +3,7 @@
 #include "platform/KeyboardState.h"
 
 #include "platform/Controls.h"
+#include "platform/internal/ControlBridge.h"
 #include "platform/internal/KeyEventShift.h"
 
 #include <QGuiApplication>

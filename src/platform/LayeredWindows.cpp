@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QEvent>
 #include <QPainter>

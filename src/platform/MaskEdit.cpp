@@ -1,6 +1,7 @@
 #include "platform/MaskEdit.h"
 
 #include "platform/SysUtils.h"
+#include "platform/internal/ControlBridge.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

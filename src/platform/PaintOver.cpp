@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,7 +21,8 @@ public:
     FPainting = false;
     QPainter painter(FWidget);
     painter.setClipRegion(static_cast<QPaintEvent*>(e)->region());
-    TCanvas canvas(&painter);
+    TCanvas canvas;
+    SetCanvasPainter(canvas, &painter);
     SafeCall([&] {
       FControl->Perform(WM_NCPAINT, WPARAM(&canvas));
       FControl->Perform(WM_PAINT, WPARAM(&canvas));

@@ -21,3 +21,7 @@ bool PaintParentBackground(TControl* Control, TBitmap& Into) {
   Into.SetImage(image);
   return true;
 }
+
+void SetPaintsWholeArea(TControl* Control, bool Opaque) {
+  if (Control && Control->Widget()) Control->Widget()->setAttribute(Qt::WA_OpaquePaintEvent, Opaque);
+}

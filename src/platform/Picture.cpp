@@ -3,8 +3,10 @@
 // or hostile file is refused with a message.
 #include "platform/Graphics.h"
 
+#include "platform/internal/Painting.h"
+
 #include "platform/Files.h"
-#include "platform/ImageCodecs.h"
+#include "platform/internal/ImageCodecs.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -110,6 +112,8 @@ bool ReadWithQt(const QByteArray& data, const char* format, QImage& out, QString
 
 TGraphic::~TGraphic() = default;
 
+QImage TGraphic::PaintImage() const { return Shown() ? Shown()->PaintImage() : QImage(); }
+
 bool TGraphic::Fail(const QString& text) const {
   FError = text;
   return false;
@@ -129,6 +133,11 @@ bool TGraphic::SaveToFile(const QString& path) const {
 }
 
 // ---- Decoded pictures ----
+
+int TDecodedImage::Width() const { return FImage->width(); }
+int TDecodedImage::Height() const { return FImage->height(); }
+bool TDecodedImage::Empty() const { return FImage->isNull(); }
+QImage TDecodedImage::PaintImage() const { return *FImage; }
 
 bool TDecodedImage::CheckComplete(const QByteArray&) const { return true; }
 
@@ -164,6 +173,10 @@ bool DecodeBmp(const QByteArray& data, QImage& out, QString& error) {
 }
 
 // ---- TPicture ----
+
+bool TPicture::Empty() const { return FImage->isNull(); }
+int TPicture::Width() const { return FImage->width(); }
+int TPicture::Height() const { return FImage->height(); }
 
 std::unique_ptr<TGraphic> TPicture::GraphicForData(const QByteArray& data) {
   if (data.startsWith("BM")) return std::make_unique<TBitmap>();
@@ -204,7 +217,7 @@ bool TPicture::SaveToFile(const QString& path) const { return FGraphic && FGraph
 void TPicture::Assign(const TPicture& other) {
   if (&other == this) return;
   FGraphic = other.FGraphic ? other.FGraphic->Clone() : nullptr;
-  FImage = other.FImage;
+  FImage = *other.FImage;
   FError = other.FError;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/Graphics.h"
 
 #include <QPolygon>
+#include <QRegion>
 
 TRegion TRegion::CreatePolygonRgn(const std::vector<TPoint>& Points, int FillMode) {
   QPolygon polygon;

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/ControlMessages.h"
+#include "platform/internal/Painting.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -66,7 +67,7 @@ int LabelTextFlags(TAlignment a, TTextLayout l, bool wrap, bool accel) {
 
 void TLabel::AdjustBounds() {
   if (!FAutoSize) return;
-  QFontMetrics fm(Font().ToQFont());
+  QFontMetrics fm(ToQFont(Font()));
   const QString text = Caption().isEmpty() ? QString(" ") : Caption();
   QRect r = FWordWrap ? fm.boundingRect(QRect(0, 0, std::max(1, Width()), 100000),
                                         LabelTextFlags(taLeftJustify, tlTop, true, ShowAccelChar), text)
@@ -90,10 +91,10 @@ void TLabel::FontChanged() {
 }
 
 void TLabel::Paint() {
-  QPainter* p = Canvas().Painter();
+  QPainter* p = CanvasPainter(Canvas());
   if (!p) return;
   if (!FTransparent) p->fillRect(ClientRect().toQRect(), ToQColor(Color()));
-  p->setFont(Font().ToQFont());
+  p->setFont(ToQFont(Font()));
   p->setPen(Enabled() ? ToQColor(Font().Color()) : ToQColor(clGrayText));
   p->drawText(ClientRect().toQRect(), LabelTextFlags(FAlignment, FLayout, FWordWrap, ShowAccelChar), Caption());
 }
@@ -564,7 +565,7 @@ void TListBox::SetSelected(int index, bool v) {
 int TListBox::SelCount() const { return FMultiSelect ? int(FList->selectedItems().size()) : -1; }
 
 int TListBox::ItemHeight() const {
-  return FList->count() > 0 ? FList->sizeHintForRow(0) : QFontMetrics(Font().ToQFont()).height() + 2;
+  return FList->count() > 0 ? FList->sizeHintForRow(0) : QFontMetrics(ToQFont(Font())).height() + 2;
 }
 
 int TListBox::TopIndex() const {

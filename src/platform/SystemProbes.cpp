@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QWidget>
 
 namespace {
 int beeps = 0;

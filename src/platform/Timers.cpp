@@ -1,6 +1,7 @@
 #include "platform/Timers.h"
 
 #include "platform/Application.h"
+#include "platform/Property.h"
 
 #include <QTimer>
 
@@ -83,15 +84,11 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetEnabled(bool v) {
-  if (v == FEnabled) return;
-  FEnabled = v;
-  Restart();
+  SetProperty(FEnabled, v, [&] { Restart(); });
 }
 
 void TTimer::SetInterval(int ms) {
-  if (ms == FInterval) return;
-  FInterval = ms;
-  Restart();
+  SetProperty(FInterval, ms, [&] { Restart(); });
 }
 
 void TTimer::Restart() {

@@ -1,5 +1,7 @@
 #include "platform/Types.h"
 
+#include "platform/internal/Painting.h"
+
 #include <algorithm>
 
 namespace {

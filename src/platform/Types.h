@@ -4,7 +4,6 @@
 
 #include "platform/Sets.h"
 
-#include <QColor>
 #include <QPoint>
 #include <QRect>
 
@@ -78,11 +77,9 @@ constexpr TColor clMenuHighlight = SystemColor(29);
 constexpr TColor clMenuBar = SystemColor(30);
 
 inline bool IsSystemColor(TColor c) { return (uint32_t(c) & 0xFF000000u) == 0xFF000000u; }
-// The $00BBGGRR value of a colour; system colours through the one fixed palette.
+// The $00BBGGRR value of a colour; system colours through the one fixed palette
+// (the painter's colours: internal/Painting.h).
 TColor ColorToRGB(TColor c);
-// The painter's colour; clNone gives a transparent colour.
-QColor ToQColor(TColor c);
-TColor FromQColor(const QColor& c);
 
 struct TPoint {
   int X = 0;

@@ -1,6 +1,7 @@
 #include "platform/WindowHandles.h"
 
 #include "platform/Controls.h"
+#include "platform/internal/ControlBridge.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -28,7 +29,7 @@ TControl* FindControl(HWND Handle) {
   if (Handle == 0) return nullptr;
   for (QWidget* w : QApplication::allWidgets()) {
     const QVariant v = w->property(kHandleProperty);
-    if (v.isValid() && HWND(v.toULongLong()) == Handle) return TControl::FromWidget(w);
+    if (v.isValid() && HWND(v.toULongLong()) == Handle) return ControlFromWidget(w);
   }
   return nullptr;
 }

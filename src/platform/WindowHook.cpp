@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Controls.h"
+#include "platform/internal/ControlBridge.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -23,7 +24,7 @@ public:
     if (!widget) return false;
     TCWPStruct cwp;
     cwp.message = WM_WINDOWPOSCHANGED;
-    cwp.hwnd = TControl::FromWidget(widget);
+    cwp.hwnd = ControlFromWidget(widget);
     SafeCall([&] { FProc(HC_ACTION, 0, LPARAM(&cwp)); });
     return false;
   }

@@ -3,6 +3,7 @@
 #include "app/UAbout.h"
 #include "app/UNew_Project.h"
 #include "app/USoftOptions.h"
+#include "common/FormKit.h"
 #include "common/button/LbButton.h"
 #include "lorawan/UBoot.h"
 #include "lorawan/ULoRaWAN_Gateway.h"
@@ -142,8 +143,8 @@ TEST(MainWindowLayout, EveryFormsButtonsHaveTheHouseColours) {
       auto* b = dynamic_cast<TLbButton*>(form->Components(i));
       if (!b) continue;
       ++buttons;
-      EXPECT_EQ(b->Color(), LbHouseColor) << typeid(*form).name() << " " << b->Caption().toStdString();
-      EXPECT_EQ(b->ColorWhenDown(), LbHousePressedColor) << typeid(*form).name();
+      EXPECT_EQ(b->Color(), HouseLook::FormColor) << typeid(*form).name() << " " << b->Caption().toStdString();
+      EXPECT_EQ(b->ColorWhenDown(), HouseLook::PressedColor) << typeid(*form).name();
     }
   }
   EXPECT_GT(buttons, 20);

@@ -1,7 +1,9 @@
 #include "support/PaintProbe.h"
 
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -188,7 +190,7 @@ TEST(Bitmap, SetSizeKeepsWhatFits) {
   EXPECT_EQ(Art(b), "...\n.r.\n");
   b.SetSize(0, 5);
   EXPECT_TRUE(b.Empty());
-  EXPECT_FALSE(b.Canvas().Painter());
+  EXPECT_FALSE(CanvasPainter(b.Canvas()));
 }
 
 TEST(Bitmap, SavedAndLoadedAsBmp) {

@@ -2,8 +2,10 @@
 
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -458,7 +460,8 @@ TEST(Canvas, ClipStaysInsideThePaintersClip) {
   img.fill(Qt::white);
   QPainter p(&img);
   p.setClipRect(QRect(0, 0, 3, 1));
-  TCanvas c(&p);
+  TCanvas c;
+  SetCanvasPainter(c, &p);
   c.ExcludeClipRect(TRect(0, 0, 1, 1));
   EXPECT_EQ(c.ClipRect(), TRect(1, 0, 3, 1));
   c.Brush().Color = clBlack;
@@ -607,7 +610,8 @@ TEST(Canvas, DrawsOnAPrinterPage) {
   {
     QPdfWriter writer(path);
     QPainter p(&writer);
-    TCanvas c(&p);
+    TCanvas c;
+    SetCanvasPainter(c, &p);
     c.Pen().Color = clBlack;
     c.Brush().Color = clSilver;
     c.Rectangle(100, 100, 2000, 600);

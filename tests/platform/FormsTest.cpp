@@ -2,6 +2,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,5 @@
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -59,14 +60,14 @@ TEST(Font, QtFontOfTheFormsFaces) {
     TFont f;
     f.SetName(name);
     f.SetStyle({fsBold, fsItalic, fsStrikeOut});
-    const QFont q = f.ToQFont();
+    const QFont q = ToQFont(f);
     EXPECT_TRUE(QFontDatabase::hasFamily(q.family())) << name;
     EXPECT_EQ(q.pixelSize(), 11) << name;
     EXPECT_TRUE(q.bold() && q.italic() && q.strikeOut() && !q.underline()) << name;
   }
   TFont cell;
   cell.SetHeight(20);
-  QFontMetrics fm(cell.ToQFont());
+  QFontMetrics fm(ToQFont(cell));
   EXPECT_NEAR(fm.ascent() + fm.descent(), 20, 2);
 }
 
@@ -92,7 +93,7 @@ TEST(TextMeasurer, FontMeasurerKeepsEachFontsMeasuresApart) {
   }
   for (int round = 0; round < 2; ++round)
     for (const TFont& f : fonts) {
-      const QFontMetrics direct(f.ToQFont());
+      const QFontMetrics direct(ToQFont(f));
       EXPECT_EQ(m.Width(f, "Wide text"), direct.horizontalAdvance("Wide text")) << f.Size();
       EXPECT_EQ(m.Width(f, "i"), direct.horizontalAdvance("i")) << f.Size();
       EXPECT_EQ(m.LineHeight(f), direct.height()) << f.Size();
@@ -100,5 +101,5 @@ TEST(TextMeasurer, FontMeasurerKeepsEachFontsMeasuresApart) {
     }
   TFont red;
   red.SetColor(clRed);
-  EXPECT_EQ(m.Width(red, "abc"), QFontMetrics(red.ToQFont()).horizontalAdvance("abc")) << "colour is no metric";
+  EXPECT_EQ(m.Width(red, "abc"), QFontMetrics(ToQFont(red)).horizontalAdvance("abc")) << "colour is no metric";
 }

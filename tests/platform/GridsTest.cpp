@@ -2,6 +2,7 @@
 #include "platform/Grids.h"
 #include "platform/Screenshot.h"
 #include "platform/Timers.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,6 +2,10 @@
 
 #include "platform/Controls.h"
 
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 TEST(LayeredWindows, TheImageTimesTheConstantAlpha) {

@@ -1,6 +1,9 @@
 #include "platform/ParentBackground.h"
 
 #include "platform/Forms.h"
+#include "platform/internal/Painting.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,7 @@
 #include "platform/Types.h"
+#include "platform/internal/Painting.h"
+
+#include <QColor>
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "platform/Graphics.h"
+#include "platform/internal/Painting.h"
+
+#include <QImage>
 
 #include <string>
 #include <vector>

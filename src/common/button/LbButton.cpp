@@ -1,7 +1,9 @@
 #include "common/button/LbButton.h"
 
+#include "common/FormKit.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/ParentBackground.h"
 
 #include <typeinfo>
 
@@ -67,9 +69,12 @@ void TLbButton::SetFlat(bool v) {
   Repaint();
 }
 
-void TLbButton::SetGlyph(const QImage& v) {
-  FGlyph = v.isNull() ? QImage() : v.convertToFormat(QImage::Format_RGB32);
-  FNumGlyphs = FGlyph.isNull() || FGlyph.height() == 0 ? 0 : FGlyph.width() / FGlyph.height();
+void TLbButton::SetGlyph(const TBitmap& v) {
+  // The strip is drawn opaque, its cells keyed by their bottom-left pixel.
+  FGlyph.Assign(v);
+  FGlyph.Transparent = false;
+  FGlyph.SetPixelFormat(pfDevice);
+  FNumGlyphs = FGlyph.Empty() || FGlyph.Height() == 0 ? 0 : FGlyph.Width() / FGlyph.Height();
   FKind = bkCustom;
   Invalidate();
 }
@@ -78,7 +83,7 @@ void TLbButton::SetKind(TLbButtonKind v) {
   if (const TLbKindInfo* info = FindKindInfo(v)) {
     FNumGlyphs = 2;
     FModalResult = info->ModalResult;
-    FGlyph = LoadLbBitmap(QString::fromLatin1(info->Bitmap));
+    LoadLbBitmap(QString::fromLatin1(info->Bitmap), FGlyph);
     SetCaption(QString::fromUtf16(info->Caption));
   }
   FKind = v;
@@ -127,7 +132,7 @@ void TLbButton::SetStyle(TLbButtonStyle v) {
 
 void TLbButton::SetTransparentWindow(bool v) {
   FTransparentWindow = v;
-  Widget()->setAttribute(Qt::WA_OpaquePaintEvent, !v);
+  SetPaintsWholeArea(this, !v);
 }
 
 void TLbButton::SetWordWrap(bool v) {
@@ -137,10 +142,10 @@ void TLbButton::SetWordWrap(bool v) {
 
 void TLbButton::ApplyHouseLook() {
   SetStyle(bsEncarta);
-  SetColor(LbHouseColor);
-  SetColorWhenDown(LbHousePressedColor);
-  SetHotTrackColor(clYellow);
-  SetLightColor(clGray);
+  SetColor(HouseLook::FormColor);
+  SetColorWhenDown(HouseLook::PressedColor);
+  SetHotTrackColor(HouseLook::HotTrackColor);
+  SetLightColor(HouseLook::ButtonLightColor);
 }
 
 void TLbButton::SetEnabled(bool v) {
@@ -346,7 +351,11 @@ void TLbButton::Paint() {
 
   TBitmap bitmap(W, H);
   const bool seeThrough = LbSeeThrough(FStyle);
-  if (seeThrough) bitmap.Image().fill(ToQColor(LbTransparentKey));
+  if (seeThrough) {
+    bitmap.Canvas().Brush().Style = bsSolid;
+    bitmap.Canvas().Brush().Color = LbTransparentKey;
+    bitmap.Canvas().FillRect(TRect(0, 0, W, H));
+  }
   if (FStyle == bsOld && focused) {
     // The old look draws its face one pixel in and rings it in black.
     face.Width = W - 2;
@@ -355,7 +364,7 @@ void TLbButton::Paint() {
     TBitmap inner(W - 2, H - 2);
     DrawButtonFace(inner.Canvas(), face);
     TCanvas& c = bitmap.Canvas();
-    c.Draw(1, 1, inner.Image());
+    c.Draw(1, 1, inner);
     c.Brush().Style = bsClear;
     c.Pen().Color = clBlack;
     c.Pen().Style = psSolid;
@@ -363,7 +372,9 @@ void TLbButton::Paint() {
   } else {
     DrawButtonFace(bitmap.Canvas(), face);
   }
-  QImage image = bitmap.Image();
-  if (focused && Enabled() && FStyle != bsShape) DrawDottedFocusRect(image, TRect(4, 4, W - 4, H - 4));
-  Canvas().Draw(0, 0, seeThrough ? LbKeyedImage(image) : image);
+  if (focused && Enabled() && FStyle != bsShape) DrawDottedFocusRect(bitmap.Canvas(), TRect(4, 4, W - 4, H - 4));
+  if (seeThrough)
+    Canvas().DrawTransparent(0, 0, bitmap, LbTransparentKey);
+  else
+    Canvas().Draw(0, 0, bitmap);
 }

@@ -8,8 +8,6 @@
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 
-#include <QImage>
-
 class TLbButton : public TCustomControl {
 public:
   explicit TLbButton(TComponent* AOwner);
@@ -30,9 +28,8 @@ public:
   bool Flat() const { return FFlat; }
   void SetFlat(bool v);
   // A strip of NumGlyphs cells: normal, disabled, pressed, hot.
-  const QImage& Glyph() const { return FGlyph; }
-  void SetGlyph(const QImage& v);
-  void SetGlyph(const TBitmap& v) { SetGlyph(v.Image()); }
+  const TBitmap& Glyph() const { return FGlyph; }
+  void SetGlyph(const TBitmap& v);
   TColor HotTrackColor() const { return FHotTrackColor; }
   void SetHotTrackColor(TColor v) { FHotTrackColor = v; }
   TFont& HotTrackFont() { return FHotTrackFont; }
@@ -62,7 +59,7 @@ public:
   // Fired when the mouse leaves an enabled, visible button (OnMouseEnter when it enters).
   TNotifyEvent OnMouseExit;
 
-  // The forms' common look: bsEncarta in the house colours (see LbHouseColor).
+  // The forms' common look: bsEncarta in the house colours (HouseLook in common/FormKit.h).
   void ApplyHouseLook();
 
   void SetEnabled(bool v) override;
@@ -102,7 +99,7 @@ private:
   bool FDefault = false;
   bool FCancel = false;
   bool FFlat = false;
-  QImage FGlyph;
+  TBitmap FGlyph;
   TColor FHotTrackColor = clNone;
   TFont FHotTrackFont;
   TLbButtonKind FKind = bkCustom;

@@ -1,7 +1,6 @@
 #include "common/button/LbButtons.h"
 
-#include <QFontMetrics>
-#include <QPainter>
+#include "platform/WrappedText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,18 +39,6 @@ constexpr TLbKindInfo Kinds[] = {
 int RoundHalfEven(double v) { return int(std::nearbyint(v)); }
 
 bool IsSeeThrough(TLbButtonStyle s) { return s == bsModern || s == bsShape || s == bsQuicken; }
-
-// The image with every pixel of the key colour made fully transparent.
-QImage KeyedImage(const QImage& source, QRgb key) {
-  QImage img = source.convertToFormat(QImage::Format_ARGB32);
-  key &= 0x00FFFFFF;
-  for (int y = 0; y < img.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < img.width(); ++x)
-      if ((line[x] & 0x00FFFFFF) == key) line[x] = 0;
-  }
-  return img;
-}
 
 void Line(TCanvas& c, TColor color, std::initializer_list<TPoint> points) {
   c.Pen().Color = color;
@@ -136,11 +123,6 @@ void DrawFrame(TCanvas& c, const TLbFace& f, TColor face, bool hot, bool pressed
   }
 }
 
-int TextFlags(TAlignment a) {
-  const int h = a == taLeftJustify ? Qt::AlignLeft : a == taRightJustify ? Qt::AlignRight : Qt::AlignHCenter;
-  return h | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
-}
-
 struct TTextBlock {
   QString Text;
   int Width = 0;
@@ -154,26 +136,16 @@ TTextBlock FitCaption(TCanvas& c, const QString& caption, int available, bool wo
   if (!wordWrap)
     while (!t.Text.isEmpty() && c.TextWidth(t.Text) > available) t.Text.chop(1);
   if (t.Text.isEmpty()) return t;
-  const QRect r = QFontMetrics(c.Font().ToQFont())
-                      .boundingRect(QRect(0, 0, std::max(available, 1), 1 << 20), TextFlags(taLeftJustify), t.Text);
-  t.Width = r.width();
-  t.Height = r.height();
+  const TSize size = WrappedTextExtent(c, t.Text, available);
+  t.Width = size.cx;
+  t.Height = size.cy;
   return t;
 }
 
 // Text on the key colour is drawn without smoothing: a blended edge pixel
 // would be neither text nor see-through and fringe the caption.
-void DrawCaption(TCanvas& c, const TTextBlock& t, const TRect& r, int flags, TColor color, bool onKey = false) {
-  if (t.Text.isEmpty() || !c.Painter()) return;
-  QPainter& painter = *c.Painter();
-  painter.save();
-  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  QFont font = c.Font().ToQFont();
-  if (onKey) font.setStyleStrategy(QFont::NoAntialias);
-  painter.setFont(font);
-  painter.setPen(ToQColor(color));
-  painter.drawText(r.toQRect(), flags, t.Text);
-  painter.restore();
+void DrawCaption(TCanvas& c, const TTextBlock& t, const TRect& r, TAlignment a, TColor color, bool onKey = false) {
+  DrawWrappedText(c, r, t.Text, a, color, !onKey);
 }
 
 struct TPlacement {
@@ -224,8 +196,9 @@ TPlacement PlaceAboveBelow(const TLbFace& f, const TTextBlock& t, int gW, int gH
 
 void DrawPopupMark(TCanvas& c, const TLbFace& f) {
   if (!f.HasPopupMenu) return;
-  static const QImage arrow = LoadLbBitmap("LBARROW");
-  DrawGlyphCell(c, arrow, arrow.width(), f.Width - 11, f.Height / 2 - 1, 0);
+  static TBitmap arrow;
+  if (arrow.Empty()) LoadLbBitmap("LBARROW", arrow);
+  DrawGlyphCell(c, arrow, arrow.Width(), f.Width - 11, f.Height / 2 - 1, 0);
 }
 
 }  // namespace
@@ -252,10 +225,18 @@ static void EnsureResources() {
   (void)registered;
 }
 
-QImage LoadLbBitmap(const QString& name) {
+bool LoadLbBitmap(const QString& name, TBitmap& into) {
   EnsureResources();
-  QImage img(":/button/" + name + ".bmp");
-  return img.isNull() ? img : img.convertToFormat(QImage::Format_RGB32);
+  TBitmap loaded;
+  if (!loaded.LoadFromFile(":/button/" + name + ".bmp")) {
+    into.SetSize(0, 0);
+    return false;
+  }
+  // The strips are opaque: a key colour, not an alpha channel, leaves pixels out.
+  into.Assign(loaded);
+  into.Transparent = false;
+  into.SetPixelFormat(pfDevice);
+  return true;
 }
 
 TColor BlendHotTrackColor(TColor color, TColor hotTrack, int step) {
@@ -288,17 +269,20 @@ void DrawGradientBands(TCanvas& canvas, TColor from, TColor to, int left, int to
   canvas.Brush().Assign(saved);
 }
 
-void DrawGlyphCell(TCanvas& canvas, const QImage& glyph, int cellWidth, int x, int y, int cell) {
-  if (cellWidth <= 0 || glyph.isNull()) return;
-  if ((cell + 1) * cellWidth > glyph.width()) cell = 0;
-  const QImage one = glyph.copy(cell * cellWidth, 0, cellWidth, glyph.height());
-  canvas.Draw(x, y, KeyedImage(one, one.pixel(0, one.height() - 1)));
+void DrawGlyphCell(TCanvas& canvas, TBitmap& glyph, int cellWidth, int x, int y, int cell) {
+  if (cellWidth <= 0 || glyph.Empty()) return;
+  if ((cell + 1) * cellWidth > glyph.Width()) cell = 0;
+  const int h = glyph.Height();
+  TBitmap one(cellWidth, h);
+  one.Canvas().CopyRect(TRect(0, 0, cellWidth, h), glyph.Canvas(),
+                        TRect(cell * cellWidth, 0, (cell + 1) * cellWidth, h));
+  canvas.DrawTransparent(x, y, one, one.BottomLeftColor());
 }
 
-void DrawDottedFocusRect(QImage& image, const TRect& r) {
+void DrawDottedFocusRect(TCanvas& canvas, const TRect& r) {
   if (r.IsEmpty()) return;
   // Walk the outline once, clockwise, and invert every other pixel of it.
-  std::vector<QPoint> outline;
+  std::vector<TPoint> outline;
   for (int x = r.Left; x < r.Right; ++x) outline.emplace_back(x, r.Top);
   for (int y = r.Top + 1; y < r.Bottom; ++y) outline.emplace_back(r.Right - 1, y);
   if (r.Height() > 1)
@@ -306,8 +290,8 @@ void DrawDottedFocusRect(QImage& image, const TRect& r) {
   if (r.Width() > 1)
     for (int y = r.Bottom - 2; y > r.Top; --y) outline.emplace_back(r.Left, y);
   for (size_t i = 0; i < outline.size(); i += 2) {
-    const QPoint q = outline[i];
-    if (image.rect().contains(q)) image.setPixel(q, image.pixel(q) ^ 0x00FFFFFF);
+    const TPoint q = outline[i];
+    if (const TColor c = canvas.Pixel(q.X, q.Y); c != clNone) canvas.SetPixel(q.X, q.Y, c ^ 0x00FFFFFF);
   }
 }
 
@@ -325,17 +309,17 @@ void DrawButtonFace(TCanvas& c, const TLbFace& f) {
     s.Include(fsBold);
     c.Font().SetStyle(s);
   }
-  const QImage noGlyph;
-  const QImage& glyph = f.Glyph ? *f.Glyph : noGlyph;
-  const int gH = glyph.isNull() ? 0 : glyph.height();
-  const int gW = f.NumGlyphs > 0 && !glyph.isNull() ? glyph.width() / f.NumGlyphs : 0;
+  TBitmap noGlyph;
+  TBitmap& glyph = f.Glyph ? *f.Glyph : noGlyph;
+  const int gH = glyph.Empty() ? 0 : glyph.Height();
+  const int gW = f.NumGlyphs > 0 && !glyph.Empty() ? glyph.Width() / f.NumGlyphs : 0;
   int cell = 1;
   if (f.Enabled) cell = pressed && f.NumGlyphs > 2 ? 2 : f.Hot && f.NumGlyphs > 3 ? 3 : 0;
 
   if (f.Style == bsShape) {
     const TTextBlock t = FitCaption(c, f.Caption, std::max(0, W - 8), f.WordWrap);
     DrawGlyphCell(c, glyph, gW, (W - gW) / 2, (H - gH) / 2, cell);
-    DrawCaption(c, t, TRect(p, (H - t.Height) / 2 + p, W, H), TextFlags(taCenter), c.Font().Color(), true);
+    DrawCaption(c, t, TRect(p, (H - t.Height) / 2 + p, W, H), taCenter, c.Font().Color(), true);
     DrawPopupMark(c, f);
     return;
   }
@@ -344,12 +328,10 @@ void DrawButtonFace(TCanvas& c, const TLbFace& f) {
   const TTextBlock t = FitCaption(c, f.Caption, available, f.WordWrap);
   const TPlacement pl = sideBySide ? PlaceSideBySide(f, t, gW, gH, p) : PlaceAboveBelow(f, t, gW, gH, p);
   const TColor textColor = f.Enabled ? c.Font().Color() : TColor(0x00808080);
-  DrawCaption(c, t, TRect(pl.TextLeft, pl.TextTop, pl.TextLeft + available, pl.TextTop + t.Height),
-              TextFlags(f.Alignment), textColor);
+  DrawCaption(c, t, TRect(pl.TextLeft, pl.TextTop, pl.TextLeft + available, pl.TextTop + t.Height), f.Alignment,
+              textColor);
   DrawGlyphCell(c, glyph, gW, pl.GlyphLeft, pl.GlyphTop, cell);
   DrawPopupMark(c, f);
 }
-
-QImage LbKeyedImage(const QImage& image) { return KeyedImage(image, QRgb(0x00FF00FF)); }
 
 bool LbSeeThrough(TLbButtonStyle style) { return IsSeeThrough(style); }

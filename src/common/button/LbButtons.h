@@ -6,7 +6,6 @@
 #include "platform/Graphics.h"
 #include "platform/Types.h"
 
-#include <QImage>
 #include <QString>
 
 enum TLbButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
@@ -29,11 +28,6 @@ using TLbButtonLayout = TButtonLayout;
 // The key colour of the see-through looks: pixels of this colour are left out
 // when the face is copied onto the control.
 constexpr TColor LbTransparentKey = 0x00FF00FF;
-
-// The look the forms of this system give their buttons: the face in the
-// forms' own colour, orange while pressed, yellow under the mouse.
-constexpr TColor LbHouseColor = 0x00EDF7F8;
-constexpr TColor LbHousePressedColor = 0x000080FF;
 
 // What writing ColorStyle sets (besides Flat false, black font, bsNormal first).
 struct TLbColorPreset {
@@ -59,8 +53,9 @@ struct TLbKindInfo {
 };
 // The row of a kind; null for bkCustom.
 const TLbKindInfo* FindKindInfo(TLbButtonKind kind);
-// A bitmap of the button's resources by name (LBOK ... LBALL, LBARROW); null image when unknown.
-QImage LoadLbBitmap(const QString& name);
+// Loads a bitmap of the button's resources by name (LBOK ... LBALL, LBARROW)
+// into `into`; false, and `into` empty, when there is none.
+bool LoadLbBitmap(const QString& name, TBitmap& into);
 
 // Everything one button face is drawn from.
 struct TLbFace {
@@ -82,7 +77,7 @@ struct TLbFace {
   bool Enabled = true;
   bool Hot = false;  // the mouse is over the button or it has the focus
   bool Pressed = false;
-  const QImage* Glyph = nullptr;  // strip of NumGlyphs cells side by side
+  TBitmap* Glyph = nullptr;  // strip of NumGlyphs cells side by side
   int NumGlyphs = 0;
   int HotTrackStep = 0;  // 0 to 8: weight of HotTrackColor in eighths
 };
@@ -95,10 +90,9 @@ TColor BlendHotTrackColor(TColor color, TColor hotTrack, int step);
 void DrawGradientBands(TCanvas& canvas, TColor from, TColor to, int left, int top, int right, int bottom);
 // Draws cell `cell` (cellWidth wide) of the glyph strip at (x, y), its
 // bottom-left pixel's colour left out; a cell beyond the strip draws cell 0.
-void DrawGlyphCell(TCanvas& canvas, const QImage& glyph, int cellWidth, int x, int y, int cell);
-// The image with the key colour's pixels made transparent (see-through looks).
-QImage LbKeyedImage(const QImage& image);
+void DrawGlyphCell(TCanvas& canvas, TBitmap& glyph, int cellWidth, int x, int y, int cell);
 // Whether a look leaves the key colour's pixels to the parent.
 bool LbSeeThrough(TLbButtonStyle style);
-// The dotted focus rectangle, drawn by inverting every other pixel of its outline.
-void DrawDottedFocusRect(QImage& image, const TRect& r);
+// The dotted focus rectangle, drawn by inverting every other pixel of its
+// outline; the canvas must be a bitmap's.
+void DrawDottedFocusRect(TCanvas& canvas, const TRect& r);

@@ -273,7 +273,7 @@ void TBaseGrid::ClearCellSlot(int ACol, int ARow) {
 }
 
 void TBaseGrid::RepaintCell(int ACol, int ARow) {
-  if (!Widget() || !Widget()->isVisible()) return;
+  if (!Showing()) return;
   const TRect r = CellRect(ACol, ARow);
   if (!r.IsEmpty()) InvalidateRect(r);
 }

@@ -13,7 +13,7 @@ void TFilePicture::SetFilename(const QString& Value) {
 void TFilePicture::DrawPicture(TCanvas& Canvas, const TRect& R) const {
   if (FFilename.isEmpty()) return;
   TPicture picture;
-  if (picture.LoadFromFile(FFilename)) Canvas.StretchDraw(R, picture.Image());
+  if (picture.LoadFromFile(FFilename) && picture.Graphic()) Canvas.StretchDraw(R, *picture.Graphic());
 }
 
 void TFilePicture::Assign(const TFilePicture& Source) {

@@ -26,15 +26,14 @@ bool IsMetafile(const QByteArray& Data) {
          (Data.size() >= 44 && Data.startsWith(QByteArray("\x01\0\0\0", 4)) && Data.mid(40, 4) == " EMF");
 }
 
-// Decodes whole file bytes; raises the decoder's errors.
-QImage DecodeBytes(const QByteArray& Bytes) {
+// Decodes whole file bytes; raises the decoder's errors. A metafile gives null.
+std::unique_ptr<TGraphic> DecodeBytes(const QByteArray& Bytes) {
   if (Bytes.isEmpty()) throw EHTMLPictureError(ErrEmptyStream);
-  if (IsMetafile(Bytes)) return {};
+  if (IsMetafile(Bytes)) return nullptr;
   std::unique_ptr<TGraphic> graphic = TPicture::GraphicForData(Bytes);
   if (!graphic || !graphic->LoadFromBytes(Bytes)) throw EHTMLPictureError(ErrInvalidFormat);
-  QImage image = graphic->PaintImage();
-  if (image.isNull()) throw EHTMLPictureError(ErrNoImage);
-  return image;
+  if (graphic->Empty()) throw EHTMLPictureError(ErrNoImage);
+  return graphic;
 }
 
 }  // namespace
@@ -45,9 +44,9 @@ void THTMLPicture::LoadPicture() {
   FFrameXPos = FFrameYPos = FFrameWidth = FFrameHeight = 0;
   FAnimWidth = FAnimHeight = 0;
   const QByteArray bytes = IsGIF() && FrameCount() > 0 ? FrameBytes() : FData;
-  QImage image = DecodeBytes(bytes);
+  std::unique_ptr<TGraphic> frame = DecodeBytes(bytes);
   FDecodedBytes = bytes;
-  FImage = std::move(image);
+  FFrameGraphic = std::move(frame);
   FDecoded = true;
 }
 
@@ -67,7 +66,7 @@ void THTMLPicture::TakeData(const QByteArray& Data) {
   } catch (...) {
     FEmpty = true;
     FDecoded = false;
-    FImage = QImage();
+    FFrameGraphic.reset();
     throw;
   }
 }
@@ -160,7 +159,7 @@ void THTMLPicture::LoadFromURL(const QString& Url) {
 void THTMLPicture::Assign(const THTMLPicture* Source) {
   FEmpty = true;
   FDecoded = false;
-  FImage = QImage();
+  FFrameGraphic.reset();
   FFrameCount = -1;
   FNextChange = -1;
   FStepCount = -1;
@@ -175,19 +174,19 @@ void THTMLPicture::Assign(const THTMLPicture* Source) {
 
 // ---- Size and drawing ----
 
-int THTMLPicture::Width() const { return FDecoded ? FImage.width() : 0; }
-int THTMLPicture::Height() const { return FDecoded ? FImage.height() : 0; }
+int THTMLPicture::Width() const { return FDecoded && FFrameGraphic ? FFrameGraphic->Width() : 0; }
+int THTMLPicture::Height() const { return FDecoded && FFrameGraphic ? FFrameGraphic->Height() : 0; }
 
 int THTMLPicture::MaxWidth() const { return FAnimWidth ? FAnimWidth : Width(); }
 int THTMLPicture::MaxHeight() const { return FAnimHeight ? FAnimHeight : Height(); }
 
 void THTMLPicture::Draw(TCanvas& Canvas, const TRect& Rect) const {
-  if (FEmpty || !FDecoded || FImage.isNull()) return;
+  if (FEmpty || !FDecoded || !FFrameGraphic || FFrameGraphic->Empty()) return;
   if (Stretch) {
-    Canvas.StretchDraw(Rect, FImage);
+    Canvas.StretchDraw(Rect, *FFrameGraphic);
     return;
   }
-  const int w = MulDivRound(FImage.width(), CanvasPixelsPerInchX(Canvas), ScreenPixelsPerInch);
-  const int h = MulDivRound(FImage.height(), CanvasPixelsPerInchY(Canvas), ScreenPixelsPerInch);
-  Canvas.StretchDraw(TRect(Rect.Left, Rect.Top, Rect.Left + w, Rect.Top + h), FImage);
+  const int w = MulDivRound(FFrameGraphic->Width(), CanvasPixelsPerInchX(Canvas), ScreenPixelsPerInch);
+  const int h = MulDivRound(FFrameGraphic->Height(), CanvasPixelsPerInchY(Canvas), ScreenPixelsPerInch);
+  Canvas.StretchDraw(TRect(Rect.Left, Rect.Top, Rect.Left + w, Rect.Top + h), *FFrameGraphic);
 }

@@ -9,10 +9,10 @@
 #include "platform/SysUtils.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 class QIODevice;
 
@@ -32,7 +32,8 @@ public:
   bool Empty() const override { return FEmpty; }
   int Width() const override;
   int Height() const override;
-  QImage PaintImage() const override { return FImage; }
+  // The decoded frame is what gets painted.
+  const TGraphic* Shown() const override { return FFrameGraphic.get(); }
   // Stored data: raises nothing, false with ErrorText() when it does not decode.
   bool LoadFromBytes(const QByteArray& Data) override;
   bool SaveToBytes(QByteArray& Data) const override;
@@ -92,7 +93,7 @@ private:
 
   QByteArray FData;
   QByteArray FDecodedBytes;
-  QImage FImage;
+  std::unique_ptr<TGraphic> FFrameGraphic;  // the decoded frame; null for a metafile
   bool FEmpty = true;
   bool FDecoded = false;
   QString FUrl;

@@ -128,7 +128,7 @@ void THtmlEngine::ImageListPicture(TLineWalk& W, const QString& Name) {
   P.Images->GetBitmap(index, bitmap);
   C.StretchDraw(TRect(W.CurX, W.R.Top, W.CurX + Scaled(P.Images->Width(), P.PrintScale),
                       W.R.Top + Scaled(P.Images->Height(), P.PrintScale)),
-                bitmap.PaintImage());
+                bitmap);
 }
 
 void THtmlEngine::NamedPicture(TLineWalk& W, const QString& Name, int Width, int Height) {

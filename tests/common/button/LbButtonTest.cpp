@@ -105,7 +105,7 @@ TEST_F(LbButtonTest, KindsSetModalResultCaptionAndGlyph) {
     EXPECT_EQ(b.ModalResult(), c.Result) << c.Caption;
     EXPECT_EQ(b.Caption(), QString::fromUtf8(c.Caption));
     EXPECT_EQ(b.NumGlyphs(), 2);
-    EXPECT_EQ(b.Glyph().size(), QSize(36, c.GlyphHeight)) << c.Caption;
+    EXPECT_EQ(QSize(b.Glyph().Width(), b.Glyph().Height()), QSize(36, c.GlyphHeight)) << c.Caption;
   }
   TLbButton b(&Form);
   b.SetKind(bkOK);
@@ -122,12 +122,12 @@ TEST_F(LbButtonTest, ModalResultAndGlyphMakeTheKindCustom) {
   EXPECT_EQ(b.ModalResult(), mrNo);
 
   b.SetKind(bkYes);
-  b.SetGlyph(QImage(72, 24, QImage::Format_RGB32));
+  b.SetGlyph(TBitmap(72, 24));
   EXPECT_EQ(b.Kind(), bkCustom);
   EXPECT_EQ(b.NumGlyphs(), 3);
-  b.SetGlyph(QImage());
+  b.SetGlyph(TBitmap());
   EXPECT_EQ(b.NumGlyphs(), 0);
-  b.SetGlyph(QImage(24, 24, QImage::Format_RGB32));
+  b.SetGlyph(TBitmap(24, 24));
   EXPECT_EQ(b.NumGlyphs(), 1);
 }
 

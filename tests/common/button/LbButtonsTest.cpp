@@ -2,6 +2,7 @@
 
 #include "common/button/LbButton.h"
 #include "platform/Forms.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -20,12 +21,16 @@ enum TState { stNormal, stHot, stPressed, stDisabled };
 TColor PixelAt(const QImage& img, int x, int y) { return FromQColor(img.pixelColor(x, y)) & 0x00FFFFFF; }
 
 // A red square on the key colour: one glyph cell.
-QImage RedSquareGlyph(int cells = 1) {
+std::unique_ptr<TBitmap> RedSquareGlyph(int cells = 1) {
   QImage g(24 * cells, 24, QImage::Format_RGB32);
   g.fill(QColor(255, 0, 255));
-  QPainter p(&g);
-  for (int c = 0; c < cells; ++c) p.fillRect(c * 24 + 4, 4, 16, 16, c == 0 ? QColor(255, 0, 0) : QColor(0, 0, 255));
-  return g;
+  {
+    QPainter p(&g);
+    for (int c = 0; c < cells; ++c) p.fillRect(c * 24 + 4, 4, 16, 16, c == 0 ? QColor(255, 0, 0) : QColor(0, 0, 255));
+  }
+  auto bitmap = std::make_unique<TBitmap>();
+  bitmap->SetImage(g);
+  return bitmap;
 }
 
 // Buttons on a shown form, photographed through the form so that the
@@ -51,7 +56,7 @@ protected:
     b->SetHotTrackColor(clYellow);
     b->SetLightColor(clGray);
     b->SetCaption("Delete Row");
-    b->SetGlyph(RedSquareGlyph());
+    b->SetGlyph(*RedSquareGlyph());
     b->Font().SetColor(clBlack);
     b->SetAlignment(taLeftJustify);
     return b;
@@ -127,9 +132,9 @@ TEST(LbButtons, GradientBandsRunFromTheFirstColourToTheSecond) {
 
 TEST(LbButtons, GlyphCellsAndTheirKeyColour) {
   TBitmap bmp(40, 30);
-  const QImage strip = RedSquareGlyph(2);
-  DrawGlyphCell(bmp.Canvas(), strip, 24, 0, 0, 1);
-  DrawGlyphCell(bmp.Canvas(), strip, 24, 16, 0, 5);  // beyond the strip: cell 0
+  const auto strip = RedSquareGlyph(2);
+  DrawGlyphCell(bmp.Canvas(), *strip, 24, 0, 0, 1);
+  DrawGlyphCell(bmp.Canvas(), *strip, 24, 16, 0, 5);  // beyond the strip: cell 0
   const QImage& img = bmp.Image();
   EXPECT_EQ(PixelAt(img, 10, 10), TColor(clBlue));
   EXPECT_EQ(PixelAt(img, 1, 1), TColor(clWhite));  // key colour left out
@@ -220,7 +225,7 @@ TEST_F(LbButtonsTest, TheOldLookRingsTheFocusedButtonInBlack) {
 
 TEST_F(LbButtonsTest, ALongCaptionIsCutNotWrapped) {
   auto* b = Make(bsNormal);
-  b->SetGlyph(QImage());
+  b->SetGlyph(TBitmap());
   b->SetAlignment(taLeftJustify);
   const QString caption = "Set the List of DeviceNet Slaves Connected to Converter";
   b->SetCaption(caption);
@@ -245,7 +250,7 @@ TEST_F(LbButtonsTest, ScreenshotOfEveryLookAndState) {
       TLbButton* b = Make(styles[row], col, 0);
       if (styles[row] == bsModern) b->SetColorStyle(lcsAqua);
       if (styles[row] == bsQuicken) b->SetColorStyle(lcsQuicken);
-      if (styles[row] == bsModern || styles[row] == bsQuicken) b->SetGlyph(RedSquareGlyph());
+      if (styles[row] == bsModern || styles[row] == bsQuicken) b->SetGlyph(*RedSquareGlyph());
       const QImage shot = Shot(b, TState(col));
       p.drawImage(90 + col * (W + 10), 10 + row * (H + 10), shot);
       EXPECT_FALSE(Holds(shot, qRgb(255, 0, 255))) << names[row] << " " << col;
@@ -285,7 +290,9 @@ TEST_F(LbButtonsTest, ScreenshotOfTheKindsAndTheProgramGlyphs) {
     b->SetStyle(bsEncarta);
     b->SetColor(FormColor);
     b->SetLightColor(clGray);
-    b->SetGlyph(g);
+    TBitmap glyph;
+    glyph.SetImage(g);
+    b->SetGlyph(glyph);
     p.drawImage(x, 4 * (H + 10) + 14, Shot(b, stNormal));
     x += b->Width() + 8;
     delete b;

@@ -4,6 +4,7 @@
 #include "platform/Grids.h"
 #include "platform/PopupWindows.h"
 #include "platform/Screenshot.h"
+#include "platform/internal/Painting.h"
 
 #include <QImage>
 #include <QPainter>

@@ -4,6 +4,7 @@
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
 #include "platform/Themes.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,6 +4,7 @@
 #include "platform/Themes.h"
 
 #include "grid/foundation/GridButtonFixture.h"
+#include "platform/internal/Painting.h"
 
 #include <QCursor>
 
