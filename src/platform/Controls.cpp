@@ -3,6 +3,7 @@
 #include "platform/ActnList.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/ResourceCursors.h"
 #include "platform/Timers.h"
 
 #include <QApplication>
@@ -852,3 +853,8 @@ TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
+
+// Declared with the resource cursors; it needs the library's cursor table above.
+void ShowCursorNow(TControl* Control, TCursor Value) {
+  if (Control && Control->Widget()) Control->Widget()->setCursor(QCursor(CursorShape(Value)));
+}

@@ -113,13 +113,13 @@ public:
 
   // ---- dimensions ----
   int ColCount() const { return int(FColWidths.size()); }
-  void SetColCount(int Value);
+  virtual void SetColCount(int Value);
   int RowCount() const { return int(FRowHeights.size()); }
-  void SetRowCount(int Value);
+  virtual void SetRowCount(int Value);
   int FixedCols() const { return FFixedCols; }
-  void SetFixedCols(int Value);
+  virtual void SetFixedCols(int Value);
   int FixedRows() const { return FFixedRows; }
-  void SetFixedRows(int Value);
+  virtual void SetFixedRows(int Value);
   // Out-of-range indexes read the default size and write nothing.
   int ColWidths(int Index) const;
   void SetColWidths(int Index, int Value);
@@ -128,7 +128,7 @@ public:
   int DefaultColWidth() const { return FDefaultColWidth; }
   void SetDefaultColWidth(int Value);
   int DefaultRowHeight() const { return FDefaultRowHeight; }
-  void SetDefaultRowHeight(int Value);
+  virtual void SetDefaultRowHeight(int Value);
   int GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int Value);
 
@@ -155,7 +155,7 @@ public:
 
   // ---- current cell and selection ----
   int Col() const { return FCurrent.X; }
-  void SetCol(int Value);
+  virtual void SetCol(int Value);
   int Row() const { return FCurrent.Y; }
   void SetRow(int Value);
   TGridCoord Anchor() const { return FAnchor; }

@@ -16,4 +16,7 @@ public:
   int CheckSize = 15;
   TColor CommentColor = clRed;
   bool FixedGradientHoverFrom = false;
+  // placeholder: fuller version comes with control looks
+  bool DropDownAlwaysVisible = false;
+  bool SpinButtonsAlwaysVisible = false;
 };

@@ -52,6 +52,8 @@ TPlexStringGrid::TPlexStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 }
 
 TPlexStringGrid::~TPlexStringGrid() {
+  FDestroying = true;
+  if (FPanning) StopPanning();
   UnchainOwnerFormResize();
   if (FColumnSize->Save) SaveColSizes();
   FreeAllCellsOnDestroy();

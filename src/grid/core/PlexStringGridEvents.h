@@ -75,7 +75,22 @@ using TCellChangingEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
-using TCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, TCursor& ACursor)>;
+using TCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& S)>;
 using TSearchFooterActionEvent = std::function<void(TObject* Sender, int Action, bool& DefaultHandled)>;
 using TExportNotificationEvent = std::function<void(TObject* Sender, TExportState State, int ARow)>;
+
+// hooks and window messages
+// Events whose row comes before the column, as their types were declared.
+using TRowColBoolEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Value)>;
+using TCanEditCellEvent = TRowColBoolEvent;
+using TIsPasswordCellEvent = TRowColBoolEvent;
+using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TGridWideHintEvent = TGridHintEvent;
+using TExpandClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)>;
+using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const QString& ASelection, TObject* AObject)>;
+using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
