@@ -748,6 +748,12 @@ void TWinControl::WndProc(TMessage& m) {
       m.Result = DoMouseWheel(shift, delta, pos) ? 1 : 0;
       return;
     }
+    // A child asks its parent about a wheel turn before it scrolls itself.
+    case CM_MOUSEWHEEL: {
+      const TPoint pos(LoWord(m.LParam), HiWord(m.LParam));
+      m.Result = DoMouseWheel(ShiftFromMouseKeys(m.WParam & 0xFFFF), HiWord(LPARAM(m.WParam)), pos) ? 1 : 0;
+      return;
+    }
     default: TControl::WndProc(m);
   }
 }

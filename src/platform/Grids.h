@@ -100,6 +100,10 @@ public:
 protected:
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(QChar& Key) override;
+  // Like the system's edit, a change is reported to the grid as WM_COMMAND
+  // (EN_CHANGE); OnChange fires when the grid sends it back.
+  void Change() override;
+  void DefaultHandler(TMessage& Message) override;
 
 private:
   TCustomGrid* FGrid;

@@ -47,7 +47,11 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     return;
   }
   if (DispatchEarlySteps(Message)) return;
-  if (Message.Msg == WM_COMMAND && DispatchCommand(Message)) return;
+  // The platform's handling would send the command back a second time.
+  if (Message.Msg == WM_COMMAND) {
+    DispatchCommand(Message);
+    return;
+  }
   if (DispatchPanAndWheel(Message)) return;
   const int row = Row();
   TBaseGrid::WndProc(Message);

@@ -57,7 +57,11 @@ bool TPlexStringGrid::DispatchPanAndWheel(TMessage& Message) {
   else if (FPanning && press)
     StopPanning();
   if (Message.Msg != WM_MOUSEWHEEL || FPanning) return false;
-  if (Parent() && SendMessage(Parent(), CM_MOUSEWHEEL, Message.WParam, Message.LParam) != 0) return false;
+  // The platform would only ask the parent again, so its answer ends the message.
+  if (Parent() && SendMessage(Parent(), CM_MOUSEWHEEL, Message.WParam, Message.LParam) != 0) {
+    Message.Result = 1;
+    return true;
+  }
   WheelScroll(Message);
   return true;
 }

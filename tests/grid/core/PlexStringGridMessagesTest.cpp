@@ -10,6 +10,7 @@
 #include "platform/NoActiveForm.h"
 #include "platform/PopupWindows.h"
 #include "platform/ResourceCursors.h"
+#include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Timers.h"
@@ -17,11 +18,14 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLineEdit>
 #include <QPaintEvent>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -278,6 +282,60 @@ TEST(PlexStringGridMessages, SelectionImageIsTheBlockOfCellsPlusOnePixel) {
   EXPECT_EQ(GetWindowStyle(form.get()), TNoActiveForm::WindowStyle);
   EXPECT_EQ(GetWindowExStyle(form.get()) & WS_EX_TOPMOST, WS_EX_TOPMOST);
   EXPECT_NEAR(form->Widget()->windowOpacity(), 192 / 255.0, 0.01);
+  if (const char* shots = std::getenv("QUILLORE_SHOTS")) {
+    form->Show();
+    QApplication::processEvents();
+    SaveWidgetScreenshot(s.Form.Widget(), QString(shots) + "/grid_for_selection_image.png");
+    SaveWidgetScreenshot(form->Widget(), QString(shots) + "/selection_image.png");
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// One keystroke in the cell editor is one change, whether or not the typed
+// text is shown in the cell as it is typed.
+TEST(PlexStringGridMessages, OneKeystrokeOneChange) {
+  for (bool showProcess : {false, true}) {
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    TGridOptions options = g.Options();
+    options.Include(goEditing);
+    g.SetOptions(options);
+    g.ShowEditProcess = showProcess;
+    g.SetEditorMode(true);
+    TInplaceEdit* editor = g.InplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    int changes = 0;
+    editor->OnChange = [&changes](TObject*) { ++changes; };
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Q);
+    EXPECT_EQ(changes, 1) << showProcess;
+    EXPECT_EQ(g.GetCellEx(1, 1) == "q", showProcess) << showProcess;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The form under the grid may take the wheel first; then the grid leaves it.
+TEST(PlexStringGridMessages, TheParentIsAskedAboutTheWheelFirst) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  bool formTakes = true;
+  int asked = 0;
+  s.Form.OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool& handled) {
+    ++asked;
+    handled = formTakes;
+  };
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(g.Row(), 1);
+  formTakes = false;
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(g.Row(), 4);
 }
 
 }  // namespace
