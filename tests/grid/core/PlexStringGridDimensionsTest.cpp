@@ -93,6 +93,17 @@ TEST(PlexStringGridDimensions, SynchronisedGridsFollowEachOthersColumn) {
   b.SyncGrid().SetGrid(nullptr);
 }
 
+TEST(PlexStringGridDimensions, SynchronisedGridsFollowEachOthersScrolling) {
+  TPlexStringGrid a(nullptr), b(nullptr);
+  a.SetRowCount(100);
+  b.SetRowCount(100);
+  a.SyncGrid().SetGrid(&b);
+  a.SyncGrid().ScrollVertical = true;
+  a.SetTopRow(30);
+  EXPECT_EQ(b.TopRow(), 30);
+  a.SyncGrid().SetGrid(nullptr);
+}
+
 TEST(PlexStringGridDimensions, VersionNumbers) {
   TPlexStringGrid g(nullptr);
   EXPECT_EQ(g.VersionNr(), 100794627);

@@ -6,6 +6,9 @@
 #include "grid/core/ControlLook.h"
 #include "grid/foundation/TextRoutines.h"
 
+#include <QCursor>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -344,6 +347,22 @@ TEST(PlexStringGridHooks, NewRecordsStoreAColourOnlyForPlainCells) {
   EXPECT_EQ(g.GetCellProperties(0, 2)->BrushColor(), clNone);
   g.Bands().SetActive(true);
   EXPECT_EQ(g.GetCellProperties(3, 3)->BrushColor(), clNone);
+}
+
+}  // namespace
+
+namespace {
+
+// The answer shows at once; the grid's Cursor property stays.
+TEST(PlexStringGridHooks, CellCursorIsShownWithoutChangingTheGridsCursor) {
+  TPlexStringGrid g(nullptr);
+  g.OnGetCellCursor = [](TObject*, int c, int, int, int, TCursor& cursor) {
+    EXPECT_EQ(cursor, crDefault);
+    if (c == 2) cursor = crHandPoint;
+  };
+  g.DoGetCellCursor(2, 1, 5, 5);
+  EXPECT_EQ(g.Widget()->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(g.Cursor(), crDefault);
 }
 
 }  // namespace
