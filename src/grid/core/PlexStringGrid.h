@@ -363,6 +363,12 @@ public:
   virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixed);
   // ACol is a real column; CanEdit comes in with the caller's preset (true).
   virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+  // The answer from the fixed preset (editable), for callers that only ask.
+  bool CanEditCellNow(int ACol, int ARow) {
+    bool can = true;
+    CanEditCell(ACol, ARow, can);
+    return can;
+  }
   virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
   virtual void DoGetWordWrap(int ACol, int ARow, bool& WordWrap);
   virtual bool DoHasComboBox(int ACol, int ARow);

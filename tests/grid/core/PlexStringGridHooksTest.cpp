@@ -315,6 +315,7 @@ TEST(PlexStringGridHooks, ReadOnlyCellsAndEditingOption) {
   bool can = true;
   g.CanEditCell(2, 2, can);
   EXPECT_FALSE(can);
+  EXPECT_FALSE(g.CanEditCellNow(2, 2));
   can = true;
   g.CanEditCell(3, 3, can);
   EXPECT_TRUE(can);
