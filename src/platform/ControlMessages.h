@@ -18,6 +18,7 @@ constexpr unsigned EN_CHANGE = 0x0300;
 
 // Combo box notifications (high word of a WM_COMMAND's WParam).
 constexpr unsigned CBN_SELCHANGE = 1, CBN_DROPDOWN = 7, CBN_CLOSEUP = 8;
+constexpr unsigned CBN_EDITCHANGE = 5;
 
 // Notifications reflected back to the control that sent them.
 constexpr UINT CN_BASE = 0xBC00;

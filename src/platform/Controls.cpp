@@ -4,6 +4,7 @@
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Property.h"
+#include "platform/ResourceCursors.h"
 #include "platform/Timers.h"
 #include "platform/internal/ControlBridge.h"
 #include "platform/internal/Painting.h"
@@ -753,6 +754,12 @@ void TWinControl::WndProc(TMessage& m) {
       m.Result = DoMouseWheel(shift, delta, pos) ? 1 : 0;
       return;
     }
+    // A child asks its parent about a wheel turn before it scrolls itself.
+    case CM_MOUSEWHEEL: {
+      const TPoint pos(LoWord(m.LParam), HiWord(m.LParam));
+      m.Result = DoMouseWheel(ShiftFromMouseKeys(m.WParam & 0xFFFF), HiWord(LPARAM(m.WParam)), pos) ? 1 : 0;
+      return;
+    }
     default: TControl::WndProc(m);
   }
 }
@@ -872,3 +879,8 @@ TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
+
+// Declared with the resource cursors; it needs the library's cursor table above.
+void ShowCursorNow(TControl* Control, TCursor Value) {
+  if (Control && Control->Widget()) Control->Widget()->setCursor(QCursor(CursorShape(Value)));
+}

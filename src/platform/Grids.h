@@ -114,6 +114,10 @@ protected:
   virtual void BoundsChanged() {}
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(QChar& Key) override;
+  // Like the system's edit, a change is reported to the grid as WM_COMMAND
+  // (EN_CHANGE); OnChange fires when the grid sends it back.
+  void Change() override;
+  void DefaultHandler(TMessage& Message) override;
 
 private:
   TCustomGrid* FGrid;
@@ -128,13 +132,13 @@ public:
 
   // ---- dimensions ----
   int ColCount() const { return int(FColWidths.size()); }
-  void SetColCount(int Value);
+  virtual void SetColCount(int Value);
   int RowCount() const { return int(FRowHeights.size()); }
-  void SetRowCount(int Value);
+  virtual void SetRowCount(int Value);
   int FixedCols() const { return FFixedCols; }
-  void SetFixedCols(int Value);
+  virtual void SetFixedCols(int Value);
   int FixedRows() const { return FFixedRows; }
-  void SetFixedRows(int Value);
+  virtual void SetFixedRows(int Value);
   // Out-of-range indexes read the default size and write nothing.
   int ColWidths(int Index) const;
   void SetColWidths(int Index, int Value);
@@ -143,7 +147,7 @@ public:
   int DefaultColWidth() const { return FDefaultColWidth; }
   void SetDefaultColWidth(int Value);
   int DefaultRowHeight() const { return FDefaultRowHeight; }
-  void SetDefaultRowHeight(int Value);
+  virtual void SetDefaultRowHeight(int Value);
   int GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int Value);
 
@@ -170,7 +174,7 @@ public:
 
   // ---- current cell and selection ----
   int Col() const { return FCurrent.X; }
-  void SetCol(int Value);
+  virtual void SetCol(int Value);
   int Row() const { return FCurrent.Y; }
   void SetRow(int Value);
   TGridCoord Anchor() const { return FAnchor; }

@@ -2,6 +2,10 @@
 // loaded from GetEditText, written back through SetEditText when it hides.
 #include "platform/Grids.h"
 
+#include "platform/ControlMessages.h"
+#include "platform/MaskEdit.h"
+#include "platform/WindowHandles.h"
+
 #include <QLineEdit>
 
 TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TCustomMaskEdit(AGrid), FGrid(AGrid) {
@@ -173,4 +177,14 @@ void TCustomGrid::UpdateEdit() {
   }
   FInplaceEdit->Move(r);
   if (Focused() && FInplaceEdit->CanFocus()) FInplaceEdit->SetFocus();
+}
+
+void TInplaceEdit::Change() { SendMessage(FGrid, WM_COMMAND, MakeWParam(0, EN_CHANGE), LPARAM(WindowHandle(this))); }
+
+void TInplaceEdit::DefaultHandler(TMessage& Message) {
+  if (Message.Msg == CN_COMMAND) {
+    if ((unsigned(Message.WParam) >> 16) == EN_CHANGE) TEdit::Change();
+    return;
+  }
+  TEdit::DefaultHandler(Message);
 }

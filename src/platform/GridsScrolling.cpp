@@ -2,6 +2,9 @@
 // grid's other window messages (drag-scroll timer, typing into the editor).
 #include "platform/Grids.h"
 
+#include "platform/ControlMessages.h"
+#include "platform/WindowHandles.h"
+
 #include <QScrollBar>
 
 #include <algorithm>
@@ -107,6 +110,11 @@ void TCustomGrid::WndProc(TMessage& Message) {
         return;
       }
       break;
+    case WM_COMMAND:
+      // A child's notification goes back to the child, which acts on it.
+      if (TControl* sender = FindControl(HWND(Message.LParam)); sender && sender != this)
+        SendMessage(sender, CN_COMMAND, Message.WParam, Message.LParam);
+      return;
     case WM_GETDLGCODE:
       Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (FOptions.Contains(goTabs) ? DLGC_WANTTAB : 0);
       return;

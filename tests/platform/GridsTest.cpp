@@ -505,6 +505,20 @@ TEST_F(GridFixture, EditorKeepsLineBreaksAndCountsLines) {
   EXPECT_EQ(edit->Text(), "abc");
 }
 
+// The editor reports a change to the grid, which sends it back once: one
+// keystroke, one OnChange.
+TEST_F(GridFixture, EditorChangesComeBackThroughTheGridOnce) {
+  TGridOptions o = Grid->Options();
+  o.Include(goEditing);
+  Grid->SetOptions(o);
+  Show();
+  Grid->SetEditorMode(true);
+  int changes = 0;
+  Grid->InplaceEditor()->OnChange = [&changes](TObject*) { ++changes; };
+  QTest::keyClick(Grid->InplaceEditor()->LineEdit(), Qt::Key_Z);
+  EXPECT_EQ(changes, 1);
+}
+
 // ---- scroll bars ----
 
 TEST_F(GridFixture, ScrollBarsMapTheThumbScaleToRows) {

@@ -39,6 +39,9 @@ public:
   bool StretchAll = false;
   bool Synchronized = false;
   std::function<void()> OnStretchChange;
+  // placeholder: fuller version comes with sizing
+  bool SynchWithGrid = false;
+  bool SynchNormalCellsOnly = false;
 
 private:
   bool FStretch = false;

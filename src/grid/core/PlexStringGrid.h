@@ -72,6 +72,7 @@ class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
+class TGridChangeNotifier;
 
 // Misuse of the grid's API; the message is the grid's own text.
 class EPlexGridError : public Exception {
@@ -88,6 +89,7 @@ enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum THintShowLargeTextPos { hpCell, hpCursor };
+enum TIntelliPan { ipBoth, ipVertical, ipHorizontal, ipNone };
 
 class TPlexStringGrid : public TBaseGrid, public IOrvTones, public IOrvStyle {
 public:
@@ -216,14 +218,14 @@ public:
   void SetScrollWidth(int Value);
   int FixedRowHeight() const { return FFixedRowHeight; }
   void SetFixedRowHeight(int Value);
-  int FixedColWidth() const { return FFixedColWidth; }
+  int FixedColWidth() const { return ColWidths(0); }
   void SetFixedColWidth(int Value);
   QString Version() const { return GetVersionString(); }
   // The forms stream a value; it is accepted and ignored.
   void SetVersion(const QString&) {}
   TCursor RestoreCursor() const { return FRestoreCursor; }
   bool UpdateInProgress() const { return FUpdateCount > 0; }
-  void BeginUpdate() { ++FUpdateCount; }
+  void BeginUpdate();
   void EndUpdate();
   void SetComponentStyle(TOrvStyle AStyle) override { FOrvStyle = AStyle; }
   void SetColorTones(const TColorTones& ATones) override { FTones = ATones; }
@@ -354,7 +356,8 @@ public:
   // -- group 4
   virtual void DoUpdateAutoColumnSize(int ACol, int& AWidth);
   virtual void ColumnHeadersChanged() {}
-  virtual void DoEllipsClick(int ACol, int ARow, QString& S);
+  // The edit-with-button editor takes Result: the text as the event left it.
+  virtual void DoEllipsClick(const QString& Text, QString& Result);
   virtual bool RowMatchesFilter(int ARow) { return true; }
   virtual void BeforePaste() {}
   virtual void AfterPaste() {}
@@ -364,43 +367,54 @@ public:
   virtual void DoLoadCell(int ACol, int ARow, const QString& Value);
   // -- group 5
   virtual void CellEdited(int ACol, int ARow) { CalcFooter(ACol); }
+  // ACol is a displayed column.
   virtual void SaveOldCellValue(int ACol, int ARow);
   virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
   virtual void DoSearchFooterAction(int Action, bool& DefaultHandled);
   virtual void DoButtonClick(int ACol, int ARow);
-  virtual void DoExpandClick(int ACol, int ARow);
-  virtual void DoComboCloseUp(int ACol, int ARow);
-  virtual void DoComboDropDown(int ACol, int ARow);
-  virtual void DoGetCellCursor(int ACol, int ARow, TCursor& ACursor);
+  virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+  virtual void DoComboCloseUp(int ARow, int ACol);
+  virtual void DoComboDropDown(int ARow, int ACol);
+  virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
   virtual void DoCellsChanged(const TRect& Cells);
   // -- group 6
   virtual void CellsLoaded() { CalcFooter(-1); }
-  virtual void DoGridHint(int ARow, int ACol, QString& HintStr);
-  virtual void DoGetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
-  virtual void DoGetCellPrintColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
-  virtual void DoGetCellBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders);
-  virtual void DoGetCellPrintBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders);
-  virtual void DoGetAlignment(int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign);
+  // The hooks take (column, row); their events keep the argument order of their event types.
+  virtual void DoGridHint(int ACol, int ARow, QString& Hint, QString& WideHint);
+  virtual void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+  virtual void DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+  virtual void DoGetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders);
+  virtual void DoGetCellPrintBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders);
+  virtual void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
   virtual void DoGetFormat(int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix);
   virtual void DoGetEditorTypeDirect(int ACol, int ARow, TEditorType& AEditor);
   virtual void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor);
   // -- group 7
-  virtual bool HasNoEditor(int ACol, int ARow) { return false; }
-  virtual void DoIsFixedCell(int ARow, int ACol, bool& IsFixed);
-  virtual bool CanEditCell(int ACol, int ARow);
+  virtual bool HasNoEditor(int ACol, int ARow);
+  virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixed);
+  // ACol is a real column; CanEdit comes in with the caller's preset (true).
+  virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+  // The answer from the fixed preset (editable), for callers that only ask.
+  bool CanEditCellNow(int ACol, int ARow) {
+    bool can = true;
+    CanEditCell(ACol, ARow, can);
+    return can;
+  }
   virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
   virtual void DoGetWordWrap(int ACol, int ARow, bool& WordWrap);
-  virtual void DoHasComboBox(int ACol, int ARow, bool& HasComboBox);
-  virtual void DoHasSpinEdit(int ACol, int ARow, bool& HasSpinEdit);
+  virtual bool DoHasComboBox(int ACol, int ARow);
+  virtual bool DoHasSpinEdit(int ACol, int ARow);
   virtual void DoGetCheckTrue(int ACol, int ARow, QString& Value);
   virtual void DoGetCheckFalse(int ACol, int ARow, QString& Value);
-  virtual void DoGetColumnFilter(int ACol, TStrings& Filter);
+  // Fills FilterList with the entries of the column's filter drop-down; true when it holds any.
+  virtual bool DoGetColumnFilter(int Column);
   // -- group 8
   virtual TRect GetUsedCells();
   virtual void DeleteRows(int ARow, int ACount);
   virtual void DoCanAddRow(bool& CanAdd);
   virtual void DoCanInsertRow(int ARow, bool& CanInsert);
-  virtual void AfterWheelScroll() {}
+  // Handled starts true; the grid itself does nothing after a wheel move.
+  virtual void AfterWheelScroll(int Delta, bool& Handled) {}
   virtual void AppendRow() { SetRowCount(RowCount() + 1); }
   virtual void CellSelectorClick(TMouseButton Button, TShiftState Shift) {}
   virtual void SetFormulaEditMode(bool Value) {}
@@ -813,12 +827,12 @@ public:
   TRectEvent OnCellsPasted;
   TCellTextEvent OnSaveCell;
   TCellTextEvent OnLoadCell;
-  TCellBoolEvent OnCanEditCell;
+  TCanEditCellEvent OnCanEditCell;
   TSearchFooterActionEvent OnSearchFooterAction;
   TCellEvent OnButtonClick;
-  TCellEvent OnExpandClick;
-  TCellEvent OnComboCloseUp;
-  TCellEvent OnComboDropDown;
+  TExpandClickEvent OnExpandClick;
+  TClickCellEvent OnComboCloseUp;
+  TClickCellEvent OnComboDropDown;
   TCellCursorEvent OnGetCellCursor;
   TRectEvent OnCellsChanged;
   TGridHintEvent OnGridHint;
@@ -830,7 +844,7 @@ public:
   TGetFormatEvent OnGetFormat;
   TGetEditorTypeEvent OnGetEditorType;
   TFixedCellEvent OnIsFixedCell;
-  TCellBoolEvent OnIsPasswordCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
   TCellBoolEvent OnGetWordWrap;
   TCellBoolEvent OnHasComboBox;
   TCellBoolEvent OnHasSpinEdit;
@@ -895,11 +909,6 @@ public:
   TCustomCellDrawEvent OnCustomCellBkgDraw;
   TCustomCellDrawEvent OnCustomCellDraw;
 
-  // placeholder: fuller version comes with dimensions
-  int FixedRightCols() const { return FFixedRightCols; }
-  void SetFixedRightCols(int Value) { FFixedRightCols = Value; }
-  int FixedFooters() const { return FFixedFooters; }
-  void SetFixedFooters(int Value) { FFixedFooters = Value; }
   // Readers of the selection and row flags for painting: no list grows.
   bool RowSelect(int ARow) const { return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)]; }
   bool ColSelect(int ACol) const { return ACol >= 0 && size_t(ACol) < FColSelect.size() && FColSelect[size_t(ACol)]; }
@@ -1045,6 +1054,59 @@ public:
   void AutoSizeCol(int ACol, int AddMargin = 0);
   // placeholder: fuller version comes with mouse press/release
   TClickCellEvent OnClickCell;
+  // ================= hooks, dimensions, window messages and update locking
+  // (PlexStringGridHooks.cpp, PlexStringGridDimensions.cpp, PlexStringGridUpdate.cpp,
+  // PlexStringGridMessages.cpp, PlexStringGridPan.cpp, PlexStringGridNotify.cpp)
+  void GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& ColorTo, TColor& MirrorColor,
+                                TColor& MirrorColorTo, TAlignment& HAlign, TVAlignment& VAlign, bool& WordWrap,
+                                TCellGradientDirection& GradientDirection) override;
+  // placeholder: fuller version comes with node rows
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  virtual int GetParentRow(int ARow) { return -1; }
+  virtual void RemoveNormalRow(int ARow) { RemoveRows(ARow, 1); }
+  virtual void RemoveChildRow(int ARow) { RemoveRows(ARow, 1); }
+  // The platform counts with the string grid's rules for fixed rows, footers and synchronised grids.
+  void SetRowCount(int Value) override;
+  void SetColCount(int Value) override;
+  void SetFixedRows(int Value) override;
+  void SetFixedCols(int Value) override;
+  void SetCol(int Value) override;
+  void SetDefaultRowHeight(int Value) override;
+  // With FixedRowAlways (FixedColAlways) a grid left with one row (column) still has it fixed.
+  int FixedRows() const;
+  int FixedCols() const;
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value);
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  void SetDefaultAlignment(TAlignment Value);
+  // Sets the grid's word wrap and its text editor's, and repaints.
+  void SetWordWrap(bool Value);
+  bool FixedColAlways = false;
+  bool ShowEditProcess = false;
+  // placeholder: fuller version comes with the editor life
+  bool SaveWithRTF = false;
+  TIntelliPan IntelliPan = ipVertical;
+  // Update locking: BeginUpdate stops the window's redraw, StartUpdate only the grid's own repaints.
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate() { FUpdateCount = 0; }
+  bool LockUpdate() const { return FUpdateCount > 0; }
+  void SetLockUpdate(bool Value);
+  int UpdateCount() const { return FUpdateCount; }
+  void ResetFixedCellHighlight();
+  // Panning by the middle button; the pan cursor is one of the resource ids 8000 to 8008.
+  bool Panning() const { return FPanning; }
+  int PanCursor() const { return FPanCursor; }
+  void InitOrigColSizes();
+  void Zoom(int X);
+  // The image of a block of cells on a borderless, non-activating form that the caller frees.
+  std::unique_ptr<TForm> SelectionToForm(const TGridRect& Cells);
+  QString VersionString() const { return GetVersionString(); }
+  int VersionNr() const { return GetVersionNr(); }
+  void RegisterNotifier(TGridChangeNotifier* ANotifier);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+  TGridWideHintEvent OnGridWideHint;
 
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
@@ -1076,10 +1138,19 @@ protected:
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void WndProc(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  void NotifierRemoved(TComponent* AComponent);
   void RecordFeatureCall(const QString& Name) { FFeatureCalls.push_back(Name); }
 
   QString FOldCellText;
   TEditorType FEditControl = edNormal;
+  // ---- hooks and window messages
+  void TopLeftChanged() override;
+  // One pan step: the cursor position in client coordinates against the pan origin.
+  void PanStep(const TPoint& P);
+  // placeholder: fuller version comes with the editor life
+  bool FEditingEnabledByEditor = false;
+  // placeholder: fuller version comes with the paint cycle
+  virtual void PaintNonClientBorder() {}
 
   // ---- cell painting and cell text (PlexStringGridPaint*.cpp)
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -1142,7 +1213,7 @@ private:
   bool AllColsFit() const;
   void PlaceCellControls();
   // ---- wheel (PlexStringGridWheel.cpp)
-  void WheelScroll(int Delta);
+  void WheelScroll(TMessage& Message);
   // ---- cell access (PlexStringGridCells.cpp)
   TCellProperties* CellRecord(int ACol, int ARow) const;
   TCellProperties& EnsureRecord(int ACol, int ARow);
@@ -1330,8 +1401,6 @@ private:
                              TColor& AMirrorColorTo, TFont& AFont) const;
   std::unique_ptr<IRichTextRenderer> FRichTextRenderer;
   unsigned FVAlignFlag = 0;
-  int FFixedRightCols = 0;
-  int FFixedFooters = 0;
   // ---- editor life, validation and editor access
   void SetUpSeparateEditor(ICellEditor* Editor, const TCellEditorSetup& Setup);
   void SetUpComboEditor(const TCellEditorSetup& Setup);
@@ -1363,4 +1432,30 @@ private:
   QString FOldCellTextWide;
   QString FNewCellText;
   bool FOldModified = false;
+  // ---- hooks, dimensions, window messages and update locking
+  bool DispatchEarlySteps(TMessage& Message);
+  bool DispatchCommand(TMessage& Message);
+  bool DispatchPanAndWheel(TMessage& Message);
+  void HandleEditDone(TMessage& Message);
+  void HandlePaint(TMessage& Message);
+  void HandleSize(TMessage& Message);
+  bool HandleControlMessage(TMessage& Message);
+  void ComboChanged();
+  void ComboClosedUp();
+  void StartPanning(const TPoint& At);
+  void StopPanning();
+  void WheelMoveSelection(int Delta, int Target);
+  void MoveFooterRow(int OldCount, int NewCount);
+  int FFixedFooters = 0;
+  int FFixedRightCols = 0;
+  bool FPanning = false;
+  TPoint FPanOrigin;
+  int FPanCursor = 0;
+  bool FPanHintsWere = false;
+  bool FInSize = false;
+  bool FOwnCursorChange = false;
+  int FPaintCount = 0;
+  int FPrevTopRow = -1;
+  int FPrevLeftCol = -1;
+  int FOrigGridWidth = 0;
 };

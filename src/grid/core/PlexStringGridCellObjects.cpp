@@ -69,7 +69,7 @@ TStrings* TPlexStringGrid::GetRadioStrings(int ACol, int ARow) {
 void TPlexStringGrid::SelectNextRadio(int ACol, int ARow, bool ByUser) {
   TCellGraphic* g = OfKind(GetCellGraphic(ACol, ARow), ctRadio);
   if (!g) return;
-  if (ByUser && !FControlLook->RadioAlwaysActive && !CanEditCell(ACol, ARow)) return;
+  if (ByUser && !FControlLook->RadioAlwaysActive && !CanEditCellNow(ACol, ARow)) return;
   const TStringList* options = g->Strings();
   if (!options || options->Count() == 0) return;
   int next = g->CellIndex >= 0 ? g->CellIndex + 1 : options->IndexOf(GetCellEx(ACol, ARow)) + 1;

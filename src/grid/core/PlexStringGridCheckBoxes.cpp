@@ -244,7 +244,7 @@ bool TPlexStringGrid::ToggleCheckBoxEx(int ACol, int ARow, bool ByUser) {
   const bool autoGroup = FGrouping->AutoCheckGroup;
   const bool nodeRow = autoGroup && GetCellType(0, ARow) == ctNode;
   const int parent = autoGroup && !nodeRow ? HoldingNodeRow(*this, ARow) : -1;
-  if (ByUser && !FControlLook->CheckAlwaysActive && !CanEditCell(ACol, ARow)) return false;
+  if (ByUser && !FControlLook->CheckAlwaysActive && !CanEditCellNow(ACol, ARow)) return false;
 
   bool state = false;
   switch (g->CellType) {
@@ -299,7 +299,7 @@ bool TPlexStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
   if (g->CellVAlign == vaBottom) top = r.Bottom - size - 2;
   TAlignment hAlign = Alignments(ACol, ARow);
   TVAlignment vAlign = VAlignment;
-  DoGetAlignment(ARow, ACol, hAlign, vAlign);
+  DoGetAlignment(ACol, ARow, hAlign, vAlign);
   int left = r.Left + 2;
   if (hAlign == taRightJustify) {
     left = r.Right - size - 2;
@@ -358,7 +358,7 @@ int TPlexStringGrid::GetRadioButtonColumnIndex(int ACol) {
 bool TPlexStringGrid::ToggleRadioButtonEx(int ACol, int ARow, bool ByUser) {
   TCellGraphic* g = GetCellGraphic(ACol, ARow);
   if (!g || g->CellType != ctRadioButton) return false;
-  if (ByUser && !FControlLook->CheckAlwaysActive && !CanEditCell(ACol, ARow)) return false;
+  if (ByUser && !FControlLook->CheckAlwaysActive && !CanEditCellNow(ACol, ARow)) return false;
   if (g->CellBoolean) return true;
   g->CellBoolean = true;
   RepaintCell(RealToDisplayCol(ACol), ARow);

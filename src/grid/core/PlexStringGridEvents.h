@@ -76,7 +76,7 @@ using TCellChangingEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
-using TCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, TCursor& ACursor)>;
+using TCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& S)>;
 using TSearchFooterActionEvent = std::function<void(TObject* Sender, int Action, bool& DefaultHandled)>;
 using TExportNotificationEvent = std::function<void(TObject* Sender, TExportState State, int ARow)>;
@@ -99,3 +99,10 @@ using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bo
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
 // placeholder: fuller version comes with mouse press/release
 using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+// hooks and window messages
+// Events whose row comes before the column, as their types were declared.
+using TRowColBoolEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Value)>;
+using TCanEditCellEvent = TRowColBoolEvent;
+using TIsPasswordCellEvent = TRowColBoolEvent;
+using TGridWideHintEvent = TGridHintEvent;
+using TExpandClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)>;

@@ -152,9 +152,6 @@ void TPlexStringGrid::PlaceCellControls() {
 
 void TPlexStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == TOperation::opRemove && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
+  if (Operation == TOperation::opRemove) NotifierRemoved(AComponent);
   TBaseGrid::Notification(AComponent, Operation);
-}
-
-void TPlexStringGrid::EndUpdate() {
-  if (FUpdateCount > 0 && --FUpdateCount == 0) Invalidate();
 }

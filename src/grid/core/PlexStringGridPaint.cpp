@@ -52,9 +52,7 @@ void TPlexStringGrid::DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect A
 void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   // 2. the filter glyph of the filter row
   if (P.ARow == FilterDropDownRow) {
-    TStringList filter;
-    DoGetColumnFilter(P.RCol, filter);
-    P.FilterGlyph = filter.Count() > 0;
+    P.FilterGlyph = DoGetColumnFilter(P.RCol);
   }
   // 3. the in-cell scroll bar
   if (HasScrollBar(P.RCol, P.ARow)) {
@@ -145,14 +143,14 @@ void TPlexStringGrid::PaintAlwaysVisibleButtons(TCanvas& C, TPaintCellState& P) 
   if (IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows()) return;
   int buttonLook = look.FlatButton ? CellButtonFlat : FIsThemed ? CellButtonThemed : CellButtonClassic;
   if (Flat && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
-  const int state = CanEditCell(P.RCol, P.ARow) ? CellButtonNormal : CellButtonDisabled;
+  const int state = CanEditCellNow(P.RCol, P.ARow) ? CellButtonNormal : CellButtonDisabled;
   bool combo = false, spin = false;
-  if (look.DropDownAlwaysVisible) DoHasComboBox(P.RCol, P.ARow, combo);
+  if (look.DropDownAlwaysVisible) combo = DoHasComboBox(P.RCol, P.ARow);
   if (combo) {
     DrawComboButton(C, this, TRect(P.R.Left - 2, P.R.Top - 1, P.R.Right + 1, P.R.Bottom), buttonLook, state, FTones);
     P.R.Right -= EditorButtonWidth;
   }
-  if (look.SpinButtonsAlwaysVisible) DoHasSpinEdit(P.RCol, P.ARow, spin);
+  if (look.SpinButtonsAlwaysVisible) spin = DoHasSpinEdit(P.RCol, P.ARow);
   if (spin) {
     DrawSpinButtons(C, this, P.R, buttonLook, state, FTones);
     P.R.Right -= EditorButtonWidth;
@@ -180,7 +178,7 @@ void TPlexStringGrid::DrawCellBorders(TCanvas& C, int ACol, int ARow, TRect R) {
     p.Assign(C.Pen());
     return p;
   }();
-  DoGetCellBorder(ARow, ACol, C.Pen(), borders);
+  DoGetCellBorder(ACol, ARow, C.Pen(), borders);
   TPen left, top, right, bottom;
   left.Assign(C.Pen());
   top.Assign(C.Pen());

@@ -80,7 +80,7 @@ void TPlexStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAli
     if (IsNumericKind(NumericTextKind(text.trimmed()))) HA = taRightJustify;
   }
   if (const TCellProperties* props = PropsOf(ACol, ARow); props && !raw.startsWith('=')) HA = props->Alignment();
-  DoGetAlignment(ARow, ACol, HA, VA);
+  DoGetAlignment(ACol, ARow, HA, VA);
 }
 
 TCellGraphicLayout TPlexStringGrid::GetCellGraphicLayout(int ACol, int ARow) {
@@ -214,7 +214,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
     P.LinkColor = URLColor;
     C.Brush().Color = Color();
     C.Font().SetColor(Font().Color());
-    DoGetCellColor(P.ARow, P.RCol, P.State, C.Brush(), C.Font());
+    DoGetCellColor(P.RCol, P.ARow, P.State, C.Brush(), C.Font());
   }
   // 6. the background gradient of the cells that take it
   const TBackGround& bg = *FBackGround;

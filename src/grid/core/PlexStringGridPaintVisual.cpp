@@ -52,7 +52,7 @@ void TPlexStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawS
     if (props->FontSize != 0) AFont.SetSize(props->FontSize);
     if (!props->FontName.isEmpty()) AFont.SetName(props->FontName);
   }
-  DoGetCellColor(ARow, col, AState, ABrush, AFont);
+  DoGetCellColor(col, ARow, AState, ABrush, AFont);
 }
 
 void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
@@ -115,9 +115,9 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   // 10, 11. the hooks and the gradient event
   ABrush.Color = background;
   if (Print)
-    DoGetCellPrintColor(ARow, rcol, AState, ABrush, AFont);
+    DoGetCellPrintColor(rcol, ARow, AState, ABrush, AFont);
   else
-    DoGetCellColor(ARow, rcol, AState, ABrush, AFont);
+    DoGetCellColor(rcol, ARow, AState, ABrush, AFont);
   if (OnGetCellGradient) {
     TColor c = ABrush.Color;
     OnGetCellGradient(this, ARow, rcol, c, AColorTo, AMirrorColor, AMirrorColorTo, GD);

@@ -46,17 +46,6 @@ void TPlexStringGrid::SetScrollWidth(int Value) {
   if (ScrollType != ssNormal) RecordFeatureCall("FlatUpdateWidth");
 }
 
-void TPlexStringGrid::SetFixedRowHeight(int Value) {
-  FFixedRowHeight = Value;
-  for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
-}
-
-void TPlexStringGrid::SetFixedColWidth(int Value) {
-  FFixedColWidth = Value;
-  if (Value > 0)
-    for (int c = 0; c < FixedCols(); ++c) SetColWidths(c, Value);
-}
-
 void TPlexStringGrid::SetFixedFont(const TFont& Value) { FFixedFont->Assign(Value); }
 
 void TPlexStringGrid::SetLookupItems(const TStringList* Value) {
@@ -67,7 +56,7 @@ int TPlexStringGrid::GetVersionNr() const { return PlexGridDefaults::VersionNr; 
 
 QString TPlexStringGrid::GetVersionString() const {
   const unsigned v = unsigned(GetVersionNr());
-  return QString("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
+  return QString("%1.%2.%3.%4 Sep, 2012").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
 }
 
 void TPlexStringGrid::SetFixedGradientColor(TFixedGradient Which, TColor Value) {

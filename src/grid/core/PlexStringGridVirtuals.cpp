@@ -67,7 +67,6 @@ void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int AB
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }
 void TPlexStringGrid::AutoInsertRow(int ARow) { Fire(OnAutoInsertRow, this, ARow); }
-void TPlexStringGrid::AutoDeleteRow(int ARow) { Fire(OnAutoDeleteRow, this, ARow); }
 void TPlexStringGrid::DoFilterDone() { Fire(OnFilterDone, this); }
 void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 
@@ -75,14 +74,7 @@ void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateC
 void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) {
   Fire(OnUpdateAutoColumnSize, this, ACol, AWidth);
 }
-void TPlexStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { Fire(OnEllipsClick, this, ACol, ARow, S); }
 void TPlexStringGrid::CellsPasted(const TRect& Cells) { Fire(OnCellsPasted, this, Cells); }
-
-void TPlexStringGrid::DoSaveCell(int ACol, int ARow, QString& Value) {
-  Value = SaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
-  if (!SaveWithHTML) Value = StripCellHtml(Value);
-  Fire(OnSaveCell, this, ACol, ARow, Value);
-}
 
 void TPlexStringGrid::DoLoadCell(int ACol, int ARow, const QString& Value) {
   QString text = Value;
@@ -92,77 +84,12 @@ void TPlexStringGrid::DoLoadCell(int ACol, int ARow, const QString& Value) {
 
 // ---- group 5
 void TPlexStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) {
-  Fire(OnCanEditCell, this, ACol, ARow, CanEdit);
+  Fire(OnCanEditCell, this, ARow, ACol, CanEdit);
 }
 void TPlexStringGrid::DoSearchFooterAction(int Action, bool& DefaultHandled) {
   Fire(OnSearchFooterAction, this, Action, DefaultHandled);
 }
 void TPlexStringGrid::DoButtonClick(int ACol, int ARow) { Fire(OnButtonClick, this, ACol, ARow); }
-void TPlexStringGrid::DoExpandClick(int ACol, int ARow) { Fire(OnExpandClick, this, ACol, ARow); }
-void TPlexStringGrid::DoComboCloseUp(int ACol, int ARow) { Fire(OnComboCloseUp, this, ACol, ARow); }
-void TPlexStringGrid::DoComboDropDown(int ACol, int ARow) { Fire(OnComboDropDown, this, ACol, ARow); }
-void TPlexStringGrid::DoGetCellCursor(int ACol, int ARow, TCursor& ACursor) {
-  Fire(OnGetCellCursor, this, ACol, ARow, ACursor);
-}
-void TPlexStringGrid::DoCellsChanged(const TRect& Cells) { Fire(OnCellsChanged, this, Cells); }
-
-// ---- group 6
-void TPlexStringGrid::DoGridHint(int ARow, int ACol, QString& HintStr) { Fire(OnGridHint, this, ARow, ACol, HintStr); }
-void TPlexStringGrid::DoGetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
-  Fire(OnGetCellColor, this, ARow, ACol, AState, ABrush, AFont);
-}
-void TPlexStringGrid::DoGetCellPrintColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
-  Fire(OnGetCellPrintColor, this, ARow, ACol, AState, ABrush, AFont);
-}
-void TPlexStringGrid::DoGetCellBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) {
-  Fire(OnGetCellBorder, this, ARow, ACol, APen, Borders);
-}
-void TPlexStringGrid::DoGetCellPrintBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) {
-  Fire(OnGetCellPrintBorder, this, ARow, ACol, APen, Borders);
-}
-void TPlexStringGrid::DoGetAlignment(int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign) {
-  Fire(OnGetAlignment, this, ARow, ACol, HAlign, VAlign);
-}
-void TPlexStringGrid::DoGetFormat(int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix) {
-  Fire(OnGetFormat, this, ACol, AStyle, APrefix, ASuffix);
-}
-void TPlexStringGrid::DoGetEditorTypeDirect(int ACol, int ARow, TEditorType& AEditor) {
-  Fire(OnGetEditorType, this, ACol, ARow, AEditor);
-}
-void TPlexStringGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) {
-  Fire(OnGetEditorType, this, ACol, ARow, AEditor);
-}
-
-// ---- group 7
-void TPlexStringGrid::DoIsFixedCell(int ARow, int ACol, bool& IsFixed) {
-  Fire(OnIsFixedCell, this, ARow, ACol, IsFixed);
-}
-
-bool TPlexStringGrid::CanEditCell(int ACol, int ARow) {
-  bool canEdit = true;
-  DoCanEditCell(ACol, ARow, canEdit);
-  return canEdit;
-}
-
-void TPlexStringGrid::DoIsPasswordCell(int ACol, int ARow, bool& IsPassword) {
-  Fire(OnIsPasswordCell, this, ACol, ARow, IsPassword);
-}
-void TPlexStringGrid::DoGetWordWrap(int ACol, int ARow, bool& WordWrap) {
-  Fire(OnGetWordWrap, this, ACol, ARow, WordWrap);
-}
-void TPlexStringGrid::DoHasComboBox(int ACol, int ARow, bool& HasComboBox) {
-  Fire(OnHasComboBox, this, ACol, ARow, HasComboBox);
-}
-void TPlexStringGrid::DoHasSpinEdit(int ACol, int ARow, bool& HasSpinEdit) {
-  Fire(OnHasSpinEdit, this, ACol, ARow, HasSpinEdit);
-}
-void TPlexStringGrid::DoGetCheckTrue(int ACol, int ARow, QString& Value) {
-  Fire(OnGetCheckTrue, this, ACol, ARow, Value);
-}
-void TPlexStringGrid::DoGetCheckFalse(int ACol, int ARow, QString& Value) {
-  Fire(OnGetCheckFalse, this, ACol, ARow, Value);
-}
-void TPlexStringGrid::DoGetColumnFilter(int ACol, TStrings& Filter) { Fire(OnGetColumnFilter, this, ACol, Filter); }
 
 // ---- group 8
 TRect TPlexStringGrid::GetUsedCells() {

@@ -25,7 +25,7 @@ bool TPlexStringGrid::IsEditable(int ACol, int ARow) {
   DoCanEditCell(base.X, base.Y, canEdit);
   if (canEdit && ReadOnly(base.X, base.Y)) canEdit = false;
   bool isFixed = false;
-  DoIsFixedCell(base.Y, RealColIndex(base.X), isFixed);
+  DoIsFixedCell(RealColIndex(base.X), base.Y, isFixed);
   return canEdit && !isFixed;
 }
 
@@ -35,7 +35,7 @@ bool TPlexStringGrid::IsFixed(int ACol, int ARow) {
   if (base.Y >= RowCount() - FixedFooters()) return true;
   if (col >= ColCount() - FixedRightCols() && col <= ColCount() - 1) return true;
   bool isFixed = false;
-  DoIsFixedCell(base.Y, col, isFixed);
+  DoIsFixedCell(col, base.Y, isFixed);
   return isFixed;
 }
 

@@ -113,7 +113,7 @@ void TPlexStringGrid::HandleGridSetFocus() {
   const bool moving = GridState() == gsRowMoving || GridState() == gsColMoving;
   const bool visible = LeftCol() <= Col() && Col() < LeftCol() + VisibleColCount() && TopRow() <= Row() &&
                        Row() < TopRow() + VisibleRowCount();
-  if (FNavigation->AlwaysEdit && !fromTextEditor && !moving && FEditControl == edNormal && CanEditCell(col, Row()) &&
+  if (FNavigation->AlwaysEdit && !fromTextEditor && !moving && FEditControl == edNormal && CanEditCellNow(col, Row()) &&
       visible) {
     ShowInplaceEdit();
     return;

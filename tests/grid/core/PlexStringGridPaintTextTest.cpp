@@ -151,7 +151,7 @@ TEST_F(PlexStringGridPaintText, LinesLinksAndPasswords) {
   EXPECT_LT(blue, 3 * 45);
 
   // A password cell shows as many password characters as it has characters.
-  Grid->OnIsPasswordCell = [](TObject*, int, int ARow, bool& P) { P = ARow == 3; };
+  Grid->OnIsPasswordCell = [](TObject*, int ARow, int, bool& P) { P = ARow == 3; };
   Grid->SetCellEx(1, 3, "secret");
   Grid->SetCellEx(1, 4, QString(6, Grid->PasswordChar));
   TBitmap real(400, 200);  // real glyphs, so that the characters can be told apart

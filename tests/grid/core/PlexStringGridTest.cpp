@@ -121,7 +121,7 @@ TEST(PlexStringGrid, NewGridDefaults) {
        "Tahomatrue"},
       {"ActiveCellFont bold", [](auto& g) { return Text(g.ActiveCellFont().Style().Contains(fsBold)); }, "true"},
       {"FilterList sorted", [](auto& g) { return Text(g.FilterList().Sorted()); }, "true"},
-      {"Version", [](auto& g) { return g.Version(); }, "6.2.1.3"},
+      {"Version", [](auto& g) { return g.Version(); }, "6.2.1.3 Sep, 2012"},
       {"Sort column", [](auto& g) { return QString::number(g.SortSettings().Column); }, "-1"},
   };
   for (const TDefaultCase& c : cases) EXPECT_EQ(c.Read(g), QString(c.Expected)) << c.Name;

@@ -18,7 +18,7 @@ TEST(PlexStringGridVirtuals, DoOperationsFireTheirEvents) {
     fired.push_back(QString("sort %1").arg(c));
     EXPECT_EQ(s, &g);
   };
-  g.OnCanEditCell = [&](TObject*, int c, int r, bool& can) { can = c != 2; };
+  g.OnCanEditCell = [&](TObject*, int r, int c, bool& can) { can = c != 2; };
   g.OnIsFixedCell = [&](TObject*, int r, int c, bool& fixed) { fixed = r == 5 && c == 1; };
   g.OnGetEditorType = [&](TObject*, int, int, TEditorType& e) { e = edComboList; };
   g.OnGetCheckTrue = [&](TObject*, int, int, QString& v) { v = "ja"; };
@@ -27,8 +27,11 @@ TEST(PlexStringGridVirtuals, DoOperationsFireTheirEvents) {
   g.OnButtonClick = [&](TObject*, int c, int r) { fired.push_back(QString("button %1,%2").arg(c).arg(r)); };
 
   g.DoClickSort(3);
-  EXPECT_TRUE(g.CanEditCell(1, 1));
-  EXPECT_FALSE(g.CanEditCell(2, 1));
+  bool can = true;
+  g.CanEditCell(1, 1, can);
+  EXPECT_TRUE(can);
+  g.CanEditCell(2, 1, can);
+  EXPECT_FALSE(can);
   EXPECT_TRUE(g.IsFixed(1, 5));
   EXPECT_FALSE(g.IsFixed(1, 4));
   TEditorType editor = edNormal;
@@ -37,8 +40,8 @@ TEST(PlexStringGridVirtuals, DoOperationsFireTheirEvents) {
   QString check = g.CheckTrue;
   g.DoGetCheckTrue(1, 1, check);
   EXPECT_EQ(check, "ja");
-  QString hint;
-  g.DoGridHint(4, 2, hint);
+  QString hint, wide;
+  g.DoGridHint(2, 4, hint, wide);
   EXPECT_EQ(hint, "4/2");
   bool allow = true;
   g.DoCellChanging(1, 1, 4, 1, allow);

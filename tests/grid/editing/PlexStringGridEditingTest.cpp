@@ -9,7 +9,7 @@
 #include "platform/EditBalloon.h"
 
 void EditingGridFixture::LogEvents() {
-  Grid->OnCanEditCell = [this](TObject*, int c, int r, bool&) { Log.append(QString("CanEditCell %1,%2").arg(c).arg(r)); };
+  Grid->OnCanEditCell = [this](TObject*, int r, int c, bool&) { Log.append(QString("CanEditCell %1,%2").arg(c).arg(r)); };
   Grid->OnGetEditorType = [this](TObject*, int c, int r, TEditorType&) {
     Log.append(QString("GetEditorType %1,%2").arg(c).arg(r));
   };

@@ -1,0 +1,35 @@
+#include "platform/ResourceCursors.h"
+
+#include "platform/Controls.h"
+
+#include <QCursor>
+#include <QWidget>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The panning cursors' images are ours to choose: the size arrows that point
+// the way the view moves.
+constexpr std::array<std::pair<int, Qt::CursorShape>, 9> ResourceShapes = {{
+    {crPanNeutral, Qt::SizeAllCursor},
+    {crPanDown, Qt::SizeVerCursor},
+    {crPanLeft, Qt::SizeHorCursor},
+    {crPanRight, Qt::SizeHorCursor},
+    {crPanUp, Qt::SizeVerCursor},
+    {crPanUpRight, Qt::SizeBDiagCursor},
+    {crPanUpLeft, Qt::SizeFDiagCursor},
+    {crPanDownRight, Qt::SizeFDiagCursor},
+    {crPanDownLeft, Qt::SizeBDiagCursor},
+}};
+
+}  // namespace
+
+void ShowResourceCursor(TControl* Control, int Id) {
+  if (!Control || !Control->Widget()) return;
+  Qt::CursorShape shape = Qt::ArrowCursor;
+  for (const auto& [id, s] : ResourceShapes)
+    if (id == Id) shape = s;
+  Control->Widget()->setCursor(QCursor(shape));
+}

@@ -1,0 +1,18 @@
+// Cursors shown at once, the way the system sets the screen cursor: the
+// control's Cursor property stays as it is and comes back with the next
+// ordinary cursor change. The program's own cursor resources are known by id.
+#pragma once
+
+#include "platform/Types.h"
+
+class TControl;
+
+// The wheel-panning cursors: neutral, then one per direction.
+constexpr int crPanNeutral = 8000, crPanDown = 8001, crPanLeft = 8002, crPanRight = 8003, crPanUp = 8004;
+constexpr int crPanUpRight = 8005, crPanUpLeft = 8006, crPanDownRight = 8007, crPanDownLeft = 8008;
+
+// Shows a library cursor over the control now.
+void ShowCursorNow(TControl* Control, TCursor Value);
+// Shows one of the program's cursor resources over the control now; an
+// unknown id shows the arrow.
+void ShowResourceCursor(TControl* Control, int Id);

@@ -1,0 +1,341 @@
+// The grid's window procedure: the posted end of an edit, the editors'
+// notifications, panning, the wheel, zooming and update locking.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/core/ColumnSize.h"
+#include "grid/core/PlexGridUnit.h"
+#include "grid/editing/GridCombo.h"
+#include "platform/ControlMessages.h"
+#include "platform/Forms.h"
+#include "platform/NoActiveForm.h"
+#include "platform/PopupWindows.h"
+#include "platform/ResourceCursors.h"
+#include "platform/Screenshot.h"
+#include "platform/StdCtrls.h"
+#include "platform/SystemMetrics.h"
+#include "platform/Timers.h"
+#include "platform/WindowHandles.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// A grid on a shown form, as the program's tables are.
+struct TShownGrid {
+  TForm Form{nullptr};
+  TPlexStringGrid* Grid;
+  TShownGrid() {
+    Form.SetClientWidth(500);
+    Form.SetClientHeight(400);
+    Grid = new TPlexStringGrid(&Form);
+    Grid->SetParent(&Form);
+    Form.Show();
+    QApplication::processEvents();
+  }
+};
+
+// Counts the paints a widget receives and the region of the last one.
+class TPaintCounter : public QObject {
+public:
+  explicit TPaintCounter(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) {
+      ++Count;
+      Region = static_cast<QPaintEvent*>(e)->region();
+    }
+    return false;
+  }
+  int Count = 0;
+  QRegion Region;
+};
+
+TEST(PlexStringGridMessages, EditDoneArrivesAfterThePostingHandlerReturned) {
+  TPlexStringGrid g(nullptr);
+  const UINT id = PlexGridUnitState().GridEditDoneMessage;
+  ASSERT_NE(id, 0u);
+  std::vector<std::pair<int, int>> done;
+  g.OnEditCellDone = [&done](TObject*, int c, int r) { done.push_back({c, r}); };
+  g.OnClick = [&](TObject*) {
+    PostMessage(&g, id, 3, 5);
+    EXPECT_TRUE(done.empty());
+  };
+  g.SetCol(2);  // a current-cell move clicks
+  EXPECT_TRUE(done.empty());
+  QApplication::processEvents();
+  EXPECT_EQ(done, (std::vector<std::pair<int, int>>{{3, 5}}));
+}
+
+TEST(PlexStringGridMessages, EditDoneEndsEditingWhenOnlyADoubleClickMayEdit) {
+  TPlexStringGrid g(nullptr);
+  TGridOptions options = g.Options();
+  options.Include(goEditing);
+  g.SetOptions(options);
+  g.MouseActions().SetEditOnDblClickOnly(true);
+  g.Perform(PlexGridUnitState().GridEditDoneMessage, 1, 1);
+  EXPECT_FALSE(g.Options().Contains(goEditing));
+}
+
+// A control that counts the notifications its parent sends back to it.
+class TReflectedEdit : public TEdit {
+public:
+  using TEdit::TEdit;
+  int Changes = 0;
+  int Commands = 0;
+
+protected:
+  void DefaultHandler(TMessage& m) override {
+    if (m.Msg == CN_COMMAND) {
+      ++Commands;
+      if ((unsigned(m.WParam) >> 16) == EN_CHANGE) ++Changes;
+      return;
+    }
+    TEdit::DefaultHandler(m);
+  }
+};
+
+// Every command comes back to its control once, with or without the typed
+// text shown in the cell, so one keystroke is one change.
+TEST(PlexStringGridMessages, EveryCommandReachesItsControlOnce) {
+  for (bool showProcess : {false, true}) {
+    TPlexStringGrid g(nullptr);
+    g.ShowEditProcess = showProcess;
+    auto* edit = new TReflectedEdit(&g);
+    edit->SetParent(&g);
+    const LPARAM handle = LPARAM(WindowHandle(edit));
+    SendMessage(&g, WM_COMMAND, MakeWParam(0, EN_CHANGE), handle);
+    EXPECT_EQ(edit->Changes, 1) << showProcess;
+    SendMessage(&g, WM_COMMAND, MakeWParam(0, CBN_DROPDOWN), handle);
+    EXPECT_EQ(edit->Commands, 2) << showProcess;
+  }
+}
+
+TEST(PlexStringGridMessages, ComboNotificationsBecomeGridEvents) {
+  TPlexStringGrid g(nullptr);
+  ASSERT_NE(g.ComboEditor(), nullptr);
+  g.SetCol(2);
+  g.SetRow(4);
+  std::vector<QString> log;
+  g.OnComboDropDown = [&log](TObject*, int r, int c) { log.push_back(QString("drop %1,%2").arg(r).arg(c)); };
+  g.OnComboCloseUp = [&log](TObject*, int r, int c) { log.push_back(QString("close %1,%2").arg(r).arg(c)); };
+  g.OnComboChange = [&log](TObject*, int c, int r, int i, const QString& s) {
+    log.push_back(QString("change %1,%2 %3 %4").arg(c).arg(r).arg(i).arg(s));
+  };
+  g.ComboEditor()->SetText("typed");
+  const LPARAM combo = LPARAM(WindowHandle(g.ComboEditor()));
+  SendMessage(&g, WM_COMMAND, MakeWParam(0, CBN_DROPDOWN), combo);
+  SendMessage(&g, WM_COMMAND, MakeWParam(0, CBN_CLOSEUP), combo);
+  SendMessage(&g, WM_COMMAND, MakeWParam(0, CBN_EDITCHANGE), combo);
+  EXPECT_EQ(log, (std::vector<QString>{"drop 4,2", "close 4,2", "change 2,4 -1 typed"}));
+}
+
+TEST(PlexStringGridMessages, PanningFollowsTheMouseOnTheClock) {
+  TManualClockScope clock;
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.IntelliPan = ipBoth;
+  g.Perform(WM_MBUTTONDOWN, 0, MakeLParam(100, 100));
+  ASSERT_TRUE(g.Panning());
+  EXPECT_EQ(g.PanCursor(), crPanNeutral);
+  const struct {
+    int Dx, Dy, Cursor;
+  } moves[] = {{-20, -20, crPanUpLeft}, {3, -3, crPanNeutral}, {0, 20, crPanDown}, {20, -20, crPanUpRight}};
+  for (const auto& m : moves) {
+    const TPoint at = g.ClientToScreen(TPoint(100 + m.Dx, 100 + m.Dy));
+    QCursor::setPos(at.X, at.Y);
+    clock.Clock().Advance(10);
+    EXPECT_EQ(g.PanCursor(), m.Cursor) << m.Dx << "," << m.Dy;
+  }
+  g.Perform(WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(g.Panning());
+  EXPECT_EQ(clock.Clock().ActiveCount(), 1);  // only the grid's own timer runs on
+}
+
+TEST(PlexStringGridMessages, PanningOnlyWithRowsBelowTheFixedOnesAndWhenAllowed) {
+  TPlexStringGrid g(nullptr);
+  g.IntelliPan = ipNone;
+  g.Perform(WM_MBUTTONDOWN, 0, MakeLParam(10, 10));
+  EXPECT_FALSE(g.Panning());
+  g.IntelliPan = ipVertical;
+  g.FixedRowAlways = true;
+  g.SetRowCount(1);
+  g.Perform(WM_MBUTTONDOWN, 0, MakeLParam(10, 10));
+  EXPECT_FALSE(g.Panning());
+}
+
+WPARAM Notch(int Delta, int Keys = 0) { return MakeWParam(unsigned(Keys), unsigned(uint16_t(int16_t(Delta)))); }
+
+TEST(PlexStringGridMessages, WheelMovesTheRowByTheLineCountUpToTheFooters) {
+  TPlexStringGrid g(nullptr);
+  ASSERT_EQ(g.WheelScrollLines(), 3);
+  g.SetFixedFooters(1);
+  EXPECT_EQ(g.Row(), 1);
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(g.Row(), 4);
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(g.Row(), 8);  // RowCount - FixedFooters - 1
+  g.Perform(WM_MOUSEWHEEL, Notch(120), 0);
+  EXPECT_EQ(g.Row(), 5);
+}
+
+// A refused row makes the wheel go half the way, halves to the even row.
+TEST(PlexStringGridMessages, RefusedWheelMoveGoesHalfWay) {
+  TPlexStringGrid g(nullptr);
+  g.MouseActions().WheelIncrement = 5;
+  g.OnSelectCell = [](TObject*, int, int r, bool& can) { can = r != 6; };
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(g.Row(), 3);  // 1 + 2.5 rounded to even
+}
+
+TEST(PlexStringGridMessages, WheelSwallowedWhenOff) {
+  TPlexStringGrid g(nullptr);
+  g.EnableWheel = false;
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(g.Row(), 1);
+}
+
+TEST(PlexStringGridMessages, CtrlWheelZoomsAndZoomStopsAtTen) {
+  TPlexStringGrid g(nullptr);
+  const int width = g.ColWidths(1);
+  const int height = g.RowHeights(1);
+  g.Zoom(5);
+  g.Zoom(5);
+  g.Zoom(1);
+  EXPECT_EQ(g.ZoomFactor, 10);
+  EXPECT_EQ(g.ColWidths(1), width + 10);
+  EXPECT_EQ(g.RowHeights(1), height + 10);
+  g.Perform(WM_MOUSEWHEEL, Notch(120, 0x0008), 0);  // Ctrl: zoom out by the line count
+  EXPECT_EQ(g.ZoomFactor, 7);
+  EXPECT_EQ(g.Row(), 1);
+}
+
+TEST(PlexStringGridMessages, BulkChangesPaintOnceAtTheLastEndUpdate) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  TPaintCounter paints(g.Widget());
+  QApplication::processEvents();
+  paints.Count = 0;
+  g.BeginUpdate();
+  g.BeginUpdate();
+  for (int r = 1; r < 5; ++r) g.SetCellEx(1, r, "x");
+  g.SetColWidths(2, 90);
+  g.EndUpdate();
+  QApplication::processEvents();
+  EXPECT_EQ(paints.Count, 0);
+  EXPECT_TRUE(g.LockUpdate());
+  g.EndUpdate();
+  QApplication::processEvents();
+  EXPECT_EQ(paints.Count, 1);
+  EXPECT_EQ(paints.Region.boundingRect(), g.Widget()->rect());
+  // An unmatched EndUpdate keeps the count at 0.
+  g.EndUpdate();
+  EXPECT_EQ(g.UpdateCount(), 0);
+}
+
+TEST(PlexStringGridMessages, HiddenGridsDoNotLockButStartUpdateDoes) {
+  TPlexStringGrid g(nullptr);
+  g.Hide();
+  g.BeginUpdate();
+  EXPECT_FALSE(g.LockUpdate());
+  g.StartUpdate();
+  g.StartUpdate();
+  EXPECT_EQ(g.UpdateCount(), 2);
+  g.ResetUpdate();
+  EXPECT_FALSE(g.LockUpdate());
+}
+
+TEST(PlexStringGridMessages, RememberedColumnWidths) {
+  TPlexStringGrid g(nullptr);
+  g.SetColWidths(1, 80);
+  g.InitOrigColSizes();
+  g.SetColWidths(1, 20);
+  g.ColumnSize().SynchWithGrid = true;
+  g.SetBorderStyle(bsNone);
+  g.SetWidth(g.Width() * 2);
+  EXPECT_EQ(g.ColWidths(1), 160);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlexStringGridMessages, SelectionImageIsTheBlockOfCellsPlusOnePixel) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.SetCellEx(1, 1, "one");
+  g.SetCellEx(2, 2, "two");
+  // Corners given the other way round give the same block.
+  std::unique_ptr<TForm> form = g.SelectionToForm(TGridRect{2, 2, 0, 0});
+  const TRect first = g.CellRect(0, 0), last = g.CellRect(2, 2);
+  EXPECT_EQ(form->ClientWidth(), last.Right - first.Left + 1);
+  EXPECT_EQ(form->ClientHeight(), last.Bottom - first.Top + 1);
+  EXPECT_EQ(GetWindowStyle(form.get()), TNoActiveForm::WindowStyle);
+  EXPECT_EQ(GetWindowExStyle(form.get()) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+  EXPECT_NEAR(form->Widget()->windowOpacity(), 192 / 255.0, 0.01);
+  if (const char* shots = std::getenv("QUILLORE_SHOTS")) {
+    form->Show();
+    QApplication::processEvents();
+    SaveWidgetScreenshot(s.Form.Widget(), QString(shots) + "/grid_for_selection_image.png");
+    SaveWidgetScreenshot(form->Widget(), QString(shots) + "/selection_image.png");
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// One keystroke in the cell editor is one change, whether or not the typed
+// text is shown in the cell as it is typed.
+TEST(PlexStringGridMessages, OneKeystrokeOneChange) {
+  for (bool showProcess : {false, true}) {
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    TGridOptions options = g.Options();
+    options.Include(goEditing);
+    g.SetOptions(options);
+    g.ShowEditProcess = showProcess;
+    g.SetEditorMode(true);
+    TInplaceEdit* editor = g.InplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    int changes = 0;
+    editor->OnChange = [&changes](TObject*) { ++changes; };
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Q);
+    EXPECT_EQ(changes, 1) << showProcess;
+    EXPECT_EQ(g.GetCellEx(1, 1) == "q", showProcess) << showProcess;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The form under the grid may take the wheel first; then the grid leaves it.
+TEST(PlexStringGridMessages, TheParentIsAskedAboutTheWheelFirst) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  bool formTakes = true;
+  int asked = 0;
+  s.Form.OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool& handled) {
+    ++asked;
+    handled = formTakes;
+  };
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(g.Row(), 1);
+  formTakes = false;
+  g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(g.Row(), 4);
+}
+
+}  // namespace
