@@ -85,11 +85,14 @@ QString TPlexStringGrid::RichToString(IRichTextStore& RichEditor) {
 }
 
 void TPlexStringGrid::DoEnter() {
+  // The framework's handling first: its cell selection closes an open editor,
+  // so the editor that AlwaysEdit opens must come after it.
+  if (!FBlockFocus) {
+    TBaseGrid::DoEnter();
+    if (Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit) Select();
+    SaveOldCellValue(Col(), Row());
+  }
   HandleGridSetFocus();
-  if (FBlockFocus) return;
-  TBaseGrid::DoEnter();
-  if (Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit) Select();
-  SaveOldCellValue(Col(), Row());
 }
 
 void TPlexStringGrid::HandleGridSetFocus() {

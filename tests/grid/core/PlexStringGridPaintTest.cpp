@@ -112,7 +112,8 @@ TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
       {"fixed column", 0, 2, FixedColour, true},
       {"right fixed column", 5, 2, FixedColour, true},
       {"footer row", 2, 7, FixedColour, true},
-      {"fixed cell with its own colour keeps it and the normal font", 3, 2, OwnColour, false},
+      // The record made by SetColors took the font the cell is painted with: the fixed font.
+      {"fixed cell with its own colour keeps it and its record's font", 3, 2, OwnColour, true},
       {"the same cell with a check box shows the fixed colour", 3, 3, FixedColour, true},
       {"own colour over the band", 2, 4, OwnColour, false},
   };
