@@ -95,6 +95,7 @@ void TPlexStringGrid::CreateSettingsObjects() {
     if (Parent()) RecordFeatureCall("StretchColumn");
   };
   FCellNode = std::make_unique<TCellNode>();
+  FCellNode->OnChange = [this](TObject*) { Invalidate(); };
   FBands = std::make_unique<TBands>();
   FBands->OnChange = [this](TObject*) { Invalidate(); };
   FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();

@@ -642,6 +642,11 @@ public:
   void RemoveUnSelectedRows();
   void RemoveDuplicates(int ACol, bool DoCase);
   void MoveRows(int FromIndex, int ToIndex, int Count);
+  // The base moves, then the controls placed in cells follow their rows or columns.
+  void MoveRow(int FromIndex, int ToIndex) override;
+  void MoveColumn(int FromIndex, int ToIndex) override;
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
   void AddColumn() { InsertCols(ColCount(), 1); }
   void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
   void ClearRows(int RowIndex, int RCount);

@@ -278,3 +278,36 @@ void TPlexStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
   for (int i = 0; i < NumHiddenRows(); ++i) FHiddenRowStore->Items(i).Idx = stored[size_t(i)];
   Invalidate();
 }
+
+namespace {
+
+// The new index of a row or column that sat at Index when From moved to To.
+int FollowMove(int Index, int From, int To) {
+  if (Index == From) return To;
+  if (From < To && Index > From && Index <= To) return Index - 1;
+  if (From > To && Index >= To && Index < From) return Index + 1;
+  return Index;
+}
+
+}  // namespace
+
+void TPlexStringGrid::MoveRow(int FromIndex, int ToIndex) {
+  TBaseGrid::MoveRow(FromIndex, ToIndex);
+  if (FControlList->Count() == 0) return;
+  const int from = RealRowIndex(FromIndex), to = RealRowIndex(ToIndex);
+  for (int i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* item = FControlList->GetControl(i);
+    item->Y = FollowMove(item->Y, from, to);
+  }
+  PlaceCellControls();
+}
+
+void TPlexStringGrid::MoveColumn(int FromIndex, int ToIndex) {
+  TBaseGrid::MoveColumn(FromIndex, ToIndex);
+  if (FControlList->Count() == 0) return;
+  for (int i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* item = FControlList->GetControl(i);
+    item->X = FollowMove(item->X, FromIndex, ToIndex);
+  }
+  PlaceCellControls();
+}

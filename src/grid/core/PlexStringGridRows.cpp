@@ -249,3 +249,32 @@ double TPlexStringGrid::CellToReal(int ACol, int ARow) {
   if (valid == plain.size() && valid > 0) return plain.toDouble();
   throw EPlexGridError(QStringLiteral("Error at position: %1 in Cell [%2, %3].").arg(valid + 1).arg(ACol).arg(ARow));
 }
+
+// ---- removing selected columns
+
+void TPlexStringGrid::RemoveSelectedCols() {
+  if (FMouseActions->DisjunctColSelect()) {
+    for (int c = ColCount() - 1; c >= FixedCols(); --c) {
+      if (size_t(c) >= FColSelect.size() || !FColSelect[size_t(c)]) continue;
+      RemoveCols(c, 1);
+      FColSelect.erase(FColSelect.begin() + c);
+    }
+    return;
+  }
+  const TGridRect sel = Selection();
+  const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+  RemoveCols(left, right - left + 1);
+}
+
+void TPlexStringGrid::RemoveUnSelectedCols() {
+  if (FMouseActions->DisjunctColSelect()) {
+    for (int c = ColCount() - 1; c >= FixedCols(); --c)
+      if (size_t(c) >= FColSelect.size() || !FColSelect[size_t(c)]) RemoveCols(c, 1);
+  } else {
+    const TGridRect sel = Selection();
+    const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+    if (right + 1 < ColCount()) RemoveCols(right + 1, ColCount() - right - 1);
+    if (left > FixedCols()) RemoveCols(FixedCols(), left - FixedCols());
+  }
+  FColSelect.clear();
+}

@@ -5,6 +5,7 @@
 #include "grid/core/CellGraphic.h"
 #include "grid/core/GridItem.h"
 #include "grid/core/HiddenRowStore.h"
+#include "grid/features/Grouping.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,33 @@ TEST_F(HiddenRowBoxes, ToggleWritesTheDisplayedRowItRead) {
   EXPECT_EQ(g.GetCellEx(1, 4), "Y");
   EXPECT_EQ(g.HiddenRowStore().Find(4)->Items[1], "Y");
   EXPECT_EQ(g.HiddenRowStore().Find(5)->Items[1], "N");
+}
+
+// A node row heads rows 1 to 3: its tri-state box sets the rows below, and
+// a row below makes the node's box follow the rows of the node.
+TEST(PlexStringGridCheckBoxes, AutoCheckGroupFollowsTheNode) {
+  TPlexStringGrid g(nullptr);
+  g.SetRowCount(6);
+  TCellGraphic* node = g.CreateCellGraphic(0, 1);
+  node->CellType = ctNode;
+  node->CellIndex = 3;
+  g.AddCheckBoxColumn(1, false, false);
+  TCheckBoxState tri = cbGrayed;
+  ASSERT_TRUE(g.GetCheckBoxState(1, 1, tri));
+  EXPECT_EQ(tri, cbUnchecked);
+  g.Grouping().AutoCheckGroup = true;
+  g.ToggleCheckBox(1, 1);
+  EXPECT_TRUE(g.IsChecked(1, 2) && g.IsChecked(1, 3));
+  EXPECT_FALSE(g.IsChecked(1, 4));
+  g.ToggleCheckBox(1, 3);
+  g.GetCheckBoxState(1, 1, tri);
+  EXPECT_EQ(tri, cbGrayed);
+  g.ToggleCheckBox(1, 2);
+  g.GetCheckBoxState(1, 1, tri);
+  EXPECT_EQ(tri, cbUnchecked);
+  g.ToggleCheckBox(1, 1);  // from unchecked a node's box goes straight to checked
+  g.GetCheckBoxState(1, 1, tri);
+  EXPECT_EQ(tri, cbChecked);
 }
 
 TEST(PlexStringGridCheckBoxes, RadioButtonsOfAColumnAreOneGroup) {
