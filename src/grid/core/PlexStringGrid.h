@@ -609,6 +609,14 @@ public:
   TExportNotificationEvent OnExportNotification;
   TExportNotificationEvent OnImportNotification;
 
+  // ================= what the column grid builds on
+  // placeholder: fuller version comes with cell text layout
+  using TFloatFormatEvent =
+      std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
+  TFloatFormatEvent OnGetFloatFormat;
+  // placeholder: fuller version comes with form scaling
+  virtual void ChangeScale(int M, int D) {}
+
 protected:
   // Window creation: the grid timer, the wheel settings and the child panels.
   // Runs when the grid first gets a parent, as a window is made then.
