@@ -305,12 +305,12 @@ void TPlexColumnGridIO::WriteToStream(QIODevice& Stream) {
 void TPlexColumnGridIO::ReadFromStream(QIODevice& Stream, const TComponent* Lookup) {
   const TStreamComponent root = ReadComponentStream(Stream);
   if (root.ClassName != IOClassName) throw EReadError("Stream read error");
-  TGridColumnCollection read(nullptr);
+  auto read = std::make_unique<TGridColumnCollection>(nullptr);
   for (const TStreamProperty& prop : root.Properties) {
     if (prop.Name != ItemsName || prop.Value.Type != TValueType::vaCollection)
       throw EReadError(QString("Property %1 does not exist").arg(prop.Name));
     for (const TStreamProperties& item : prop.Value.Items) {
-      TGridColumnItem* column = read.AddDefault();
+      TGridColumnItem* column = read->AddDefault();
       for (const TStreamProperty& p : item) {
         const TColumnProperty* known = FindProperty(p.Name);
         if (!known) throw EReadError(QString("Property %1 does not exist").arg(p.Name));
@@ -318,5 +318,5 @@ void TPlexColumnGridIO::ReadFromStream(QIODevice& Stream, const TComponent* Look
       }
     }
   }
-  FItems->Assign(read);
+  FItems = std::move(read);
 }

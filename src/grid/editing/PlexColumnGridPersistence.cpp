@@ -11,12 +11,23 @@
 
 namespace {
 QString PositionKey(int Position) { return "CP" + QString::number(Position); }
+
+// Assign leaves out the popup type and the two print flags; a stream that
+// dropped them would lose what the form set, so they travel here too.
+void CopyStreamOnly(const TGridColumnCollection& From, TGridColumnCollection& To) {
+  for (int i = 0; i < From.Count() && i < To.Count(); ++i) {
+    To.Items(i)->ColumnPopupType = From.Items(i)->ColumnPopupType;
+    To.Items(i)->PrintBorderCustom = From.Items(i)->PrintBorderCustom;
+    To.Items(i)->PrintFontCustom = From.Items(i)->PrintFontCustom;
+  }
+}
 }  // namespace
 
 void TPlexColumnGrid::SaveColumnsToStream(QIODevice& Stream) {
   TPlexColumnGridIO io(nullptr);
   // The copy takes each column's current width from the grid.
   io.Items().Assign(*FColumns);
+  CopyStreamOnly(*FColumns, io.Items());
   io.WriteToStream(Stream);
 }
 
@@ -32,6 +43,7 @@ void TPlexColumnGrid::LoadColumnsFromStream(QIODevice& Stream) {
     if (FixedRows() > 0 && i < AllColCount()) SetCellEx(i, 0, read.Items(i)->Header());
   }
   FColumns->Assign(read);
+  CopyStreamOnly(read, *FColumns);
   RebuildColumnHeaders();
   FColumns->NoRecursiveUpdate = false;
   Invalidate();
