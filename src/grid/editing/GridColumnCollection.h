@@ -20,6 +20,8 @@ public:
   int Count() const { return int(FItems.size()); }
   TGridColumnItem* Items(int Index) const;
   TGridColumnItem* operator[](int Index) const { return Items(Index); }
+  // Unchecked, for the per-cell paths that checked the index already.
+  TGridColumnItem* At(int Index) const { return FItems[size_t(Index)].get(); }
   // Gives the item at Index the values of Value (Assign).
   void SetItems(int Index, const TGridColumnItem& Value);
   int IndexOf(const TGridColumnItem* Item) const;

@@ -109,7 +109,7 @@ protected:
 private:
   // The definition of a real column, or null beyond the definitions.
   TGridColumnItem* Definition(int ACol) const {
-    return FColumns && ACol >= 0 && ACol < FColumns->Count() ? FColumns->Items(ACol) : nullptr;
+    return FColumns && ACol >= 0 && ACol < FColumns->Count() ? FColumns->At(ACol) : nullptr;
   }
   bool IsNormalCell(int ACol, int ARow) const { return ACol >= FixedCols() && ARow >= FixedRows(); }
   bool IsInnerCell(int ACol, int ARow) const;

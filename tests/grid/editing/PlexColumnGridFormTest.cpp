@@ -1,0 +1,128 @@
+// A column grid set up the way the table editors set theirs up, on a shown
+// form, driven by the mouse.
+#include "grid/editing/PlexColumnGrid.h"
+
+#include "EditorFormFixture.h"
+#include "platform/Screenshot.h"
+
+#include <QDir>
+#include <QImage>
+
+namespace {
+
+// The column layout of a typical table: a text, a check box, a list, an
+// editable list and a read-only column after the fixed column.
+struct TColumnSetUp {
+  const char* Header;
+  int Width;
+  TEditorType Editor;
+  const char* ComboItems;
+  bool ReadOnly;
+  int EditLength;
+};
+constexpr TColumnSetUp TableColumns[] = {
+    {"", 40, edNormal, "", false, 0},
+    {"Name", 90, edNormal, "", false, 15},
+    {"Active", 50, edDataCheckBox, "", false, 0},
+    {"Mode", 70, edComboList, "Off,Slow,Fast", false, 0},
+    {"Unit", 60, edComboEdit, "ms,s", false, 0},
+    {"Id", 40, edNormal, "", true, 0},
+};
+constexpr int TableCols = int(std::size(TableColumns));
+
+struct ColumnGridForm : EditorFormFixture {
+  TPlexColumnGrid* Grid = nullptr;
+  void SetUp() override {
+    Grid = Make<TPlexColumnGrid>(0, 0, 380, 150);
+    Grid->SetColCount(TableCols);
+    Grid->SetRowCount(5);
+    TGridOptions options = Grid->Options();
+    options.Include(goEditing);
+    options.Include(goColSizing);
+    Grid->SetOptions(options);
+    for (int c = 0; c < TableCols; ++c) {
+      const TColumnSetUp& s = TableColumns[c];
+      TGridColumnItem* d = Grid->Columns()[c];
+      d->SetHeader(s.Header);
+      d->SetWidth(s.Width);
+      d->SetEditor(s.Editor);
+      d->ComboItems().SetCommaText(s.ComboItems);
+      d->ReadOnly = s.ReadOnly;
+      d->EditLength = s.EditLength;
+      d->Font().SetName("Tahoma");
+      d->HeaderFont().SetStyle(TFontStyles{fsBold});
+    }
+    Grid->Columns()[2]->SetColor(0xA8FFA8);
+    Grid->SetFixedColWidth(40);
+    Grid->SetFixedRowHeight(22);
+    const char* rows[][TableCols] = {{"1", "Pump", "Y", "Slow", "ms", "17"}, {"2", "Valve", "N", "Off", "s", "18"}};
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < TableCols; ++c) Grid->SetCells(c, r + 1, rows[r][c]);
+  }
+  TPoint CellCenter(int c, int r) const {
+    const TRect rect = Grid->CellRect(c, r);
+    return TPoint((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);
+  }
+};
+
+TEST_F(ColumnGridForm, DefinitionsDriveTheHooks) {
+  EXPECT_EQ(Grid->Columns().Count(), TableCols);
+  EXPECT_EQ(Grid->ColWidths(0), 40);
+  EXPECT_EQ(Grid->RowHeights(0), 22);
+  EXPECT_EQ(Grid->GetCellType(2, 1), ctDataCheckBox);
+  bool combo = false;
+  for (int c : {3, 4}) {
+    Grid->DoHasComboBox(c, 1, combo = false);
+    EXPECT_TRUE(combo) << c;
+  }
+  EXPECT_FALSE(Grid->CanEditCell(5, 1));
+  EXPECT_TRUE(Grid->CanEditCell(1, 1));
+  Grid->OnGetCheckTrue = [](TObject*, int, int, QString& v) { v = "1"; };
+  QString check;
+  Grid->DoGetCheckTrue(2, 1, check);
+  EXPECT_EQ(check, "Y");
+}
+
+TEST_F(ColumnGridForm, DraggingAHeaderMovesItsDefinition) {
+  Grid->SetColCount(7);
+  for (int c = 0; c < 7; ++c) Grid->Columns()[c]->SetWidth(c == 0 ? 40 : 45);
+  TGridOptions options = Grid->Options();
+  options.Include(goColMoving);
+  Grid->SetOptions(options);
+  ShowForm(420, 200);
+  std::vector<std::pair<int, int>> moves;
+  Grid->OnAfterColumnMoved = [&](TObject*, int from, int to) { moves.push_back({from, to}); };
+  TGridColumnItem* active = Grid->Columns()[2];
+  const TPoint from = CellCenter(2, 0), to = CellCenter(5, 0);
+  QWidget* w = Grid->Widget();
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(from.X, from.Y));
+  QTest::mouseMove(w, QPoint(to.X, to.Y));
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(to.X, to.Y));
+  EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{2, 5}}));
+  EXPECT_EQ(Grid->Columns()[5], active);
+  EXPECT_EQ(Grid->Cells(5, 0), "Active");
+  EXPECT_EQ(Grid->Cells(5, 1), "Y");
+  EXPECT_EQ(Grid->GetCellType(5, 1), ctDataCheckBox);
+}
+
+TEST_F(ColumnGridForm, UserResizeIsReadBackAsTheWidth) {
+  ShowForm(420, 200);
+  const TRect header = Grid->CellRect(1, 0);
+  QWidget* w = Grid->Widget();
+  const int y = (header.Top + header.Bottom) / 2;
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(header.Right - 1, y));
+  QTest::mouseMove(w, QPoint(header.Right + 29, y));
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(header.Right + 29, y));
+  EXPECT_EQ(Grid->ColWidths(1), 120);
+  EXPECT_EQ(Grid->Columns()[1]->Width(), 120);
+  EXPECT_EQ(Grid->Columns()[1]->StoredWidth(), 120);
+}
+
+TEST_F(ColumnGridForm, Screenshot) {
+  ShowForm(400, 170);
+  const QString path = QDir::temp().filePath("quillore-column-grid-form.png");
+  ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
+  EXPECT_FALSE(QImage(path).isNull());
+}
+
+}  // namespace
