@@ -18,10 +18,7 @@ TPlexColumnGrid::TPlexColumnGrid(TComponent* AOwner) : TPlexStringGrid(AOwner) {
   FGroupStore = std::make_unique<TGridColumnItem>(nullptr);
 }
 
-TPlexColumnGrid::~TPlexColumnGrid() {
-  // The owned components may still ask the hooks while they go.
-  DestroyComponents();
-}
+TPlexColumnGrid::~TPlexColumnGrid() = default;
 
 void TPlexColumnGrid::CreateColumns() { FColumns = std::make_unique<TGridColumnCollection>(this); }
 

@@ -3,6 +3,7 @@
 #include "grid/editing/PlexColumnGrid.h"
 
 #include "EditorFormFixture.h"
+#include "platform/Menus.h"
 #include "platform/Screenshot.h"
 
 #include <QDir>
@@ -116,6 +117,50 @@ TEST_F(ColumnGridForm, UserResizeIsReadBackAsTheWidth) {
   EXPECT_EQ(Grid->ColWidths(1), 120);
   EXPECT_EQ(Grid->Columns()[1]->Width(), 120);
   EXPECT_EQ(Grid->Columns()[1]->StoredWidth(), 120);
+}
+
+// A menu that notes where it would pop up instead of showing itself.
+struct TRecordingMenu : TPopupMenu {
+  using TPopupMenu::TPopupMenu;
+  void Popup(int X, int Y) override { Shown.push_back(TPoint(X, Y)); }
+  std::vector<TPoint> Shown;
+};
+
+TEST_F(ColumnGridForm, ColumnPopupsByTypeButtonAndRow) {
+  ShowForm(420, 200);
+  auto* menu = new TRecordingMenu(Form.get());
+  TGridColumnItem* d = Grid->Columns()[3];
+  d->ColumnPopup = menu;
+  int events = 0;
+  Grid->OnColumnPopup = [&](TObject*, int c, int r, TPopupMenu*& m) {
+    ++events;
+    EXPECT_EQ(c, 3);
+    EXPECT_EQ(m, menu);
+  };
+  struct Case {
+    TColumnPopupType Type;
+    Qt::MouseButton Button;
+    int Row;
+    bool Event, Shown;
+  };
+  const Case cases[] = {
+      {cpFixedCellsRClick, Qt::RightButton, 0, true, true},  {cpFixedCellsRClick, Qt::RightButton, 1, true, false},
+      {cpFixedCellsRClick, Qt::LeftButton, 0, false, false}, {cpNormalCellsLClick, Qt::LeftButton, 1, true, true},
+      {cpNormalCellsLClick, Qt::LeftButton, 0, true, false}, {cpAllCellsLClick, Qt::LeftButton, 0, true, true},
+      {cpAllCellsRClick, Qt::RightButton, 2, true, true},    {cpNormalCellsRClick, Qt::LeftButton, 1, false, false},
+  };
+  for (const Case& c : cases) {
+    d->ColumnPopupType = c.Type;
+    events = 0;
+    menu->Shown.clear();
+    const TPoint at = CellCenter(3, c.Row);
+    QTest::mouseClick(Grid->Widget(), c.Button, Qt::NoModifier, QPoint(at.X, at.Y));
+    EXPECT_EQ(events, c.Event ? 1 : 0) << c.Type << " row " << c.Row;
+    ASSERT_EQ(menu->Shown.size(), c.Shown ? 1u : 0u) << c.Type << " row " << c.Row;
+    if (!c.Shown) continue;
+    const TRect cell = Grid->CellRect(3, c.Row);
+    EXPECT_EQ(menu->Shown[0], Grid->ClientToScreen(TPoint(cell.Left, cell.Bottom)));
+  }
 }
 
 TEST_F(ColumnGridForm, Screenshot) {
