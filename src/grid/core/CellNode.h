@@ -18,4 +18,6 @@ public:
   int NodeIndent = 12;
   bool ShowTree = true;
   TColor TreeColor = clSilver;
+  // tree lines reach the cell's right edge (placeholder: fuller version comes with node rows)
+  bool ShowTreeFull = false;
 };

@@ -16,4 +16,9 @@ public:
   int CheckSize = 15;
   TColor CommentColor = clRed;
   bool FixedGradientHoverFrom = false;
+  // editor buttons painted in every cell (placeholder: fuller version comes with control looks)
+  bool DropDownAlwaysVisible = false;
+  bool SpinButtonsAlwaysVisible = false;
+  bool FlatButton = false;
+  int RadioSize = 10;
 };

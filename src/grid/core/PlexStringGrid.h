@@ -4,8 +4,10 @@
 // and each concern keeps its own section of this header.
 #pragma once
 
+#include "grid/core/CellGraphicLayout.h"
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
+#include "grid/core/RichTextRenderer.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
@@ -610,12 +612,77 @@ public:
   TExportNotificationEvent OnImportNotification;
 
   // ================= what the column grid builds on
-  // placeholder: fuller version comes with cell text layout
-  using TFloatFormatEvent =
-      std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
-  TFloatFormatEvent OnGetFloatFormat;
   // placeholder: fuller version comes with form scaling
   virtual void ChangeScale(int M, int D) {}
+
+  // ================= cell painting and cell text (PlexStringGridPaint*.cpp)
+  // The one place that decides a cell's font, colours, gradient, alignment and word wrap.
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  // The font alone, as text measuring needs it; RCol is the real column.
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
+                         bool Remap);
+  // ACol is a real column. VS keeps room for an in-cell scroll bar; SB breaks words inside the cell width.
+  TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+  void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  TCellGraphicLayout GetCellGraphicLayout(int ACol, int ARow);
+  // Channel-wise Percent of Color and the rest of Color2; system colours resolved first.
+  static TColor BlendColors(TColor Color, TColor Color2, int Percent);
+  static TColor MixSelectionColor(TColor Selection, TColor CellColor, bool Mix, int Factor);
+  // The stand-in renderer until another is set.
+  IRichTextRenderer& RichTextRenderer();
+  void SetRichTextRenderer(std::unique_ptr<IRichTextRenderer> Value);
+  // The vertical DrawText flag of the last painted cell.
+  unsigned VAlignFlag() const { return FVAlignFlag; }
+
+  bool SelectionColorMixer = false;
+  bool SelectionRectangle = false;
+  TColor SelectionRectangleColor = clBlack;
+  bool SelectionResizer = false;
+  bool SelectionRTFKeep = false;
+  bool URLShow = false;
+  bool URLFull = false;
+  bool URLUnderlineOnHover = false;
+  bool EnhTextSize = false;
+  bool XYOffsetTopLeftOnly = false;
+  bool NoImageAndText = false;
+  bool Flat = false;
+  bool WordWrapEx = false;
+  int FilterDropDownRow = 0;
+
+  TGetFloatFormatEvent OnGetFloatFormat;
+  TGetCellGradientEvent OnGetCellGradient;
+  TGetCellBorderPropEvent OnGetCellBorderProp;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+
+  // placeholder: fuller version comes with dimensions
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value) { FFixedRightCols = Value; }
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value) { FFixedFooters = Value; }
+  // placeholder: fuller version comes with selection
+  virtual bool IsSelected(int ACol, int ARow);
+  bool RowSelect(int ARow) const { return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)]; }
+  void SetRowSelect(int ARow, bool Value);
+  bool ColSelect(int ACol) const { return ACol >= 0 && size_t(ACol) < FColSelect.size() && FColSelect[size_t(ACol)]; }
+  void SetColSelect(int ACol, bool Value);
+  TIntList& SelectedCells() { return *FSelectedCells; }
+  // placeholder: fuller version comes with row and cell objects
+  bool RowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  bool RowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  virtual bool HasCheckBox(int ACol, int ARow);
+  virtual void GetMarker(int ACol, int ARow, int& AStart, int& ALength);
+  virtual bool HasScrollBar(int ACol, int ARow) { return false; }
+  virtual int GetScrollPosition(int ACol, int ARow) { return 0; }
+  virtual void GetScrollProp(int ACol, int ARow, int& APageSize, int& ARange);
+  virtual bool IsRotated(int ACol, int ARow, int& aAngle);
+  // placeholder: fuller version comes with node rows
+  virtual int GetNodeSpanType(int ARow) { return 0; }
 
 protected:
   // Window creation: the grid timer, the wheel settings and the child panels.
@@ -629,6 +696,26 @@ protected:
 
   QString FOldCellText;
   TEditorType FEditControl = edNormal;
+
+  // ---- cell painting and cell text (PlexStringGridPaint*.cpp)
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  void DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+  virtual void DrawRichCell(int ACol, int ARow, const TRect& ARect, TCanvas& ACanvas);
+  // Slots of the fixed faces, their edges and the cell graphics (PlexStringGridPaintSlots.cpp).
+  // The face of a fixed-looking cell before its content; may shrink the rectangle.
+  virtual void DrawFixedCellFace(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect, TGridDrawState AState,
+                                 bool ListViewLook);
+  // The 3D edges of the older looks and the lines of the right fixed columns.
+  virtual void DrawFixedCellEdges(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect, bool FixedLooking);
+  // BeforeText: only a ctInterface graphic that asks to be drawn under the text.
+  virtual void DrawCellGraphics(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect, const TCellGraphicLayout& Layout,
+                                TVAlignment VA, TGridDrawState AState, int TextWidth, bool BeforeText);
+  virtual void DrawSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X);
+  // The in-cell scroll bar: position, page and range drawn at the rectangle's right edge.
+  void DrawCellScrollBar(TCanvas& ACanvas, const TRect& ARect, int Position, int Page, int Range);
+  void DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect ARect);
+  // placeholder: fuller version comes with mouse press and release
+  bool FMouseDown = false;
 
 private:
   // ---- construction steps (PlexStringGrid.cpp)
@@ -789,4 +876,29 @@ private:
   int FFilterColumn = -1;
   int FOleDragColumn = -1;
   bool FLastValidation = true;
+
+  // ---- cell painting and cell text
+  struct TPaintCellState;
+  void PaintCellLayers(TCanvas& ACanvas, TPaintCellState& P);
+  void PaintRowIndicatorAndMark(TCanvas& ACanvas, TPaintCellState& P);
+  void PaintAlwaysVisibleButtons(TCanvas& ACanvas, TPaintCellState& P);
+  void PaintContentStep(TCanvas& ACanvas, TPaintCellState& P);
+  void PaintTreeLines(TCanvas& ACanvas, TPaintCellState& P);
+  void PaintFocusRect(TCanvas& ACanvas, TPaintCellState& P);
+  void FireCellDrawEvent(const TCustomCellDrawEvent& Event, TCanvas& ACanvas, int RCol, int ARow,
+                         TGridDrawState AState, const TRect& ARect);
+  void DrawCellContent(TCanvas& ACanvas, TPaintCellState& P);
+  void DrawCellPlainText(TCanvas& ACanvas, TPaintCellState& P, QString Text, TRect R);
+  void DrawCellHtmlText(TCanvas& ACanvas, TPaintCellState& P, const QString& Text, TRect R);
+  void DrawSelectionRectangle(TCanvas& ACanvas, TPaintCellState& P);
+  bool IsSortHeader(int ACol, int ARow);
+  void PlaceSortGlyph(TCanvas& ACanvas, TPaintCellState& P, int X, const TRect& R);
+  int FlagRow(int ARow) const;
+  void ApplySelectionColours(TGridDrawState& AState, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                             TColor& AMirrorColorTo, TFont& AFont) const;
+  std::unique_ptr<IRichTextRenderer> FRichTextRenderer;
+  unsigned FVAlignFlag = 0;
+  bool FRowEnablingUsed = false;
+  int FFixedRightCols = 0;
+  int FFixedFooters = 0;
 };

@@ -42,7 +42,6 @@ void TPlexStringGrid::SetCurrentEditText(const QString& Value) {
 }
 
 // ---- group 2
-QString TPlexStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 QString TPlexStringGrid::GetCellFloatFormat(int ACol, int ARow) { return FloatFormat; }
 
 TCellType TPlexStringGrid::GetCellType(int ACol, int ARow) {

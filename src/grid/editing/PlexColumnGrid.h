@@ -113,9 +113,6 @@ private:
   }
   bool IsNormalCell(int ACol, int ARow) const { return ACol >= FixedCols() && ARow >= FixedRows(); }
   bool IsInnerCell(int ACol, int ARow) const;
-  // placeholder: fuller versions come with the grid's dimensions
-  int RightFixedCols() const { return 0; }
-  int FooterRows() const { return 0; }
   void ShowColumnPopup(TMouseButton Button, int X, int Y);
 
   std::unique_ptr<TGridColumnItem> FGroupStore;

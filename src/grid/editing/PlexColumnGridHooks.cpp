@@ -12,7 +12,7 @@
 #include "grid/foundation/NumberDateRoutines.h"
 
 bool TPlexColumnGrid::IsInnerCell(int ACol, int ARow) const {
-  return ACol < ColCount() + NumHiddenColumns() - RightFixedCols() && ARow < RowCount() - FooterRows();
+  return ACol < ColCount() + NumHiddenColumns() - FixedRightCols() && ARow < RowCount() - FixedFooters();
 }
 
 namespace {
@@ -241,8 +241,9 @@ QString TPlexColumnGrid::GetFormattedCell(int ACol, int ARow) {
 
 TCellType TPlexColumnGrid::GetCellType(int ACol, int ARow) {
   TGridColumnItem* d = Destroying() ? nullptr : Definition(ACol);
-  // Without a graphic of its own, a check-box column's cell is a data check box.
-  if (d && d->Editor() == edDataCheckBox && ARow >= 0 && IsInnerCell(ACol, ARow) &&
+  // Without a graphic of its own, a check-box column's cell is a data check
+  // box; its header rows keep their text.
+  if (d && d->Editor() == edDataCheckBox && ARow >= FixedRows() && IsInnerCell(ACol, ARow) &&
       !TPlexStringGrid::GetCellGraphic(ACol, ARow) && !(ACol == 0 && MouseActions().HotmailRowSelect()))
     return ctDataCheckBox;
   return TPlexStringGrid::GetCellType(ACol, ARow);
@@ -253,7 +254,7 @@ TCellGraphic* TPlexColumnGrid::GetCellGraphic(int ACol, int ARow) {
   TCellGraphic* own = TPlexStringGrid::GetCellGraphic(ACol, ARow);
   if (own || Destroying()) return own;
   TGridColumnItem* d = Definition(ACol);
-  if (!d || d->Editor() != edDataCheckBox || ARow < 0 || !IsInnerCell(ACol, ARow)) return nullptr;
+  if (!d || d->Editor() != edDataCheckBox || ARow < FixedRows() || !IsInnerCell(ACol, ARow)) return nullptr;
   FCheckGraphic->CellBoolean = ControlLook().ControlStyle == csFlat;
   return FCheckGraphic.get();
 }

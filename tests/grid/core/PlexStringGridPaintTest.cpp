@@ -1,0 +1,370 @@
+// How the string grid decides a cell's look and paints it: the precedence of
+// colours, the drawing steps over the base painter's background, and what
+// the canvas looks like after a cell, also when a drawing event raises.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/core/CellGraphic.h"
+#include "grid/core/CellNode.h"
+#include "grid/editing/ShowModified.h"
+#include "grid/foundation/PlexObj.h"
+#include "platform/ControlPicture.h"
+#include "platform/Forms.h"
+#include "support/PaintProbe.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+constexpr TColor GridColour = 0xF0F0F0, FixedColour = 0xC8C8C8, OwnColour = clRed;
+
+class TPaintGrid : public TPlexStringGrid {
+public:
+  using TPlexStringGrid::TPlexStringGrid;
+  using TPlexStringGrid::FHoverRowIdx;
+  bool Nodes = false;
+  bool HasNodes() override { return Nodes; }
+  int GetNodeIndent(int ARow) override { return Nodes ? 24 : 0; }
+};
+
+// Cells are 40 x 20 pixels; one fixed column and row; a plain look.
+struct PlexStringGridPaint : ::testing::Test {
+  std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
+  TPaintGrid* Grid = nullptr;
+  std::unique_ptr<TBitmap> Sheet = paintprobe::Sheet(240, 160);
+  void SetUp() override {
+    Grid = new TPaintGrid(Form.get());
+    Grid->SetParent(Form.get());
+    Grid->SetScrollBars(ssNone);
+    Grid->SetBounds(0, 0, 240, 160);
+    Grid->SetLook(glStandard);
+    Grid->SetColor(GridColour);
+    Grid->SetFixedColor(FixedColour);
+    Grid->SetDefaultColWidth(40);
+    Grid->SetDefaultRowHeight(20);
+    Grid->SetColCount(6);
+    Grid->SetRowCount(8);
+    Grid->Canvas().SetTextMeasurer(&TTextMeasurer::Fixed());
+    Grid->FixedFont().SetStyle({fsBold});
+  }
+  void Paint(int col, int row, TGridDrawState state = {}) {
+    if (col < Grid->FixedCols() || row < Grid->FixedRows()) state.Include(gdFixed);
+    Grid->PaintCell(Sheet->Canvas(), col, row, Grid->CellRect(col, row), state);
+  }
+  TColor At(int x, int y) { return paintprobe::At(*Sheet, x, y); }
+
+  struct TLook {
+    TColor Brush;
+    TColor ColorTo;
+    TColor FontColor;
+    bool Bold;
+    TGridDrawState State;
+  };
+  TLook Visual(int col, int row, TGridDrawState state = {}) {
+    TBrush brush;
+    TFont font;
+    TColor to = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    TCellGradientDirection gd = GradientVertical;
+    Grid->GetVisualProperties(col, row, state, false, true, true, brush, to, mirror, mirrorTo, font, ha, va, ww, gd);
+    return {brush.Color, to, font.Color(), font.Style().Contains(fsBold), state};
+  }
+  void AddGraphic(int col, int row, TCellType type) {
+    auto* g = new TCellGraphic;  // owned by the cell's properties
+    g->CellType = type;
+    Grid->SetGraphicObjectEx(col, row, g);
+  }
+};
+
+// One row per level of the colour precedence, lowest first.
+TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
+  Grid->OnIsFixedCell = [](TObject*, int ARow, int ACol, bool& Fixed) { Fixed = Fixed || (ACol == 3 && ARow <= 3); };
+  Grid->SetColors(3, 2, OwnColour);
+  Grid->SetColors(3, 3, OwnColour);
+  AddGraphic(3, 3, ctCheckBox);
+  Grid->Bands().SetPrimaryColor(clAqua);
+  Grid->Bands().SetSecondaryColor(clYellow);
+  Grid->Bands().SetPrimaryLength(1);
+  Grid->Bands().SetSecondaryLength(1);
+  Grid->Bands().SetActive(true);
+  Grid->SetFixedRightCols(1);
+  Grid->SetFixedFooters(1);
+  Grid->SetSelection(TGridRect{1, 7, 1, 7});
+  Grid->SetColors(2, 4, OwnColour);
+  Grid->SetFontColors(2, 4, clBlue);
+  struct TCase {
+    const char* What;
+    int Col, Row;
+    TColor Brush;
+    bool Bold;
+  };
+  const TCase cases[] = {
+      {"first normal row: primary band", 1, 1, clAqua, false},
+      {"second normal row: secondary band", 1, 2, clYellow, false},
+      {"third normal row: primary again", 1, 3, clAqua, false},
+      {"fixed column", 0, 2, FixedColour, true},
+      {"right fixed column", 5, 2, FixedColour, false},
+      {"footer row", 2, 7, FixedColour, false},
+      {"fixed cell with its own colour keeps it and the normal font", 3, 2, OwnColour, false},
+      {"the same cell with a check box shows the fixed colour", 3, 3, FixedColour, true},
+      {"own colour over the band", 2, 4, OwnColour, false},
+  };
+  for (const TCase& c : cases) {
+    const TLook look = Visual(c.Col, c.Row);
+    EXPECT_EQ(look.Brush, c.Brush) << c.What;
+    EXPECT_EQ(look.Bold, c.Bold) << c.What;
+  }
+  // Asking creates no cell record.
+  EXPECT_FALSE(Grid->HasCellProperties(1, 1));
+  // The hooks come after every area colour, the gradient event after them.
+  Grid->OnGetCellColor = [](TObject*, int ARow, int ACol, TGridDrawState, TBrush& B, TFont&) {
+    if (ACol == 0 && ARow == 2) B.Color = clLime;
+  };
+  EXPECT_EQ(Visual(0, 2).Brush, clLime);
+  Grid->OnGetCellGradient = [](TObject*, int ARow, int, TColor& C, TColor& To, TColor&, TColor&,
+                               TCellGradientDirection&) {
+    if (ARow == 2) {
+      EXPECT_EQ(C, clLime);
+      To = clWhite;
+    }
+  };
+  EXPECT_EQ(Visual(0, 2).ColorTo, clWhite);
+}
+
+TEST_F(PlexStringGridPaint, SelectionMixesIntoOwnColoursAndKeepsFontColourWhenAsked) {
+  Grid->SelectionColor = 0xEACAB6;
+  Grid->SelectionColorMixer = true;
+  Grid->SelectionColorMixerFactor = 50;
+  Grid->SetColors(2, 2, OwnColour);
+  Grid->SetFontColors(2, 2, clBlue);
+  Grid->SetSelection(TGridRect{1, 2, 2, 2});
+  // Channel averages of $EACAB6 and $0000FF; 218.5 rounds to the even 218.
+  const TLook mixed = Visual(2, 2);
+  EXPECT_EQ(mixed.Brush, RGBColor(218, 101, 117));
+  EXPECT_TRUE(mixed.State.Contains(gdSelected));
+  EXPECT_EQ(Visual(1, 2).Brush, TColor(0xEACAB6));
+  Grid->SelectionTextColor = clWhite;
+  EXPECT_EQ(Visual(2, 2).FontColor, clWhite);
+  Grid->SelectionTextColor = clNone;
+  EXPECT_EQ(Visual(2, 2).FontColor, clBlue);
+}
+
+TEST_F(PlexStringGridPaint, GradientLooksAndDisabledGrids) {
+  Grid->SetLook(glXP);
+  Grid->SetOrvGradientFrom(clWhite);
+  Grid->SetOrvGradientTo(clSilver);
+  const TLook fixed = Visual(2, 0);
+  EXPECT_EQ(fixed.Brush, clWhite);
+  EXPECT_EQ(fixed.ColorTo, clSilver);
+  EXPECT_TRUE(fixed.State.Contains(gdFixed));
+  Grid->SetEnabled(false);
+  EXPECT_EQ(Visual(2, 2).FontColor, TColor(0xC0C0C0));
+  EXPECT_EQ(Visual(0, 2).FontColor, TColor(0xC0C0C0));
+}
+
+TEST_F(PlexStringGridPaint, BlendColorsRules) {
+  struct TCase {
+    TColor A, B;
+    int Percent;
+    TColor Result;
+  };
+  const TCase cases[] = {
+      {clRed, clBlue, 100, clRed},
+      {clRed, clBlue, 150, clRed},
+      {clRed, clBlue, 0, clBlue},
+      {clNone, clBlue, 50, clBlue},
+      {clRed, clNone, 50, clRed},
+      {RGBColor(255, 1, 3), RGBColor(255, 0, 0), 50, RGBColor(255, 0, 2)},  // 0.5 and 1.5 to even
+      {clWhite, clBlack, 25, RGBColor(64, 64, 64)},
+      {clBtnFace, clBtnFace, 50, ColorToRGB(clBtnFace)},  // system colours are resolved
+  };
+  for (const TCase& c : cases) EXPECT_EQ(TPlexStringGrid::BlendColors(c.A, c.B, c.Percent), c.Result) << c.Percent;
+  EXPECT_EQ(TPlexStringGrid::MixSelectionColor(clRed, clBlue, false, 50), clRed);
+}
+
+TEST_F(PlexStringGridPaint, CellBordersLieWhereTheHookAsks) {
+  Grid->OnGetCellBorder = [](TObject*, int ARow, int ACol, TPen& Pen, TCellBorders& Borders) {
+    if (ACol != 2 || ARow != 2) return;
+    Pen.Color = clRed;
+    Borders = TCellBorders{cbLeft, cbTop, cbRight, cbBottom};
+  };
+  Paint(2, 2);
+  const TRect r = Grid->CellRect(2, 2);
+  const int midX = (r.Left + r.Right) / 2, midY = (r.Top + r.Bottom) / 2;
+  EXPECT_EQ(At(r.Left + 1, midY), clRed);
+  EXPECT_EQ(At(r.Right - 2, midY), clRed);
+  EXPECT_EQ(At(midX, r.Top), clRed);
+  EXPECT_EQ(At(midX, r.Bottom - 2), clRed);
+  EXPECT_NE(At(r.Left + 2, midY), clRed);
+  // Each side may take its own pen.
+  Grid->OnGetCellBorderProp = [](TObject*, int, int, TPen&, TPen&, TPen&, TPen& Bottom) { Bottom.Color = clBlue; };
+  Paint(2, 2);
+  EXPECT_EQ(At(midX, r.Bottom - 2), clBlue);
+  EXPECT_EQ(At(midX, r.Top), clRed);
+}
+
+TEST_F(PlexStringGridPaint, ModifiedBarTreeLinesAndHoverOnFixedCells) {
+  Grid->ShowModified().Enabled = true;
+  Grid->ShowModified().SetColor(clLime);
+  Grid->SetRowModified(2, true);
+  Paint(0, 2);
+  const TRect r = Grid->CellRect(0, 2);
+  EXPECT_EQ(At(r.Right - 3, r.Top + 5), clLime);
+  EXPECT_NE(At(r.Right - 6, r.Top + 5), clLime);
+
+  // Tree lines of a node row at level 1: its own stub and its parent's line.
+  Grid->Nodes = true;
+  Grid->CellNode().TreeColor = clRed;
+  Grid->GetCellProperties(0, 3)->NodeLevel = 1;
+  Paint(0, 3);
+  const TRect t = Grid->CellRect(0, 3);
+  const int mid = (t.Top + t.Bottom - 1) / 2;  // the content rectangle ends 2 pixels in
+  for (int x = 20; x < 28; ++x) EXPECT_EQ(At(x, mid), clRed) << x;
+  EXPECT_EQ(At(8, t.Top + 2), clRed);
+
+  // The hover row: fixed cells take its colour only with hcFixed.
+  Grid->SetHoverRow(true);
+  Grid->SetHoverRowColor(clYellow);
+  Grid->FHoverRowIdx = 5;
+  Paint(0, 5);
+  EXPECT_EQ(At(10, Grid->CellRect(0, 5).Top + 5), FixedColour);
+  Grid->SetHoverRowCells({hcNormal, hcSelected, hcFixed});
+  Paint(0, 5);
+  EXPECT_EQ(At(10, Grid->CellRect(0, 5).Top + 5), clYellow);
+}
+
+TEST_F(PlexStringGridPaint, DrawingEventsGetTheRealColumnAndDefaultDrawingRules) {
+  Grid->SetCellEx(2, 2, "ab");
+  Grid->HideColumn(1);
+  int eventCol = -1;
+  TRect eventRect;
+  Grid->OnDrawCell = [&](TObject*, int ACol, int, TRect R, TGridDrawState) {
+    eventCol = ACol;
+    eventRect = R;
+  };
+  Paint(1, 2);
+  EXPECT_EQ(eventCol, 2);
+  const TRect cell = Grid->CellRect(1, 2);
+  EXPECT_EQ(eventRect, TRect(cell.Left + 1, cell.Top + 1, cell.Right - 1, cell.Bottom - 1));
+  EXPECT_EQ(paintprobe::Cells(*Sheet).size(), 2u);
+
+  // NoDefaultDraw leaves the content to the drawing events, but not to the background one.
+  Grid->NoDefaultDraw = true;
+  Sheet = paintprobe::Sheet(240, 160);
+  Paint(1, 2);
+  EXPECT_TRUE(paintprobe::Cells(*Sheet).empty());
+  Grid->OnDrawCell = nullptr;
+  bool background = false;
+  Grid->OnCustomCellBkgDraw = [&](TObject*, TCanvas&, int, int, TGridDrawState, TRect, bool) { background = true; };
+  Paint(1, 2);
+  EXPECT_TRUE(background);
+  EXPECT_EQ(paintprobe::Cells(*Sheet).size(), 2u);
+}
+
+// A raising drawing event leaves neither clip nor pen, brush or font behind.
+TEST_F(PlexStringGridPaint, ARaisingDrawingEventLeavesTheCanvasAsItWas) {
+  Grid->SetCellEx(1, 2, "ab");
+  Grid->SetCellEx(2, 2, "cd");
+  auto reference = paintprobe::Sheet(240, 160);
+  Grid->PaintCell(reference->Canvas(), 2, 2, Grid->CellRect(2, 2), {});
+  Grid->OnCustomCellDraw = [](TObject*, TCanvas& C, int ACol, int, TGridDrawState, TRect, bool) {
+    if (ACol != 1) return;
+    C.IntersectClipRect(TRect(0, 0, 1, 1));
+    C.Font().SetStyle({fsUnderline});
+    C.Font().SetColor(clRed);
+    C.Pen().Width = 5;
+    throw std::runtime_error("drawing failed");
+  };
+  TCanvas& c = Sheet->Canvas();
+  const TFont font = [&] {
+    TFont f;
+    f.Assign(c.Font());
+    return f;
+  }();
+  EXPECT_THROW(Paint(1, 2), std::runtime_error);
+  EXPECT_FALSE(c.HasClipRegion());
+  EXPECT_TRUE(c.Font() == font);
+  EXPECT_EQ(c.Pen().Width, 1);
+  Paint(2, 2);
+  const TRect r = Grid->CellRect(2, 2);
+  EXPECT_TRUE(paintprobe::SameImage(Sheet->Image().copy(r.toQRect()), reference->Image().copy(r.toQRect())));
+}
+
+TEST_F(PlexStringGridPaint, FocusRectangleOnTheCurrentCell) {
+  Form->Show();
+  Grid->SetFocus();
+  QApplication::processEvents();
+  if (!Grid->Focused()) GTEST_SKIP() << "the platform gives no keyboard focus";
+  Grid->SetSelection(TGridRect{2, 2, 2, 2});
+  Grid->HideFocusRect = true;
+  Paint(2, 2, {gdFocused});
+  const QImage without = Sheet->Image().copy();
+  Grid->HideFocusRect = false;
+  Paint(2, 2, {gdFocused});
+  const TRect r = Grid->CellRect(2, 2);
+  const TRect focus(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
+  int changed = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) {
+      if (without.pixel(x, y) == Sheet->Image().pixel(x, y)) continue;
+      ++changed;
+      const bool onOutline = x == focus.Left || x == focus.Right - 1 || y == focus.Top || y == focus.Bottom - 1;
+      EXPECT_TRUE(onOutline) << x << "," << y;
+    }
+  EXPECT_GT(changed, 20);
+}
+
+// Pictures of a 10 x 20 grid in every look, saved where QUILLORE_SHOTS says.
+TEST(PlexStringGridPaintShots, EveryLook) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  static constexpr const char* Names[] = {"standard", "soft",  "classic", "orv",    "xp",
+                                          "listview", "vista", "win7",    "office", "custom"};
+  for (int look = glStandard; look <= glCustom; ++look) {
+    TForm form(nullptr);
+    form.SetClientWidth(660);
+    form.SetClientHeight(260);
+    auto* grid = new TPaintGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 660, 260);
+    grid->SetLook(TGridLook(look));
+    grid->SetOrvGradientFrom(0xFCF3EA);
+    grid->SetOrvGradientTo(0xE9D3BE);
+    grid->SetColCount(10);
+    grid->SetRowCount(20);
+    grid->SetDefaultRowHeight(20);
+    grid->SetRowHeights(4, 36);
+    grid->FixedFont().SetName("Tahoma");
+    grid->FixedFont().SetSize(8);
+    grid->FixedFont().SetStyle({fsBold});
+    grid->ActiveCellFont().Assign(grid->FixedFont());
+    grid->ActiveCellShow = true;
+    grid->AutoNumAlign = true;
+    grid->EnhTextSize = true;
+    grid->SetHoverRow(true);
+    grid->SetHoverRowCells({hcNormal, hcSelected});
+    grid->FHoverRowIdx = 6;
+    for (int c = 1; c < 10; ++c) grid->SetCellEx(c, 0, QString("Column %1").arg(c));
+    for (int r = 1; r < 20; ++r) {
+      grid->SetCellEx(0, r, QString::number(r));
+      grid->SetCellEx(1, r, QString::number(r * 137));
+      grid->SetCellEx(2, r, "A rather long text that ends in an ellipsis");
+      grid->SetCellEx(3, r, QString::number(r * 1.25, 'f', 2));
+    }
+    grid->SetWordWrap(false);
+    grid->SetCellEx(4, 4, "Word-wrapped text over two lines");
+    grid->SetWordWraps(4, 4, true);
+    grid->SetSelection(TGridRect{2, 8, 4, 10});
+    TBitmap shot;
+    PaintControlTo(grid, shot);
+    EXPECT_TRUE(SaveBitmapAsPng(shot, QDir(shots).filePath(QString("grid_look_%1.png").arg(Names[look]))));
+  }
+}
+
+}  // namespace
