@@ -5,8 +5,8 @@
 // texts in a plain vector.
 #include "grid/core/PlexStringGrid.h"
 #include "platform/ControlPicture.h"
-#include "platform/Forms.h"
 #include "platform/FontSubstitutes.h"
+#include "platform/Forms.h"
 
 #include <QApplication>
 #include <QFile>

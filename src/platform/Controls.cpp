@@ -4,6 +4,7 @@
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Timers.h"
+#include "platform/internal/KeyEventShift.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -778,6 +779,18 @@ bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePo
 }
 
 bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
+  // Handlers asking for the held keys get this event's modifiers.
+  struct TKeyEventScope {
+    explicit TKeyEventScope(QEvent* e) : Previous(KeyEventModifiers()) {
+      if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+        Modifiers = static_cast<QKeyEvent*>(e)->modifiers();
+        SetKeyEventModifiers(&Modifiers);
+      }
+    }
+    ~TKeyEventScope() { SetKeyEventModifiers(Previous); }
+    Qt::KeyboardModifiers Modifiers{};
+    const Qt::KeyboardModifiers* Previous;
+  } scope(e);
   switch (e->type()) {
     case QEvent::KeyPress: {
       if (FSendingReplacedKey) return false;
@@ -792,7 +805,9 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       if (text.isEmpty() || (ke->modifiers() & Qt::ControlModifier && text[0].unicode() >= 32)) return false;
       QChar ch = text[0];
       if (ch.unicode() == 127) ch = QChar(8);  // the library's backspace char
-      if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) ch = QChar(13);
+      // Enter types a carriage return; with Ctrl a line feed, as on the system.
+      if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
+        ch = QChar(ke->modifiers() & Qt::ControlModifier ? 10 : 13);
       const QChar original = ch;
       // Bit 22 of the key data marks the numeric keypad (KeyDataKeypad).
       TMessage m{WM_CHAR, ch.unicode(), (ke->modifiers() & Qt::KeypadModifier) ? LPARAM(1) << 22 : 0, 0};

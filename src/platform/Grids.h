@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/MaskEdit.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
@@ -83,27 +84,41 @@ using TSetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, co
 using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
-// The grid's text editor: an edit owned by the grid and placed over the
+// The grid's text editor: a masked edit owned by the grid and placed over the
 // current cell; the navigation keys it does not need go to the grid.
-class TInplaceEdit : public TEdit {
+class TInplaceEdit : public TCustomMaskEdit {
 public:
   explicit TInplaceEdit(TCustomGrid* AGrid);
   TCustomGrid* Grid() const { return FGrid; }
-  QString EditMask() const { return FEditMask; }
-  // The masked edit's rules: the same table maps the mask onto the editor.
-  void SetEditMask(const QString& v);
   // Loads the current cell's text, mask and length limit from the grid.
   virtual void UpdateContents();
-  // Places the editor over the rectangle and shows it.
+  // Places the editor over the rectangle and shows it; BoundsChanged follows.
   void Move(const TRect& r);
+  // The multi-line edit style (on by default): line breaks (CR LF) stay in
+  // the text, Ctrl+Enter types one, and the lines are counted as the edit
+  // control counts them. Switching it off (password cells) drops the breaks.
+  // The editor shows the text on one line, a break as a blank.
+  bool MultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool Value);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool Value) { FWordWrap = Value; }
+  int LineCount() const;
+  // The 0-based line holding the caret.
+  int CaretLine() const;
+  // The edit control's own handling of Enter in a multi-line edit.
+  void InsertLineBreak();
 
 protected:
+  void WndProc(TMessage& Message) override;
+  // After the grid placed the editor: a descendant adjusts its own bounds.
+  virtual void BoundsChanged() {}
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(QChar& Key) override;
 
 private:
   TCustomGrid* FGrid;
-  QString FEditMask;
+  bool FMultiLine = true;
+  bool FWordWrap = false;
 };
 
 class TCustomGrid : public TCustomControl {
@@ -272,6 +287,14 @@ protected:
   // One scroll request of a bar: line, page, thumb (0..127) or an end.
   void ModifyScrollBar(bool Vertical, int ScrollCode, int Pos);
 
+  // ---- whole blocks of row sizes (GridsRowBlocks.cpp)
+  // Rotates the row heights of [First, Last) so that Middle comes first.
+  void RotateRowHeights(int First, int Middle, int Last);
+  // ---- whole-row blocks (GridsRowBlocks.cpp)
+  // Every row height at once (RowCount becomes its size, at least one row),
+  // with the effects of a RowCount change in one pass over the rows.
+  void ReplaceRowHeights(std::vector<int> Heights);
+
   TGridState FGridState = gsNormal;
   int FSizingIndex = -1;
   int FSizingPos = 0;
@@ -370,12 +393,45 @@ protected:
   }
   // The write that may grow a row's texts.
   void StoreNewCell(int ACol, int ARow, const QString& Value);
+  // ---- whole rows and columns of the store (GridsRowBlocks.cpp)
+  // ACount empty rows at AIndex with the default height; the rows below move
+  // down with their cells and heights. The cost is one move of the rows below.
+  void InsertStoreRows(int AIndex, int ACount);
+  // Takes ACount rows out at AIndex; the rows below move up with their cells
+  // (and heights when MoveHeights). Object slots of the rows taken out are
+  // dropped without freeing: whoever put the objects there owns them.
+  void DeleteStoreRows(int AIndex, int ACount, bool MoveHeights);
+  // ACount empty columns at AIndex in every stored row; the columns to the
+  // right move with their cells. Widths and ColCount are the caller's.
+  void InsertStoreCols(int AIndex, int ACount);
+  // Takes ACount columns out at AIndex in every stored row (slots dropped unfreed).
+  void DeleteStoreCols(int AIndex, int ACount);
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   QString GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const QString& Value) override;
+
+  // ---- whole-row blocks (GridsRowBlocks.cpp)
+public:
+  // One row lifted out of the grid: texts and object slots of every stored
+  // column, its height, and its row index (where it stood, or is to stand).
+  struct TRowBlock {
+    int Row = 0;
+    int Height = 0;
+    std::vector<QString> Texts;
+    std::vector<TObject*> Objects;
+  };
+
+protected:
+  // Takes the rows (ascending, distinct, inside the grid) out in one pass; the
+  // rows below close up and RowCount drops by their number. One row always
+  // stays: a request for every row leaves the last one.
+  std::vector<TRowBlock> TakeRows(const std::vector<int>& Rows);
+  // Puts rows back in one pass: each block's Row (ascending) is its index
+  // afterwards; the other rows keep their order around them.
+  void PutRows(std::vector<TRowBlock> Blocks);
 
 private:
   struct RowStore {

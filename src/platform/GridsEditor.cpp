@@ -2,11 +2,9 @@
 // loaded from GetEditText, written back through SetEditText when it hides.
 #include "platform/Grids.h"
 
-#include "platform/MaskEdit.h"
-
 #include <QLineEdit>
 
-TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TEdit(AGrid), FGrid(AGrid) {
+TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TCustomMaskEdit(AGrid), FGrid(AGrid) {
   SetVisible(false);
   SetParent(AGrid);
 }
@@ -19,19 +17,56 @@ void TInplaceEdit::UpdateContents() {
   SetReadOnly(!FGrid->CanEditModify());
 }
 
-void TInplaceEdit::SetEditMask(const QString& v) {
-  FEditMask = v;
-  LineEdit()->setInputMask(v.isEmpty() ? QString() : ParseEditMask(v).QtMask);
-}
-
 void TInplaceEdit::Move(const TRect& r) {
   SetBounds(r.Left, r.Top, r.Width(), r.Height());
   SetVisible(true);
   BringToFront();
+  BoundsChanged();
+}
+
+namespace {
+// The positions where a line break starts: CR LF, a lone LF or a lone CR.
+int CountBreaks(const QString& Text) {
+  int n = 0;
+  for (int i = 0; i < Text.size(); ++i) {
+    if (Text[i] == QChar('\r') && i + 1 < Text.size() && Text[i + 1] == QChar('\n')) ++i;
+    if (Text[i] == QChar('\r') || Text[i] == QChar('\n')) ++n;
+  }
+  return n;
+}
+}  // namespace
+
+void TInplaceEdit::SetMultiLine(bool Value) {
+  FMultiLine = Value;
+  if (Value) return;
+  QString text = Text();
+  text.remove(QChar('\r')).remove(QChar('\n'));
+  if (text != Text()) SetText(text);
+}
+
+int TInplaceEdit::LineCount() const { return CountBreaks(Text()) + 1; }
+
+int TInplaceEdit::CaretLine() const { return CountBreaks(Text().left(SelStart())); }
+
+void TInplaceEdit::InsertLineBreak() {
+  if (FMultiLine) SetSelText("\r\n");
+}
+
+void TInplaceEdit::WndProc(TMessage& m) {
+  // Ctrl+Enter comes as a line feed, which a multi-line edit types as a break.
+  if (m.Msg == WM_CHAR && m.WParam == 10 && FMultiLine) {
+    TCustomMaskEdit::WndProc(m);
+    if (m.WParam == 10) {
+      InsertLineBreak();
+      m.WParam = 0;
+    }
+    return;
+  }
+  TCustomMaskEdit::WndProc(m);
 }
 
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
-  TEdit::KeyDown(Key, Shift);
+  TCustomMaskEdit::KeyDown(Key, Shift);
   const int len = Text().length();
   const bool noSelection = SelLength() == 0;
   const bool atStart = noSelection && SelStart() == 0;
@@ -44,10 +79,11 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_NEXT:
     case VK_ESCAPE: forward = true; break;
     case VK_TAB: forward = !Shift.Contains(ssAlt); break;
+    // The caret's keys leave the editor at its edges only where the editor is always shown.
     case VK_LEFT:
-    case VK_HOME: forward = atStart; break;
+    case VK_HOME: forward = atStart && FGrid->Options().Contains(goAlwaysShowEditor); break;
     case VK_RIGHT:
-    case VK_END: forward = atEnd; break;
+    case VK_END: forward = atEnd && FGrid->Options().Contains(goAlwaysShowEditor); break;
     default: break;
   }
   if (!forward) return;
@@ -56,7 +92,7 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TInplaceEdit::KeyPress(QChar& Key) {
-  TEdit::KeyPress(Key);
+  TCustomMaskEdit::KeyPress(Key);
   if (Key == QChar(0)) return;
   FGrid->KeyPress(Key);
   if (Key == QChar(9) || Key == QChar(27) || Key == QChar(13)) Key = QChar(0);

@@ -475,6 +475,35 @@ TEST_F(GridFixture, EditorForwardsNavigationKeysToTheGrid) {
   EXPECT_EQ(Grid->Cells(2, 3), "q");
 }
 
+TEST_F(GridFixture, EditorKeepsLineBreaksAndCountsLines) {
+  TGridOptions o = Grid->Options();
+  o.Include(goEditing);
+  Grid->SetOptions(o);
+  Show();
+  Grid->MoveColRow(2, 2, true, true);
+  Grid->SetFocus();
+  Grid->ShowEditor();
+  TInplaceEdit* edit = Grid->InplaceEditor();
+  ASSERT_NE(edit, nullptr);
+  edit->SetText("ab");
+  edit->SetSelStart(2);
+  QTest::keyClick(edit->LineEdit(), Qt::Key_Return, Qt::ControlModifier);
+  QTest::keyClicks(edit->LineEdit(), "cd");
+  EXPECT_EQ(edit->Text(), "ab\r\ncd");
+  EXPECT_EQ(edit->LineCount(), 2);
+  EXPECT_EQ(edit->CaretLine(), 1);
+  edit->SetSelStart(1);
+  EXPECT_EQ(edit->CaretLine(), 0);
+  edit->SetText("a\nb\rc");
+  EXPECT_EQ(edit->LineCount(), 3);
+  // One line, as a password editor is: the breaks go and Ctrl+Enter types none.
+  edit->SetMultiLine(false);
+  EXPECT_EQ(edit->Text(), "abc");
+  edit->SetSelStart(3);
+  QTest::keyClick(edit->LineEdit(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(edit->Text(), "abc");
+}
+
 // ---- scroll bars ----
 
 TEST_F(GridFixture, ScrollBarsMapTheThumbScaleToRows) {

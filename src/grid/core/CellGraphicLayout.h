@@ -5,8 +5,6 @@
 
 #include "grid/core/CellGraphic.h"
 
-enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 
 struct TCellGraphicLayout {
   TCellGraphic* Graphic = nullptr;

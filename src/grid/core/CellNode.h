@@ -1,23 +1,54 @@
-// The look of the node glyphs of node rows.
+// The look of the node glyphs of node rows: the grid's CellNode settings.
 #pragma once
 
 #include "grid/foundation/GridPersistent.h"
+#include "platform/Classes.h"
 #include "platform/Types.h"
 
-enum TNodeType { cnFlat, cn3D, cnGlyph, cnXP, cnLeaf, cnVista };
+#include <memory>
+
+class TBitmap;
+
+enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
 class TCellNode : public TGridPersistent {
 public:
-  void Assign(const TGridPersistent* Source) override {
-    if (const auto* s = dynamic_cast<const TCellNode*>(Source)) *this = *s;
-  }
+  TCellNode();
+  ~TCellNode() override;
+  // Copies every property, the glyph pictures included; no repaint.
+  void Assign(const TGridPersistent* Source) override;
 
-  TColor Color = clSilver;
-  TNodeType NodeType = cnFlat;
-  TColor NodeColor = clBlack;
-  int NodeIndent = 12;
-  bool ShowTree = true;
-  TColor TreeColor = clSilver;
-  // tree lines reach the cell's right edge (placeholder: fuller version comes with node rows)
-  bool ShowTreeFull = false;
+  TColor Color = 0xC0C0C0;
+  TColor NodeColor = 0x000000;
+  bool ExpandOne = false;
+
+  TNodeType NodeType() const { return FNodeType; }
+  void SetNodeType(TNodeType Value);
+  int NodeIndent() const { return FNodeIndent; }
+  void SetNodeIndent(int Value);
+  bool ShowTree() const { return FShowTree; }
+  void SetShowTree(bool Value);
+  bool ShowTreeFull() const { return FShowTreeFull; }
+  void SetShowTreeFull(bool Value);
+  TColor TreeColor() const { return FTreeColor; }
+  void SetTreeColor(TColor Value);
+  TBitmap& ExpandGlyph() { return *FExpandGlyph; }
+  const TBitmap& ExpandGlyph() const { return *FExpandGlyph; }
+  void SetExpandGlyph(const TBitmap& Value);
+  TBitmap& ContractGlyph() { return *FContractGlyph; }
+  void SetContractGlyph(const TBitmap& Value);
+
+  // The grid repaints on it; fires only when a repainting property changes.
+  TNotifyEvent OnChange;
+
+private:
+  void Changed();
+
+  TNodeType FNodeType = cnXP;
+  int FNodeIndent = 12;
+  bool FShowTree = true;
+  bool FShowTreeFull = true;
+  TColor FTreeColor = 0x808080;
+  std::unique_ptr<TBitmap> FExpandGlyph;
+  std::unique_ptr<TBitmap> FContractGlyph;
 };

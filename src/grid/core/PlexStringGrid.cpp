@@ -38,6 +38,7 @@
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
+#include "grid/editing/GridCellEditors.h"
 #include "platform/SystemMetrics.h"
 
 #include <algorithm>
@@ -49,11 +50,16 @@ TPlexStringGrid::TPlexStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   ChainOwnerFormResize();
   ProbePlatform();
   CreateRunTimeControls();
+  FCellEditors = std::make_unique<TGridCellEditors>(this, FEditBtn, FCheckEdit, FGridButton);
 }
 
 TPlexStringGrid::~TPlexStringGrid() {
+  FDestroying = true;
+  // A focused editor hands the focus back while the grid is still whole.
+  if (InplaceEditor()) InplaceEditor()->SetVisible(false);
   UnchainOwnerFormResize();
   if (FColumnSize->Save) SaveColSizes();
+  FDestroying = true;
   FreeAllCellsOnDestroy();
   KillTimer(PlexGridDefaults::GridTimerId);
   // The owned settings objects go with their unique_ptrs, the controls with
@@ -80,7 +86,7 @@ void TPlexStringGrid::CreateSettingsObjects() {
   FSortSettings = std::make_unique<TSortSettings>(this);
   FDragDropSettings = std::make_unique<TDragDropSettings>(this);
   FDragScrollOptions = std::make_unique<TDragScrollOptions>();
-  FControlLook = std::make_unique<TControlLook>();
+  FControlLook = std::make_unique<TControlLook>(this);
   FNavigation = std::make_unique<TNavigation>();
   FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
   FColumnSize = std::make_unique<TColumnSize>();
@@ -127,6 +133,7 @@ void TPlexStringGrid::CreateListsAndLooks() {
   FEnabledRows = std::make_unique<TIntList>(-1, -1);
   FRowIndicator = std::make_unique<TBitmap>();
   FBackGround = std::make_unique<TBackGround>();
+  FBackGround->OnChange = [this](TObject*) { Invalidate(); };
   FControlList = std::make_unique<TControlList>();
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
@@ -259,6 +266,7 @@ void TPlexStringGrid::FreeAllCellsOnDestroy() {
   ClearTextOnly = false;
   SaveHiddenCells = false;
   UnHideColumnsAll();
+  UnHideRowsAll();
   if (NumHiddenRows() == 0) {
     SetColCount(std::max(ColCount(), FMaxEverColCount));
     SetRowCount(std::max(RowCount(), FMaxEverRowCount));

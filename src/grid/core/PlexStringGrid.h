@@ -5,9 +5,13 @@
 #pragma once
 
 #include "grid/core/CellGraphicLayout.h"
+#include "grid/core/ControlLook.h"
+#include "grid/core/GridSelectListener.h"
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
 #include "grid/core/RichTextRenderer.h"
+#include "grid/editing/CellEditor.h"
+#include "grid/editing/EditingEvents.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
@@ -16,7 +20,9 @@
 #include <QIODevice>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -41,15 +47,25 @@ class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
+class TGridItem;
 class TGridProgressAppearance;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
 class TGrouping;
+class IRichTextStore;
+class TPlexInplaceEdit;
+class TPlexStringGridCheck;
 class THTMLSettings;
 class THeaderDragButton;
 class THiddenRowStore;
 class TIntList;
+class TImageList;
+class TBitmap;
+class TFilePicture;
+class TIcon;
+class TInterfacedPersistent;
+class TPicture;
 class TPrintSettings;
 class TSearchPanel;
 class TShowModified;
@@ -177,6 +193,19 @@ public:
   void SetOrvGradientMirrorFrom(TColor Value);
   TColor OrvGradientMirrorTo() const { return FOrvGradientMirrorTo; }
   void SetOrvGradientMirrorTo(TColor Value);
+  // The fixed cells' hover and pressed faces; ControlLook sets them.
+  TColor OrvGradientHoverFrom() const { return FOrvGradientFaces[fgHoverFrom]; }
+  TColor OrvGradientHoverTo() const { return FOrvGradientFaces[fgHoverTo]; }
+  TColor OrvGradientHoverMirrorFrom() const { return FOrvGradientFaces[fgHoverMirrorFrom]; }
+  TColor OrvGradientHoverMirrorTo() const { return FOrvGradientFaces[fgHoverMirrorTo]; }
+  TColor OrvGradientHoverBorder() const { return FOrvGradientFaces[fgHoverBorder]; }
+  TColor OrvGradientDownFrom() const { return FOrvGradientFaces[fgDownFrom]; }
+  TColor OrvGradientDownTo() const { return FOrvGradientFaces[fgDownTo]; }
+  TColor OrvGradientDownMirrorFrom() const { return FOrvGradientFaces[fgDownMirrorFrom]; }
+  TColor OrvGradientDownMirrorTo() const { return FOrvGradientFaces[fgDownMirrorTo]; }
+  TColor OrvGradientDownBorder() const { return FOrvGradientFaces[fgDownBorder]; }
+  // The grid colour that a ControlLook fixed-gradient colour stands for.
+  void SetFixedGradientColor(TFixedGradient Which, TColor Value);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool Value) { FAutoSize = Value; }
   bool IntegralHeight() const { return FIntegralHeight; }
@@ -286,7 +315,7 @@ public:
   bool AnchorHint = false;
   bool FixedRowAlways = false;
   bool Multilinecells = false;
-  TObject* GridImages = nullptr;
+  TImageList* GridImages = nullptr;
 
   // ================= virtual operations, in declared order
   // -- group 1
@@ -301,16 +330,16 @@ public:
   virtual QString GetCurrentCellEx();
   virtual void SetCurrentEditText(const QString& Value);
   // -- group 2
-  virtual void UndoCellEdit() {}
-  virtual void ToggleCheckBoxEx(int ACol, int ARow) {}
-  virtual void ToggleRadioButtonEx(int ACol, int ARow) {}
+  virtual void UndoCellEdit();
+  virtual bool ToggleCheckBoxEx(int ACol, int ARow, bool ByUser);
+  virtual bool ToggleRadioButtonEx(int ACol, int ARow, bool ByUser);
   virtual QString GetFormattedCell(int ACol, int ARow);
   virtual QString GetCellFloatFormat(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
   virtual TPoint GetCellGraphicSize(int ACol, int ARow);
-  virtual TPoint CalcCellGraphicSize(int ACol, int ARow) { return TPoint(0, 0); }
-  virtual TPoint CalcCellGraphicPrintSize(int ACol, int ARow) { return TPoint(0, 0); }
+  virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int ExtraOffset = 0);
+  virtual TPoint CalcCellGraphicPrintSize(int ACol, int ARow, double Scale, int PrintCellWidth, int PrintCellHeight);
   // -- group 3
   virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
   virtual void DoGetEditorProp(int ACol, int ARow);
@@ -335,7 +364,7 @@ public:
   virtual void DoLoadCell(int ACol, int ARow, const QString& Value);
   // -- group 5
   virtual void CellEdited(int ACol, int ARow) { CalcFooter(ACol); }
-  virtual void SaveOldCellValue(int ACol, int ARow) { FOldCellText = GetCellEx(ACol, ARow); }
+  virtual void SaveOldCellValue(int ACol, int ARow);
   virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
   virtual void DoSearchFooterAction(int Action, bool& DefaultHandled);
   virtual void DoButtonClick(int ACol, int ARow);
@@ -368,7 +397,7 @@ public:
   virtual void DoGetColumnFilter(int ACol, TStrings& Filter);
   // -- group 8
   virtual TRect GetUsedCells();
-  virtual void DeleteRows(int ARow, int ACount) { RemoveRows(ARow, ACount); }
+  virtual void DeleteRows(int ARow, int ACount);
   virtual void DoCanAddRow(bool& CanAdd);
   virtual void DoCanInsertRow(int ARow, bool& CanInsert);
   virtual void AfterWheelScroll() {}
@@ -394,7 +423,7 @@ public:
   virtual void PaintDesignHelper() {}
   virtual void DesignHelperClick(int X, int Y) {}
   virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
-  virtual void DoRatingChange(int ACol, int ARow, double Value);
+  virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
   virtual void DoColorSelect(int ACol, int ARow, TColor& AColor);
   virtual void DoImageSelect(int ACol, int ARow, int& AImageIndex);
   virtual void DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow);
@@ -403,17 +432,17 @@ public:
   virtual void DoStartBlockFocus(int ACol, int ARow);
   // -- group 11
   virtual void DoEndBlockFocus(int ACol, int ARow);
-  virtual TObject* GetCellImageList(int ACol, int ARow) { return GridImages; }
+  virtual TImageList* GetCellImageList(int ACol, int ARow) { return GridImages; }
   virtual void ExportNotification(TExportState State, int ARow);
   virtual void ImportNotification(TExportState State, int ARow);
   virtual void AssignCells(TObject* Source);
   virtual int GetVersionNr() const;
   virtual QString GetVersionString() const;
-  virtual bool ValidateCell(const QString& NewValue) { return true; }
-  virtual bool ValidateCellWide(const QString& NewValue) { return true; }
+  virtual bool ValidateCell(const QString& NewValue);
+  virtual bool ValidateCellWide(const QString& NewValue);
   virtual void RemoveRowsEx(int ARow, int ACount);
   virtual void RemoveRows(int ARow, int ACount);
-  virtual void InsertRows(int ARow, int ACount);
+  virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
   virtual void RemoveCols(int ACol, int ACount);
   virtual void InsertCols(int ACol, int ACount);
   virtual void SubGroup(int ColIndex);
@@ -436,6 +465,190 @@ public:
   // ================= row and column operations (PlexStringGridRows.cpp)
   void SplitColumnCells(int ColIndex);
   void MergeColumnCells(int ColIndex, bool MainMerge);
+
+  // ================= cell graphic objects (PlexStringGridObjects.cpp)
+  // A new ctNone graphic in the cell's own slot; the cell's text stays as it was.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+  // Whether the base cell of the cell's block holds a graphic of one of the kinds.
+  bool BaseCellTypeInSet(int ACol, int ARow, TSet<TCellType> Kinds);
+  bool HasBalloon(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctBalloon}); }
+  bool IsRadio(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctRadio}); }
+  bool HasExpand(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctExpand}); }
+  bool HasProgress(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctProgress}); }
+  bool HasRating(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctRating}); }
+  bool HasScrollBar(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctScrollbar}); }
+  bool HasButton(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctButton, ctBitButton}); }
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasClickableGraphic(int ACol, int ARow);
+  bool CellTextShownAsGraphic(int ACol, int ARow);
+  TIntList* GetCellImages(int ACol, int ARow);
+  qint64 GetGraphicSortKey(int ACol, int ARow);
+  bool IsSortIndicatorRow(int ACol, int ARow);
+  void GetDisplText(int ACol, int ARow, QString& Value) override;
+  // The size a picture of the cell claims in an area (used by layout and print).
+  TPoint PictureSizeIn(const TCellGraphic& Graphic, int AWidth, int AHeight, bool HasText) const;
+
+  // ================= check boxes and radio buttons (PlexStringGridCheckBoxes.cpp)
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+  void RemoveCheckBox(int ACol, int ARow);
+  void RemoveCheckBoxColumn(int ACol);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  bool IsChecked(int ACol, int ARow);
+  void ChangeCheckBoxState(int ACol, int ARow, bool Value);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxEx(ACol, ARow, false); }
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+  void AddRadioButton(int ACol, int ARow, bool State);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  void RemoveRadioButtonColumn(int ACol);
+  bool HasRadioButton(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctRadioButton}); }
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  int GetRadioButtonColumnIndex(int ACol);
+
+  // ================= the other cell objects (PlexStringGridCellObjects.cpp)
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  void RemoveRadio(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+  void SelectNextRadio(int ACol, int ARow, bool ByUser);
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  int GetExpandHeight(int ACol, int ARow, bool Expanded);
+  TRect GetExpandRect(int ACol, int ARow);
+  // The button's square in the top right corner of a cell rectangle.
+  static TRect ExpandRectIn(const TRect& CellR);
+  void RemoveExpand(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+  TRect GetCellButtonRect(int ACol, int ARow);
+  void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+  void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+  void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                  TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+  void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+  void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                      int Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  void RemoveFilePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+  void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& Idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  void RemoveImageIdx(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(int ACol, int ARow) { return BaseCellTypeInSet(ACol, ARow, {ctDataImage}); }
+  void RemoveDataImage(int ACol, int ARow);
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+  void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent* AObject);
+  TInterfacedPersistent* GetInterfacedCell(int ACol, int ARow);
+  void RemoveInterfacedCell(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+  void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+  void SetButtonText(int ACol, int ARow, const QString& Caption);
+  QString GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Push);
+  void RemoveButton(int ACol, int ARow);
+  void RemoveAllButtons();
+  void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                    TCellVAlign val);
+  TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                           TCellVAlign val);
+  void RemoveBitButton(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+  void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ACol, int ARow);
+  bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const QString& Fmt, int Min, int Max);
+  void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+  void AddPlexProgress(int ACol, int ARow, int Min, int Max);
+  void RemovePlexProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  void SetProgressPie(int ACol, int ARow, int Value);
+  void RemoveProgressPie(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+  void AddComment(int ACol, int ARow, const QString& Comment);
+  void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+  QString GetComment(int ACol, int ARow);
+  void SetComment(int ACol, int ARow, const QString& Value);
+  bool IsComment(int ACol, int ARow, QString& Comment);
+  void RemoveComment(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+  void RemoveAllComments();
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  TColor GetShapeColor(int ACol, int ARow);
+  void RemoveShape(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  void RemoveRating(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  int GetScrollPosition(int ACol, int ARow);
+  void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+  TScrollProp GetScrollProp(int ACol, int ARow);
+  void RemoveScrollBar(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+
+  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp, PlexStringGridColOps.cpp)
+  void AddRow();
+  void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveDuplicates(int ACol, bool DoCase);
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  void AddColumn() { InsertCols(ColCount(), 1); }
+  void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void ClearSelection();
+  void Clear();
+  void ClearAll();
+  void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+  void TrimRow(int ARow) { TrimRect(0, ARow, AllColCount() - 1, ARow); }
+  void TrimAll() { TrimRect(0, 0, AllColCount() - 1, RowCount() - 1); }
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+  bool IsWideCell(int ACol, int ARow);
+  bool URLShowInText = false;
+  double CellToReal(int ACol, int ARow);
 
   // ================= overrides of the base grid
   bool IsFixed(int ACol, int ARow) override;
@@ -469,8 +682,8 @@ public:
   int NumHiddenRows() const;
   bool IsHiddenColumn(int ACol) const;
   bool IsHiddenRow(int ARow) const;
-  void HideColumn(int ACol);
-  void UnHideColumn(int ACol);
+  void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+  void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
   void UnHideColumnsAll();
   int RealToDisplayCol(int ACol) const;
   int DisplayToRealCol(int ACol) const;
@@ -481,6 +694,35 @@ public:
   int DisplRowIndex(int ARow) const { return RealToDisplayRow(ARow); }
   int AllColCount() const { return ColCount() + FNumHiddenColumns; }
   int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+  // Real indexes; the editor closes first. The last displayed column stays,
+  // and real columns from 512 on are never hidden.
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumns(int FromCol, int ToCol);
+  bool IsColumnVisible(int ACol) const { return !IsHiddenColumn(ACol); }
+  void SetColumnVisible(int ACol, bool Value);
+  int RealCol() const { return DisplayToRealCol(Col()); }
+  int RealRow() const { return DisplayToRealRow(Row()); }
+  int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+  // Real indexes. A hidden row keeps its real index, height and cells until
+  // it is shown again at its own place.
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  void HideRows(int FromRow, int ToRow);
+  // As HideRows, but nothing happens when FromRow is hidden already.
+  void HideRowsEx(int FromRow, int ToRow);
+  // Displayed indexes, ascending: one new hide level (filter level).
+  void HideRowList(const TIntList& RowList);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  // Nothing happens unless FromRow is hidden.
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // Shows the rows of the newest hide level, or every hidden row while
+  // fewer than two levels exist; the level itself is the caller's to lower.
+  void UnHideRowList();
+  // The same test against a list of the hidden rows made on the first call,
+  // for loops over many rows; the caller keeps the list.
+  bool IsHiddenRow(int ARow, std::unique_ptr<TIntList>& ListHidden) const;
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = std::max(0, Value); }
 
   // ================= cell access (PlexStringGridCells.cpp)
   int Ints(int ACol, int ARow);
@@ -618,9 +860,8 @@ public:
   // ================= cell painting and cell text (PlexStringGridPaint*.cpp)
   // The one place that decides a cell's font, colours, gradient, alignment and word wrap.
   void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
-                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                           TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
-                           TCellGradientDirection& GD) override;
+                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont,
+                           TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD) override;
   // The font alone, as text measuring needs it; RCol is the real column.
   void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
                          bool Remap);
@@ -663,28 +904,171 @@ public:
   void SetFixedRightCols(int Value) { FFixedRightCols = Value; }
   int FixedFooters() const { return FFixedFooters; }
   void SetFixedFooters(int Value) { FFixedFooters = Value; }
-  // placeholder: fuller version comes with selection
-  virtual bool IsSelected(int ACol, int ARow);
+  // Readers of the selection and row flags for painting: no list grows.
   bool RowSelect(int ARow) const { return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)]; }
-  void SetRowSelect(int ARow, bool Value);
   bool ColSelect(int ACol) const { return ACol >= 0 && size_t(ACol) < FColSelect.size() && FColSelect[size_t(ACol)]; }
-  void SetColSelect(int ACol, bool Value);
   TIntList& SelectedCells() { return *FSelectedCells; }
-  // placeholder: fuller version comes with row and cell objects
-  bool RowEnabled(int ARow) const;
-  void SetRowEnabled(int ARow, bool Value);
-  bool RowModified(int ARow) const;
-  void SetRowModified(int ARow, bool Value);
-  virtual bool HasCheckBox(int ACol, int ARow);
-  virtual void GetMarker(int ACol, int ARow, int& AStart, int& ALength);
-  virtual bool HasScrollBar(int ACol, int ARow) { return false; }
-  virtual int GetScrollPosition(int ACol, int ARow) { return 0; }
-  virtual void GetScrollProp(int ACol, int ARow, int& APageSize, int& ARange);
+  bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
+  bool RowModified(int ARow) const { return GetRowModified(ARow); }
   virtual bool IsRotated(int ACol, int ARow, int& aAngle);
   // placeholder: fuller version comes with node rows
   virtual int GetNodeSpanType(int ARow) { return 0; }
+  // ================= editor life, validation and editor access (editing/PlexStringGridEditing*.cpp)
+  bool IsEditable(int ACol, int ARow);
+  // Opens the current cell's editor as F2 does.
+  void ShowCellEdit();
+  // Commits the open separate editor of the current cell.
+  void HideCellEdit();
+  void AddComboString(const QString& S);
+  void AddComboStringObject(const QString& S, TObject* AObject);
+  bool RemoveComboString(const QString& S);
+  void ClearComboString();
+  bool SetComboSelectionString(const QString& S);
+  void SetComboSelection(int Index);
+  void SetComboIndex(int ACol, int ARow, int Index);
+  int GetComboIndex(int ACol, int ARow);
+  int GetComboCount();
+  bool ValidatesOnTab();
+  bool IsPasswordCell(int ACol, int ARow);
+  void Select();
+  void ShowInplaceEdit();
+  void HideInplaceEdit();
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  void CellToRich(int ACol, int ARow, IRichTextStore& RichEditor);
+  void RichToCell(int ACol, int ARow, IRichTextStore& RichEditor);
+  QString RichToString(IRichTextStore& RichEditor);
+  bool EditMode() const { return FEditMode; }
+  TEditorType EditControl() const { return FEditControl; }
+  TWinControl* EditCtrl() const { return FEditCtrl; }
+  TPlexInplaceEdit* PlexInplaceEditor() const;
+  // The separate editors; the grid's own source serves the controls it made.
+  ICellEditorSource& CellEditors() { return *FCellEditors; }
+  void SetCellEditors(std::unique_ptr<ICellEditorSource> Value);
+  // Set while the grid moves the focus between its own editors.
+  bool InvokedFocusChange() const { return FInvokedFocusChange; }
+  void SetInvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
+  bool Modified = false;
+  int MaxEditLength = 0;
+  int MaxComboLength = 0;
+  bool AlwaysValidate = false;
+  bool ExcelStyleDecimalSeparator = false;
+  bool EditWithTags = false;
+  bool Lookup = false;
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;
+  QString ValidChars;
+  // Characters 0..255 an edValidChars cell takes while ValidChars is empty.
+  QString ValidCharSet;
+  TPlexStringGridCheck* CellChecker = nullptr;
+  TNotifyEvent OnEditingDone;
+  TCellEvent OnEditCellDone;
+  TCellValidateEvent OnCellValidate;
+  TCellValidateEvent OnCellValidateWide;
+  TEditChangeEvent OnEditChange;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  TDblClickCellEvent OnDblClickCell;
+  TEndRowSizeEvent OnEndRowSize;
+
+  // ================= selection (PlexStringGridSelection.cpp, PlexStringGridSelectionLists.cpp)
+  // The gatekeeper of every move of the current cell.
+  bool SelectCell(int ACol, int ARow) override;
+  // Fires OnRowChanging, OnColChanging and OnCellChanging with one Allow.
+  void CellChanging(int ACol, int ARow, bool& Allow);
+  using TBaseGrid::FocusCell;
+  void GotoCell(int ACol, int ARow);
+  void FocusCell(int ACol, int ARow);
+  void MoveToColRow(int ACol, int ARow);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void ClearSelectedCells();
+  bool GetRowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool GetColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  void SelectionToRowSelect(bool AllRows);
+  void SelectionToColSelect(bool AllCols);
+  bool IsSelected(int ACol, int ARow);
+  QString SelectedText();
+  bool GetRowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  int ModifiedRowCount() const;
+  void ClearModifiedRows();
+  bool GetRowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  // Cell indexes; nothing for a negative bound.
+  void RepaintRect(const TRect& R);
+  void InvalidateCellRange(const TRect& R);
+  void RepaintActiveHeaders(int ACol1, int ARow1, int ACol2, int ARow2);
+  int RowSelectCount();
+  int ColSelectCount();
+  int SelectedCellsCount();
+  int SelectedRowCount();
+  int SelectedColCount();
+  // Packed as row x 65536 + column.
+  TGridCoord SelectedCell(int Index) const;
+  int SelectedRow(int Index) const;
+  bool GetSelectedCells(int ACol, int ARow) const;
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  void RegisterSelListener(std::shared_ptr<ITPlexStringGridSelect> AListener) { FISelect = std::move(AListener); }
+  void UnRegisterSelListener(const std::shared_ptr<ITPlexStringGridSelect>&) { FISelect.reset(); }
+  // Without one, a rich-text cell is copied as it is stored.
+  void SetRichTextConverter(IRichTextConverter* Value) { FRichTextConverter = Value; }
+  bool IsLastRowAboveSearchFooter();
+  void ScrollAboveSearchFooter();
+  void HideSelection();
+  void UnHideSelection();
+  bool SelectionHidden() const { return FSelHidden; }
+  void ScrollInView(int ColIndex, int RowIndex);
+  void UpdateEditMode() { SelectCell(Col(), Row()); }
+  // Internal moves of the grid's own pass every gatekeeper while this is set.
+  void SetForceSelection(bool Value) { FForceSel = Value; }
+  // The grid rearranging itself: OnCellChanging stays quiet meanwhile.
+  void SetChangeDisabled(bool Value) { FChangeDisable = Value; }
+  // -1 after creation and after a sort.
+  void ResetOldRowSelection() { FOldRowSel = -1; }
+  QString CellCache() const { return FCellCache; }
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TRowUpdateEvent OnRowUpdate;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
 
 protected:
+  // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
+  // Takes rows out: Remove drops them for good, otherwise they are being hidden.
+  void HideRowsCore(int ARow, int Count, bool Remove);
+  // Inserts rows; ShiftStore moves the real indexes of hidden rows at and after
+  // the insertion point (bringing a hidden row back shifts nothing).
+  void InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls, bool ShiftStore);
+  void DropRowFlags(int RowIndex, int RCount, bool Selection);
+  void MoveControlsUp(int FirstRealBelow, int RCount);
+  void RestoreCurrentRow(int OldRow, int OldTop);
+  bool RowIsSelected(int ARow);
+  // Moves the stored real index of every hidden row above ARealRow by Delta.
+  void ShiftHiddenRows(int ARealRow, int Delta);
+  // The graphic and the real row the check box operations address (hidden rows reached by real row).
+  TCellGraphic* CheckBoxGraphic(int ACol, int ARow, int& RealRow, int& DisplRow);
+  QString CheckTrueText(int ACol, int ARow);
+  QString CheckFalseText(int ACol, int ARow);
+  TCellVAlign VAlignmentPlacement() const;
+  // While set, clearing empties object slots without freeing them (the grid moves cells).
+  bool FNilObjects = false;
+  // While set, clearing tells nobody that cells changed.
+  bool FBlockCellsChanged = false;
+
   // Window creation: the grid timer, the wheel settings and the child panels.
   // Runs when the grid first gets a parent, as a window is made then.
   virtual void CreateWnd();
@@ -716,6 +1100,24 @@ protected:
   void DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect ARect);
   // placeholder: fuller version comes with mouse press and release
   bool FMouseDown = false;
+  // ---- editor life, validation and editor access
+  friend class TPlexInplaceEdit;
+  TInplaceEdit* CreateEditor() override;
+  bool CanEditShow() override;
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
+  int GetEditLimit() override { return MaxEditLength; }
+  void DoEnter() override;
+  void DoExit() override;
+  void ShowCellEditor(int ACol, int ARow);
+  void CommitCellEditor(int ACol, int ARow);
+  void EditDone(int ACol, int ARow);
+  // placeholder: fuller version comes with hooks and window messages
+  void DoEditCellDone(int ACol, int ARow);
+  // placeholder: fuller version comes with navigation
+  virtual void MoveToNextCell();
+  // placeholder: fuller version comes with navigation
+  virtual void NavigateFromEditor(bool ShiftHeld);
 
 private:
   // ---- construction steps (PlexStringGrid.cpp)
@@ -752,6 +1154,16 @@ private:
   void RowHeadersListChanged();
   void MergedColumnsChanged();
   void RemoveListedControl(int ACol, int ARealRow);
+  // ---- selection (PlexStringGridSelection.cpp)
+  bool SelectCellRefused(int ACol, int ARow);
+  void PrepareEditing(int ACol, int ARow);
+  bool DecideSelect(int ACol, int ARow);
+  void SelectAftermath(int ACol, int ARow, const TGridRect& OldSel, int OldCol, int OldRow, bool Allowed);
+  void RepaintRowIndicator(int OldRow, int NewRow);
+  int RowSelectKey(int ARow) const;
+  // ---- hidden rows (PlexStringGridHiddenRows.cpp)
+  void HideRealRows(const std::vector<int>& RealRows, int Level);
+  void ShowItems(std::vector<std::unique_ptr<TGridItem>> Items);
 
   // ---- owned objects, in creation order
   TFooterPanel* FFooterPanel = nullptr;
@@ -838,6 +1250,9 @@ private:
   TOrvStyle FOrvStyle = tsWindowsXP;
   TColorTones FTones;
   TOfficeTheme FOfficeTheme = otUnknown;
+  // Indexed by TFixedGradient; the first four live in the fields above.
+  std::array<TColor, fgCount> FOrvGradientFaces{clNone,   clNone,   clNone, clNone, 0x808080, 0xFFFFFF, clNone,
+                                                clNone,   0xC0C0C0, 0x808080, 0xC0C0C0, clNone, clNone, 0x808080};
 
   // ---- life-cycle state
   bool FLoading = false;
@@ -863,10 +1278,27 @@ private:
   int FMaxEverColCount = 0;
   std::vector<QString> FFeatureCalls;
 
-  // ---- hidden columns
+  // ---- hidden columns and rows
   std::array<bool, PlexGridDefaults::HiddenColumnSlots> FHiddenColumns{};
-  std::vector<int> FHiddenColumnWidths;
+  // The width a column had when it was hidden, as the saved-width table keeps it.
+  std::array<int16_t, PlexGridDefaults::HiddenColumnSlots> FHiddenColumnWidths{};
   int FNumHiddenColumns = 0;
+  int FFilterLevel = 0;
+
+  // ---- selection state
+  std::shared_ptr<ITPlexStringGridSelect> FISelect;
+  IRichTextConverter* FRichTextConverter = nullptr;
+  bool FUseEnabledRows = false;
+  int FOldRowSel = -1;
+  QString FCellCache;
+  QString FEditText;
+  bool FForceSel = false;
+  bool FSelChange = false;
+  bool FChangeDisable = false;
+  bool FEditDisable = false;
+  bool FEditChange = false;
+  bool FSelHidden = false;
+  TGridRect FHiddenSelection;
 
   // ---- cell access state
   int FCellControlCount = 0;
@@ -885,8 +1317,8 @@ private:
   void PaintContentStep(TCanvas& ACanvas, TPaintCellState& P);
   void PaintTreeLines(TCanvas& ACanvas, TPaintCellState& P);
   void PaintFocusRect(TCanvas& ACanvas, TPaintCellState& P);
-  void FireCellDrawEvent(const TCustomCellDrawEvent& Event, TCanvas& ACanvas, int RCol, int ARow,
-                         TGridDrawState AState, const TRect& ARect);
+  void FireCellDrawEvent(const TCustomCellDrawEvent& Event, TCanvas& ACanvas, int RCol, int ARow, TGridDrawState AState,
+                         const TRect& ARect);
   void DrawCellContent(TCanvas& ACanvas, TPaintCellState& P);
   void DrawCellPlainText(TCanvas& ACanvas, TPaintCellState& P, QString Text, TRect R);
   void DrawCellHtmlText(TCanvas& ACanvas, TPaintCellState& P, const QString& Text, TRect R);
@@ -898,7 +1330,37 @@ private:
                              TColor& AMirrorColorTo, TFont& AFont) const;
   std::unique_ptr<IRichTextRenderer> FRichTextRenderer;
   unsigned FVAlignFlag = 0;
-  bool FRowEnablingUsed = false;
   int FFixedRightCols = 0;
   int FFixedFooters = 0;
+  // ---- editor life, validation and editor access
+  void SetUpSeparateEditor(ICellEditor* Editor, const TCellEditorSetup& Setup);
+  void SetUpComboEditor(const TCellEditorSetup& Setup);
+  void CommitComboEditor(int ACol, int ARow);
+  void WriteEditorValue(int ACol, int ARow, const QString& Value);
+  void RefuseValidatedValue(int C, int R, const QString& NewValue, const QString& Value);
+  void ShowRefusalBalloon();
+  void HandleGridSetFocus();
+  void FireComboChange(int ACol, int ARow, int Index);
+  std::unique_ptr<ICellEditorSource> FCellEditors;
+  ICellEditor* FOpenEditor = nullptr;
+  TWinControl* FEditCtrl = nullptr;
+  bool FEditMode = false;
+  bool FEditing = false;
+  bool FEditActive = false;
+  bool FSpecialEditor = false;
+  bool FEntered = false;
+  bool FBlockKill = false;
+  bool FBlockFocus = false;
+  bool FValidating = false;
+  bool FInvokedFocusChange = false;
+  bool FNoEditChange = false;
+  bool FClickedToEdit = false;
+  bool FDestroying = false;
+  bool FFocusFromTextEditor = false;
+  QChar FStartEditChar;
+  int FOldCol = -1;
+  int FOldRow = -1;
+  QString FOldCellTextWide;
+  QString FNewCellText;
+  bool FOldModified = false;
 };

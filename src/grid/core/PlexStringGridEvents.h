@@ -68,7 +68,8 @@ using TFilterSelectEvent =
     std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition)>;
 using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName,
                                              QString& FilterCondition, bool CheckState)>;
-using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double Value)>;
+using TRatingChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& AColor)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& AImageIndex)>;
 using TCellChangingEvent =
@@ -90,3 +91,9 @@ using TGetCellBorderPropEvent = std::function<void(TObject* Sender, int ARow, in
                                                    TPen& RightPen, TPen& BottomPen)>;
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas& Canvas, int ACol, int ARow,
                                                 TGridDrawState AState, TRect ARect, bool Printing)>;
+// selection
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;

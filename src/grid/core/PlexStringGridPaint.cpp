@@ -58,8 +58,8 @@ void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   }
   // 3. the in-cell scroll bar
   if (HasScrollBar(P.RCol, P.ARow)) {
-    int page = 0, range = 0;
-    GetScrollProp(P.RCol, P.ARow, page, range);
+    const TScrollProp prop = GetScrollProp(P.RCol, P.ARow);
+    const int page = prop.PageSize, range = prop.Range;
     if (page < range) {
       const int position = std::clamp(GetScrollPosition(P.RCol, P.ARow), 0, range);
       DrawCellScrollBar(C, TRect(P.R.Right - CellScrollBarWidth, P.R.Top, P.R.Right, P.R.Bottom), position, page,
@@ -70,8 +70,8 @@ void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   }
   // 4. the look without selection colours: the base painter has painted them
   P.WW = WordWrap();
-  GetVisualProperties(P.ACol, P.ARow, P.State, false, false, true, C.Brush(), P.ColorTo, P.MirrorColor,
-                      P.MirrorColorTo, C.Font(), P.HA, P.VA, P.WW, P.GD);
+  GetVisualProperties(P.ACol, P.ARow, P.State, false, false, true, C.Brush(), P.ColorTo, P.MirrorColor, P.MirrorColorTo,
+                      C.Font(), P.HA, P.VA, P.WW, P.GD);
   P.Layout = GetCellGraphicLayout(P.RCol, P.ARow);
   if (P.RCol == 0 && P.Layout.Graphic && P.Layout.Graphic->CellType == ctNode)
     if (const TCellProperties* props = PropsOf(0, P.ARow)) P.Layout.Width = props->NodeLevel * 12 + 4;
@@ -84,8 +84,8 @@ void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   // 6, 7. fixed-looking cells; a hover row with hcFixed paints them as normal cells
   const bool hoverAsNormal = HoverRow() && P.ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed);
   P.FixedLooking = (IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows()) && !hoverAsNormal;
-  const bool gradientLook = FLook == glOrv || FLook == glXP || FLook == glVista || FLook == glWin7 ||
-                            FLook == glOffice2007;
+  const bool gradientLook =
+      FLook == glOrv || FLook == glXP || FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
   if (P.FixedLooking && gradientLook) DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, false);
   // 8..10
   PaintRowIndicatorAndMark(C, P);
@@ -109,8 +109,7 @@ void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   if (OnDrawCell) {
     TCanvasStateGuard guard(C);
     OnDrawCell(this, P.RCol, P.ARow,
-               TRect(P.R.Left + 1, P.R.Top + 1, P.R.Right - GridLineWidth(), P.R.Bottom - GridLineWidth()),
-               P.State);
+               TRect(P.R.Left + 1, P.R.Top + 1, P.R.Right - GridLineWidth(), P.R.Bottom - GridLineWidth()), P.State);
   }
   FireCellDrawEvent(OnCustomCellDraw, C, P.RCol, P.ARow, P.State, P.R);
   // 20
@@ -142,7 +141,8 @@ void TPlexStringGrid::PaintRowIndicatorAndMark(TCanvas& C, TPaintCellState& P) {
 
 void TPlexStringGrid::PaintAlwaysVisibleButtons(TCanvas& C, TPaintCellState& P) {
   const TControlLook& look = *FControlLook;
-  if (P.FixedLooking || !(look.DropDownAlwaysVisible || look.SpinButtonsAlwaysVisible)) return;
+  if (!(look.DropDownAlwaysVisible || look.SpinButtonsAlwaysVisible)) return;
+  if (IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows()) return;
   int buttonLook = look.FlatButton ? CellButtonFlat : FIsThemed ? CellButtonThemed : CellButtonClassic;
   if (Flat && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
   const int state = CanEditCell(P.RCol, P.ARow) ? CellButtonNormal : CellButtonDisabled;
@@ -211,11 +211,11 @@ void TPlexStringGrid::DrawCellBorders(TCanvas& C, int ACol, int ARow, TRect R) {
 
 void TPlexStringGrid::PaintTreeLines(TCanvas& C, TPaintCellState& P) {
   const TCellNode& node = *FCellNode;
-  if (P.RCol != 0 || P.ARow < FixedRows() || !HasNodes() || !node.ShowTree) return;
-  C.Pen().Color = node.TreeColor;
+  if (P.RCol != 0 || P.ARow < FixedRows() || !HasNodes() || !node.ShowTree()) return;
+  C.Pen().Color = node.TreeColor();
   C.Pen().Width = 1;
   P.R.Left = GetNodeIndent(P.ARow);
-  const int indent = node.NodeIndent;
+  const int indent = node.NodeIndent();
   const int x = P.R.Left + indent / 2 - indent + 2;
   const int mid = (P.R.Top + P.R.Bottom) / 2;
   const TCellProperties* props = PropsOf(0, P.ARow);
@@ -224,7 +224,7 @@ void TPlexStringGrid::PaintTreeLines(TCanvas& C, TPaintCellState& P) {
     C.MoveTo(x0, y0);
     C.LineTo(x1, y1);
   };
-  if (level > 0) line(x, mid, node.ShowTreeFull ? P.R.Right : P.R.Left + 4, mid);
+  if (level > 0) line(x, mid, node.ShowTreeFull() ? P.R.Right : P.R.Left + 4, mid);
   const int span = GetNodeSpanType(P.ARow);
   if (span == 1) line(x, P.R.Top, x, mid);
   if (span == 2) line(x, P.R.Top, x, P.R.Bottom + 4);

@@ -23,7 +23,7 @@
 #include <numbers>
 
 namespace {
-constexpr unsigned HAlignFlags[] = {0, DT_RIGHT, DT_CENTER};  // taLeftJustify, taRightJustify, taCenter
+constexpr unsigned HAlignFlags[] = {0, DT_RIGHT, DT_CENTER};    // taLeftJustify, taRightJustify, taCenter
 constexpr unsigned VAlignFlags[] = {0, DT_VCENTER, DT_BOTTOM};  // vtaTop, vtaCenter, vtaBottom
 constexpr int FilterGlyphSize = 16;
 constexpr int ScrollBarRoom = 17;
@@ -210,8 +210,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
   }
   // 5. cells that a disjunct selection leaves unselected take their plain colours
   const bool disjRow = FMouseActions->DisjunctRowSelect(), disjCol = FMouseActions->DisjunctColSelect();
-  if (!fixed && !FMouseDown &&
-      ((disjRow && !RowSelect(FlagRow(P.ARow))) || (disjCol && !ColSelect(P.RCol)))) {
+  if (!fixed && !FMouseDown && ((disjRow && !RowSelect(FlagRow(P.ARow))) || (disjCol && !ColSelect(P.RCol)))) {
     P.LinkColor = URLColor;
     C.Brush().Color = Color();
     C.Font().SetColor(Font().Color());
@@ -219,7 +218,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
   }
   // 6. the background gradient of the cells that take it
   const TBackGround& bg = *FBackGround;
-  const bool bgCells = bg.Cells == bcAll || (bg.Cells == bcFixed) == P.State.Contains(gdFixed);
+  const bool bgCells = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == P.State.Contains(gdFixed);
   if (bgCells && bg.IsGradient()) {
     const TCellType type = GetCellType(P.RCol, P.ARow);
     const bool takes = Colors(P.RCol, P.ARow) == clNone || type == ctCheckBox || type == ctDataCheckBox ||
@@ -228,9 +227,9 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
                                 (P.State.Contains(gdFocused) && Options().Contains(goDrawFocusSelected))) &&
                                ShowSelection;
     if (takes && !shownSelected)
-      DrawGradient(C, bg.Color, bg.ColorTo, 64,
+      DrawGradient(C, bg.Color(), bg.ColorTo(), 64,
                    TRect(r.Left - 1, r.Top - GridLineWidth(), r.Right, r.Bottom + GridLineWidth() - 1),
-                   bg.Display == bdGradientHorz);
+                   bg.Display() == bdGradientHorz);
   }
   // 7
   if (SelectionRectangle && !fixed) DrawSelectionRectangle(C, P);
@@ -412,8 +411,9 @@ TSize TPlexStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   if (SB) {
     InflateRect(r, -2, -2);
     if (EditorMode() && Col() == dcol && Row() == ARow && text.endsWith('\n')) text += 'w';
-    h = DrawTextEx(C, text, r,
-                   DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | (rotated ? DT_SINGLELINE : DT_WORDBREAK));
+    h = DrawTextEx(
+        C, text, r,
+        DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | (rotated ? DT_SINGLELINE : DT_WORDBREAK));
     w = r.Width();
   } else {
     int lines = 0;
@@ -431,26 +431,4 @@ TSize TPlexStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   const int p = int(std::abs(h * std::sin(a))), q = int(std::abs(w * std::cos(a)));
   const int rr = int(std::abs(h * std::cos(a))), t = int(std::abs(w * std::sin(a)));
   return TSize{std::abs(p - q) + RotatedMargin, std::abs(rr - t) + RotatedMargin};
-}
-
-// ---- placeholders of the cell objects that the content drawer reads
-
-bool TPlexStringGrid::HasCheckBox(int ACol, int ARow) {
-  const TCellType type = GetCellType(ACol, ARow);
-  return type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctTriStateCheckBox ||
-         type == ctRowCheckBox;
-}
-
-void TPlexStringGrid::GetMarker(int ACol, int ARow, int& AStart, int& ALength) {
-  AStart = 0;
-  ALength = 0;
-  if (const TCellGraphic* g = GetCellGraphic(ACol, ARow); g && (g->CellType == ctEmpty || g->CellType == ctValue)) {
-    AStart = g->CellErrFrom;
-    ALength = g->CellErrLen;
-  }
-}
-
-void TPlexStringGrid::GetScrollProp(int ACol, int ARow, int& APageSize, int& ARange) {
-  APageSize = 0;
-  ARange = 0;
 }

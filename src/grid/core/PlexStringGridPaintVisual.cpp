@@ -29,7 +29,7 @@ TColor TPlexStringGrid::MixSelectionColor(TColor Selection, TColor CellColor, bo
 }
 
 // Row flags (enabled, disjunct selection) are kept by real row once rows can be hidden.
-int TPlexStringGrid::FlagRow(int ARow) const { return FRowEnablingUsed ? RealRowIndex(ARow) : ARow; }
+int TPlexStringGrid::FlagRow(int ARow) const { return FUseEnabledRows ? RealRowIndex(ARow) : ARow; }
 
 void TPlexStringGrid::ApplySelectionColours(TGridDrawState& AState, TBrush& ABrush, TColor& AColorTo,
                                             TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont) const {
@@ -136,8 +136,8 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   // 13. disjunct rows
   if (selectable && disjRow) {
     const bool inSet = RowSelect(flagRow);
-    const bool unselected = ((FMouseDown && ARow == Row()) || !inSet) &&
-                            (!FMouseDown || inSet || !AState.Contains(gdSelected));
+    const bool unselected =
+        ((FMouseDown && ARow == Row()) || !inSet) && (!FMouseDown || inSet || !AState.Contains(gdSelected));
     if (unselected) {
       AState.Exclude(gdSelected);
     } else {
@@ -156,10 +156,9 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   // 15. the range selection mixes into a cell's own colour
   if ((selectable && IsSelected(ACol, ARow) && !disjRow && !disjCol) ||
       (AState.Contains(gdSelected) && FMouseDown && ShowSelection)) {
-    ABrush.Color = ABrush.Color == Color()
-                       ? SelectionColor
-                       : MixSelectionColor(SelectionColor, ABrush.Color, SelectionColorMixer,
-                                           SelectionColorMixerFactor);
+    ABrush.Color = ABrush.Color == Color() ? SelectionColor
+                                           : MixSelectionColor(SelectionColor, ABrush.Color, SelectionColorMixer,
+                                                               SelectionColorMixerFactor);
     ApplySelectionColours(AState, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
   }
   // 16. disjunct cells
@@ -173,7 +172,7 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
     }
   }
   // 17, 18
-  if (UseDisabledFont && ((FRowEnablingUsed && !RowEnabled(flagRow)) || !Enabled()))
+  if (UseDisabledFont && ((FUseEnabledRows && !RowEnabled(flagRow)) || !Enabled()))
     AFont.SetColor(DisabledFontColor);
   if (AState.Contains(gdSelected) && ARow != Row() && disjRow && SelectionColorTo == clNone)
     ABrush.Color = AdjustColorBrightness(ABrush.Color, 7);
@@ -182,46 +181,3 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   GetCellAlignment(rcol, ARow, HA, VA);
 }
 
-// ---- placeholders of selection and row state that the painting reads
-
-bool TPlexStringGrid::IsSelected(int ACol, int ARow) {
-  const TGridRect s = Selection();
-  return ACol >= s.Left && ACol <= s.Right && ARow >= s.Top && ARow <= s.Bottom;
-}
-
-void TPlexStringGrid::SetRowSelect(int ARow, bool Value) {
-  if (ARow < 0) return;
-  if (size_t(ARow) >= FRowSelect.size()) FRowSelect.resize(size_t(ARow) + 1, false);
-  FRowSelect[size_t(ARow)] = Value;
-  InvalidateRow(RealToDisplayRow(ARow));
-}
-
-void TPlexStringGrid::SetColSelect(int ACol, bool Value) {
-  if (ACol < 0) return;
-  if (size_t(ACol) >= FColSelect.size()) FColSelect.resize(size_t(ACol) + 1, false);
-  FColSelect[size_t(ACol)] = Value;
-  Invalidate();
-}
-
-// The list holds the real rows written disabled.
-bool TPlexStringGrid::RowEnabled(int ARow) const { return !FEnabledRows->HasValue(ARow); }
-
-void TPlexStringGrid::SetRowEnabled(int ARow, bool Value) {
-  FRowEnablingUsed = true;
-  if (Value)
-    FEnabledRows->DeleteValue(ARow);
-  else if (!FEnabledRows->HasValue(ARow))
-    FEnabledRows->Add(ARow);
-  Invalidate();
-}
-
-bool TPlexStringGrid::RowModified(int ARow) const { return FModifiedRows->HasValue(ARow); }
-
-void TPlexStringGrid::SetRowModified(int ARow, bool Value) {
-  if (Value == RowModified(ARow)) return;
-  if (Value)
-    FModifiedRows->Add(ARow);
-  else
-    FModifiedRows->DeleteValue(ARow);
-  InvalidateCell(0, RealToDisplayRow(ARow));
-}

@@ -69,3 +69,13 @@ QString TPlexStringGrid::GetVersionString() const {
   const unsigned v = unsigned(GetVersionNr());
   return QString("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
 }
+
+void TPlexStringGrid::SetFixedGradientColor(TFixedGradient Which, TColor Value) {
+  switch (Which) {
+    case fgFrom: SetOrvGradientFrom(Value); break;
+    case fgTo: SetOrvGradientTo(Value); break;
+    case fgMirrorFrom: SetOrvGradientMirrorFrom(Value); break;
+    case fgMirrorTo: SetOrvGradientMirrorTo(Value); break;
+    default: SetProperty(FOrvGradientFaces[size_t(Which)], Value, [this] { Invalidate(); }); break;
+  }
+}

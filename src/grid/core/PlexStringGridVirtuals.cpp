@@ -18,7 +18,6 @@ void Fire(const Event& E, Args&&... A) {
 // ---- group 1
 void TPlexStringGrid::DoCalcFooter(int ACol, QString& Value) { Fire(OnCalcFooter, this, ACol, Value); }
 void TPlexStringGrid::DoClickSort(int ACol) { Fire(OnClickSort, this, ACol); }
-void TPlexStringGrid::SetCellFromEditor(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
 void TPlexStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
 
 QString TPlexStringGrid::GetCurrentCell() {
@@ -49,11 +48,6 @@ TCellType TPlexStringGrid::GetCellType(int ACol, int ARow) {
   if (ACol == 0 && FMouseActions->HotmailRowSelect()) return ctRowCheckBox;
   const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
   return graphic ? graphic->CellType : ctEmpty;
-}
-
-TCellGraphic* TPlexStringGrid::GetCellGraphic(int ACol, int ARow) {
-  if (!HasCellProperties(ACol, ARow)) return nullptr;
-  return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
 }
 
 TPoint TPlexStringGrid::GetCellGraphicSize(int ACol, int ARow) {
@@ -206,8 +200,10 @@ void TPlexStringGrid::DoFilterCheck(int Column, int ItemIndex, QString& Friendly
 void TPlexStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) {
   Fire(OnCheckBoxChange, this, ACol, ARow, State);
 }
-void TPlexStringGrid::DoRatingChange(int ACol, int ARow, double Value) {
-  Fire(OnRatingChange, this, ACol, ARow, Value);
+bool TPlexStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate) {
+  bool allow = true;
+  Fire(OnRatingChange, this, ACol, ARow, NewRate, allow);
+  return allow;
 }
 void TPlexStringGrid::DoColorSelect(int ACol, int ARow, TColor& AColor) {
   Fire(OnColorSelect, this, ACol, ARow, AColor);
@@ -236,9 +232,3 @@ void TPlexStringGrid::ImportNotification(TExportState State, int ARow) {
   Fire(OnImportNotification, this, State, ARow);
 }
 
-// ---- overrides of the base grid
-bool TPlexStringGrid::IsFixed(int ACol, int ARow) {
-  bool isFixed = false;
-  DoIsFixedCell(ARow, ACol, isFixed);
-  return isFixed;
-}

@@ -11,6 +11,19 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     Message.Result = 1;
     return;
   }
+  // placeholder: fuller version comes with hooks and window messages
+  static const UINT gridEditDone = RegisterWindowMessage("GridEditDone");
+  if (Message.Msg == gridEditDone) {
+    DoEditCellDone(int(Message.WParam), int(Message.LParam));
+    return;
+  }
+  // placeholder: fuller version comes with the keyboard
+  if (Message.Msg == WM_CHAR && !FEditMode) {
+    FStartEditChar = QChar(char16_t(Message.WParam));
+    TBaseGrid::WndProc(Message);
+    FStartEditChar = QChar();
+    return;
+  }
   TBaseGrid::WndProc(Message);
 }
 

@@ -38,8 +38,10 @@ QString TPlainRichTextRenderer::PlainText(const QString& RichText) {
       if (hiddenFrom < 0 && word == QLatin1String("tab")) out += '\t';
       i = j - 1;
     } else if (c == '\\' && i + 1 < n) {
-      if (RichText[i + 1] == '*' && hiddenFrom < 0) hiddenFrom = depth;
-      else if (hiddenFrom < 0 && RichText[i + 1] != '\'') out += RichText[i + 1];
+      if (RichText[i + 1] == '*' && hiddenFrom < 0)
+        hiddenFrom = depth;
+      else if (hiddenFrom < 0 && RichText[i + 1] != '\'')
+        out += RichText[i + 1];
       ++i;
     } else if (c != '\r' && c != '\n' && hiddenFrom < 0 && depth > 0) {
       out += c;

@@ -5,6 +5,7 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/CellNode.h"
+#include "grid/core/ControlLook.h"
 #include "grid/editing/ShowModified.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/ControlPicture.h"
@@ -24,8 +25,8 @@ constexpr TColor GridColour = 0xF0F0F0, FixedColour = 0xC8C8C8, OwnColour = clRe
 
 class TPaintGrid : public TPlexStringGrid {
 public:
-  using TPlexStringGrid::TPlexStringGrid;
   using TPlexStringGrid::FHoverRowIdx;
+  using TPlexStringGrid::TPlexStringGrid;
   bool Nodes = false;
   bool HasNodes() override { return Nodes; }
   int GetNodeIndent(int ARow) override { return Nodes ? 24 : 0; }
@@ -109,8 +110,8 @@ TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
       {"second normal row: secondary band", 1, 2, clYellow, false},
       {"third normal row: primary again", 1, 3, clAqua, false},
       {"fixed column", 0, 2, FixedColour, true},
-      {"right fixed column", 5, 2, FixedColour, false},
-      {"footer row", 2, 7, FixedColour, false},
+      {"right fixed column", 5, 2, FixedColour, true},
+      {"footer row", 2, 7, FixedColour, true},
       {"fixed cell with its own colour keeps it and the normal font", 3, 2, OwnColour, false},
       {"the same cell with a check box shows the fixed colour", 3, 3, FixedColour, true},
       {"own colour over the band", 2, 4, OwnColour, false},
@@ -220,7 +221,7 @@ TEST_F(PlexStringGridPaint, ModifiedBarTreeLinesAndHoverOnFixedCells) {
 
   // Tree lines of a node row at level 1: its own stub and its parent's line.
   Grid->Nodes = true;
-  Grid->CellNode().TreeColor = clRed;
+  Grid->CellNode().SetTreeColor(clRed);
   Grid->GetCellProperties(0, 3)->NodeLevel = 1;
   Paint(0, 3);
   const TRect t = Grid->CellRect(0, 3);
@@ -237,6 +238,48 @@ TEST_F(PlexStringGridPaint, ModifiedBarTreeLinesAndHoverOnFixedCells) {
   Grid->SetHoverRowCells({hcNormal, hcSelected, hcFixed});
   Paint(0, 5);
   EXPECT_EQ(At(10, Grid->CellRect(0, 5).Top + 5), clYellow);
+}
+
+TEST_F(PlexStringGridPaint, RowIndicatorOnTheCurrentRowMovesTheText) {
+  TBitmap indicator(8, 8);
+  indicator.Canvas().Brush().Color = clBlue;
+  indicator.Canvas().FillRect(TRect(0, 0, 8, 8));
+  indicator.Canvas().SetPixel(0, 7, clWhite);  // the key colour
+  indicator.EndCanvas();
+  Grid->RowIndicator().Assign(indicator);
+  Grid->SetSelection(TGridRect{2, 3, 2, 3});
+  Grid->SetCellEx(0, 3, "ab");
+  Grid->SetCellEx(0, 4, "ab");
+  Paint(0, 3);
+  Paint(0, 4);
+  const TRect current = Grid->CellRect(0, 3), other = Grid->CellRect(0, 4);
+  EXPECT_EQ(At(current.Left + 5, current.Top + 3), clBlue);
+  EXPECT_NE(At(other.Left + 5, other.Top + 3), clBlue);
+  std::vector<TPoint> cells = paintprobe::Cells(*Sheet);
+  ASSERT_EQ(cells.size(), 4u);
+  EXPECT_EQ(cells[0].X - cells[2].X, 8 + 2);  // the current row's text after the bitmap
+}
+
+// An always-visible drop-down button takes 16 pixels from the text's room, in normal cells only.
+TEST_F(PlexStringGridPaint, AlwaysVisibleButtonsTakeRoomFromTheText) {
+  Grid->SetCellEx(2, 2, "ab");
+  Grid->SetAlignments(2, 2, taRightJustify);
+  Paint(2, 2);
+  const std::vector<TPoint> plain = paintprobe::Cells(*Sheet);
+  Grid->ControlLook().DropDownAlwaysVisible = true;
+  Grid->ControlLook().FlatButton = true;
+  Grid->OnHasComboBox = [](TObject*, int, int, bool& Has) { Has = true; };
+  Sheet = paintprobe::Sheet(240, 160);
+  Paint(2, 2);
+  const std::vector<TPoint> withButton = paintprobe::Cells(*Sheet);
+  ASSERT_EQ(plain.size(), 2u);
+  ASSERT_EQ(withButton.size(), 2u);
+  EXPECT_EQ(plain[0].X - withButton[0].X, 16);
+  const TRect r = Grid->CellRect(2, 2);
+  EXPECT_NE(At(r.Right - 10, (r.Top + r.Bottom) / 2), GridColour);
+  Sheet = paintprobe::Sheet(240, 160);
+  Paint(2, 0);
+  EXPECT_EQ(At(Grid->CellRect(2, 0).Right - 10, 10), FixedColour);
 }
 
 TEST_F(PlexStringGridPaint, DrawingEventsGetTheRealColumnAndDefaultDrawingRules) {

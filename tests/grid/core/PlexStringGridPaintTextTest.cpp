@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -19,7 +20,7 @@ public:
   using TPlexStringGrid::TPlexStringGrid;
   std::vector<TPoint> SortGlyphs;
   void DrawSortIndicator(TCanvas&, int, int Y, int X) override { SortGlyphs.push_back(TPoint(X, Y)); }
-  TPoint CalcCellGraphicSize(int, int) override { return TPoint(16, 16); }
+  TPoint CalcCellGraphicSize(int, int, int) override { return TPoint(16, 16); }
   QString GetCalculatedCell(int ACol, int ARow) override {
     const QString text = GetCellEx(ACol, ARow);
     return text.startsWith('=') ? QString("3") : text;
@@ -108,8 +109,8 @@ TEST_F(PlexStringGridPaintText, FormattedCellsThroughTheFloatFormatEvent) {
     const char* Shown;
   };
   const TCase cases[] = {
-      {"42", "%d", true, "42"},         {"42", "%.1f", true, "42.0"},  {"1.5", "%d", true, "1.5"},
-      {"2.25", "%.1f", false, "2.25"},  {"2.25", "", true, "2.25"},    {"abc", "%.1f", true, "abc"},
+      {"42", "%d", true, "42"},        {"42", "%.1f", true, "42.0"}, {"1.5", "%d", true, "1.5"},
+      {"2.25", "%.1f", false, "2.25"}, {"2.25", "", true, "2.25"},   {"abc", "%.1f", true, "abc"},
       {"1e2", "%.0f", true, "100"},
   };
   for (const TCase& c : cases) {
@@ -208,11 +209,11 @@ TEST_F(PlexStringGridPaintText, SelectionRectangleAndLinksInSelectedCells) {
     for (int r : {1, 2}) Grid->PaintCell(Sheet->Canvas(), c, r, Grid->CellRect(c, r), {gdSelected});
   const TRect tl = Grid->CellRect(1, 1), br = Grid->CellRect(2, 2);
   const int midY = (tl.Top + tl.Bottom) / 2, midX = (tl.Left + tl.Right) / 2;
-  EXPECT_EQ(paintprobe::At(*Sheet, tl.Left + 1, midY), clRed);           // left edge
-  EXPECT_EQ(paintprobe::At(*Sheet, midX, tl.Top + 1), clRed);            // top edge
+  EXPECT_EQ(paintprobe::At(*Sheet, tl.Left + 1, midY), clRed);                           // left edge
+  EXPECT_EQ(paintprobe::At(*Sheet, midX, tl.Top + 1), clRed);                            // top edge
   EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, (br.Top + br.Bottom) / 2 - 4), clRed);  // right edge
-  EXPECT_NE(paintprobe::At(*Sheet, tl.Right - 3, midY), clRed);          // no inner edge
-  EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, br.Bottom - 2), clRed);  // the resizer
+  EXPECT_NE(paintprobe::At(*Sheet, tl.Right - 3, midY), clRed);                          // no inner edge
+  EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, br.Bottom - 2), clRed);                 // the resizer
 
   // In a selected cell a link takes the selection's text colour.
   Grid->SelectionRectangle = false;
@@ -241,6 +242,25 @@ TEST_F(PlexStringGridPaintText, FilterGlyphOnTheFilterRow) {
       for (int x = 0; x < corner.width(); ++x) ink = ink || FromQColor(corner.pixelColor(x, y)) == clBlack;
     EXPECT_EQ(ink, col == 2) << col;
   }
+}
+
+// An in-cell scroll bar takes the right edge and scrolls the text up, clipped to the cell.
+TEST_F(PlexStringGridPaintText, InCellScrollBarOffsetsTheContent) {
+  Grid->Multilinecells = true;
+  Grid->SetRowHeights(1, 40);
+  Grid->SetCellEx(1, 1, "ab\rcd\ref\rgh");
+  const TRect cell = Grid->CellRect(1, 1);
+  const std::vector<TPoint> plain = Painted(1, 1);
+  Grid->AddScrollBar(1, 1, false);
+  Grid->SetScrollProp(1, 1, TScrollProp{2, 10});
+  Grid->SetScrollPosition(1, 1, 5);
+  const std::vector<TPoint> scrolled = Painted(1, 1);
+  // The second line, whole in both pictures, moved up by the scroll position.
+  ASSERT_GE(plain.size(), 4u);
+  const TPoint second(plain[2].X, plain[2].Y - 5);
+  EXPECT_NE(std::find(scrolled.begin(), scrolled.end(), second), scrolled.end());
+  EXPECT_NE(paintprobe::At(*Sheet, cell.Right - 8, cell.Top + 20), clWhite);
+  EXPECT_TRUE(paintprobe::InkBounds(*Sheet).Top >= cell.Top);
 }
 
 TEST_F(PlexStringGridPaintText, CellTextSizes) {

@@ -1,0 +1,280 @@
+// Inserting, removing and moving whole rows with what they carry: texts,
+// cell objects, heights, the per-row flag lists, controls placed in cells and
+// the real indexes of the rows kept in the hidden-row store.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/core/GridItem.h"
+#include "grid/core/HiddenRowStore.h"
+#include "grid/editing/ShowModified.h"
+#include "grid/features/FloatingFooter.h"
+#include "grid/foundation/ControlList.h"
+#include "grid/foundation/IntList.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// Inserts Count unset entries at Index of a per-row list that reaches it.
+void InsertFlags(TIntList& List, int Index, int Count) {
+  if (Index < 0 || Index >= List.Count()) return;
+  for (int i = 0; i < Count; ++i) List.Insert(Index, 0);
+}
+
+void DeleteFlag(TIntList& List, int Index) {
+  if (Index >= 0 && Index < List.Count()) List.Delete(Index);
+}
+
+}  // namespace
+
+// ---- the hidden-row store follows the rows around it
+
+void TPlexStringGrid::ShiftHiddenRows(int ARealRow, int Delta) {
+  FHiddenRowStore->ShiftAbove(ARealRow, Delta);
+}
+
+namespace {
+
+// Real indexes of the displayed rows about to leave, ascending.
+std::vector<int> RealRowsOf(TPlexStringGrid& Grid, int ARow, int Count) {
+  std::vector<int> reals;
+  for (int r = ARow; r < ARow + Count; ++r) reals.push_back(Grid.RealRowIndex(r));
+  return reals;
+}
+
+// A hidden row moves down by the number of rows that left above it, so it
+// comes back between the same neighbours whatever lay between the rows that left.
+void CloseUpHiddenRows(THiddenRowStore& Store, const std::vector<int>& Left) {
+  for (int i = 0; i < Store.Count(); ++i) {
+    TGridItem& item = Store.Items(i);
+    item.Idx -= int(std::lower_bound(Left.begin(), Left.end(), item.Idx) - Left.begin());
+  }
+}
+
+}  // namespace
+
+// ---- inserting
+
+void TPlexStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls) {
+  InsertRowsCore(RowIndex, RCount, UpdateCellControls, true);
+}
+
+void TPlexStringGrid::InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls, bool ShiftStore) {
+  if (RCount <= 0 || RowIndex < 0 || RowIndex > RowCount()) return;
+  const int lastCol = ColCount() - 1;
+  const int lastWidth = ColWidths(lastCol);
+  const int realIndex = RealRowIndex(RowIndex);
+  if (ShiftStore) ShiftHiddenRows(realIndex - 1, RCount);
+  InsertStoreRows(RowIndex, RCount);
+  if (FShowModified->Enabled) InsertFlags(*FModifiedRows, RowIndex, RCount);
+  if (FEnabledRows->Count() > 0) InsertFlags(*FEnabledRows, RowIndex, RCount);
+  SetColWidths(lastCol, lastWidth);
+  if (UpdateCellControls && FControlList->Count() > 0) {
+    for (int i = 0; i < FControlList->Count(); ++i)
+      if (TControlItem* item = FControlList->GetControl(i); item->Y >= realIndex) item->Y += RCount;
+    PlaceCellControls();
+  }
+  if (!FDestroying) DoCellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
+}
+
+void TPlexStringGrid::AddRow() {
+  const bool footer = FFloatingFooter->Visible();
+  const int at = footer ? RowCount() - 1 : RowCount();
+  InsertRows(at, 1, true);
+  if (!footer || FFloatingFooter->FooterStyle == fsFixedLastRow) ClearRows(at, 1);
+}
+
+// ---- removing
+
+// The per-row lists lose the entries of the rows that leave.
+void TPlexStringGrid::DropRowFlags(int RowIndex, int RCount, bool Selection) {
+  for (int i = 0; i < RCount; ++i) {
+    if (FShowModified->Enabled) DeleteFlag(*FModifiedRows, RowIndex);
+    if (FEnabledRows->Count() > 0) DeleteFlag(*FEnabledRows, RowIndex);
+    if (Selection && size_t(RowIndex) < FRowSelect.size()) FRowSelect.erase(FRowSelect.begin() + RowIndex);
+  }
+}
+
+// Controls placed in rows below the ones leaving move up with their rows.
+void TPlexStringGrid::MoveControlsUp(int FirstRealBelow, int RCount) {
+  for (int i = 0; i < FControlList->Count(); ++i)
+    if (TControlItem* item = FControlList->GetControl(i); item->Y >= FirstRealBelow) item->Y -= RCount;
+}
+
+void TPlexStringGrid::RestoreCurrentRow(int OldRow, int OldTop) {
+  const int normalEnd = RowCount() - FixedFooters();
+  if (OldRow < normalEnd) {
+    if (!FMouseActions->DisjunctRowSelect() && Row() != OldRow) SetRow(OldRow);
+    if (OldTop < RowCount() && OldTop >= FixedRows()) SetTopRow(OldTop);
+  } else if (normalEnd > FixedRows()) {
+    SetRow(normalEnd - 1);
+  }
+}
+
+void TPlexStringGrid::RemoveRows(int RowIndex, int RCount) {
+  if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
+  RCount = std::min(RCount, RowCount() - RowIndex);
+  const std::vector<int> leaving = RealRowsOf(*this, RowIndex, RCount);
+  MoveControlsUp(RealRowIndex(RowIndex + RCount), RCount);
+  FreeCellPropsRange(0, RowIndex, StoreColCount() - 1, RowIndex + RCount - 1);
+  const int lastCol = ColCount() - 1, lastWidth = ColWidths(lastCol);
+  BeginUpdate();
+  const int oldRow = Row(), oldTop = TopRow();
+  if (NumHiddenRows() > 0) CloseUpHiddenRows(*FHiddenRowStore, leaving);
+  DropRowFlags(RowIndex, RCount, FMouseActions->DisjunctRowSelect());
+  DeleteStoreRows(RowIndex, RCount, true);
+  FMaxEverRowCount -= RCount;
+  RestoreCurrentRow(oldRow, oldTop);
+  SetColWidths(lastCol, lastWidth);
+  EndUpdate();
+  DoCellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
+  const int lastTop = RowCount() + FixedRows() - VisibleRowCount() - 2;
+  if (TopRow() >= lastTop && RowCount() - VisibleRowCount() - 1 > 0 && lastTop >= FixedRows()) SetTopRow(lastTop);
+  if (FControlList->Count() > 0) PlaceCellControls();
+}
+
+// The rows' objects are not freed and their heights stay by index: the
+// caller (a move) puts the rows back elsewhere.
+void TPlexStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
+  if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
+  RCount = std::min(RCount, RowCount() - RowIndex);
+  const std::vector<int> leaving = RealRowsOf(*this, RowIndex, RCount);
+  const int lastCol = ColCount() - 1, lastWidth = ColWidths(lastCol);
+  const int oldRow = Row(), oldTop = TopRow();
+  BeginUpdate();
+  if (FMouseActions->DisjunctRowSelect())
+    for (int i = 0; i < RCount && size_t(RowIndex) < FRowSelect.size(); ++i)
+      FRowSelect.erase(FRowSelect.begin() + RowIndex);
+  DeleteStoreRows(RowIndex, RCount, false);
+  FMaxEverRowCount -= RCount;
+  SetColWidths(lastCol, lastWidth);
+  if (oldRow < RowCount()) {
+    if (Row() != oldRow) SetRow(oldRow);
+    if (oldTop < RowCount()) SetTopRow(oldTop);
+  } else if (RowCount() > FixedRows()) {
+    SetRow(FixedRows());
+    SetTopRow(FixedRows());
+  }
+  EndUpdate();
+  if (NumHiddenRows() > 0) CloseUpHiddenRows(*FHiddenRowStore, leaving);
+  DoCellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
+}
+
+void TPlexStringGrid::DeleteRows(int ARow, int ACount) {
+  if (ARow < 0 || ACount <= 0) return;
+  FreeCellPropsRange(0, ARow, StoreColCount() - 1, ARow + ACount - 1);
+  HideRowsCore(ARow, ACount, true);
+}
+
+void TPlexStringGrid::HideRowsCore(int ARow, int Count, bool Remove) {
+  if (ARow < 0 || ARow >= RowCount() || Count <= 0) return;
+  Count = std::min(Count, RowCount() - ARow);
+  if (Remove) {
+    for (int i = FControlList->Count() - 1; i >= 0; --i) {
+      const TControlItem* item = FControlList->GetControl(i);
+      const int displ = RealToDisplayRow(item->Y);
+      if (displ < ARow || displ >= ARow + Count) continue;
+      if (item->Control) item->Control->SetVisible(false);
+      FControlList->RemoveControl(i);
+    }
+  }
+  const std::vector<int> leaving = RealRowsOf(*this, ARow, Count);
+  const int lastCol = ColCount() - 1, lastWidth = ColWidths(lastCol);
+  BeginUpdate();
+  const int oldRow = Row(), oldTop = TopRow();
+  const TGridOptions options = Options();
+  const bool rowSelect = options.Contains(goRowSelect) && FixedRows() < RowCount() - 1;
+  if (rowSelect) SetOptions(options - TGridOptions{goRowSelect});
+  if (Remove && NumHiddenRows() > 0) CloseUpHiddenRows(*FHiddenRowStore, leaving);
+  DropRowFlags(ARow, Count, FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent);
+  DeleteStoreRows(ARow, Count, true);
+  RestoreCurrentRow(oldRow, oldTop);
+  SetColWidths(lastCol, lastWidth);
+  EndUpdate();
+  DoCellsChanged(TRect(0, ARow, ColCount() - 1, ARow + Count));
+  if (TopRow() >= RowCount() - 1 && RowCount() - 1 >= FixedRows()) SetTopRow(RowCount() - 1);
+  if (rowSelect) SetOptions(options);
+  if (FControlList->Count() > 0) PlaceCellControls();
+}
+
+void TPlexStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
+  BeginUpdate();
+  for (int r = RowCount() - 1; r >= FixedRows(); --r)
+    if (IsChecked(CheckBoxColumn, r) == RemoveChecked) RemoveRows(r, 1);
+  EndUpdate();
+}
+
+bool TPlexStringGrid::RowIsSelected(int ARow) {
+  if (FMouseActions->DisjunctRowSelect())
+    return RowSelect(FMouseActions->RowSelectPersistent ? RealRowIndex(ARow) : ARow);
+  const TGridRect sel = Selection();
+  return ARow >= sel.Top && ARow <= sel.Bottom;
+}
+
+void TPlexStringGrid::RemoveSelectedRows() {
+  BeginUpdate();
+  for (int r = RowCount() - FixedFooters() - 1; r >= FixedRows(); --r)
+    if (RowIsSelected(r)) DeleteRows(r, 1);
+  if (FMouseActions->DisjunctRowSelect()) FRowSelect.clear();
+  EndUpdate();
+}
+
+void TPlexStringGrid::RemoveUnSelectedRows() {
+  BeginUpdate();
+  for (int r = RowCount() - FixedFooters() - 1; r >= FixedRows(); --r)
+    if (!RowIsSelected(r)) DeleteRows(r, 1);
+  FRowSelect.clear();
+  if (FMouseActions->RowSelectPersistent)
+    for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r) SetRowSelect(RealRowIndex(r), true);
+  EndUpdate();
+}
+
+// Texts compare as the cell shows them; the first row of each text stays.
+void TPlexStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
+  const int col = RealColIndex(ACol);
+  QSet<QString> seen;
+  BeginUpdate();
+  int r = FixedRows();
+  while (r < RowCount() - FixedFooters()) {
+    const QString text = GetCellEx(col, r);
+    const QString key = DoCase ? text : text.toLower();
+    if (seen.contains(key)) {
+      DeleteRows(r, 1);
+      continue;
+    }
+    seen.insert(key);
+    ++r;
+  }
+  EndUpdate();
+}
+
+// ---- moving
+
+// The rows travel with their texts and objects; the hidden rows keep their
+// real indexes, as the rows only change places among the shown ones.
+void TPlexStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
+  if (FromIndex == ToIndex || Count <= 0) return;
+  if (FromIndex < 0 || FromIndex + Count > RowCount()) return;
+  const int cols = StoreColCount();
+  std::vector<QString> texts;
+  std::vector<TObject*> objects;
+  for (int r = FromIndex; r < FromIndex + Count; ++r)
+    for (int c = 0; c < cols; ++c) {
+      texts.push_back(GetGridCell(c, r));
+      objects.push_back(GetGridObject(c, r));
+    }
+  if (FromIndex + Count < ToIndex) ToIndex -= Count;
+  std::vector<int> stored;
+  for (int i = 0; i < NumHiddenRows(); ++i) stored.push_back(FHiddenRowStore->Items(i).Idx);
+  RemoveRowsEx(FromIndex, Count);
+  ToIndex = std::clamp(ToIndex, 0, RowCount());
+  InsertRows(ToIndex, Count, true);
+  for (int i = 0; i < Count; ++i)
+    for (int c = 0; c < cols; ++c) {
+      SetGridCell(c, ToIndex + i, texts[size_t(i * cols + c)]);
+      SetGridObject(c, ToIndex + i, objects[size_t(i * cols + c)]);
+    }
+  for (int i = 0; i < NumHiddenRows(); ++i) FHiddenRowStore->Items(i).Idx = stored[size_t(i)];
+  Invalidate();
+}

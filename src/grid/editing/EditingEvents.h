@@ -1,0 +1,21 @@
+// The events of a cell edit: validation, text changes, combo selection,
+// clipboard in the text editor, and the end of an edit.
+#pragma once
+
+#include "platform/Classes.h"
+
+#include <QString>
+
+#include <functional>
+
+using TCellValidateEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Valid)>;
+using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
+using TComboChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)>;
+using TComboObjectChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection, TObject* AObject)>;
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+using TClipboardAfterPasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
+using TDblClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;

@@ -1,0 +1,164 @@
+// Rows inserted, removed and moved with their texts, objects, heights, flag
+// lists and the real indexes of the hidden rows.
+#include "grid/core/PlexStringGrid.h"
+
+#include "grid/core/CellGraphic.h"
+#include "grid/core/GridItem.h"
+#include "grid/core/HiddenRowStore.h"
+#include "grid/editing/ShowModified.h"
+#include "grid/foundation/IntList.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A grid whose rows hide and come back the plain way: texts and objects
+// into the store and out again, with the row taken out or put back.
+struct TGrid : TPlexStringGrid {
+  TGrid(int Rows) : TPlexStringGrid(nullptr) {
+    SetRowCount(Rows);
+    for (int r = 0; r < Rows; ++r) SetCellEx(1, r, QString::number(r));
+  }
+  void Hide(int ARealRow) {
+    const int d = RealToDisplayRow(ARealRow);
+    TGridItem& item = HiddenRowStore().Add(ARealRow);
+    for (int c = 0; c < AllColCount(); ++c) item.Items.AddObject(GetGridCell(c, d), GetGridObject(c, d));
+    HideRowsCore(d, 1, false);
+  }
+  void UnHideAll() {
+    for (int i = 0; i < HiddenRowStore().Count(); ++i) {
+      TGridItem& item = HiddenRowStore().Items(i);
+      InsertRowsCore(item.Idx, 1, false, false);
+      for (int c = 0; c < item.Items.Count(); ++c) {
+        SetGridCell(c, item.Idx, item.Items[c]);
+        SetGridObject(c, item.Idx, item.Items.Objects(c));
+      }
+    }
+    HiddenRowStore().Clear();
+  }
+  std::vector<int> Stored() {
+    std::vector<int> r;
+    for (int i = 0; i < HiddenRowStore().Count(); ++i) r.push_back(HiddenRowStore().Items(i).Idx);
+    return r;
+  }
+  QString Column1() {
+    QString s;
+    for (int r = 0; r < RowCount(); ++r) s += GetCellEx(1, r) + (r + 1 < RowCount() ? "," : "");
+    return s;
+  }
+};
+
+TEST(PlexStringGridRowOps, RemovingARowKeepsHiddenRowsInPlace) {
+  for (const bool ex : {false, true}) {
+    TGrid g(10);
+    g.Hide(5);
+    g.Hide(6);
+    ASSERT_EQ(g.Column1(), "0,1,2,3,4,7,8,9");
+    if (ex)
+      g.RemoveRowsEx(2, 1);
+    else
+      g.RemoveRows(2, 1);
+    EXPECT_EQ(g.Stored(), (std::vector<int>{4, 5})) << ex;
+    g.UnHideAll();
+    EXPECT_EQ(g.Column1(), "0,1,3,4,5,6,7,8,9") << ex;
+  }
+}
+
+TEST(PlexStringGridRowOps, RemovingAroundAHiddenRowClosesUpByTheRowsAbove) {
+  TGrid g(10);
+  g.Hide(5);
+  g.RemoveRows(4, 2);  // real rows 4 and 6, on both sides of the hidden row
+  EXPECT_EQ(g.Stored(), std::vector<int>{4});
+  g.UnHideAll();
+  EXPECT_EQ(g.Column1(), "0,1,2,3,5,7,8,9");
+  TGrid d(10);
+  d.Hide(8);
+  d.DeleteRows(1, 2);
+  EXPECT_EQ(d.Stored(), std::vector<int>{6});
+}
+
+TEST(PlexStringGridRowOps, InsertRowsShiftsObjectsHeightsAndFlags) {
+  TGrid g(8);
+  g.ShowModified().Enabled = true;
+  g.SetRowModified(7, false);
+  g.SetRowModified(3, true);
+  g.AddCheckBox(2, 3, true, false);
+  TCellGraphic* box = g.GetCellGraphic(2, 3);
+  g.SetRowHeights(3, 40);
+  std::vector<TRect> changed;
+  g.OnCellsChanged = [&](TObject*, const TRect& R) { changed.push_back(R); };
+  g.InsertRows(3, 2, true);
+  EXPECT_EQ(g.RowCount(), 10);
+  EXPECT_EQ(g.Column1(), "0,1,2,,,3,4,5,6,7");
+  EXPECT_EQ(g.GetCellGraphic(2, 3), nullptr);
+  EXPECT_EQ(g.GetCellGraphic(2, 5), box);
+  EXPECT_EQ(g.RowHeights(3), g.DefaultRowHeight());
+  EXPECT_EQ(g.RowHeights(5), 40);
+  EXPECT_TRUE(g.GetRowModified(5));
+  EXPECT_FALSE(g.GetRowModified(3));
+  EXPECT_FALSE(g.GetRowModified(4));
+  ASSERT_EQ(changed.size(), 1u);
+  EXPECT_EQ(changed[0], TRect(0, 3, g.ColCount() - 1, 5));
+}
+
+TEST(PlexStringGridRowOps, AnInsertShiftsHiddenRowsBelowOnce) {
+  TGrid g(10);
+  g.Hide(2);
+  g.Hide(7);
+  g.InsertRows(4, 1, true);  // displayed 4 is real 5
+  EXPECT_EQ(g.Stored(), (std::vector<int>{2, 8}));
+  g.UnHideAll();
+  EXPECT_EQ(g.Column1(), "0,1,2,3,4,,5,6,7,8,9");
+}
+
+TEST(PlexStringGridRowOps, MoveRowsLowersAForwardTarget) {
+  const struct {
+    int From, To, Count;
+    const char* After;
+  } cases[] = {
+      {1, 5, 2, "0,3,4,1,2,5,6,7,8,9"},
+      {1, 3, 2, "0,3,4,1,2,5,6,7,8,9"},
+      {6, 2, 2, "0,1,6,7,2,3,4,5,8,9"},
+      {4, 4, 2, "0,1,2,3,4,5,6,7,8,9"},
+  };
+  for (const auto& c : cases) {
+    TGrid g(10);
+    g.MoveRows(c.From, c.To, c.Count);
+    EXPECT_EQ(g.Column1(), c.After) << c.From << "->" << c.To;
+  }
+  TGrid g(10);
+  g.AddCheckBox(2, 1, true, false);
+  TCellGraphic* box = g.GetCellGraphic(2, 1);
+  g.Hide(9);
+  g.MoveRows(1, 5, 2);
+  EXPECT_EQ(g.GetCellGraphic(2, 3), box);
+  EXPECT_EQ(g.Stored(), std::vector<int>{9});
+}
+
+TEST(PlexStringGridRowOps, RemoveDuplicatesWithAndWithoutCase) {
+  for (const bool doCase : {true, false}) {
+    TPlexStringGrid g(nullptr);
+    g.SetRowCount(5);
+    const char* texts[] = {"head", "abc", "ABC", "x", "abc"};
+    for (int r = 0; r < 5; ++r) g.SetCellEx(1, r, texts[r]);
+    g.RemoveDuplicates(1, doCase);
+    EXPECT_EQ(g.RowCount(), doCase ? 4 : 3) << doCase;
+    EXPECT_EQ(g.GetCellEx(1, 2), doCase ? "ABC" : "x") << doCase;
+  }
+}
+
+TEST(PlexStringGridRowOps, RemoveCheckedRowsAlsoTakesRowsWithoutABox) {
+  TPlexStringGrid g(nullptr);
+  g.SetRowCount(5);
+  for (int r = 0; r < 5; ++r) g.SetCellEx(2, r, QString::number(r));
+  g.AddCheckBox(1, 1, true, false);
+  g.AddCheckBox(1, 2, false, false);
+  g.AddCheckBox(1, 4, true, false);
+  g.RemoveCheckedRows(1, false);
+  EXPECT_EQ(g.RowCount(), 3);
+  EXPECT_EQ(g.GetCellEx(2, 1) + g.GetCellEx(2, 2), "14");
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// A shown string grid on a form, with a second control to move the focus to,
+// an event log and a recording double for the separate editors.
+#pragma once
+
+#include "grid/core/PlexStringGrid.h"
+#include "grid/editing/CellEditor.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Records what the grid set up and hands back a fixed value.
+class TRecordingEditor : public ICellEditor {
+public:
+  void Open(const TCellEditorSetup& Setup) override {
+    Opened.push_back(Setup);
+    Log->append(QString("open %1 \"%2\"").arg(Setup.Editor).arg(Setup.Text));
+  }
+  QString Value() override { return CommitValue; }
+  void Close() override { Log->append("close"); }
+  TWinControl* Control() override { return nullptr; }
+  std::vector<TCellEditorSetup> Opened;
+  QString CommitValue;
+  QStringList* Log = nullptr;
+};
+
+class TRecordingSource : public ICellEditorSource {
+public:
+  explicit TRecordingSource(TRecordingEditor* Editor) : FEditor(Editor) {}
+  ICellEditor* EditorFor(TEditorType) override { return FEditor; }
+
+private:
+  TRecordingEditor* FEditor;
+};
+
+struct EditingGridFixture : ::testing::Test {
+  std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
+  TPlexStringGrid* Grid = nullptr;
+  TEdit* Other = nullptr;
+  QStringList Log;
+  // Makes the grid under test; a fixture may put a descendant in.
+  virtual TPlexStringGrid* MakeGrid(TComponent* Owner) { return new TPlexStringGrid(Owner); }
+
+  void SetUp() override {
+    Form->SetClientWidth(500);
+    Form->SetClientHeight(300);
+    Grid = MakeGrid(Form.get());
+    Grid->SetParent(Form.get());
+    Grid->SetBounds(0, 0, 480, 240);
+    Grid->SetColCount(5);
+    Grid->SetRowCount(5);
+    TGridOptions options = Grid->Options();
+    options.Include(goEditing);
+    Grid->SetOptions(options);
+    Other = new TEdit(Form.get());
+    Other->SetParent(Form.get());
+    Other->SetBounds(0, 260, 100, 24);
+    Form->Show();
+    QApplication::setActiveWindow(Form->Widget());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Widget()));
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+
+  // The grid goes first: its last events still find the log alive.
+  void TearDown() override { Form.reset(); }
+
+  QWidget* EditorWidget() const { return Grid->InplaceEditor() ? Grid->InplaceEditor()->Widget() : nullptr; }
+  void FocusOther() {
+    Other->SetFocus();
+    QApplication::processEvents();
+  }
+  void LogEvents();
+};
