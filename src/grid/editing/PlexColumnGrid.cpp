@@ -77,7 +77,7 @@ QString TPlexColumnGrid::GetVersionString() const {
 // Every ColCount write ends here; while the form loads, Loaded does it once.
 void TPlexColumnGrid::SizeChanged(int OldColCount, int OldRowCount) {
   TPlexStringGrid::SizeChanged(OldColCount, OldRowCount);
-  if (!FColumns || IsLoading() || ColCount() == OldColCount) return;
+  if (!FColumns || IsLoading() || FColumnsFollowInsertion || ColCount() == OldColCount) return;
   const bool was = FColumns->NoRecursiveUpdate;
   FColumns->NoRecursiveUpdate = true;
   UpdateColumnCount();
@@ -120,7 +120,9 @@ void TPlexColumnGrid::ChangeScale(int M, int D) {
 }
 
 void TPlexColumnGrid::InsertCols(int ACol, int ACount) {
+  FColumnsFollowInsertion = true;
   TPlexStringGrid::InsertCols(ACol, ACount);
+  FColumnsFollowInsertion = false;
   FColumns->NoRecursiveUpdate = true;
   for (int i = 0; i < ACount; ++i) FColumns->Insert(ACol);
   FColumns->NoRecursiveUpdate = false;
@@ -128,7 +130,9 @@ void TPlexColumnGrid::InsertCols(int ACol, int ACount) {
 
 // Each deletion runs the collection's update, which brings ColCount down.
 void TPlexColumnGrid::RemoveCols(int ACol, int ACount) {
+  FColumnsFollowInsertion = true;
   TPlexStringGrid::RemoveCols(ACol, ACount);
+  FColumnsFollowInsertion = false;
   for (int i = 0; i < ACount && ACol < FColumns->Count(); ++i) FColumns->Delete(ACol);
 }
 

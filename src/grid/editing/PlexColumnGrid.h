@@ -118,4 +118,7 @@ private:
   std::unique_ptr<TGridColumnItem> FGroupStore;
   std::unique_ptr<TCellGraphic> FCheckGraphic;
   bool FColumnMoving = false;
+  // Set while the string grid inserts or removes columns itself: the
+  // definitions then go in or out at the same place, not at the end.
+  bool FColumnsFollowInsertion = false;
 };

@@ -5,6 +5,7 @@
 #include "EditorFormFixture.h"
 #include "platform/Menus.h"
 #include "platform/Screenshot.h"
+#include "grid/editing/GridCombo.h"
 
 #include <QDir>
 #include <QImage>
@@ -168,6 +169,60 @@ TEST_F(ColumnGridForm, Screenshot) {
   const QString path = QDir::temp().filePath("quillore-column-grid-form.png");
   ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
   EXPECT_FALSE(QImage(path).isNull());
+}
+
+// ---- the user's road through the editor life
+
+TEST_F(ColumnGridForm, TypingCommitsAndAnnouncesTheEdit) {
+  ShowForm(420, 200);
+  std::vector<std::pair<int, int>> done;
+  Grid->OnEditCellDone = [&](TObject*, int c, int r) { done.push_back({c, r}); };
+  Grid->SetCol(1);
+  Grid->SetRow(3);
+  QWidget* w = Grid->Widget();
+  QTest::keyClick(w, Qt::Key_F2);
+  QTest::keyClicks(QApplication::focusWidget(), "Pump station north 7");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(1, 3), "Pump station no") << "EditLength 15 of the column";
+  EXPECT_EQ(done, (std::vector<std::pair<int, int>>{{1, 3}}));
+}
+
+TEST_F(ColumnGridForm, F2OpensTheColumnsList) {
+  ShowForm(420, 200);
+  Grid->SetCol(3);
+  Grid->SetRow(1);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  ASSERT_NE(Grid->ComboEditor(), nullptr);
+  EXPECT_EQ(Grid->ComboEditor()->Items().CommaText(), "Off,Slow,Fast");
+  EXPECT_EQ(Grid->ComboEditor()->DropDownCount(), 8);
+  EXPECT_TRUE(Grid->ComboEditor()->Visible());
+}
+
+TEST_F(ColumnGridForm, EditComboKeepsATextThatIsNoItem) {
+  ShowForm(420, 200);
+  Grid->SetCol(4);
+  Grid->SetRow(1);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  ASSERT_TRUE(Grid->ComboEditor()->Visible());
+  Grid->ComboEditor()->SetText("min");
+  Grid->HideCellEdit();
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(4, 1), "min");
+}
+
+TEST_F(ColumnGridForm, ReadOnlyColumnRefusesTheKeys) {
+  ShowForm(420, 200);
+  Grid->SetCol(5);
+  Grid->SetRow(1);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  QTest::keyClicks(Grid->Widget(), "99");
+  QTest::keyClick(Grid->Widget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(5, 1), "17");
+  EXPECT_FALSE(Grid->IsEditable(5, 1));
+  Grid->OnCanEditCell = [](TObject*, int c, int, bool& can) { can = can || c == 5; };
+  EXPECT_TRUE(Grid->IsEditable(5, 1));
 }
 
 }  // namespace

@@ -254,7 +254,6 @@ TEST(PlexColumnGrid, InsertAndRemoveColumnsKeepDefinitionsInStep) {
   TPlexColumnGrid g(nullptr);
   g.Columns()[3]->Name = "third";
   g.InsertCols(1, 2);
-  // The string grid's own insertion is not built yet; the definitions go in regardless.
   ASSERT_EQ(g.Columns().Count(), 7);
   EXPECT_EQ(g.Columns()[5]->Name, "third");
   g.RemoveCols(1, 2);
