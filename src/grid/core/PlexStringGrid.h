@@ -872,6 +872,10 @@ public:
   TExportNotificationEvent OnExportNotification;
   TExportNotificationEvent OnImportNotification;
 
+  // ================= what the column grid builds on
+  // placeholder: fuller version comes with form scaling
+  virtual void ChangeScale(int M, int D) {}
+
   // ================= cell painting and cell text (PlexStringGridPaint*.cpp)
   // The one place that decides a cell's font, colours, gradient, alignment and word wrap.
   void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,

@@ -21,8 +21,8 @@ bool DatePickersSupported() { return IsComCtl6(); }
 bool TPlexStringGrid::IsEditable(int ACol, int ARow) {
   if (!Options().Contains(goEditing) && !FMouseActions->RangeSelectAndEdit) return false;
   const TPoint base = BaseCell(ACol, ARow);
-  bool canEdit = true;
-  DoCanEditCell(base.X, base.Y, canEdit);
+  // Through the hook, so that a descendant (the column grid) answers first.
+  bool canEdit = CanEditCell(base.X, base.Y);
   if (canEdit && ReadOnly(base.X, base.Y)) canEdit = false;
   bool isFixed = false;
   DoIsFixedCell(RealColIndex(base.X), base.Y, isFixed);

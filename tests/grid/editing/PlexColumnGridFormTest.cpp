@@ -1,0 +1,228 @@
+// A column grid set up the way the table editors set theirs up, on a shown
+// form, driven by the mouse.
+#include "grid/editing/PlexColumnGrid.h"
+
+#include "EditorFormFixture.h"
+#include "platform/Menus.h"
+#include "platform/Screenshot.h"
+#include "grid/editing/GridCombo.h"
+
+#include <QDir>
+#include <QImage>
+
+namespace {
+
+// The column layout of a typical table: a text, a check box, a list, an
+// editable list and a read-only column after the fixed column.
+struct TColumnSetUp {
+  const char* Header;
+  int Width;
+  TEditorType Editor;
+  const char* ComboItems;
+  bool ReadOnly;
+  int EditLength;
+};
+constexpr TColumnSetUp TableColumns[] = {
+    {"", 40, edNormal, "", false, 0},
+    {"Name", 90, edNormal, "", false, 15},
+    {"Active", 50, edDataCheckBox, "", false, 0},
+    {"Mode", 70, edComboList, "Off,Slow,Fast", false, 0},
+    {"Unit", 60, edComboEdit, "ms,s", false, 0},
+    {"Id", 40, edNormal, "", true, 0},
+};
+constexpr int TableCols = int(std::size(TableColumns));
+
+struct ColumnGridForm : EditorFormFixture {
+  TPlexColumnGrid* Grid = nullptr;
+  void SetUp() override {
+    Grid = Make<TPlexColumnGrid>(0, 0, 380, 150);
+    Grid->SetColCount(TableCols);
+    Grid->SetRowCount(5);
+    TGridOptions options = Grid->Options();
+    options.Include(goEditing);
+    options.Include(goColSizing);
+    Grid->SetOptions(options);
+    for (int c = 0; c < TableCols; ++c) {
+      const TColumnSetUp& s = TableColumns[c];
+      TGridColumnItem* d = Grid->Columns()[c];
+      d->SetHeader(s.Header);
+      d->SetWidth(s.Width);
+      d->SetEditor(s.Editor);
+      d->ComboItems().SetCommaText(s.ComboItems);
+      d->ReadOnly = s.ReadOnly;
+      d->EditLength = s.EditLength;
+      d->Font().SetName("Tahoma");
+      d->HeaderFont().SetStyle(TFontStyles{fsBold});
+    }
+    Grid->Columns()[2]->SetColor(0xA8FFA8);
+    Grid->SetFixedColWidth(40);
+    Grid->SetFixedRowHeight(22);
+    const char* rows[][TableCols] = {{"1", "Pump", "Y", "Slow", "ms", "17"}, {"2", "Valve", "N", "Off", "s", "18"}};
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < TableCols; ++c) Grid->SetCells(c, r + 1, rows[r][c]);
+  }
+  TPoint CellCenter(int c, int r) const {
+    const TRect rect = Grid->CellRect(c, r);
+    return TPoint((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);
+  }
+};
+
+TEST_F(ColumnGridForm, DefinitionsDriveTheHooks) {
+  EXPECT_EQ(Grid->Columns().Count(), TableCols);
+  EXPECT_EQ(Grid->ColWidths(0), 40);
+  EXPECT_EQ(Grid->RowHeights(0), 22);
+  EXPECT_EQ(Grid->GetCellType(2, 1), ctDataCheckBox);
+  bool combo = false;
+  for (int c : {3, 4}) {
+    Grid->DoHasComboBox(c, 1, combo = false);
+    EXPECT_TRUE(combo) << c;
+  }
+  EXPECT_FALSE(Grid->CanEditCell(5, 1));
+  EXPECT_TRUE(Grid->CanEditCell(1, 1));
+  Grid->OnGetCheckTrue = [](TObject*, int, int, QString& v) { v = "1"; };
+  QString check;
+  Grid->DoGetCheckTrue(2, 1, check);
+  EXPECT_EQ(check, "Y");
+}
+
+TEST_F(ColumnGridForm, DraggingAHeaderMovesItsDefinition) {
+  Grid->SetColCount(7);
+  for (int c = 0; c < 7; ++c) Grid->Columns()[c]->SetWidth(c == 0 ? 40 : 45);
+  TGridOptions options = Grid->Options();
+  options.Include(goColMoving);
+  Grid->SetOptions(options);
+  ShowForm(420, 200);
+  std::vector<std::pair<int, int>> moves;
+  Grid->OnAfterColumnMoved = [&](TObject*, int from, int to) { moves.push_back({from, to}); };
+  TGridColumnItem* active = Grid->Columns()[2];
+  const TPoint from = CellCenter(2, 0), to = CellCenter(5, 0);
+  QWidget* w = Grid->Widget();
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(from.X, from.Y));
+  QTest::mouseMove(w, QPoint(to.X, to.Y));
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(to.X, to.Y));
+  EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{2, 5}}));
+  EXPECT_EQ(Grid->Columns()[5], active);
+  EXPECT_EQ(Grid->Cells(5, 0), "Active");
+  EXPECT_EQ(Grid->Cells(5, 1), "Y");
+  EXPECT_EQ(Grid->GetCellType(5, 1), ctDataCheckBox);
+}
+
+TEST_F(ColumnGridForm, UserResizeIsReadBackAsTheWidth) {
+  ShowForm(420, 200);
+  const TRect header = Grid->CellRect(1, 0);
+  QWidget* w = Grid->Widget();
+  const int y = (header.Top + header.Bottom) / 2;
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(header.Right - 1, y));
+  QTest::mouseMove(w, QPoint(header.Right + 29, y));
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(header.Right + 29, y));
+  EXPECT_EQ(Grid->ColWidths(1), 120);
+  EXPECT_EQ(Grid->Columns()[1]->Width(), 120);
+  EXPECT_EQ(Grid->Columns()[1]->StoredWidth(), 120);
+}
+
+// A menu that notes where it would pop up instead of showing itself.
+struct TRecordingMenu : TPopupMenu {
+  using TPopupMenu::TPopupMenu;
+  void Popup(int X, int Y) override { Shown.push_back(TPoint(X, Y)); }
+  std::vector<TPoint> Shown;
+};
+
+TEST_F(ColumnGridForm, ColumnPopupsByTypeButtonAndRow) {
+  ShowForm(420, 200);
+  auto* menu = new TRecordingMenu(Form.get());
+  TGridColumnItem* d = Grid->Columns()[3];
+  d->ColumnPopup = menu;
+  int events = 0;
+  Grid->OnColumnPopup = [&](TObject*, int c, int r, TPopupMenu*& m) {
+    ++events;
+    EXPECT_EQ(c, 3);
+    EXPECT_EQ(m, menu);
+  };
+  struct Case {
+    TColumnPopupType Type;
+    Qt::MouseButton Button;
+    int Row;
+    bool Event, Shown;
+  };
+  const Case cases[] = {
+      {cpFixedCellsRClick, Qt::RightButton, 0, true, true},  {cpFixedCellsRClick, Qt::RightButton, 1, true, false},
+      {cpFixedCellsRClick, Qt::LeftButton, 0, false, false}, {cpNormalCellsLClick, Qt::LeftButton, 1, true, true},
+      {cpNormalCellsLClick, Qt::LeftButton, 0, true, false}, {cpAllCellsLClick, Qt::LeftButton, 0, true, true},
+      {cpAllCellsRClick, Qt::RightButton, 2, true, true},    {cpNormalCellsRClick, Qt::LeftButton, 1, false, false},
+  };
+  for (const Case& c : cases) {
+    d->ColumnPopupType = c.Type;
+    events = 0;
+    menu->Shown.clear();
+    const TPoint at = CellCenter(3, c.Row);
+    QTest::mouseClick(Grid->Widget(), c.Button, Qt::NoModifier, QPoint(at.X, at.Y));
+    EXPECT_EQ(events, c.Event ? 1 : 0) << c.Type << " row " << c.Row;
+    ASSERT_EQ(menu->Shown.size(), c.Shown ? 1u : 0u) << c.Type << " row " << c.Row;
+    if (!c.Shown) continue;
+    const TRect cell = Grid->CellRect(3, c.Row);
+    EXPECT_EQ(menu->Shown[0], Grid->ClientToScreen(TPoint(cell.Left, cell.Bottom)));
+  }
+}
+
+TEST_F(ColumnGridForm, Screenshot) {
+  ShowForm(400, 170);
+  const QString path = QDir::temp().filePath("quillore-column-grid-form.png");
+  ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
+  EXPECT_FALSE(QImage(path).isNull());
+}
+
+// ---- the user's road through the editor life
+
+TEST_F(ColumnGridForm, TypingCommitsAndAnnouncesTheEdit) {
+  ShowForm(420, 200);
+  std::vector<std::pair<int, int>> done;
+  Grid->OnEditCellDone = [&](TObject*, int c, int r) { done.push_back({c, r}); };
+  Grid->SetCol(1);
+  Grid->SetRow(3);
+  QWidget* w = Grid->Widget();
+  QTest::keyClick(w, Qt::Key_F2);
+  QTest::keyClicks(QApplication::focusWidget(), "Pump station north 7");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(1, 3), "Pump station no") << "EditLength 15 of the column";
+  EXPECT_EQ(done, (std::vector<std::pair<int, int>>{{1, 3}}));
+}
+
+TEST_F(ColumnGridForm, F2OpensTheColumnsList) {
+  ShowForm(420, 200);
+  Grid->SetCol(3);
+  Grid->SetRow(1);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  ASSERT_NE(Grid->ComboEditor(), nullptr);
+  EXPECT_EQ(Grid->ComboEditor()->Items().CommaText(), "Off,Slow,Fast");
+  EXPECT_EQ(Grid->ComboEditor()->DropDownCount(), 8);
+  EXPECT_TRUE(Grid->ComboEditor()->Visible());
+}
+
+TEST_F(ColumnGridForm, EditComboKeepsATextThatIsNoItem) {
+  ShowForm(420, 200);
+  Grid->SetCol(4);
+  Grid->SetRow(1);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  ASSERT_TRUE(Grid->ComboEditor()->Visible());
+  Grid->ComboEditor()->SetText("min");
+  Grid->HideCellEdit();
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(4, 1), "min");
+}
+
+TEST_F(ColumnGridForm, ReadOnlyColumnRefusesTheKeys) {
+  ShowForm(420, 200);
+  Grid->SetCol(5);
+  Grid->SetRow(1);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  QTest::keyClicks(Grid->Widget(), "99");
+  QTest::keyClick(Grid->Widget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(5, 1), "17");
+  EXPECT_FALSE(Grid->IsEditable(5, 1));
+  Grid->OnCanEditCell = [](TObject*, int c, int, bool& can) { can = can || c == 5; };
+  EXPECT_TRUE(Grid->IsEditable(5, 1));
+}
+
+}  // namespace
