@@ -55,20 +55,20 @@ public:
   TAfterColumnMoved OnAfterColumnMoved;
 
   // ================= the string grid's hooks, answered from the definitions (PlexColumnGridHooks.cpp)
-  void DoGetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont) override;
-  void DoGetCellPrintColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont) override;
-  void DoGetCellBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) override;
-  void DoGetCellPrintBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) override;
-  void DoGetAlignment(int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign) override;
+  void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) override;
+  void DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) override;
+  void DoGetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) override;
+  void DoGetCellPrintBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) override;
+  void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
   void DoGetFormat(int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix) override;
   void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) override;
-  void DoIsFixedCell(int ARow, int ACol, bool& IsFixed) override;
-  bool CanEditCell(int ACol, int ARow) override;
+  void DoIsFixedCell(int ACol, int ARow, bool& IsFixed) override;
+  void CanEditCell(int ACol, int ARow, bool& CanEdit) override;
   void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword) override;
-  void DoHasComboBox(int ACol, int ARow, bool& HasComboBox) override;
+  bool DoHasComboBox(int ACol, int ARow) override;
   void DoGetCheckTrue(int ACol, int ARow, QString& Value) override;
   void DoGetCheckFalse(int ACol, int ARow, QString& Value) override;
-  void DoGetColumnFilter(int ACol, TStrings& Filter) override;
+  bool DoGetColumnFilter(int Column) override;
   void DoFilterSelect(int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition) override;
   void DoUpdateColumnSize(int ACol, int& AWidth) override;
   void DoUpdateAutoColumnSize(int ACol, int& AWidth) override;

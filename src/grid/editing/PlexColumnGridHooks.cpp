@@ -30,7 +30,7 @@ QString FilterDisplayName(const QString& Entry) {
 }
 }  // namespace
 
-void TPlexColumnGrid::DoGetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
+void TPlexColumnGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
   TGridColumnItem* d = Definition(ACol);
   if (d && IsInnerCell(ACol, ARow)) {
     if (IsNormalCell(ACol, ARow)) {
@@ -42,10 +42,10 @@ void TPlexColumnGrid::DoGetCellColor(int ARow, int ACol, TGridDrawState AState, 
     AFont.Assign(ARow < FixedRows() ? d->HeaderFont() : d->Font());
     ApplyRecordColours(PropsOf(ACol, ARow), ABrush, AFont);
   }
-  TPlexStringGrid::DoGetCellColor(ARow, ACol, AState, ABrush, AFont);
+  TPlexStringGrid::DoGetCellColor(ACol, ARow, AState, ABrush, AFont);
 }
 
-void TPlexColumnGrid::DoGetCellPrintColor(int ARow, int ACol, TGridDrawState AState, TBrush& ABrush,
+void TPlexColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush,
                                           TFont& AFont) {
   TGridColumnItem* d = Definition(ACol);
   if (d) {
@@ -72,31 +72,31 @@ void TPlexColumnGrid::DoGetCellPrintColor(int ARow, int ACol, TGridDrawState ASt
       }
     }
   }
-  TPlexStringGrid::DoGetCellPrintColor(ARow, ACol, AState, ABrush, AFont);
+  TPlexStringGrid::DoGetCellPrintColor(ACol, ARow, AState, ABrush, AFont);
 }
 
-void TPlexColumnGrid::DoGetCellBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) {
+void TPlexColumnGrid::DoGetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) {
   if (TGridColumnItem* d = Definition(ACol); d && IsNormalCell(ACol, ARow)) {
     Borders = d->Borders();
     APen.Assign(d->BorderPen());
   }
-  TPlexStringGrid::DoGetCellBorder(ARow, ACol, APen, Borders);
+  TPlexStringGrid::DoGetCellBorder(ACol, ARow, APen, Borders);
 }
 
-void TPlexColumnGrid::DoGetCellPrintBorder(int ARow, int ACol, TPen& APen, TCellBorders& Borders) {
+void TPlexColumnGrid::DoGetCellPrintBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) {
   if (TGridColumnItem* d = Definition(ACol); d && IsNormalCell(ACol, ARow) && d->PrintBorderCustom) {
     Borders = d->PrintBorders;
     APen.Assign(d->PrintBorderPen());
   }
-  TPlexStringGrid::DoGetCellPrintBorder(ARow, ACol, APen, Borders);
+  TPlexStringGrid::DoGetCellPrintBorder(ACol, ARow, APen, Borders);
 }
 
-void TPlexColumnGrid::DoGetAlignment(int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign) {
+void TPlexColumnGrid::DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) {
   if (TGridColumnItem* d = Definition(ACol)) {
     HAlign = ARow < FixedRows() ? d->HeaderAlignment() : d->Alignment();
     if (const TCellProperties* props = PropsOf(ACol, ARow)) HAlign = props->Alignment();
   }
-  TPlexStringGrid::DoGetAlignment(ARow, ACol, HAlign, VAlign);
+  TPlexStringGrid::DoGetAlignment(ACol, ARow, HAlign, VAlign);
 }
 
 void TPlexColumnGrid::DoGetFormat(int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix) {
@@ -122,21 +122,22 @@ void TPlexColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) 
   TPlexStringGrid::DoGetEditorType(ACol, ARow, AEditor);
 }
 
-void TPlexColumnGrid::DoIsFixedCell(int ARow, int ACol, bool& IsFixed) {
+void TPlexColumnGrid::DoIsFixedCell(int ACol, int ARow, bool& IsFixed) {
   if (IsNormalCell(ACol, ARow))
     if (TGridColumnItem* d = Definition(RealColIndex(ACol))) IsFixed = d->Fixed();
-  TPlexStringGrid::DoIsFixedCell(ARow, ACol, IsFixed);
+  TPlexStringGrid::DoIsFixedCell(ACol, ARow, IsFixed);
 }
 
 // The definition decides, not goEditing; the event may still allow a read-only column.
-bool TPlexColumnGrid::CanEditCell(int ACol, int ARow) {
+// The definition decides whatever goEditing says; the event has the last word.
+void TPlexColumnGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
   bool canEdit = false;
   TGridColumnItem* d = Definition(ACol);
   if (!IsLoading() && d && IsNormalCell(ACol, ARow)) canEdit = !(d->ReadOnly || d->Fixed());
   if (canEdit && HasCellProperties(ACol, ARow)) canEdit = !ReadOnly(ACol, ARow);
   const TPoint base = BaseCell(ACol, ARow);
-  if (OnCanEditCell) OnCanEditCell(this, base.X, base.Y, canEdit);
-  return canEdit;
+  if (OnCanEditCell) OnCanEditCell(this, base.Y, base.X, canEdit);
+  CanEdit = canEdit;
 }
 
 void TPlexColumnGrid::DoIsPasswordCell(int ACol, int ARow, bool& IsPassword) {
@@ -145,10 +146,15 @@ void TPlexColumnGrid::DoIsPasswordCell(int ACol, int ARow, bool& IsPassword) {
 }
 
 // Combo columns always show their drop-down button.
-void TPlexColumnGrid::DoHasComboBox(int ACol, int ARow, bool& HasComboBox) {
+bool TPlexColumnGrid::DoHasComboBox(int ACol, int ARow) {
   TGridColumnItem* d = Definition(ACol);
-  if (d && IsNormalCell(ACol, ARow)) HasComboBox = d->Editor() == edComboEdit || d->Editor() == edComboList;
-  TPlexStringGrid::DoHasComboBox(ACol, ARow, HasComboBox);
+  bool has = d && IsNormalCell(ACol, ARow) && (d->Editor() == edComboEdit || d->Editor() == edComboList);
+  // The event has the last word, starting from the definition's answer.
+  if (OnHasComboBox)
+    OnHasComboBox(this, ACol, ARow, has);
+  else
+    has = has || TPlexStringGrid::DoHasComboBox(ACol, ARow);
+  return has;
 }
 
 void TPlexColumnGrid::DoGetCheckTrue(int ACol, int ARow, QString& Value) {
@@ -164,13 +170,14 @@ void TPlexColumnGrid::DoGetCheckFalse(int ACol, int ARow, QString& Value) {
 }
 
 // Only columns whose definition lists filter entries get a filter drop-down.
-void TPlexColumnGrid::DoGetColumnFilter(int ACol, TStrings& Filter) {
-  Filter.SetSorted(false);
-  TPlexStringGrid::DoGetColumnFilter(ACol, Filter);
-  Filter.Clear();
-  TGridColumnItem* d = Definition(ACol);
-  if (!d) return;
-  for (int i = 0; i < d->Filter().Count(); ++i) Filter.Add(FilterDisplayName(d->Filter()[i]));
+bool TPlexColumnGrid::DoGetColumnFilter(int Column) {
+  TPlexStringGrid::DoGetColumnFilter(Column);
+  TStringList& filter = FilterList();
+  filter.SetSorted(false);
+  filter.Clear();
+  if (TGridColumnItem* d = Definition(Column))
+    for (int i = 0; i < d->Filter().Count(); ++i) filter.Add(FilterDisplayName(d->Filter()[i]));
+  return filter.Count() > 0;
 }
 
 void TPlexColumnGrid::DoFilterSelect(int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition) {

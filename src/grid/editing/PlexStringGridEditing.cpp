@@ -22,7 +22,7 @@ bool TPlexStringGrid::IsEditable(int ACol, int ARow) {
   if (!Options().Contains(goEditing) && !FMouseActions->RangeSelectAndEdit) return false;
   const TPoint base = BaseCell(ACol, ARow);
   // Through the hook, so that a descendant (the column grid) answers first.
-  bool canEdit = CanEditCell(base.X, base.Y);
+  bool canEdit = CanEditCellNow(base.X, base.Y);
   if (canEdit && ReadOnly(base.X, base.Y)) canEdit = false;
   bool isFixed = false;
   DoIsFixedCell(RealColIndex(base.X), base.Y, isFixed);

@@ -90,16 +90,16 @@ TEST_F(ColumnGridHooks, ReadOnlyColumnRefusesEditsWhateverTheOptions) {
   TGridOptions options = g.Options();
   options.Include(goEditing);
   g.SetOptions(options);
-  EXPECT_FALSE(g.CanEditCell(4, 1));
-  EXPECT_TRUE(g.CanEditCell(1, 1));
-  EXPECT_FALSE(g.CanEditCell(1, 0)) << "fixed row";
+  EXPECT_FALSE(g.CanEditCellNow(4, 1));
+  EXPECT_TRUE(g.CanEditCellNow(1, 1));
+  EXPECT_FALSE(g.CanEditCellNow(1, 0)) << "fixed row";
   options.Exclude(goEditing);
   g.SetOptions(options);
-  EXPECT_TRUE(g.CanEditCell(1, 1)) << "goEditing is not asked here";
-  g.OnCanEditCell = [](TObject*, int c, int r, bool& can) { can = can || c == 4; };
-  EXPECT_TRUE(g.CanEditCell(4, 1));
+  EXPECT_TRUE(g.CanEditCellNow(1, 1)) << "goEditing is not asked here";
+  g.OnCanEditCell = [](TObject*, int r, int c, bool& can) { can = can || c == 4; };
+  EXPECT_TRUE(g.CanEditCellNow(4, 1));
   g.SetReadOnly(1, 2, true);
-  EXPECT_FALSE(g.CanEditCell(1, 2)) << "the cell's own read-only flag";
+  EXPECT_FALSE(g.CanEditCellNow(1, 2)) << "the cell's own read-only flag";
 }
 
 TEST_F(ColumnGridHooks, CheckTextsOfTheDefinitionWin) {
@@ -117,14 +117,14 @@ TEST_F(ColumnGridHooks, CheckTextsOfTheDefinitionWin) {
 
 TEST_F(ColumnGridHooks, ComboColumnsShowTheirButtonWithoutEvents) {
   bool combo = false;
-  g.DoHasComboBox(3, 1, combo);
+  combo = g.DoHasComboBox(3, 1);
   EXPECT_TRUE(combo);
-  g.DoHasComboBox(1, 1, combo);
+  combo = g.DoHasComboBox(1, 1);
   EXPECT_FALSE(combo);
-  g.DoHasComboBox(3, 0, combo = false);
+  combo = g.DoHasComboBox(3, 0);
   EXPECT_FALSE(combo) << "the header row";
   g.OnHasComboBox = [](TObject*, int, int, bool& has) { has = !has; };
-  g.DoHasComboBox(3, 1, combo);
+  combo = g.DoHasComboBox(3, 1);
   EXPECT_FALSE(combo) << "the event has the last word";
 }
 
@@ -219,11 +219,11 @@ TEST_F(ColumnGridHooks, SizeLimitsOfTheDefinition) {
 
 TEST_F(ColumnGridHooks, FilterDropDownOnlyForColumnsWithFilterEntries) {
   g.FilterDropDownAuto = true;
-  TStringList list;
-  g.DoGetColumnFilter(1, list);
+  const TStringList& list = g.FilterList();
+  EXPECT_FALSE(g.DoGetColumnFilter(1));
   EXPECT_EQ(list.Count(), 0);
   Text->Filter().SetCommaText("Small=<10,Large=>=10,All");
-  g.DoGetColumnFilter(1, list);
+  EXPECT_TRUE(g.DoGetColumnFilter(1));
   EXPECT_EQ(list.CommaText(), "Small,Large,All");
 
   g.AutoFilterDisplay = true;
