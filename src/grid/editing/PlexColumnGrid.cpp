@@ -69,7 +69,9 @@ void TPlexColumnGrid::RebuildColumnHeaders() {
 int TPlexColumnGrid::GetVersionNr() const { return PlexColumnGridVersion::Number; }
 
 QString TPlexColumnGrid::GetVersionString() const {
-  return TPlexStringGrid::GetVersionString() + " " + PlexColumnGridVersion::Date;
+  const unsigned v = unsigned(GetVersionNr());
+  return QString("%1.%2.%3.%4 ").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF) +
+         PlexColumnGridVersion::Date;
 }
 
 // ---- the grid's columns and the definitions in step

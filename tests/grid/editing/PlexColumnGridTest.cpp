@@ -183,10 +183,10 @@ TEST_F(ColumnGridHooks, ColoursFontsAndAlignmentComeFromTheDefinition) {
   g.DoGetCellColor(1, 1, TGridDrawState(), brush, font);
   EXPECT_EQ(brush.Color, TColor(0xA8FFA8));
   EXPECT_FALSE(font.Style().Contains(fsBold));
-  g.DoGetCellColor(0, 1, TGridDrawState(), brush, font);
+  g.DoGetCellColor(1, 0, TGridDrawState(), brush, font);
   EXPECT_TRUE(font.Style().Contains(fsBold));
   g.SetColors(1, 2, clRed);
-  g.DoGetCellColor(2, 1, TGridDrawState(), brush, font);
+  g.DoGetCellColor(1, 2, TGridDrawState(), brush, font);
   EXPECT_EQ(brush.Color, clRed) << "the cell's own colour wins";
   Text->SetFixed(true);
   g.DoGetCellColor(1, 1, TGridDrawState(), brush, font);
@@ -196,7 +196,7 @@ TEST_F(ColumnGridHooks, ColoursFontsAndAlignmentComeFromTheDefinition) {
   TVAlignment v = vtaTop;
   g.DoGetAlignment(1, 1, h, v);
   EXPECT_EQ(h, taCenter);
-  g.DoGetAlignment(0, 1, h, v);
+  g.DoGetAlignment(1, 0, h, v);
   EXPECT_EQ(h, taRightJustify);
 }
 
