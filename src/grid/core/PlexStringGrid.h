@@ -664,7 +664,6 @@ public:
   bool SelectCell(int ACol, int ARow) override;
   // Fires OnRowChanging, OnColChanging and OnCellChanging with one Allow.
   void CellChanging(int ACol, int ARow, bool& Allow);
-  using TBaseGrid::FocusCell;
   void GotoCell(int ACol, int ARow);
   void FocusCell(int ACol, int ARow);
   void MoveToColRow(int ACol, int ARow);
@@ -748,6 +747,8 @@ protected:
   void WndProc(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void RecordFeatureCall(const QString& Name) { FFeatureCalls.push_back(Name); }
+  // The base grid's move with its anchor choice, beside the public FocusCell.
+  using TBaseGrid::FocusCell;
 
   QString FOldCellText;
   TEditorType FEditControl = edNormal;

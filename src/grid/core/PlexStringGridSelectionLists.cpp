@@ -177,7 +177,7 @@ TGridCoord TPlexStringGrid::SelectedCell(int Index) const {
 }
 
 bool TPlexStringGrid::IsSelected(int ACol, int ARow) {
-  if (ARow < FixedRows() || ACol < FixedCols()) return false;
+  if (ARow < FixedRows() || ACol < FixedCols() || FSelHidden) return false;
   if (FMouseActions->DisjunctCellSelect()) return FSelectedCells->HasValue(PackCell(ACol, ARow));
   if (FMouseActions->DisjunctRowSelect()) {
     const int key = RowSelectKey(ARow);

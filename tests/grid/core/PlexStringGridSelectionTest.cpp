@@ -200,8 +200,10 @@ TEST(PlexStringGridSelection, ModifiedFlagsAndHiddenSelection) {
   EXPECT_EQ(g.ModifiedRowCount(), 0);
 
   g.SelectCells(1, 2, 3, 4);
+  EXPECT_TRUE(g.IsSelected(2, 3));
   g.HideSelection();
   EXPECT_TRUE(g.SelectionHidden());
+  EXPECT_FALSE(g.IsSelected(2, 3));
   g.UnHideSelection();
   EXPECT_FALSE(g.SelectionHidden());
   EXPECT_EQ(g.Selection(), (TGridRect{1, 2, 3, 4}));
