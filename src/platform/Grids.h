@@ -176,7 +176,8 @@ public:
   int Col() const { return FCurrent.X; }
   virtual void SetCol(int Value);
   int Row() const { return FCurrent.Y; }
-  void SetRow(int Value);
+  // Virtual: a descendant reports the row it moved to.
+  virtual void SetRow(int Value);
   TGridCoord Anchor() const { return FAnchor; }
   TGridRect Selection() const;
   // Sets anchor and current cell without asking SelectCell.

@@ -8,6 +8,8 @@
 #include <functional>
 
 enum TColumnSizeLocation { clRegistry, clIniFile };
+// Which rows automatic column sizing measures.
+enum TAutoSizeRows { arAll, arNormal, arFixed };
 
 class TColumnSize : public TGridPersistent {
 public:
@@ -21,6 +23,9 @@ public:
     StretchColumn = s->StretchColumn;
     StretchAll = s->StretchAll;
     Synchronized = s->Synchronized;
+    SynchWithGrid = s->SynchWithGrid;
+    SynchNormalCellsOnly = s->SynchNormalCellsOnly;
+    Rows = s->Rows;
     FStretch = s->FStretch;
   }
 
@@ -38,6 +43,9 @@ public:
   int StretchColumn = -1;
   bool StretchAll = false;
   bool Synchronized = false;
+  bool SynchWithGrid = false;
+  bool SynchNormalCellsOnly = false;
+  TAutoSizeRows Rows = arAll;
   std::function<void()> OnStretchChange;
   // placeholder: fuller version comes with sizing
   bool SynchWithGrid = false;

@@ -37,6 +37,28 @@ int THiddenRowStore::DisplayToRealRow(int ADisplayRow) const {
   return ADisplayRow + int(lo);
 }
 
+std::vector<int> THiddenRowStore::RealToDisplayRows(const std::vector<int>& RealRows) const {
+  std::vector<int> result;
+  result.reserve(RealRows.size());
+  size_t k = 0;
+  for (const int r : RealRows) {
+    while (k < FItems.size() && FItems[k]->Idx < r) ++k;
+    result.push_back(r - int(k));
+  }
+  return result;
+}
+
+std::vector<int> THiddenRowStore::DisplayToRealRows(const std::vector<int>& DisplayRows) const {
+  std::vector<int> result;
+  result.reserve(DisplayRows.size());
+  size_t k = 0;
+  for (const int d : DisplayRows) {
+    while (k < FItems.size() && FItems[k]->Idx - int(k) <= d) ++k;
+    result.push_back(d + int(k));
+  }
+  return result;
+}
+
 void THiddenRowStore::Insert(std::vector<TItemPtr> NewItems) {
   if (NewItems.empty()) return;
   const auto byIdx = [](const TItemPtr& A, const TItemPtr& B) { return A->Idx < B->Idx; };

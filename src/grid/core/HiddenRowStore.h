@@ -26,6 +26,10 @@ public:
   int CountBelow(int ARealRow) const;
   int RealToDisplayRow(int ARealRow) const;
   int DisplayToRealRow(int ADisplayRow) const;
+  // The same mappings for many rows at once, ascending in and out: one walk
+  // over the store instead of a search per row.
+  std::vector<int> RealToDisplayRows(const std::vector<int>& RealRows) const;
+  std::vector<int> DisplayToRealRows(const std::vector<int>& DisplayRows) const;
   // Merges items in (ascending, none of them stored yet) in one pass.
   void Insert(std::vector<TItemPtr> NewItems);
   // Takes out, in order, every item the predicate picks, in one pass.

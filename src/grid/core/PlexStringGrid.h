@@ -994,7 +994,6 @@ public:
   bool SelectCell(int ACol, int ARow) override;
   // Fires OnRowChanging, OnColChanging and OnCellChanging with one Allow.
   void CellChanging(int ACol, int ARow, bool& Allow);
-  using TBaseGrid::FocusCell;
   void GotoCell(int ACol, int ARow);
   void FocusCell(int ACol, int ARow);
   void MoveToColRow(int ACol, int ARow);
@@ -1047,6 +1046,9 @@ public:
   bool SelectionHidden() const { return FSelHidden; }
   void ScrollInView(int ColIndex, int RowIndex);
   void UpdateEditMode() { SelectCell(Col(), Row()); }
+  // The current row: the move, then the row reported, the disjunct row
+  // selection, a synchronised grid and the search footer follow.
+  void SetRow(int Value) override;
   // Internal moves of the grid's own pass every gatekeeper while this is set.
   void SetForceSelection(bool Value) { FForceSel = Value; }
   // The grid rearranging itself: OnCellChanging stays quiet meanwhile.
@@ -1054,6 +1056,11 @@ public:
   // -1 after creation and after a sort.
   void ResetOldRowSelection() { FOldRowSel = -1; }
   QString CellCache() const { return FCellCache; }
+  // Row operations keep the per-row flags with their rows: inserted rows
+  // open unset entries in the modified and enabled flags; removed rows take
+  // their entries out of all three lists.
+  void RowFlagsInserted(int RowIndex, int RCount);
+  void RowFlagsRemoved(int RowIndex, int RCount);
   TRowChangingEvent OnRowChanging;
   TColChangingEvent OnColChanging;
   TRowUpdateEvent OnRowUpdate;
@@ -1149,6 +1156,8 @@ protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void NotifierRemoved(TComponent* AComponent);
   void RecordFeatureCall(const QString& Name) { FFeatureCalls.push_back(Name); }
+  // The base grid's move with its anchor choice, beside the public FocusCell.
+  using TBaseGrid::FocusCell;
 
   QString FOldCellText;
   TEditorType FEditControl = edNormal;

@@ -17,9 +17,7 @@ using TItems = std::vector<std::unique_ptr<TGridItem>>;
 void TPlexStringGrid::HideRealRows(const std::vector<int>& RealRows, int Level) {
   if (RealRows.empty()) return;
   HideInplaceEdit();
-  std::vector<int> displayed;
-  displayed.reserve(RealRows.size());
-  for (const int r : RealRows) displayed.push_back(RealToDisplayRow(r));
+  const std::vector<int> displayed = FHiddenRowStore->RealToDisplayRows(RealRows);
   const int storeCols = StoreColCount();
   std::vector<TRowBlock> blocks = TakeRows(displayed);
   TItems items;
@@ -46,11 +44,16 @@ void TPlexStringGrid::HideRealRows(const std::vector<int>& RealRows, int Level) 
 void TPlexStringGrid::ShowItems(std::vector<std::unique_ptr<TGridItem>> Items) {
   if (Items.empty()) return;
   HideInplaceEdit();
+  std::vector<int> reals;
+  reals.reserve(Items.size());
+  for (const auto& item : Items) reals.push_back(item->Idx);
+  const std::vector<int> places = FHiddenRowStore->RealToDisplayRows(reals);
   std::vector<TRowBlock> blocks;
   blocks.reserve(Items.size());
-  for (const auto& item : Items) {
+  for (size_t i = 0; i < Items.size(); ++i) {
+    const auto& item = Items[i];
     TRowBlock block;
-    block.Row = FHiddenRowStore->RealToDisplayRow(item->Idx);
+    block.Row = places[i];
     block.Height = item->Height;
     const int n = item->Items.Count();
     block.Texts.reserve(size_t(n));
@@ -84,15 +87,13 @@ void TPlexStringGrid::HideRowsEx(int FromRow, int ToRow) {
 void TPlexStringGrid::HideRowList(const TIntList& RowList) {
   std::vector<int> rows;
   rows.reserve(size_t(RowList.Count()));
-  int last = -1;
   for (int i = 0; i < RowList.Count(); ++i) {
     const int d = RowList.GetInteger(i);
-    if (d <= last || d >= RowCount()) continue;  // ascending displayed rows only
-    rows.push_back(DisplayToRealRow(d));
-    last = d;
+    if (d < 0 || d >= RowCount() || (!rows.empty() && d <= rows.back())) continue;  // ascending displayed rows only
+    rows.push_back(d);
   }
   const int level = FFilterLevel++;
-  HideRealRows(rows, level);
+  HideRealRows(FHiddenRowStore->DisplayToRealRows(rows), level);
 }
 
 void TPlexStringGrid::UnHideRows(int FromRow, int ToRow) {

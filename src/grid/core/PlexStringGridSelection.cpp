@@ -144,6 +144,22 @@ void TPlexStringGrid::RepaintRowIndicator(int OldRow, int NewRow) {
   RepaintCell(0, NewRow);
 }
 
+void TPlexStringGrid::SetRow(int Value) {
+  if (Col() < 0 || Col() > ColCount() - 1) MoveColRow(FixedCols(), Value, true, true);
+  TBaseGrid::SetRow(Value);
+  if (Row() != Value) return;  // refused: nothing to report
+  if (Value != FOldRowSel && OnRowUpdate) {
+    const int old = FOldRowSel;
+    FOldRowSel = Value;
+    OnRowUpdate(this, old, Value);
+  }
+  if (FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
+  if (FSyncGrid->SelectionRow)
+    if (auto* other = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid()); other && Value < other->RowCount())
+      other->SetRow(Value);
+  if (Value == RowCount() - 1 && FSearchFooter->Visible()) ScrollAboveSearchFooter();
+}
+
 void TPlexStringGrid::GotoCell(int ACol, int ARow) {
   SetRow(ARow);
   SetCol(ACol);

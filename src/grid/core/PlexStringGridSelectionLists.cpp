@@ -2,6 +2,7 @@
 // cells), the per-row modified and enabled flags, and the selection queries.
 #include "grid/core/PlexStringGrid.h"
 
+#include "grid/editing/ShowModified.h"
 #include "grid/features/DragDropSettings.h"
 #include "grid/foundation/IntList.h"
 
@@ -176,7 +177,7 @@ TGridCoord TPlexStringGrid::SelectedCell(int Index) const {
 }
 
 bool TPlexStringGrid::IsSelected(int ACol, int ARow) {
-  if (ARow < FixedRows() || ACol < FixedCols()) return false;
+  if (ARow < FixedRows() || ACol < FixedCols() || FSelHidden) return false;
   if (FMouseActions->DisjunctCellSelect()) return FSelectedCells->HasValue(PackCell(ACol, ARow));
   if (FMouseActions->DisjunctRowSelect()) {
     const int key = RowSelectKey(ARow);
@@ -327,4 +328,34 @@ void TPlexStringGrid::SwapCells(TGridCoord FromCell, TGridCoord ToCell) {
   SetGridObject(ToCell.X, ToCell.Y, object);
   RepaintCell(FromCell.X, FromCell.Y);
   RepaintCell(ToCell.X, ToCell.Y);
+}
+
+// ---- row flags that follow row operations
+
+void TPlexStringGrid::RowFlagsInserted(int RowIndex, int RCount) {
+  if (RowIndex < 0 || RCount <= 0) return;
+  const auto open = [&](TIntList& List) {
+    if (RowIndex >= List.Count()) return;  // rows past the list are unset already
+    for (int i = 0; i < RCount; ++i) List.Insert(RowIndex, 0);
+  };
+  if (FShowModified->Enabled) open(*FModifiedRows);
+  if (FUseEnabledRows) open(*FEnabledRows);
+}
+
+void TPlexStringGrid::RowFlagsRemoved(int RowIndex, int RCount) {
+  if (RowIndex < 0 || RCount <= 0) return;
+  for (int i = 0; i < RCount; ++i) {
+    if (FShowModified->Enabled && RowIndex < FModifiedRows->Count()) FModifiedRows->Delete(RowIndex);
+    if (FUseEnabledRows && RowIndex < FEnabledRows->Count()) FEnabledRows->Delete(RowIndex);
+  }
+  if (FMouseActions->DisjunctRowSelect() && RowIndex < int(FRowSelect.size())) {
+    const int last = std::min(RowIndex + RCount, int(FRowSelect.size()));
+    for (int r = RowIndex; r < last; ++r)
+      if (FRowSelect[size_t(r)]) FSelectedRows->DeleteValue(r);
+    FRowSelect.erase(FRowSelect.begin() + RowIndex, FRowSelect.begin() + last);
+  }
+  // Selected rows below the removed ones moved up with them.
+  for (int i = 0; i < FSelectedRows->Count(); ++i)
+    if (FSelectedRows->GetInteger(i) >= RowIndex + RCount)
+      FSelectedRows->SetInteger(i, FSelectedRows->GetInteger(i) - RCount);
 }

@@ -1,6 +1,7 @@
 // The gatekeeper of current-cell moves with its events, and the selection models.
 #include "grid/core/PlexStringGrid.h"
 
+#include "grid/editing/ShowModified.h"
 #include "grid/features/FloatingFooter.h"
 #include "grid/foundation/PlexObj.h"
 
@@ -199,11 +200,50 @@ TEST(PlexStringGridSelection, ModifiedFlagsAndHiddenSelection) {
   EXPECT_EQ(g.ModifiedRowCount(), 0);
 
   g.SelectCells(1, 2, 3, 4);
+  EXPECT_TRUE(g.IsSelected(2, 3));
   g.HideSelection();
   EXPECT_TRUE(g.SelectionHidden());
+  EXPECT_FALSE(g.IsSelected(2, 3));
   g.UnHideSelection();
   EXPECT_FALSE(g.SelectionHidden());
   EXPECT_EQ(g.Selection(), (TGridRect{1, 2, 3, 4}));
+}
+
+TEST(PlexStringGridSelection, RowWriteReportsTheRowAndMovesASynchronisedGrid) {
+  TPlexStringGrid other(nullptr);
+  TPlexStringGrid g(nullptr);
+  std::vector<std::pair<int, int>> updates;
+  g.OnRowUpdate = [&](TObject*, int o, int n) { updates.push_back({o, n}); };
+  g.SyncGrid().SetGrid(&other);
+  g.SyncGrid().SelectionRow = true;
+  g.SetRow(3);
+  g.SetRow(3);
+  g.SetRow(5);
+  EXPECT_EQ(updates, (std::vector<std::pair<int, int>>{{-1, 3}, {3, 5}}));
+  EXPECT_EQ(other.Row(), 5);
+}
+
+// Insertion opens unset modified and enabled entries; removal drops the
+// entries of all three lists, so every flag stays with its row.
+TEST(PlexStringGridSelection, RowFlagsFollowInsertedAndRemovedRows) {
+  TPlexStringGrid g(nullptr);
+  g.ShowModified().Enabled = true;
+  g.MouseActions().SetDisjunctRowSelect(true);
+  g.SetRowModified(3, true);
+  g.SetRowEnabled(4, false);
+  g.SetRowSelect(5, true);
+  g.RowFlagsInserted(2, 2);
+  EXPECT_TRUE(g.GetRowModified(5));
+  EXPECT_FALSE(g.GetRowModified(3));
+  EXPECT_FALSE(g.GetRowEnabled(6));
+  EXPECT_TRUE(g.GetRowEnabled(4));
+  EXPECT_TRUE(g.GetRowSelect(5));  // the row selection is not shifted on insertion
+  g.RowFlagsRemoved(1, 2);
+  EXPECT_TRUE(g.GetRowModified(3));
+  EXPECT_FALSE(g.GetRowEnabled(4));
+  EXPECT_TRUE(g.GetRowSelect(3));
+  EXPECT_FALSE(g.GetRowSelect(5));
+  EXPECT_EQ(g.SelectedRow(0), 3);
 }
 
 }  // namespace
