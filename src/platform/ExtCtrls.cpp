@@ -156,6 +156,10 @@ int TTabSheet::PageIndex() const {
   return int(std::find(pages.begin(), pages.end(), this) - pages.begin());
 }
 
+void TTabSheet::SetPageIndex(int index) {
+  if (FPageControl) FPageControl->MovePage(this, index);
+}
+
 void TTabSheet::SetTabVisible(bool v) {
   FTabVisible = v;
   if (FPageControl) FPageControl->UpdateTabs();
@@ -209,6 +213,18 @@ void TPageControl::InsertPage(TTabSheet* page) {
 void TPageControl::RemovePage(TTabSheet* page) {
   FPages.erase(std::remove(FPages.begin(), FPages.end(), page), FPages.end());
   UpdateTabs();
+}
+
+void TPageControl::MovePage(TTabSheet* page, int index) {
+  auto it = std::find(FPages.begin(), FPages.end(), page);
+  if (it == FPages.end()) return;
+  // Taken before the list changes: ActivePage maps the tab index into it.
+  TTabSheet* active = ActivePage();
+  FPages.erase(it);
+  index = std::clamp(index, 0, int(FPages.size()));
+  FPages.insert(FPages.begin() + index, page);
+  UpdateTabs();
+  if (active) SetActivePage(active);
 }
 
 void TPageControl::UpdateTabs() {

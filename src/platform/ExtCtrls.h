@@ -72,6 +72,9 @@ public:
   TPageControl* PageControl() const { return FPageControl; }
   void SetPageControl(TPageControl* pc);
   int PageIndex() const;
+  // Moves the page to that place among its page control's pages (clamped);
+  // the page shown stays shown.
+  void SetPageIndex(int index);
   bool TabVisible() const { return FTabVisible; }
   void SetTabVisible(bool v);
 
@@ -106,6 +109,7 @@ private:
   friend class TTabSheet;
   void InsertPage(TTabSheet* page);
   void RemovePage(TTabSheet* page);
+  void MovePage(TTabSheet* page, int index);
   void UpdateTabs();
   QTabWidget* FTabs;
   std::vector<TTabSheet*> FPages;

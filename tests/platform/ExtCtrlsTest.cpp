@@ -5,6 +5,29 @@
 
 #include <memory>
 
+// A page moved to another place keeps being the page shown; places past
+// either end are clamped.
+TEST(PageControl, PageMovedToAnIndex) {
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* pages = new TPageControl(form.get());
+  pages->SetParent(form.get());
+  TTabSheet* sheets[3];
+  for (TTabSheet*& s : sheets) {
+    s = new TTabSheet(form.get());
+    s->SetPageControl(pages);
+  }
+  pages->SetActivePage(sheets[2]);
+  sheets[2]->SetPageIndex(0);
+  EXPECT_EQ(pages->Pages(0), sheets[2]);
+  EXPECT_EQ(pages->Pages(1), sheets[0]);
+  EXPECT_EQ(pages->ActivePage(), sheets[2]);
+  EXPECT_EQ(pages->ActivePageIndex(), 0);
+  sheets[0]->SetPageIndex(99);
+  EXPECT_EQ(pages->Pages(2), sheets[0]);
+  sheets[0]->SetPageIndex(-5);
+  EXPECT_EQ(sheets[0]->PageIndex(), 0);
+}
+
 // A form frees what it owns newest first, so its tab sheets go before the
 // page control that lists them.
 TEST(PageControl, SheetsFreedBeforeTheirPageControlLeaveIt) {
