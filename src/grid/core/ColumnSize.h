@@ -47,9 +47,6 @@ public:
   bool SynchNormalCellsOnly = false;
   TAutoSizeRows Rows = arAll;
   std::function<void()> OnStretchChange;
-  // placeholder: fuller version comes with sizing
-  bool SynchWithGrid = false;
-  bool SynchNormalCellsOnly = false;
 
 private:
   bool FStretch = false;
