@@ -476,6 +476,32 @@ public:
   virtual void QUnSort();
   virtual void CalcFooter(int ACol);
 
+  // ================= node rows (PlexStringGridNodes.cpp)
+  // Real row indexes: AddNode, RemoveNode, MarkSummaryRow, ExpandNode, ContractNode,
+  // InsertNormalRow, InsertChildRow. Every other node operation takes displayed rows.
+  void AddNode(int ARow, int Span);
+  void RemoveNode(int ARow);
+  void RemoveAllNodes();
+  void MarkSummaryRow(int ARow);
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  void ExpandNode(int ARow);
+  void ContractNode(int ARow);
+  void ExpandAll();
+  void ContractAll();
+  void InsertNormalRow(int ARow);
+  void InsertChildRow(int ARow, int InsertAt);
+  bool IsOnNodeGlyph(int ARow, int X);
+  int GetNodeIndent(int ARow) override;
+  bool HasNodes() override { return FNodeCount > 0; }
+  int NodeCount() const { return FNodeCount; }
+
   // ================= row and column operations (PlexStringGridRows.cpp)
   void SplitColumnCells(int ColIndex);
   void MergeColumnCells(int ColIndex, bool MainMerge);
@@ -925,8 +951,8 @@ public:
   bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
   bool RowModified(int ARow) const { return GetRowModified(ARow); }
   virtual bool IsRotated(int ACol, int ARow, int& aAngle);
-  // placeholder: fuller version comes with node rows
-  virtual int GetNodeSpanType(int ARow) { return 0; }
+  // Tree-line shape of a row: 0 node row, 1 end of its branch, 2 the branch goes on.
+  virtual int GetNodeSpanType(int ARow);
   // ================= editor life, validation and editor access (editing/PlexStringGridEditing*.cpp)
   bool IsEditable(int ACol, int ARow);
   // Opens the current cell's editor as F2 does.
@@ -1076,12 +1102,14 @@ public:
   void GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& ColorTo, TColor& MirrorColor,
                                 TColor& MirrorColorTo, TAlignment& HAlign, TVAlignment& VAlign, bool& WordWrap,
                                 TCellGradientDirection& GradientDirection) override;
-  // placeholder: fuller version comes with node rows
   bool IsNode(int ARow);
   bool IsSummary(int ARow);
-  virtual int GetParentRow(int ARow) { return -1; }
+  // The node row holding a displayed row; a node without an outer node holds itself.
+  virtual int GetParentRow(int ARow);
+  // RemoveRows already lowers the row high-water mark.
   virtual void RemoveNormalRow(int ARow) { RemoveRows(ARow, 1); }
-  virtual void RemoveChildRow(int ARow) { RemoveRows(ARow, 1); }
+  // ARow is a real row index.
+  virtual void RemoveChildRow(int ARow);
   // The platform counts with the string grid's rules for fixed rows, footers and synchronised grids.
   void SetRowCount(int Value) override;
   void SetColCount(int Value) override;
@@ -1253,6 +1281,13 @@ private:
   // ---- hidden rows (PlexStringGridHiddenRows.cpp)
   void HideRealRows(const std::vector<int>& RealRows, int Level);
   void ShowItems(std::vector<std::unique_ptr<TGridItem>> Items);
+  // ---- node rows (PlexStringGridNodes.cpp)
+  TCellGraphic* NodeGraphic(int ARow);
+  int NodeBlockEndRow(int ARow, int Span);
+  int RealRowEnd(int ARow);
+  void ExpandNodeCore(int ARow);
+  void LowerNodeLevels(int ARow, int Span);
+  int FNodeCount = 0;
 
   // ---- owned objects, in creation order
   TFooterPanel* FFooterPanel = nullptr;
