@@ -204,7 +204,7 @@ void TPlexStringGrid::CreateRunTimeControls() {
   hidden(FCombobox, true);
   FCombobox->IsWinXP = FIsWinXP;
   FCombobox->IsVista = FIsVista && (GetFileVersionMS("comctl32.dll") >> 16) >= 6;
-  SetComponentStyle(tsWindowsXP);
+  FOrvStyle = tsWindowsXP;
   FTransEdit = new TGridTransEdit(this);
   hidden(FTransEdit, false);
   FTransCombo = new TGridTransCombo(this);

@@ -7,6 +7,7 @@
 #include "grid/core/CellGraphicLayout.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridSelectListener.h"
+#include "grid/core/GridStyles.h"
 #include "grid/core/PlexStringGridDefaults.h"
 #include "grid/core/PlexStringGridEvents.h"
 #include "grid/core/RichTextRenderer.h"
@@ -82,7 +83,6 @@ class EPlexGridError : public Exception {
 inline constexpr const char* SCellNoInteger = "Cell does not contain integer value";
 inline constexpr const char* SCellNoFloat = "Cell does not contain a float value";
 
-enum TGridLook { glStandard, glSoft, glClassic, glOrv, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
@@ -227,7 +227,14 @@ public:
   bool UpdateInProgress() const { return FUpdateCount > 0; }
   void BeginUpdate();
   void EndUpdate();
-  void SetComponentStyle(TOrvStyle AStyle) override { FOrvStyle = AStyle; }
+  // ---- looks and colour schemes (PlexStringGridLooks.cpp)
+  // Applies the preset of the same position.
+  void SetComponentStyle(TOrvStyle AStyle) override;
+  void SetTheme(TXPColorScheme Scheme);
+  void ApplyOfficeTheme();
+  TOfficeTheme OfficeTheme() const { return FOfficeTheme; }
+  static QString LookToIdent(TGridLook Value);
+  static QString LookToCaption(TGridLook Value);
   void SetColorTones(const TColorTones& ATones) override { FTones = ATones; }
   TColorTones ColorTones() const { return FTones; }
   TOrvStyle ComponentStyle() const { return FOrvStyle; }
@@ -468,7 +475,7 @@ public:
   virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
   virtual void SaveColPositions();
   virtual void LoadColPositions();
-  virtual void SetStyle(TOrvStyle AStyle) { SetComponentStyle(AStyle); }
+  virtual void SetStyle(TPlexGridStyle AStyle);
   virtual void QSort();
   virtual void QSortIndexed();
   virtual void QSortGroup();

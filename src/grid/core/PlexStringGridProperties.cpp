@@ -5,10 +5,6 @@
 #include "grid/foundation/SortIndexList.h"
 #include "platform/Property.h"
 
-void TPlexStringGrid::SetLook(TGridLook Value) {
-  SetProperty(FLook, Value, [this] { Invalidate(); });
-}
-
 void TPlexStringGrid::SetBorderColor(TColor Value) {
   SetProperty(FBorderColor, Value, [this] {
     if (Parent()) Invalidate();

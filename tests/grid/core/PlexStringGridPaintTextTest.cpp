@@ -47,6 +47,9 @@ struct PlexStringGridPaintText : ::testing::Test {
     Grid->SetScrollBars(ssNone);
     Grid->SetBounds(0, 0, 400, 200);
     Grid->SetLook(glStandard);
+    // The probes read dark text on light cells: the selection keeps the grid's default colours.
+    Grid->SelectionColor = PlexGridDefaults::SelectionColor;
+    Grid->SelectionTextColor = PlexGridDefaults::SelectionTextColor;
     Grid->SetDefaultColWidth(80);
     Grid->SetDefaultRowHeight(20);
     Grid->SetColCount(4);
