@@ -16,6 +16,7 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
+#include "platform/DateTime.h"
 #include "platform/Forms.h"
 
 #include <QIODevice>
@@ -508,6 +509,26 @@ public:
   int GetNodeIndent(int ARow) override;
   bool HasNodes() override { return FNodeCount > 0; }
   int NodeCount() const { return FNodeCount; }
+
+  // ================= fills and cell checks (PlexStringGridFills.cpp)
+  // DoFixed: every cell; otherwise the normal cells (fixed, footer and right fixed cells stay).
+  void TextFill(bool DoFixed, const QString& Txt);
+  // Fmt takes the column and the row as two integers.
+  void FormatFill(bool DoFixed, const QString& Fmt);
+  void RandomFill(bool DoFixed, int Rnd);
+  void LinearFill(bool DoFixed);
+  // The generator RandomFill draws from; the same seed gives the same cells.
+  static void SetRandomSeed(unsigned Seed);
+  void SetDates(int ACol, int ARow, TDateTime Value);
+  TDateTime GetDates(int ACol, int ARow);
+  void SetTimes(int ACol, int ARow, TDateTime Value);
+  TDateTime GetTimes(int ACol, int ARow);
+  // True when the checker left the cell's text as it was.
+  bool CheckCell(int ACol, int ARow);
+  bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool CheckCol(bool DoFixed, int ACol);
+  bool CheckRow(bool DoFixed, int ARow);
+  bool CheckGrid(bool DoFixed);
 
   // ================= row and column operations (PlexStringGridRows.cpp)
   void SplitColumnCells(int ColIndex);
