@@ -1,0 +1,21 @@
+// Small colour and drawing routines shared by the drop-down editors, their
+// popups and the header and footer bars.
+#pragma once
+
+#include "grid/core/HeaderAppearance.h"
+#include "platform/Graphics.h"
+#include "platform/Types.h"
+
+#include <QString>
+
+// Equal bands from FromColor towards ToColor; the last band stops one step short.
+void DrawStepGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizontal, const TRect& R, int Steps);
+// Percent of Color1 and the rest of Color2, per channel; 100 or more is Color1, 0 or less Color2.
+TColor BlendColor(TColor Color1, TColor Color2, int Percent);
+// A non-zero channel only darkens; a zero channel takes the percentage itself.
+TColor BrightenColor(TColor Color, int Red, int Green, int Blue);
+// A gradient (with ColorTo) or a plain fill, then an optional border.
+void DrawGradientBox(TCanvas* Canvas, const TRect& R, TColor Color, TGradientDirection Direction, int BorderWidth,
+                     TColor BorderColor, TColor ColorTo);
+// The size of the text drawn on one line; 0 x 0 for an empty text.
+TSize MeasureTextSize(TCanvas& Canvas, const QString& Text);
