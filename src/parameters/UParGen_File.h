@@ -125,3 +125,8 @@ inline constexpr std::array<TParGenElement, ParGenElementCount> ParGenElements{{
 
 // The default of an element as its text.
 QString ParGenDefault(const TParGenElement& element);
+
+class TControl;
+class TFParGen;
+// The form's control of each element, in the order of ParGenElements.
+std::array<TControl*, ParGenElementCount> ParGenElementControls(const TFParGen& form);
