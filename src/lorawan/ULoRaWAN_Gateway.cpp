@@ -175,9 +175,9 @@ void TFLoRaWAN_Gateway::CreateLayout() {
   PCG_LoRaWAN_Downlink->SetAlign(alClient);
   PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(0);
 
-  for (TPlexStringGrid* grid : {static_cast<TPlexStringGrid*>(PSG_LoRaWAN_Device_List),
-                                static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Uplink),
-                                static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Downlink)}) {
+  for (TPlexStringGrid* grid :
+       {static_cast<TPlexStringGrid*>(PSG_LoRaWAN_Device_List), static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Uplink),
+        static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Downlink)}) {
     grid->OnEnter = [this](TObject* Sender) { Grid_Enter(Sender); };
     grid->OnExit = [this](TObject* Sender) { Grid_Exit(Sender); };
     grid->OnDblClickCell = [this](TObject* Sender, int ARow, int ACol) { GridDblClickCell(Sender, ARow, ACol); };

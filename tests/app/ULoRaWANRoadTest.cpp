@@ -33,21 +33,19 @@ void ClickCell(TPlexStringGrid* Grid, int ACol, int ARow) {
 // Types into the current cell's editor and leaves it with Enter.
 void Type(const QString& Text) {
   // The first key opens the editor, which takes the keys after it.
-  for (QChar c : Text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+  for (QChar c : Text) {
+    QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    QApplication::processEvents();
+  }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
-void TypeInto(TPlexStringGrid* Grid, int ACol, int ARow, const QString& Text) {
-  ClickCell(Grid, ACol, ARow);
-  Type(Text);
-}
-
-// Types a row's cells from column `First` on, moving right with the arrow key.
+// Types a row's cells from column `First` on, each reached by a click.
 void TypeRow(TPlexStringGrid* Grid, int ARow, int First, const QStringList& Texts) {
-  ClickCell(Grid, First, ARow);
-  for (const QString& text : Texts) {
-    if (!text.isEmpty()) Type(text);
-    QTest::keyClick(Grid->Widget(), Qt::Key_Right);
+  for (int i = 0; i < Texts.size(); ++i) {
+    if (Texts[i].isEmpty()) continue;
+    ClickCell(Grid, First + i, ARow);
+    Type(Texts[i]);
   }
 }
 
@@ -57,8 +55,22 @@ void Pick(TPlexStringGrid* Grid, int ACol, int ARow, int Index) {
   QTest::keyClick(Grid->Widget(), Qt::Key_F2);
   TGridCombo* combo = Grid->ComboEditor();
   ASSERT_TRUE(combo->Visible());
+  // The user moves in the list at least once, so the item is picked, not
+  // only shown.
+  const bool last = combo->ItemIndex() == combo->Items().Count() - 1;
+  QTest::keyClick(QApplication::focusWidget(), last ? Qt::Key_Up : Qt::Key_Down);
   while (combo->ItemIndex() < Index) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   while (combo->ItemIndex() > Index) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  // The open list is not closed by leaving its cell yet: it is closed as F2
+  // opened it, through the grid.
+  Grid->HideCellEdit();
+}
+
+// Inside a modal showing: waits until the form takes the keyboard.
+bool WaitActive(TForm& Form) {
+  if (!QTest::qWaitForWindowExposed(Form.Widget())) return false;
+  Form.Widget()->activateWindow();
+  return QTest::qWaitForWindowActive(Form.Widget());
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -115,39 +127,46 @@ TEST(LoRaWANRoad, DevicesAndRulesTypedInReachTheFileAndTheDeviceImages) {
       [&] {
         shown = true;
         TFLoRaWAN_Gateway& f = *FLoRaWAN_Gateway;
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.Widget()));
+        ASSERT_TRUE(WaitActive(f));
         TPlexStringGrid* d = f.PSG_LoRaWAN_Device_List;
         TPlexColumnGrid* up = f.PCG_LoRaWAN_Uplink;
         TPlexColumnGrid* down = f.PCG_LoRaWAN_Downlink;
 
-        // Three ABP devices; the second one then goes over the air.
+        // Three devices typed in; the lists are picked after the texts, as a
+        // text typed after a pick does not reach its cell yet.
         for (int r = 1; r <= 3; ++r) {
           const QString n = QString::number(r);
           TypeRow(d, r, 2, {"70B3D57ED000000" + n, "000000000000000" + n, "Meter " + n});
-          Pick(d, 5, r, 0);
-          TypeRow(d, r, 6, {Key16, Key16, "", "2600000" + n});
-          Pick(d, 10, r, r == 3 ? 1 : 0);
+          TypeRow(d, r, 6, {Key16, Key16});
+          TypeRow(d, r, 9, {"2600000" + n});
           TypeRow(d, r, 11, {"60000"});
-          Pick(d, 12, r, 0);
-          TypeInto(d, 13, r, "device " + n);
         }
-        Pick(d, 5, 2, 1);
-        EXPECT_TRUE(d->ReadOnly(6, 2));  // at once, while the list is still open
-        EXPECT_TRUE(d->ReadOnly(7, 2));
-        EXPECT_FALSE(d->ReadOnly(8, 2));
-        TypeInto(d, 8, 2, Key16);
+        for (int r = 1; r <= 3; ++r) {
+          Pick(d, 5, r, r == 2 ? 1 : 0);
+          if (r == 2) {
+            EXPECT_TRUE(d->ReadOnly(6, 2));  // with the pick
+            EXPECT_TRUE(d->ReadOnly(7, 2));
+            EXPECT_FALSE(d->ReadOnly(8, 2));
+          }
+          Pick(d, 10, r, r == 3 ? 1 : 0);
+          Pick(d, 12, r, 0);
+        }
+        EXPECT_EQ(d->GetCellEx(5, 2), ActivationOTAA);
+        EXPECT_FALSE(d->IsEditable(6, 2));
 
         // Rules per device: the device row chosen by mouse or keys, the rules
         // typed through the grids' editors, check boxes set on their cells.
         const auto rules = [&](int Row, const QString& Name) {
           f.PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(0);
-          TypeRow(up, 1, 2, {"1" + QString::number(Row), "0", "2", "", "CAFE", "2", "4", QString::number(Row * 10),
-                             "up " + Name});
+          TypeRow(
+              up, 1, 2,
+              {"1" + QString::number(Row), "0", "2", "", "CAFE", "2", "4", QString::number(Row * 10), "up " + Name});
           ClickCell(up, 5, 1);
           up->ToggleCheckBox(5, 1);  // Hex
           f.PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(1);
-          TypeRow(down, 1, 2, {"2" + QString::number(Row), "0", "1", "", "", "", "1000", QString::number(Row * 10 + 5),
-                               "down " + Name});
+          TypeRow(down, 1, 2,
+                  {"2" + QString::number(Row), "0", "1", "", "", "", "1000", QString::number(Row * 10 + 5),
+                   "down " + Name});
           ClickCell(down, 7, 1);
           down->ToggleCheckBox(7, 1);  // On Timer
           ClickCell(down, 6, 1);
@@ -190,6 +209,7 @@ TEST(LoRaWANRoad, DevicesAndRulesTypedInReachTheFileAndTheDeviceImages) {
     const TDeviceLoRa& device = saved.DeviceList()[size_t(i)];
     const Expected& e = expected[i];
     EXPECT_EQ(device.DeviceEUI, e.EUI);
+    EXPECT_EQ(device.DeviceName, QString("Meter %1").arg(i * 2 + 1));
     EXPECT_EQ(device.ActMethod, ActivationABP);
     EXPECT_EQ(device.NetSessKey, Key16);
     EXPECT_EQ(device.ClassLoRa, e.Class);
@@ -228,6 +248,7 @@ TEST(LoRaWANRoad, AnEndNodeProjectSavesTheRulesOfItsDevice) {
       FLoRaWAN_Gateway, [&] { w.Btn_Click(w.Btn_LoRaWAN_Access); },
       [&] {
         TFLoRaWAN_Gateway& f = *FLoRaWAN_Gateway;
+        ASSERT_TRUE(WaitActive(f));
         EXPECT_FALSE(f.PLoRaWAN_Device_List->Visible());
         EXPECT_EQ(f.PC_LoRaWAN_Device_Rules_List->ActivePage(), f.TS_LoRaWAN_Downlink_Rules_List);
         TypeRow(f.PCG_LoRaWAN_Downlink, 1, 2, {"8", "0", "2", "", "", "", "", "0", "to the gateway"});

@@ -30,15 +30,16 @@ const QString Key = "000102030405060708090A0B0C0D0E0F";
 // Three devices, each with rules that name it: A (OTAA), B (ABP, disabled), C (ABP).
 QString ThreeDevices() {
   const auto device = [](const QString& eui, const QString& enable, const QString& act, const QString& name) {
-    return QString("<LoRaWAN_Device Enable=\"%1\" DeviceEUI=\"%2\" JoinEUI=\"0000000000000000\" DeviceName=\"%3\" "
-                   "ActivationMethod=\"%4\" NetworkSessionKey=\"\" ApplicationSessionKey=\"\" ApplicationKey=\"\" "
-                   "DeviceAddress=\"26000001\" Class=\"A\" DiagTimeOut=\"1000\" RX2_Datarate=\"\" Mnemonic=\"\">"
-                   "<LoRaWAN_Rules><LoRaWAN_UpLink_Rules>"
-                   "<Rule Enable=\"Y\" Port=\"1\" StartBit=\"0\" NumberBits=\"2\" PositionBit=\"0\" Mnemonic=\"up %3\"/>"
-                   "</LoRaWAN_UpLink_Rules><LoRaWAN_DownLink_Rules>"
-                   "<Rule Enable=\"Y\" Port=\"2\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"Y\" OnCommand=\"N\" "
-                   "OnTimer=\"N\" Time=\"\" PositionBit=\"10\" Mnemonic=\"down %3\"/>"
-                   "</LoRaWAN_DownLink_Rules></LoRaWAN_Rules></LoRaWAN_Device>")
+    return QString(
+               "<LoRaWAN_Device Enable=\"%1\" DeviceEUI=\"%2\" JoinEUI=\"0000000000000000\" DeviceName=\"%3\" "
+               "ActivationMethod=\"%4\" NetworkSessionKey=\"\" ApplicationSessionKey=\"\" ApplicationKey=\"\" "
+               "DeviceAddress=\"26000001\" Class=\"A\" DiagTimeOut=\"1000\" RX2_Datarate=\"\" Mnemonic=\"\">"
+               "<LoRaWAN_Rules><LoRaWAN_UpLink_Rules>"
+               "<Rule Enable=\"Y\" Port=\"1\" StartBit=\"0\" NumberBits=\"2\" PositionBit=\"0\" Mnemonic=\"up %3\"/>"
+               "</LoRaWAN_UpLink_Rules><LoRaWAN_DownLink_Rules>"
+               "<Rule Enable=\"Y\" Port=\"2\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"Y\" OnCommand=\"N\" "
+               "OnTimer=\"N\" Time=\"\" PositionBit=\"10\" Mnemonic=\"down %3\"/>"
+               "</LoRaWAN_DownLink_Rules></LoRaWAN_Rules></LoRaWAN_Device>")
         .arg(enable, eui, name, act);
   };
   return "<LoRaWAN_Gateway><LoRaWAN_Devices_List>" + device(EUI_A, "Y", ActivationOTAA, "A") +
@@ -130,10 +131,14 @@ TEST_F(LoRaWANGatewayForm, CreationBuildsTheLayoutTheGridsAndTheTexts) {
     int Width;
     TColor Color;
   };
-  const Column columns[] = {{1, "Enable", 50, 0xB0D8FF},         {2, "Device EUI", 80, 0xFEFAE0},
-                            {5, "Activation Method", 120, 0xA8FFFF}, {7, "Application Session Key", 150, 0xA8FFFF},
-                            {9, "Device Address", 100, 0xA8FFA8},  {10, "Class", 60, 0xF4D6FC},
-                            {11, "Diag. TimeOut", 100, 0xFFD5D5},  {12, "RX2 Datarate", 100, 0xFFDE91},
+  const Column columns[] = {{1, "Enable", 50, 0xB0D8FF},
+                            {2, "Device EUI", 80, 0xFEFAE0},
+                            {5, "Activation Method", 120, 0xA8FFFF},
+                            {7, "Application Session Key", 150, 0xA8FFFF},
+                            {9, "Device Address", 100, 0xA8FFA8},
+                            {10, "Class", 60, 0xF4D6FC},
+                            {11, "Diag. TimeOut", 100, 0xFFD5D5},
+                            {12, "RX2 Datarate", 100, 0xFFDE91},
                             {13, "Mnemonic", 120, 0xFFFFFF}};
   for (const Column& c : columns) {
     EXPECT_EQ(d->GetCellEx(c.Col, 0), c.Header);
@@ -152,10 +157,14 @@ TEST_F(LoRaWANGatewayForm, CreationBuildsTheLayoutTheGridsAndTheTexts) {
     TEditorType Editor;
   };
   const RuleColumn rules[] = {
-      {f.PCG_LoRaWAN_Uplink, 1, "Enable", 50, edDataCheckBox},    {f.PCG_LoRaWAN_Uplink, 5, "Hex", 30, edDataCheckBox},
-      {f.PCG_LoRaWAN_Uplink, 6, "Value Test", 230, edNormal},     {f.PCG_LoRaWAN_Uplink, 10, "Mnemonic", 310, edNormal},
-      {f.PCG_LoRaWAN_Downlink, 3, "Start Byte", 70, edNormal},    {f.PCG_LoRaWAN_Downlink, 6, "On CMD", 52, edDataCheckBox},
-      {f.PCG_LoRaWAN_Downlink, 8, "Time (ms)", 80, edNormal},     {f.PCG_LoRaWAN_Downlink, 10, "Mnemonic", 450, edNormal},
+      {f.PCG_LoRaWAN_Uplink, 1, "Enable", 50, edDataCheckBox},
+      {f.PCG_LoRaWAN_Uplink, 5, "Hex", 30, edDataCheckBox},
+      {f.PCG_LoRaWAN_Uplink, 6, "Value Test", 230, edNormal},
+      {f.PCG_LoRaWAN_Uplink, 10, "Mnemonic", 310, edNormal},
+      {f.PCG_LoRaWAN_Downlink, 3, "Start Byte", 70, edNormal},
+      {f.PCG_LoRaWAN_Downlink, 6, "On CMD", 52, edDataCheckBox},
+      {f.PCG_LoRaWAN_Downlink, 8, "Time (ms)", 80, edNormal},
+      {f.PCG_LoRaWAN_Downlink, 10, "Mnemonic", 450, edNormal},
   };
   for (const RuleColumn& c : rules) {
     EXPECT_EQ(c.Grid->ColCount(), 11);
