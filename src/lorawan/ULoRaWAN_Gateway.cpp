@@ -474,6 +474,8 @@ void TFLoRaWAN_Gateway::Btn_DelRowClick(TObject*) {
     std::rotate(devices.begin() + (row - 1), devices.begin() + row, devices.end());
     devices.back().Clear_Rules_List();
     StringGridDeleteRow(row, grid, true);
+    // The emptied last row has no activation: its application key waits.
+    Apply_Activation(LoRaWANDeviceCount, QString());
     Save_Device_List();
     Show_Rules_Data();
     return;
@@ -499,6 +501,7 @@ void TFLoRaWAN_Gateway::Btn_InsRowClick(TObject*) {
     std::rotate(devices.begin() + (row - 1), devices.end() - 1, devices.end());
     devices[size_t(row - 1)].Clear_Rules_List();
     StringGridInsertRow(row, grid, true);
+    Apply_Activation(row, QString());
     Save_Device_List();
     Show_Rules_Data();
     return;

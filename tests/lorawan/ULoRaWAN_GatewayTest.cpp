@@ -312,6 +312,8 @@ TEST_F(LoRaWANGatewayForm, DeviceRowButtonsCarryTheRulesWithTheirDevice) {
   EXPECT_EQ(RuleNames(2), QStringList({"up C", "down C"}));
   EXPECT_EQ(ShownRuleNames(), QStringList({"", ""}));
   EXPECT_TRUE(f.DeviceList()[0].Enable);
+  EXPECT_TRUE(d->ReadOnly(8, 1));  // no activation yet
+  EXPECT_TRUE(d->ReadOnly(8, 1000));
 
   // Paste copies the cells only: the target keeps its rules.
   ClickCell(d, 2, 2);
