@@ -1564,8 +1564,7 @@ private:
   bool PressOnLinkCell(int ACol, int ARow, int ClickCol, int ClickRow, int X, int Y);
   void PressOnHeaders(int ACol, int ARow);
   bool PressOnCheckBox(int ACol, int ARow, int RCol, int X, int Y, bool CanEdit);
-  void NormalPress(TMessage& Message, int ACol, int ARow, int X, int Y, bool CanEdit, bool SameCell,
-                   bool DropDown);
+  void NormalPress(TMessage& Message, int ACol, int ARow, int X, int Y, bool CanEdit, bool SameCell, bool DropDown);
   void HandPressOn(TMessage& Message);
   void NodeGlyphPress(int ACol, int ARow, int X, int Y);
   // ---- the release

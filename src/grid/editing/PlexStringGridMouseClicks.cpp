@@ -31,8 +31,7 @@ void TPlexStringGrid::WMLButtonDblClk(TMessage& Message) {
   const int X = MessageX(Message), Y = MessageY(Message);
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
-  if (FMouseActions->RangeSelectAndEdit && ACol >= 0 && ARow >= 0 &&
-      !HasClickableGraphic(DisplayToRealCol(ACol), ARow))
+  if (FMouseActions->RangeSelectAndEdit && ACol >= 0 && ARow >= 0 && !HasClickableGraphic(DisplayToRealCol(ACol), ARow))
     FForceSel = true;
   struct ForceSelReset {
     bool& Flag;

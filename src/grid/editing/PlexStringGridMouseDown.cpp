@@ -273,8 +273,7 @@ bool TPlexStringGrid::PressOnGraphic(TMessage& Message, int ACol, int ARow, int 
     if (CanFocus()) SetFocus();
     return true;
   }
-  if (ACol == 0 && ARow >= FixedRows() && HasNodes() && !FMouseActions->RowSelect &&
-      !Options().Contains(goRowSizing)) {
+  if (ACol == 0 && ARow >= FixedRows() && HasNodes() && !FMouseActions->RowSelect && !Options().Contains(goRowSizing)) {
     Fire(OnMouseDown, this, mbLeft, shift, X, Y);
     Fire(OnClickCell, this, ARow, ACol);
     return true;
@@ -283,8 +282,9 @@ bool TPlexStringGrid::PressOnGraphic(TMessage& Message, int ACol, int ARow, int 
   const bool inSelection = IsSelected(ACol, ARow) || (ARow < FixedRows() && !EnhRowColMove);
   const bool insideBorders = !Options().Contains(goColSizing) || (X > cell.Left + 3 && X < cell.Right - 3);
   if (inSelection && !Options().Contains(goEditing) && !HasButton(RCol, ARow) && !HasCheckBox(RCol, ARow) &&
-      FDragDropSettings->OleDropSource && !(ARow < FixedRows() && (FMouseActions->ColSelect || FMouseActions->AllSelect)) &&
-      ACol >= FixedCols() && insideBorders) {
+      FDragDropSettings->OleDropSource &&
+      !(ARow < FixedRows() && (FMouseActions->ColSelect || FMouseActions->AllSelect)) && ACol >= FixedCols() &&
+      insideBorders) {
     if (CanFocus()) SetFocus();
     Fire(OnMouseDown, this, mbLeft, shift, X, Y);
     FSelectionClick = true;
@@ -387,8 +387,8 @@ bool TPlexStringGrid::PressOnLinkCell(int ACol, int ARow, int ClickCol, int Clic
   }
 
   const bool isControl = !hit.ControlId.isEmpty();
-  bool canEdit = (Options().Contains(goEditing) || FEditingEnabledByEditor) &&
-                 !ReadOnly(DisplayToRealCol(ClickCol), ClickRow);
+  bool canEdit =
+      (Options().Contains(goEditing) || FEditingEnabledByEditor) && !ReadOnly(DisplayToRealCol(ClickCol), ClickRow);
   if (isControl) DoCanEditCell(DisplayToRealCol(ClickCol), ClickRow, canEdit);
   if (isControl && canEdit) {
     EndCellControlEdit();

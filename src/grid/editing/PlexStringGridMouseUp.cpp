@@ -101,8 +101,10 @@ void TPlexStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
 
   if (onCell && (ARow < FixedRows() || ACol < FixedCols())) {
     const TRect r = CellRect(ACol, ARow);
-    const bool insideCol = !Options().Contains(goColSizing) || (X - r.Left >= SizingBorder && r.Right - X >= SizingBorder);
-    const bool insideRow = !Options().Contains(goRowSizing) || (Y - r.Top >= SizingBorder && r.Bottom - Y >= SizingBorder);
+    const bool insideCol =
+        !Options().Contains(goColSizing) || (X - r.Left >= SizingBorder && r.Right - X >= SizingBorder);
+    const bool insideRow =
+        !Options().Contains(goRowSizing) || (Y - r.Top >= SizingBorder && r.Bottom - Y >= SizingBorder);
     if (FMouseActions->FixedRowsEdit == fceLeftClick && Button == mbLeft && ARow < FixedRows() && insideCol)
       StartFixedCellEdit(ACol, ARow);
     else if (FMouseActions->FixedColsEdit == fceLeftClick && Button == mbLeft && ACol < FixedCols() && insideRow)
@@ -343,8 +345,8 @@ void TPlexStringGrid::WMLButtonUp(TMessage& Message) {
       return;
   }
 
-  const bool sizingCursor = ARow >= 0 && ARow < FixedRows() && ACol >= 0 && Options().Contains(goColSizing) &&
-                            Cursor() == crHSplit;
+  const bool sizingCursor =
+      ARow >= 0 && ARow < FixedRows() && ACol >= 0 && Options().Contains(goColSizing) && Cursor() == crHSplit;
   if (OnClick && FDoOnClick && !sizingCursor && (ARow < FixedRows() || ACol < FixedCols())) OnClick(this);
   FDoOnClick = false;
 
@@ -435,8 +437,7 @@ void TPlexStringGrid::HeaderClickSort(int ACol, int ARow, int X, int Y) {
     return;
   }
   const TRect r = CellRect(ACol, ARow);
-  if (ARow == 0 && Options().Contains(goColSizing) && (X - r.Left < SizingBorder || r.Right - X < SizingBorder))
-    return;
+  if (ARow == 0 && Options().Contains(goColSizing) && (X - r.Left < SizingBorder || r.Right - X < SizingBorder)) return;
   const int rcol = DisplayToRealCol(ACol);
   if (X >= r.Right - HeaderButtonWidth) {
     bool dropDown = FControlLook->FixedDropDownButton;

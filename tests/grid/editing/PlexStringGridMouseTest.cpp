@@ -40,7 +40,9 @@ struct MouseGrid : EditorFormFixture {
   }
 
   void Record() {
-    Grid->OnCanClickCell = [this](TObject*, int r, int c, bool&) { Log << QString("CanClickCell %1,%2").arg(c).arg(r); };
+    Grid->OnCanClickCell = [this](TObject*, int r, int c, bool&) {
+      Log << QString("CanClickCell %1,%2").arg(c).arg(r);
+    };
     Grid->OnClickCell = [this](TObject*, int r, int c) { Log << QString("ClickCell %1,%2").arg(c).arg(r); };
     Grid->OnDblClickCell = [this](TObject*, int r, int c) { Log << QString("DblClickCell %1,%2").arg(c).arg(r); };
     Grid->OnRightClickCell = [this](TObject*, int r, int c) { Log << QString("RightClickCell %1,%2").arg(c).arg(r); };
@@ -74,9 +76,12 @@ struct MouseGrid : EditorFormFixture {
 
   TPoint At(int c, int r, int dx = -1, int dy = -1) const {
     const TRect cell = Grid->CellRect(c, r);
-    return TPoint(dx < 0 ? (cell.Left + cell.Right) / 2 : cell.Left + dx, dy < 0 ? (cell.Top + cell.Bottom) / 2 : cell.Top + dy);
+    return TPoint(dx < 0 ? (cell.Left + cell.Right) / 2 : cell.Left + dx,
+                  dy < 0 ? (cell.Top + cell.Bottom) / 2 : cell.Top + dy);
   }
-  void Press(TPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(Grid->Widget(), b, {}, QPoint(p.X, p.Y)); }
+  void Press(TPoint p, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mousePress(Grid->Widget(), b, {}, QPoint(p.X, p.Y));
+  }
   void Release(TPoint p, Qt::MouseButton b = Qt::LeftButton) {
     QTest::mouseRelease(Grid->Widget(), b, {}, QPoint(p.X, p.Y));
   }
@@ -109,8 +114,9 @@ TEST_F(MouseGrid, CheckBoxPressTogglesWithItsEventsInOrder) {
   Log.clear();
   Click(At(2, 3));
   EXPECT_EQ(Grid->Cells(2, 3), "Y");
-  EXPECT_EQ(Events(), "CanClickCell 2,3 | RowChanging 1>3 | ColChanging 1>2 | SelectCell 2,3 | CheckBoxClick 2,3 1 | "
-                      "MouseDown left | Click");
+  EXPECT_EQ(Events(),
+            "CanClickCell 2,3 | RowChanging 1>3 | ColChanging 1>2 | SelectCell 2,3 | CheckBoxClick 2,3 1 | "
+            "MouseDown left | Click");
   EXPECT_EQ(Grid->Col(), 2);
   EXPECT_EQ(Grid->Row(), 3);
 }
@@ -149,7 +155,6 @@ TEST_F(MouseGrid, NodeGlyphPressExpandsOrContractsUnlessRefused) {
   }
 }
 
-
 // A data check box column of a column grid: the column decides editability.
 struct MouseColumnGrid : MouseGrid {
   TPlexColumnGrid* Columns = nullptr;
@@ -169,10 +174,8 @@ TEST_F(MouseColumnGrid, DataCheckBoxColumnTogglesByItsDefinition) {
     const char* After;
   };
   const Case cases[] = {
-      {"anywhere in the cell", false, false, false, -1, "Y"},
-      {"precise, on the box", true, false, false, 4, "Y"},
-      {"precise, beside the box", true, false, false, 45, "N"},
-      {"read-only column", false, true, false, -1, "N"},
+      {"anywhere in the cell", false, false, false, -1, "Y"},   {"precise, on the box", true, false, false, 4, "Y"},
+      {"precise, beside the box", true, false, false, 45, "N"}, {"read-only column", false, true, false, -1, "N"},
       {"read-only, always active", false, true, true, -1, "Y"},
   };
   for (const Case& c : cases) {
@@ -225,8 +228,7 @@ TEST_F(MouseGrid, PressOutcomes) {
          // The hover over the border shows the sizing cursor first.
          QTest::mouseMove(Grid->Widget(), QPoint(At(2, 0, 1).X, At(2, 0, 1).Y));
        },
-       At(2, 0, 1), At(2, 0, 1),
-       "CanClickCell 2,0 | MouseDown left", [&] { return Grid->Row() == 4; }},
+       At(2, 0, 1), At(2, 0, 1), "CanClickCell 2,0 | MouseDown left", [&] { return Grid->Row() == 4; }},
       {"rating 27 pixels in", [&] { SetOption(goEditing, true); }, At(2, 2, 27), At(2, 2, 27), "CanClickCell 2,2",
        [&] { return Grid->Floats(2, 2) == 1.5; }},
       {"cell button released over it", [&] { SetOption(goEditing, true); }, At(3, 2), At(3, 2),
@@ -234,9 +236,9 @@ TEST_F(MouseGrid, PressOutcomes) {
       {"cell button released outside", [&] { SetOption(goEditing, true); }, At(3, 2), TPoint(395, 215),
        "CanClickCell 3,2 | ClickCell 3,2 | Click", [] { return true; }},
       {"form controls, none hit", [&] { SetOption(goEditing, true); }, At(1, 3, 55), At(1, 3, 55),
-       "CanClickCell 1,3 | ClickCell 1,3",
-       [&] { return Grid->Col() == 1 && Grid->Row() == 3 && !Grid->EditorMode(); }},
-      {"link", [&] { Grid->URLShow = true; }, At(3, 3), At(3, 3), "CanClickCell 3,3 | AnchorClick 3,3 http://example.com",
+       "CanClickCell 1,3 | ClickCell 1,3", [&] { return Grid->Col() == 1 && Grid->Row() == 3 && !Grid->EditorMode(); }},
+      {"link", [&] { Grid->URLShow = true; }, At(3, 3), At(3, 3),
+       "CanClickCell 3,3 | AnchorClick 3,3 http://example.com",
        [&] { return opened == QStringList{"http://example.com"}; }},
   };
   for (const Case& c : cases) {
@@ -307,7 +309,8 @@ TEST_F(SortGrid, ClicksThatDoNotSort) {
     std::function<void()> Act;
   };
   const Case cases[] = {
-      {"two rows", [&] {
+      {"two rows",
+       [&] {
          Grid->SetRowCount(2);
          Click(At(1, 0));
        }},
@@ -332,7 +335,8 @@ TEST_F(SortGrid, ClicksThatDoNotSort) {
          const TRect h = Grid->CellRect(1, 0);
          DoubleClick(TPoint(h.Right - 1, 10));
        }},
-      {"refused by OnCanSort", [&] {
+      {"refused by OnCanSort",
+       [&] {
          Grid->OnCanSort = [](TObject*, int, bool& sort) { sort = false; };
          Click(At(1, 0));
        }},
@@ -404,6 +408,27 @@ TEST_F(SortGrid, Screenshot) {
   const QString path = QDir::temp().filePath("quillore-grid-mouse-sorted.png");
   ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
   EXPECT_FALSE(QImage(path).isNull());
+}
+
+TEST_F(MouseGrid, RadioGroupOptionsSplitAtTheirBoundaries) {
+  MakeGrid();
+  Grid->SetRowHeights(1, 60);
+  TStrings* options = Grid->CreateRadio(2, 1, 0, 0);
+  options->Add("one");
+  options->Add("two");
+  int picked = -2;
+  Grid->OnRadioClick = [&](TObject*, int, int, int index) { picked = index; };
+  // Each option takes the larger of the 16-pixel step and a line of text in
+  // the cell's font, which the first pick puts on the canvas.
+  Grid->RadioGroupClick(2, 1, 5, 1);
+  EXPECT_EQ(picked, 0);
+  const int line = std::max(16, Grid->Canvas().TextHeight("gh"));
+  const struct { int Y, Picked; } cases[] = {{1, 0}, {line - 1, 0}, {line, -2}, {line + 1, 1}, {2 * line, -2}};
+  for (const auto& c : cases) {
+    picked = -2;
+    Grid->RadioGroupClick(2, 1, 5, c.Y);
+    EXPECT_EQ(picked, c.Picked) << c.Y;
+  }
 }
 
 }  // namespace
