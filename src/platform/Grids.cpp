@@ -3,6 +3,7 @@
 #include "platform/Property.h"
 
 #include <QScrollBar>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -11,6 +12,9 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   FRowHeights.assign(5, FDefaultRowHeight);
   SetColor(clWindow);
   SetTabStop(true);
+  // A click focuses the grid through its own press handling, so a press the
+  // grid refuses leaves the focus where it was.
+  Widget()->setFocusPolicy(Qt::TabFocus);
   SetBounds(0, 0, 320, 120);
   FHScroll = new QScrollBar(Qt::Horizontal, Widget());
   FVScroll = new QScrollBar(Qt::Vertical, Widget());

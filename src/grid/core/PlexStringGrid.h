@@ -12,6 +12,7 @@
 #include "grid/core/RichTextRenderer.h"
 #include "grid/editing/CellEditor.h"
 #include "grid/editing/EditingEvents.h"
+#include "grid/editing/FixedCellEditHost.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
@@ -91,7 +92,12 @@ enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum THintShowLargeTextPos { hpCell, hpCursor };
 enum TIntelliPan { ipBoth, ipVertical, ipHorizontal, ipNone };
 
-class TPlexStringGrid : public TBaseGrid, public IOrvTones, public IOrvStyle {
+class TPopupMenu;
+
+// What the hover announced for the next press on the headers or the selection grip.
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+
+class TPlexStringGrid : public TBaseGrid, public IOrvTones, public IOrvStyle, public IFixedCellEditHost {
 public:
   explicit TPlexStringGrid(TComponent* AOwner);
   ~TPlexStringGrid() override;
@@ -1476,4 +1482,142 @@ private:
   int FPrevTopRow = -1;
   int FPrevLeftCol = -1;
   int FOrigGridWidth = 0;
+
+  // ================= mouse buttons (editing/PlexStringGridMouseDown.cpp, editing/PlexStringGridMouseUp.cpp,
+  // editing/PlexStringGridMouseClicks.cpp)
+public:
+  // X and Y relative to the cell's top-left corner; ACol is a real column.
+  void RadioGroupClick(int ACol, int ARow, int X, int Y);
+  // The displayed cell under a screen point; -1 where there is none.
+  void ScreenToCell(const TPoint& P, int& ACol, int& ARow);
+  void StartFixedCellEdit(int ACol, int ARow);
+  // Milliseconds the last header-click sort took.
+  int SortTime() const { return FSortTime; }
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // The hover decides the mode; the press acts on it.
+  void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+  bool CellSelectorMode = false;
+  bool FilterDropDownCheck = false;
+  bool URLEdit = false;
+  TPopupMenu* FixedDropDownMenu = nullptr;
+  TCanClickCellEvent OnCanClickCell;
+  TClickCellEvent OnRightClickCell;
+  TAnchorClickEvent OnAnchorClick;
+  TControlClickEvent OnControlClick;
+  TRadioClickEvent OnRadioClick;
+  TCellEvent OnRadioButtonClick;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioMouseUp;
+  TCanSortEvent OnCanSort;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+  TFixedDropDownClickEvent OnFixedDropDownClick;
+  // placeholder: fuller version comes with node rows
+  bool GetNodeState(int ARow);
+  void ExpandNode(int ARow);
+  void ContractNode(int ARow);
+  void ExpandAll();
+  void ContractAll();
+  bool IsOnNodeGlyph(int ARow, int X);
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeEvent OnExpandNode;
+  TNodeEvent OnContractNode;
+  // placeholder: fuller version comes with sizing by mouse
+  TColumnSizeEvent OnColumnSize;
+  TColEvent OnEndColumnSize;
+
+protected:
+  bool DispatchMouseButtons(TMessage& Message);
+  virtual void WMLButtonDown(TMessage& Message);
+  virtual void WMLButtonUp(TMessage& Message);
+  virtual void WMLButtonDblClk(TMessage& Message);
+  virtual void WMRButtonDown(TMessage& Message);
+  virtual void WMRButtonUp(TMessage& Message);
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // The grid clicks where its handlers say so, never on every release.
+  bool ClicksOnMouseUp() const override { return false; }
+  void Click() override;
+  // placeholder: fuller version comes with form controls in cells
+  virtual void EditCellControl(int ACol, int ARow, const QString& CtrlID, const QString& CtrlType,
+                               const QString& CtrlVal);
+  virtual void EndCellControlEdit();
+  // placeholder: fuller version comes with sizing by mouse; true when the double click sized a column.
+  virtual bool DblClickAutoSize(TMessage& Message, int X, int Y, int ACol, int ARow);
+  // The data features the header click and the selection grip use.
+  void InitSortXRef();
+  void ReorderNormalRows(const std::vector<int>& Order);
+  void CopySelectionToClipboard();
+  void PasteSelectionFromClipboard();
+  bool IsIgnoredColumn(int ACol);
+  // The fixed-cell editors' side of the grid.
+  void FixedCellValidate(int ACol, int ARow, QString& Value, bool& Valid) override;
+  void FixedCellEditingDone() override;
+  void StoreFixedCellText(int ACol, int ARow, const QString& Value) override;
+  void FocusFixedCell(int ACol, int ARow) override;
+
+private:
+  // ---- the press, in its steps
+  bool PressOnSelectionGrip(TMessage& Message, int X, int Y, bool Grip);
+  bool PressOnGraphic(TMessage& Message, int ACol, int ARow, int RCol, int X, int Y, bool& IsNode);
+  bool PressOnLinkCell(int ACol, int ARow, int ClickCol, int ClickRow, int X, int Y);
+  void PressOnHeaders(int ACol, int ARow);
+  bool PressOnCheckBox(int ACol, int ARow, int RCol, int X, int Y, bool CanEdit);
+  void NormalPress(TMessage& Message, int ACol, int ARow, int X, int Y, bool CanEdit, bool SameCell, bool DropDown);
+  void HandPressOn(TMessage& Message);
+  void NodeGlyphPress(int ACol, int ARow, int X, int Y);
+  // ---- the release
+  void ReleasePushedButton(int X, int Y);
+  void OpenHeaderFilter(int ARow, int RCol, int X, int Y);
+  void HeaderClickSort(int ACol, int ARow, int X, int Y);
+  void SortByIndexes(int RCol);
+  void SortByColumn(int RCol);
+
+  bool FDoOnClick = false;
+  bool FMouseDownMove = false;
+  bool FMouseKeepDown = false;
+  bool FSpinUpClick = false;
+  bool FSpinDnClick = false;
+  int FMoveColInd = -1;
+  int FMoveRowInd = -1;
+  bool FSelectionClick = false;
+  TGridCoord FPushedCellButton{-1, -1};
+  TRect FPushedFixedCell;
+  bool FFixedCellPushed = false;
+  int Colclicked = -1;
+  int Rowclicked = -1;
+  int Colclickedsize = 0;
+  int Rowclickedsize = 0;
+  int Clickposx = 0;
+  int Clickposy = 0;
+  int Clickposdx = 0;
+  int Clickposdy = 0;
+  int Movecell = -1;
+  int MoveOfsX = 0;
+  int MoveOfsY = 0;
+  int FMouseSelectStart = -1;
+  TGridRect FDropSelection;
+  bool FMouseResize = false;
+  bool FDeselectState = false;
+  int FOldTopRow = 0;
+  int FOldKeepLeftCol = 0;
+  TGridCoord FCtrlXY{-1, -1};
+  bool FCtrlDown = false;
+  bool LButFlg = false;
+  bool FSizeFixed = false;
+  bool FSizeFixedR = false;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  bool FDblClk = false;
+  bool FDropDownDown = false;
+  bool FNoMouseLeave = false;
+  int FHoverFixedX = -1;
+  int FHoverFixedY = -1;
+  int FFixedColEdit = -1;
+  int FFixedRowEdit = -1;
+  bool ColMoveFlg = false;
+  bool ColSizeFlg = false;
+  int FFilterCol = -1;
+  int FSortTime = 0;
+  bool FResetSelChange = false;
 };

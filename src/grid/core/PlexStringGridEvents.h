@@ -97,8 +97,23 @@ using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int Ne
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
-// placeholder: fuller version comes with mouse press/release
+// mouse buttons
 using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)>;
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
+                                              const QString& CtrlType, const QString& CtrlVal)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
+using TSelectionResizeEvent =
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+class TPopupMenu;
+using TFixedDropDownClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>;
+using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
 // hooks and window messages
 // Events whose row comes before the column, as their types were declared.
 using TRowColBoolEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Value)>;

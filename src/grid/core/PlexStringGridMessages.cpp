@@ -53,6 +53,7 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     return;
   }
   if (DispatchPanAndWheel(Message)) return;
+  if (DispatchMouseButtons(Message)) return;
   const int row = Row();
   // The character that opens the text editor is handed to it as its first text.
   const bool opening = Message.Msg == WM_CHAR && !FEditMode;
