@@ -563,8 +563,8 @@ public:
   void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
   void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
                   TCellHAlign hal, TCellVAlign val);
-  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
-                          TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding, TCellHAlign hal,
+                          TCellVAlign val);
   TPicture* GetPicture(int ACol, int ARow);
   bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
   void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
@@ -605,8 +605,8 @@ public:
   bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
   void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
   void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
-  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
-                            TColor BKTextColor, const QString& Fmt, int Min, int Max);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor,
+                            const QString& Fmt, int Min, int Max);
   void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
   void AddPlexProgress(int ACol, int ARow, int Min, int Max);
   void RemovePlexProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
@@ -641,11 +641,13 @@ public:
   void RemoveMarker(int ACol, int ARow);
   void RemoveAllMarkers();
 
-  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp, PlexStringGridColOps.cpp)
+  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp, ...Rows.cpp)
   void AddRow();
   void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
   void RemoveSelectedRows();
   void RemoveUnSelectedRows();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
   void RemoveDuplicates(int ACol, bool DoCase);
   void MoveRows(int FromIndex, int ToIndex, int Count);
   // The base moves, then the controls placed in cells follow their rows or columns.
@@ -1346,8 +1348,8 @@ private:
   TColorTones FTones;
   TOfficeTheme FOfficeTheme = otUnknown;
   // Indexed by TFixedGradient; the first four live in the fields above.
-  std::array<TColor, fgCount> FOrvGradientFaces{clNone,   clNone,   clNone, clNone, 0x808080, 0xFFFFFF, clNone,
-                                                clNone,   0xC0C0C0, 0x808080, 0xC0C0C0, clNone, clNone, 0x808080};
+  std::array<TColor, fgCount> FOrvGradientFaces{clNone, clNone,   clNone,   clNone,   0x808080, 0xFFFFFF, clNone,
+                                                clNone, 0xC0C0C0, 0x808080, 0xC0C0C0, clNone,   clNone,   0x808080};
 
   // ---- life-cycle state
   bool FLoading = false;
