@@ -1,6 +1,12 @@
 // The layout of ParGen.xml: its elements in the order the form writes them,
 // how each value is stored and its default when the element is missing.
 // Every reader of the file takes the defaults from here.
+//
+// What a bad file gets in the form: a missing element or a value its kind
+// cannot read gives that element's default; a file that is not well-formed
+// gives the values of the elements closed before the fault and the defaults
+// of the rest. Texts are kept as they stand, blanks included; the form's
+// check refuses, before anything is written, a value the device cannot take.
 #pragma once
 
 #include "common/ShellState.h"
