@@ -217,8 +217,16 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
     DoGetCellColor(P.RCol, P.ARow, P.State, C.Brush(), C.Font());
   }
   // 6. the background gradient of the cells that take it
-  const TBackGround& bg = *FBackGround;
+  TBackGround& bg = *FBackGround;
   const bool bgCells = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == P.State.Contains(gdFixed);
+  if (bgCells && !bg.Bitmap().Empty() && Colors(P.RCol, P.ARow) == clNone &&
+      !(ShowSelection && P.State.Contains(gdSelected))) {
+    const TRect at(r.Left - GridLineWidth() + 1, r.Top - GridLineWidth() + 1, r.Right, r.Bottom);
+    if (bg.Display() == bdTile)
+      PaintCellTiles(C, P.ACol, P.ARow, at);
+    else
+      PaintCellBitmap(C, at);
+  }
   if (bgCells && bg.IsGradient()) {
     const TCellType type = GetCellType(P.RCol, P.ARow);
     const bool takes = Colors(P.RCol, P.ARow) == clNone || type == ctCheckBox || type == ctDataCheckBox ||
@@ -227,9 +235,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
                                 (P.State.Contains(gdFocused) && Options().Contains(goDrawFocusSelected))) &&
                                ShowSelection;
     if (takes && !shownSelected)
-      DrawGradient(C, bg.Color(), bg.ColorTo(), 64,
-                   TRect(r.Left - 1, r.Top - GridLineWidth(), r.Right, r.Bottom + GridLineWidth() - 1),
-                   bg.Display() == bdGradientHorz);
+      PaintCellGradient(C, TRect(r.Left - 1, r.Top - GridLineWidth(), r.Right, r.Bottom + GridLineWidth() - 1));
   }
   // 7
   if (SelectionRectangle && !fixed) DrawSelectionRectangle(C, P);
