@@ -153,7 +153,8 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
   TAlignment ha = taLeftJustify;
   TVAlignment cellVA = VA;
   GetCellAlignment(rcol, ARow, ha, cellVA);
-  const int w = Layout.Width, h = Layout.Height, t = TextWidth;
+  // The content drawer's text width carries 2 pixels of room even for no text.
+  const int w = Layout.Width, h = Layout.Height, t = TextWidth > 2 ? TextWidth : 0;
   TRect at(r.Left + 1, r.Top + 1, 0, 0);
   const bool follows = TakesCellTextAlignment(type);
   if (follows) {

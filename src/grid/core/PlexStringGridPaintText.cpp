@@ -88,6 +88,8 @@ TCellGraphicLayout TPlexStringGrid::GetCellGraphicLayout(int ACol, int ARow) {
   L.Graphic = GetCellGraphic(ACol, ARow);
   if (!L.Graphic) return L;
   const TCellGraphic& g = *L.Graphic;
+  L.HAlign = g.CellHAlign;
+  L.VAlign = g.CellVAlign;
   const int check = FControlLook->CheckSize;
   auto size = [&L](int W, int H, bool Text) {
     L.Width = W;
