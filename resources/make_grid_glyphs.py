@@ -99,6 +99,9 @@ def node_box(size, plus):
                 p[y][x] = (0x7A, 0x95, 0xA8)
             else:
                 p[y][x] = mix((255, 255, 255), (0xD8, 0xE0, 0xE6), y / (size - 1))
+    # rounded corners: the corner pixels are the key colour
+    for x, y in ((0, 0), (size - 1, 0), (0, size - 1), (size - 1, size - 1)):
+        p[y][x] = KEY
     m = size // 2
     for x in range(2, size - 2):
         p[m][x] = (0, 0, 0)

@@ -281,10 +281,16 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
     case ctProgress:
     case ctRangeIndicator:
     case ctXPProgress: DrawProgressGraphic(C, ACol, ARow, r, *g); break;
-    case ctProgressPie:
-      DrawProgressPie(C, TRect(at.Left, at.Top, at.Left + ProgressPieSize, at.Top + ProgressPieSize), g->CellColor,
-                      g->CellAngle, false);
+    case ctProgressPie: {
+      // The pie fills itself by flood fill, which reads pixels: it is drawn
+      // on a picture of the cell's background first.
+      TBitmap pie(ProgressPieSize + 1, ProgressPieSize + 1);
+      pie.Canvas().Brush().Color = C.Brush().Color == clNone ? Color() : C.Brush().Color;
+      pie.Canvas().FillRect(TRect(0, 0, pie.Width(), pie.Height()));
+      DrawProgressPie(pie.Canvas(), TRect(0, 0, ProgressPieSize, ProgressPieSize), g->CellColor, g->CellAngle, false);
+      C.Draw(at.Left, at.Top, pie);
       break;
+    }
     case ctComment:
       if (look.CommentColor != clNone) {
         const TColor colour = TColor(g->CellIndex) != clNone ? TColor(g->CellIndex) : look.CommentColor;

@@ -216,7 +216,11 @@ TEST_F(PlexStringGridFocusFrame, ScreenshotOfTheFrameOverAnEditedCell) {
   for (int c = 0; c < 5; ++c)
     for (int r = 0; r < 3; ++r) Grid->SetCellEx(c, r, QString("%1:%2").arg(c).arg(r));
   Grid->FocusCell(2, 1);
-  Grid->ShowCellEdit();
+  Form->Widget()->activateWindow();
+  Grid->SetFocus();
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  if (!Grid->EditorMode()) Grid->SetEditorMode(true);
+  QApplication::processEvents();
   const TRect cell = Grid->CellRect(2, 1);
   Grid->ShowFocusWindow(cell);
   QApplication::processEvents();
