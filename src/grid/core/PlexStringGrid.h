@@ -1202,8 +1202,8 @@ protected:
                       TControlStyle Style, bool Grayed, bool Enabled);
   // CheckedIndex -1 checks the option equal to the cell text.
   void DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style, int ARow,
-                      int ACol, bool Selected, const TStrings* Items, bool Disabled, bool Horizontal,
-                      int CheckedIndex, int Count);
+                      int ACol, bool Selected, const TStrings* Items, bool Disabled, bool Horizontal, int CheckedIndex,
+                      int Count);
   // Hover state kept by the mouse handling: the fixed cell under the mouse,
   // a pressed fixed drop-down button and the cell whose button is hovered.
   int FHoverFixedX = -1;

@@ -135,7 +135,8 @@ void TPlexStringGrid::PaintRowIndicatorAndMark(TCanvas& C, TPaintCellState& P) {
     P.IndicatorShift = indicator.Width() + 2;
     P.R.Left += P.IndicatorShift;
   }
-  if (FLook == glListView && !Flat && P.FixedLooking && !UsesVclStyles()) DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, true);
+  if (FLook == glListView && !Flat && P.FixedLooking && !UsesVclStyles())
+    DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, true);
   if (P.ACol == 0 && FShowModified->Enabled && RowModified(RealRowIndex(P.ARow)))
     FillRectColor(C, TRect(P.R.Right - ModifiedBarWidth, P.R.Top, P.R.Right, P.R.Bottom), FShowModified->Color());
 }

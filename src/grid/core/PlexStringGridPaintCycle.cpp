@@ -262,10 +262,10 @@ void TPlexStringGrid::ShowFocusWindow(const TRect& R) {
     UpdateLayeredWindow(FFocusWindow, &at, alpha, alpha.Opacity);
   }
   TRegion frame(TRect(0, 0, w, h));
-  frame.Combine(TRegion(frame),
-                TRegion(TRect(FocusFrameOffset, FocusFrameOffset, FocusFrameOffset + R.Width(),
-                              FocusFrameOffset + R.Height())),
-                RGN_DIFF);
+  frame.Combine(
+      TRegion(frame),
+      TRegion(TRect(FocusFrameOffset, FocusFrameOffset, FocusFrameOffset + R.Width(), FocusFrameOffset + R.Height())),
+      RGN_DIFF);
   SetWindowRgn(FFocusWindow, &frame, true);
   FFocusWindow->SetBounds(at.X, at.Y, w, h);
   FFocusWindow->SetVisible(true);

@@ -93,8 +93,7 @@ TPoint RotatedTextOrigin(TCanvas& C, TRect R, int Angle, TVAlignment VA, TAlignm
   };
   const TColumn table[] = {
       {R.Left, R.Right - d - c, R.Left + (W - c - d) / 2, R.Top + b, R.Top + b + (H - ap - b) / 2, R.Bottom - ap},
-      {R.Left + d, R.Right - c, R.Right - (c + W - d) / 2, R.Top + ap + b, R.Top + ap + b + (H - ap - b) / 2,
-       R.Bottom},
+      {R.Left + d, R.Right - c, R.Right - (c + W - d) / 2, R.Top + ap + b, R.Top + ap + b + (H - ap - b) / 2, R.Bottom},
       {R.Left + c + d, R.Right, R.Right - (W - c - d) / 2, R.Top + ap, R.Top + ap + (H - ap - b) / 2, R.Bottom - b},
       {R.Left + c, R.Right - d, R.Left + (c + W - d) / 2, R.Top, R.Top + (H - ap - b) / 2, R.Bottom - ap - b},
   };
@@ -173,12 +172,12 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
       case haRight: at.Left = r.Right - 1 - w; break;
       case haCenter: at.Left = w < r.Width() ? r.Left + (r.Width() - w) / 2 : r.Left + 1; break;
       case haBeforeText:
-        at.Left = ha == taLeftJustify ? r.Left + 1
+        at.Left = ha == taLeftJustify    ? r.Left + 1
                   : ha == taRightJustify ? std::max(r.Left + 1, r.Right - t - w)
                                          : std::max(r.Left + 1, r.Left + (r.Width() - t - w) / 2);
         break;
       case haAfterText:
-        at.Left = ha == taLeftJustify ? r.Left + t
+        at.Left = ha == taLeftJustify    ? r.Left + t
                   : ha == taRightJustify ? r.Right - 1 - w
                                          : std::max(r.Left + 1, r.Left + t + (r.Width() - t - w) / 2);
         break;
@@ -250,15 +249,14 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
       break;
     case ctCheckBox:
     case ctRowCheckBox:
-      DrawCheckGlyph(C, at, g->CellBoolean, cbUnchecked, false, look.ControlStyle, g->CellAngle > 0 &&
-                     !g->HasAttachedBalloon(), enabled);
+      DrawCheckGlyph(C, at, g->CellBoolean, cbUnchecked, false, look.ControlStyle,
+                     g->CellAngle > 0 && !g->HasAttachedBalloon(), enabled);
       break;
     case ctDataCheckBox:
     case ctVirtCheckBox: {
       QString checkTrue = CheckTrue;
       DoGetCheckTrue(rcol, ARow, checkTrue);
-      DrawCheckGlyph(C, at, GetCellEx(rcol, ARow) == checkTrue, cbUnchecked, false, look.ControlStyle, false,
-                     enabled);
+      DrawCheckGlyph(C, at, GetCellEx(rcol, ARow) == checkTrue, cbUnchecked, false, look.ControlStyle, false, enabled);
       break;
     }
     case ctTriStateCheckBox:
@@ -266,8 +264,8 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
       break;
     case ctRadioButton: {
       TRect square(at.Left + XYOffset.X, at.Top, at.Left + XYOffset.X + look.RadioSize, at.Top + look.RadioSize);
-      DrawRadioGlyph(C, square, false, 1, look.ControlStyle, ARow, rcol, AState.Contains(gdSelected), nullptr,
-                     !enabled, false, g->CellBoolean ? 0 : -2, 1);
+      DrawRadioGlyph(C, square, false, 1, look.ControlStyle, ARow, rcol, AState.Contains(gdSelected), nullptr, !enabled,
+                     false, g->CellBoolean ? 0 : -2, 1);
       break;
     }
     case ctRadio: {
@@ -364,9 +362,9 @@ void TPlexStringGrid::DrawNodeGraphic(TCanvas& C, int ACol, int ARow, TRect& R, 
   switch (node.NodeType()) {
     case cnLeaf: {
       const TBitmap& glyph = GlyphResource(contracted ? "PSGLEAFCLOSE" : "PSGLEAFOPEN");
-      DrawTransparentBitmap(C, glyph, background,
-                            TRect(R.Left, R.Top + (height - 12) / 2, R.Left + glyph.Width(),
-                                  R.Top + (height - 12) / 2 + glyph.Height()));
+      DrawTransparentBitmap(
+          C, glyph, background,
+          TRect(R.Left, R.Top + (height - 12) / 2, R.Left + glyph.Width(), R.Top + (height - 12) / 2 + glyph.Height()));
       return;
     }
     case cnXP: {
@@ -482,9 +480,12 @@ void TPlexStringGrid::DrawButtonGraphic(TCanvas& C, int ACol, int ARow, TRect& R
   TRect face = At;
   if (G.CellType == ctExpand) face = TRect(R.Right - ExpandButtonSize, R.Top, R.Right, R.Top + ExpandButtonSize);
   // Where the button was drawn, for the mouse to find it: y high, x low.
-  G.CellValue = double((uint32_t(std::max(0, face.Top - cell.Top)) << 16) | uint32_t(std::max(0, face.Left - cell.Left)));
+  G.CellValue =
+      double((uint32_t(std::max(0, face.Top - cell.Top)) << 16) | uint32_t(std::max(0, face.Left - cell.Left)));
   const bool enabled = look.NoDisabledButtonLook || CanEditCellNow(rcol, ARow);
-  int buttonLook = look.FlatButton ? CellButtonFlat : ThemeServices().IsThemeActive() ? CellButtonThemed : CellButtonClassic;
+  int buttonLook = look.FlatButton                   ? CellButtonFlat
+                   : ThemeServices().IsThemeActive() ? CellButtonThemed
+                                                     : CellButtonClassic;
   if (Flat && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
   int state = CellButtonNormal;
   if (G.CellBoolean)
@@ -537,8 +538,8 @@ void TPlexStringGrid::DrawButtonGraphic(TCanvas& C, int ACol, int ARow, TRect& R
 
 // ---- check boxes and radio buttons
 
-void TPlexStringGrid::DrawCheckGlyph(TCanvas& C, const TRect& R, bool Checked, TCheckBoxState TriState,
-                                     bool IsTriState, TControlStyle Style, bool Grayed, bool Enabled) {
+void TPlexStringGrid::DrawCheckGlyph(TCanvas& C, const TRect& R, bool Checked, TCheckBoxState TriState, bool IsTriState,
+                                     TControlStyle Style, bool Grayed, bool Enabled) {
   const TControlLook& look = *FControlLook;
   if (look.NoDisabledCheckRadioLook || look.CheckAlwaysActive) Enabled = true;
   IThemeServices& themes = ThemeServices();

@@ -67,10 +67,9 @@ TEST_F(PlexStringGridPaintCycle, TheEmptyAreaTakesTheBackgroundOnlyWhereNoCellIs
     bool Below, Right;
   };
   const TCase cases[] = {
-      {"gradient below the last row when the columns fill the width", bdGradientVert, bcFixed, clBlue, false, 5,
-       true, false},
-      {"gradient right of the last column too when they do not", bdGradientHorz, bcFixed, clBlue, false, 4, true,
-       true},
+      {"gradient below the last row when the columns fill the width", bdGradientVert, bcFixed, clBlue, false, 5, true,
+       false},
+      {"gradient right of the last column too when they do not", bdGradientHorz, bcFixed, clBlue, false, 4, true, true},
       {"ColorTo none paints no gradient", bdGradientHorz, bcAll, clNone, false, 4, false, false},
       {"tiles of a normal-cell background", bdTile, bcNormal, clNone, true, 4, true, true},
       {"tiles of a fixed-cell background: nothing", bdTile, bcFixed, clNone, true, 4, false, false},
@@ -97,7 +96,7 @@ TEST_F(PlexStringGridPaintCycle, TheEmptyAreaTakesTheBackgroundOnlyWhereNoCellIs
   bg.SetLeft(100);
   bg.SetTop(100);
   const std::unique_ptr<TBitmap> shot = Picture();
-    const TBitmap& b = *shot;
+  const TBitmap& b = *shot;
   EXPECT_EQ(paintprobe::At(b, 103, 103), clRed);
   EXPECT_EQ(paintprobe::At(b, 120, 120), GridColour);
 }
@@ -227,8 +226,7 @@ TEST_F(PlexStringGridFocusFrame, ScreenshotOfTheFrameOverAnEditedCell) {
   QImage picture = Form->Widget()->grab().toImage();
   TBitmap frame;
   ASSERT_TRUE(GetLayeredImage(Grid->FocusWindow(), frame));
-  const QPoint at = Form->Widget()->mapFromGlobal(
-      QPoint(Grid->FocusWindow()->Left(), Grid->FocusWindow()->Top()));
+  const QPoint at = Form->Widget()->mapFromGlobal(QPoint(Grid->FocusWindow()->Left(), Grid->FocusWindow()->Top()));
   QPainter p(&picture);
   p.drawImage(at, frame.Image());
   p.end();

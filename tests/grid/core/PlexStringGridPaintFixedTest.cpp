@@ -152,8 +152,7 @@ TEST_F(PlexStringGridPaintFixed, TheActiveCellHeadersFollowTheCurrentCell) {
     Clear();
     for (int c = 1; c < 5; ++c) DrawOnly(c, 0);
     for (int r = 1; r < 5; ++r) DrawOnly(0, r);
-    for (int c = 1; c < 5; ++c)
-      EXPECT_EQ(Count(clAqua, Grid->CellRect(c, 0)) > 0, c == m.Col) << "column header " << c;
+    for (int c = 1; c < 5; ++c) EXPECT_EQ(Count(clAqua, Grid->CellRect(c, 0)) > 0, c == m.Col) << "column header " << c;
     for (int r = 1; r < 5; ++r) EXPECT_EQ(Count(clAqua, Grid->CellRect(0, r)) > 0, r == m.Row) << "row header " << r;
   }
 }
@@ -285,8 +284,8 @@ TEST_F(PlexStringGridPaintFixed, SortGlyphsReachTheirCorners) {
 TEST_F(PlexStringGridPaintFixed, ScreenshotOfTheFixedRowInEveryLook) {
   const char* shots = std::getenv("QUILLORE_SHOTS");
   if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
-  static constexpr TGridLook Looks[] = {glStandard, glSoft, glClassic, glOrv, glXP, glListView, glVista,
-                                        glWin7, glOffice2007};
+  static constexpr TGridLook Looks[] = {glStandard, glSoft,  glClassic, glOrv,       glXP,
+                                        glListView, glVista, glWin7,    glOffice2007};
   TBitmap sheet(420, 34 * int(std::size(Looks)));
   int y = 0;
   for (TGridLook look : Looks) {
@@ -334,7 +333,8 @@ TEST_F(PlexStringGridPaintFixed, ScreenshotOfTheFixedRowInEveryLook) {
     sheet.Canvas().Draw(0, y, shot);
     y += 34;
   }
-  EXPECT_TRUE(sheet.Image().scaled(sheet.Width() * 2, sheet.Height() * 2).save(QDir(shots).filePath("grid_fixed_faces.png")));
+  EXPECT_TRUE(
+      sheet.Image().scaled(sheet.Width() * 2, sheet.Height() * 2).save(QDir(shots).filePath("grid_fixed_faces.png")));
 }
 
 }  // namespace

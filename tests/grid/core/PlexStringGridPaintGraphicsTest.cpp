@@ -56,9 +56,7 @@ struct PlexStringGridPaintGraphics : ::testing::Test {
     Dot.Canvas().FillRect(TRect(0, 0, 6, 6));
   }
   void TearDown() override { SetThemeServices(nullptr); }
-  void Paint(int col, int row) {
-    Grid->PaintCell(Sheet->Canvas(), col, row, Grid->CellRect(col, row), {});
-  }
+  void Paint(int col, int row) { Grid->PaintCell(Sheet->Canvas(), col, row, Grid->CellRect(col, row), {}); }
   TRect RedInk() {
     TRect r;
     bool any = false;
@@ -88,8 +86,8 @@ TEST_F(PlexStringGridPaintGraphics, AGraphicLandsWhereItsAlignmentsPutIt) {
     int Left, Top;
   };
   const TCase cases[] = {
-      {haLeft, vaTop, 102, 26},        {haRight, vaTop, 192, 26},      {haCenter, vaCenter, 147, 33},
-      {haLeft, vaBottom, 102, 40},     {haLeft, vaUnderText, 102, 41}, {haFull, vaAboveText, 101, 26},
+      {haLeft, vaTop, 102, 26},       {haRight, vaTop, 192, 26},      {haCenter, vaCenter, 147, 33},
+      {haLeft, vaBottom, 102, 40},    {haLeft, vaUnderText, 102, 41}, {haFull, vaAboveText, 101, 26},
       {haBeforeText, vaTop, 102, 26},
   };
   for (const TCase& c : cases) {
@@ -169,8 +167,8 @@ TEST_F(PlexStringGridPaintGraphics, CheckBoxStatesAndTheirDisabledLook) {
     const char* Text;
     bool Checked;
   };
-  for (const TText& t : {TText{"Y", true}, TText{"N", false}, TText{"y", false}, TText{"Yes", false},
-                         TText{"", false}}) {
+  for (const TText& t :
+       {TText{"Y", true}, TText{"N", false}, TText{"y", false}, TText{"Yes", false}, TText{"", false}}) {
     Grid->SetCellEx(2, 1, t.Text);
     theme.Calls.clear();
     Paint(2, 1);
@@ -419,8 +417,8 @@ TEST_F(PlexStringGridPaintGraphics, ScreenshotOfCheckAndRadioGlyphsInEveryStyle)
     for (bool enabled : {true, false}) {
       const TCheckBoxState states[] = {cbChecked, cbUnchecked, cbGrayed};
       for (TCheckBoxState state : states) {
-        Grid->DrawCheckGlyph(sheet.Canvas(), TRect(4 + s * 28, y, 24 + s * 28, y + 20), false, state, true,
-                             Styles[s], false, enabled);
+        Grid->DrawCheckGlyph(sheet.Canvas(), TRect(4 + s * 28, y, 24 + s * 28, y + 20), false, state, true, Styles[s],
+                             false, enabled);
         y += 26;
       }
       for (bool checked : {true, false}) {
