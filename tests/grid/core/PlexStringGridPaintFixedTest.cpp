@@ -10,6 +10,7 @@
 #include "platform/AppStyles.h"
 #include "platform/ControlPicture.h"
 #include "platform/Forms.h"
+#include "platform/Themes.h"
 #include "support/PaintProbe.h"
 
 #include <QDir>
@@ -209,6 +210,35 @@ TEST_F(PlexStringGridPaintFixed, AnApplicationStyleDrawsFixedAndSelectedCells) {
   EXPECT_FALSE(Grid->UsesVclStyles());
   SetAppStyleServices(nullptr);
   EXPECT_FALSE(Grid->UsesVclStyles());
+}
+
+// The list-view look draws themed header items: pressed, hot or plain.
+TEST_F(PlexStringGridPaintFixed, TheListViewLookAsksTheThemeForItsHeaderItems) {
+  auto owned = std::make_unique<TFakeThemeServices>();
+  TFakeThemeServices& theme = *owned;
+  SetThemeServices(std::move(owned));
+  Grid->SetLook(glListView);
+  struct TCase {
+    int HoverCol;
+    bool Down;
+    int Part, State;
+  };
+  for (const TCase& c : {TCase{2, false, 3, 1}, TCase{1, false, 1, 2}, TCase{1, true, 1, 3}}) {
+    theme.Calls.clear();
+    Grid->FHoverFixedX = c.HoverCol;
+    Grid->FHoverFixedY = 0;
+    Grid->FMouseDown = c.Down;
+    DrawOnly(1, 0);
+    ASSERT_EQ(theme.Calls.size(), 1u);
+    EXPECT_EQ(theme.Calls[0].ClassList, "header");
+    EXPECT_EQ(theme.Calls[0].PartId, c.Part);
+    EXPECT_EQ(theme.Calls[0].StateId, c.State);
+  }
+  SetThemeServices(nullptr);
+  // Without visual styles: a plain button face with a white outline.
+  Clear();
+  DrawOnly(1, 0);
+  EXPECT_EQ(paintprobe::At(*Sheet, 50, 8), ColorToRGB(clBtnFace));
 }
 
 // The sort glyph's corners, drawn alone at (20, 20) on silver; the filled

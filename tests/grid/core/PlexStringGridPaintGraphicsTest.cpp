@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -288,6 +289,31 @@ TEST_F(PlexStringGridPaintGraphics, AnEmptyProgressRangeShowsNothingDone) {
   for (int y = 0; y < 24; ++y)
     for (int x = 100; x < 200; ++x)
       ASSERT_EQ(paintprobe::At(*Sheet, x, 48 + y), paintprobe::At(*Sheet, x, 72 + y)) << x << ", " << y;
+}
+
+// With visual styles and ProgressXP a progress cell is the theme's bar and a chunk of its share.
+TEST_F(PlexStringGridPaintGraphics, AThemedProgressBarDrawsBarAndChunk) {
+  TFakeThemeServices& theme = InstallFakeTheme();
+  TControlLook& look = Grid->ControlLook();
+  look.ControlStyle = csWinXP;
+  look.ProgressXP = true;
+  Grid->AddProgress(1, 2, clBlue, clWhite);
+  for (const auto& [value, share] : {std::pair{"50", 0.5}, std::pair{"150", 1.0}, std::pair{"-3", 0.0}}) {
+    Grid->SetCellEx(1, 2, value);
+    theme.Calls.clear();
+    Paint(1, 2);
+    ASSERT_EQ(theme.Calls.size(), 2u);
+    EXPECT_EQ(theme.Calls[0].ClassList, "Progress");
+    EXPECT_EQ(theme.Calls[0].PartId, 1);
+    EXPECT_EQ(theme.Calls[1].PartId, 3);
+    const TRect bar = theme.Calls[0].Rect, chunk = theme.Calls[1].Rect;
+    EXPECT_EQ(chunk.Left, bar.Left + 2);
+    EXPECT_EQ(chunk.Width(), int(std::lround((bar.Width() - 4) * share))) << value;
+  }
+  look.ProgressXP = false;
+  theme.Calls.clear();
+  Paint(1, 2);
+  EXPECT_TRUE(theme.Calls.empty());
 }
 
 TEST_F(PlexStringGridPaintGraphics, ScreenshotOfEveryGraphicKind) {
