@@ -6,6 +6,7 @@
 #include "grid/core/CellGraphic.h"
 #include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/InterfacedPersistent.h"
 #include "grid/foundation/FilePicture.h"
 #include "grid/foundation/IntList.h"
 #include "platform/ControlPicture.h"
@@ -23,6 +24,19 @@
 
 namespace {
 constexpr TColor GridColour = 0xF0F0F0;
+
+// A cell object that draws itself: a green frame with a cross.
+class TSelfDrawn : public TInterfacedPersistent {
+public:
+  void Draw(TCanvas& C, const TRect& R, int, int, bool, bool) override {
+    C.Pen().Color = clGreen;
+    C.Brush().Style = bsClear;
+    C.Rectangle(R.Left + 4, R.Top + 4, R.Right - 4, R.Bottom - 4);
+    C.MoveTo(R.Left + 4, R.Top + 4);
+    C.LineTo(R.Right - 4, R.Bottom - 4);
+    C.Brush().Style = bsSolid;
+  }
+};
 
 class TGraphicsGrid : public TPlexStringGrid {
 public:
@@ -404,8 +418,16 @@ TEST_F(PlexStringGridPaintGraphics, ScreenshotOfEveryGraphicKind) {
   grid->AddRotated(2, row, 30, "rotated 30");
   grid->AddRotated(3, row, 90, "up");
   ++row;
-  label("nodes");
-  grid->CellNode().SetNodeType(cnXP);
+  label("picture, data, self-drawn");
+  TPicture photo;
+  photo.Assign(picture);
+  grid->AddPicture(1, row, &photo, false, noStretch, 0, haCenter, vaCenter);
+  grid->AddDataImage(2, row, 0, haLeft, vaCenter);
+  grid->SetInts(2, row, 2);
+  TSelfDrawn drawn;
+  grid->AddInterfacedCell(3, row, &drawn);
+  ++row;
+  label("tri-state");
   grid->SetCellEx(1, row, "tristate");
   grid->AddCheckBox(1, row, cbChecked);
   ++row;
