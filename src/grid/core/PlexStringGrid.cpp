@@ -55,6 +55,7 @@ TPlexStringGrid::TPlexStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 
 TPlexStringGrid::~TPlexStringGrid() {
   FDestroying = true;
+  if (FocusFrameGrid() == this) SetFocusFrameGrid(nullptr);
   if (FPanning) StopPanning();
   // A focused editor hands the focus back while the grid is still whole.
   if (InplaceEditor()) InplaceEditor()->SetVisible(false);

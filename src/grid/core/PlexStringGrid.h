@@ -14,6 +14,7 @@
 #include "grid/editing/EditingEvents.h"
 #include "grid/editing/FixedCellEditHost.h"
 #include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/GridUnits.h"
 #include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/Forms.h"
@@ -49,6 +50,7 @@ class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
 class TGridItem;
+class TGridFocusWindow;
 class TGridProgressAppearance;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -97,7 +99,11 @@ class TPopupMenu;
 // What the hover announced for the next press on the headers or the selection grip.
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
 
-class TPlexStringGrid : public TBaseGrid, public IOrvTones, public IOrvStyle, public IFixedCellEditHost {
+class TPlexStringGrid : public TBaseGrid,
+                        public IOrvTones,
+                        public IOrvStyle,
+                        public IFixedCellEditHost,
+                        public IFocusFrameGrid {
 public:
   explicit TPlexStringGrid(TComponent* AOwner);
   ~TPlexStringGrid() override;
@@ -935,6 +941,25 @@ public:
   virtual bool IsRotated(int ACol, int ARow, int& aAngle);
   // placeholder: fuller version comes with node rows
   virtual int GetNodeSpanType(int ARow) { return 0; }
+  // ================= paint cycle, fixed faces and cell graphics
+  // (PlexStringGridPaintCycle.cpp, PlexStringGridPaintFixed.cpp, PlexStringGridPaintGraphics.cpp)
+  // Dotted lines that follow a column or row resize; the same call again takes the line away.
+  void DrawColSizeLine(int X);
+  void DrawRowSizeLine(int Y);
+  // The translucent frame around the cell being edited; R in client coordinates.
+  void ShowFocusWindow(const TRect& R);
+  void MoveFocusWindow() override;
+  void HideFocusWindow();
+  // Null until the frame is first shown.
+  TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+  void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+  void SetRotated(int ACol, int ARow, int AAngle);
+  void RemoveRotated(int ACol, int ARow);
+  // Whether a fixed cell reacts to the mouse hovering over it, by HoverFixedCells.
+  bool IsHoverFixedCell(int ACol, int ARow) const;
+  // An application style other than the plain one is active: its elements draw fixed and selected cells.
+  bool UsesVclStyles() override;
+  TNotifyEvent OnPainted;
   // ================= editor life, validation and editor access (editing/PlexStringGridEditing*.cpp)
   bool IsEditable(int ACol, int ARow);
   // Opens the current cell's editor as F2 does.
@@ -1175,8 +1200,28 @@ protected:
   void PanStep(const TPoint& P);
   // placeholder: fuller version comes with the editor life
   bool FEditingEnabledByEditor = false;
-  // placeholder: fuller version comes with the paint cycle
-  virtual void PaintNonClientBorder() {}
+  // ---- paint cycle, fixed faces and cell graphics
+  void Paint() override;
+  // The one-pixel frame of the looks after glClassic, inside the widget's edge.
+  virtual void PaintNonClientBorder();
+  void PaintEmptyArea();
+  void PaintAreaBitmap(const TRect& R);
+  void PaintAreaTiles(const TRect& R);
+  void PaintCellBitmap(TCanvas& ACanvas, const TRect& R);
+  void PaintCellTiles(TCanvas& ACanvas, int ACol, int ARow, const TRect& R);
+  void PaintCellGradient(TCanvas& ACanvas, const TRect& R);
+  void DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, TCheckBoxState TriState, bool IsTriState,
+                      TControlStyle Style, bool Grayed, bool Enabled);
+  // CheckedIndex -1 checks the option equal to the cell text.
+  void DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style, int ARow,
+                      int ACol, bool Selected, const TStrings* Items, bool Disabled, bool Horizontal, int CheckedIndex,
+                      int Count);
+  // Hover state kept by the mouse handling: the fixed cell under the mouse,
+  // a pressed fixed drop-down button and the cell whose button is hovered.
+  int FHoverFixedX = -1;
+  int FHoverFixedY = -1;
+  bool FDropDownDown = false;
+  TPoint FHoverButton{-1, -1};
 
   // ---- cell painting and cell text (PlexStringGridPaint*.cpp)
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -1611,10 +1656,8 @@ private:
   bool FSizeFixedR = false;
   TMouseSelectMode FMouseSelectMode = msNormal;
   bool FDblClk = false;
-  bool FDropDownDown = false;
+  // FDropDownDown, FHoverFixedX and FHoverFixedY are the painter's hover state (above).
   bool FNoMouseLeave = false;
-  int FHoverFixedX = -1;
-  int FHoverFixedY = -1;
   int FFixedColEdit = -1;
   int FFixedRowEdit = -1;
   bool ColMoveFlg = false;
@@ -1622,4 +1665,18 @@ private:
   int FFilterCol = -1;
   int FSortTime = 0;
   bool FResetSelChange = false;
+
+  // ---- paint cycle and graphics
+  void DrawFixedGradientFace(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect);
+  void DrawListViewFace(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect);
+  bool DrawAppStyleFace(TCanvas& ACanvas, TRect& ARect, TGridDrawState AState, bool FixedLooking);
+  void DrawNodeGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect, const TCellGraphic& G,
+                       TGridDrawState AState);
+  void DrawButtonGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect, TCellGraphic& G, const TRect& At);
+  void DrawProgressGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, const TCellGraphic& G);
+  void DrawRotatedGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, const TCellGraphic& G);
+  void DrawSizeLines(TCanvas& ACanvas);
+  TGridFocusWindow* FFocusWindow = nullptr;
+  // The size lines shown now: vertical (X) or horizontal (Y) positions.
+  std::vector<std::pair<bool, int>> FSizeLines;
 };
