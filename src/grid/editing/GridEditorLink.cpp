@@ -4,6 +4,27 @@
 #include "grid/editing/GridEditorLink.h"
 
 #include "grid/core/PlexStringGrid.h"
+#include "platform/SysUtils.h"
+
+QChar KeyChar(WORD Key) {
+  switch (Key) {
+    case VK_RETURN: return QChar(13);
+    case VK_ESCAPE: return QChar(27);
+    case VK_TAB: return QChar(9);
+    default: return QChar();
+  }
+}
+
+bool NumberCharAccepted(bool Float, QChar Ch, const QString& Text, int Caret, const QString& SelText) {
+  if (Ch.unicode() < 32 || (Ch >= QChar('0') && Ch <= QChar('9'))) return true;
+  const bool minusFits = (Caret == 0 && !Text.contains('-')) || SelText.contains('-');
+  if (Ch == QChar('-')) return minusFits;
+  if (!Float) return false;
+  const QChar decimal = FormatSettings().DecimalSeparator, thousand = FormatSettings().ThousandSeparator;
+  if (Ch == decimal) return !Text.contains(decimal) || SelText.contains(decimal);
+  if (Ch == thousand) return false;
+  return Ch == QChar(',') || Ch == QChar('.');
+}
 
 void IEditorKeyHost::TakeBackCellText() { SetEditorText(FHostGrid->GetCurrentCell()); }
 
@@ -92,6 +113,10 @@ void TGridEditorLink::FocusGridQuietly() {
 
 void TGridEditorLink::GridKeyDown(WORD Key, TShiftState Shift) { FGrid->KeyDown(Key, Shift); }
 
+void TGridEditorLink::NavigateFromEditor(bool Backward) { FGrid->NavigateFromEditor(Backward); }
+
+void TGridEditorLink::AdvanceFromEditor() { FGrid->MoveToNextCell(); }
+
 void TGridEditorLink::DoneAndMaybeReopen(WORD Key, TShiftState Shift, bool Reopen) {
   FGrid->DoneInplaceEdit(Key, Shift);
   const TNavigation& nav = FGrid->Navigation();
@@ -122,5 +147,9 @@ void TGridEditorLink::SetNoAutoAdvance(bool Value) {
 }
 
 QString TGridEditorLink::NewCellText() const { return FGrid ? FGrid->FNewCellText : QString(); }
+
+void TGridEditorLink::RestoreEditorType(int Type) {
+  if (FGrid) FGrid->FEditControl = TEditorType(Type);
+}
 
 QString TGridEditorLink::CellCache() const { return FGrid ? FGrid->FCellCache : QString(); }

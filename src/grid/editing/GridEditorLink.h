@@ -49,6 +49,13 @@ inline constexpr TKeySet Button{VK_ESCAPE, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN};
 inline constexpr TKeySet PopupSwallowed{VK_PRIOR, VK_NEXT, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN};
 }  // namespace HandledKeys
 
+// The character of Enter, Escape and Tab; null for other keys.
+QChar KeyChar(WORD Key);
+
+// Whether a typed character may enter a numeric (Float false) or a float
+// edit as the text editor's numeric and float types let it; control keys pass.
+bool NumberCharAccepted(bool Float, QChar Ch, const QString& Text, int Caret, const QString& SelText);
+
 // What the common steps need of the editor they run for.
 class IEditorKeyHost {
 public:
@@ -108,6 +115,10 @@ public:
   void FocusGridQuietly();
   // The grid's own key-down handling for a key the editor hands over.
   void GridKeyDown(WORD Key, TShiftState Shift);
+  // One Tab step from the editor (Shift+Tab when Backward).
+  void NavigateFromEditor(bool Backward);
+  // Enter's advance to the next cell (it moves only with AdvanceOnEnter).
+  void AdvanceFromEditor();
   // Leaves the cell as if Key had been pressed in it (step e).
   void DoneAndMaybeReopen(WORD Key, TShiftState Shift, bool Reopen);
   // The caret walked out of the editor: the cell is committed and the cursor
@@ -120,6 +131,8 @@ public:
   // The no-auto-advance flag of the grid.
   void SetNoAutoAdvance(bool Value);
   QString NewCellText() const;
+  // Puts back the editor type a refused validation may have replaced.
+  void RestoreEditorType(int Type);
   QString CellCache() const;
 
 private:
