@@ -50,7 +50,7 @@ TPlexStringGrid::TPlexStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   ChainOwnerFormResize();
   ProbePlatform();
   CreateRunTimeControls();
-  FCellEditors = std::make_unique<TGridCellEditors>(this, FEditBtn, FCheckEdit, FGridButton);
+  FCellEditors = std::make_unique<TGridCellEditors>(this);
 }
 
 TPlexStringGrid::~TPlexStringGrid() {
@@ -214,11 +214,16 @@ void TPlexStringGrid::CreateRunTimeControls() {
   hidden(FCheckEdit, true);
   FEditBtn = new TGridEditBtn(this);
   hidden(FEditBtn, true);
-  FEditBtn->ButtonCaption = "...";
-  FEditBtn->IsWinXP = FIsWinXP;
+  FEditBtn->SetButtonCaption("...");
+  FEditBtn->SetBorderStyle(bsNone);
+  FEditBtn->SetIsWinXP(FIsWinXP);
   FUnitEditBtn = new TGridUnitEditBtn(this);
   hidden(FUnitEditBtn, true);
-  FUnitEditBtn->ButtonCaption = "...";
+  FUnitEditBtn->SetButtonCaption("...");
+  FUnitEditBtn->SetBorderStyle(bsNone);
+  FUnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
+    if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
+  };
   FGridButton = new TGridButton(this);
   hidden(FGridButton, true);
   FGridButton->OnClick = [this](TObject*) { DoButtonClick(Col(), Row()); };

@@ -48,10 +48,13 @@ class TFooterPanel;
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TGridEditBtn;
 class TGridItem;
 class TGridFocusWindow;
 class TGridProgressAppearance;
+class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
@@ -1022,6 +1025,25 @@ public:
   TDblClickCellEvent OnDblClickCell;
   TEndRowSizeEvent OnEndRowSize;
 
+  // ================= cell editor wrappers (editing/GridEditorLink.cpp, editing/PlexStringGridWrappers.cpp)
+  friend class TGridEditorLink;
+  // The spin and picker editors, made on first use and kept until the grid goes.
+  TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+  // Set by an editor whose value was refused, so the key does not advance; a key up clears it.
+  bool NoAutoAdvance = false;
+  // The value the date-and-time editor opened with; its Escape goes back to it.
+  double OriginalDateTime = 0;
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TUnitChangedEvent OnUnitChanged;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TClickCellEvent OnDatePickerCloseUp;
+  TClickCellEvent OnDatePickerDropDown;
+
   // ================= selection (PlexStringGridSelection.cpp, PlexStringGridSelectionLists.cpp)
   // The gatekeeper of every move of the current cell.
   bool SelectCell(int ACol, int ARow) override;
@@ -1372,6 +1394,9 @@ private:
   THeaderDragButton* FHeaderDragButton = nullptr;
   TControlEdit* FControlEdit = nullptr;
   TControlCombo* FControlCombo = nullptr;
+  TGridSpin* FSpinEdit = nullptr;
+  TGridDatePicker* FDatePicker = nullptr;
+  TGridDateTimePicker* FDateAndTimePicker = nullptr;
 
   // ---- property state
   TGridLook FLook = glXP;

@@ -148,7 +148,7 @@ void TPlexStringGrid::CommitCellEditor(int ACol, int ARow) {
       if (!FOpenEditor || (info.NeedsDatePickers && !DatePickersSupported())) break;
       if (info.CommitsInEditMode && !FEditMode) break;
       FEditMode = false;
-      WriteEditorValue(col, ARow, FOpenEditor->Value());
+      if (FOpenEditor->WritesBack()) WriteEditorValue(col, ARow, FOpenEditor->Value());
       FOpenEditor->Close();
       break;
   }

@@ -139,8 +139,8 @@ TEST(PlexStringGrid, EditorControlsAreMadeHiddenInOrder) {
   // Disabled: the combo, check box, both ellipsis edits, the button and the header drag button.
   const bool disabled[] = {true, false, false, true, true, true, true, true, false, false};
   for (size_t i = 0; i < editors.size(); ++i) EXPECT_EQ(!editors[i]->Enabled(), disabled[i]) << i;
-  EXPECT_EQ(g.EditBtn()->ButtonCaption, "...");
-  EXPECT_EQ(g.UnitEditBtn()->ButtonCaption, "...");
+  EXPECT_EQ(g.EditBtn()->ButtonCaption(), "...");
+  EXPECT_EQ(g.UnitEditBtn()->ButtonCaption(), "...");
   // The owned controls come in the ownership table's order, the editors after them.
   const auto index = [&g](const TComponent* c) {
     for (int i = 0; i < g.ComponentCount(); ++i)
