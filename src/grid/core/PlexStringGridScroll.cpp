@@ -49,8 +49,9 @@ void TPlexStringGrid::SetScrollType(TScrollType Value) {
     }
     if (FWindowCreated && !IsDesigning()) {
       if (Value == ssMetro) {
-        CreateScrollControls();
+        // The window bars go first, so the thin bars are laid out in the whole client area.
         SetScrollBars(ssNone);
+        CreateScrollControls();
       } else if (old == ssMetro && (FVScrollControl || FHScrollControl)) {
         FreeScrollControls();
         SetScrollBars(ssBoth);
