@@ -30,12 +30,14 @@ void THintWindow::ActivateHint(const TRect& ARect, const QString& AHint) {
   SetBounds(ARect.Left, ARect.Top, ARect.Width(), ARect.Height());
   MoveWindow(this, ARect.Left, ARect.Top, ARect.Width(), ARect.Height());
   Show();
+  ShowWindow(this, true);
   Invalidate();
 }
 
 void THintWindow::ReleaseHandle() {
   FHintShown = false;
   Hide();
+  ShowWindow(this, false);
 }
 
 void THintWindow::Paint() {
