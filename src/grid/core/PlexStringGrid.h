@@ -829,7 +829,6 @@ public:
   TRowEvent OnAutoDeleteRow;
   TNotifyEvent OnFilterDone;
   TColSizeEvent OnUpdateColumnSize;
-  TColSizeEvent OnUpdateAutoColumnSize;
   TEllipsClickEvent OnEllipsClick;
   TRectEvent OnCellsPasted;
   TCellTextEvent OnSaveCell;

@@ -121,6 +121,12 @@ TEST(PlexStringGridSizing, AutoSizeGrowOnlyAndPadding) {
               expected[i])
         << c.Name;
   }
+  // The size event has the last word before the limits.
+  EXPECT_EQ(AutoWidth([](TPlexStringGrid& g) {
+              g.SetCellEx(1, 2, "some text");
+              g.OnUpdateColumnSize = [](TObject*, int ACol, int& AWidth) { AWidth = 77 + ACol; };
+            }),
+            78);
   // The limits hold for the padded width too.
   EXPECT_EQ(AutoWidth(
                 [](TPlexStringGrid& g) {
