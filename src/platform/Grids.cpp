@@ -33,19 +33,26 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
         case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
         case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
         case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-        case QAbstractSlider::SliderMove: code = FOptions.Contains(goThumbTracking) ? SB_THUMBTRACK : -1; break;
+        // Like the system's bar, a drag reports every move; the grid follows it only with goThumbTracking.
+        case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
         default: break;
       }
       if (code < 0) return;
+      const UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
       const int pos = bar->sliderPosition();
-      Perform(vertical ? WM_VSCROLL : WM_HSCROLL, WPARAM(code) | (WPARAM(pos) << 16));
+      Perform(msg, WPARAM(code) | (WPARAM(pos) << 16));
+      // Without tracking the thumb stays under the mouse until the release.
+      if (code == SB_THUMBTRACK && !FOptions.Contains(goThumbTracking)) return;
+      if (code != SB_THUMBTRACK) Perform(msg, WPARAM(SB_ENDSCROLL));
       // The bar shows where the grid went, not where the mouse left the thumb.
       UpdateScrollPos();
       bar->setSliderPosition(bar->value());
     });
     QObject::connect(bar, &QScrollBar::sliderReleased, bar, [this, bar, vertical] {
       if (FUpdatingScroll) return;
-      Perform(vertical ? WM_VSCROLL : WM_HSCROLL, WPARAM(SB_THUMBPOSITION) | (WPARAM(bar->sliderPosition()) << 16));
+      const UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
+      Perform(msg, WPARAM(SB_THUMBPOSITION) | (WPARAM(bar->sliderPosition()) << 16));
+      Perform(msg, WPARAM(SB_ENDSCROLL));
     });
   }
   UpdateScrollRange();

@@ -14,6 +14,7 @@
 #include "grid/editing/ControlCombo.h"
 #include "grid/editing/ControlEdit.h"
 #include "grid/editing/GridButton.h"
+#include "grid/editing/GridCellEditors.h"
 #include "grid/editing/GridCheckBox.h"
 #include "grid/editing/GridCombo.h"
 #include "grid/editing/GridEditBtn.h"
@@ -38,7 +39,6 @@
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
-#include "grid/editing/GridCellEditors.h"
 #include "platform/SystemMetrics.h"
 
 #include <algorithm>
@@ -93,7 +93,7 @@ void TPlexStringGrid::CreateSettingsObjects() {
   FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
   FColumnSize = std::make_unique<TColumnSize>();
   FColumnSize->OnStretchChange = [this] {
-    if (Parent()) RecordFeatureCall("StretchColumn");
+    if (Parent()) StretchStoredColumn();
   };
   FCellNode = std::make_unique<TCellNode>();
   FCellNode->OnChange = [this](TObject*) { Invalidate(); };
@@ -266,6 +266,7 @@ void TPlexStringGrid::OwnerFormResized(TObject* Sender) {
   if (!FOwnerForm) return;
   FOwnerFormWidth = FOwnerForm->Width();
   FOwnerFormHeight = FOwnerForm->Height();
+  StretchStoredColumn();
 }
 
 // Cells beyond the current counts may still hold properties (rows and
@@ -280,10 +281,4 @@ void TPlexStringGrid::FreeAllCellsOnDestroy() {
     SetRowCount(std::max(RowCount(), FMaxEverRowCount));
   }
   if (ColCount() > 0 && RowCount() > 0 && FHasCellProps) ClearRect(0, 0, ColCount() - 1, RowCount() - 1);
-}
-
-void TPlexStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
-  TBaseGrid::SizeChanged(OldColCount, OldRowCount);
-  FMaxEverColCount = std::max(FMaxEverColCount, ColCount());
-  FMaxEverRowCount = std::max(FMaxEverRowCount, RowCount());
 }

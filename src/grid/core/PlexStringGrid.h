@@ -13,6 +13,7 @@
 #include "grid/editing/CellEditor.h"
 #include "grid/editing/EditingEvents.h"
 #include "grid/editing/FixedCellEditHost.h"
+#include "grid/features/SortSettings.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/GridUnits.h"
 #include "grid/foundation/Looks.h"
@@ -62,6 +63,9 @@ class TGrouping;
 class IRichTextStore;
 class TPlexInplaceEdit;
 class TPlexStringGridCheck;
+class TScrollBar;
+class TScrollControl;
+class THintWindow;
 class THTMLSettings;
 class THeaderDragButton;
 class THiddenRowStore;
@@ -91,6 +95,7 @@ inline constexpr const char* SCellNoFloat = "Cell does not contain a float value
 enum TGridLook { glStandard, glSoft, glClassic, glOrv, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
@@ -255,11 +260,7 @@ public:
   QString FilterDropDownClear = PlexGridDefaults::FilterDropDownClear;
   QChar PasswordChar = QChar(PlexGridDefaults::PasswordChar);
   QChar Delimiter = QChar(PlexGridDefaults::Delimiter);
-  TScrollType ScrollType = ssNormal;
-  TColor ScrollColor = clNone;
-  bool ScrollProportional = false;
   bool ScrollSynch = false;
-  bool ScrollHints = false;
   TColor HintColor = clInfoBk;
   TColor HighlightColor = clHighlight;
   TColor HighlightTextColor = clHighlightText;
@@ -650,7 +651,8 @@ public:
   void RemoveMarker(int ACol, int ARow);
   void RemoveAllMarkers();
 
-  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp, ...Rows.cpp)
+  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp,
+  // PlexStringGridColOps.cpp)
   void AddRow();
   void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
   void RemoveSelectedRows();
@@ -844,7 +846,6 @@ public:
   TRowEvent OnAutoDeleteRow;
   TNotifyEvent OnFilterDone;
   TColSizeEvent OnUpdateColumnSize;
-  TColSizeEvent OnUpdateAutoColumnSize;
   TEllipsClickEvent OnEllipsClick;
   TRectEvent OnCellsPasted;
   TCellTextEvent OnSaveCell;
@@ -1121,8 +1122,6 @@ public:
   TRowUpdateEvent OnRowUpdate;
   TRowDisjunctSelectEvent OnRowDisjunctSelect;
   TRowDisjunctSelectedEvent OnRowDisjunctSelected;
-  // placeholder: fuller version comes with scrolling/sizing (PlexStringGridTablePlaceholders.cpp)
-  void AutoSizeCol(int ACol, int AddMargin = 0);
   // placeholder: fuller version comes with mouse press/release
   TClickCellEvent OnClickCell;
   // ================= hooks, dimensions, window messages and update locking
@@ -1179,6 +1178,93 @@ public:
   void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
   TGridWideHintEvent OnGridWideHint;
 
+  // ================= scrolling (PlexStringGridScroll.cpp, PlexStringGridScrollFlat.cpp, PlexStringGridScrollMetro.cpp)
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value);
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+  // Stores and repaints; UpdateXYOffset stores only.
+  void SetXYOffset(TPoint Value);
+  void UpdateXYOffset(int X, int Y) { XYOffset = TPoint{X, Y}; }
+  void UpdateHScrollProportional();
+  void UpdateVScrollProportional();
+  // The flat bars go through the common-controls entry points (FlatScrollBars.h).
+  bool IsFlat() const { return FIsFlat; }
+  void FlatInit();
+  void FlatDone();
+  void FlatSetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);
+  void FlatSetScrollProp(int Index, int Value, bool Redraw);
+  void FlatShowScrollBar(int Bar, bool Show);
+  void FlatUpdateStyle();
+  void FlatUpdateColor();
+  void FlatUpdateWidth();
+  void FlatUpdateVScrollInfo();
+  void FlatUpdateHScrollInfo();
+  void FlatUpdateScrollBars();
+  // The thin bars of the Metro look, null otherwise.
+  TScrollControl* VertScrollControl() const { return FVScrollControl; }
+  TScrollControl* HorzScrollControl() const { return FHScrollControl; }
+  // The hint shown while a thumb is dragged, null before the first.
+  THintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+  bool ScrollHintShown() const { return FScrollHintShow; }
+  // The one scroll bar control that serves the cells with a scrolling area;
+  // ServeCellScrollBar puts it over the cell (hidden over a cell without one).
+  TScrollBar* CellScrollBar();
+  void ServeCellScrollBar(int ACol, int ARow);
+  TScrollHintEvent OnScrollHint;
+
+  // ================= sizing and column order (PlexStringGridSizing.cpp, PlexStringGridAutoSize.cpp,
+  // PlexStringGridColumnOrder.cpp)
+  // Index -1 is the last column.
+  void StretchColumn(int Index);
+  void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+  void AutoSizeCol(int ACol, int Padding = 0);
+  void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+  void AutoSizeRow(int ARow, int Padding = 0);
+  void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  void AutoFitColumns(bool DoFixedCells);
+  void FitColumnToCells(int ACol, bool GrowOnly);
+  void FitRowToCells(int ARow, bool GrowOnly, int Padding);
+  void SetRowLinesHeight(int ARow, int Lines, int Padding);
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  void SwapColumns(int ACol1, int ACol2);
+  void SwapRows(int ARow1, int ARow2);
+  int ColumnByHeader(const QString& AValue);
+  void SetColumnOrder();
+  int ColumnAtPosition(int ACol);
+  void ResetColumnOrder();
+  TColor ArrowColor() const { return FArrowColor; }
+  void SetArrowColor(TColor Value);
+  // The stored texts of a hidden row (real index), null when the row is shown.
+  TStringList* HiddenRowCells(int Idx);
+  int GetHorzTextPadding() const { return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X; }
+  int GetVertTextPadding() const { return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y; }
+  int AutoNumberStart = 0;
+  int AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
+  TColEvent OnEndColumnSize;
+  TColBoolEvent OnColumnSize;
+  TColBoolEvent OnRowSize;
+  // The mouse's sizing state: the column or row being sized (-1 for none),
+  // its size when the sizing began, and whether a sizing just ended.
+  int Colclicked = -1;
+  int Rowclicked = -1;
+  int Colclickedsize = 0;
+  int Rowclickedsize = 0;
+  bool ColSized = false;
+  bool Rowsized = false;
+  bool ColSizeFlg = false;
+  bool FSizeFixed = false;
+
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
   // Takes rows out: Remove drops them for good, otherwise they are being hidden.
@@ -1207,6 +1293,11 @@ protected:
   virtual void CreateWnd();
   void Resize() override;
   void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+  // The column order list follows a moved column.
+  void ColumnMoved(int FromIndex, int ToIndex) override;
   void WndProc(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void NotifierRemoved(TComponent* AComponent);
@@ -1657,10 +1748,6 @@ private:
   TGridCoord FPushedCellButton{-1, -1};
   TRect FPushedFixedCell;
   bool FFixedCellPushed = false;
-  int Colclicked = -1;
-  int Rowclicked = -1;
-  int Colclickedsize = 0;
-  int Rowclickedsize = 0;
   int Clickposx = 0;
   int Clickposy = 0;
   int Clickposdx = 0;
@@ -1677,7 +1764,6 @@ private:
   TGridCoord FCtrlXY{-1, -1};
   bool FCtrlDown = false;
   bool LButFlg = false;
-  bool FSizeFixed = false;
   bool FSizeFixedR = false;
   TMouseSelectMode FMouseSelectMode = msNormal;
   bool FDblClk = false;
@@ -1686,7 +1772,6 @@ private:
   int FFixedColEdit = -1;
   int FFixedRowEdit = -1;
   bool ColMoveFlg = false;
-  bool ColSizeFlg = false;
   int FFilterCol = -1;
   int FSortTime = 0;
   bool FResetSelChange = false;
@@ -1704,4 +1789,34 @@ private:
   TGridFocusWindow* FFocusWindow = nullptr;
   // The size lines shown now: vertical (X) or horizontal (Y) positions.
   std::vector<std::pair<bool, int>> FSizeLines;
+  // ---- scrolling
+  bool HandleScroll(TMessage& Message);
+  void HandleHScroll(TMessage& Message);
+  void HandleVScroll(TMessage& Message);
+  bool HandleCellScrollBar(TMessage& Message);
+  void ShowScrollHint(bool Vertical, int Index);
+  int ThumbToIndex(bool Vertical, int Pos) const;
+  TRect BackGroundCells() const;
+  void CreateScrollControls();
+  void FreeScrollControls();
+  TScrollType FScrollType = ssNormal;
+  TColor FScrollColor = clNone;
+  bool FScrollProportional = false;
+  TScrollHintType FScrollHints = shNone;
+  bool FIsFlat = false;
+  bool FScrollLock = false;
+  TScrollControl* FVScrollControl = nullptr;
+  TScrollControl* FHScrollControl = nullptr;
+  THintWindow* FScrollHintWnd = nullptr;
+  bool FScrollHintShow = false;
+  TScrollBar* FScrollBar = nullptr;
+  int FScrollCol = -1;
+  int FScrollRow = -1;
+  // ---- sizing and column order
+  // A stretch from one of the grid's own paths: an index out of range is skipped, not raised.
+  void StretchStoredColumn();
+  int FitCellWidth(int ACol, int RCol, int ARow);
+  bool FIsColChanging = false;
+  bool ColchgFlg = true;
+  TColor FArrowColor = clLime;
 };

@@ -47,6 +47,8 @@ using TCellBoolEvent = std::function<void(TObject* Sender, int ACol, int ARow, b
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TColTextEvent = std::function<void(TObject* Sender, int ACol, QString& Value)>;
 using TColSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
+using TColBoolEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, QString& HintStr)>;
 using TRectEvent = std::function<void(TObject* Sender, const TRect& Cells)>;
 using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
 using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
@@ -68,8 +70,7 @@ using TFilterSelectEvent =
     std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition)>;
 using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName,
                                              QString& FilterCondition, bool CheckState)>;
-using TRatingChangeEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
+using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& AColor)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& AImageIndex)>;
 using TCellChangingEvent =

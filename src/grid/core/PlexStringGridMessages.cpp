@@ -6,6 +6,7 @@
 #include "grid/core/BackGround.h"
 #include "grid/core/ColumnSize.h"
 #include "grid/core/PlexGridUnit.h"
+#include "grid/core/ScrollControl.h"
 #include "grid/editing/GridCombo.h"
 #include "grid/editing/HeaderDragButton.h"
 #include "grid/features/FloatingFooter.h"
@@ -46,7 +47,12 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     TBaseGrid::WndProc(Message);
     return;
   }
+  if (!IsDesigning() && (Message.Msg == WM_SIZE || Message.Msg == WM_LBUTTONUP)) {
+    UpdateVScrollProportional();
+    UpdateHScrollProportional();
+  }
   if (DispatchEarlySteps(Message)) return;
+  if (HandleScroll(Message)) return;
   // The platform's handling would send the command back a second time.
   if (Message.Msg == WM_COMMAND) {
     DispatchCommand(Message);
@@ -202,13 +208,15 @@ void TPlexStringGrid::HandleSize(TMessage& Message) {
       SetColWidths(c, int(std::trunc(FRememberedColWidths->GetInteger(c) * ratio)));
   }
   bool handled = false;
-  if (FColumnSize->Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert)) {
-    const int s = FColumnSize->StretchColumn == -1 ? ColCount() - 1 : FColumnSize->StretchColumn;
+  const int s = FColumnSize->StretchColumn == -1 ? ColCount() - 1 : FColumnSize->StretchColumn;
+  // A stored stretch column that the columns no longer reach is left alone: a resize never raises.
+  if (FColumnSize->Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert) && s >= 0 &&
+      s < ColCount()) {
     int others = 0;
     for (int c = 0; c < ColCount(); ++c)
       if (c != s) others += ColWidths(c);
     if (others < Width()) {
-      RecordFeatureCall("StretchColumn");
+      StretchStoredColumn();
       handled = true;
     }
   }
@@ -217,6 +225,10 @@ void TPlexStringGrid::HandleSize(TMessage& Message) {
     return;
   }
   TBaseGrid::WndProc(Message);
+  if (FScrollProportional) {
+    UpdateVScrollProportional();
+    UpdateHScrollProportional();
+  }
 }
 
 void TPlexStringGrid::TopLeftChanged() {
@@ -227,9 +239,13 @@ void TPlexStringGrid::TopLeftChanged() {
   if (FBackGround->IsGradient()) Invalidate();
   if (EditorMode() && FEditControl != edNormal) HideEdit();
   if (FFloatingFooter->Visible()) FFooterPanel->Invalidate();
+  FlatUpdateHScrollInfo();
+  FlatUpdateVScrollInfo();
   PlaceCellControls();
   FPrevTopRow = TopRow();
   FPrevLeftCol = LeftCol();
+  if (FVScrollControl) FVScrollControl->Invalidate();
+  if (FHScrollControl) FHScrollControl->Invalidate();
   TCustomGrid* synced = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid());
   if (!synced) return;
   if (FSyncGrid->ScrollVertical && synced->TopRow() != TopRow() && TopRow() < synced->RowCount())
@@ -249,10 +265,16 @@ void TPlexStringGrid::Zoom(int X) {
   const int z = ZoomFactor + X;
   if (z > 10 || z < -10) return;
   ZoomFactor = z;
+  FScrollLock = true;
   for (int c = 0; c < ColCount(); ++c)
     if (ColWidths(c) > 0 && ColWidths(c) + X > 0) SetColWidths(c, ColWidths(c) + X);
   for (int r = 0; r < RowCount(); ++r)
     if (RowHeights(r) > 0 && RowHeights(r) + X > 0) SetRowHeights(r, RowHeights(r) + X);
+  FScrollLock = false;
+  if (FScrollProportional) {
+    UpdateVScrollProportional();
+    UpdateHScrollProportional();
+  }
 }
 
 void TPlexStringGrid::ResetFixedCellHighlight() {

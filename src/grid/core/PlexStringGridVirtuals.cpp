@@ -71,9 +71,8 @@ void TPlexStringGrid::DoFilterDone() { Fire(OnFilterDone, this); }
 void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 
 // ---- group 4
-void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) {
-  Fire(OnUpdateAutoColumnSize, this, ACol, AWidth);
-}
+// Automatic sizing asks the same event as the user's sizing.
+void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 void TPlexStringGrid::CellsPasted(const TRect& Cells) { Fire(OnCellsPasted, this, Cells); }
 
 void TPlexStringGrid::DoLoadCell(int ACol, int ARow, const QString& Value) {
@@ -158,4 +157,3 @@ void TPlexStringGrid::ExportNotification(TExportState State, int ARow) {
 void TPlexStringGrid::ImportNotification(TExportState State, int ARow) {
   Fire(OnImportNotification, this, State, ARow);
 }
-
