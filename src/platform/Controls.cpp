@@ -776,6 +776,9 @@ void TWinControl::PassTabToFocusedChild(bool Backward) {
   for (QWidget* w = focused; w && !owner; w = w->parentWidget()) owner = ControlFromWidget(w);
   auto* holder = dynamic_cast<TWinControl*>(owner);
   if (!holder || holder == this) return;
+  // The focus leaves the child of this container that holds it, with all it contains (a grid's editor too).
+  while (holder->Parent() && holder->Parent() != this) holder = holder->Parent();
+  if (holder->Parent() != this) return;
   SelectNextControl(holder, !Backward);
 }
 
