@@ -1124,7 +1124,7 @@ public:
   void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
   TGridWideHintEvent OnGridWideHint;
 
-  // ================= keyboard and navigation (editing/PlexStringGridKeyboard.cpp, editing/PlexStringGridNavigation.cpp)
+  // ================= keyboard and navigation (editing/PlexStringGridKeyboard*.cpp, editing/*Navigation.cpp)
   using TAutoAdvanceEvent =
       std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
   using TCanDeleteRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanDelete)>;
@@ -1244,8 +1244,7 @@ protected:
   void WMTimer(TMessage& Message);
   // Force moves even without AdvanceOnEnter; Repeat marks a step over a
   // read-only cell; EditAfter runs the editor step at the target.
-  virtual void MoveToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Repeat,
-                              bool EditAfter);
+  virtual void MoveToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Repeat, bool EditAfter);
   // One Tab step; false when the Tab went on to the parent window.
   virtual bool NavigateFromEditor(bool Backward);
   void AppendRowAtEnd();

@@ -213,4 +213,3 @@ TPlexInplaceEdit* TPlexStringGrid::PlexInplaceEditor() const {
 }
 
 TInplaceEdit* TPlexStringGrid::CreateEditor() { return new TPlexInplaceEdit(this); }
-

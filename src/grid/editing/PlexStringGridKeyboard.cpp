@@ -358,7 +358,8 @@ bool TPlexStringGrid::HomeEndKey(TMessage& Message, WORD Key, TShiftState Shift)
       if (home) {
         rowTarget(FixedRows());
       } else {
-        const int target = FFloatingFooter->Visible() && RowCount() > 2 ? RowCount() - 2 : RowCount() - FFixedFooters - 1;
+        const int target =
+            FFloatingFooter->Visible() && RowCount() > 2 ? RowCount() - 2 : RowCount() - FFixedFooters - 1;
         if (FFixedFooters > 0 || FFloatingFooter->Visible())
           SetTopRow(std::max(FixedRows(), RowCount() - VisibleRowCount()));
         rowTarget(target);
@@ -649,8 +650,7 @@ void TPlexStringGrid::WMChar(TMessage& Message) {
     }
   }
   const bool ctrl = KeyIsDown(VK_CONTROL);
-  if (FNavigation->AllowClipboardShortCuts && ctrl &&
-      (ch == QChar(3) || ch == QChar(22) || ch == QChar(24))) {
+  if (FNavigation->AllowClipboardShortCuts && ctrl && (ch == QChar(3) || ch == QChar(22) || ch == QChar(24))) {
     Message.WParam = 0;
     return;
   }

@@ -3,7 +3,10 @@
 #include "grid/core/ControlLook.h"
 #include "grid/features/FloatingFooter.h"
 #include "grid/features/SortSettings.h"
+#include "platform/Screenshot.h"
 #include "support/PaintProbe.h"
+
+#include <cstdlib>
 
 #include <QCursor>
 
@@ -196,7 +199,8 @@ TEST_F(KeyboardTest, CursorAdvanceWrapsAtTheEdgesOfTheNormalCells) {
   };
   SetOption(goEditing, false);
   for (const Case& c : cases) {
-    SCOPED_TRACE(QString("mode %1 key %2 from %3,%4").arg(c.Mode).arg(c.Key).arg(c.Start.X).arg(c.Start.Y).toStdString());
+    SCOPED_TRACE(
+        QString("mode %1 key %2 from %3,%4").arg(c.Mode).arg(c.Key).arg(c.Start.X).arg(c.Start.Y).toStdString());
     Grid->SetFixedRightCols(c.FixedRight);
     Grid->SetFixedFooters(c.Footers);
     Grid->Navigation().CursorAdvance = c.Mode;
@@ -269,6 +273,27 @@ TEST_F(KeyboardTest, HoverFixedCellsNameTheFixedCellsThatReact) {
     EXPECT_EQ(Grid->IsHoverFixedCell(0, 0), c.Corner) << c.Mode;
     EXPECT_EQ(Grid->IsHoverFixedCell(2, 2), c.Normal) << c.Mode;
   }
+}
+
+TEST_F(KeyboardTest, ScreenshotAfterRowKeysAndSelectAll) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  for (int c = 0; c < 5; ++c) Grid->SetCells(c, 0, QString("Col %1").arg(c));
+  FillColumn(1);
+  FillColumn(2);
+  Grid->Navigation().AllowInsertRow = true;
+  Grid->Navigation().InsertPosition = pInsertAfter;
+  Grid->AddCheckBox(3, 1, false, false);
+  At(1, 2);
+  Press(Qt::Key_Insert);
+  Grid->SetCells(1, 3, "new");
+  At(3, 1);
+  Press(Qt::Key_Space);
+  SetOption(goEditing, false);
+  SetOption(goRangeSelect, true);
+  Press(Qt::Key_A, Qt::ControlModifier);
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid-keys.png");
 }
 
 }  // namespace

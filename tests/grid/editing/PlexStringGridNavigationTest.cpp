@@ -1,8 +1,8 @@
 // The moves made on behalf of editing: Enter's advance, the caret walk out of
 // the editor, the Tab steps and the row Down appends at the end.
 #include "KeyGridFixture.h"
-#include "grid/features/FloatingFooter.h"
 #include "grid/editing/PlexInplaceEdit.h"
+#include "grid/features/FloatingFooter.h"
 #include "support/PaintProbe.h"
 
 namespace {
@@ -46,7 +46,12 @@ TEST_F(NavigationTest, EnterInTheLastCell) {
   };
   Grid->Navigation().AdvanceOnEnter = true;
   for (const Case& c : cases) {
-    SCOPED_TRACE(QString("dir %1 loop %2 insert %3 refuse %4").arg(c.Direction).arg(c.Loop).arg(c.Insert).arg(c.RefuseAdd).toStdString());
+    SCOPED_TRACE(QString("dir %1 loop %2 insert %3 refuse %4")
+                     .arg(c.Direction)
+                     .arg(c.Loop)
+                     .arg(c.Insert)
+                     .arg(c.RefuseAdd)
+                     .toStdString());
     Grid->SetRowCount(5);
     Grid->SetColCount(5);
     Grid->Navigation().SetAdvanceDirection(c.Direction);
