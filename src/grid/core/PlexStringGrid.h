@@ -1265,6 +1265,32 @@ public:
   bool ColSizeFlg = false;
   bool FSizeFixed = false;
 
+  // ================= keyboard and navigation (editing/PlexStringGridKeyboard*.cpp, editing/*Navigation.cpp)
+  using TAutoAdvanceEvent =
+      std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+  using TCanDeleteRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanDelete)>;
+  // The text typed for the incremental goto; the grid timer ends it after its idle time.
+  QString IncrSearchText() const { return FSearchInc; }
+  int TimerTicks() const { return FTimerTicks; }
+  // The phase the blinking cells are painted in.
+  bool BlinkOn() const { return FBlinkOn; }
+  // The cell under the mouse becomes current on the next timer tick.
+  bool Hovering = false;
+  bool EnableBlink = false;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TRowEvent OnAutoAddRow;
+  TColEvent OnAutoInsertCol;
+  // The data-feature services the keys use (features/PlexStringGridFeatureCalls.cpp).
+  virtual void CutToClipboard();
+  virtual void CopyToClipboard();
+  virtual void PasteFromClipboard();
+  virtual void FocusSearchFooter();
+  // The first row whose text in ACol begins with Text, tags removed and in any case; -1 for none.
+  virtual int SearchColumnText(int ACol, const QString& Text);
+  bool FilterActive() const { return FFilterActive; }
+  virtual void SetFilterActive(bool Value);
+
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
   // Takes rows out: Remove drops them for good, otherwise they are being hidden.
@@ -1369,10 +1395,28 @@ protected:
   void EditDone(int ACol, int ARow);
   // placeholder: fuller version comes with hooks and window messages
   void DoEditCellDone(int ACol, int ARow);
-  // placeholder: fuller version comes with navigation
-  virtual void MoveToNextCell();
-  // placeholder: fuller version comes with navigation
-  virtual void NavigateFromEditor(bool ShiftHeld);
+  // ---- keyboard and navigation (editing/PlexStringGridKeyboard.cpp, editing/PlexStringGridNavigation.cpp)
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(QChar& Key) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  // The grid's own steps around the platform's key and timer handling; a
+  // swallowed key leaves the message with key 0 and result 1.
+  void WMKeyDown(TMessage& Message);
+  void WMChar(TMessage& Message);
+  void WMTimer(TMessage& Message);
+  // Force moves even without AdvanceOnEnter; Repeat marks a step over a
+  // read-only cell; EditAfter runs the editor step at the target.
+  virtual void MoveToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Repeat, bool EditAfter);
+  // One Tab step; false when the Tab went on to the parent window.
+  virtual bool NavigateFromEditor(bool Backward);
+  void AppendRowAtEnd();
+  int FirstNavigableCol();
+  int VisibleFixedRightCols() const;
+  bool IsSelectableCell(int ACol, int ARow);
+  int FirstSelectableCol(int ARow);
+  int LastSelectableCol(int ARow);
+  bool IsLastNormalRow();
+  void SimulateCellClick(int ACol, int ARow);
 
 private:
   // ---- construction steps (PlexStringGrid.cpp)
@@ -1687,8 +1731,6 @@ public:
   TNodeEvent OnExpandNode;
   TNodeEvent OnContractNode;
   // placeholder: fuller version comes with sizing by mouse
-  TColumnSizeEvent OnColumnSize;
-  TColEvent OnEndColumnSize;
 
 protected:
   bool DispatchMouseButtons(TMessage& Message);
@@ -1819,4 +1861,37 @@ private:
   bool FIsColChanging = false;
   bool ColchgFlg = true;
   TColor FArrowColor = clLime;
+
+  // ---- keyboard and navigation
+  bool HomeEndKey(TMessage& Message, WORD Key, TShiftState Shift);
+  bool SkipFixedCellsKey(WORD& Key, TShiftState Shift);
+  void AfterKeyMovement(TMessage& Message, WORD Key, TShiftState Shift);
+  void InsertRowByKey();
+  void SelectAllByKey();
+  void DeleteRowByKey();
+  void CellGraphicKey(WORD Key);
+  bool ClipboardKey(WORD Key, TShiftState Shift);
+  void FireGridKeyDown(WORD Key, TShiftState Shift);
+  void SwallowKey(TMessage& Message, bool FireKeyDown, TShiftState Shift);
+  void IncrementalGoto(QChar Key);
+  void HoverTick();
+  void BlinkTick();
+  bool AdvanceTarget(int& ACol, int& ARow, bool Forward);
+  bool AdvanceEditorStep(int OC, int OR, bool AutoEdit);
+  enum class TTabResult { Done, Again, Parent };
+  TTabResult TabStep(bool Backward);
+  TTabResult TabStepForward();
+  TTabResult TabStepBackward();
+  bool RowOnlyFixed() const;
+  TPoint FLastKeyCell{-1, -1};
+  QString FSearchInc;
+  int FSearchTics = 0;
+  TGridRect FMoveSelection;
+  int FTimerTicks = 0;
+  bool FBlinkOn = false;
+  int FAECol = -1;
+  int FAERow = -1;
+  int FLastTabCol = -1;
+  int FLastTabRow = -1;
+  bool FFilterActive = false;
 };

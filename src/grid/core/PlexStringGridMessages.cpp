@@ -61,11 +61,15 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
   if (DispatchPanAndWheel(Message)) return;
   if (DispatchMouseButtons(Message)) return;
   const int row = Row();
-  // The character that opens the text editor is handed to it as its first text.
-  const bool opening = Message.Msg == WM_CHAR && !FEditMode;
-  if (opening) FStartEditChar = QChar(char16_t(Message.WParam));
-  TBaseGrid::WndProc(Message);
-  if (opening) FStartEditChar = QChar();
+  // The keys and the grid timer have their own steps around the platform's handling.
+  if (Message.Msg == WM_KEYDOWN)
+    WMKeyDown(Message);
+  else if (Message.Msg == WM_CHAR)
+    WMChar(Message);
+  else if (Message.Msg == WM_TIMER)
+    WMTimer(Message);
+  else
+    TBaseGrid::WndProc(Message);
   TCustomGrid* synced = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid());
   if (Row() != row && synced && FSyncGrid->SelectionRow && synced->Row() != Row() && Row() < synced->RowCount())
     synced->SetRow(Row());

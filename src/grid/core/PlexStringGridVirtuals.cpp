@@ -66,7 +66,8 @@ void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, bool& Allow) { Fire(OnFixe
 void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }
-void TPlexStringGrid::AutoInsertRow(int ARow) { Fire(OnAutoInsertRow, this, ARow); }
+// The insert key's own insertion; the key fires OnAutoInsertRow once it is done.
+void TPlexStringGrid::AutoInsertRow(int ARow) { InsertRows(ARow, 1, true); }
 void TPlexStringGrid::DoFilterDone() { Fire(OnFilterDone, this); }
 void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 

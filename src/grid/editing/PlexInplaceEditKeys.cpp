@@ -380,9 +380,13 @@ void TPlexInplaceEdit::WalkOut(int Step) {
   }
   if (Step < 0 && !grid.ValidateCell(Text())) return;
   grid.HideInplaceEdit();
-  const int next = Step < 0 ? col - 1 : col + 1;
-  if (next >= grid.FixedCols() && next < grid.ColCount()) grid.SetCol(next);
-  if (grid.Navigation().CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
+  // The walk moves along the row whatever way Enter advances, even without AdvanceOnEnter.
+  TNavigation& nav = grid.Navigation();
+  const TAdvanceDirection direction = nav.AdvanceDirection();
+  nav.SetAdvanceDirection(adLeftRight);
+  grid.MoveToNextCell(col, grid.Row(), true, true, Step > 0, false, true);
+  nav.SetAdvanceDirection(direction);
+  if (nav.CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
 }
 
 void TPlexInplaceEdit::DoChange() {

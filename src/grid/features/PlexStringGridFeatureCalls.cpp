@@ -95,3 +95,18 @@ void TPlexStringGrid::RegisterDropTarget(bool Register) {
 }
 
 void TPlexStringGrid::UpdateSearchPanel() { RecordFeatureCall("UpdateSearchPanel"); }
+
+void TPlexStringGrid::CutToClipboard() { RecordFeatureCall("CutToClipboard"); }
+void TPlexStringGrid::CopyToClipboard() { RecordFeatureCall("CopyToClipboard"); }
+void TPlexStringGrid::PasteFromClipboard() { RecordFeatureCall("PasteFromClipboard"); }
+void TPlexStringGrid::FocusSearchFooter() { RecordFeatureCall("FocusSearchFooter"); }
+
+int TPlexStringGrid::SearchColumnText(int ACol, const QString& Text) {
+  RecordFeatureCall(QString("Search %1 %2").arg(ACol).arg(Text));
+  return -1;
+}
+
+void TPlexStringGrid::SetFilterActive(bool Value) {
+  RecordFeatureCall(Value ? "FilterActive true" : "FilterActive false");
+  FFilterActive = Value;
+}

@@ -117,7 +117,7 @@ TEST_F(PlexInplaceEditTest, FullTextAdvancesToTheNextCell) {
   EXPECT_EQ(keys.count("13"), 0);
   Type("4");
   EXPECT_EQ(keys.last(), "13");
-  EXPECT_FALSE(Grid->InplaceEditor()->Visible());
+  EXPECT_EQ(Grid->Col(), 2) << "the Enter advanced; the editor opens again on the next cell";
 }
 
 TEST_F(PlexInplaceEditTest, KeypadDecimalTypesTheLocaleSeparator) {
