@@ -161,16 +161,13 @@ TEST(LoRaWANRoad, DevicesAndRulesTypedInReachTheFileAndTheDeviceImages) {
           TypeRow(
               up, 1, 2,
               {"1" + QString::number(Row), "0", "2", "", "CAFE", "2", "4", QString::number(Row * 10), "up " + Name});
-          ClickCell(up, 5, 1);
-          up->ToggleCheckBox(5, 1);  // Hex
+          ClickCell(up, 5, 1);  // Hex: a click toggles the box
           f.PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(1);
           TypeRow(down, 1, 2,
                   {"2" + QString::number(Row), "0", "1", "", "", "", "1000", QString::number(Row * 10 + 5),
                    "down " + Name});
-          ClickCell(down, 7, 1);
-          down->ToggleCheckBox(7, 1);  // On Timer
-          ClickCell(down, 6, 1);
-          down->ToggleCheckBox(6, 1);  // On CMD
+          ClickCell(down, 7, 1);  // On Timer
+          ClickCell(down, 6, 1);  // On CMD
         };
         ClickCell(d, 4, 1);
         rules(1, "first");
@@ -252,8 +249,7 @@ TEST(LoRaWANRoad, AnEndNodeProjectSavesTheRulesOfItsDevice) {
         EXPECT_FALSE(f.PLoRaWAN_Device_List->Visible());
         EXPECT_EQ(f.PC_LoRaWAN_Device_Rules_List->ActivePage(), f.TS_LoRaWAN_Downlink_Rules_List);
         TypeRow(f.PCG_LoRaWAN_Downlink, 1, 2, {"8", "0", "2", "", "", "", "", "0", "to the gateway"});
-        ClickCell(f.PCG_LoRaWAN_Downlink, 5, 1);
-        f.PCG_LoRaWAN_Downlink->ToggleCheckBox(5, 1);  // On Change
+        ClickCell(f.PCG_LoRaWAN_Downlink, 5, 1);  // On Change
         f.PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(1);
         TypeRow(f.PCG_LoRaWAN_Uplink, 1, 2, {"9", "", "", "", "", "4", "2", "2", "from the gateway"});
         Click(f.Btn_OK);

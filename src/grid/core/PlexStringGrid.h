@@ -1665,6 +1665,7 @@ private:
   bool FOldModified = false;
   // ---- hooks, dimensions, window messages and update locking
   bool DispatchEarlySteps(TMessage& Message);
+  void WMKillFocus(TMessage& Message);
   bool DispatchCommand(TMessage& Message);
   bool DispatchPanAndWheel(TMessage& Message);
   void HandleEditDone(TMessage& Message);

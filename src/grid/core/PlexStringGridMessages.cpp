@@ -68,11 +68,29 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     WMChar(Message);
   else if (Message.Msg == WM_TIMER)
     WMTimer(Message);
+  else if (Message.Msg == WM_KILLFOCUS)
+    WMKillFocus(Message);
   else
     TBaseGrid::WndProc(Message);
   TCustomGrid* synced = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid());
   if (Row() != row && synced && FSyncGrid->SelectionRow && synced->Row() != Row() && Row() < synced->RowCount())
     synced->SetRow(Row());
+}
+
+// Committing an editor moves the focus away from the grid and back; that is
+// no loss of focus. A real one repaints a merged current cell and releases a
+// form button held down in a cell.
+void TPlexStringGrid::WMKillFocus(TMessage& Message) {
+  if (FBlockKill) {
+    Message.Result = 1;
+    return;
+  }
+  TBaseGrid::WndProc(Message);
+  if (IsMergedCell(Col(), Row())) RepaintCell(Col(), Row());
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    InvalidateCell(RealToDisplayCol(FCtrlXY.X), FCtrlXY.Y);
+  }
 }
 
 // Steps 3 to 8 and the grid's own message handlers; true when the message ends here.

@@ -115,7 +115,9 @@ void TGridEditorLink::GridKeyDown(WORD Key, TShiftState Shift) { FGrid->KeyDown(
 
 void TGridEditorLink::NavigateFromEditor(bool Backward) { FGrid->NavigateFromEditor(Backward); }
 
-void TGridEditorLink::AdvanceFromEditor() { FGrid->MoveToNextCell(); }
+void TGridEditorLink::AdvanceFromEditor() {
+  FGrid->MoveToNextCell(FGrid->Col(), FGrid->Row(), false, true, true, false, false);
+}
 
 void TGridEditorLink::DoneAndMaybeReopen(WORD Key, TShiftState Shift, bool Reopen) {
   FGrid->DoneInplaceEdit(Key, Shift);
@@ -123,15 +125,18 @@ void TGridEditorLink::DoneAndMaybeReopen(WORD Key, TShiftState Shift, bool Reope
   if (Reopen && nav.AdvanceOnEnter && nav.AdvanceAutoEdit) FGrid->ShowInplaceEdit();
 }
 
+// The caret walk out of an editor: a forced move along the row, whatever way
+// Enter advances, skipping what cannot be edited.
 void TGridEditorLink::WalkToColumn(int Direction) {
   TPlexStringGrid& grid = *FGrid;
   if (grid.CanFocus()) grid.SetFocus();
   grid.HideInplaceEdit();
-  const auto inRange = [&](int c) { return c >= grid.FixedCols() && c < grid.ColCount() - grid.FixedRightCols(); };
-  int col = grid.Col() + Direction;
-  while (inRange(col) && !grid.IsEditable(grid.RealColIndex(col), grid.Row())) col += Direction;
-  if (inRange(col)) grid.SetCol(col);
-  if (grid.Navigation().CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
+  TNavigation& nav = grid.Navigation();
+  const TAdvanceDirection direction = nav.AdvanceDirection();
+  nav.SetAdvanceDirection(adLeftRight);
+  grid.MoveToNextCell(grid.Col(), grid.Row(), true, true, Direction > 0, false, true);
+  nav.SetAdvanceDirection(direction);
+  if (nav.CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
 }
 
 void TGridEditorLink::FireKeyPress(TObject* Sender, QChar& Key) {

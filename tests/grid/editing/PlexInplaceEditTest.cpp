@@ -118,6 +118,7 @@ TEST_F(PlexInplaceEditTest, FullTextAdvancesToTheNextCell) {
   Type("4");
   EXPECT_EQ(keys.last(), "13");
   EXPECT_EQ(Grid->Col(), 2) << "the Enter advanced; the editor opens again on the next cell";
+  EXPECT_EQ(Grid->Cells(1, 1), "1234") << "what was typed stays in the cell that was left";
 }
 
 TEST_F(PlexInplaceEditTest, KeypadDecimalTypesTheLocaleSeparator) {
