@@ -90,15 +90,11 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
   const bool listStep = !Editable() || open;
   TKeyStepOptions options;
   options.PopupStep = listStep;
-  const WORD pressed = Key;
   if (FLink.CommonKeyDown(*this, Key, Shift, listStep ? HandledKeys::ComboList : HandledKeys::ComboEdit, options) ==
       TKeyStep::ToBase) {
     TPsgComboBox::KeyDown(Key, Shift);
     return;
   }
-  // A key taken here brings no character of its own on this platform; the
-  // grid's forms still hear Enter, Escape and Tab through the key press.
-  if (QChar ch = KeyChar(pressed); !ch.isNull()) KeyPress(ch);
 }
 
 void TGridCombo::KeyPress(QChar& Key) {

@@ -57,9 +57,7 @@ void TGridEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
   FTypeAtKeyDown = FGrid->EditControl();
   TKeyStepOptions options;
   options.ReopenAfterDone = false;
-  const WORD pressed = Key;
   FLink.CommonKeyDown(*this, Key, Shift, HandledKeys::EditBtn, options);
-  if (QChar ch = KeyChar(pressed); !ch.isNull()) KeyPress(ch);
 }
 
 void TGridEditBtn::ShowRefused(WORD Key) {
