@@ -2,6 +2,8 @@
 #include "platform/Grids.h"
 #include "platform/Property.h"
 
+#include "platform/internal/SliderActions.h"
+
 #include <QScrollBar>
 #include <QWidget>
 
@@ -25,18 +27,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
     bar->hide();
     QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar, vertical](int action) {
       if (FUpdatingScroll) return;
-      int code = -1;
-      switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-        case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-        case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-        case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-        case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-        case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-        // Like the system's bar, a drag reports every move; the grid follows it only with goThumbTracking.
-        case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-        default: break;
-      }
+      const int code = ScrollCodeOfSliderAction(action);
       if (code < 0) return;
       const UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
       const int pos = bar->sliderPosition();

@@ -3,6 +3,8 @@
 #include "platform/Application.h"
 #include "platform/WindowHandles.h"
 
+#include "platform/internal/SliderActions.h"
+
 #include <QScrollBar>
 
 #include <algorithm>
@@ -14,17 +16,7 @@ TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner, new QScrollBar(
   ApplyToWidget();
   QObject::connect(FBar, &QScrollBar::actionTriggered, FBar, [this](int action) {
     if (FApplying) return;
-    int code = -1;
-    switch (action) {
-      case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-      case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-      case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-      case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-      case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-      case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-      case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-      default: break;
-    }
+    const int code = ScrollCodeOfSliderAction(action);
     if (code < 0) return;
     const int pos = FBar->sliderPosition();
     SafeCall([this, code, pos] { Scroll(code, pos); });
