@@ -4,11 +4,14 @@
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "common/ShellState.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 
 #include <array>
 
 namespace {
+
+constexpr int ProjectNotValidText = 18;
 
 struct TTableFile {
   QString* Path;
@@ -83,8 +86,15 @@ void TFQuilloreFirmWare::Create_New_Project() {
   if (FNew_Project->ShowModal() == mrOk) Show_Project_Lines();
 }
 
+// A folder whose name could not be remembered as it stands (a control
+// character, say, which the settings file cannot hold) is not opened: the next
+// start would otherwise look for another project.
 void TFQuilloreFirmWare::Open_Project() {
   if (FOpenConf->ShowModal() != mrOk) return;
+  if (!FOpenConf->Name_Conf.isEmpty() && !IsValidProjectName(FOpenConf->Name_Conf)) {
+    MessageDlg(LangText(ProjectNotValidText), mtError, {mbOK});
+    return;
+  }
   ProjectName = FOpenConf->Name_Conf;
   if (!ProjectName.isEmpty())
     ProjectFolder = ProjectsFolder + PathDelim + ProjectName;

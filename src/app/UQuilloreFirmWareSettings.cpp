@@ -1,5 +1,6 @@
 // The settings file Quillor.xml: read once at start, written at every close of
 // the main window and after every OK of the options dialog.
+#include "app/SettingsFile.h"
 #include "app/UQuilloreFirmWare.h"
 
 #include "common/ShellState.h"
@@ -47,14 +48,11 @@ void SetDefaults() {
 
 }  // namespace
 
-// Each value is looked up on its own: a missing or odd element gives its
-// default and leaves the others alone. A file that cannot be parsed at all
-// (empty, cut short, not XML) gives the defaults of every value.
-void TFQuilloreFirmWare::Read_Setting() {
+void Read_Settings_File(TXmlDocument& xml) {
   SetDefaults();
   if (!FileExists(SettingsFile)) return;
-  if (!FXML1->LoadFromFile(SettingsFile)) return;
-  const TXmlNode root = FXML1->Root();
+  if (!xml.LoadFromFile(SettingsFile)) return;
+  const TXmlNode root = xml.Root();
   for (const auto& s : TextSettings) {
     const TXmlNode leaf = root.ChildNode(s.Group).ChildNode(s.Leaf);
     if (!leaf.IsNull()) *s.Value = leaf.Text();
@@ -66,14 +64,18 @@ void TFQuilloreFirmWare::Read_Setting() {
   }
 }
 
-// The document is shared with other users, so whatever they left is cleared
-// first. The file is replaced whole or not at all; a failed write leaves the
-// previous settings in place and does not keep the window from closing.
-void TFQuilloreFirmWare::Save_Setting() {
-  FXML1->Clear();
-  TXmlNode root = FXML1->CreateRoot(RootName);
+// The document is shared with other users, so whatever they left is cleared first.
+bool Save_Settings_File(TXmlDocument& xml) {
+  xml.Clear();
+  TXmlNode root = xml.CreateRoot(RootName);
   for (const auto& s : TextSettings) root.AddChild(s.Group).AddChild(s.Leaf).SetText(*s.Value);
   TXmlNode flags = root.AddChild(FlagGroup);
   for (const auto& f : FlagSettings) flags.AddChild(f.Leaf).SetText(*f.Value ? "1" : "0");
-  FXML1->SaveToFile(SettingsFile);
+  return xml.SaveToFile(SettingsFile);
 }
+
+void TFQuilloreFirmWare::Read_Setting() { Read_Settings_File(*FXML1); }
+
+// A failed write leaves the previous settings in place and does not keep the
+// window from closing.
+void TFQuilloreFirmWare::Save_Setting() { Save_Settings_File(*FXML1); }

@@ -7,8 +7,11 @@
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -32,6 +35,39 @@ int BadOctet(std::initializer_list<const TControl*> octets, int firstId) {
     ++id;
   }
   return 0;
+}
+
+// A host name (dot-separated labels of letters, digits and hyphens, 1 to 63
+// characters each, none starting or ending with a hyphen, 253 in all, the last
+// one not all digits) or an IPv4 address. The device writes the address into
+// its network server settings as it stands, so nothing else may reach it.
+bool IsHostNameOrAddress(const QString& text) {
+  if (text.isEmpty() || text.size() > 253) return false;
+  const QStringList labels = text.split('.');
+  if (labels.size() == 4) {
+    bool dotted = true;
+    for (const QString& octet : labels) {
+      bool digits = !octet.isEmpty() && octet.size() <= 3;
+      for (QChar c : octet) digits = digits && c >= '0' && c <= '9';
+      dotted = dotted && digits && octet.toInt() <= 255;
+    }
+    if (dotted) return true;
+  }
+  for (const QString& label : labels) {
+    if (label.isEmpty() || label.size() > 63 || label.startsWith('-') || label.endsWith('-')) return false;
+    for (QChar c : label)
+      if (!(c.unicode() < 0x80 && (c.isLetterOrNumber() || c == '-'))) return false;
+  }
+  bool allDigits = true;
+  for (QChar c : labels.last()) allDigits = allDigits && c.isDigit();
+  return !allDigits;
+}
+
+// The device stores each character of these texts as one byte.
+bool FitsOneBytePerCharacter(const QString& text) {
+  for (QChar c : text)
+    if (c.unicode() > 0xFF) return false;
+  return true;
 }
 
 // Access point: its address, its gateway when enabled, its DHCP server when enabled.
@@ -77,12 +113,28 @@ int CheckWiFiStation(const TFParGen& f) {
 constexpr int LastDiagnosticPosition = 1536;
 constexpr int DiagnosticMessage = 1408;
 constexpr int ReservedModbusPort = 10000;
+constexpr int BadServerAddressMessage = 1413;
+constexpr int NotInCodePageMessage = 1414;
 
 }  // namespace
 
 bool TFParGen::Controllo_Dati() {
+  // The caption of the field a code-page refusal names.
+  QString refusedField;
   // Each step yields the id of its message, or 0 when it passes.
   const std::initializer_list<std::function<int()>> chain = {
+      // Texts that go into the device image one byte per character.
+      [&] {
+        const std::pair<const TEdit*, const TLabel*> texts[] = {{E_EthConn_Device_Name, L_EthConn_Device_Name},
+                                                                {E_WiFi2_SSID, L_WiFi2_SSID},
+                                                                {E_WiFi2_Password, L_WiFi2_Password}};
+        for (const auto& [edit, label] : texts)
+          if (!FitsOneBytePerCharacter(edit->Text())) {
+            refusedField = label->Caption();
+            return NotInCodePageMessage;
+          }
+        return 0;
+      },
       // Ethernet connection: the DNS servers, only when DNS is on.
       [&] {
         if (!CB_EthConn_Enable_DNS->Checked()) return 0;
@@ -94,6 +146,11 @@ bool TFParGen::Controllo_Dati() {
       },
       // LoRaWAN: a check runs only while its control is shown.
       [&] { return NotEmpty(CB_LoRaWAN_RF_Band) ? 0 : 1396; },
+      [&] {
+        return !Shown(E_LoRaWAN_Server_Address) || IsHostNameOrAddress(E_LoRaWAN_Server_Address->Text())
+                   ? 0
+                   : BadServerAddressMessage;
+      },
       [&] { return !Shown(E_LoRaWAN_Server_Port_Up) || InRange(E_LoRaWAN_Server_Port_Up, 0, 65535) ? 0 : 1343; },
       [&] { return !Shown(E_LoRaWAN_Server_Port_Down) || InRange(E_LoRaWAN_Server_Port_Down, 0, 65535) ? 0 : 1344; },
       [&] {
@@ -141,8 +198,10 @@ bool TFParGen::Controllo_Dati() {
   for (const auto& step : chain) {
     const int id = step();
     if (id == 0) continue;
-    const QString text = LangText(id);
-    MessageDlg(id == DiagnosticMessage ? Format(text, {LastDiagnosticPosition}) : text, mtError, {mbOK});
+    QString text = LangText(id);
+    if (id == DiagnosticMessage) text = Format(text, {LastDiagnosticPosition});
+    if (id == NotInCodePageMessage) text = Format(text, {refusedField});
+    MessageDlg(text, mtError, {mbOK});
     return false;
   }
   return true;

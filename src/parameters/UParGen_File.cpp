@@ -16,11 +16,7 @@ QString ParGenDefault(const TParGenElement& element) {
   return element.Default ? QString::fromLatin1(element.Default) : DefaultLoRaWANServerAddress;
 }
 
-namespace {
-using TValues = std::map<QString, QString>;
-
-// The controls of the elements, in the order of ParGenElements.
-std::array<TControl*, ParGenElementCount> ElementControls(const TFParGen& f) {
+std::array<TControl*, ParGenElementCount> ParGenElementControls(const TFParGen& f) {
   return {f.CB_Select_Device_Device,
           f.E_EthConn_Device_Name,
           f.CB_EthConn_En_DHCP_Cable,
@@ -112,6 +108,9 @@ std::array<TControl*, ParGenElementCount> ElementControls(const TFParGen& f) {
           f.CB_WiFi2_Channel};
 }
 
+namespace {
+using TValues = std::map<QString, QString>;
+
 // The text of the first element of each name under the root.
 TValues ValuesOf(const TXmlNode& root) {
   TValues values;
@@ -186,7 +185,7 @@ void TFParGen::Read_File() {
     else
       values = SalvageValues(ParGenFile);
   }
-  const auto controls = ElementControls(*this);
+  const auto controls = ParGenElementControls(*this);
   for (size_t i = 0; i < ParGenElements.size(); ++i) {
     const TParGenElement& e = ParGenElements[i];
     const auto found = values.find(QString::fromLatin1(e.Name));
@@ -203,7 +202,7 @@ bool TFParGen::Write_File() {
   XML1.Clear();
   TXmlNode root = XML1.CreateRoot(ParGenRootName);
   XML1.AddComment(ParGenVersionComment + ProgramVersion);
-  const auto controls = ElementControls(*this);
+  const auto controls = ParGenElementControls(*this);
   for (size_t i = 0; i < ParGenElements.size(); ++i)
     root.AddChild(QString::fromLatin1(ParGenElements[i].Name)).SetText(WrittenValue(ParGenElements[i], controls[i]));
   if (XML1.SaveToFile(ParGenFile)) return true;

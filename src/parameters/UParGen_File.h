@@ -1,6 +1,12 @@
 // The layout of ParGen.xml: its elements in the order the form writes them,
 // how each value is stored and its default when the element is missing.
 // Every reader of the file takes the defaults from here.
+//
+// What a bad file gets in the form: a missing element or a value its kind
+// cannot read gives that element's default; a file that is not well-formed
+// gives the values of the elements closed before the fault and the defaults
+// of the rest. Texts are kept as they stand, blanks included; the form's
+// check refuses, before anything is written, a value the device cannot take.
 #pragma once
 
 #include "common/ShellState.h"
@@ -125,3 +131,8 @@ inline constexpr std::array<TParGenElement, ParGenElementCount> ParGenElements{{
 
 // The default of an element as its text.
 QString ParGenDefault(const TParGenElement& element);
+
+class TControl;
+class TFParGen;
+// The form's control of each element, in the order of ParGenElements.
+std::array<TControl*, ParGenElementCount> ParGenElementControls(const TFParGen& form);

@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 #include "platform/Property.h"
 #include "platform/ResourceCursors.h"
+#include "platform/SystemProbes.h"
 #include "platform/Timers.h"
 #include "platform/internal/ControlBridge.h"
 #include "platform/internal/Painting.h"
@@ -719,6 +720,7 @@ void TWinControl::WndProc(TMessage& m) {
       if (form && form != this && form->KeyPreview()) form->PreviewKeyDown(key, shift);
       if (key != 0) KeyDown(key, shift);
       m.WParam = key;
+      if (key == VK_TAB && m.Msg == WM_KEYDOWN) PassTabToFocusedChild(shift.Contains(ssShift));
       return;
     }
     case WM_KEYUP:
@@ -762,6 +764,22 @@ void TWinControl::WndProc(TMessage& m) {
     }
     default: TControl::WndProc(m);
   }
+}
+
+// A Tab sent to a container (as a grid passes one on at its end) moves the
+// focus on from the control inside it that holds the focus, as the dialog
+// manager does. A Tab typed into a control is that control's own.
+void TWinControl::PassTabToFocusedChild(bool Backward) {
+  QWidget* focused = QApplication::focusWidget();
+  if (!focused || !Widget()->isAncestorOf(focused)) return;
+  TControl* owner = nullptr;
+  for (QWidget* w = focused; w && !owner; w = w->parentWidget()) owner = ControlFromWidget(w);
+  auto* holder = dynamic_cast<TWinControl*>(owner);
+  if (!holder || holder == this) return;
+  // The focus leaves the child of this container that holds it, with all it contains (a grid's editor too).
+  while (holder->Parent() && holder->Parent() != this) holder = holder->Parent();
+  if (holder->Parent() != this) return;
+  SelectNextControl(holder, !Backward);
 }
 
 void TWinControl::KeyDown(WORD& Key, TShiftState Shift) {
@@ -808,13 +826,16 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       if (FSendingReplacedKey) return false;
       auto* ke = static_cast<QKeyEvent*>(e);
       WORD vk = QtKeyToVirtualKey(ke->key(), ke->modifiers());
+      // A swallowed key-down keeps the key from the widget, but its character
+      // is still announced, as the system translates every key it is given.
+      bool swallowed = false;
       if (vk != 0) {
         TMessage m{ke->modifiers() & Qt::AltModifier ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
         WndProc(m);
-        if (m.WParam == 0) return true;
+        swallowed = m.WParam == 0;
       }
       const QString text = ke->text();
-      if (text.isEmpty() || (ke->modifiers() & Qt::ControlModifier && text[0].unicode() >= 32)) return false;
+      if (text.isEmpty() || (ke->modifiers() & Qt::ControlModifier && text[0].unicode() >= 32)) return swallowed;
       QChar ch = text[0];
       if (ch.unicode() == 127) ch = QChar(8);  // the library's backspace char
       // Enter types a carriage return; with Ctrl a line feed, as on the system.
@@ -825,7 +846,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       TMessage m{WM_CHAR, ch.unicode(), (ke->modifiers() & Qt::KeypadModifier) ? LPARAM(1) << 22 : 0, 0};
       WndProc(m);
       ch = QChar(char16_t(m.WParam));
-      if (ch == QChar(0)) return true;
+      if (ch == QChar(0) || swallowed) return true;
       if (ch != original && ch.unicode() >= 32) {
         // A handler replaced the character: the widget gets the new one.
         QKeyEvent replaced(QEvent::KeyPress, 0, ke->modifiers(), QString(ch));

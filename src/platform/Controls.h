@@ -239,6 +239,7 @@ protected:
 private:
   friend class TControl;
   bool TranslateKey(QObject* target, QEvent* e);
+  void PassTabToFocusedChild(bool Backward);
   std::vector<TControl*> FControls;
   bool FTabStop = false;
   bool FSendingReplacedKey = false;

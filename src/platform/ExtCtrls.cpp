@@ -47,6 +47,68 @@ void TPanel::Paint() {
   }
 }
 
+// ---- TSplitter ----
+
+TSplitter::TSplitter(TComponent* AOwner) : TGraphicControl(AOwner) {
+  // Thin both ways, so the bar stays thin whichever side it is aligned to.
+  SetBounds(0, 0, 3, 3);
+  SetAlign(alLeft);
+  SetCursor(crHSplit);
+}
+
+void TSplitter::Paint() {
+  TCanvas& c = Canvas();
+  c.Brush().Color = Color();
+  c.Brush().Style = bsSolid;
+  c.FillRect(ClientRect());
+}
+
+TControl* TSplitter::SizedControl() const {
+  TWinControl* parent = Parent();
+  if (!parent) return nullptr;
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* c = parent->Controls(i);
+    if (c == this || !c->Visible() || c->Align() != Align()) continue;
+    if (Align() == alTop && c->Top() + c->Height() == Top()) return c;
+    if (Align() == alBottom && c->Top() == Top() + Height()) return c;
+    if (Align() == alLeft && c->Left() + c->Width() == Left()) return c;
+    if (Align() == alRight && c->Left() == Left() + Width()) return c;
+  }
+  return nullptr;
+}
+
+void TSplitter::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseDown(Button, Shift, X, Y);
+  if (Button != mbLeft) return;
+  FDragging = true;
+  FDownPos = Align() == alTop || Align() == alBottom ? Y : X;
+}
+
+// The size is applied when the bar is let go, as the bar itself moves with it.
+void TSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseUp(Button, Shift, X, Y);
+  if (Button != mbLeft || !FDragging) return;
+  FDragging = false;
+  TControl* sized = SizedControl();
+  TWinControl* parent = Parent();
+  if (!sized || !parent) return;
+  const bool vertical = Align() == alTop || Align() == alBottom;
+  int delta = (vertical ? Y : X) - FDownPos;
+  if (Align() == alBottom || Align() == alRight) delta = -delta;
+  const int size = vertical ? sized->Height() : sized->Width();
+  // What lies behind the bar up to the parent's far edge keeps MinSize.
+  const int room = vertical ? (Align() == alTop ? parent->ClientHeight() - (Top() + Height()) : Top())
+                            : (Align() == alLeft ? parent->ClientWidth() - (Left() + Width()) : Left());
+  const int wanted = std::clamp(size + delta, MinSize, std::max(MinSize, size + room - MinSize));
+  if (wanted == size) return;
+  if (vertical)
+    sized->SetHeight(wanted);
+  else
+    sized->SetWidth(wanted);
+  parent->AlignControls();
+  if (OnMoved) OnMoved(this);
+}
+
 // ---- TShape ----
 
 TShape::TShape(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 65, 65); }

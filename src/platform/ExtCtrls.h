@@ -61,6 +61,27 @@ private:
   TPicture FPicture;
 };
 
+// A bar between two aligned controls: dragging it sizes the control it
+// follows (the one above a top-aligned bar, left of a left-aligned one), never
+// below MinSize, nor so far that the control behind the bar gets less.
+class TSplitter : public TGraphicControl {
+public:
+  explicit TSplitter(TComponent* AOwner);
+  int MinSize = 30;
+  TNotifyEvent OnMoved;
+
+protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+  // The aligned sibling whose far edge touches the bar.
+  TControl* SizedControl() const;
+  bool FDragging = false;
+  int FDownPos = 0;
+};
+
 class TPageControl;
 
 // One page of a page control; its caption is the tab's text.

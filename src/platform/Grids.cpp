@@ -2,7 +2,10 @@
 #include "platform/Grids.h"
 #include "platform/Property.h"
 
+#include "platform/internal/SliderActions.h"
+
 #include <QScrollBar>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -11,6 +14,9 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   FRowHeights.assign(5, FDefaultRowHeight);
   SetColor(clWindow);
   SetTabStop(true);
+  // A click focuses the grid through its own press handling, so a press the
+  // grid refuses leaves the focus where it was.
+  Widget()->setFocusPolicy(Qt::TabFocus);
   SetBounds(0, 0, 320, 120);
   FHScroll = new QScrollBar(Qt::Horizontal, Widget());
   FVScroll = new QScrollBar(Qt::Vertical, Widget());
@@ -21,27 +27,23 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
     bar->hide();
     QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar, vertical](int action) {
       if (FUpdatingScroll) return;
-      int code = -1;
-      switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-        case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-        case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-        case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-        case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-        case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-        case QAbstractSlider::SliderMove: code = FOptions.Contains(goThumbTracking) ? SB_THUMBTRACK : -1; break;
-        default: break;
-      }
+      const int code = ScrollCodeOfSliderAction(action);
       if (code < 0) return;
+      const UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
       const int pos = bar->sliderPosition();
-      Perform(vertical ? WM_VSCROLL : WM_HSCROLL, WPARAM(code) | (WPARAM(pos) << 16));
+      Perform(msg, WPARAM(code) | (WPARAM(pos) << 16));
+      // Without tracking the thumb stays under the mouse until the release.
+      if (code == SB_THUMBTRACK && !FOptions.Contains(goThumbTracking)) return;
+      if (code != SB_THUMBTRACK) Perform(msg, WPARAM(SB_ENDSCROLL));
       // The bar shows where the grid went, not where the mouse left the thumb.
       UpdateScrollPos();
       bar->setSliderPosition(bar->value());
     });
     QObject::connect(bar, &QScrollBar::sliderReleased, bar, [this, bar, vertical] {
       if (FUpdatingScroll) return;
-      Perform(vertical ? WM_VSCROLL : WM_HSCROLL, WPARAM(SB_THUMBPOSITION) | (WPARAM(bar->sliderPosition()) << 16));
+      const UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
+      Perform(msg, WPARAM(SB_THUMBPOSITION) | (WPARAM(bar->sliderPosition()) << 16));
+      Perform(msg, WPARAM(SB_ENDSCROLL));
     });
   }
   UpdateScrollRange();

@@ -7,6 +7,7 @@
 
 #include "platform/Controls.h"
 #include "platform/MaskEdit.h"
+#include "platform/ScrollCodes.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
@@ -67,15 +68,21 @@ struct TGridRect {
   constexpr bool operator==(const TGridRect&) const = default;
 };
 
-// Scroll requests of WM_HSCROLL / WM_VSCROLL (low word of WParam).
-constexpr int SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1, SB_PAGEUP = 2, SB_PAGELEFT = 2;
-constexpr int SB_PAGEDOWN = 3, SB_PAGERIGHT = 3, SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5, SB_TOP = 6, SB_LEFT = 6;
-constexpr int SB_BOTTOM = 7, SB_RIGHT = 7, SB_ENDSCROLL = 8;
 // The thumb scale of both bars.
 constexpr int GridScrollScale = 127;
 // The timer that scrolls while a range selection is dragged outside the cells.
 constexpr UINT GridDragScrollTimerId = 1;
 constexpr int GridDragScrollInterval = 60;
+
+// A scroll bar's range, thumb size and position, as the system's scroll
+// information holds them: the highest position is Max - Page + 1 (Max without a page).
+struct TScrollInfo {
+  int Min = 0;
+  int Max = GridScrollScale;
+  int Page = 0;
+  int Pos = 0;
+  constexpr bool operator==(const TScrollInfo&) const = default;
+};
 
 using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
@@ -199,6 +206,12 @@ public:
   void SetDefaultDrawing(bool Value);
   TScrollStyle ScrollBars() const { return FScrollBars; }
   void SetScrollBars(TScrollStyle Value);
+  // The scroll information of the window's bar SB_HORZ or SB_VERT. The grid
+  // moves the position on the 0..127 scale; range and page stay as set.
+  TScrollInfo GetScrollInfo(int Bar) const;
+  void SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);
+  // Whether the window shows the bar now.
+  bool ScrollBarVisible(int Bar) const { return Bar == SB_VERT ? FVBarOn : FHBarOn; }
 
   // ---- invalidation ----
   void InvalidateCell(int ACol, int ARow);
@@ -364,6 +377,8 @@ private:
   bool FHBarOn = false;
   bool FVBarOn = false;
   bool FUpdatingScroll = false;
+  TScrollInfo FHScrollInfo;
+  TScrollInfo FVScrollInfo;
 };
 
 // The grid with a text and an object slot per cell. Cells of columns at and

@@ -186,5 +186,7 @@ void TInplaceEdit::DefaultHandler(TMessage& Message) {
     if ((unsigned(Message.WParam) >> 16) == EN_CHANGE) TEdit::Change();
     return;
   }
-  TEdit::DefaultHandler(Message);
+  // The edit's own messages (clipboard, formatting rectangle, selection) are
+  // the masked edit's to answer.
+  TCustomMaskEdit::DefaultHandler(Message);
 }

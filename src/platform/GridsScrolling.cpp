@@ -30,9 +30,32 @@ int TCustomGrid::ScrollThumbOf(bool Vertical) const {
 void TCustomGrid::UpdateScrollPos() {
   if (!FHScroll || !FVScroll) return;
   FUpdatingScroll = true;
-  FHScroll->setValue(ScrollThumbOf(false));
-  FVScroll->setValue(ScrollThumbOf(true));
+  FHScrollInfo.Pos = ScrollThumbOf(false);
+  FVScrollInfo.Pos = ScrollThumbOf(true);
+  FHScroll->setValue(FHScrollInfo.Pos);
+  FVScroll->setValue(FVScrollInfo.Pos);
   FUpdatingScroll = false;
+}
+
+TScrollInfo TCustomGrid::GetScrollInfo(int Bar) const { return Bar == SB_VERT ? FVScrollInfo : FHScrollInfo; }
+
+void TCustomGrid::SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw) {
+  if (Bar != SB_HORZ && Bar != SB_VERT) return;
+  TScrollInfo& kept = Bar == SB_VERT ? FVScrollInfo : FHScrollInfo;
+  QScrollBar* bar = Bar == SB_VERT ? FVScroll : FHScroll;
+  kept = Info;
+  kept.Max = std::max(Info.Max, Info.Min);
+  kept.Page = std::clamp(Info.Page, 0, kept.Max - kept.Min + 1);
+  const int last = kept.Page > 0 ? kept.Max - kept.Page + 1 : kept.Max;
+  kept.Pos = std::clamp(Info.Pos, kept.Min, last);
+  if (!bar) return;
+  FUpdatingScroll = true;
+  bar->setRange(kept.Min, last);
+  // The thumb covers Page of the whole range, as the system's bar draws it.
+  if (kept.Page > 0) bar->setPageStep(kept.Page);
+  bar->setValue(kept.Pos);
+  FUpdatingScroll = false;
+  if (Redraw) bar->update();
 }
 
 void TCustomGrid::UpdateScrollRange() {

@@ -18,3 +18,16 @@ const Qt::KeyboardModifiers* KeyEventModifiers() { return EventModifiers; }
 TShiftState KeyboardShiftState() {
   return ShiftStateFromQt(EventModifiers ? *EventModifiers : QGuiApplication::keyboardModifiers());
 }
+
+bool KeyIsDown(WORD VirtualKey) {
+  const Qt::KeyboardModifiers mods = EventModifiers ? *EventModifiers : QGuiApplication::keyboardModifiers();
+  switch (VirtualKey) {
+    case VK_SHIFT: return mods & Qt::ShiftModifier;
+    case VK_CONTROL: return mods & Qt::ControlModifier;
+    case VK_LMENU: return mods & Qt::AltModifier;
+    // The window system reports AltGr as a switch of the key group, not as Alt.
+    case VK_RMENU: return mods & Qt::GroupSwitchModifier;
+    case VK_MENU: return mods & (Qt::AltModifier | Qt::GroupSwitchModifier);
+    default: return false;
+  }
+}

@@ -4,3 +4,7 @@
 #include "platform/Types.h"
 
 TShiftState KeyboardShiftState();
+
+// Whether a modifier key is held: VK_SHIFT, VK_CONTROL, VK_MENU (either Alt),
+// VK_LMENU (the left Alt) or VK_RMENU (the right Alt, AltGr). Other keys answer false.
+bool KeyIsDown(WORD VirtualKey);

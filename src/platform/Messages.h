@@ -56,6 +56,9 @@ UINT RegisterWindowMessage(const QString& name);
 // message and as a format gets one number.
 UINT RegisterClipboardFormat(const QString& name);
 
+// The left button's flag in a mouse message's WParam.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+
 constexpr LPARAM MakeLParam(int lo, int hi) {
   return LPARAM((uint32_t(uint16_t(lo))) | (uint32_t(uint16_t(hi)) << 16));
 }

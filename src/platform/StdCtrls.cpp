@@ -427,6 +427,28 @@ void TComboBox::SetDroppedWidth(int v) {
   FCombo->view()->setMinimumWidth(FDroppedWidth);
 }
 
+int TComboBox::SelStart() const {
+  const QLineEdit* edit = FCombo->lineEdit();
+  if (!edit) return 0;
+  return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+void TComboBox::SetSelStart(int v) {
+  if (QLineEdit* edit = FCombo->lineEdit()) edit->setCursorPosition(std::clamp(v, 0, int(edit->text().length())));
+}
+
+int TComboBox::SelLength() const {
+  const QLineEdit* edit = FCombo->lineEdit();
+  return edit ? int(edit->selectedText().length()) : 0;
+}
+
+void TComboBox::SetSelLength(int v) {
+  QLineEdit* edit = FCombo->lineEdit();
+  if (!edit) return;
+  const int start = SelStart();
+  edit->setSelection(start, std::max(0, v));
+}
+
 void TComboBox::DefaultHandler(TMessage& m) {
   if (m.Msg == CN_COMMAND) {
     const unsigned code = unsigned(HiWord(LPARAM(m.WParam)) & 0xFFFF);

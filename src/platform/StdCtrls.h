@@ -159,6 +159,11 @@ public:
   // The width of the dropped list; 0 makes it as wide as the box.
   int DroppedWidth() const { return FDroppedWidth; }
   void SetDroppedWidth(int v);
+  // The selection in the edit field (CB_GETEDITSEL, CB_SETEDITSEL); nothing in a list-only combo.
+  int SelStart() const;
+  void SetSelStart(int v);
+  int SelLength() const;
+  void SetSelLength(int v);
   // The list opening and closing arrive as CN_COMMAND with CBN_DROPDOWN and
   // CBN_CLOSEUP in the high word; the default handling fires these.
   TNotifyEvent OnChange;

@@ -129,3 +129,27 @@ TEST(OpenProject, TheListFollowsTheFourEdgesWhenTheWindowSystemResizesTheDialog)
       },
       mrCancel);
 }
+
+// A folder whose name the settings file could not hold as it stands is
+// refused with the project message, and the project open before stays open.
+TEST(OpenProject, AFolderNameWithAControlCharacterIsNotOpened) {
+  TShellTestProgram p;
+  p.MakeProject(QString("Plant") + QChar(1) + "A");
+  p.MakeProject("Plant B");
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  const auto clickItem = [](int row) {
+    return [row] {
+      QListWidget* list = FOpenConf->ListBox1->List();
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+  };
+  OpenThroughDialog(w, mrOk, clickItem(1));
+  ASSERT_EQ(ProjectName, "Plant B");
+  p.Dialogs->ClearRecords();
+  OpenThroughDialog(w, mrOk, clickItem(0));
+  ASSERT_EQ(p.Dialogs->Records().size(), 1u);
+  EXPECT_EQ(p.Dialogs->Records()[0].Text, "Error! Project not Valid");
+  EXPECT_EQ(ProjectName, "Plant B");
+  EXPECT_EQ(ProjectFolder, p.ProjectsPath() + "/Plant B");
+}

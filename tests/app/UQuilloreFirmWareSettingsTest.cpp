@@ -1,9 +1,15 @@
 #include "support/ShellTestProgram.h"
 
+#include "app/SettingsFile.h"
+#include "app/UNew_Project.h"
 #include "common/button/LbButton.h"
 #include "platform/Xml.h"
 
 #include <QDir>
+#include <QTemporaryDir>
+
+#include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -183,4 +189,49 @@ TEST(SettingsFile, DeeplyNestedFileGivesTheDefaults) {
   p.WriteSettings("<Conf_Settings><lastipadd><ipaddress>10.9.9.9</ipaddress></lastipadd>" + deep + "</Conf_Settings>");
   p.Start();
   ExpectValues(Defaults, "deep file");
+}
+
+// For random values within each setting's rules (a project name the
+// new-project dialog accepts, any address and language text the file can
+// hold, any flags) what is written reads back the same.
+TEST(SettingsFile, RandomValuesComeBackAsWritten) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ResetShellState();
+  SettingsFile = dir.path() + "/Quillor.xml";
+  static const QString alphabet = QString::fromUtf8(" aZ09<>&\"'-_.\u00a0\u00e9\u20ac\u4e2d\U0001F600\t");
+  std::mt19937 rng(20261210);
+  const auto randomText = [&] {
+    QString s;
+    const int n = int(rng() % 12);
+    for (int i = 0; i < n; ++i) {
+      // A character of the alphabet, a surrogate pair taken whole.
+      int at = int(rng() % unsigned(alphabet.size()));
+      if (alphabet[at].isLowSurrogate()) --at;
+      s += alphabet[at];
+      if (alphabet[at].isHighSurrogate()) s += alphabet[at + 1];
+    }
+    return s;
+  };
+  TXmlDocument xml;
+  for (int round = 0; round < 200; ++round) {
+    QString project;
+    do project = randomText();
+    while (!IsValidProjectName(project));
+    const TSettingsValues written{project,        randomText(),   randomText(),  rng() % 2 == 1,
+                                  rng() % 2 == 1, rng() % 2 == 1, rng() % 2 == 1};
+    ProjectName = written.Project;
+    LastDeviceIp = written.Ip;
+    LanguageName = written.Language;
+    EnableInternet = written.Internet;
+    EnableUpdate = written.Update;
+    EnableJumpFieldTables = written.Jump;
+    DoubleClickAutoSize = written.AutoSize;
+    ASSERT_TRUE(Save_Settings_File(xml));
+    ResetShellState();
+    SettingsFile = dir.path() + "/Quillor.xml";
+    Read_Settings_File(xml);
+    ExpectValues(written, "round " + std::to_string(round));
+  }
+  ResetShellState();
 }

@@ -64,6 +64,12 @@ void ShowNodeRows(TFParGen& f) {
 
 TChange Station = [](TFParGen& f) { f.CB_WiFi2_Type->SetItemIndex(1); };
 
+// The server address row, shown as the layouts with a network server show it.
+void ServerAddress(TFParGen& f, const char* text) {
+  f.E_LoRaWAN_Server_Address->Show();
+  f.E_LoRaWAN_Server_Address->SetText(QString::fromUtf8(text));
+}
+
 }  // namespace
 
 // One failing value per rule, in the chain's order, and the values that pass.
@@ -93,6 +99,29 @@ TEST_F(ParGenCheckTest, EachRuleStopsTheSaveWithItsMessage) {
          f.E_ModbusTCPSlave_Port->SetText("10000");
        },
        "Error LoRaWAN!! RF Band cannot be empty"},
+      {"device name beyond one byte per character",
+       [](TFParGen& f) { f.E_EthConn_Device_Name->SetText(QString::fromUtf8("gate\u0100way")); },
+       "Error!! Device Name (Hostname) holds a character the device cannot store"},
+      {"Wi-Fi password beyond one byte per character, Latin-1 SSID kept",
+       [](TFParGen& f) {
+         f.E_WiFi2_SSID->SetText(QString::fromUtf8("caf\u00e9"));
+         f.E_WiFi2_Password->SetText(QString::fromUtf8("\u0a0a"));
+       },
+       "Error!! Password holds a character the device cannot store"},
+      {"hidden server address is not checked", [](TFParGen& f) { f.E_LoRaWAN_Server_Address->SetText("a b"); },
+       nullptr},
+      {"server address as an IP address", [](TFParGen& f) { ServerAddress(f, "10.0.0.5"); }, nullptr},
+      {"server address as a host name", [](TFParGen& f) { ServerAddress(f, "lns-1.plant.example"); }, nullptr},
+      {"server address with a quote", [](TFParGen& f) { ServerAddress(f, "a\",\"b.example"); },
+       "Error LoRaWAN!! Server Address must be a host name or an IP address"},
+      {"server address with a backslash", [](TFParGen& f) { ServerAddress(f, "a\\b"); },
+       "Error LoRaWAN!! Server Address must be a host name or an IP address"},
+      {"server address empty", [](TFParGen& f) { ServerAddress(f, ""); },
+       "Error LoRaWAN!! Server Address must be a host name or an IP address"},
+      {"server address with an empty label", [](TFParGen& f) { ServerAddress(f, "a..b"); },
+       "Error LoRaWAN!! Server Address must be a host name or an IP address"},
+      {"server address not a dotted address", [](TFParGen& f) { ServerAddress(f, "10.0.0.256"); },
+       "Error LoRaWAN!! Server Address must be a host name or an IP address"},
       {"hidden server port is not checked", [](TFParGen& f) { f.E_LoRaWAN_Server_Port_Up->SetText("x"); }, nullptr},
       {"node rows shown and valid", ShowNodeRows, nullptr},
       {"server port up", [](TFParGen& f) { ShowNodeRows(f), f.E_LoRaWAN_Server_Port_Up->SetText("65536"); },

@@ -4,6 +4,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/Xml.h"
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -301,4 +302,89 @@ TEST_F(ParGenFileTest, OverlongTextsAreBoundedToTheirDeviceFields) {
   EXPECT_EQ(Written("Eth_Conn_Device_Name").size(), 31);
   EXPECT_EQ(Written("WiFi_SSID").size(), 32);
   EXPECT_EQ(Written("WiFi_PWD").size(), 64);
+}
+
+namespace {
+
+// A value within the rules of a text element: what its check accepts and the
+// device can store.
+QString RandomTextFor(const QString& name, std::mt19937& rng) {
+  const auto number = [&rng](int low, int high) {
+    return QString::number(std::uniform_int_distribution<int>(low, high)(rng));
+  };
+  const auto hex = [&rng](int digits) {
+    QString s;
+    for (int i = 0; i < digits; ++i) s += QString::number(rng() % 16, 16).toUpper();
+    return s;
+  };
+  const auto latin1 = [&rng](int maxLength) {
+    // Blanks, XML's own markup characters and the upper half of the code page.
+    static const QString alphabet = QString::fromUtf8(" aZ09<>&\"'-_.\u00a0\u00e9\u00ff\t");
+    QString s;
+    const int n = int(rng() % unsigned(maxLength + 1));
+    for (int i = 0; i < n; ++i) s += alphabet[int(rng() % unsigned(alphabet.size()))];
+    return s;
+  };
+  if (name.contains("_Port")) {
+    QString port;
+    do port = number(0, 65535);
+    while (name.startsWith("Modbus") && port == "10000");
+    return port;
+  }
+  if (name == "LoRaWAN_KeepAlive_Interval") return number(0, 10000000);
+  if (name == "LoRaWAN_Diagostic_Position") return number(0, 1536);
+  if (name == "WiFi_Lease_Time") return number(1, 99999999);
+  if (name == "LoRaWAN_Join_EUI") return hex(16);
+  if (name == "LoRaWAN_Device_Address") return hex(8);
+  if (name.endsWith("_Key")) return hex(32);
+  if (name == "LoRaWAN_Server_Address")
+    return rng() % 2 ? number(1, 223) + ".0." + number(0, 255) + "." + number(1, 254)
+                     : "lns" + number(0, 99) + ".plant-" + hex(2).toLower() + ".example";
+  if (name == "Eth_Conn_Device_Name" || name == "WiFi_SSID" || name == "WiFi_PWD") return latin1(12);
+  return number(0, 255);  // the octets of the addresses, masks and gateways
+}
+
+}  // namespace
+
+// Random values within each field's rules go through OK, a new show and OK
+// again unchanged; the texts are written as they were typed.
+TEST_F(ParGenFileTest, RandomValuesWithinTheRulesComeBackAsWritten) {
+  ShowForm();
+  std::mt19937 rng(20261210);
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE(round);
+    const auto controls = ParGenElementControls(*Form);
+    std::vector<std::pair<QString, QString>> typed;
+    for (size_t i = 0; i < ParGenElements.size(); ++i) {
+      const TParGenElement& e = ParGenElements[i];
+      switch (e.Kind) {
+        case TParGenKind::Text: {
+          const QString text = RandomTextFor(QString::fromLatin1(e.Name), rng);
+          static_cast<TEdit*>(controls[i])->SetText(text);
+          typed.emplace_back(QString::fromLatin1(e.Name), text);
+          break;
+        }
+        case TParGenKind::Box:
+        case TParGenKind::BoxByNumber: static_cast<TCheckBox*>(controls[i])->SetChecked(rng() % 2 == 1); break;
+        case TParGenKind::Index:
+        case TParGenKind::Item: {
+          auto* combo = static_cast<TComboBox*>(controls[i]);
+          if (combo->Items().Count() == 0) break;  // a list the chosen band leaves empty
+          combo->SetItemIndex(int(rng() % unsigned(combo->Items().Count())));
+          if (combo == Form->CB_LoRaWAN_RF_Band) Form->Change_LoRaWAN_DataRate();
+          break;
+        }
+        case TParGenKind::Fixed: break;
+      }
+    }
+    PressOK();
+    const TNamedValues first = WrittenValues();
+    for (const auto& [name, text] : typed) EXPECT_EQ(Written(name), text) << name.toStdString();
+    Form->Hide();
+    ShowForm();
+    PressOK();
+    EXPECT_EQ(WrittenValues(), first);
+    Form->Hide();
+    ShowForm();
+  }
 }

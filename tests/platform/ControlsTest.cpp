@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
+#include "platform/KeyboardState.h"
 #include "platform/StdCtrls.h"
 
 #include <QApplication>
@@ -144,6 +145,52 @@ TEST_F(FormFixture, KeyZeroInOnKeyPressOrOnKeyDownSwallowsTheKey) {
   edit->LineEdit()->setCursorPosition(0);
   QTest::keyClick(edit->Widget(), Qt::Key_Delete);
   EXPECT_EQ(edit->Text(), "Ab");
+}
+
+TEST_F(FormFixture, ASwallowedKeyDownStillAnnouncesItsCharacter) {
+  ShowForm();
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  edit->OnKeyDown = [](TObject*, WORD& key, TShiftState) {
+    if (key == 'A' || key == VK_RETURN) key = 0;
+  };
+  QStringList chars;
+  edit->OnKeyPress = [&](TObject*, QChar& k) { chars.append(QString::number(k.unicode())); };
+  edit->SetFocus();
+  QTest::keyClicks(edit->Widget(), "ab");
+  QTest::keyClick(edit->Widget(), Qt::Key_Return);
+  EXPECT_EQ(chars, QStringList({"97", "98", "13"}));
+  EXPECT_EQ(edit->Text(), "b") << "the swallowed key itself never reaches the widget";
+}
+
+TEST_F(FormFixture, KeyIsDownTellsTheLeftAltFromAltGr) {
+  ShowForm();
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  QStringList seen;
+  edit->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+    if (key != VK_INSERT) return;
+    seen.append(QString("%1%2%3").arg(KeyIsDown(VK_LMENU)).arg(KeyIsDown(VK_RMENU)).arg(KeyIsDown(VK_MENU)));
+  };
+  edit->SetFocus();
+  QTest::keyClick(edit->Widget(), Qt::Key_Insert, Qt::AltModifier);
+  QTest::keyClick(edit->Widget(), Qt::Key_Insert, Qt::GroupSwitchModifier);
+  QTest::keyClick(edit->Widget(), Qt::Key_Insert);
+  EXPECT_EQ(seen, QStringList({"101", "011", "000"}));
+}
+
+TEST_F(FormFixture, ATabSentToAContainerMovesTheFocusOnFromItsChild) {
+  ShowForm();
+  auto* first = new TEdit(Form.get());
+  first->SetParent(Form.get());
+  auto* second = new TEdit(Form.get());
+  second->SetParent(Form.get());
+  second->SetTop(40);
+  first->SetFocus();
+  QApplication::processEvents();
+  Form->Perform(WM_KEYDOWN, VK_TAB, 0);
+  QApplication::processEvents();
+  EXPECT_TRUE(second->Focused());
 }
 
 TEST_F(FormFixture, KeyPreviewLetsTheFormSeeKeysFirst) {

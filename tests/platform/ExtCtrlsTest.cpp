@@ -1,6 +1,9 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 
+#include <QTest>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -71,4 +74,42 @@ TEST(PageControl, ControlsAlignedOnAPageFillIt) {
   }
   form->SetClientHeight(400);
   EXPECT_GT(fillers[1]->Height(), 330);
+}
+
+// Dragging a top-aligned bar sizes the panel above it; the panel below takes
+// the rest, and neither gets less than MinSize.
+TEST(Splitter, DraggingSizesTheControlItFollows) {
+  auto form = std::make_unique<TForm>(nullptr);
+  form->SetClientWidth(300);
+  form->SetClientHeight(300);
+  auto* top = new TPanel(form.get());
+  top->SetParent(form.get());
+  top->SetHeight(100);
+  top->SetAlign(alTop);
+  auto* bar = new TSplitter(form.get());
+  bar->SetParent(form.get());
+  bar->SetAlign(alTop);
+  bar->SetBounds(0, 100, 300, 3);
+  auto* rest = new TPanel(form.get());
+  rest->SetParent(form.get());
+  rest->SetAlign(alClient);
+  form->Show();
+  ASSERT_EQ(bar->Top(), 100);
+  int moved = 0;
+  bar->OnMoved = [&](TObject*) { ++moved; };
+  struct Case {
+    int Drag, Height;
+  };
+  const Case cases[] = {{40, 140}, {-60, 80}, {-500, 30}, {1000, 267}};
+  for (const Case& c : cases) {
+    QWidget* w = bar->Widget();
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(10, 1));
+    QTest::mouseMove(w, QPoint(10, 1 + c.Drag));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(10, 1 + c.Drag));
+    EXPECT_EQ(top->Height(), c.Height) << c.Drag;
+    EXPECT_EQ(bar->Top(), c.Height);
+    EXPECT_EQ(rest->Top(), c.Height + 3);
+    EXPECT_EQ(rest->Height(), 300 - c.Height - 3);
+  }
+  EXPECT_EQ(moved, 4);
 }

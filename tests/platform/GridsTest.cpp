@@ -550,6 +550,54 @@ TEST_F(GridFixture, ScrollBarsMapTheThumbScaleToRows) {
   EXPECT_EQ(Grid->TopRow(), maxTop);
 }
 
+TEST_F(GridFixture, ScrollInformationKeepsRangeAndPageWhileThePositionFollows) {
+  Grid->SetScrollBars(ssBoth);
+  Show();
+  Grid->SetRowCount(300);
+  EXPECT_EQ(Grid->GetScrollInfo(SB_VERT), (TScrollInfo{0, GridScrollScale, 0, 0}));
+  // A thumb covering about half the track: the highest position stays 127.
+  Grid->SetScrollInfo(SB_VERT, TScrollInfo{0, 255, 129, 300}, true);
+  EXPECT_EQ(Grid->GetScrollInfo(SB_VERT), (TScrollInfo{0, 255, 129, 127}));
+  QScrollBar* bar = nullptr;
+  for (QScrollBar* b : Grid->Widget()->findChildren<QScrollBar*>())
+    if (b->orientation() == Qt::Vertical) bar = b;
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->maximum(), 127);
+  EXPECT_EQ(bar->pageStep(), 129);
+  Grid->SetTopRow(Grid->FixedRows() + 10);
+  Grid->SetTopRow(Grid->FixedRows());
+  EXPECT_EQ(Grid->GetScrollInfo(SB_VERT), (TScrollInfo{0, 255, 129, 0}));
+  EXPECT_TRUE(Grid->ScrollBarVisible(SB_VERT));
+}
+
+TEST_F(GridFixture, DraggingTheThumbReportsTrackPositionAndEnd) {
+  struct TScrollLog : TTestGrid {
+    using TTestGrid::TTestGrid;
+    std::vector<int> Codes;
+    void WndProc(TMessage& Message) override {
+      if (Message.Msg == WM_VSCROLL) Codes.push_back(LoWord(LPARAM(Message.WParam)));
+      TTestGrid::WndProc(Message);
+    }
+  };
+  auto* grid = new TScrollLog(Form.get());
+  grid->SetParent(Form.get());
+  grid->SetBounds(0, 0, 300, 200);
+  grid->SetRowCount(300);
+  Show();
+  QScrollBar* bar = nullptr;
+  for (QScrollBar* b : grid->Widget()->findChildren<QScrollBar*>())
+    if (b->orientation() == Qt::Vertical) bar = b;
+  ASSERT_NE(bar, nullptr);
+  bar->setSliderDown(true);
+  bar->setSliderPosition(100);
+  bar->setSliderDown(false);
+  EXPECT_EQ(grid->Codes, (std::vector<int>{SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}));
+  EXPECT_GT(grid->TopRow(), grid->FixedRows()) << "the release scrolls without goThumbTracking";
+  grid->Codes.clear();
+  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(grid->Codes, (std::vector<int>{SB_LINEDOWN, SB_ENDSCROLL}));
+}
+
 TEST_F(GridFixture, BarsAppearWhenThereIsSomethingToScroll) {
   Grid->SetScrollBars(ssBoth);
   Show();

@@ -14,6 +14,7 @@
 #include "grid/editing/ControlCombo.h"
 #include "grid/editing/ControlEdit.h"
 #include "grid/editing/GridButton.h"
+#include "grid/editing/GridCellEditors.h"
 #include "grid/editing/GridCheckBox.h"
 #include "grid/editing/GridCombo.h"
 #include "grid/editing/GridEditBtn.h"
@@ -38,7 +39,6 @@
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
-#include "grid/editing/GridCellEditors.h"
 #include "platform/SystemMetrics.h"
 
 #include <algorithm>
@@ -50,11 +50,12 @@ TPlexStringGrid::TPlexStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   ChainOwnerFormResize();
   ProbePlatform();
   CreateRunTimeControls();
-  FCellEditors = std::make_unique<TGridCellEditors>(this, FEditBtn, FCheckEdit, FGridButton);
+  FCellEditors = std::make_unique<TGridCellEditors>(this);
 }
 
 TPlexStringGrid::~TPlexStringGrid() {
   FDestroying = true;
+  if (FocusFrameGrid() == this) SetFocusFrameGrid(nullptr);
   if (FPanning) StopPanning();
   // A focused editor hands the focus back while the grid is still whole.
   if (InplaceEditor()) InplaceEditor()->SetVisible(false);
@@ -92,7 +93,7 @@ void TPlexStringGrid::CreateSettingsObjects() {
   FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
   FColumnSize = std::make_unique<TColumnSize>();
   FColumnSize->OnStretchChange = [this] {
-    if (Parent()) RecordFeatureCall("StretchColumn");
+    if (Parent()) StretchStoredColumn();
   };
   FCellNode = std::make_unique<TCellNode>();
   FCellNode->OnChange = [this](TObject*) { Invalidate(); };
@@ -213,11 +214,16 @@ void TPlexStringGrid::CreateRunTimeControls() {
   hidden(FCheckEdit, true);
   FEditBtn = new TGridEditBtn(this);
   hidden(FEditBtn, true);
-  FEditBtn->ButtonCaption = "...";
-  FEditBtn->IsWinXP = FIsWinXP;
+  FEditBtn->SetButtonCaption("...");
+  FEditBtn->SetBorderStyle(bsNone);
+  FEditBtn->SetIsWinXP(FIsWinXP);
   FUnitEditBtn = new TGridUnitEditBtn(this);
   hidden(FUnitEditBtn, true);
-  FUnitEditBtn->ButtonCaption = "...";
+  FUnitEditBtn->SetButtonCaption("...");
+  FUnitEditBtn->SetBorderStyle(bsNone);
+  FUnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
+    if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
+  };
   FGridButton = new TGridButton(this);
   hidden(FGridButton, true);
   FGridButton->OnClick = [this](TObject*) { DoButtonClick(Col(), Row()); };
@@ -260,6 +266,7 @@ void TPlexStringGrid::OwnerFormResized(TObject* Sender) {
   if (!FOwnerForm) return;
   FOwnerFormWidth = FOwnerForm->Width();
   FOwnerFormHeight = FOwnerForm->Height();
+  StretchStoredColumn();
 }
 
 // Cells beyond the current counts may still hold properties (rows and
@@ -274,10 +281,4 @@ void TPlexStringGrid::FreeAllCellsOnDestroy() {
     SetRowCount(std::max(RowCount(), FMaxEverRowCount));
   }
   if (ColCount() > 0 && RowCount() > 0 && FHasCellProps) ClearRect(0, 0, ColCount() - 1, RowCount() - 1);
-}
-
-void TPlexStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
-  TBaseGrid::SizeChanged(OldColCount, OldRowCount);
-  FMaxEverColCount = std::max(FMaxEverColCount, ColCount());
-  FMaxEverRowCount = std::max(FMaxEverRowCount, RowCount());
 }

@@ -13,7 +13,10 @@
 #include "grid/core/RichTextRenderer.h"
 #include "grid/editing/CellEditor.h"
 #include "grid/editing/EditingEvents.h"
+#include "grid/editing/FixedCellEditHost.h"
+#include "grid/features/SortSettings.h"
 #include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/GridUnits.h"
 #include "grid/foundation/Looks.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/DateTime.h"
@@ -48,9 +51,13 @@ class TFooterPanel;
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TGridEditBtn;
 class TGridItem;
+class TGridFocusWindow;
 class TGridProgressAppearance;
+class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
@@ -58,6 +65,9 @@ class TGrouping;
 class IRichTextStore;
 class TPlexInplaceEdit;
 class TPlexStringGridCheck;
+class TScrollBar;
+class TScrollControl;
+class THintWindow;
 class THTMLSettings;
 class THeaderDragButton;
 class THiddenRowStore;
@@ -86,13 +96,23 @@ inline constexpr const char* SCellNoFloat = "Cell does not contain a float value
 
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum THintShowLargeTextPos { hpCell, hpCursor };
 enum TIntelliPan { ipBoth, ipVertical, ipHorizontal, ipNone };
 
-class TPlexStringGrid : public TBaseGrid, public IOrvTones, public IOrvStyle {
+class TPopupMenu;
+
+// What the hover announced for the next press on the headers or the selection grip.
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+
+class TPlexStringGrid : public TBaseGrid,
+                        public IOrvTones,
+                        public IOrvStyle,
+                        public IFixedCellEditHost,
+                        public IFocusFrameGrid {
 public:
   explicit TPlexStringGrid(TComponent* AOwner);
   ~TPlexStringGrid() override;
@@ -248,11 +268,7 @@ public:
   QString FilterDropDownClear = PlexGridDefaults::FilterDropDownClear;
   QChar PasswordChar = QChar(PlexGridDefaults::PasswordChar);
   QChar Delimiter = QChar(PlexGridDefaults::Delimiter);
-  TScrollType ScrollType = ssNormal;
-  TColor ScrollColor = clNone;
-  bool ScrollProportional = false;
   bool ScrollSynch = false;
-  bool ScrollHints = false;
   TColor HintColor = clInfoBk;
   TColor HighlightColor = clHighlight;
   TColor HighlightTextColor = clHighlightText;
@@ -611,8 +627,8 @@ public:
   void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
   void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
                   TCellHAlign hal, TCellVAlign val);
-  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
-                          TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding, TCellHAlign hal,
+                          TCellVAlign val);
   TPicture* GetPicture(int ACol, int ARow);
   bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
   void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
@@ -653,8 +669,8 @@ public:
   bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
   void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
   void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
-  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
-                            TColor BKTextColor, const QString& Fmt, int Min, int Max);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor,
+                            const QString& Fmt, int Min, int Max);
   void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
   void AddPlexProgress(int ACol, int ARow, int Min, int Max);
   void RemovePlexProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
@@ -689,11 +705,14 @@ public:
   void RemoveMarker(int ACol, int ARow);
   void RemoveAllMarkers();
 
-  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp, PlexStringGridColOps.cpp)
+  // ================= rows and columns that move with what they carry (PlexStringGridRowOps.cpp,
+  // PlexStringGridColOps.cpp)
   void AddRow();
   void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
   void RemoveSelectedRows();
   void RemoveUnSelectedRows();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
   void RemoveDuplicates(int ACol, bool DoCase);
   void MoveRows(int FromIndex, int ToIndex, int Count);
   // The base moves, then the controls placed in cells follow their rows or columns.
@@ -881,7 +900,6 @@ public:
   TRowEvent OnAutoDeleteRow;
   TNotifyEvent OnFilterDone;
   TColSizeEvent OnUpdateColumnSize;
-  TColSizeEvent OnUpdateAutoColumnSize;
   TEllipsClickEvent OnEllipsClick;
   TRectEvent OnCellsPasted;
   TCellTextEvent OnSaveCell;
@@ -981,6 +999,25 @@ public:
   virtual bool IsRotated(int ACol, int ARow, int& aAngle);
   // Tree-line shape of a row: 0 node row, 1 end of its branch, 2 the branch goes on.
   virtual int GetNodeSpanType(int ARow);
+  // ================= paint cycle, fixed faces and cell graphics
+  // (PlexStringGridPaintCycle.cpp, PlexStringGridPaintFixed.cpp, PlexStringGridPaintGraphics.cpp)
+  // Dotted lines that follow a column or row resize; the same call again takes the line away.
+  void DrawColSizeLine(int X);
+  void DrawRowSizeLine(int Y);
+  // The translucent frame around the cell being edited; R in client coordinates.
+  void ShowFocusWindow(const TRect& R);
+  void MoveFocusWindow() override;
+  void HideFocusWindow();
+  // Null until the frame is first shown.
+  TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+  void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+  void SetRotated(int ACol, int ARow, int AAngle);
+  void RemoveRotated(int ACol, int ARow);
+  // Whether a fixed cell reacts to the mouse hovering over it, by HoverFixedCells.
+  bool IsHoverFixedCell(int ACol, int ARow) const;
+  // An application style other than the plain one is active: its elements draw fixed and selected cells.
+  bool UsesVclStyles() override;
+  TNotifyEvent OnPainted;
   // ================= editor life, validation and editor access (editing/PlexStringGridEditing*.cpp)
   bool IsEditable(int ACol, int ARow);
   // Opens the current cell's editor as F2 does.
@@ -1042,6 +1079,25 @@ public:
   TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
   TDblClickCellEvent OnDblClickCell;
   TEndRowSizeEvent OnEndRowSize;
+
+  // ================= cell editor wrappers (editing/GridEditorLink.cpp, editing/PlexStringGridWrappers.cpp)
+  friend class TGridEditorLink;
+  // The spin and picker editors, made on first use and kept until the grid goes.
+  TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+  // Set by an editor whose value was refused, so the key does not advance; a key up clears it.
+  bool NoAutoAdvance = false;
+  // The value the date-and-time editor opened with; its Escape goes back to it.
+  double OriginalDateTime = 0;
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TUnitChangedEvent OnUnitChanged;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TClickCellEvent OnDatePickerCloseUp;
+  TClickCellEvent OnDatePickerDropDown;
 
   // ================= selection (PlexStringGridSelection.cpp, PlexStringGridSelectionLists.cpp)
   // The gatekeeper of every move of the current cell.
@@ -1120,8 +1176,6 @@ public:
   TRowUpdateEvent OnRowUpdate;
   TRowDisjunctSelectEvent OnRowDisjunctSelect;
   TRowDisjunctSelectedEvent OnRowDisjunctSelected;
-  // placeholder: fuller version comes with scrolling/sizing (PlexStringGridTablePlaceholders.cpp)
-  void AutoSizeCol(int ACol, int AddMargin = 0);
   // placeholder: fuller version comes with mouse press/release
   TClickCellEvent OnClickCell;
   // ================= hooks, dimensions, window messages and update locking
@@ -1180,6 +1234,119 @@ public:
   void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
   TGridWideHintEvent OnGridWideHint;
 
+  // ================= scrolling (PlexStringGridScroll.cpp, PlexStringGridScrollFlat.cpp, PlexStringGridScrollMetro.cpp)
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value);
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+  // Stores and repaints; UpdateXYOffset stores only.
+  void SetXYOffset(TPoint Value);
+  void UpdateXYOffset(int X, int Y) { XYOffset = TPoint{X, Y}; }
+  void UpdateHScrollProportional();
+  void UpdateVScrollProportional();
+  // The flat bars go through the common-controls entry points (FlatScrollBars.h).
+  bool IsFlat() const { return FIsFlat; }
+  void FlatInit();
+  void FlatDone();
+  void FlatSetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);
+  void FlatSetScrollProp(int Index, int Value, bool Redraw);
+  void FlatShowScrollBar(int Bar, bool Show);
+  void FlatUpdateStyle();
+  void FlatUpdateColor();
+  void FlatUpdateWidth();
+  void FlatUpdateVScrollInfo();
+  void FlatUpdateHScrollInfo();
+  void FlatUpdateScrollBars();
+  // The thin bars of the Metro look, null otherwise.
+  TScrollControl* VertScrollControl() const { return FVScrollControl; }
+  TScrollControl* HorzScrollControl() const { return FHScrollControl; }
+  // The hint shown while a thumb is dragged, null before the first.
+  THintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+  bool ScrollHintShown() const { return FScrollHintShow; }
+  // The one scroll bar control that serves the cells with a scrolling area;
+  // ServeCellScrollBar puts it over the cell (hidden over a cell without one).
+  TScrollBar* CellScrollBar();
+  void ServeCellScrollBar(int ACol, int ARow);
+  TScrollHintEvent OnScrollHint;
+
+  // ================= sizing and column order (PlexStringGridSizing.cpp, PlexStringGridAutoSize.cpp,
+  // PlexStringGridColumnOrder.cpp)
+  // Index -1 is the last column.
+  void StretchColumn(int Index);
+  void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+  void AutoSizeCol(int ACol, int Padding = 0);
+  void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+  void AutoSizeRow(int ARow, int Padding = 0);
+  void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  void AutoFitColumns(bool DoFixedCells);
+  void FitColumnToCells(int ACol, bool GrowOnly);
+  void FitRowToCells(int ARow, bool GrowOnly, int Padding);
+  void SetRowLinesHeight(int ARow, int Lines, int Padding);
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  void SwapColumns(int ACol1, int ACol2);
+  void SwapRows(int ARow1, int ARow2);
+  int ColumnByHeader(const QString& AValue);
+  void SetColumnOrder();
+  int ColumnAtPosition(int ACol);
+  void ResetColumnOrder();
+  TColor ArrowColor() const { return FArrowColor; }
+  void SetArrowColor(TColor Value);
+  // The stored texts of a hidden row (real index), null when the row is shown.
+  TStringList* HiddenRowCells(int Idx);
+  int GetHorzTextPadding() const { return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X; }
+  int GetVertTextPadding() const { return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y; }
+  int AutoNumberStart = 0;
+  int AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
+  TColEvent OnEndColumnSize;
+  TColBoolEvent OnColumnSize;
+  TColBoolEvent OnRowSize;
+  // The mouse's sizing state: the column or row being sized (-1 for none),
+  // its size when the sizing began, and whether a sizing just ended.
+  int Colclicked = -1;
+  int Rowclicked = -1;
+  int Colclickedsize = 0;
+  int Rowclickedsize = 0;
+  bool ColSized = false;
+  bool Rowsized = false;
+  bool ColSizeFlg = false;
+  bool FSizeFixed = false;
+
+  // ================= keyboard and navigation (editing/PlexStringGridKeyboard*.cpp, editing/*Navigation.cpp)
+  using TAutoAdvanceEvent =
+      std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+  using TCanDeleteRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanDelete)>;
+  // The text typed for the incremental goto; the grid timer ends it after its idle time.
+  QString IncrSearchText() const { return FSearchInc; }
+  int TimerTicks() const { return FTimerTicks; }
+  // The phase the blinking cells are painted in.
+  bool BlinkOn() const { return FBlinkOn; }
+  // The cell under the mouse becomes current on the next timer tick.
+  bool Hovering = false;
+  bool EnableBlink = false;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TRowEvent OnAutoAddRow;
+  TColEvent OnAutoInsertCol;
+  // The data-feature services the keys use (features/PlexStringGridFeatureCalls.cpp).
+  virtual void CutToClipboard();
+  virtual void CopyToClipboard();
+  virtual void PasteFromClipboard();
+  virtual void FocusSearchFooter();
+  // The first row whose text in ACol begins with Text, tags removed and in any case; -1 for none.
+  virtual int SearchColumnText(int ACol, const QString& Text);
+  bool FilterActive() const { return FFilterActive; }
+  virtual void SetFilterActive(bool Value);
+
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
   // Takes rows out: Remove drops them for good, otherwise they are being hidden.
@@ -1208,6 +1375,11 @@ protected:
   virtual void CreateWnd();
   void Resize() override;
   void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+  // The column order list follows a moved column.
+  void ColumnMoved(int FromIndex, int ToIndex) override;
   void WndProc(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void NotifierRemoved(TComponent* AComponent);
@@ -1223,8 +1395,28 @@ protected:
   void PanStep(const TPoint& P);
   // placeholder: fuller version comes with the editor life
   bool FEditingEnabledByEditor = false;
-  // placeholder: fuller version comes with the paint cycle
-  virtual void PaintNonClientBorder() {}
+  // ---- paint cycle, fixed faces and cell graphics
+  void Paint() override;
+  // The one-pixel frame of the looks after glClassic, inside the widget's edge.
+  virtual void PaintNonClientBorder();
+  void PaintEmptyArea();
+  void PaintAreaBitmap(const TRect& R);
+  void PaintAreaTiles(const TRect& R);
+  void PaintCellBitmap(TCanvas& ACanvas, const TRect& R);
+  void PaintCellTiles(TCanvas& ACanvas, int ACol, int ARow, const TRect& R);
+  void PaintCellGradient(TCanvas& ACanvas, const TRect& R);
+  void DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, TCheckBoxState TriState, bool IsTriState,
+                      TControlStyle Style, bool Grayed, bool Enabled);
+  // CheckedIndex -1 checks the option equal to the cell text.
+  void DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style, int ARow,
+                      int ACol, bool Selected, const TStrings* Items, bool Disabled, bool Horizontal, int CheckedIndex,
+                      int Count);
+  // Hover state kept by the mouse handling: the fixed cell under the mouse,
+  // a pressed fixed drop-down button and the cell whose button is hovered.
+  int FHoverFixedX = -1;
+  int FHoverFixedY = -1;
+  bool FDropDownDown = false;
+  TPoint FHoverButton{-1, -1};
 
   // ---- cell painting and cell text (PlexStringGridPaint*.cpp)
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -1259,10 +1451,28 @@ protected:
   void EditDone(int ACol, int ARow);
   // placeholder: fuller version comes with hooks and window messages
   void DoEditCellDone(int ACol, int ARow);
-  // placeholder: fuller version comes with navigation
-  virtual void MoveToNextCell();
-  // placeholder: fuller version comes with navigation
-  virtual void NavigateFromEditor(bool ShiftHeld);
+  // ---- keyboard and navigation (editing/PlexStringGridKeyboard.cpp, editing/PlexStringGridNavigation.cpp)
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(QChar& Key) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  // The grid's own steps around the platform's key and timer handling; a
+  // swallowed key leaves the message with key 0 and result 1.
+  void WMKeyDown(TMessage& Message);
+  void WMChar(TMessage& Message);
+  void WMTimer(TMessage& Message);
+  // Force moves even without AdvanceOnEnter; Repeat marks a step over a
+  // read-only cell; EditAfter runs the editor step at the target.
+  virtual void MoveToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Repeat, bool EditAfter);
+  // One Tab step; false when the Tab went on to the parent window.
+  virtual bool NavigateFromEditor(bool Backward);
+  void AppendRowAtEnd();
+  int FirstNavigableCol();
+  int VisibleFixedRightCols() const;
+  bool IsSelectableCell(int ACol, int ARow);
+  int FirstSelectableCol(int ARow);
+  int LastSelectableCol(int ARow);
+  bool IsLastNormalRow();
+  void SimulateCellClick(int ACol, int ARow);
 
 private:
   // ---- construction steps (PlexStringGrid.cpp)
@@ -1382,6 +1592,9 @@ private:
   THeaderDragButton* FHeaderDragButton = nullptr;
   TControlEdit* FControlEdit = nullptr;
   TControlCombo* FControlCombo = nullptr;
+  TGridSpin* FSpinEdit = nullptr;
+  TGridDatePicker* FDatePicker = nullptr;
+  TGridDateTimePicker* FDateAndTimePicker = nullptr;
 
   // ---- property state
   TGridLook FLook = glXP;
@@ -1403,8 +1616,8 @@ private:
   TColorTones FTones;
   TOfficeTheme FOfficeTheme = otUnknown;
   // Indexed by TFixedGradient; the first four live in the fields above.
-  std::array<TColor, fgCount> FOrvGradientFaces{clNone,   clNone,   clNone, clNone, 0x808080, 0xFFFFFF, clNone,
-                                                clNone,   0xC0C0C0, 0x808080, 0xC0C0C0, clNone, clNone, 0x808080};
+  std::array<TColor, fgCount> FOrvGradientFaces{clNone, clNone,   clNone,   clNone,   0x808080, 0xFFFFFF, clNone,
+                                                clNone, 0xC0C0C0, 0x808080, 0xC0C0C0, clNone,   clNone,   0x808080};
 
   // ---- life-cycle state
   bool FLoading = false;
@@ -1515,6 +1728,7 @@ private:
   bool FOldModified = false;
   // ---- hooks, dimensions, window messages and update locking
   bool DispatchEarlySteps(TMessage& Message);
+  void WMKillFocus(TMessage& Message);
   bool DispatchCommand(TMessage& Message);
   bool DispatchPanAndWheel(TMessage& Message);
   void HandleEditDone(TMessage& Message);
@@ -1539,4 +1753,202 @@ private:
   int FPrevTopRow = -1;
   int FPrevLeftCol = -1;
   int FOrigGridWidth = 0;
+
+  // ================= mouse buttons (editing/PlexStringGridMouseDown.cpp, editing/PlexStringGridMouseUp.cpp,
+  // editing/PlexStringGridMouseClicks.cpp)
+public:
+  // X and Y relative to the cell's top-left corner; ACol is a real column.
+  void RadioGroupClick(int ACol, int ARow, int X, int Y);
+  // The displayed cell under a screen point; -1 where there is none.
+  void ScreenToCell(const TPoint& P, int& ACol, int& ARow);
+  void StartFixedCellEdit(int ACol, int ARow);
+  // Milliseconds the last header-click sort took.
+  int SortTime() const { return FSortTime; }
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // The hover decides the mode; the press acts on it.
+  void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+  bool CellSelectorMode = false;
+  bool FilterDropDownCheck = false;
+  bool URLEdit = false;
+  TPopupMenu* FixedDropDownMenu = nullptr;
+  TCanClickCellEvent OnCanClickCell;
+  TClickCellEvent OnRightClickCell;
+  TAnchorClickEvent OnAnchorClick;
+  TControlClickEvent OnControlClick;
+  TRadioClickEvent OnRadioClick;
+  TCellEvent OnRadioButtonClick;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioMouseUp;
+  TCanSortEvent OnCanSort;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+  TFixedDropDownClickEvent OnFixedDropDownClick;
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeEvent OnExpandNode;
+  TNodeEvent OnContractNode;
+  // placeholder: fuller version comes with sizing by mouse
+
+protected:
+  bool DispatchMouseButtons(TMessage& Message);
+  virtual void WMLButtonDown(TMessage& Message);
+  virtual void WMLButtonUp(TMessage& Message);
+  virtual void WMLButtonDblClk(TMessage& Message);
+  virtual void WMRButtonDown(TMessage& Message);
+  virtual void WMRButtonUp(TMessage& Message);
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // The grid clicks where its handlers say so, never on every release.
+  bool ClicksOnMouseUp() const override { return false; }
+  void Click() override;
+  // placeholder: fuller version comes with form controls in cells
+  virtual void EditCellControl(int ACol, int ARow, const QString& CtrlID, const QString& CtrlType,
+                               const QString& CtrlVal);
+  virtual void EndCellControlEdit();
+  // placeholder: fuller version comes with sizing by mouse; true when the double click sized a column.
+  virtual bool DblClickAutoSize(TMessage& Message, int X, int Y, int ACol, int ARow);
+  // The data features the header click and the selection grip use.
+  void InitSortXRef();
+  void ReorderNormalRows(const std::vector<int>& Order);
+  void CopySelectionToClipboard();
+  void PasteSelectionFromClipboard();
+  bool IsIgnoredColumn(int ACol);
+  // The fixed-cell editors' side of the grid.
+  void FixedCellValidate(int ACol, int ARow, QString& Value, bool& Valid) override;
+  void FixedCellEditingDone() override;
+  void StoreFixedCellText(int ACol, int ARow, const QString& Value) override;
+  void FocusFixedCell(int ACol, int ARow) override;
+
+private:
+  // ---- the press, in its steps
+  bool PressOnSelectionGrip(TMessage& Message, int X, int Y, bool Grip);
+  bool PressOnGraphic(TMessage& Message, int ACol, int ARow, int RCol, int X, int Y, bool& IsNode);
+  bool PressOnLinkCell(int ACol, int ARow, int ClickCol, int ClickRow, int X, int Y);
+  void PressOnHeaders(int ACol, int ARow);
+  bool PressOnCheckBox(int ACol, int ARow, int RCol, int X, int Y, bool CanEdit);
+  void NormalPress(TMessage& Message, int ACol, int ARow, int X, int Y, bool CanEdit, bool SameCell, bool DropDown);
+  void HandPressOn(TMessage& Message);
+  void NodeGlyphPress(int ACol, int ARow, int X, int Y);
+  // ---- the release
+  void ReleasePushedButton(int X, int Y);
+  void OpenHeaderFilter(int ARow, int RCol, int X, int Y);
+  void HeaderClickSort(int ACol, int ARow, int X, int Y);
+  void SortByIndexes(int RCol);
+  void SortByColumn(int RCol);
+
+  bool FDoOnClick = false;
+  bool FMouseDownMove = false;
+  bool FMouseKeepDown = false;
+  bool FSpinUpClick = false;
+  bool FSpinDnClick = false;
+  int FMoveColInd = -1;
+  int FMoveRowInd = -1;
+  bool FSelectionClick = false;
+  TGridCoord FPushedCellButton{-1, -1};
+  TRect FPushedFixedCell;
+  bool FFixedCellPushed = false;
+  int Clickposx = 0;
+  int Clickposy = 0;
+  int Clickposdx = 0;
+  int Clickposdy = 0;
+  int Movecell = -1;
+  int MoveOfsX = 0;
+  int MoveOfsY = 0;
+  int FMouseSelectStart = -1;
+  TGridRect FDropSelection;
+  bool FMouseResize = false;
+  bool FDeselectState = false;
+  int FOldTopRow = 0;
+  int FOldKeepLeftCol = 0;
+  TGridCoord FCtrlXY{-1, -1};
+  bool FCtrlDown = false;
+  bool LButFlg = false;
+  bool FSizeFixedR = false;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  bool FDblClk = false;
+  // FDropDownDown, FHoverFixedX and FHoverFixedY are the painter's hover state (above).
+  bool FNoMouseLeave = false;
+  int FFixedColEdit = -1;
+  int FFixedRowEdit = -1;
+  bool ColMoveFlg = false;
+  int FFilterCol = -1;
+  int FSortTime = 0;
+  bool FResetSelChange = false;
+
+  // ---- paint cycle and graphics
+  void DrawFixedGradientFace(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect);
+  void DrawListViewFace(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect);
+  bool DrawAppStyleFace(TCanvas& ACanvas, TRect& ARect, TGridDrawState AState, bool FixedLooking);
+  void DrawNodeGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect, const TCellGraphic& G,
+                       TGridDrawState AState);
+  void DrawButtonGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect& ARect, TCellGraphic& G, const TRect& At);
+  void DrawProgressGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, const TCellGraphic& G);
+  void DrawRotatedGraphic(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, const TCellGraphic& G);
+  void DrawSizeLines(TCanvas& ACanvas);
+  TGridFocusWindow* FFocusWindow = nullptr;
+  // The size lines shown now: vertical (X) or horizontal (Y) positions.
+  std::vector<std::pair<bool, int>> FSizeLines;
+  // ---- scrolling
+  bool HandleScroll(TMessage& Message);
+  void HandleHScroll(TMessage& Message);
+  void HandleVScroll(TMessage& Message);
+  bool HandleCellScrollBar(TMessage& Message);
+  void ShowScrollHint(bool Vertical, int Index);
+  int ThumbToIndex(bool Vertical, int Pos) const;
+  TRect BackGroundCells() const;
+  void CreateScrollControls();
+  void FreeScrollControls();
+  TScrollType FScrollType = ssNormal;
+  TColor FScrollColor = clNone;
+  bool FScrollProportional = false;
+  TScrollHintType FScrollHints = shNone;
+  bool FIsFlat = false;
+  bool FScrollLock = false;
+  TScrollControl* FVScrollControl = nullptr;
+  TScrollControl* FHScrollControl = nullptr;
+  THintWindow* FScrollHintWnd = nullptr;
+  bool FScrollHintShow = false;
+  TScrollBar* FScrollBar = nullptr;
+  int FScrollCol = -1;
+  int FScrollRow = -1;
+  // ---- sizing and column order
+  // A stretch from one of the grid's own paths: an index out of range is skipped, not raised.
+  void StretchStoredColumn();
+  int FitCellWidth(int ACol, int RCol, int ARow);
+  bool FIsColChanging = false;
+  bool ColchgFlg = true;
+  TColor FArrowColor = clLime;
+
+  // ---- keyboard and navigation
+  bool HomeEndKey(TMessage& Message, WORD Key, TShiftState Shift);
+  bool SkipFixedCellsKey(WORD& Key, TShiftState Shift);
+  void AfterKeyMovement(TMessage& Message, WORD Key, TShiftState Shift);
+  void InsertRowByKey();
+  void SelectAllByKey();
+  void DeleteRowByKey();
+  void CellGraphicKey(WORD Key);
+  bool ClipboardKey(WORD Key, TShiftState Shift);
+  void FireGridKeyDown(WORD Key, TShiftState Shift);
+  void SwallowKey(TMessage& Message, bool FireKeyDown, TShiftState Shift);
+  void IncrementalGoto(QChar Key);
+  void HoverTick();
+  void BlinkTick();
+  bool AdvanceTarget(int& ACol, int& ARow, bool Forward);
+  bool AdvanceEditorStep(int OC, int OR, bool AutoEdit);
+  enum class TTabResult { Done, Again, Parent };
+  TTabResult TabStep(bool Backward);
+  TTabResult TabStepForward();
+  TTabResult TabStepBackward();
+  bool RowOnlyFixed() const;
+  TPoint FLastKeyCell{-1, -1};
+  QString FSearchInc;
+  int FSearchTics = 0;
+  TGridRect FMoveSelection;
+  int FTimerTicks = 0;
+  bool FBlinkOn = false;
+  int FAECol = -1;
+  int FAERow = -1;
+  int FLastTabCol = -1;
+  int FLastTabRow = -1;
+  bool FFilterActive = false;
 };

@@ -76,14 +76,14 @@ void TPlexStringGrid::AssignSizes(TPlexStringGrid& Source) {
 }
 
 void TPlexStringGrid::AssignScrolling(TPlexStringGrid& Source) {
-  ScrollProportional = Source.ScrollProportional;
+  SetScrollProportional(Source.ScrollProportional());
   ScrollSynch = Source.ScrollSynch;
   FScrollWidth = Source.FScrollWidth;
-  ScrollHints = Source.ScrollHints;
+  SetScrollHints(Source.ScrollHints());
   SetScrollBarAlways(Source.ScrollBarAlways());
   SetScrollBars(Source.ScrollBars());
-  ScrollColor = Source.ScrollColor;
-  ScrollType = Source.ScrollType;
+  SetScrollColor(Source.ScrollColor());
+  SetScrollType(Source.ScrollType());
   // Through the setter this time, so the bars take the width.
   SetScrollWidth(Source.ScrollWidth());
 }

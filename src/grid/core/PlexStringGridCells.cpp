@@ -150,8 +150,11 @@ TObject* TPlexStringGrid::GetGridObjectEx(int ACol, int ARow) {
 // ---- moved and sorted positions
 
 int TPlexStringGrid::ColumnPosition(int ACol) const {
+  if (FColumnOrder->Count() == 0) return ACol;
   const int p = FColumnOrder->IndexOf(ACol);
-  return p < 0 ? ACol : p;
+  if (p < 0) return ACol;
+  // Grouping took its column out of the grid, so the columns after it sit one further left.
+  return GroupColumn >= 0 && ACol >= GroupColumn ? p - 1 : p;
 }
 
 QString TPlexStringGrid::OriginalCells(int ACol, int ARow) { return GetCellEx(ColumnPosition(ACol), ARow); }

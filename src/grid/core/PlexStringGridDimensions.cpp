@@ -24,7 +24,10 @@ void TPlexStringGrid::SetRowCount(int Value) {
   if (FixedRowAlways && MinFixedRows < RowCount() && TBaseGrid::FixedRows() != MinFixedRows) SetFixedRows(MinFixedRows);
   if (FDestroying) return;
   if (FFloatingFooter->Visible()) FFooterPanel->Invalidate();
+  UpdateVScrollProportional();
+  UpdateHScrollProportional();
   ApplyScrollBarAlways(false);
+  if (FScrollType != ssNormal) FlatUpdateScrollBars();
   if (moveFooter && RowCount() != oldCount) {
     for (int c = 0; c < int(footerTexts.size()); ++c) {
       SetGridCell(c, RowCount() - 1, footerTexts[size_t(c)]);
@@ -41,6 +44,8 @@ void TPlexStringGrid::SetColCount(int Value) {
   if (FFloatingFooter->Visible()) FFooterPanel->Invalidate();
   // The integral height depends on whether a horizontal bar is needed.
   SetBounds(Left(), Top(), Width(), Height());
+  UpdateVScrollProportional();
+  UpdateHScrollProportional();
   ApplyScrollBarAlways(false);
 }
 

@@ -47,6 +47,8 @@ using TCellBoolEvent = std::function<void(TObject* Sender, int ACol, int ARow, b
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TColTextEvent = std::function<void(TObject* Sender, int ACol, QString& Value)>;
 using TColSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
+using TColBoolEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, QString& HintStr)>;
 using TRectEvent = std::function<void(TObject* Sender, const TRect& Cells)>;
 using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
 using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
@@ -68,8 +70,7 @@ using TFilterSelectEvent =
     std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition)>;
 using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, QString& FriendlyName,
                                              QString& FilterCondition, bool CheckState)>;
-using TRatingChangeEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
+using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& AColor)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& AImageIndex)>;
 using TCellChangingEvent =
@@ -97,8 +98,23 @@ using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int Ne
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
-// placeholder: fuller version comes with mouse press/release
+// mouse buttons
 using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)>;
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
+                                              const QString& CtrlType, const QString& CtrlVal)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
+using TSelectionResizeEvent =
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+class TPopupMenu;
+using TFixedDropDownClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>;
+using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
 // hooks and window messages
 // Events whose row comes before the column, as their types were declared.
 using TRowColBoolEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Value)>;

@@ -5,12 +5,16 @@
 #include "grid/core/BackGround.h"
 #include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/ScrollControl.h"
 #include "grid/editing/BalloonSettings.h"
 #include "grid/features/DragDropSettings.h"
 #include "grid/features/FloatingFooter.h"
 #include "grid/features/FooterPanel.h"
 #include "grid/features/SearchPanel.h"
 #include "grid/foundation/ControlList.h"
+#include "grid/foundation/PlexStringGridCheck.h"
+#include "platform/HintWindow.h"
+#include "platform/ScrollBar.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Themes.h"
 
@@ -27,7 +31,7 @@ void TPlexStringGrid::CreateWnd() {
   if (Destroying()) return;
   if (!Parent()) return;
   if (!IsDesigning()) {
-    if (ScrollType == ssMetro) RecordFeatureCall("CreateScrollControls");
+    if (FScrollType == ssMetro) CreateScrollControls();
     if (FBalloon->Enable()) RecordFeatureCall("CreateBalloon");
   }
   CreateWndPanels();
@@ -35,10 +39,10 @@ void TPlexStringGrid::CreateWnd() {
   SetTimer(PlexGridDefaults::GridTimerId, PlexGridDefaults::GridTimerInterval);
   FIsWinXP = FIsWinXP && ThemeServices().IsThemeActive();
   InitWheelSettings();
-  if (ScrollType != ssNormal && !FLoading) {
-    RecordFeatureCall("FlatInit");
-    RecordFeatureCall("FlatUpdateWidth");
-    RecordFeatureCall("FlatUpdateColor");
+  if (FScrollType != ssNormal && !FLoading) {
+    FlatInit();
+    FlatUpdateWidth();
+    FlatUpdateColor();
   }
 }
 
@@ -67,7 +71,7 @@ void TPlexStringGrid::Loaded() {
     FLook = glCustom;
     SetLook(glOrv);
   }
-  if (FAutoSize) RecordFeatureCall("AutoSizeColumns");
+  if (FAutoSize) AutoSizeColumns(false, 0);
   if (FColumnSize->Save) LoadColSizes();
   MinFixedRows = FixedRows();
   MinFixedCols = FixedCols();
@@ -92,7 +96,7 @@ void TPlexStringGrid::Loaded() {
     RecordFeatureCall("RegisterThemeNotifier");
   }
   RecordFeatureCall("InitOrigColSizes");
-  RecordFeatureCall("InitColumnOrder");
+  SetColumnOrder();
   if (FBalloon->Enable()) RecordFeatureCall("CreateBalloon");
   if (UsesVclStyles()) RecordFeatureCall("ApplyVclStyle");
 }
@@ -151,6 +155,13 @@ void TPlexStringGrid::PlaceCellControls() {
 }
 
 void TPlexStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == TOperation::opRemove && AComponent) {
+    if (AComponent == CellChecker) CellChecker = nullptr;
+    if (AComponent == FVScrollControl) FVScrollControl = nullptr;
+    if (AComponent == FHScrollControl) FHScrollControl = nullptr;
+    if (AComponent == FScrollHintWnd) FScrollHintWnd = nullptr;
+    if (AComponent == FScrollBar) FScrollBar = nullptr;
+  }
   if (Operation == TOperation::opRemove && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
   if (Operation == TOperation::opRemove) NotifierRemoved(AComponent);
   TBaseGrid::Notification(AComponent, Operation);

@@ -103,7 +103,7 @@ void TPlexStringGrid::SetLook(TGridLook Value) {
       }
     }
   }
-  ScrollType = ssNormal;
+  SetScrollType(ssNormal);
   SetBorderStyle(bsSingle);
   SetBorderColor(0xB99D7F);
   Invalidate();
@@ -202,7 +202,7 @@ void TPlexStringGrid::SetComponentStyle(TOrvStyle AStyle) {
   // A preset that changes the look remembers that look's own style on the way.
   FOrvStyle = AStyle;
   // No drop-down editor of the grid is created before its first use here; they take the style then.
-  if (AStyle != tsCustom && ScrollType == ssMetro) ScrollType = ssNormal;
+  if (AStyle != tsCustom && ScrollType() == ssMetro) SetScrollType(ssNormal);
 }
 
 void TPlexStringGrid::ApplyOfficeTheme() {

@@ -6,6 +6,7 @@
 #include "grid/core/BackGround.h"
 #include "grid/core/ColumnSize.h"
 #include "grid/core/PlexGridUnit.h"
+#include "grid/core/ScrollControl.h"
 #include "grid/editing/GridCombo.h"
 #include "grid/editing/HeaderDragButton.h"
 #include "grid/features/FloatingFooter.h"
@@ -46,22 +47,50 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     TBaseGrid::WndProc(Message);
     return;
   }
+  if (!IsDesigning() && (Message.Msg == WM_SIZE || Message.Msg == WM_LBUTTONUP)) {
+    UpdateVScrollProportional();
+    UpdateHScrollProportional();
+  }
   if (DispatchEarlySteps(Message)) return;
+  if (HandleScroll(Message)) return;
   // The platform's handling would send the command back a second time.
   if (Message.Msg == WM_COMMAND) {
     DispatchCommand(Message);
     return;
   }
   if (DispatchPanAndWheel(Message)) return;
+  if (DispatchMouseButtons(Message)) return;
   const int row = Row();
-  // The character that opens the text editor is handed to it as its first text.
-  const bool opening = Message.Msg == WM_CHAR && !FEditMode;
-  if (opening) FStartEditChar = QChar(char16_t(Message.WParam));
-  TBaseGrid::WndProc(Message);
-  if (opening) FStartEditChar = QChar();
+  // The keys and the grid timer have their own steps around the platform's handling.
+  if (Message.Msg == WM_KEYDOWN)
+    WMKeyDown(Message);
+  else if (Message.Msg == WM_CHAR)
+    WMChar(Message);
+  else if (Message.Msg == WM_TIMER)
+    WMTimer(Message);
+  else if (Message.Msg == WM_KILLFOCUS)
+    WMKillFocus(Message);
+  else
+    TBaseGrid::WndProc(Message);
   TCustomGrid* synced = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid());
   if (Row() != row && synced && FSyncGrid->SelectionRow && synced->Row() != Row() && Row() < synced->RowCount())
     synced->SetRow(Row());
+}
+
+// Committing an editor moves the focus away from the grid and back; that is
+// no loss of focus. A real one repaints a merged current cell and releases a
+// form button held down in a cell.
+void TPlexStringGrid::WMKillFocus(TMessage& Message) {
+  if (FBlockKill) {
+    Message.Result = 1;
+    return;
+  }
+  TBaseGrid::WndProc(Message);
+  if (IsMergedCell(Col(), Row())) RepaintCell(Col(), Row());
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    InvalidateCell(RealToDisplayCol(FCtrlXY.X), FCtrlXY.Y);
+  }
 }
 
 // Steps 3 to 8 and the grid's own message handlers; true when the message ends here.
@@ -201,13 +230,15 @@ void TPlexStringGrid::HandleSize(TMessage& Message) {
       SetColWidths(c, int(std::trunc(FRememberedColWidths->GetInteger(c) * ratio)));
   }
   bool handled = false;
-  if (FColumnSize->Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert)) {
-    const int s = FColumnSize->StretchColumn == -1 ? ColCount() - 1 : FColumnSize->StretchColumn;
+  const int s = FColumnSize->StretchColumn == -1 ? ColCount() - 1 : FColumnSize->StretchColumn;
+  // A stored stretch column that the columns no longer reach is left alone: a resize never raises.
+  if (FColumnSize->Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert) && s >= 0 &&
+      s < ColCount()) {
     int others = 0;
     for (int c = 0; c < ColCount(); ++c)
       if (c != s) others += ColWidths(c);
     if (others < Width()) {
-      RecordFeatureCall("StretchColumn");
+      StretchStoredColumn();
       handled = true;
     }
   }
@@ -216,6 +247,10 @@ void TPlexStringGrid::HandleSize(TMessage& Message) {
     return;
   }
   TBaseGrid::WndProc(Message);
+  if (FScrollProportional) {
+    UpdateVScrollProportional();
+    UpdateHScrollProportional();
+  }
 }
 
 void TPlexStringGrid::TopLeftChanged() {
@@ -226,9 +261,13 @@ void TPlexStringGrid::TopLeftChanged() {
   if (FBackGround->IsGradient()) Invalidate();
   if (EditorMode() && FEditControl != edNormal) HideEdit();
   if (FFloatingFooter->Visible()) FFooterPanel->Invalidate();
+  FlatUpdateHScrollInfo();
+  FlatUpdateVScrollInfo();
   PlaceCellControls();
   FPrevTopRow = TopRow();
   FPrevLeftCol = LeftCol();
+  if (FVScrollControl) FVScrollControl->Invalidate();
+  if (FHScrollControl) FHScrollControl->Invalidate();
   TCustomGrid* synced = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid());
   if (!synced) return;
   if (FSyncGrid->ScrollVertical && synced->TopRow() != TopRow() && TopRow() < synced->RowCount())
@@ -248,10 +287,16 @@ void TPlexStringGrid::Zoom(int X) {
   const int z = ZoomFactor + X;
   if (z > 10 || z < -10) return;
   ZoomFactor = z;
+  FScrollLock = true;
   for (int c = 0; c < ColCount(); ++c)
     if (ColWidths(c) > 0 && ColWidths(c) + X > 0) SetColWidths(c, ColWidths(c) + X);
   for (int r = 0; r < RowCount(); ++r)
     if (RowHeights(r) > 0 && RowHeights(r) + X > 0) SetRowHeights(r, RowHeights(r) + X);
+  FScrollLock = false;
+  if (FScrollProportional) {
+    UpdateVScrollProportional();
+    UpdateHScrollProportional();
+  }
 }
 
 void TPlexStringGrid::ResetFixedCellHighlight() {

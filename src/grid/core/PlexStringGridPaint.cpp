@@ -84,7 +84,10 @@ void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   P.FixedLooking = (IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows()) && !hoverAsNormal;
   const bool gradientLook =
       FLook == glOrv || FLook == glXP || FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
-  if (P.FixedLooking && gradientLook) DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, false);
+  if (UsesVclStyles())
+    DrawAppStyleFace(C, P.R, P.State, P.FixedLooking);
+  else if (P.FixedLooking && gradientLook)
+    DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, false);
   // 8..10
   PaintRowIndicatorAndMark(C, P);
   // 11
@@ -132,7 +135,8 @@ void TPlexStringGrid::PaintRowIndicatorAndMark(TCanvas& C, TPaintCellState& P) {
     P.IndicatorShift = indicator.Width() + 2;
     P.R.Left += P.IndicatorShift;
   }
-  if (FLook == glListView && !Flat && P.FixedLooking) DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, true);
+  if (FLook == glListView && !Flat && P.FixedLooking && !UsesVclStyles())
+    DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, true);
   if (P.ACol == 0 && FShowModified->Enabled && RowModified(RealRowIndex(P.ARow)))
     FillRectColor(C, TRect(P.R.Right - ModifiedBarWidth, P.R.Top, P.R.Right, P.R.Bottom), FShowModified->Color());
 }

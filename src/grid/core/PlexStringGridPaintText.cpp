@@ -88,6 +88,8 @@ TCellGraphicLayout TPlexStringGrid::GetCellGraphicLayout(int ACol, int ARow) {
   L.Graphic = GetCellGraphic(ACol, ARow);
   if (!L.Graphic) return L;
   const TCellGraphic& g = *L.Graphic;
+  L.HAlign = g.CellHAlign;
+  L.VAlign = g.CellVAlign;
   const int check = FControlLook->CheckSize;
   auto size = [&L](int W, int H, bool Text) {
     L.Width = W;
@@ -217,8 +219,16 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
     DoGetCellColor(P.RCol, P.ARow, P.State, C.Brush(), C.Font());
   }
   // 6. the background gradient of the cells that take it
-  const TBackGround& bg = *FBackGround;
+  TBackGround& bg = *FBackGround;
   const bool bgCells = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == P.State.Contains(gdFixed);
+  if (bgCells && !bg.Bitmap().Empty() && Colors(P.RCol, P.ARow) == clNone &&
+      !(ShowSelection && P.State.Contains(gdSelected))) {
+    const TRect at(r.Left - GridLineWidth() + 1, r.Top - GridLineWidth() + 1, r.Right, r.Bottom);
+    if (bg.Display() == bdTile)
+      PaintCellTiles(C, P.ACol, P.ARow, at);
+    else
+      PaintCellBitmap(C, at);
+  }
   if (bgCells && bg.IsGradient()) {
     const TCellType type = GetCellType(P.RCol, P.ARow);
     const bool takes = Colors(P.RCol, P.ARow) == clNone || type == ctCheckBox || type == ctDataCheckBox ||
@@ -227,9 +237,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
                                 (P.State.Contains(gdFocused) && Options().Contains(goDrawFocusSelected))) &&
                                ShowSelection;
     if (takes && !shownSelected)
-      DrawGradient(C, bg.Color(), bg.ColorTo(), 64,
-                   TRect(r.Left - 1, r.Top - GridLineWidth(), r.Right, r.Bottom + GridLineWidth() - 1),
-                   bg.Display() == bdGradientHorz);
+      PaintCellGradient(C, TRect(r.Left - 1, r.Top - GridLineWidth(), r.Right, r.Bottom + GridLineWidth() - 1));
   }
   // 7
   if (SelectionRectangle && !fixed) DrawSelectionRectangle(C, P);

@@ -37,11 +37,6 @@ void TPlexStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
   SetProperty(FScrollBarAlways, Value, [this] { ApplyScrollBarAlways(true); });
 }
 
-void TPlexStringGrid::SetScrollWidth(int Value) {
-  FScrollWidth = Value;
-  if (ScrollType != ssNormal) RecordFeatureCall("FlatUpdateWidth");
-}
-
 void TPlexStringGrid::SetFixedFont(const TFont& Value) { FFixedFont->Assign(Value); }
 
 void TPlexStringGrid::SetLookupItems(const TStringList* Value) {

@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -30,9 +31,7 @@ void DeleteFlag(TIntList& List, int Index) {
 
 // ---- the hidden-row store follows the rows around it
 
-void TPlexStringGrid::ShiftHiddenRows(int ARealRow, int Delta) {
-  FHiddenRowStore->ShiftAbove(ARealRow, Delta);
-}
+void TPlexStringGrid::ShiftHiddenRows(int ARealRow, int Delta) { FHiddenRowStore->ShiftAbove(ARealRow, Delta); }
 
 namespace {
 
@@ -227,6 +226,26 @@ void TPlexStringGrid::RemoveUnSelectedRows() {
   FRowSelect.clear();
   if (FMouseActions->RowSelectPersistent)
     for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r) SetRowSelect(RealRowIndex(r), true);
+  EndUpdate();
+}
+
+// The rows are chosen before the first one hides: hiding shifts the displayed
+// rows below it, and the selection rectangle would then cover other rows.
+void TPlexStringGrid::HideSelectedRows() {
+  std::vector<int> reals;
+  for (int r = RowCount() - FixedFooters() - 1; r >= FixedRows(); --r)
+    if (RowIsSelected(r)) reals.push_back(RealRowIndex(r));
+  BeginUpdate();
+  for (const int real : reals) HideRow(real);
+  EndUpdate();
+}
+
+void TPlexStringGrid::HideUnSelectedRows() {
+  std::vector<int> reals;
+  for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r)
+    if (!RowIsSelected(r)) reals.push_back(RealRowIndex(r));
+  BeginUpdate();
+  for (const int real : reals) HideRow(real);
   EndUpdate();
 }
 

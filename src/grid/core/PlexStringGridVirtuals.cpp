@@ -66,14 +66,14 @@ void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, bool& Allow) { Fire(OnFixe
 void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }
-void TPlexStringGrid::AutoInsertRow(int ARow) { Fire(OnAutoInsertRow, this, ARow); }
+// The insert key's own insertion; the key fires OnAutoInsertRow once it is done.
+void TPlexStringGrid::AutoInsertRow(int ARow) { InsertRows(ARow, 1, true); }
 void TPlexStringGrid::DoFilterDone() { Fire(OnFilterDone, this); }
 void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 
 // ---- group 4
-void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) {
-  Fire(OnUpdateAutoColumnSize, this, ACol, AWidth);
-}
+// Automatic sizing asks the same event as the user's sizing.
+void TPlexStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 void TPlexStringGrid::CellsPasted(const TRect& Cells) { Fire(OnCellsPasted, this, Cells); }
 
 void TPlexStringGrid::DoLoadCell(int ACol, int ARow, const QString& Value) {
@@ -158,4 +158,3 @@ void TPlexStringGrid::ExportNotification(TExportState State, int ARow) {
 void TPlexStringGrid::ImportNotification(TExportState State, int ARow) {
   Fire(OnImportNotification, this, State, ARow);
 }
-

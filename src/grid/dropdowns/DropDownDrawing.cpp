@@ -1,27 +1,40 @@
 #include "grid/dropdowns/DropDownDrawing.h"
 
+#include "grid/foundation/CellDrawing.h"
+
 #include <algorithm>
 #include <cmath>
 
-void DrawStepGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizontal, const TRect& R, int Steps) {
+namespace {
+struct TRgb {
+  int R, G, B;
+};
+TRgb Channels(TColor C) {
+  const TColor rgb = ColorToRGB(C);
+  return {int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)};
+}
+}  // namespace
+
+void DrawStepGradient(TCanvas& Canvas, TColor From, TColor To, bool Horizontal, const TRect& R, int Steps) {
   if (Steps <= 0) Steps = 1;
-  const TColor from = ColorToRGB(FromColor), to = ColorToRGB(ToColor);
-  const int r0 = GetRValue(from), g0 = GetGValue(from), b0 = GetBValue(from);
-  const int dr = GetRValue(to) - r0, dg = GetGValue(to) - g0, db = GetBValue(to) - b0;
-  const double w = Horizontal ? double(R.Right - 1 - R.Left) / Steps : double(R.Bottom - 1 - R.Top) / Steps;
+  const TRgb from = Channels(From), to = Channels(To);
+  const int span = Horizontal ? (R.Right - 1) - R.Left : (R.Bottom - 1) - R.Top;
+  const double w = double(span) / Steps;
+  Canvas.Pen().Style = psSolid;
+  Canvas.Brush().Style = bsSolid;
   for (int i = 0; i < Steps; ++i) {
-    const TColor c =
-        RGBColor(r0 + int(std::lround(double(i) * dr / Steps)), g0 + int(std::lround(double(i) * dg / Steps)),
-                 b0 + int(std::lround(double(i) * db / Steps)));
-    Canvas.Pen().Color = c;
-    Canvas.Brush().Color = c;
-    Canvas.Brush().Style = bsSolid;
-    const int start = int(std::lround(i * w));
-    const int size = int(std::lround(w)) + 1;
+    const int r = from.R + RoundHalfEven(double(i) * (to.R - from.R) / Steps);
+    const int g = from.G + RoundHalfEven(double(i) * (to.G - from.G) / Steps);
+    const int b = from.B + RoundHalfEven(double(i) * (to.B - from.B) / Steps);
+    const TColor band = TColor(r | (g << 8) | (b << 16));
+    Canvas.Pen().Color = band;
+    Canvas.Brush().Color = band;
+    const int start = (Horizontal ? R.Left : R.Top) + RoundHalfEven(i * w);
+    const int end = start + RoundHalfEven(w) + 1;
     if (Horizontal)
-      Canvas.FillRect(TRect(R.Left + start, R.Top, R.Left + start + size, R.Bottom));
+      Canvas.Rectangle(start, R.Top, end, R.Bottom);
     else
-      Canvas.FillRect(TRect(R.Left, R.Top + start, R.Right, R.Top + start + size));
+      Canvas.Rectangle(R.Left, start, R.Right, end);
   }
 }
 
@@ -30,7 +43,7 @@ TColor BlendColor(TColor Color1, TColor Color2, int Percent) {
   if (Percent <= 0) return Color2;
   const TColor a = ColorToRGB(Color1), b = ColorToRGB(Color2);
   const double p = Percent / 100.0;
-  const auto mix = [p](int x, int y) { return int(std::lround(p * x + (1 - p) * y)); };
+  const auto mix = [p](int x, int y) { return RoundHalfEven(p * x + (1 - p) * y); };
   return RGBColor(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
 }
 
@@ -38,7 +51,7 @@ TColor BrightenColor(TColor Color, int Red, int Green, int Blue) {
   const TColor c = ColorToRGB(Color);
   const auto channel = [](int v, int p) {
     if (v == 0) return std::max(0, p);
-    return int(std::lround(std::min(100, 100 + p) / 100.0 * v));
+    return RoundHalfEven(std::min(100, 100 + p) / 100.0 * v);
   };
   return RGBColor(channel(GetRValue(c), Red), channel(GetGValue(c), Green), channel(GetBValue(c), Blue));
 }

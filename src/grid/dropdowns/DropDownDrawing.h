@@ -1,5 +1,5 @@
-// Small colour and drawing routines shared by the drop-down editors, their
-// popups and the header and footer bars.
+// Drawing and colour routines shared by the drop-down controls, their popups,
+// the header and footer bars and the string grid's background.
 #pragma once
 
 #include "grid/core/HeaderAppearance.h"
@@ -8,8 +8,10 @@
 
 #include <QString>
 
-// Equal bands from FromColor towards ToColor; the last band stops one step short.
-void DrawStepGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizontal, const TRect& R, int Steps);
+// Bands of equal width from From towards To (the last band stops one step
+// short of To), left to right when Horizontal, else top to bottom. Steps 0
+// counts as 1. Each band is a filled rectangle in pen and brush of its colour.
+void DrawStepGradient(TCanvas& Canvas, TColor From, TColor To, bool Horizontal, const TRect& R, int Steps);
 // Percent of Color1 and the rest of Color2, per channel; 100 or more is Color1, 0 or less Color2.
 TColor BlendColor(TColor Color1, TColor Color2, int Percent);
 // A non-zero channel only darkens; a zero channel takes the percentage itself.

@@ -34,6 +34,8 @@ public:
   virtual void Open(const TCellEditorSetup& Setup) = 0;
   // The value the cell is given on commit, as text.
   virtual QString Value() = 0;
+  // False when the edit was called off and the cell keeps its text untouched.
+  virtual bool WritesBack() { return true; }
   // Disables and hides the editor.
   virtual void Close() = 0;
   // The control shown over the cell; null when the editor shows none of its own.

@@ -10,12 +10,18 @@
 
 using TCellValidateEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Valid)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
-using TComboChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)>;
-using TComboObjectChangeEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection, TObject* AObject)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const QString& ASelection, TObject* AObject)>;
 using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
-using TClipboardPasteCellEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+using TClipboardPasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
 using TClipboardAfterPasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
 using TDblClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;
+// The cell editor wrappers' own events; UpDown is true for a step up.
+using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
+using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double ADateTime)>;

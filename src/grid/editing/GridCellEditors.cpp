@@ -1,10 +1,20 @@
-// Adapters from the grid's own editor controls to the cell-editor interface.
+// Adapters from the grid's editor wrappers to the cell-editor interface: each
+// loads the cell's text as its control reads it and hands back the value the
+// commit writes.
 #include "grid/editing/GridCellEditors.h"
 
+#include "grid/core/PlexStringGrid.h"
 #include "grid/editing/EditorTypeTable.h"
 #include "grid/editing/GridButton.h"
 #include "grid/editing/GridCheckBox.h"
+#include "grid/editing/GridDatePicker.h"
+#include "grid/editing/GridDateTimePicker.h"
 #include "grid/editing/GridEditBtn.h"
+#include "grid/editing/GridSpin.h"
+#include "grid/editing/GridUnitEditBtn.h"
+#include "grid/foundation/NumberDateRoutines.h"
+#include "platform/DateTimeFormat.h"
+#include "platform/SysUtils.h"
 
 namespace {
 // Places, fills and focuses one control; Load puts the cell's text in.
@@ -36,17 +46,6 @@ protected:
   TWinControl* FControl;
 };
 
-class TEditBtnCellEditor : public TControlCellEditor {
-public:
-  using TControlCellEditor::TControlCellEditor;
-
-protected:
-  void Load(const TCellEditorSetup& Setup) override {
-    auto* edit = static_cast<TGridEditBtn*>(FControl);
-    edit->SetText(Setup.Text);
-  }
-};
-
 class TCheckCellEditor : public TControlCellEditor {
 public:
   using TControlCellEditor::TControlCellEditor;
@@ -58,21 +57,147 @@ protected:
     check->SetState(cbUnchecked);
   }
 };
+
+class TUnitCellEditor : public TControlCellEditor {
+public:
+  using TControlCellEditor::TControlCellEditor;
+  QString Value() override { return static_cast<TGridUnitEditBtn*>(FControl)->TextAndUnit(); }
+
+protected:
+  void Load(const TCellEditorSetup& Setup) override {
+    auto* unit = static_cast<TGridUnitEditBtn*>(FControl);
+    unit->SetUnitID(QString());
+    unit->SetText(QString());
+    unit->SetTextAndUnit(Setup.Text);
+  }
+};
+
+class TSpinCellEditor : public TControlCellEditor {
+public:
+  TSpinCellEditor(TPlexStringGrid* Grid, TGridSpin* Spin) : TControlCellEditor(Grid, Spin), FGridRef(Grid) {}
+
+protected:
+  void Load(const TCellEditorSetup& Setup) override {
+    auto* spin = static_cast<TGridSpin*>(FControl);
+    spin->ExcelStyleDecimalSeparator = FGridRef->ExcelStyleDecimalSeparator;
+    switch (Setup.Editor) {
+      case edFloatSpinEdit:
+        spin->SetSpinType(sptFloat);
+        spin->SetFloatValue(StrToFloatDef(NormalizeNumberText(Setup.Text), 0));
+        break;
+      case edTimeSpinEdit:
+        spin->SetSpinType(sptTime);
+        spin->SetText(Setup.Text);
+        break;
+      case edDateSpinEdit: {
+        spin->SetSpinType(sptDate);
+        TDateTime value = Now();
+        if (!Setup.Text.isEmpty() && !TryStrToDate(Setup.Text, value)) value = Now();
+        spin->SetDateValue(value);
+        break;
+      }
+      default:
+        spin->SetSpinType(sptNormal);
+        spin->SetValue(StrToIntDef(Setup.Text.trimmed(), 0));
+        break;
+    }
+  }
+  TPlexStringGrid* FGridRef;
+};
+
+// The date and the time editors of one picker.
+class TDateCellEditor : public TControlCellEditor {
+public:
+  using TControlCellEditor::TControlCellEditor;
+  QString Value() override {
+    auto* picker = static_cast<TGridDatePicker*>(FControl);
+    return picker->ShowCheckbox() && !picker->Checked() ? QString() : picker->DisplayText();
+  }
+  bool WritesBack() override { return !static_cast<TGridDatePicker*>(FControl)->Cancelled(); }
+
+protected:
+  void Load(const TCellEditorSetup& Setup) override {
+    auto* picker = static_cast<TGridDatePicker*>(FControl);
+    picker->ResetCancelled();
+    TDateTime value = Now();
+    if (Setup.Editor == edTimeEdit) {
+      picker->SetKind(dtkTime);
+      if (!TryStrToTime(Setup.Text, value)) value = Now();
+    } else {
+      picker->SetKind(dtkDate);
+      picker->SetDateMode(Setup.Editor == edDateEditUpDown ? dmUpDown : dmComboBox);
+      if (Setup.Text.isEmpty())
+        value = Date();
+      else if (!TryStrToDate(Setup.Text, value))
+        value = Now();
+      if (picker->MaxDate() != 0 && value > picker->MaxDate()) value = picker->MaxDate() - 1;
+      if (picker->MinDate() != 0 && value <= picker->MinDate()) value = picker->MinDate() + 1;
+    }
+    picker->SetDateTime(value);
+  }
+};
+
+class TDateTimeCellEditor : public TControlCellEditor {
+public:
+  TDateTimeCellEditor(TPlexStringGrid* Grid, TGridDateTimePicker* Picker)
+      : TControlCellEditor(Grid, Picker), FGridRef(Grid) {}
+  QString Value() override {
+    auto* picker = static_cast<TGridDateTimePicker*>(FControl);
+    if (picker->ShowCheckbox() && !picker->Checked()) return QString();
+    const TDateTime value = picker->DateTime();
+    return DateToStr(value) + " " + FormatDateTime(FormatSettings().ShortTimeFormat, value);
+  }
+
+protected:
+  void Load(const TCellEditorSetup& Setup) override {
+    auto* picker = static_cast<TGridDateTimePicker*>(FControl);
+    const int blank = Setup.Text.indexOf(' ');
+    TDateTime date = 0, time = 0;
+    TDateTime value = Now();
+    if (blank > 0 && TryStrToDate(Setup.Text.left(blank), date) && TryStrToTime(Setup.Text.mid(blank + 1), time))
+      value = date + time;
+    else if (TryStrToDate(Setup.Text, date))
+      value = date;
+    FGridRef->OriginalDateTime = value;
+    picker->SetKind(dkDateTime);
+    picker->SetDateTime(value);
+  }
+  TPlexStringGrid* FGridRef;
+};
 }  // namespace
 
-TGridCellEditors::TGridCellEditors(TWinControl* Grid, TGridEditBtn* EditBtn, TGridCheckBox* CheckBox,
-                                   TGridButton* Button)
-    : FEditBtn(std::make_unique<TEditBtnCellEditor>(Grid, EditBtn)),
-      FCheckBox(std::make_unique<TCheckCellEditor>(Grid, CheckBox)),
-      FButton(std::make_unique<TControlCellEditor>(Grid, Button)) {}
+TGridCellEditors::TGridCellEditors(TPlexStringGrid* Grid) : FGrid(Grid) {}
 
 TGridCellEditors::~TGridCellEditors() = default;
 
 ICellEditor* TGridCellEditors::EditorFor(TEditorType Type) {
-  switch (EditorTypeInfo(Type).Kind) {
-    case TEditorKind::EditBtn: return FEditBtn.get();
-    case TEditorKind::CheckBox: return FCheckBox.get();
-    case TEditorKind::Button: return FButton.get();
-    default: return nullptr;
+  const TEditorKind kind = EditorTypeInfo(Type).Kind;
+  std::unique_ptr<ICellEditor>& slot = FEditors[size_t(kind)];
+  if (slot) return slot.get();
+  TPlexStringGrid* g = FGrid;
+  switch (kind) {
+    case TEditorKind::EditBtn:
+      if (g->EditBtn()) slot = std::make_unique<TControlCellEditor>(g, g->EditBtn());
+      break;
+    case TEditorKind::CheckBox:
+      if (g->CheckEditor()) slot = std::make_unique<TCheckCellEditor>(g, g->CheckEditor());
+      break;
+    case TEditorKind::Button:
+      if (g->GridButton()) slot = std::make_unique<TControlCellEditor>(g, g->GridButton());
+      break;
+    case TEditorKind::UnitEdit:
+      if (g->UnitEditBtn()) slot = std::make_unique<TUnitCellEditor>(g, g->UnitEditBtn());
+      break;
+    case TEditorKind::Spin: slot = std::make_unique<TSpinCellEditor>(g, g->SpinEdit()); break;
+    case TEditorKind::DatePicker:
+    case TEditorKind::TimePicker: {
+      // Both kinds open the one picker.
+      std::unique_ptr<ICellEditor>& shared = FEditors[size_t(TEditorKind::DatePicker)];
+      if (!shared) shared = std::make_unique<TDateCellEditor>(g, g->DateTimePicker());
+      return shared.get();
+    }
+    case TEditorKind::DateTime: slot = std::make_unique<TDateTimeCellEditor>(g, g->DateAndTimePicker()); break;
+    default: break;
   }
+  return slot.get();
 }

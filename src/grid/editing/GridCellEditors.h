@@ -1,25 +1,24 @@
-// The grid's own source of separate editors: the edit with a button, the
-// check box and the push button that the grid creates with itself. Editors
-// whose controls come later answer null, so their cells open nothing yet.
+// The grid's own source of separate editors: the wrappers of the edit with a
+// button, the value-with-unit edit, the check box, the push button (made with
+// the grid), and of the spin and the pickers (made on first use). Editors
+// whose controls this platform lacks answer null, so their cells open nothing.
 #pragma once
 
 #include "grid/editing/CellEditor.h"
 
+#include <array>
 #include <memory>
 
-class TGridButton;
-class TGridCheckBox;
-class TGridEditBtn;
-class TWinControl;
+class TPlexStringGrid;
 
 class TGridCellEditors : public ICellEditorSource {
 public:
-  TGridCellEditors(TWinControl* Grid, TGridEditBtn* EditBtn, TGridCheckBox* CheckBox, TGridButton* Button);
+  explicit TGridCellEditors(TPlexStringGrid* Grid);
   ~TGridCellEditors() override;
   ICellEditor* EditorFor(TEditorType Type) override;
 
 private:
-  std::unique_ptr<ICellEditor> FEditBtn;
-  std::unique_ptr<ICellEditor> FCheckBox;
-  std::unique_ptr<ICellEditor> FButton;
+  TPlexStringGrid* FGrid;
+  // By editor kind, made when first asked for.
+  std::array<std::unique_ptr<ICellEditor>, 16> FEditors;
 };

@@ -1,15 +1,24 @@
-// The grid's edit with a unit part and an ellipsis button.
+// The grid's edit for a value with a unit, bound to its grid: the value and
+// the unit travel to the cell as one text.
 // Created hidden with the grid; the editor life of a cell shows and places it.
 #pragma once
 
-#include "platform/StdCtrls.h"
+#include "grid/editing/GridEditorLink.h"
+#include "grid/editing/PsgUnitEditBtn.h"
 
-#include <QString>
-
-class TGridUnitEditBtn : public TEdit {
+class TGridUnitEditBtn : public TPsgUnitEditBtn {
 public:
-  explicit TGridUnitEditBtn(TComponent* AOwner) : TEdit(AOwner) {}
-  QString ButtonCaption;
-  // The grid hears when the unit part changes.
-  TNotifyEvent OnUnitChange;
+  // The owner is the grid that edits through the edit.
+  explicit TGridUnitEditBtn(TComponent* AOwner);
+  void ReCreate() {}
+  void SideButtonClick(TObject* Sender) override;
+
+protected:
+  void WndProc(TMessage& Message) override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void DoExit() override;
+
+private:
+  TPlexStringGrid* FGrid;
+  TGridEditorLink FLink;
 };

@@ -53,7 +53,6 @@ bool IsControlKeyChar(QChar Ch) { return Ch == QChar(8) || Ch == QChar(9) || Ch 
 // The edit control turns these into its cut, paste and copy messages.
 bool IsClipboardChar(QChar Ch) { return Ch == QChar(3) || Ch == QChar(22) || Ch == QChar(24); }
 
-
 enum class TOutcome { Pass, Beep, Drop, EarlyDrop, EarlyBeep };
 }  // namespace
 
@@ -132,9 +131,7 @@ bool TPlexInplaceEdit::FilterByType(TMessage& m, QChar& Ch, TShiftState Shift) {
   const bool caretAtStart = SelStart() == 0;
   TOutcome outcome = TOutcome::Drop;
   switch (row ? row->Rule : TCharRule::All) {
-    case TCharRule::All:
-      outcome = row ? TOutcome::Pass : TOutcome::Drop;
-      break;
+    case TCharRule::All: outcome = row ? TOutcome::Pass : TOutcome::Drop; break;
     case TCharRule::Upper:
       Ch = Ch.toUpper();
       outcome = TOutcome::Pass;
@@ -152,9 +149,7 @@ bool TPlexInplaceEdit::FilterByType(TMessage& m, QChar& Ch, TShiftState Shift) {
       else
         outcome = TOutcome::Beep;
       break;
-    case TCharRule::PositiveNumeric:
-      outcome = IsControlKeyChar(Ch) || digit ? TOutcome::Pass : TOutcome::Beep;
-      break;
+    case TCharRule::PositiveNumeric: outcome = IsControlKeyChar(Ch) || digit ? TOutcome::Pass : TOutcome::Beep; break;
     case TCharRule::Float:
     case TCharRule::PositiveFloat: {
       const bool positive = row->Rule == TCharRule::PositiveFloat;
@@ -167,8 +162,8 @@ bool TPlexInplaceEdit::FilterByType(TMessage& m, QChar& Ch, TShiftState Shift) {
       else if (Ch == QChar('-') && positive)
         outcome = ctrl ? TOutcome::Pass : TOutcome::Drop;
       else if (Ch == QChar('-'))
-        outcome = (caretAtStart && !text.contains('-')) || SelText().contains('-') ? TOutcome::Pass
-                                                                                  : TOutcome::EarlyBeep;
+        outcome =
+            (caretAtStart && !text.contains('-')) || SelText().contains('-') ? TOutcome::Pass : TOutcome::EarlyBeep;
       else
         outcome = listed || ctrl ? TOutcome::Pass : TOutcome::Drop;
       break;
@@ -211,6 +206,10 @@ void TPlexInplaceEdit::AutoAdvance() {
   const int length = Text().length();
   if (!nav.AdvanceAuto() || !nav.AdvanceOnEnter || grid.MaxEditLength <= 0 || length != grid.MaxEditLength) return;
   if (SelLength() != 0 || SelStart() != length) return;
+  // The full text is the cell's before the grid moves on, or it would stay
+  // behind in the editor when the cursor leaves the cell.
+  if (!grid.ValidateCell(Text())) return;
+  grid.CommitCellEditor(grid.Col(), grid.Row());
   QChar enter(13);
   grid.KeyPress(enter);
 }
@@ -380,9 +379,13 @@ void TPlexInplaceEdit::WalkOut(int Step) {
   }
   if (Step < 0 && !grid.ValidateCell(Text())) return;
   grid.HideInplaceEdit();
-  const int next = Step < 0 ? col - 1 : col + 1;
-  if (next >= grid.FixedCols() && next < grid.ColCount()) grid.SetCol(next);
-  if (grid.Navigation().CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
+  // The walk moves along the row whatever way Enter advances, even without AdvanceOnEnter.
+  TNavigation& nav = grid.Navigation();
+  const TAdvanceDirection direction = nav.AdvanceDirection();
+  nav.SetAdvanceDirection(adLeftRight);
+  grid.MoveToNextCell(col, grid.Row(), true, true, Step > 0, false, true);
+  nav.SetAdvanceDirection(direction);
+  if (nav.CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
 }
 
 void TPlexInplaceEdit::DoChange() {
@@ -426,7 +429,8 @@ void TPlexInplaceEdit::WMPaste() {
   bool allow = ClipboardHasText();
   QString pasted = allow ? ClipboardText() : QString();
   if (grid.OnClipboardPaste) grid.OnClipboardPaste(this, allow);
-  if (allow && grid.OnClipboardBeforePasteCell) grid.OnClipboardBeforePasteCell(this, grid.Col(), grid.Row(), pasted, allow);
+  if (allow && grid.OnClipboardBeforePasteCell)
+    grid.OnClipboardBeforePasteCell(this, grid.Col(), grid.Row(), pasted, allow);
   if (!allow) return;
   if (FLengthLimit > 0 && pasted.length() > FLengthLimit) return;
   if (const int crlf = pasted.indexOf("\r\n"); crlf != -1 && crlf == pasted.length() - 2) pasted.chop(2);

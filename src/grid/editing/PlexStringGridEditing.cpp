@@ -148,7 +148,7 @@ void TPlexStringGrid::CommitCellEditor(int ACol, int ARow) {
       if (!FOpenEditor || (info.NeedsDatePickers && !DatePickersSupported())) break;
       if (info.CommitsInEditMode && !FEditMode) break;
       FEditMode = false;
-      WriteEditorValue(col, ARow, FOpenEditor->Value());
+      if (FOpenEditor->WritesBack()) WriteEditorValue(col, ARow, FOpenEditor->Value());
       FOpenEditor->Close();
       break;
   }
@@ -213,13 +213,3 @@ TPlexInplaceEdit* TPlexStringGrid::PlexInplaceEditor() const {
 }
 
 TInplaceEdit* TPlexStringGrid::CreateEditor() { return new TPlexInplaceEdit(this); }
-
-void TPlexStringGrid::MoveToNextCell() {
-  if (!FNavigation->AdvanceOnEnter) return;
-  if (Row() < RowCount() - 1) MoveColRow(Col(), Row() + 1, true, true);
-}
-
-void TPlexStringGrid::NavigateFromEditor(bool ShiftHeld) {
-  WORD key = VK_TAB;
-  KeyDown(key, ShiftHeld ? TShiftState{ssShift} : TShiftState());
-}

@@ -8,12 +8,18 @@ void TPlexStringGrid::SetUpComboEditor(const TCellEditorSetup& Setup) {
   TGridCombo* combo = FCombobox;
   if (!combo) return;
   if (combo->Parent() != this) combo->SetParent(this);
+  combo->TakeCommitText();  // a new edit starts with nothing escaped
   combo->SetBounds(Setup.Bounds.Left, Setup.Bounds.Top, 0, 0);
   DoGetEditorProp(Setup.Col, Setup.Row);
   combo->SetBounds(Setup.Bounds.Left, Setup.Bounds.Top, Setup.Bounds.Width(), Setup.Bounds.Height());
   combo->SetDroppedDown(false);
+  combo->SetDropDownCount(FControlLook->DropDownCount);
   const bool listOnly = FEditControl == edComboList;
   combo->SetStyle(listOnly ? csDropDownList : csDropDown);
+  // The soft and the office-like looks draw the combo flat and etched.
+  const bool flatLook = FLook == glSoft || (FLook >= glOrv && FLook <= glOffice2007);
+  combo->SetFlat(flatLook);
+  combo->SetEtched(flatLook);
   const QString text = GetEditText(RealToDisplayCol(Setup.Col), Setup.Row);
   TStringList& items = combo->Items();
   bool reportFirst = false;
@@ -34,6 +40,10 @@ void TPlexStringGrid::SetUpComboEditor(const TCellEditorSetup& Setup) {
     if (combo->OnChange) combo->OnChange(combo);
     reportFirst = items.Count() > 0;
   }
+  if (FNavigation->AutoComboDropSize)
+    combo->SizeDropDownWidth();
+  else if (combo->DropWidth() > 0)
+    combo->SetDroppedWidth(combo->DropWidth());
   combo->SetEnabled(true);
   combo->SetVisible(true);
   combo->SetColor(Setup.Color);
@@ -53,7 +63,7 @@ void TPlexStringGrid::FireComboChange(int ACol, int ARow, int Index) {
 void TPlexStringGrid::CommitComboEditor(int ACol, int ARow) {
   if (!FEditMode || !FCombobox) return;
   FEditMode = false;
-  SetCellFromEditor(ACol, ARow, FCombobox->Text());
+  SetCellFromEditor(ACol, ARow, FCombobox->TakeCommitText());
   FCombobox->SetVisible(false);
   FCombobox->SetEnabled(false);
 }

@@ -44,7 +44,7 @@ void TPlexStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   FBlockFocus = true;
   FEditing = false;
   HideInplaceEdit();
-  if (FNavigation->AppendOnArrowDown && Key == VK_DOWN && Row() == RowCount() - 1 - FixedFooters()) AppendRow();
+  if (FNavigation->AppendOnArrowDown && Key == VK_DOWN && IsLastNormalRow()) AppendRowAtEnd();
   if (Key == VK_TAB || (Key >= VK_LEFT && Key <= VK_DOWN)) {
     WORD key = Key;
     KeyDown(key, Shift);
@@ -52,7 +52,7 @@ void TPlexStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   const bool alwaysEdit = FNavigation->AlwaysEdit;
   FNavigation->AlwaysEdit = false;
   if (CanFocus()) SetFocus();
-  if (Key == VK_RETURN) MoveToNextCell();
+  if (Key == VK_RETURN) MoveToNextCell(Col(), Row(), false, true, true, false, false);
   FNavigation->AlwaysEdit = alwaysEdit;
   FBlockFocus = false;
 }

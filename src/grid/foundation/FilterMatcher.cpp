@@ -16,6 +16,8 @@ void AddWork(TMatchWork* work, int64_t steps) {
   if (work) work->Steps += steps;
 }
 
+bool OverBudget(const TMatchWork* work) { return work && work->Steps > work->Limit; }
+
 // The number reading of a text already normalised to a "." decimal point.
 bool ReadNormalizedFloat(QString s, double& value) {
   s.replace('.', LocaleDecimalSeparator());
@@ -120,6 +122,7 @@ TTermMatcher::TTermMatcher(const QString& term, const QString& text, TMatchWork*
 }
 
 bool TTermMatcher::MatchFrom(int p, int t) {
+  if (OverBudget(FWork)) return false;
   bool result = false;
   if (Decide(p, t, result)) return result;
   return Wildcard(p, t);
@@ -201,7 +204,7 @@ void TTermMatcher::FillTailAnswers(int p) {
   const int nt = int(FText.size());
   for (int at : positions) {
     std::vector<char> any(size_t(nt) + 2, 0);
-    for (int t = nt; t >= 0; --t) any[size_t(t)] = any[size_t(t) + 1] || MatchFrom(at, t);
+    for (int t = nt; t >= 0 && !OverBudget(FWork); --t) any[size_t(t)] = any[size_t(t) + 1] || MatchFrom(at, t);
     FAnyTail.emplace(at, std::move(any));
   }
 }
@@ -248,16 +251,20 @@ bool MatchFilterAt(const QString& Condition, const QString& Text, bool CaseSensi
 }  // namespace
 
 bool MatchFilter(const QString& Condition, const QString& Text, bool CaseSensitive, TMatchWork* Work) {
-  return MatchFilterAt(Condition, Text, CaseSensitive, 0, Work);
+  TMatchWork own;
+  return MatchFilterAt(Condition, Text, CaseSensitive, 0, Work ? Work : &own);
 }
 
 bool MatchFilterTerm(const QString& Term, const QString& Text, bool CaseSensitive, TMatchWork* Work) {
+  TMatchWork own;
+  if (!Work) Work = &own;
   if (CaseSensitive) return MatchWildcardTerm(Term, Text, Work);
   return MatchWildcardTerm(AnsiUpperCase(Term), AnsiUpperCase(Text), Work);
 }
 
 bool MatchWildcardTerm(const QString& Term, const QString& Text, TMatchWork* Work) {
-  return TTermMatcher(Term, Text, Work).Match();
+  TMatchWork own;
+  return TTermMatcher(Term, Text, Work ? Work : &own).Match();
 }
 
 QString RemoveBlanksOutsideQuotes(const QString& Text) {

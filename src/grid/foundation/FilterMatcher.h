@@ -7,14 +7,22 @@
 
 #include <cstdint>
 
+// The work one match may take: far above any condition a user types against
+// any cell text, low enough that a hostile condition (a hundred stars before a
+// comparison against a long text) ends at once instead of taking seconds.
+constexpr int64_t MatchWorkBudget = 4'000'000;
+
 // Counts the elementary steps of one match (characters scanned, text tails
-// tried), so that the cost of a condition can be measured.
+// tried), so that the cost of a condition can be measured. A match that
+// reaches Limit gives up: the terms still open answer "no match".
 struct TMatchWork {
   int64_t Steps = 0;
+  int64_t Limit = MatchWorkBudget;
 };
 
 // Terms joined by "&" (and), "|", ";", "^" (or) and "(...)" groups, read left
-// to right without precedence. Never fails: every condition gives a result.
+// to right without precedence. Never fails: every condition gives a result,
+// within the work budget of one TMatchWork.
 bool MatchFilter(const QString& Condition, const QString& Text, bool CaseSensitive, TMatchWork* Work = nullptr);
 // One term; without CaseSensitive both sides are upper-cased with the locale's rule first.
 bool MatchFilterTerm(const QString& Term, const QString& Text, bool CaseSensitive, TMatchWork* Work = nullptr);

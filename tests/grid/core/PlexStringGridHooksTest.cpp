@@ -4,6 +4,7 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
+#include "grid/features/Grouping.h"
 #include "grid/foundation/TextRoutines.h"
 
 #include <QCursor>
@@ -364,6 +365,49 @@ TEST(PlexStringGridHooks, CellCursorIsShownWithoutChangingTheGridsCursor) {
   g.DoGetCellCursor(2, 1, 5, 5);
   EXPECT_EQ(g.Widget()->cursor().shape(), Qt::PointingHandCursor);
   EXPECT_EQ(g.Cursor(), crDefault);
+}
+
+}  // namespace
+
+namespace {
+
+// Group header rows are underlined, summary rows lined above, from column 1 on; the event last.
+TEST(PlexStringGridHooks, GroupRowsGetTheirLinesBeforeTheEvent) {
+  TPlexStringGrid g(nullptr);
+  for (const auto& [row, type] : {std::pair{1, ctNode}, std::pair{2, ctSummary}}) {
+    auto* mark = new TCellGraphic();  // owned by the cell's properties
+    mark->CellType = type;
+    g.SetGraphicObjectEx(0, row, mark);
+  }
+  g.Grouping().HeaderUnderline = true;
+  g.Grouping().HeaderLineColor = clRed;
+  g.Grouping().HeaderLineWidth = 3;
+  g.Grouping().SummaryLine = true;
+  g.Grouping().SummaryLineColor = clBlue;
+  const struct {
+    int Col, Row;
+    TCellBorders Borders;
+    TColor Color;
+    int Width;
+  } cases[] = {
+      {1, 1, TCellBorders{cbBottom}, clRed, 3},
+      {1, 2, TCellBorders{cbTop}, clBlue, 2},
+      {0, 1, TCellBorders{}, clBlack, 1},
+      {1, 3, TCellBorders{}, clBlack, 1},
+  };
+  for (const auto& c : cases) {
+    TPen pen;
+    TCellBorders borders;
+    g.DoGetCellBorder(c.Col, c.Row, pen, borders);
+    EXPECT_TRUE(borders == c.Borders) << c.Col << "," << c.Row;
+    EXPECT_EQ(pen.Color, c.Color) << c.Col << "," << c.Row;
+    EXPECT_EQ(pen.Width, c.Width) << c.Col << "," << c.Row;
+  }
+  g.OnGetCellBorder = [](TObject*, int, int, TPen&, TCellBorders& b) { b = TCellBorders{cbLeft}; };
+  TPen pen;
+  TCellBorders borders;
+  g.DoGetCellBorder(1, 2, pen, borders);
+  EXPECT_TRUE(borders == TCellBorders{cbLeft});
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ void ExpectPreset(TPlexStringGrid& g, const PresetCase& c, TGridSelectionStyle S
   EXPECT_EQ(g.SelectionStyle(), Selection);
   EXPECT_EQ(g.SearchFooter().Color(), c.FooterFrom);
   EXPECT_EQ(g.SearchFooter().ColorTo(), c.FooterTo);
-  EXPECT_EQ(g.ScrollType, ssNormal);
+  EXPECT_EQ(g.ScrollType(), ssNormal);
 }
 
 TEST(GridLooks, EveryPresetOnAnXPGridAndOnAnOffice2007Grid) {
@@ -172,9 +172,9 @@ TEST(GridLooks, LookWriteAndComponentStyle) {
 
   TPlexStringGrid byStyle(nullptr), byComponent(nullptr);
   byStyle.SetStyle(gsOffice2010Black);
-  byComponent.ScrollType = ssMetro;
+  byComponent.SetScrollType(ssMetro);
   byComponent.SetComponentStyle(tsOffice2010Black);
-  EXPECT_EQ(byComponent.ScrollType, ssNormal);
+  EXPECT_EQ(byComponent.ScrollType(), ssNormal);
   EXPECT_EQ(byComponent.ComponentStyle(), tsOffice2010Black);
   EXPECT_EQ(byComponent.OrvGradientFrom(), byStyle.OrvGradientFrom());
   EXPECT_EQ(byComponent.OrvGradientMirrorTo(), byStyle.OrvGradientMirrorTo());

@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -339,6 +340,50 @@ TEST(PlexStringGridMessages, TheParentIsAskedAboutTheWheelFirst) {
   g.Perform(WM_MOUSEWHEEL, Notch(-120), 0);
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(g.Row(), 4);
+}
+
+}  // namespace
+
+namespace {
+
+// While the grid's own repaints are held, a paint that arrives draws no cell.
+TEST(PlexStringGridMessages, APaintWhileLockedDrawsNothing) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  int drawn = 0;
+  g.OnDrawCell = [&drawn](TObject*, int, int, TRect, TGridDrawState) { ++drawn; };
+  g.StartUpdate();
+  g.Widget()->repaint();
+  EXPECT_EQ(drawn, 0);
+  g.ResetUpdate();
+  g.Widget()->repaint();
+  EXPECT_GT(drawn, 0);
+}
+
+// Both theme messages reach the theme code, though this system sends neither.
+TEST(PlexStringGridMessages, ThemeMessagesAdaptOnlyWhenAsked) {
+  for (const bool adapt : {false, true}) {
+    TPlexStringGrid g(nullptr);
+    g.AutoThemeAdapt = adapt;
+    g.ClearFeatureCalls();
+    g.Perform(WM_THEMECHANGED, 0, 0);
+    g.Perform(2993, 0, 0);
+    const auto calls = std::count(g.FeatureCalls().begin(), g.FeatureCalls().end(), QString("ApplyOfficeTheme"));
+    EXPECT_EQ(calls, adapt ? 2 : 0) << adapt;
+  }
+}
+
+// A resize handler that resizes again is not entered a second time.
+TEST(PlexStringGridMessages, ASizeMessageDuringASizeIsIgnored) {
+  TPlexStringGrid g(nullptr);
+  int resized = 0;
+  g.OnResize = [&](TObject*) {
+    if (++resized < 3) g.Perform(WM_SIZE, 0, 0);
+  };
+  g.Perform(WM_SIZE, 0, 0);
+  EXPECT_EQ(resized, 1);
+  g.Perform(WM_SIZE, 0, 0);
+  EXPECT_EQ(resized, 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the canvas looks like after a cell, also when a drawing event raises.
 #include "grid/core/PlexStringGrid.h"
 
+#include "grid/core/BackGround.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
@@ -85,7 +86,11 @@ struct PlexStringGridPaint : ::testing::Test {
 
 // One row per level of the colour precedence, lowest first.
 TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
-  Grid->OnIsFixedCell = [](TObject*, int ARow, int ACol, bool& Fixed) { Fixed = Fixed || (ACol == 3 && ARow <= 3); };
+  // Made while the cell was a normal one, so the record holds the normal font.
+  Grid->SetColors(4, 1, OwnColour);
+  Grid->OnIsFixedCell = [](TObject*, int ARow, int ACol, bool& Fixed) {
+    Fixed = Fixed || (ACol == 3 && ARow <= 3) || (ACol == 4 && ARow == 1);
+  };
   Grid->SetColors(3, 2, OwnColour);
   Grid->SetColors(3, 3, OwnColour);
   AddGraphic(3, 3, ctCheckBox);
@@ -115,6 +120,7 @@ TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
       // The record made by SetColors took the font the cell is painted with: the fixed font.
       {"fixed cell with its own colour keeps it and its record's font", 3, 2, OwnColour, true},
       {"the same cell with a check box shows the fixed colour", 3, 3, FixedColour, true},
+      {"fixed cell with its own colour is not switched to the fixed font", 4, 1, OwnColour, false},
       {"own colour over the band", 2, 4, OwnColour, false},
   };
   for (const TCase& c : cases) {
@@ -137,6 +143,31 @@ TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
     }
   };
   EXPECT_EQ(Visual(0, 2).ColorTo, clWhite);
+}
+
+// The font alone, as text measuring asks for it: area font, the cell's own values, the hook last.
+TEST_F(PlexStringGridPaint, FontPropertiesOfTheAreaTheCellAndTheHook) {
+  Grid->SetFontColors(2, 3, clBlue);
+  Grid->OnGetCellColor = [](TObject*, int ARow, int, TGridDrawState, TBrush&, TFont& F) {
+    if (ARow == 4) F.SetColor(clLime);
+  };
+  const struct {
+    int Col, Row;
+    bool Bold;
+    TColor Color;
+  } cases[] = {{0, 2, true, Grid->FixedFont().Color()},
+               {2, 0, true, Grid->FixedFont().Color()},
+               {2, 2, false, Grid->Font().Color()},
+               {2, 3, false, clBlue},
+               {2, 4, false, clLime}};
+  for (const auto& c : cases) {
+    TGridDrawState state;
+    TFont font;
+    TBrush brush;
+    Grid->GetFontProperties(c.Col, c.Col, c.Row, state, font, brush, false);
+    EXPECT_EQ(font.Style().Contains(fsBold), c.Bold) << c.Col << "," << c.Row;
+    EXPECT_EQ(font.Color(), c.Color) << c.Col << "," << c.Row;
+  }
 }
 
 TEST_F(PlexStringGridPaint, SelectionMixesIntoOwnColoursAndKeepsFontColourWhenAsked) {
@@ -168,6 +199,16 @@ TEST_F(PlexStringGridPaint, GradientLooksAndDisabledGrids) {
   Grid->SetEnabled(false);
   EXPECT_EQ(Visual(2, 2).FontColor, TColor(0xC0C0C0));
   EXPECT_EQ(Visual(0, 2).FontColor, TColor(0xC0C0C0));
+}
+
+// The default background (tiled, no picture, a second colour set) adds nothing to a cell.
+TEST_F(PlexStringGridPaint, AnEmptyTiledBackgroundPaintsNothingExtra) {
+  ASSERT_EQ(Grid->BackGround().Display(), bdTile);
+  ASSERT_EQ(Grid->BackGround().ColorTo(), clBtnFace);
+  Paint(2, 2);
+  const TRect r = Grid->CellRect(2, 2);
+  for (const TPoint p : {TPoint(r.Left + 3, r.Top + 3), TPoint(r.Right - 4, r.Bottom - 4)})
+    EXPECT_EQ(At(p.X, p.Y), GridColour) << p.X << "," << p.Y;
 }
 
 TEST_F(PlexStringGridPaint, BlendColorsRules) {

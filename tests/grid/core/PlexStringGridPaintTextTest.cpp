@@ -187,6 +187,7 @@ TEST_F(PlexStringGridPaintText, SortGlyphPlacement) {
 
   auto* g = new TCellGraphic;  // a 16-pixel bitmap before the text; owned by the cell
   g->CellType = ctBitmap;
+  g->CellHAlign = haBeforeText;
   Grid->SetGraphicObjectEx(2, 0, g);
   Grid->SortGlyphs.clear();
   const std::vector<TPoint> cells = Painted(2, 0);

@@ -162,3 +162,56 @@ TEST(PlexStringGridRowOps, RemoveCheckedRowsAlsoTakesRowsWithoutABox) {
 }
 
 }  // namespace
+
+namespace {
+
+// Rows 2 and 3 are selected, by the selection rectangle or row by row (the
+// disjunct selection by real row); each family acts on them or on the others.
+TEST(PlexStringGridRowOps, SelectedRowFamilies) {
+  enum TOp { opRemove, opRemoveUn, opHide, opHideUn };
+  const struct {
+    TOp Op;
+    bool Disjunct;
+    const char* Shown;
+    std::vector<int> Stored;
+  } cases[] = {
+      {opRemove, false, "0,1,4,5,6,7", {}},
+      {opRemove, true, "0,1,4,5,6,7", {}},
+      {opRemoveUn, false, "0,2,3", {}},
+      {opRemoveUn, true, "0,2,3", {}},
+      {opHide, false, "0,1,4,5,6,7", {2, 3}},
+      {opHide, true, "0,1,4,5,6,7", {2, 3}},
+      {opHideUn, false, "0,2,3", {1, 4, 5, 6, 7}},
+      {opHideUn, true, "0,2,3", {1, 4, 5, 6, 7}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.Op) << (c.Disjunct ? " disjunct" : " rectangle"));
+    TGrid g(8);
+    if (c.Disjunct) {
+      g.MouseActions().SetDisjunctRowSelect(true);
+      g.MouseActions().RowSelectPersistent = true;
+      g.SetRowSelect(2, true);
+      g.SetRowSelect(3, true);
+    } else {
+      g.SetSelection(TGridRect{1, 2, 1, 3});
+    }
+    // An outer update block stays open across the family's own.
+    g.BeginUpdate();
+    switch (c.Op) {
+      case opRemove: g.RemoveSelectedRows(); break;
+      case opRemoveUn: g.RemoveUnSelectedRows(); break;
+      case opHide: g.HideSelectedRows(); break;
+      case opHideUn: g.HideUnSelectedRows(); break;
+    }
+    EXPECT_EQ(g.UpdateCount(), 1);
+    g.EndUpdate();
+    EXPECT_EQ(g.Column1(), c.Shown);
+    EXPECT_EQ(g.Stored(), c.Stored);
+    g.UnHideRowsAll();
+    if (!c.Stored.empty()) {
+      EXPECT_EQ(g.Column1(), "0,1,2,3,4,5,6,7");
+    }
+  }
+}
+
+}  // namespace

@@ -108,3 +108,63 @@ TEST(PlexStringGridRows, CellQueries) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlexStringGridRows, MergeColsJoinsTrimmedAndDropsTheSecondColumn) {
+  TPlexStringGrid g(nullptr);
+  g.SetColCount(4);
+  g.SetRowCount(4);
+  const char* texts[][2] = {{"head", "er"}, {"a", "b"}, {" a ", ""}, {"", ""}};
+  for (int r = 0; r < 4; ++r) {
+    g.SetCellEx(1, r, texts[r][0]);
+    g.SetCellEx(2, r, texts[r][1]);
+    g.SetCellEx(3, r, "z");
+  }
+  g.MergeCols(1, 2, "-");
+  EXPECT_EQ(g.ColCount(), 3);
+  const char* joined[] = {"head", "a-b", "a -", "-"};  // the fixed row keeps its text
+  for (int r = 0; r < 4; ++r) EXPECT_EQ(g.GetCellEx(1, r), joined[r]) << r;
+  EXPECT_EQ(g.GetCellEx(2, 1), "z");
+}
+
+TEST(PlexStringGridRows, TrimColourAndClearAll) {
+  TPlexStringGrid g(nullptr);
+  g.SetRowCount(6);
+  g.SetCellEx(1, 1, "  x ");
+  g.SetCellEx(2, 4, "\ty  ");
+  g.TrimAll();
+  EXPECT_EQ(g.GetCellEx(1, 1), "x");
+  EXPECT_EQ(g.GetCellEx(2, 4), "y");
+
+  g.ColorRect(1, 1, 2, 2, clRed);
+  for (const TPoint at : {TPoint(1, 1), TPoint(2, 1), TPoint(1, 2), TPoint(2, 2)})
+    EXPECT_EQ(g.Colors(at.X, at.Y), clRed);
+  EXPECT_NE(g.Colors(3, 1), clRed);
+  EXPECT_NE(g.Colors(1, 3), clRed);
+
+  // ClearAll empties the hidden rows too; Clear leaves them.
+  g.SetCellEx(1, 3, "hidden");
+  g.HideRow(3);
+  g.Clear();
+  EXPECT_EQ(g.AllCells(1, 3), "hidden");
+  g.ClearAll();
+  EXPECT_EQ(g.AllCells(1, 3), "");
+  g.UnHideRow(3);
+  EXPECT_EQ(g.GetCellEx(1, 3), "");
+}
+
+TEST(PlexStringGridRows, MergeColumnCellsMergesOnlyTheRun) {
+  TPlexStringGrid g(nullptr);
+  const char* texts[] = {"h", "A", "B", "B", "C"};
+  for (int r = 0; r < 5; ++r) g.SetCellEx(1, r, texts[r]);
+  g.MergeColumnCells(1, true);
+  EXPECT_TRUE(g.IsMergedCell(1, 2));
+  EXPECT_EQ(g.BaseCell(1, 3), TPoint(1, 2));
+  EXPECT_FALSE(g.IsMergedCell(1, 1));
+  EXPECT_FALSE(g.IsMergedCell(1, 4));
+  g.SplitColumnCells(1);
+  EXPECT_FALSE(g.IsMergedCell(1, 3));
+}
+
+}  // namespace

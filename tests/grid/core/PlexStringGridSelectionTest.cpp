@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,20 @@ TEST_F(SelectionGrid, EveryRoadRaisesTheEventsInOrder) {
   EXPECT_EQ(g->Col(), 3);
 }
 
+// Tells the selection log of every cell it hears of.
+class TLoggingListener : public ITPlexStringGridSelect {
+public:
+  explicit TLoggingListener(Events& Log) : FLog(Log) {}
+  void CellSelected(int ACol, int ARow) override {
+    FLog.push_back("Listener " + std::to_string(ACol) + "," + std::to_string(ARow));
+  }
+
+private:
+  Events& FLog;
+};
+
 TEST_F(SelectionGrid, ARefusedMoveKeepsTheCellAndReportsNoRowUpdate) {
+  g->RegisterSelListener(std::make_shared<TLoggingListener>(events));
   refuseIn = "Col";
   g->GotoCell(3, 2);  // the row moves, the column is refused
   EXPECT_EQ(g->Row(), 2);
@@ -80,6 +94,11 @@ TEST_F(SelectionGrid, ARefusedMoveKeepsTheCellAndReportsNoRowUpdate) {
   g->SetRow(4);
   EXPECT_EQ(g->Row(), 2);
   EXPECT_EQ(events, (Events{"RowChanging 2>4", "CellChanging 1,4 refused"}));
+  // The same move let through: the listener, then the row report.
+  events.clear();
+  refuseIn.clear();
+  g->SetRow(4);
+  EXPECT_EQ(events, (Events{"RowChanging 2>4", "CellChanging 1,4", "SelectCell 1,4", "Listener 1,4", "RowUpdate 2>4"}));
 }
 
 TEST_F(SelectionGrid, TheFooterRowOfAFixedLastRowFooterIsRefused) {
@@ -104,6 +123,23 @@ TEST_F(SelectionGrid, DisabledRowsAreSkippedOnlyOnceEnabledRowsAreInUse) {
   g->Navigation().SkipDisabledRows = false;
   g->SetRow(3);
   EXPECT_EQ(g->Row(), 3);
+}
+
+// A fixed target is taken only in row selection, or when the grid holds only its fixed rows.
+TEST_F(SelectionGrid, FixedTargetsAndMergedBlocks) {
+  EXPECT_FALSE(g->SelectCell(2, 0));
+  TGridOptions options = g->Options();
+  options.Include(goRowSelect);
+  g->SetOptions(options);
+  EXPECT_TRUE(g->SelectCell(2, 0));
+  options.Exclude(goRowSelect);
+  options.Exclude(goRangeSelect);
+  g->SetOptions(options);
+  // Without range selection a click inside a merged block lands on its base cell.
+  g->MergeCells(2, 2, 2, 2);
+  EXPECT_FALSE(g->SelectCell(3, 3));
+  EXPECT_EQ(g->Col(), 2);
+  EXPECT_EQ(g->Row(), 2);
 }
 
 TEST(PlexStringGridSelection, RowSelectFiresItsEventsOnlyOnChangeAndKeepsOneEntry) {

@@ -53,7 +53,7 @@ TEST(PlexStringGrid, NewGridDefaults) {
        "1fffffff 1fffffff"},
       {"BorderColor", [](auto& g) { return Hex(g.BorderColor()); }, "b99d7f"},
       {"ScrollBars", [](auto& g) { return QString::number(g.ScrollBars()); }, "3"},
-      {"ScrollType/Color", [](auto& g) { return QString::number(g.ScrollType) + " " + Hex(g.ScrollColor); },
+      {"ScrollType/Color", [](auto& g) { return QString::number(g.ScrollType()) + " " + Hex(g.ScrollColor()); },
        "0 1fffffff"},
       {"ScrollWidth", [](auto& g) { return Text(g.ScrollWidth() == GetSystemMetrics(SM_CXVSCROLL)); }, "true"},
       {"Hint/Highlight",
@@ -139,8 +139,8 @@ TEST(PlexStringGrid, EditorControlsAreMadeHiddenInOrder) {
   // Disabled: the combo, check box, both ellipsis edits, the button and the header drag button.
   const bool disabled[] = {true, false, false, true, true, true, true, true, false, false};
   for (size_t i = 0; i < editors.size(); ++i) EXPECT_EQ(!editors[i]->Enabled(), disabled[i]) << i;
-  EXPECT_EQ(g.EditBtn()->ButtonCaption, "...");
-  EXPECT_EQ(g.UnitEditBtn()->ButtonCaption, "...");
+  EXPECT_EQ(g.EditBtn()->ButtonCaption(), "...");
+  EXPECT_EQ(g.UnitEditBtn()->ButtonCaption(), "...");
   // The owned controls come in the ownership table's order, the editors after them.
   const auto index = [&g](const TComponent* c) {
     for (int i = 0; i < g.ComponentCount(); ++i)
@@ -244,7 +244,7 @@ TEST(PlexStringGrid, AssignCopiesCountsWidthsTextsAndSettings) {
   source.Navigation().AdvanceOnEnter = true;
   source.SortSettings().Column = 2;
   source.InvalidEntryTitle = "Wrong";
-  source.ScrollColor = clRed;
+  source.SetScrollColor(clRed);
 
   TPlexStringGrid g(nullptr);
   g.Multilinecells = true;
@@ -259,7 +259,7 @@ TEST(PlexStringGrid, AssignCopiesCountsWidthsTextsAndSettings) {
   EXPECT_TRUE(g.Navigation().AdvanceOnEnter);
   EXPECT_EQ(g.SortSettings().Column, 2);
   EXPECT_EQ(g.InvalidEntryTitle, "Wrong");
-  EXPECT_EQ(g.ScrollColor, clRed);
+  EXPECT_EQ(g.ScrollColor(), clRed);
 }
 
 TEST(PlexStringGrid, OwnerFormResizeIsChainedAndPutBack) {

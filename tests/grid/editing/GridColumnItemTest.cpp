@@ -80,8 +80,8 @@ TEST(GridColumnItem, EditorRepaintsOnlyForCheckBoxes) {
     TEditorType Editor;
     bool Repaints;
   };
-  const Step steps[] = {{edComboList, false}, {edComboList, false}, {edDataCheckBox, true},
-                        {edComboEdit, true},  {edNormal, false}};
+  const Step steps[] = {
+      {edComboList, false}, {edComboList, false}, {edDataCheckBox, true}, {edComboEdit, true}, {edNormal, false}};
   for (const Step& s : steps) {
     g.Repaints = 0;
     d->SetEditor(s.Editor);

@@ -117,7 +117,8 @@ TEST_F(PlexInplaceEditTest, FullTextAdvancesToTheNextCell) {
   EXPECT_EQ(keys.count("13"), 0);
   Type("4");
   EXPECT_EQ(keys.last(), "13");
-  EXPECT_FALSE(Grid->InplaceEditor()->Visible());
+  EXPECT_EQ(Grid->Col(), 2) << "the Enter advanced; the editor opens again on the next cell";
+  EXPECT_EQ(Grid->Cells(1, 1), "1234") << "what was typed stays in the cell that was left";
 }
 
 TEST_F(PlexInplaceEditTest, KeypadDecimalTypesTheLocaleSeparator) {
@@ -128,6 +129,24 @@ TEST_F(PlexInplaceEditTest, KeypadDecimalTypesTheLocaleSeparator) {
   QTest::keyClick(EditorWidget(), Qt::Key_Period, Qt::KeypadModifier);
   Type(".");
   EXPECT_EQ(Text(), "1,.");
+}
+
+// The editor leaves the cell's right and bottom grid lines visible and keeps
+// its text three pixels inside its left and top edges.
+TEST_F(PlexInplaceEditTest, EditorCoversTheCellInsideItsGridLines) {
+  Grid->SetColWidths(2, 90);
+  Grid->SetRowHeights(2, 30);
+  Grid->SetCol(2);
+  Grid->SetRow(2);
+  Grid->ShowCellEdit();
+  ASSERT_TRUE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
+  const TRect cell = Grid->CellRect(2, 2);
+  TWinControl* editor = Grid->InplaceEditor();
+  EXPECT_EQ(TRect(editor->Left(), editor->Top(), editor->Width(), editor->Height()),
+            TRect(cell.Left, cell.Top, 89, 29));
+  TRect format;
+  editor->Perform(EM_GETRECT, 0, LPARAM(&format));
+  EXPECT_EQ(format, TRect(3, 3, 87, 29));
 }
 
 TEST_F(PlexInplaceEditTest, LineBreaksFollowTheNavigationOptions) {
@@ -175,6 +194,35 @@ TEST_F(PlexInplaceEditTest, CaretWalksOutIntoTheNeighbouringCells) {
   EXPECT_EQ(Grid->Col(), 2) << "inside the text the caret moves";
 }
 
+// Typing completes from the lookup list and selects the completed tail; the
+// next key types over that tail and completes again.
+TEST_F(PlexInplaceEditTest, LookupCompletesTheTypedPrefix) {
+  Grid->Lookup = true;
+  Grid->LookupItems().Add("Pump");
+  Grid->LookupItems().Add("Pressure");
+  const struct {
+    bool CaseSensitive;
+    const char* Typed;
+    const char* Text;
+    int SelStart, SelLength;
+  } cases[] = {
+      {false, "p", "pump", 1, 3},     {false, "pr", "pressure", 2, 6}, {true, "p", "p", 1, 0},
+      {true, "Pr", "Pressure", 2, 6}, {false, "x", "x", 1, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Typed);
+    Grid->LookupCaseSensitive = c.CaseSensitive;
+    Open(edNormal);
+    for (const QChar ch : QString(c.Typed)) QTest::keyClick(EditorWidget(), ch.toLatin1());
+    EXPECT_EQ(Text(), c.Text);
+    EXPECT_EQ(Grid->InplaceEditor()->SelStart(), c.SelStart);
+    EXPECT_EQ(Grid->InplaceEditor()->SelLength(), c.SelLength);
+    QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
 // The editor over a right-aligned cell and a list combo over its cell.
 TEST_F(PlexInplaceEditTest, ScreenshotOfTheEditors) {
   const char* shots = std::getenv("QUILLORE_SHOTS");
@@ -204,8 +252,8 @@ struct TPasteCase {
 
 TEST_F(PlexInplaceEditTest, PasteByType) {
   const TPasteCase cases[] = {
-      {edCapital, "word", "word"},       {edUpperCase, "word", "WORD"}, {edNumeric, "12\r\n", "12"},
-      {edNumeric, "1\r\n2", ""},         {edPositiveNumeric, "-3", ""}, {edFloat, "2.5", "2.5"},
+      {edCapital, "word", "word"},         {edUpperCase, "word", "WORD"}, {edNumeric, "12\r\n", "12"},
+      {edNumeric, "1\r\n2", ""},           {edPositiveNumeric, "-3", ""}, {edFloat, "2.5", "2.5"},
       {edMixedCase, "ann lee", "Ann Lee"},
   };
   for (const TPasteCase& c : cases) {
@@ -215,6 +263,40 @@ TEST_F(PlexInplaceEditTest, PasteByType) {
     Grid->InplaceEditor()->Perform(WM_PASTE);
     EXPECT_EQ(Text(), c.Result);
     EXPECT_EQ(Grid->Cells(1, 1), c.Result);
+    QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
+TEST_F(PlexInplaceEditTest, CutAndCopyEventsMayBlockTheClipboard) {
+  const struct {
+    UINT Msg;
+    bool Allow;
+    const char* Clipboard;
+    const char* Text;
+  } cases[] = {
+      {WM_COPY, true, "bc", "abcd"},
+      {WM_COPY, false, "old", "abcd"},
+      {WM_CUT, true, "bc", "ad"},
+      {WM_CUT, false, "old", "abcd"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Msg << " " << c.Allow);
+    int events = 0;
+    Grid->OnClipboardCopy = Grid->OnClipboardCut = nullptr;
+    (c.Msg == WM_COPY ? Grid->OnClipboardCopy : Grid->OnClipboardCut) = [&](TObject*, bool& allow) {
+      ++events;
+      allow = c.Allow;
+    };
+    SetClipboardText("old");
+    Open(edNormal, "abcd");
+    Grid->InplaceEditor()->SetSelStart(1);
+    Grid->InplaceEditor()->SetSelLength(2);
+    Grid->InplaceEditor()->Perform(c.Msg);
+    EXPECT_EQ(events, 1);
+    EXPECT_EQ(ClipboardText(), c.Clipboard);
+    EXPECT_EQ(Text(), c.Text);
     QTest::keyClick(EditorWidget(), Qt::Key_Escape);
     Grid->SetFocus();
     QApplication::processEvents();

@@ -2,6 +2,8 @@
 
 #include "grid/foundation/LocaleScope.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -260,4 +262,24 @@ TEST(FilterMatcher, DeeplyNestedGroupsEnd) {
   TMatchWork work;
   EXPECT_FALSE(MatchFilter(condition, "a", true, &work));  // beyond the nesting the matcher reads
   EXPECT_TRUE(MatchFilter(QString(20, '(') + "a" + QString(20, ')'), "a", true));
+}
+
+// A hundred "*a" groups before a comparison, against 2,000 characters: the
+// match gives up within its budget and answers "no match".
+TEST(FilterMatcher, AHostileConditionEndsWithinTheWorkBudget) {
+  QFile file(QStringLiteral(QUILLORE_FIXTURES "/hostile/filter_stars_then_compare.bin"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  const qsizetype nul = bytes.indexOf('\0');
+  ASSERT_GT(nul, 0);
+  const QString condition = QString::fromUtf8(bytes.left(nul)), text = QString::fromUtf8(bytes.mid(nul + 1));
+  for (bool caseSensitive : {false, true}) {
+    TMatchWork work;
+    EXPECT_FALSE(MatchFilter(condition, text, caseSensitive, &work));
+    EXPECT_LT(work.Steps, 2 * MatchWorkBudget);
+  }
+  // An ordinary condition never comes near it.
+  TMatchWork work;
+  EXPECT_TRUE(MatchFilter("*a*b*c*", QString(2000, 'x') + "abc", false, &work));
+  EXPECT_LT(work.Steps, MatchWorkBudget / 10);
 }

@@ -1,0 +1,124 @@
+// Where each column of the initial order went, swapping two columns or rows
+// with everything they carry, finding a column by its header, and the
+// colour of the arrows that show where a dragged column will land.
+#include "grid/core/GridItem.h"
+#include "grid/core/HiddenRowStore.h"
+#include "grid/core/PlexStringGrid.h"
+#include "grid/foundation/ControlList.h"
+#include "grid/foundation/IntList.h"
+
+#include <utility>
+
+void TPlexStringGrid::SetColumnOrder() {
+  FColumnOrder->Clear();
+  for (int c = 0; c < ColCount(); ++c) FColumnOrder->Add(c);
+}
+
+int TPlexStringGrid::ColumnAtPosition(int ACol) {
+  if (FColumnOrder->Count() == 0) SetColumnOrder();
+  if (ACol < 0 || ACol >= FColumnOrder->Count()) return ACol;
+  const int entry = FColumnOrder->GetInteger(ACol);
+  return GroupColumn >= 0 && entry >= GroupColumn ? entry + 1 : entry;
+}
+
+void TPlexStringGrid::ResetColumnOrder() {
+  UnHideColumnsAll();
+  if (FColumnOrder->Count() == 0) {
+    SetColumnOrder();
+    return;
+  }
+  const int count = std::min(ColCount(), FColumnOrder->Count());
+  bool moved = true;
+  while (moved) {
+    moved = false;
+    for (int i = 0; i < count; ++i) {
+      const int entry = FColumnOrder->GetInteger(i);
+      if (entry < i && entry >= 0) {
+        MoveColumn(i, entry);
+        moved = true;
+      }
+    }
+  }
+}
+
+void TPlexStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
+  const int from = DisplayToRealCol(FromIndex);
+  const int to = DisplayToRealCol(ToIndex);
+  if (from >= 0 && to >= 0 && from < FColumnOrder->Count() && to < FColumnOrder->Count()) {
+    const int entry = FColumnOrder->GetInteger(from);
+    FColumnOrder->Delete(from);
+    FColumnOrder->Insert(to, entry);
+  }
+  TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+int TPlexStringGrid::ColumnByHeader(const QString& AValue) {
+  for (int c = 0; c < TotalColCount(); ++c)
+    if (AllCells(c, 0) == AValue) return c;
+  return -1;
+}
+
+// Texts and object slots (the cell properties live there) change places, so
+// every property stays with its text and nothing is freed or copied.
+void TPlexStringGrid::SwapColumns(int ACol1, int ACol2) {
+  if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0) return;
+  const int spare = std::max(ACol1, ACol2);
+  if (spare >= StoreColCount()) return;
+  for (int r = 0; r < RowCount(); ++r) {
+    const QString text = GetGridCell(ACol1, r);
+    TObject* object = GetGridObject(ACol1, r);
+    SetGridCell(ACol1, r, GetGridCell(ACol2, r));
+    SetGridObject(ACol1, r, GetGridObject(ACol2, r));
+    SetGridCell(ACol2, r, text);
+    SetGridObject(ACol2, r, object);
+  }
+  const int w1 = ColWidths(ACol1);
+  SetColWidths(ACol1, ColWidths(ACol2));
+  SetColWidths(ACol2, w1);
+  int& sortCol = FSortSettings->Column;
+  if (sortCol == ACol1)
+    sortCol = ACol2;
+  else if (sortCol == ACol2)
+    sortCol = ACol1;
+  for (int i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* item = FControlList->GetControl(i);
+    if (item->X == ACol1)
+      item->X = ACol2;
+    else if (item->X == ACol2)
+      item->X = ACol1;
+  }
+  PlaceCellControls();
+  Invalidate();
+}
+
+void TPlexStringGrid::SwapRows(int ARow1, int ARow2) {
+  if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+  for (int c = 0; c < StoreColCount(); ++c) {
+    const QString text = GetGridCell(c, ARow1);
+    TObject* object = GetGridObject(c, ARow1);
+    SetGridCell(c, ARow1, GetGridCell(c, ARow2));
+    SetGridObject(c, ARow1, GetGridObject(c, ARow2));
+    SetGridCell(c, ARow2, text);
+    SetGridObject(c, ARow2, object);
+  }
+  const int h1 = RowHeights(ARow1);
+  SetRowHeights(ARow1, RowHeights(ARow2));
+  SetRowHeights(ARow2, h1);
+  const int real1 = RealRowIndex(ARow1), real2 = RealRowIndex(ARow2);
+  for (int i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* item = FControlList->GetControl(i);
+    if (item->Y == real1)
+      item->Y = real2;
+    else if (item->Y == real2)
+      item->Y = real1;
+  }
+  PlaceCellControls();
+  Invalidate();
+}
+
+void TPlexStringGrid::SetArrowColor(TColor Value) { FArrowColor = Value; }
+
+TStringList* TPlexStringGrid::HiddenRowCells(int Idx) {
+  TGridItem* item = FHiddenRowStore->Find(Idx);
+  return item ? &item->Items : nullptr;
+}

@@ -1,0 +1,304 @@
+// The grid's scroll bars: proportional thumbs, the Metro bars, the flat bars
+// through their entry points, thumb tracking and hints, the scroll bar of a
+// cell and the room kept for the search footer.
+#include "grid/core/FlatScrollBars.h"
+#include "grid/core/PlexStringGrid.h"
+#include "grid/core/ScrollControl.h"
+#include "grid/features/SearchPanel.h"
+#include "platform/Forms.h"
+#include "platform/HintWindow.h"
+#include "platform/Screenshot.h"
+#include "platform/ScrollBar.h"
+#include "platform/WindowHandles.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+struct TShownGrid {
+  TForm Form{nullptr};
+  TPlexStringGrid* Grid;
+  explicit TShownGrid(int Width = 300, int Height = 200) {
+    Form.SetClientWidth(Width + 40);
+    Form.SetClientHeight(Height + 40);
+    Grid = new TPlexStringGrid(&Form);
+    Grid->SetParent(&Form);
+    Grid->SetBounds(10, 10, Width, Height);
+    Form.Show();
+    QApplication::processEvents();
+  }
+};
+
+WPARAM ScrollWParam(int Code, int Pos = 0) { return WPARAM(Code) | (WPARAM(Pos) << 16); }
+
+void Shoot(QWidget* Widget, const char* Name) {
+  if (const char* shots = std::getenv("QUILLORE_SHOTS")) {
+    QApplication::processEvents();
+    SaveWidgetScreenshot(Widget, QString(shots) + "/" + Name);
+  }
+}
+
+// Ten columns of Width each, no lines, no fixed column: the layout the sums read plainly.
+void PlainColumns(TPlexStringGrid& g, int Count, int Width) {
+  g.SetGridLineWidth(0);
+  g.SetFixedCols(0);
+  g.SetColCount(Count);
+  for (int c = 0; c < Count; ++c) g.SetColWidths(c, Width);
+}
+
+}  // namespace
+
+TEST(PlexStringGridScroll, ProportionalHorizontalThumb) {
+  struct Case {
+    const char* Name;
+    int Columns, Width;
+    bool Changes;
+    int Max, Page;
+  };
+  const Case cases[] = {
+      {"all columns fit (r >= 0.9999)", 4, 60, false, 0, 0},
+      {"half of the columns shown (r = 0.5)", 10, 60, true, 255, 129},
+      {"fewer than 5 pixels to scroll", 3, 101, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    TShownGrid s(300, 200);
+    TPlexStringGrid& g = *s.Grid;
+    PlainColumns(g, c.Columns, c.Width);
+    const TScrollInfo before = g.GetScrollInfo(SB_HORZ);
+    g.SetScrollProportional(true);
+    const TScrollInfo after = g.GetScrollInfo(SB_HORZ);
+    if (!c.Changes) {
+      EXPECT_EQ(after, before) << c.Name;
+      continue;
+    }
+    EXPECT_EQ(after.Max, c.Max) << c.Name;
+    EXPECT_EQ(after.Page, c.Page) << c.Name;
+    // The highest position stays on the 0..127 scale the grid maps to columns.
+    TScrollInfo last = after;
+    last.Pos = 1000;
+    g.SetScrollInfo(SB_HORZ, last, true);
+    EXPECT_EQ(g.GetScrollInfo(SB_HORZ).Pos, 127) << c.Name;
+    QScrollBar* bar = nullptr;
+    for (QScrollBar* b : g.Widget()->findChildren<QScrollBar*>())
+      if (b->orientation() == Qt::Horizontal) bar = b;
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->maximum(), 127) << c.Name;
+    EXPECT_EQ(bar->pageStep(), 129) << c.Name;
+  }
+}
+
+TEST(PlexStringGridScroll, ProportionalThumbsPicture) {
+  TShownGrid s(300, 200);
+  TPlexStringGrid& g = *s.Grid;
+  g.SetColCount(10);
+  g.SetRowCount(40);
+  for (int r = 0; r < 40; ++r) g.SetCellEx(1, r, QString("row %1").arg(r));
+  g.SetScrollProportional(true);
+  EXPECT_GT(g.GetScrollInfo(SB_VERT).Page, 0);
+  EXPECT_GT(g.GetScrollInfo(SB_HORZ).Page, 0);
+  Shoot(s.Form.Widget(), "grid_proportional_thumbs.png");
+}
+
+TEST(PlexStringGridScroll, ThumbScaleReachesFirstAndLastTopRowOfALargeGrid) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.SetRowCount(1000);
+  const int last = g.RowCount() - g.VisibleRowCount();
+  g.Perform(WM_VSCROLL, ScrollWParam(SB_THUMBPOSITION, 127));
+  EXPECT_EQ(g.TopRow(), last);
+  g.Perform(WM_VSCROLL, ScrollWParam(SB_THUMBPOSITION, 0));
+  EXPECT_EQ(g.TopRow(), g.FixedRows());
+}
+
+TEST(PlexStringGridScroll, ThumbTrackingMovesOnlyWithScrollSynch) {
+  for (bool synch : {false, true}) {
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    g.SetRowCount(1000);
+    g.ScrollSynch = synch;
+    const int reached = (64 * (g.RowCount() - g.VisibleRowCount() - g.FixedRows()) + 63) / 127 + g.FixedRows();
+    g.Perform(WM_VSCROLL, ScrollWParam(SB_THUMBTRACK, 64));
+    EXPECT_EQ(g.TopRow(), synch ? reached : g.FixedRows()) << synch;
+  }
+}
+
+TEST(PlexStringGridScroll, ScrollHintFollowsTheThumbAndGoesAtTheEnd) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.SetRowCount(1000);
+  g.SetScrollHints(shVertical);
+  g.Perform(WM_HSCROLL, ScrollWParam(SB_THUMBTRACK, 64));
+  EXPECT_EQ(g.ScrollHintWindow(), nullptr) << "vertical hints only";
+  g.Perform(WM_VSCROLL, ScrollWParam(SB_THUMBTRACK, 127));
+  ASSERT_NE(g.ScrollHintWindow(), nullptr);
+  EXPECT_TRUE(g.ScrollHintShown());
+  EXPECT_EQ(g.ScrollHintWindow()->HintText(), QString("Row : %1").arg(g.RowCount() - g.VisibleRowCount()));
+  EXPECT_LE(g.ScrollHintWindow()->HintRect().Width(), 100 + 6);
+  Shoot(g.ScrollHintWindow()->Widget(), "grid_scroll_hint.png");
+
+  g.OnScrollHint = [](TObject*, int ARow, QString& Hint) { Hint = QString("Up to %1").arg(ARow); };
+  g.Perform(WM_VSCROLL, ScrollWParam(SB_THUMBTRACK, 0));
+  EXPECT_EQ(g.ScrollHintWindow()->HintText(), QString("Up to %1").arg(g.FixedRows()));
+  g.Perform(WM_VSCROLL, ScrollWParam(SB_ENDSCROLL));
+  EXPECT_FALSE(g.ScrollHintShown());
+  EXPECT_FALSE(g.ScrollHintWindow()->HintShown());
+}
+
+TEST(PlexStringGridScroll, MetroBarsReplaceTheWindowBarsAndGoBack) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.SetRowCount(60);
+  g.SetColCount(12);
+  g.SetScrollType(ssMetro);
+  EXPECT_EQ(g.ScrollBars(), ssNone);
+  ASSERT_NE(g.VertScrollControl(), nullptr);
+  ASSERT_NE(g.HorzScrollControl(), nullptr);
+  EXPECT_EQ(g.VertScrollControl()->Width(), 6);
+  EXPECT_EQ(g.HorzScrollControl()->Height(), 6);
+  EXPECT_TRUE(g.VertScrollControl()->Visible());
+  g.SetTopRow(20);
+  Shoot(s.Form.Widget(), "grid_metro_bars.png");
+  g.SetScrollType(ssNormal);
+  EXPECT_EQ(g.ScrollBars(), ssBoth);
+  EXPECT_EQ(g.VertScrollControl(), nullptr);
+  EXPECT_EQ(g.HorzScrollControl(), nullptr);
+}
+
+TEST(PlexStringGridScroll, MetroThumbIsLongEnoughAndStaysOnItsBar) {
+  struct Case {
+    int Rows;
+    bool Last;
+  };
+  for (const Case c : {Case{1000, false}, Case{1000, true}, Case{30, true}, Case{12, false}}) {
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    g.SetRowCount(c.Rows);
+    g.SetScrollType(ssMetro);
+    if (c.Last) g.SetTopRow(g.RowCount() - g.VisibleRowCount());
+    int start = 0, size = 0;
+    ASSERT_TRUE(g.VertScrollControl()->ThumbExtent(start, size));
+    EXPECT_GE(size, 20) << c.Rows;
+    EXPECT_LE(start + size, g.VertScrollControl()->Height()) << c.Rows;
+    EXPECT_GE(start, 0) << c.Rows;
+  }
+}
+
+TEST(PlexStringGridScroll, MetroBarPagesAndDragsTheGrid) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.SetRowCount(200);
+  g.SetScrollType(ssMetro);
+  TScrollControl* bar = g.VertScrollControl();
+  int start = 0, size = 0;
+  bar->ThumbExtent(start, size);
+  const int page = g.VisibleRowCount();
+  QTest::mouseClick(bar->Widget(), Qt::LeftButton, {}, QPoint(3, bar->Height() - 2));
+  EXPECT_EQ(g.TopRow(), g.FixedRows() + page);
+  bar->ThumbExtent(start, size);
+  QTest::mousePress(bar->Widget(), Qt::LeftButton, {}, QPoint(3, start + 2));
+  EXPECT_TRUE(bar->Dragging());
+  QTest::mouseMove(bar->Widget(), QPoint(3, bar->Height() - 1));
+  QTest::mouseRelease(bar->Widget(), Qt::LeftButton, {}, QPoint(3, bar->Height() - 1));
+  EXPECT_FALSE(bar->Dragging());
+  EXPECT_EQ(g.TopRow(), g.RowCount() - g.VisibleRowCount());
+}
+
+TEST(PlexStringGridScroll, SearchFooterStopsLineDownOnceTheLastRowIsAbovePanel) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.SetRowCount(30);
+  g.SearchFooter().SetVisible(true);
+  // The panel itself is laid out by the search feature; here it only needs its height.
+  g.SearchPanel()->SetHeight(32);
+  g.SearchPanel()->SetVisible(true);
+  QApplication::processEvents();
+  int swallowed = 0;
+  for (int i = 0; i < 60; ++i)
+    if (g.Perform(WM_VSCROLL, ScrollWParam(SB_LINEDOWN)) == 1) ++swallowed;
+  EXPECT_GT(swallowed, 0);
+  EXPECT_TRUE(g.IsLastRowAboveSearchFooter());
+  const int top = g.TopRow();
+  g.Perform(WM_VSCROLL, ScrollWParam(SB_LINEDOWN));
+  EXPECT_EQ(g.TopRow(), top);
+}
+
+TEST(PlexStringGridScroll, CellScrollBarMovesTheCellNotTheGrid) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.SetRowCount(40);
+  g.SetRowHeights(2, 60);
+  g.AddScrollBar(1, 2, false);
+  g.SetScrollProp(1, 2, TScrollProp{20, 200});
+  std::vector<QString> log;
+  g.OnScrollCell = [&](TObject*, int ACol, int ARow, int Pos, int Min, int Max) {
+    log.push_back(QString("%1,%2 %3 %4..%5").arg(ACol).arg(ARow).arg(Pos).arg(Min).arg(Max));
+  };
+  g.ServeCellScrollBar(1, 2);
+  TScrollBar* bar = g.CellScrollBar();
+  ASSERT_TRUE(bar->Visible());
+  EXPECT_EQ(bar->Width(), 17);
+  struct Step {
+    int Code, Pos, Expected;
+  };
+  for (const Step st : {Step{SB_LINEDOWN, 0, 10}, Step{SB_PAGEDOWN, 0, 110}, Step{SB_THUMBTRACK, 150, 150},
+                        Step{SB_PAGEDOWN, 0, 200}, Step{SB_LINEUP, 0, 190}, Step{SB_PAGEUP, 0, 90}}) {
+    bar->Scroll(st.Code, st.Pos);
+    EXPECT_EQ(bar->Position(), st.Expected) << st.Code;
+    EXPECT_EQ(g.GetScrollPosition(1, 2), st.Expected) << st.Code;
+  }
+  EXPECT_EQ(g.TopRow(), g.FixedRows());
+  ASSERT_EQ(log.size(), 6u);
+  EXPECT_EQ(log[0], "1,2 10 0..200");
+  g.ServeCellScrollBar(2, 2);
+  EXPECT_FALSE(bar->Visible());
+}
+
+TEST(PlexStringGridScroll, FlatBarsGoThroughTheirEntryPoints) {
+  std::vector<QString> calls;
+  TFlatScrollEntryPoints& table = FlatScrollEntryPoints();
+  const TFlatScrollEntryPoints saved = table;
+  {
+    // Without the library nothing is asked and the normal bars stay.
+    TShownGrid s;
+    s.Grid->SetScrollType(ssFlat);
+    EXPECT_FALSE(s.Grid->IsFlat());
+  }
+  table.InitializeFlatSB = [&](TWinControl*) { calls.push_back("init"); };
+  table.UninitializeFlatSB = [&](TWinControl*) { calls.push_back("done"); };
+  table.FlatSB_SetScrollProp = [&](TWinControl*, int Index, int Value, bool) {
+    calls.push_back(QString("prop %1=%2").arg(Index, 0, 16).arg(Value));
+  };
+  table.FlatSB_ShowScrollBar = [&](TWinControl*, int Bar, bool Show) {
+    calls.push_back(QString("show %1 %2").arg(Bar).arg(Show));
+  };
+  table.FlatSB_SetScrollInfo = [&](TWinControl*, int Bar, const TScrollInfo&, bool) {
+    calls.push_back(QString("info %1").arg(Bar));
+  };
+  {
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    g.SetRowCount(100);
+    g.SetScrollWidth(16);
+    g.SetScrollColor(clRed);
+    EXPECT_TRUE(calls.empty()) << "normal bars ignore width and colour";
+    g.SetScrollBars(ssVertical);
+    g.SetScrollType(ssEncarta);
+    EXPECT_TRUE(g.IsFlat());
+    const std::vector<QString> expected = {"init",        "prop 100=1", "prop 200=1", "prop 40=255",
+                                           "prop 80=255", "prop 8=16",  "prop 4=16",  "show 1 1",
+                                           "info 1",      "prop 100=1", "prop 200=1"};
+    EXPECT_EQ(calls, expected);
+    calls.clear();
+    g.SetScrollType(ssNormal);
+    EXPECT_FALSE(g.IsFlat());
+    EXPECT_EQ(calls, std::vector<QString>{"done"});
+  }
+  table = saved;
+}

@@ -1,0 +1,299 @@
+// Keys on a focused grid: what they do beyond the platform's cursor movement.
+#include "KeyGridFixture.h"
+#include "grid/core/ControlLook.h"
+#include "grid/features/FloatingFooter.h"
+#include "grid/features/SortSettings.h"
+#include "platform/Screenshot.h"
+#include "support/PaintProbe.h"
+
+#include <cstdlib>
+
+#include <QCursor>
+
+namespace {
+
+using KeyboardTest = KeyGridFixture;
+
+TEST_F(KeyboardTest, EnterFiresOnKeyPressOnEveryCellKind) {
+  enum Kind { Editable, ReadOnly, CheckBox };
+  int enters = 0;
+  Grid->OnKeyPress = [&](TObject*, QChar& k) { enters += k == QChar(13); };
+  for (Kind kind : {Editable, ReadOnly, CheckBox})
+    for (bool editing : {true, false})
+      for (bool advance : {false, true}) {
+        SCOPED_TRACE(QString("kind %1 editing %2 advance %3").arg(kind).arg(editing).arg(advance).toStdString());
+        SetOption(goEditing, editing);
+        Grid->Navigation().AdvanceOnEnter = advance;
+        Grid->RemoveCheckBox(1, 1);
+        Grid->SetReadOnly(1, 1, kind == ReadOnly);
+        if (kind == CheckBox) Grid->AddCheckBox(1, 1, false, true);
+        At(1, 1);
+        enters = 0;
+        Press(Qt::Key_Return);
+        EXPECT_EQ(enters, 1);
+      }
+}
+
+TEST_F(KeyboardTest, MoveScrollOnlyScrollsWithoutMovingTheCell) {
+  Grid->SetRowCount(40);
+  Grid->Navigation().MoveScrollOnly = true;
+  At(1, 1);
+  Press(Qt::Key_Down);
+  EXPECT_EQ(Grid->TopRow(), 2);
+  EXPECT_EQ(Cur(), TPoint(1, 1));
+  Press(Qt::Key_Right);
+  EXPECT_EQ(Cur(), TPoint(2, 1)) << "Left and Right still move the cell";
+}
+
+TEST_F(KeyboardTest, HomeAndEndFollowHomeEndKey) {
+  struct Case {
+    THomeEndAction Action;
+    Qt::Key Key;
+    Qt::KeyboardModifiers Mods;
+    bool Footer;
+    TPoint Expected;
+  };
+  const Case cases[] = {
+      {heFirstLastCell, Qt::Key_Home, Qt::NoModifier, false, {1, 1}},
+      {heFirstLastCell, Qt::Key_End, Qt::NoModifier, false, {5, 7}},
+      {heFirstLastCell, Qt::Key_Home, Qt::ControlModifier, false, {1, 1}},
+      {heFirstLastCell, Qt::Key_End, Qt::ControlModifier, false, {5, 7}},
+      {heFirstLastColumn, Qt::Key_Home, Qt::NoModifier, false, {1, 4}},
+      {heFirstLastColumn, Qt::Key_End, Qt::NoModifier, false, {5, 4}},
+      {heFirstLastRow, Qt::Key_Home, Qt::NoModifier, false, {3, 1}},
+      {heFirstLastRow, Qt::Key_End, Qt::NoModifier, false, {3, 7}},
+      {heFirstLastRow, Qt::Key_End, Qt::NoModifier, true, {3, 6}},
+  };
+  Grid->SetColCount(6);
+  Grid->SetRowCount(8);
+  SetOption(goEditing, false);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(QString("action %1 key %2 footer %3").arg(c.Action).arg(c.Key).arg(c.Footer).toStdString());
+    Grid->Navigation().HomeEndKey = c.Action;
+    Grid->FloatingFooter().SetVisible(c.Footer);
+    At(3, 4);
+    Press(c.Key, c.Mods);
+    EXPECT_EQ(Cur(), c.Expected);
+  }
+}
+
+TEST_F(KeyboardTest, SpaceTogglesACheckBoxOnlyWhenItMay) {
+  struct Case {
+    bool Editing, AlwaysActive, Toggles;
+  };
+  const Case cases[] = {{true, false, true}, {false, false, false}, {false, true, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(QString("editing %1 always %2").arg(c.Editing).arg(c.AlwaysActive).toStdString());
+    SetOption(goEditing, c.Editing);
+    Grid->ControlLook().CheckAlwaysActive = c.AlwaysActive;
+    Grid->RemoveCheckBox(1, 1);
+    Grid->AddCheckBox(1, 1, false, false);
+    QStringList clicks;
+    Grid->OnCheckBoxClick = [&](TObject*, int col, int row, bool state) {
+      clicks.append(QString("%1,%2 %3").arg(col).arg(row).arg(state));
+    };
+    At(1, 1);
+    Press(Qt::Key_Space);
+    EXPECT_EQ(Grid->IsChecked(1, 1), c.Toggles);
+    EXPECT_EQ(clicks, c.Toggles ? QStringList{"1,1 1"} : QStringList());
+    EXPECT_FALSE(Grid->EditMode());
+  }
+}
+
+TEST_F(KeyboardTest, InsertPutsTheNewRowBeforeOrAfterTheCurrentRow) {
+  struct Case {
+    TInsertPosition Position;
+    int NewRow, OldRowNow;
+  };
+  for (const Case& c : {Case{pInsertAfter, 3, 2}, Case{pInsertBefore, 2, 3}}) {
+    SCOPED_TRACE(int(c.Position));
+    Grid->SetRowCount(5);
+    FillColumn(1);
+    Grid->Navigation().AllowInsertRow = true;
+    Grid->Navigation().InsertPosition = c.Position;
+    QList<int> inserted;
+    Grid->OnAutoInsertRow = [&](TObject*, int r) { inserted.append(r); };
+    At(1, 2);
+    Press(Qt::Key_Insert);
+    EXPECT_EQ(Grid->RowCount(), 6);
+    EXPECT_EQ(Grid->Cells(1, c.NewRow), "");
+    EXPECT_EQ(Grid->Cells(1, c.OldRowNow), "r2");
+    EXPECT_EQ(Grid->Row(), c.NewRow);
+    EXPECT_EQ(inserted, QList<int>{c.NewRow});
+    EXPECT_TRUE(Grid->Modified);
+  }
+}
+
+TEST_F(KeyboardTest, InsertAndDeleteDoNothingWhileEitherAltIsHeld) {
+  Grid->Navigation().AllowInsertRow = true;
+  Grid->Navigation().AllowDeleteRow = true;
+  for (Qt::KeyboardModifier alt : {Qt::AltModifier, Qt::GroupSwitchModifier})
+    for (Qt::Key key : {Qt::Key_Insert, Qt::Key_Delete}) {
+      At(1, 2);
+      Press(key, alt);
+      EXPECT_EQ(Grid->RowCount(), 5);
+    }
+}
+
+TEST_F(KeyboardTest, DeleteInAFilteredGridTakesTheRealRowAndKeepsTheFilter) {
+  for (bool refuse : {true, false}) {
+    SCOPED_TRACE(refuse);
+    Grid->UnHideRowsAll();
+    Grid->SetRowCount(5);
+    FillColumn(1);
+    Grid->HideRow(2);
+    G().SetFilterActive(true);
+    Grid->ClearFeatureCalls();
+    Grid->Navigation().AllowDeleteRow = true;
+    QList<int> asked;
+    Grid->OnCanDeleteRow = [&](TObject*, int r, bool& can) {
+      asked.append(r);
+      can = !refuse;
+    };
+    At(1, 2);
+    ASSERT_EQ(Grid->Cells(1, 2), "r3");
+    Press(Qt::Key_Delete);
+    EXPECT_EQ(asked, QList<int>{3});
+    EXPECT_TRUE(Grid->FilterActive());
+    EXPECT_EQ(Grid->FeatureCalls().front(), "FilterActive false");
+    EXPECT_EQ(Grid->Cells(1, 2), refuse ? "r3" : "r4");
+    EXPECT_EQ(Grid->RowCount(), refuse ? 4 : 3);
+  }
+}
+
+TEST_F(KeyboardTest, CtrlVPastesOnce) {
+  Grid->Navigation().AllowClipboardShortCuts = true;
+  Grid->SetCells(1, 1, "x");
+  int pasteEvents = 0;
+  Grid->OnClipboardPaste = [&](TObject*, bool&) { ++pasteEvents; };
+  At(1, 1);
+  Grid->ClearFeatureCalls();
+  // The key and its control character, as the system delivers Ctrl+V.
+  QTest::sendKeyEvent(QTest::Click, Grid->Widget(), Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_EQ(pasteEvents, 1);
+  EXPECT_EQ(Grid->FeatureCalls(), std::vector<QString>{"PasteFromClipboard"});
+  EXPECT_FALSE(Grid->EditMode());
+  EXPECT_EQ(Grid->Cells(1, 1), "x");
+}
+
+TEST_F(KeyboardTest, CursorAdvanceWrapsAtTheEdgesOfTheNormalCells) {
+  struct Case {
+    TCursorAdvance Mode;
+    Qt::Key Key;
+    TPoint Start, Expected;
+    int FixedRight = 0, Footers = 0;
+  };
+  const Case cases[] = {
+      {caSnake, Qt::Key_Right, {4, 2}, {1, 3}},
+      {caLoop, Qt::Key_Right, {4, 2}, {1, 2}},
+      {caSnake, Qt::Key_Left, {1, 2}, {4, 1}},
+      {caLoop, Qt::Key_Left, {1, 2}, {4, 2}},
+      {caSnake, Qt::Key_Down, {2, 4}, {3, 1}},
+      {caLoop, Qt::Key_Up, {2, 1}, {2, 4}},
+      {caSnake, Qt::Key_Right, {4, 4}, {1, 1}},
+      {caDefault, Qt::Key_Right, {4, 2}, {4, 2}},
+      // Fixed right columns and footers: the wrap happens at the last normal column and row.
+      {caSnake, Qt::Key_Right, {3, 2}, {1, 3}, 1, 0},
+      {caLoop, Qt::Key_Down, {2, 3}, {2, 1}, 0, 1},
+  };
+  SetOption(goEditing, false);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(
+        QString("mode %1 key %2 from %3,%4").arg(c.Mode).arg(c.Key).arg(c.Start.X).arg(c.Start.Y).toStdString());
+    Grid->SetFixedRightCols(c.FixedRight);
+    Grid->SetFixedFooters(c.Footers);
+    Grid->Navigation().CursorAdvance = c.Mode;
+    At(c.Start.X, c.Start.Y);
+    Press(c.Key);
+    EXPECT_EQ(Cur(), c.Expected);
+  }
+}
+
+TEST_F(KeyboardTest, ArrowsJumpOverCellsThatAnswerFixed) {
+  struct Case {
+    QList<int> FixedCols;
+    TPoint Expected;
+  };
+  SetOption(goEditing, false);
+  for (const Case& c : {Case{{3}, {4, 1}}, Case{{3, 4}, {2, 1}}}) {
+    SCOPED_TRACE(c.FixedCols.size());
+    Grid->OnIsFixedCell = [&](TObject*, int, int col, bool& fixed) { fixed = c.FixedCols.contains(col); };
+    At(2, 1);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Cur(), c.Expected);
+  }
+}
+
+TEST_F(KeyboardTest, IncrementalGotoEndsAfterItsIdleTime) {
+  SetOption(goEditing, false);
+  Grid->SetRowCount(6);
+  Grid->SortSettings().Column = 1;
+  Grid->Navigation().AutoGotoWhenSorted = true;
+  Grid->Navigation().AutoGotoIncremental = true;
+  G().SearchAnswers = {{"A", 1}, {"AB", 3}, {"C", 4}};
+  At(1, 1);
+  Press(Qt::Key_A);
+  Clock.Clock().Advance(400);
+  Press(Qt::Key_B);
+  EXPECT_EQ(Grid->Row(), 3);
+  EXPECT_EQ(Grid->IncrSearchText(), "ab");
+  Clock.Clock().Advance(2000);
+  EXPECT_EQ(Grid->IncrSearchText(), "");
+  Press(Qt::Key_C);
+  EXPECT_EQ(G().Searches, QStringList({"A", "AB", "C"}));
+  EXPECT_EQ(Grid->Row(), 4);
+  EXPECT_EQ(Grid->FeatureCalls().size(), 0u) << "the scripted search stands in for the feature";
+}
+
+TEST_F(KeyboardTest, HoveringMakesTheCellUnderTheMouseCurrentWithinOneTick) {
+  Grid->Hovering = true;
+  FocusOther();
+  const TRect r = Grid->CellRect(3, 2);
+  QCursor::setPos(Grid->Widget()->mapToGlobal(QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2)));
+  Clock.Clock().Advance(500);
+  QApplication::processEvents();
+  EXPECT_EQ(Cur(), TPoint(3, 2));
+  EXPECT_TRUE(Grid->Focused());
+}
+
+TEST_F(KeyboardTest, HoverFixedCellsNameTheFixedCellsThatReact) {
+  struct Case {
+    THoverFixedCells Mode;
+    bool FixedCol, FixedRow, Corner, Normal;
+  };
+  const Case cases[] = {{hfNone, false, false, false, false},
+                        {hfAll, true, true, true, false},
+                        {hfFixedColumns, true, false, true, false},
+                        {hfFixedRows, false, true, true, false}};
+  for (const Case& c : cases) {
+    Grid->HoverFixedCells = c.Mode;
+    EXPECT_EQ(Grid->IsHoverFixedCell(0, 2), c.FixedCol) << c.Mode;
+    EXPECT_EQ(Grid->IsHoverFixedCell(2, 0), c.FixedRow) << c.Mode;
+    EXPECT_EQ(Grid->IsHoverFixedCell(0, 0), c.Corner) << c.Mode;
+    EXPECT_EQ(Grid->IsHoverFixedCell(2, 2), c.Normal) << c.Mode;
+  }
+}
+
+TEST_F(KeyboardTest, ScreenshotAfterRowKeysAndSelectAll) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  for (int c = 0; c < 5; ++c) Grid->SetCells(c, 0, QString("Col %1").arg(c));
+  FillColumn(1);
+  FillColumn(2);
+  Grid->Navigation().AllowInsertRow = true;
+  Grid->Navigation().InsertPosition = pInsertAfter;
+  Grid->AddCheckBox(3, 1, false, false);
+  At(1, 2);
+  Press(Qt::Key_Insert);
+  Grid->SetCells(1, 3, "new");
+  At(3, 1);
+  Press(Qt::Key_Space);
+  SetOption(goEditing, false);
+  SetOption(goRangeSelect, true);
+  Press(Qt::Key_A, Qt::ControlModifier);
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid-keys.png");
+}
+
+}  // namespace
