@@ -67,7 +67,15 @@ void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int AB
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }
 // The insert key's own insertion; the key fires OnAutoInsertRow once it is done.
-void TPlexStringGrid::AutoInsertRow(int ARow) { InsertRows(ARow, 1, true); }
+// Among node rows a row inserted inside a node's block joins that block.
+void TPlexStringGrid::AutoInsertRow(int ARow) {
+  if (!HasNodes())
+    InsertRows(ARow, 1, true);
+  else if (GetParentRow(DisplRowIndex(ARow)) == -1)
+    InsertNormalRow(ARow);
+  else
+    InsertChildRow(ARow, 0);
+}
 void TPlexStringGrid::DoFilterDone() { Fire(OnFilterDone, this); }
 void TPlexStringGrid::DoUpdateColumnSize(int ACol, int& AWidth) { Fire(OnUpdateColumnSize, this, ACol, AWidth); }
 

@@ -158,6 +158,14 @@ void TPlexStringGrid::WMKeyDown(TMessage& Message) {
     return;
   }
 
+  // 10. a node row whose current cell is merged opens to the right and closes to the left
+  if ((key == VK_RIGHT || key == VK_LEFT) && IsNode(R) && IsMergedCell(Col(), R)) {
+    if (key == VK_RIGHT)
+      ExpandNode(RealRowIndex(R));
+    else
+      ContractNode(RealRowIndex(R));
+  }
+
   // 11. Left and Right scroll a selected row that does not fit
   if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) && !IsNode(R) &&
       (LeftCol() > FixedCols() || LeftCol() + VisibleColCount() < ColCount())) {
@@ -473,7 +481,8 @@ void TPlexStringGrid::InsertRowByKey() {
       newRow = current + 1;
     }
   }
-  AutoInsertRow(at);
+  // Contracted nodes keep rows hidden even without the filter: the node operations count real rows.
+  AutoInsertRow(HasNodes() ? RealRowEnd(at) : at);
   if (OnAutoInsertRow) OnAutoInsertRow(this, at);
   Modified = true;
   if (filtered) SetFilterActive(true);
@@ -791,4 +800,3 @@ void TPlexStringGrid::BlinkTick() {
     for (int r = TopRow(); r <= lastRow; ++r)
       if (blinks(c, r)) RepaintCell(c, r);
 }
-

@@ -12,7 +12,7 @@ public:
   using TPlexStringGrid::MoveToNextCell;
   using TPlexStringGrid::NavigateFromEditor;
   using TPlexStringGrid::TPlexStringGrid;
-  bool HasNodes() override { return Nodes; }
+  bool HasNodes() override { return Nodes || TPlexStringGrid::HasNodes(); }
   int SearchColumnText(int ACol, const QString& Text) override {
     Searches.append(Text);
     const auto it = SearchAnswers.find(Text);

@@ -124,6 +124,53 @@ TEST_F(KeyboardTest, InsertPutsTheNewRowBeforeOrAfterTheCurrentRow) {
   }
 }
 
+TEST_F(KeyboardTest, RightAndLeftOpenAndCloseANodeOnAMergedCell) {
+  struct Case {
+    bool Merged;
+    Qt::Key Key;
+    bool ContractedBefore, ContractedAfter;
+  };
+  const Case cases[] = {
+      {true, Qt::Key_Left, false, true},   {true, Qt::Key_Right, true, false}, {true, Qt::Key_Right, false, false},
+      {false, Qt::Key_Left, false, false}, {false, Qt::Key_Right, true, true},
+  };
+  Grid->SetRowCount(7);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(
+        QString("merged %1 key %2 contracted %3").arg(c.Merged).arg(c.Key).arg(c.ContractedBefore).toStdString());
+    Grid->RemoveAllNodes();
+    Grid->SplitAllCells();
+    Grid->AddNode(1, 3);
+    if (c.Merged) Grid->MergeCells(1, 1, Grid->ColCount() - 1, 1);
+    if (c.ContractedBefore) Grid->ContractNode(1);
+    At(c.Merged ? 1 : 2, 1);
+    Press(c.Key);
+    EXPECT_EQ(Grid->GetNodeState(1), c.ContractedAfter);
+    EXPECT_EQ(Grid->RowCount(), c.ContractedAfter ? 5 : 7);
+  }
+}
+
+TEST_F(KeyboardTest, InsertInsideANodeGrowsItsBlockAndOutsideLeavesIt) {
+  struct Case {
+    int Row;
+    TInsertPosition Position;
+    int Span;
+  };
+  const Case cases[] = {{2, pInsertAfter, 4}, {1, pInsertAfter, 4}, {5, pInsertAfter, 3}, {5, pInsertBefore, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(QString("row %1 position %2").arg(c.Row).arg(int(c.Position)).toStdString());
+    Grid->RemoveAllNodes();
+    Grid->SetRowCount(7);
+    Grid->AddNode(1, 3);
+    Grid->Navigation().AllowInsertRow = true;
+    Grid->Navigation().InsertPosition = c.Position;
+    At(1, c.Row);
+    Press(Qt::Key_Insert);
+    EXPECT_EQ(Grid->RowCount(), 8);
+    EXPECT_EQ(Grid->GetNodeSpan(1), c.Span);
+  }
+}
+
 TEST_F(KeyboardTest, InsertAndDeleteDoNothingWhileEitherAltIsHeld) {
   Grid->Navigation().AllowInsertRow = true;
   Grid->Navigation().AllowDeleteRow = true;
