@@ -289,7 +289,7 @@ TEST(HtmlObjects, SheetOfEveryObject) {
                               "<CONTROL TYPE=\"BUTTON\" ID=\"b2\" VALUE=\"Pressed\" WIDTH=\"70\">"),
                TRect(0, 60, 420, 150), s.Params, out);
   s.Sheet.EndCanvas();
-  EXPECT_TRUE(s.Sheet.Image().save(QStringLiteral("html_objects.png")));
+  EXPECT_TRUE(s.Sheet.Image().save(QStringLiteral(QUILLORE_TOOLS_DIR) + "/html_objects.png"));
 }
 
 }  // namespace
