@@ -130,6 +130,18 @@ def leaf(open_):
     return p
 
 
+def metro_check(checked):
+    """A flat 16 x 16 square: one dark frame, white inside, a dark tick when checked."""
+    p = check_box(16, (1, 1, 14, 14), (0x3C, 0x3C, 0x3C), (255, 255, 255), (255, 255, 255), (0x3C, 0x3C, 0x3C),
+                  checked)
+    return p
+
+
+def metro_radio(checked):
+    """A flat 16 x 16 ring, white inside, a dark dot when checked."""
+    return radio(16, (0x3C, 0x3C, 0x3C), (255, 255, 255), (255, 255, 255), (0x3C, 0x3C, 0x3C), checked)
+
+
 def main():
     OUT.mkdir(exist_ok=True)
     # Round style: 20 x 20 box, blue frame, warm tick.
@@ -156,6 +168,10 @@ def main():
     save("XPNODEO", node_box(9, False))
     save("PSGLEAFCLOSE", leaf(False))
     save("PSGLEAFOPEN", leaf(True))
+    save("metrocheckon", metro_check(True))
+    save("metrocheckoff", metro_check(False))
+    save("metroradioon", metro_radio(True))
+    save("metroradiooff", metro_radio(False))
 
 
 if __name__ == "__main__":

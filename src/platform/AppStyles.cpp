@@ -26,6 +26,16 @@ void SetAppStyleServices(std::unique_ptr<IAppStyleServices> Services) {
 void TFakeAppStyleServices::DrawElement(TCanvas& Canvas, TAppStyleElement Element, const TRect& Rect) {
   Calls.push_back({Element, Rect});
   Canvas.Brush().Style = bsSolid;
-  Canvas.Brush().Color = Element == aseGridFixedCell ? FixedColor : SelectedColor;
+  Canvas.Brush().Color = ElementColor(Element, ascFill);
   Canvas.FillRect(Rect);
+}
+
+TColor TFakeAppStyleServices::ElementColor(TAppStyleElement Element, TAppStyleColor Which) {
+  switch (Which) {
+    case ascFill:
+      return Element == aseGridFixedCell ? FixedColor : Element == aseGridSelectedCell ? SelectedColor : NormalColor;
+    case ascBorder: return BorderColors[Element];
+    case ascText: return TextColors[Element];
+  }
+  return clNone;
 }

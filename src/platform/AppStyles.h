@@ -16,13 +16,17 @@ class TCanvas;
 // The name of the plain style, under which controls draw themselves.
 inline constexpr const char* PlainAppStyleName = "Windows";
 
-enum TAppStyleElement { aseGridFixedCell, aseGridSelectedCell };
+enum TAppStyleElement { aseGridFixedCell, aseGridSelectedCell, aseGridNormalCell };
+// The colours a style reports for an element.
+enum TAppStyleColor { ascFill, ascBorder, ascText };
 
 class IAppStyleServices {
 public:
   virtual ~IAppStyleServices() = default;
   virtual QString ActiveStyleName() = 0;
   virtual void DrawElement(TCanvas& Canvas, TAppStyleElement Element, const TRect& Rect) = 0;
+  // clNone when the style reports no such colour.
+  virtual TColor ElementColor(TAppStyleElement Element, TAppStyleColor Which) { return clNone; }
 };
 
 // The process-wide service; the platform's own until a test installs another.
@@ -40,8 +44,13 @@ public:
   QString StyleName = "Carbon";
   TColor FixedColor = 0x404040;
   TColor SelectedColor = 0x806040;
+  TColor NormalColor = 0x303030;
+  // Border and text colours by element: fixed, selected, normal.
+  TColor BorderColors[3] = {0x202020, clNone, 0x505050};
+  TColor TextColors[3] = {0xE0E0E0, 0xFFFFFF, 0xC0C0C0};
   std::vector<TDrawCall> Calls;
 
   QString ActiveStyleName() override { return StyleName; }
   void DrawElement(TCanvas& Canvas, TAppStyleElement Element, const TRect& Rect) override;
+  TColor ElementColor(TAppStyleElement Element, TAppStyleColor Which) override;
 };

@@ -256,7 +256,10 @@ public:
   TOfficeTheme OfficeTheme() const { return FOfficeTheme; }
   static QString LookToIdent(TGridLook Value);
   static QString LookToCaption(TGridLook Value);
-  void SetColorTones(const TColorTones& ATones) override { FTones = ATones; }
+  // The flat look of the colour tones; the grid's editors and drop-downs take their button colours.
+  void SetColorTones(const TColorTones& ATones) override;
+  // Takes the active application style's grid colours; the plain style leaves the grid's own.
+  void ApplyVclStyle();
   TColorTones ColorTones() const { return FTones; }
   TOrvStyle ComponentStyle() const { return FOrvStyle; }
 
@@ -270,14 +273,18 @@ public:
   QChar Delimiter = QChar(PlexGridDefaults::Delimiter);
   bool ScrollSynch = false;
   TColor HintColor = clInfoBk;
-  TColor HighlightColor = clHighlight;
-  TColor HighlightTextColor = clHighlightText;
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value);
   TColor SelectionColor = PlexGridDefaults::SelectionColor;
   TColor SelectionColorTo = clNone;
   TColor SelectionMirrorColor = clNone;
   TColor SelectionMirrorColorTo = clNone;
   TColor SelectionTextColor = PlexGridDefaults::SelectionTextColor;
-  int SelectionColorMixerFactor = PlexGridDefaults::SelectionColorMixerFactor;
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  // Kept within 0..100.
+  void SetSelectionColorMixerFactor(int Value);
   TColor ActiveCellColor = PlexGridDefaults::ActiveCellColor;
   TColor ActiveCellColorTo = clNone;
   bool ActiveCellShow = false;
@@ -531,10 +538,9 @@ public:
   void TextFill(bool DoFixed, const QString& Txt);
   // Fmt takes the column and the row as two integers.
   void FormatFill(bool DoFixed, const QString& Fmt);
+  // Draws from the platform's seeded generator (RandSeed): the same seed gives the same cells.
   void RandomFill(bool DoFixed, int Rnd);
   void LinearFill(bool DoFixed);
-  // The generator RandomFill draws from; the same seed gives the same cells.
-  static void SetRandomSeed(unsigned Seed);
   void SetDates(int ACol, int ARow, TDateTime Value);
   TDateTime GetDates(int ACol, int ARow);
   void SetTimes(int ACol, int ARow, TDateTime Value);
@@ -1614,6 +1620,9 @@ private:
   int FUpdateCount = 0;
   TOrvStyle FOrvStyle = tsWindowsXP;
   TColorTones FTones;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  int FSelectionColorMixerFactor = PlexGridDefaults::SelectionColorMixerFactor;
   TOfficeTheme FOfficeTheme = otUnknown;
   // Indexed by TFixedGradient; the first four live in the fields above.
   std::array<TColor, fgCount> FOrvGradientFaces{clNone, clNone,   clNone,   clNone,   0x808080, 0xFFFFFF, clNone,

@@ -3,25 +3,18 @@
 #include "grid/features/CellMarkText.h"
 #include "grid/foundation/PlexStringGridCheck.h"
 #include "platform/DateTimeFormat.h"
+#include "platform/Random.h"
 #include "platform/SysUtils.h"
 
 #include <cmath>
-#include <random>
 
 namespace {
-
-std::minstd_rand& Generator() {
-  static std::minstd_rand generator(0);
-  return generator;
-}
 
 struct TFillRange {
   int FromCol, FromRow, ToCol, ToRow;
 };
 
 }  // namespace
-
-void TPlexStringGrid::SetRandomSeed(unsigned Seed) { Generator().seed(Seed); }
 
 namespace {
 
@@ -52,9 +45,7 @@ void TPlexStringGrid::FormatFill(bool DoFixed, const QString& Fmt) {
 
 void TPlexStringGrid::RandomFill(bool DoFixed, int Rnd) {
   // A range of 0 or less has no number to draw: every cell gets 0.
-  Fill(*this, DoFixed, [&](int c, int r) {
-    SetInts(c, r, Rnd > 0 ? int(std::uniform_int_distribution<int>(0, Rnd - 1)(Generator())) : 0);
-  });
+  Fill(*this, DoFixed, [&](int c, int r) { SetInts(c, r, Random(Rnd)); });
   CellsLoaded();
 }
 

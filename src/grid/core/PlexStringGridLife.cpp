@@ -98,7 +98,7 @@ void TPlexStringGrid::Loaded() {
   RecordFeatureCall("InitOrigColSizes");
   SetColumnOrder();
   if (FBalloon->Enable()) RecordFeatureCall("CreateBalloon");
-  if (UsesVclStyles()) RecordFeatureCall("ApplyVclStyle");
+  ApplyVclStyle();
 }
 
 void TPlexStringGrid::Invalidate() {

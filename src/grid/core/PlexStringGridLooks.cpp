@@ -1,13 +1,24 @@
 // Looks and colour schemes: the Look write, the colour presets, the XP
 // colour schemes, the component style and following the office colour scheme.
 // The presets themselves are data (GridStyles.h).
+#include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridStyles.h"
 #include "grid/core/PlexStringGrid.h"
+#include "grid/editing/GridCombo.h"
+#include "grid/editing/GridDatePicker.h"
+#include "grid/editing/GridEditBtn.h"
+#include "grid/editing/GridSpin.h"
+#include "grid/features/FloatingFooter.h"
 #include "grid/features/SortSettings.h"
+#include "grid/foundation/CellDrawing.h"
 #include "grid/foundation/OfficeTheme.h"
 #include "grid/foundation/PlexObj.h"
+#include "grid/foundation/PsgHTMLE.h"
+#include "platform/AppStyles.h"
+#include "platform/Resources.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -20,6 +31,22 @@ constexpr std::array<const char*, 9> LookCaptions{"Standard", "Soft",          "
 constexpr std::array<TOrvStyle, otUnknown> OfficeThemeStyles{
     tsOffice2003Blue,   tsOffice2003Silver,   tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
     tsOffice2007Silver, tsOffice2007Obsidian, tsOffice2010Blue,  tsOffice2010Silver,  tsOffice2010Black};
+
+// The drop-down editors the grid has made are the components it owns that take a style or tones.
+template <class TInterface, class TApply>
+void ForEachOwned(TPlexStringGrid& Grid, TApply Apply) {
+  for (int i = 0; i < Grid.ComponentCount(); ++i)
+    if (auto* target = dynamic_cast<TInterface*>(Grid.Components(i)); target && Grid.Components(i) != &Grid)
+      Apply(*target);
+}
+
+template <class TEditor>
+void TakeButtonTones(TEditor& Editor, const TColorTones& T) {
+  Editor.ButtonColor = T.Background.BrushColor;
+  Editor.ButtonColorHot = T.Hover.BrushColor;
+  Editor.ButtonColorDown = T.Selected.BrushColor;
+  Editor.ButtonBorderColor = T.Background.BorderColor;
+}
 
 bool IsOlderLook(TGridLook Look) { return Look == glStandard || Look == glSoft || Look == glClassic; }
 
@@ -60,6 +87,7 @@ void TPlexStringGrid::SetLook(TGridLook Value) {
         SetSelectionStyle(ssOffice2007);
         break;
       default: {
+        if (!IsDesigning()) ForEachOwned<IOrvStyle>(*this, [](IOrvStyle& d) { d.SetComponentStyle(tsWindowsXP); });
         SetSelectionStyle(ssDefault);
         const bool older = IsOlderLook(Value);
         if (older) {
@@ -201,7 +229,7 @@ void TPlexStringGrid::SetComponentStyle(TOrvStyle AStyle) {
   SetStyle(TPlexGridStyle(AStyle));
   // A preset that changes the look remembers that look's own style on the way.
   FOrvStyle = AStyle;
-  // No drop-down editor of the grid is created before its first use here; they take the style then.
+  if (!IsDesigning()) ForEachOwned<IOrvStyle>(*this, [AStyle](IOrvStyle& d) { d.SetComponentStyle(AStyle); });
   if (AStyle != tsCustom && ScrollType() == ssMetro) SetScrollType(ssNormal);
 }
 
@@ -210,4 +238,90 @@ void TPlexStringGrid::ApplyOfficeTheme() {
   if (theme == FOfficeTheme) return;
   if (theme != otUnknown) SetComponentStyle(OfficeThemeStyles[size_t(theme)]);
   FOfficeTheme = theme;
+}
+
+void TPlexStringGrid::SetColorTones(const TColorTones& ATones) {
+  FTones = ATones;
+  SetLook(glClassic);
+  Flat = true;
+  SetScrollType(ssMetro);
+  SetFixedColor(ATones.Foreground.BrushColor);
+  FFixedFont->SetColor(ATones.Foreground.TextColor);
+  FFixedFont->SetName(DefaultUiFontName());
+  SetColor(ATones.Background.BrushColor);
+  Font().SetName(DefaultUiFontName());
+  Font().SetColor(ATones.Background.TextColor);
+  SelectionColor = ATones.Selected.BrushColor;
+  SelectionTextColor = ATones.Selected.TextColor;
+  SelectionColorTo = clNone;
+  SetGridLineColor(0xE6E6E6);
+  SetGridFixedLineColor(AdjustColorBrightness(ATones.Foreground.BrushColor, -20));
+  SetBorderStyle(bsNone);
+  // A missing glyph raises the resource error before the check style changes.
+  TBitmap on, off, radioOn, radioOff;
+  LoadBitmapResource(on, "metrocheckon");
+  LoadBitmapResource(off, "metrocheckoff");
+  LoadBitmapResource(radioOn, "metroradioon");
+  LoadBitmapResource(radioOff, "metroradiooff");
+  FControlLook->ControlStyle = csGlyph;
+  FControlLook->SetCheckedGlyph(on);
+  FControlLook->SetUnCheckedGlyph(off);
+  FControlLook->SetRadioOnGlyph(radioOn);
+  FControlLook->SetRadioOffGlyph(radioOff);
+  if (!IsDesigning()) {
+    if (FEditBtn && FEditBtn->Button()) TakeButtonTones(*FEditBtn->Button(), ATones);
+    if (FCombobox) {
+      TakeButtonTones(*FCombobox, ATones);
+      FCombobox->SetBorderColor(Color());
+      FCombobox->SetFlat(true);
+    }
+    if (FSpinEdit && FSpinEdit->Button()) TakeButtonTones(*FSpinEdit->Button(), ATones);
+    if (FDatePicker) {
+      TakeButtonTones(*FDatePicker, ATones);
+      FDatePicker->SetBorderColor(ATones.Background.BrushColor);
+      FDatePicker->SetMetroStyle(true);
+    }
+    ForEachOwned<IOrvTones>(*this, [&ATones](IOrvTones& d) { d.SetColorTones(ATones); });
+  }
+  FControlLook->FlatButton = true;
+  FFloatingFooter->Color = ATones.Foreground.BrushColor;
+  FSearchFooter->SetColor(ATones.Foreground.BrushColor);
+  FSearchFooter->SetColorTo(ATones.Foreground.BrushColor);
+  FCellNode->SetNodeType(cnFlat);
+  Invalidate();
+}
+
+void TPlexStringGrid::ApplyVclStyle() {
+  if (!UsesVclStyles()) return;
+  IAppStyleServices& style = AppStyleServices();
+  const auto colour = [&style](TAppStyleElement e, TAppStyleColor c) { return style.ElementColor(e, c); };
+  SetColor(colour(aseGridNormalCell, ascFill));
+  SetGridLineColor(colour(aseGridNormalCell, ascBorder));
+  SetGridFixedLineColor(colour(aseGridFixedCell, ascBorder));
+  SetOptions(Options() - TGridOptions{goFixedVertLine, goFixedHorzLine});
+  if (const TColor c = colour(aseGridNormalCell, ascText); c != clNone) Font().SetColor(c);
+  if (const TColor c = colour(aseGridSelectedCell, ascText); c != clNone) SelectionTextColor = c;
+  if (const TColor c = colour(aseGridFixedCell, ascText); c != clNone) FFixedFont->SetColor(c);
+  Invalidate();
+}
+
+void TPlexStringGrid::SetHighlightColor(TColor Value) {
+  if (Value == FHighlightColor) return;
+  FHighlightColor = Value;
+  SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
+  Invalidate();
+}
+
+void TPlexStringGrid::SetHighlightTextColor(TColor Value) {
+  if (Value == FHighlightTextColor) return;
+  FHighlightTextColor = Value;
+  SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
+  Invalidate();
+}
+
+void TPlexStringGrid::SetSelectionColorMixerFactor(int Value) {
+  Value = std::clamp(Value, 0, 100);
+  if (Value == FSelectionColorMixerFactor) return;
+  FSelectionColorMixerFactor = Value;
+  Invalidate();
 }

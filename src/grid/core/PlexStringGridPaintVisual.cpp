@@ -158,7 +158,7 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
       (AState.Contains(gdSelected) && FMouseDown && ShowSelection)) {
     ABrush.Color = ABrush.Color == Color() ? SelectionColor
                                            : MixSelectionColor(SelectionColor, ABrush.Color, SelectionColorMixer,
-                                                               SelectionColorMixerFactor);
+                                                               SelectionColorMixerFactor());
     ApplySelectionColours(AState, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
   }
   // 16. disjunct cells

@@ -4,6 +4,7 @@
 #include "grid/features/CellMarkText.h"
 #include "grid/foundation/PlexStringGridCheck.h"
 #include "platform/DateTime.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -38,10 +39,10 @@ TEST_F(Fills, LinearFormatAndRandomFills) {
   EXPECT_EQ(g.GetCellEx(3, 4), "3-4");
   EXPECT_EQ(g.GetCellEx(4, 4), "4:4");
 
-  TPlexStringGrid::SetRandomSeed(7);
+  RandSeed(7);
   g.RandomFill(false, 10);
   const QString first = g.GetCellEx(2, 2);
-  TPlexStringGrid::SetRandomSeed(7);
+  RandSeed(7);
   g.RandomFill(false, 10);
   EXPECT_EQ(g.GetCellEx(2, 2), first);
   for (int r = 1; r <= 4; ++r)

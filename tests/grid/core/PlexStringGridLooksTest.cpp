@@ -1,10 +1,14 @@
 // Looks and colour presets, value by value: what every preset leaves on a
 // grid that had the XP look and on one that had the office 2007 look, the
 // hover and pressed faces, the XP colour schemes and the component style.
+#include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/PlexStringGrid.h"
 #include "grid/features/SortSettings.h"
+#include "grid/foundation/CellDrawing.h"
+#include "grid/foundation/OfficeTheme.h"
 #include "grid/foundation/PlexObj.h"
+#include "platform/AppStyles.h"
 
 #include <gtest/gtest.h>
 
@@ -226,6 +230,96 @@ TEST(GridLooks, OfficeThemeWithoutAnOfficeSuiteGivesTheClassicPreset) {
   EXPECT_EQ(g.OfficeTheme(), ot2003Classic);
   EXPECT_EQ(g.ComponentStyle(), tsOffice2003Classic);
   EXPECT_EQ(g.OrvGradientTo(), TColor(0xCCD4D8));
+}
+
+// A drop-down editor the grid made, as the grid sees it: something it owns that takes a style and tones.
+class TDropDownStandIn : public TComponent, public IOrvStyle, public IOrvTones {
+public:
+  using TComponent::TComponent;
+  void SetComponentStyle(TOrvStyle AStyle) override { Styles.push_back(AStyle); }
+  void SetColorTones(const TColorTones& ATones) override { Tones.push_back(ATones); }
+  std::vector<TOrvStyle> Styles;
+  std::vector<TColorTones> Tones;
+};
+
+TEST(GridLooks, ColourTonesGiveTheFlatLookAndReachTheDropDowns) {
+  TPlexStringGrid g(nullptr);
+  auto* dropDown = new TDropDownStandIn(&g);
+  TColorTones t;
+  t.Background = {0xFFFFFF, 0xD0D0D0, 0x202020};
+  t.Foreground = {0x7A4A2B, 0x7A4A2B, 0xFFFFFF};
+  t.Selected = {0xE0B090, 0xC09070, 0x101010};
+  t.Hover = {0xF0D8C0, 0xC09070, 0x101010};
+  g.SetColorTones(t);
+  EXPECT_EQ(g.Look(), glClassic);
+  EXPECT_TRUE(g.Flat);
+  EXPECT_EQ(g.ScrollType(), ssMetro);
+  EXPECT_EQ(g.FixedColor(), t.Foreground.BrushColor);
+  EXPECT_EQ(g.FixedFont().Color(), t.Foreground.TextColor);
+  EXPECT_EQ(g.FixedFont().Name(), DefaultUiFontName());
+  EXPECT_EQ(g.Color(), t.Background.BrushColor);
+  EXPECT_EQ(g.Font().Color(), t.Background.TextColor);
+  EXPECT_EQ(g.SelectionColor, t.Selected.BrushColor);
+  EXPECT_EQ(g.SelectionTextColor, t.Selected.TextColor);
+  EXPECT_EQ(g.SelectionColorTo, clNone);
+  EXPECT_EQ(g.GridLineColor(), TColor(0xE6E6E6));
+  EXPECT_EQ(g.GridFixedLineColor(), AdjustColorBrightness(t.Foreground.BrushColor, -20));
+  EXPECT_EQ(g.BorderStyle(), bsNone);
+  EXPECT_EQ(g.ControlLook().ControlStyle, csGlyph);
+  for (TBitmap* glyph : {&g.ControlLook().CheckedGlyph(), &g.ControlLook().UnCheckedGlyph(),
+                         &g.ControlLook().RadioOnGlyph(), &g.ControlLook().RadioOffGlyph()}) {
+    EXPECT_EQ(glyph->Width(), 16);
+    EXPECT_EQ(glyph->Height(), 16);
+  }
+  EXPECT_TRUE(g.ControlLook().FlatButton);
+  EXPECT_EQ(g.SearchFooter().Color(), t.Foreground.BrushColor);
+  EXPECT_EQ(g.CellNode().NodeType(), cnFlat);
+  ASSERT_EQ(dropDown->Tones.size(), 1u);
+  EXPECT_EQ(dropDown->Tones[0].Hover.BrushColor, t.Hover.BrushColor);
+
+  // A later component style reaches the drop-down too and takes the metro scroll bars back.
+  g.SetComponentStyle(tsOffice2007Silver);
+  EXPECT_EQ(dropDown->Styles.back(), tsOffice2007Silver);
+  EXPECT_EQ(g.ScrollType(), ssNormal);
+}
+
+TEST(GridLooks, AnApplicationStyleOtherThanThePlainOneGivesItsColours) {
+  auto owned = std::make_unique<TFakeAppStyleServices>();
+  TFakeAppStyleServices& fake = *owned;
+  SetAppStyleServices(std::move(owned));
+  for (const char* name : {"Carbon", PlainAppStyleName}) {
+    SCOPED_TRACE(name);
+    fake.StyleName = name;
+    const bool styled = fake.StyleName != PlainAppStyleName;
+    TPlexStringGrid g(nullptr);
+    const TColor color = g.Color(), line = g.GridLineColor(), text = g.Font().Color();
+    g.ApplyVclStyle();
+    EXPECT_EQ(g.Color(), styled ? fake.NormalColor : color);
+    EXPECT_EQ(g.GridLineColor(), styled ? fake.BorderColors[aseGridNormalCell] : line);
+    EXPECT_EQ(g.Options().Contains(goFixedVertLine), !styled);
+    EXPECT_EQ(g.Font().Color(), styled ? fake.TextColors[aseGridNormalCell] : text);
+    if (styled) {
+      EXPECT_EQ(g.GridFixedLineColor(), fake.BorderColors[aseGridFixedCell]);
+      EXPECT_EQ(g.SelectionTextColor, fake.TextColors[aseGridSelectedCell]);
+      EXPECT_EQ(g.FixedFont().Color(), fake.TextColors[aseGridFixedCell]);
+    }
+  }
+  // A style without a text colour leaves the grid's.
+  fake.StyleName = "Carbon";
+  fake.TextColors[aseGridNormalCell] = clNone;
+  TPlexStringGrid g(nullptr);
+  const TColor text = g.Font().Color();
+  g.ApplyVclStyle();
+  EXPECT_EQ(g.Font().Color(), text);
+  SetAppStyleServices(nullptr);
+}
+
+TEST(GridLooks, MixerFactorStaysWithinAHundred) {
+  TPlexStringGrid g(nullptr);
+  for (const auto& [written, stored] : {std::pair{150, 100}, {-5, 0}, {40, 40}, {100, 100}}) {
+    g.SetSelectionColorMixerFactor(written);
+    EXPECT_EQ(g.SelectionColorMixerFactor(), stored) << written;
+  }
 }
 
 TEST(GridLooks, IdentsAndCaptions) {

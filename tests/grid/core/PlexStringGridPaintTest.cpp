@@ -173,7 +173,7 @@ TEST_F(PlexStringGridPaint, FontPropertiesOfTheAreaTheCellAndTheHook) {
 TEST_F(PlexStringGridPaint, SelectionMixesIntoOwnColoursAndKeepsFontColourWhenAsked) {
   Grid->SelectionColor = 0xEACAB6;
   Grid->SelectionColorMixer = true;
-  Grid->SelectionColorMixerFactor = 50;
+  Grid->SetSelectionColorMixerFactor(50);
   Grid->SetColors(2, 2, OwnColour);
   Grid->SetFontColors(2, 2, clBlue);
   Grid->SetSelection(TGridRect{1, 2, 2, 2});

@@ -57,13 +57,13 @@ TEST(PlexStringGrid, NewGridDefaults) {
        "0 1fffffff"},
       {"ScrollWidth", [](auto& g) { return Text(g.ScrollWidth() == GetSystemMetrics(SM_CXVSCROLL)); }, "true"},
       {"Hint/Highlight",
-       [](auto& g) { return Hex(g.HintColor) + " " + Hex(g.HighlightColor) + " " + Hex(g.HighlightTextColor); },
+       [](auto& g) { return Hex(g.HintColor) + " " + Hex(g.HighlightColor()) + " " + Hex(g.HighlightTextColor()); },
        "ff000018 ff00000d ff00000e"},
       {"Selection",
        [](auto& g) {
          return Hex(g.SelectionColor) + " " + Hex(g.SelectionColorTo) + " " + Hex(g.SelectionMirrorColor) + " " +
                 Hex(g.SelectionMirrorColorTo) + " " + Hex(g.SelectionTextColor) + " " +
-                QString::number(g.SelectionColorMixerFactor);
+                QString::number(g.SelectionColorMixerFactor());
        },
        "eacab6 1fffffff 1fffffff 1fffffff 0 50"},
       {"ActiveCell", [](auto& g) { return Hex(g.ActiveCellColor) + " " + Hex(g.ActiveCellColorTo); },
