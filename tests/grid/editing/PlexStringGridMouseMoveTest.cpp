@@ -196,4 +196,120 @@ TEST_F(MoveGrid, HeaderHoverShowsTheSelectionCursorOfItsMode) {
   }
 }
 
+// ---- sizing and moving by mouse
+
+TEST_F(MoveGrid, FixedColumnSizingReportsColumnZeroAndTheMouseThenSetsTheWidth) {
+  MakeGrid();
+  Grid->MouseActions().SizeFixedCol = true;
+  Grid->OnColumnSizing = [this](TObject*, int c, int size) { Log << QString("Sizing %1 %2").arg(c).arg(size); };
+  Grid->OnEndColumnSize = [this](TObject*, int c) { Log << QString("End %1").arg(c); };
+  Grid->OnUpdateColumnSize = [this](TObject*, int c, int& w) { Log << QString("Update %1 %2").arg(c).arg(w); };
+  const int y = At(0, 2).Y;
+  Move(TPoint(59, y));
+  Move(TPoint(60, y));
+  Move(TPoint(61, y));
+  Press(TPoint(60, y));
+  Move(TPoint(75, y));
+  Move(TPoint(90, y));
+  Release(TPoint(90, y));
+  EXPECT_EQ(Events(), "Sizing 0 75 | Sizing 0 90 | End 0 | Update 0 90");
+  EXPECT_EQ(Grid->ColWidths(0), 90);
+}
+
+TEST_F(MoveGrid, SizingHintShowsTheWidthWhileSizingAndHidesOnRelease) {
+  MakeGrid();
+  SetOption(goColSizing, true);
+  Grid->HintShowSizing = true;
+  Grid->OnColumnSizing = [this](TObject*, int c, int size) { Log << QString("Sizing %1 %2").arg(c).arg(size); };
+  const TRect header = Grid->CellRect(2, 0);
+  const int y = (header.Top + header.Bottom) / 2;
+  Move(TPoint(header.Right - 1, y));
+  Press(TPoint(header.Right, y));
+  Move(TPoint(header.Left + 80, y));
+  Move(TPoint(header.Left + 87, y));
+  ASSERT_NE(Grid->SizingHintWindow(), nullptr);
+  EXPECT_TRUE(Grid->SizingHintShown());
+  EXPECT_EQ(Grid->SizingHintWindow()->HintText(), "cw=<b>87</b>");
+  EXPECT_TRUE(Grid->SizingHintWindow()->HintShown());
+  const TPoint corner = Grid->ClientToScreen(TPoint(header.Left, header.Top));
+  EXPECT_EQ(Grid->SizingHintWindow()->HintRect().Left, corner.X);
+  EXPECT_EQ(Grid->SizingHintWindow()->HintRect().Top, corner.Y);
+  Release(TPoint(header.Left + 87, y));
+  EXPECT_FALSE(Grid->SizingHintShown());
+  EXPECT_FALSE(Grid->SizingHintWindow()->HintShown());
+  EXPECT_EQ(Grid->ColWidths(2), 87);
+  EXPECT_EQ(Log.last().toStdString(), "Sizing 2 87");
+}
+
+TEST_F(MoveGrid, BorderDoubleClickSizesAndTheNextReleaseDoesNotSort) {
+  struct Case {
+    int Col;
+    bool LeftBorder;
+    int SizedCol;  // -1: nothing sized
+  };
+  // The first normal column's left border has the fixed column before it: nothing sizes.
+  const Case cases[] = {{1, true, -1}, {3, true, 2}, {3, false, 3}};
+  for (const Case& c : cases) {
+    MakeGrid();
+    SetOption(goColSizing, true);
+    for (int r = 1; r < 5; ++r)
+      for (int col = 1; col < 5; ++col) Grid->SetCells(col, r, QString(r % 2 ? "a long long text %1" : "b %1").arg(r));
+    Grid->OnClickSort = [this](TObject*, int col) { Log << QString("Sort %1").arg(col); };
+    const TRect h = Grid->CellRect(c.Col, 0);
+    const TPoint p(c.LeftBorder ? h.Left + 1 : h.Right - 2, (h.Top + h.Bottom) / 2);
+    Grid->Perform(WM_LBUTTONDBLCLK, 1, MakeLParam(p.X, p.Y));
+    Grid->Perform(WM_LBUTTONUP, 0, MakeLParam(p.X, p.Y));
+    for (int col = 1; col < 5; ++col) EXPECT_EQ(Grid->ColWidths(col) != 60, col == c.SizedCol) << c.Col << " " << col;
+    EXPECT_FALSE(Log.contains(QString("Sort %1").arg(c.Col))) << c.Col;
+    delete Grid;
+    Log.clear();
+  }
+}
+
+TEST_F(MoveGrid, MovingAColumnMovesTheSortColumnAlong) {
+  MakeGrid(7, 4);
+  for (int c = 0; c < 7; ++c) Grid->SetCells(c, 0, QString("H%1").arg(c));
+  Grid->SortSettings().Column = 5;
+  Grid->MoveColumn(2, 5);
+  EXPECT_EQ(Grid->SortSettings().Column, 4);
+  EXPECT_EQ(Grid->Cells(5, 0), "H2");
+  Grid->MoveColumn(5, 2);
+  EXPECT_EQ(Grid->SortSettings().Column, 5);
+}
+
+TEST_F(MoveGrid, EnhancedColumnDragMovesOnlyOnADropCursorOverANormalColumn) {
+  struct Case {
+    const char* Name;
+    int Target;
+    bool Refuse;
+    const char* Headers;
+  };
+  const Case cases[] = {
+      {"dropped", 4, false, "H0 H1 H3 H4 H2"},
+      {"no-drop cursor", 4, true, "H0 H1 H2 H3 H4"},
+      {"fixed column", 0, false, "H0 H1 H2 H3 H4"},
+  };
+  for (const Case& c : cases) {
+    MakeGrid();
+    SetOption(goColMoving, true);
+    for (int col = 0; col < 5; ++col) Grid->SetCells(col, 0, QString("H%1").arg(col));
+    Grid->OnColumnMoving = [&](TObject*, int, bool& allow) {
+      if (c.Refuse) allow = false;
+    };
+    const TPoint from = At(2, 0);
+    Move(from);
+    Press(from);
+    Move(TPoint(from.X + 10, from.Y));
+    Move(At(c.Target, 0));
+    EXPECT_EQ(Grid->Cursor(), c.Refuse ? crNoDrop : crDrag) << c.Name;
+    Release(At(c.Target, 0));
+    QStringList headers;
+    for (int col = 0; col < 5; ++col) headers << Grid->Cells(col, 0);
+    EXPECT_EQ(headers.join(' ').toStdString(), c.Headers) << c.Name;
+    EXPECT_EQ(Grid->GridState(), gsNormal) << c.Name;
+    EXPECT_EQ(Grid->Cursor(), crDefault) << c.Name;
+    delete Grid;
+  }
+}
+
 }  // namespace
