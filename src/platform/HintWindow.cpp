@@ -102,6 +102,8 @@ TRect MonitorRectAt(const TPoint& P) {
 void SetMonitorRects(const std::vector<TRect>& Rects) { MonitorOverride() = Rects; }
 
 void TAppHints::ActivateHint(const TPoint& ScreenPos) {
+  // The hint shown now must not stand in for the control under the point.
+  if (FWindow) FWindow->ReleaseHandle();
   TControl* control = FindDragTarget(ScreenPos, false);
   while (control && !control->ShowHint()) control = control->Parent();
   if (!control) {

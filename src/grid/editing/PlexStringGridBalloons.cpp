@@ -83,9 +83,9 @@ void TPlexStringGrid::BalloonText(TNMTTDispInfo& Info) {
       case ctkWide: text = DecodeWideText(cell); break;
       default: text = cell; break;
     }
-    text.replace('\t', ' ');
     counted = int(text.size());
     while (!text.isEmpty() && (text[0] == '\t' || text[0] == '\n' || text[0] == '\r')) text.remove(0, 1);
+    text.replace('\t', ' ');
     text = CutBalloonText(text, counted);
     QString bTitle, bText;
     TBalloonIcon bIcon = biInfo;

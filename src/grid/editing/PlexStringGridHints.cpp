@@ -68,7 +68,7 @@ void TPlexStringGrid::GetCellHintInfo(QString& HintStr, THintInfo& HintInfo) {
     if (HintShowLargeText) {
       const bool enhanced = EnhTextSize;
       EnhTextSize = false;
-      const TSize s = GetCellTextSize(rcol, ARow, false, WordWrap());
+      const TSize s = GetCellTextSize(rcol, ARow, false, false);
       EnhTextSize = enhanced;
       if (s.cx > r.Width() || s.cy > r.Height()) {
         if (HintShowLargeTextPos == hpCell) pos = TPoint(r.Left, r.Top);

@@ -791,4 +791,3 @@ void TPlexStringGrid::BlinkTick() {
     for (int r = TopRow(); r <= lastRow; ++r)
       if (blinks(c, r)) RepaintCell(c, r);
 }
-
