@@ -196,6 +196,28 @@ TEST_F(MoveGrid, HeaderHoverShowsTheSelectionCursorOfItsMode) {
   }
 }
 
+TEST_F(MoveGrid, FixedBordersShowTheSplitCursors) {
+  MakeGrid();
+  Grid->MouseActions().SizeFixedCol = true;
+  Grid->MouseActions().SizeFixedRow = true;
+  struct Case {
+    TPoint At;
+    Qt::CursorShape Shape;
+  };
+  const Case cases[] = {
+      {TPoint(60, 80), Qt::SplitHCursor},
+      {TPoint(100, 24), Qt::SplitVCursor},
+      {TPoint(100, 80), Qt::ArrowCursor},
+  };
+  for (const Case& c : cases) {
+    Move(c.At);
+    Move(TPoint(c.At.X, c.At.Y + (c.Shape == Qt::SplitVCursor ? 0 : 1)));
+    Move(TPoint(c.At.X + (c.Shape == Qt::SplitHCursor ? 0 : 1), c.At.Y));
+    EXPECT_EQ(Grid->Widget()->cursor().shape(), c.Shape) << c.At.X << "," << c.At.Y;
+  }
+  EXPECT_EQ(Grid->Cursor(), crDefault);
+}
+
 // ---- sizing and moving by mouse
 
 TEST_F(MoveGrid, FixedColumnSizingReportsColumnZeroAndTheMouseThenSetsTheWidth) {
