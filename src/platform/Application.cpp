@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/Forms.h"
+#include "platform/HintWindow.h"
 #include "platform/SysUtils.h"
 #include "platform/internal/QtApplication.h"
 
@@ -28,6 +29,7 @@ void DestroyApplication() { ApplicationInstance().reset(); }
 TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication() {
+  AppHints().Reset();
   FMainForm = nullptr;
   FForms.clear();
   DestroyComponents();

@@ -3,13 +3,14 @@
 #include "platform/ActnList.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/HintWindow.h"
 #include "platform/Property.h"
 #include "platform/ResourceCursors.h"
 #include "platform/SystemProbes.h"
 #include "platform/Timers.h"
 #include "platform/internal/ControlBridge.h"
-#include "platform/internal/Painting.h"
 #include "platform/internal/KeyEventShift.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -321,7 +322,10 @@ void TControl::ParentFontChanged() {
 
 void TControl::SetCursor(TCursor v) {
   FCursor = v;
-  if (FWidget) FWidget->setCursor(QCursor(CursorShape(v)));
+  if (FWidget) {
+    FWidget->setCursor(QCursor(CursorShape(v)));
+    FWidget->setProperty(ResourceCursorProperty, 0);
+  }
 }
 
 namespace {
@@ -535,6 +539,9 @@ bool TControl::TranslateMouse(QEvent* e) {
       break;
     default: break;
   }
+  // As the window system does, a move first lets the control choose the cursor;
+  // the point rides along in WParam, since no cursor position is asked here.
+  if (msg == WM_MOUSEMOVE) Perform(WM_SETCURSOR, WPARAM(MakeLParam(p.x(), p.y())), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
   Perform(msg, MouseKeyFlags(s), MakeLParam(p.x(), p.y()));
   return false;
 }
@@ -571,6 +578,7 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
       }
       return false;
     case QEvent::Leave:
+      if (AppHints().HintControl() == this) AppHints().CancelHint();
       if (FMouseInControl) {
         FMouseInControl = false;
         Perform(CM_MOUSELEAVE);
@@ -584,13 +592,11 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
     case QEvent::ThemeChange: Perform(WM_THEMECHANGED); return false;
     case QEvent::ApplicationFontChange: Perform(CM_SYSFONTCHANGED); return false;
     case QEvent::ApplicationPaletteChange: Perform(CM_SYSCOLORCHANGE); return false;
-    case QEvent::ToolTip:
-      if (ShowHint() && !FHint.isEmpty()) {
-        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), FHint, FWidget);
-      } else {
-        QToolTip::hideText();
-      }
+    case QEvent::ToolTip: {
+      const QPoint at = static_cast<QHelpEvent*>(e)->globalPos();
+      AppHints().ActivateHint(TPoint(at.x(), at.y()));
       return true;
+    }
     default: break;
   }
   if (e->type() == TPostedMessageEvent::EventType()) {
@@ -903,5 +909,7 @@ TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
 
 // Declared with the resource cursors; it needs the library's cursor table above.
 void ShowCursorNow(TControl* Control, TCursor Value) {
-  if (Control && Control->Widget()) Control->Widget()->setCursor(QCursor(CursorShape(Value)));
+  if (!Control || !Control->Widget()) return;
+  Control->Widget()->setCursor(QCursor(CursorShape(Value)));
+  Control->Widget()->setProperty(ResourceCursorProperty, 0);
 }

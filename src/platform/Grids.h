@@ -372,6 +372,8 @@ private:
   TInplaceEdit* FInplaceEdit = nullptr;
   TGridCoord FInplaceCell{-1, -1};
   TPoint FLastMouse;
+  bool FSplitCursorShown = false;
+  TCursor FCursorBeforeSplit = crDefault;
   QScrollBar* FHScroll = nullptr;
   QScrollBar* FVScroll = nullptr;
   bool FHBarOn = false;

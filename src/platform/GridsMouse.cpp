@@ -98,8 +98,16 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
       TGridState state = gsNormal;
       int index = -1, pos = 0, ofs = 0;
       CalcSizingState(X, Y, state, index, pos, ofs);
-      const TCursor c = state == gsColSizing ? crHSplit : state == gsRowSizing ? crVSplit : crDefault;
-      if (Cursor() != c) SetCursor(c);
+      // The split cursor shows over a border only; leaving it gives the cursor back that was there before.
+      if (state == gsColSizing || state == gsRowSizing) {
+        if (!FSplitCursorShown) FCursorBeforeSplit = Cursor();
+        FSplitCursorShown = true;
+        const TCursor c = state == gsColSizing ? crHSplit : crVSplit;
+        if (Cursor() != c) SetCursor(c);
+      } else if (FSplitCursorShown) {
+        FSplitCursorShown = false;
+        SetCursor(FCursorBeforeSplit);
+      }
       break;
     }
     default: break;

@@ -1,11 +1,15 @@
 // The small window that shows a hint: frameless, above the other windows and
 // never activated, so the focus stays where it was. It records what it shows,
-// so tests see the hint without a screen.
+// so tests see the hint without a screen. Beside it, the application's hint
+// mechanism: after the hint pause over a control it asks the control
+// (CM_HINTSHOW) what to show, where, and in which hint window class.
 #pragma once
 
 #include "platform/Controls.h"
 
 #include <QString>
+
+#include <vector>
 
 class THintWindow : public TCustomControl {
 public:
@@ -15,6 +19,8 @@ public:
   virtual TRect CalcHintRect(int MaxWidth, const QString& AHint);
   // Shows the hint in the rectangle (screen coordinates).
   virtual void ActivateHint(const TRect& ARect, const QString& AHint);
+  // As ActivateHint; a descendant may read what the control handed on in AData.
+  virtual void ActivateHintData(const TRect& ARect, const QString& AHint, void* AData);
   // Takes the hint off the screen.
   void ReleaseHandle();
 
@@ -24,9 +30,63 @@ public:
 
 protected:
   void Paint() override;
+  // Records and shows the window in the rectangle; the descendants' activation ends here.
+  void ShowHintAt(const TRect& ARect, const QString& AHint);
 
 private:
   bool FHintShown = false;
   QString FHintText;
   TRect FHintRect;
 };
+
+// A hint window class: makes a hint window of one kind. Two classes are the
+// same kind when their makers are the same function.
+using THintWindowClass = THintWindow* (*)(TComponent* AOwner);
+template <class T>
+THintWindow* MakeHintWindow(TComponent* AOwner) {
+  return new T(AOwner);
+}
+
+// What a control answers to CM_HINTSHOW (LParam points to it); a non-zero
+// result or an empty HintStr shows nothing.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  THintWindowClass HintWindowClass = nullptr;
+  TPoint HintPos;  // screen coordinates of the hint's top-left corner
+  int HintMaxWidth = 0;
+  TColor HintColor = clInfoBk;
+  TPoint CursorPos;  // the mouse in the control's client coordinates
+  QString HintStr;
+  void* HintData = nullptr;
+};
+
+// The screen area of the monitor nearest to the point.
+TRect MonitorRectAt(const TPoint& P);
+// Tests stand in their own monitors; an empty list gives the real ones back.
+void SetMonitorRects(const std::vector<TRect>& Rects);
+
+class TAppHints {
+public:
+  // The hint window class of the whole process.
+  THintWindowClass HintWindowClass = &MakeHintWindow<THintWindow>;
+  // Milliseconds the mouse rests before a hint shows.
+  int HintPause = 500;
+  // The pause is over at the screen point: the control under it is asked and its hint shown.
+  void ActivateHint(const TPoint& ScreenPos);
+  // Takes the shown hint away; the next rest shows it again.
+  void CancelHint();
+  // The hint window shown last (null before the first hint).
+  THintWindow* HintWindow() const { return FWindow; }
+  bool HintShown() const { return FWindow && FWindow->HintShown(); }
+  // The control whose hint is shown, null when none is.
+  TControl* HintControl() const { return HintShown() ? FControl : nullptr; }
+  // Frees the window (tests, application end).
+  void Reset();
+
+private:
+  THintWindow* FWindow = nullptr;
+  THintWindowClass FWindowClass = nullptr;
+  TControl* FControl = nullptr;
+};
+
+TAppHints& AppHints();

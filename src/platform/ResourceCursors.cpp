@@ -12,7 +12,11 @@ namespace {
 
 // The panning cursors' images are ours to choose: the size arrows that point
 // the way the view moves.
-constexpr std::array<std::pair<int, Qt::CursorShape>, 9> ResourceShapes = {{
+constexpr std::array<std::pair<int, Qt::CursorShape>, 13> ResourceShapes = {{
+    {crSelectRow, Qt::SizeHorCursor},
+    {crSelectColumn, Qt::UpArrowCursor},
+    {crSelectAll, Qt::CrossCursor},
+    {crCellSelector, Qt::CrossCursor},
     {crPanNeutral, Qt::SizeAllCursor},
     {crPanDown, Qt::SizeVerCursor},
     {crPanLeft, Qt::SizeHorCursor},
@@ -26,10 +30,18 @@ constexpr std::array<std::pair<int, Qt::CursorShape>, 9> ResourceShapes = {{
 
 }  // namespace
 
+const char* const ResourceCursorProperty = "quilloreResourceCursor";
+
 void ShowResourceCursor(TControl* Control, int Id) {
   if (!Control || !Control->Widget()) return;
   Qt::CursorShape shape = Qt::ArrowCursor;
   for (const auto& [id, s] : ResourceShapes)
     if (id == Id) shape = s;
   Control->Widget()->setCursor(QCursor(shape));
+  Control->Widget()->setProperty(ResourceCursorProperty, Id);
+}
+
+int ShownResourceCursor(TControl* Control) {
+  if (!Control || !Control->Widget()) return 0;
+  return Control->Widget()->property(ResourceCursorProperty).toInt();
 }

@@ -144,7 +144,11 @@ void TPlexStringGrid::CreateListsAndLooks() {
   // The hidden-row store and Filter stand here in the table; Create makes them after the defaults.
   FBalloon = std::make_unique<TBalloonSettings>();
   FBalloon->OnEnableChange = [this](TObject*) {
-    RecordFeatureCall(FBalloon->Enable() ? "CreateBalloon" : "RemoveBalloon");
+    if (FLoading) return;
+    if (FBalloon->Enable())
+      BalloonInit();
+    else
+      BalloonDone();
   };
   FShowModified = std::make_unique<TShowModified>();
   FShowModified->OnChange = [this](TObject*) { Invalidate(); };
@@ -262,10 +266,19 @@ void TPlexStringGrid::UnchainOwnerFormResize() {
 }
 
 void TPlexStringGrid::OwnerFormResized(TObject* Sender) {
-  if (FStoredFormResize) FStoredFormResize(Sender);
-  if (!FOwnerForm) return;
+  if (!FOwnerForm || IsDesigning() || FDestroying) return;
+  if (SizeWithForm) {
+    const int w = Width() + FOwnerForm->Width() - FOwnerFormWidth;
+    const int h = Height() + FOwnerForm->Height() - FOwnerFormHeight;
+    if (w > 0 && h > 0) SetBounds(Left(), Top(), w, h);
+  }
   FOwnerFormWidth = FOwnerForm->Width();
   FOwnerFormHeight = FOwnerForm->Height();
+  // The form's own handler may raise; the grid goes on.
+  try {
+    if (FStoredFormResize) FStoredFormResize(Sender);
+  } catch (...) {
+  }
   StretchStoredColumn();
 }
 

@@ -68,6 +68,10 @@ class TPlexStringGridCheck;
 class TScrollBar;
 class TScrollControl;
 class THintWindow;
+class THTMLHintWindow;
+class TToolTipWindow;
+struct THintInfo;
+struct TNMTTDispInfo;
 class THTMLSettings;
 class THeaderDragButton;
 class THiddenRowStore;
@@ -1327,6 +1331,117 @@ public:
   bool ColSizeFlg = false;
   bool FSizeFixed = false;
 
+  // ================= mouse move, hover, sizing and moving by mouse, cell hints and balloons
+  // (editing/PlexStringGridMouseMove.cpp, editing/PlexStringGridMouseSizing.cpp, editing/PlexStringGridHints.cpp,
+  // editing/PlexStringGridBalloons.cpp)
+  using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& Anchor)>;
+  using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, QString& Anchor)>;
+  using TOleDragEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
+  using TSizingEvent = std::function<void(TObject* Sender, int AIndex, int ASize)>;
+  using TCellBalloonEvent =
+      std::function<void(TObject* Sender, int ACol, int ARow, QString& ATitle, QString& AText, TBalloonIcon& AIcon)>;
+  // The grid grows and shrinks with its form.
+  bool SizeWithForm = false;
+  bool HintShowCells = false;
+  bool HintShowLargeText = false;
+  bool HintShowSizing = false;
+  bool HTMLHint = false;
+  // The hover row (-1 for none), the hovered fixed cell and the link under the mouse.
+  int HoverRowIndex() const { return FHoverRowIdx; }
+  TPoint HoverFixedCell() const { return TPoint(FHoverFixedX, FHoverFixedY); }
+  QString HoverAnchor() const { return FAnchor; }
+  // Whether the point lies on a border of a header cell (within 3 pixels) that sizing may move.
+  bool IsOnFixedCellBorder(int X, int Y);
+  // The hint of the cell under the record's cursor: its text, position, colour and window class.
+  void GetCellHintInfo(QString& HintStr, THintInfo& HintInfo);
+  TPoint LastHintPos() const { return FLastHintPos; }
+  TPoint LastBalloonPos() const { return FLastBalloonPos; }
+  // The sizing hint ("cw=<b>87</b>"), null before the first sizing with HintShowSizing.
+  THTMLHintWindow* SizingHintWindow() const { return FSizingHintWnd; }
+  bool SizingHintShown() const { return FSizingHintShow; }
+  // The balloon tooltip of the grid's window while balloons are enabled, else null.
+  TToolTipWindow* BalloonToolTip() const { return FHToolTip; }
+  void BalloonInit();
+  void BalloonDone();
+  // The floating image of the moved column's cells, null when none is shown.
+  TForm* MoveForm() const { return FMoveForm.get(); }
+  // The insertion arrows: up, down, left, right.
+  TArrowWindow* MoveArrow(int Index) const { return Index >= 0 && Index < 4 ? FArrows[size_t(Index)] : nullptr; }
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  TOleDragEvent OnOleDrag;
+  TClickCellEvent OnOleDragStart;
+  TSizingEvent OnColumnSizing;
+  TSizingEvent OnRowSizing;
+  TColBoolEvent OnColumnMove;
+  TColBoolEvent OnRowMove;
+  TColBoolEvent OnColumnMoving;
+  TColBoolEvent OnRowMoving;
+  TCellBalloonEvent OnCellBalloon;
+
+protected:
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  virtual void CMMouseLeave(TMessage& Message);
+  virtual void WMSetCursor(TMessage& Message);
+  virtual void WMNotify(TMessage& Message);
+  void RowMoved(int FromIndex, int ToIndex) override;
+
+private:
+  // ---- the move, in its steps
+  void HoverCellSteps(int ACol, int ARow, int X, int Y);
+  void HoverButtonStep(int ACol, int ARow, int X, int Y);
+  void HeaderDragSteps(int ACol, int ARow, int X, int Y);
+  bool OleDragStep(int ACol, int ARow, int X, int Y, TShiftState Shift);
+  bool DecideSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
+  bool LinkHoverStep(int ACol, int ARow, int X, int Y);
+  void ResetHintsStep(int ACol, int ARow);
+  void SetOwnCursor(TCursor Value);
+  // ---- sizing and moving by mouse
+  void FixedSizingHover(int X, int Y);
+  void FixedSizingPress(int X, int Y);
+  void FixedSizingMove(int X, int Y);
+  bool FixedSizingRelease(int X, int Y);
+  void NormalSizingMove(int X, int Y);
+  void ShowSizingHint(const QString& Hint, const TPoint& ScreenPos);
+  void HideSizingHint();
+  void EnhancedMoveStep(int X, int Y);
+  bool EnhancedMoveRelease(int X, int Y);
+  void PlaceColumnArrows(int Target);
+  void HideMoveArrows();
+  // ---- hints and balloons
+  void CopyToToolTipBuffer(const QString& Text);
+  void BalloonText(TNMTTDispInfo& Info);
+  TPoint FLastHintPos{-1, -1};
+  TPoint FLastBalloonPos{-1, -1};
+  TPoint FHotFixedCell{-1, -1};
+  TPoint FHoverCell{-1, -1};
+  int FHoverlink = -1;
+  QString FAnchor;
+  QString FLastAnchorHint;
+  TCursor FOldCursor = crDefault;
+  // The grid shows a cursor of its own (hand, drag) in place of FOldCursor.
+  bool FOwnCursorShown = false;
+  TGridRect FSizeSelection;
+  bool FOnGrip = false;
+  bool FSizingFixed = false;
+  bool FSizingFixedR = false;
+  int FSizeFixedX = 0;
+  int FSizeFixedY = 0;
+  int FSizingFixedCol = -1;
+  int FSizingFixedRow = -1;
+  bool FFixedLineDrawn = false;
+  THTMLHintWindow* FSizingHintWnd = nullptr;
+  bool FSizingHintShow = false;
+  std::unique_ptr<TForm> FMoveForm;
+  std::array<TArrowWindow*, 4> FArrows{};
+  bool FMoveCursorShown = false;
+  bool FMoveAllowed = true;
+  TToolTipWindow* FHToolTip = nullptr;
+  // The balloon text handed to the tooltip, its terminating null included.
+  std::array<char16_t, 4099> FToolTipBuffer{};
+
+public:
   // ================= keyboard and navigation (editing/PlexStringGridKeyboard*.cpp, editing/*Navigation.cpp)
   using TAutoAdvanceEvent =
       std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
@@ -1796,7 +1911,6 @@ public:
   TNodeAllowEvent OnBeforeContractNode;
   TNodeEvent OnExpandNode;
   TNodeEvent OnContractNode;
-  // placeholder: fuller version comes with sizing by mouse
 
 protected:
   bool DispatchMouseButtons(TMessage& Message);
@@ -1814,7 +1928,7 @@ protected:
   virtual void EditCellControl(int ACol, int ARow, const QString& CtrlID, const QString& CtrlType,
                                const QString& CtrlVal);
   virtual void EndCellControlEdit();
-  // placeholder: fuller version comes with sizing by mouse; true when the double click sized a column.
+  // True when the double click on a header border sized a column.
   virtual bool DblClickAutoSize(TMessage& Message, int X, int Y, int ACol, int ARow);
   // The data features the header click and the selection grip use.
   void InitSortXRef();

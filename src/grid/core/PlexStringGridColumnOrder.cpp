@@ -4,9 +4,12 @@
 #include "grid/core/GridItem.h"
 #include "grid/core/HiddenRowStore.h"
 #include "grid/core/PlexStringGrid.h"
+#include "grid/features/SortSettings.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/SortIndexList.h"
 
+#include <algorithm>
 #include <utility>
 
 void TPlexStringGrid::SetColumnOrder() {
@@ -49,7 +52,35 @@ void TPlexStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     FColumnOrder->Delete(from);
     FColumnOrder->Insert(to, entry);
   }
+  if (EnhRowColMove) {
+    // The hidden-column tables keep their entries with the column that moved.
+    const int tableSize = int(FHiddenColumns.size());
+    if (NumHiddenColumns() > 0 && from >= 0 && to >= 0 && from < tableSize && to < tableSize) {
+      const auto move = [&](auto& table) {
+        auto value = table[size_t(from)];
+        if (from < to)
+          std::move(table.begin() + from + 1, table.begin() + to + 1, table.begin() + from);
+        else
+          std::move_backward(table.begin() + to, table.begin() + from, table.begin() + from + 1);
+        table[size_t(to)] = value;
+      };
+      move(FHiddenColumns);
+      move(FHiddenColumnWidths);
+    }
+    ColMoveFlg = true;
+  }
   TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+  // The sort column and the sort indexes name real columns: they follow the move.
+  const auto follow = [](int x, int f, int t) {
+    if (x == f) return t;
+    if (f < t && x > f && x <= t) return x - 1;
+    if (f > t && x >= t && x < f) return x + 1;
+    return x;
+  };
+  FSortSettings->Column = follow(FSortSettings->Column, from, to);
+  if (FSortSettings->IndexShow)
+    for (int i = 0; i < FSortIndexes->Count(); ++i)
+      FSortIndexes->SetSortColumns(i, follow(FSortIndexes->GetSortColumns(i), from, to));
 }
 
 int TPlexStringGrid::ColumnByHeader(const QString& AValue) {

@@ -32,7 +32,7 @@ void TPlexStringGrid::CreateWnd() {
   if (!Parent()) return;
   if (!IsDesigning()) {
     if (FScrollType == ssMetro) CreateScrollControls();
-    if (FBalloon->Enable()) RecordFeatureCall("CreateBalloon");
+    if (FBalloon->Enable()) BalloonInit();
   }
   CreateWndPanels();
   if (FColumnSize->Save) LoadColSizes();
@@ -97,7 +97,7 @@ void TPlexStringGrid::Loaded() {
   }
   RecordFeatureCall("InitOrigColSizes");
   SetColumnOrder();
-  if (FBalloon->Enable()) RecordFeatureCall("CreateBalloon");
+  if (FBalloon->Enable()) BalloonInit();
   ApplyVclStyle();
 }
 

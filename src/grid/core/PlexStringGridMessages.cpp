@@ -14,6 +14,7 @@
 #include "grid/features/SearchPanel.h"
 #include "grid/foundation/IntList.h"
 #include "platform/ControlMessages.h"
+#include "platform/HintWindow.h"
 #include "platform/ResourceCursors.h"
 #include "platform/WindowHandles.h"
 #include "platform/WindowRedraw.h"
@@ -142,7 +143,13 @@ void TPlexStringGrid::HandleEditDone(TMessage& Message) {
 
 bool TPlexStringGrid::HandleControlMessage(TMessage& Message) {
   switch (Message.Msg) {
-    case CM_HINTSHOW: Message.Result = 0; return true;
+    case CM_HINTSHOW:
+      if (auto* info = reinterpret_cast<THintInfo*>(Message.LParam)) GetCellHintInfo(info->HintStr, *info);
+      Message.Result = 0;
+      return true;
+    case CM_MOUSELEAVE: CMMouseLeave(Message); return true;
+    case WM_SETCURSOR: WMSetCursor(Message); return true;
+    case WM_NOTIFY: WMNotify(Message); return true;
     case CM_ENABLEDCHANGED:
       TBaseGrid::WndProc(Message);
       Invalidate();

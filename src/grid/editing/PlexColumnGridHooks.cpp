@@ -45,8 +45,7 @@ void TPlexColumnGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, 
   TPlexStringGrid::DoGetCellColor(ACol, ARow, AState, ABrush, AFont);
 }
 
-void TPlexColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush,
-                                          TFont& AFont) {
+void TPlexColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
   TGridColumnItem* d = Definition(ACol);
   if (d) {
     const bool fixedLike = ACol < FixedCols() || ARow < FixedRows() || !IsInnerCell(ACol, ARow);

@@ -18,23 +18,56 @@ constexpr const char* BorderNames[] = {"cbTop", "cbLeft", "cbRight", "cbBottom"}
 constexpr const char* PopupTypeNames[] = {"cpFixedCellsRClick",  "cpFixedCellsLClick", "cpNormalCellsRClick",
                                           "cpNormalCellsLClick", "cpAllCellsRClick",   "cpAllCellsLClick"};
 constexpr const char* FontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-constexpr const char* PenStyleNames[] = {"psSolid", "psDash",  "psDot",        "psDashDot",
+constexpr const char* PenStyleNames[] = {"psSolid",      "psDash",  "psDot",        "psDashDot",
                                          "psDashDotDot", "psClear", "psInsideFrame"};
-constexpr const char* SortStyleNames[] = {
-    "ssAutomatic",     "ssAlphabetic",  "ssNumeric",     "ssDate",        "ssAlphaNoCase",
-    "ssAlphaCase",     "ssShortDateEU", "ssShortDateUS", "ssCustom",      "ssFinancial",
-    "ssAnsiAlphaCase", "ssAnsiAlphaNoCase", "ssRaw",     "ssHTML",        "ssImages",
-    "ssCheckBox",      "ssDateTime",    "ssTime",        "ssAlphaNumeric", "ssAlphaNumericNoCase"};
-constexpr const char* EditorNames[] = {
-    "edNormal",         "edSpinEdit",         "edComboEdit",          "edComboList",        "edEditBtn",
-    "edCheckBox",       "edDateEdit",         "edDateEditUpDown",     "edTimeEdit",         "edButton",
-    "edDataCheckBox",   "edNumeric",          "edPositiveNumeric",    "edFloat",            "edCapital",
-    "edMixedCase",      "edPassword",         "edUnitEditBtn",        "edLowerCase",        "edUpperCase",
-    "edFloatSpinEdit",  "edTimeSpinEdit",     "edDateSpinEdit",       "edNumericEditBtn",   "edFloatEditBtn",
-    "edCustom",         "edRichEdit",         "edNone",               "edDateTimeEdit",     "edValidChars",
-    "edTrackbarDropDown", "edMemoDropDown",   "edCalculatorDropDown", "edTimePickerDropDown", "edDetailDropDown",
-    "edGridDropDown",   "edColorPickerDropDown", "edImagePickerDropDown", "edPlexGridDropDown", "edPositiveFloat",
-    "edNumericUnitEditBtn", "edFloatUnitEditBtn", "edMaskEditBtn"};
+constexpr const char* SortStyleNames[] = {"ssAutomatic",   "ssAlphabetic", "ssNumeric",       "ssDate",
+                                          "ssAlphaNoCase", "ssAlphaCase",  "ssShortDateEU",   "ssShortDateUS",
+                                          "ssCustom",      "ssFinancial",  "ssAnsiAlphaCase", "ssAnsiAlphaNoCase",
+                                          "ssRaw",         "ssHTML",       "ssImages",        "ssCheckBox",
+                                          "ssDateTime",    "ssTime",       "ssAlphaNumeric",  "ssAlphaNumericNoCase"};
+constexpr const char* EditorNames[] = {"edNormal",
+                                       "edSpinEdit",
+                                       "edComboEdit",
+                                       "edComboList",
+                                       "edEditBtn",
+                                       "edCheckBox",
+                                       "edDateEdit",
+                                       "edDateEditUpDown",
+                                       "edTimeEdit",
+                                       "edButton",
+                                       "edDataCheckBox",
+                                       "edNumeric",
+                                       "edPositiveNumeric",
+                                       "edFloat",
+                                       "edCapital",
+                                       "edMixedCase",
+                                       "edPassword",
+                                       "edUnitEditBtn",
+                                       "edLowerCase",
+                                       "edUpperCase",
+                                       "edFloatSpinEdit",
+                                       "edTimeSpinEdit",
+                                       "edDateSpinEdit",
+                                       "edNumericEditBtn",
+                                       "edFloatEditBtn",
+                                       "edCustom",
+                                       "edRichEdit",
+                                       "edNone",
+                                       "edDateTimeEdit",
+                                       "edValidChars",
+                                       "edTrackbarDropDown",
+                                       "edMemoDropDown",
+                                       "edCalculatorDropDown",
+                                       "edTimePickerDropDown",
+                                       "edDetailDropDown",
+                                       "edGridDropDown",
+                                       "edColorPickerDropDown",
+                                       "edImagePickerDropDown",
+                                       "edPlexGridDropDown",
+                                       "edPositiveFloat",
+                                       "edNumericUnitEditBtn",
+                                       "edFloatUnitEditBtn",
+                                       "edMaskEditBtn"};
 static_assert(std::size(EditorNames) == edMaskEditBtn + 1);
 static_assert(std::size(SortStyleNames) == ssAlphaNumericNoCase + 1);
 
@@ -124,7 +157,8 @@ constexpr TColumnProperty FontProperty(const char* Name, int Part) {
       return {Name, [](TItem&) -> std::optional<TStreamValue> { return TStreamValue::Integer(DefaultCharset); },
               [](TItem&, const TStreamValue& v, const TComponent*) { IntValue(v); }};
     case 1:
-      return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(int((i.*F)().Color())); },
+      return {Name,
+              [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(int((i.*F)().Color())); },
               [](TItem& i, const TStreamValue& v, const TComponent*) { (i.*F)().SetColor(TColor(IntValue(v))); }};
     case 2:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer((i.*F)().Size()); },
@@ -133,8 +167,7 @@ constexpr TColumnProperty FontProperty(const char* Name, int Part) {
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::String((i.*F)().Name()); },
               [](TItem& i, const TStreamValue& v, const TComponent*) { (i.*F)().SetName(TextValue(v)); }};
     default:
-      return {Name,
-              [](TItem& i) -> std::optional<TStreamValue> { return SetOf((i.*F)().Style(), FontStyleNames); },
+      return {Name, [](TItem& i) -> std::optional<TStreamValue> { return SetOf((i.*F)().Style(), FontStyleNames); },
               [](TItem& i, const TStreamValue& v, const TComponent*) {
                 (i.*F)().SetStyle(SetValue<TFontStyle>(v, FontStyleNames));
               }};
@@ -158,20 +191,22 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
   }
 }
 
-#define INT_PROPERTY(N)                                                                 \
-  TColumnProperty {                                                                     \
-    #N, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(i.N); }, \
-        [](TItem& i, const TStreamValue& v, const TComponent*) { i.N = IntValue(v); }   \
-  }
-#define TEXT_PROPERTY(N)                                                              \
-  TColumnProperty {                                                                   \
-    #N, [](TItem& i) { return TextIfSet(i.N); },                                      \
-        [](TItem& i, const TStreamValue& v, const TComponent*) { i.N = TextValue(v); } \
-  }
-#define BOOL_PROPERTY(N)                                                                 \
+#define INT_PROPERTY(N)                                                                  \
   TColumnProperty {                                                                      \
-    #N, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Boolean(i.N); }, \
-        [](TItem& i, const TStreamValue& v, const TComponent*) { i.N = BoolValue(v); }   \
+#N, [](TItem & i) -> std::optional < TStreamValue>                                   \
+    { return TStreamValue::Integer(i.N); }, [](TItem & i, const TStreamValue& v,         \
+                                               const TComponent*) { i.N = IntValue(v); } \
+  }
+#define TEXT_PROPERTY(N)                                                                        \
+  TColumnProperty {                                                                             \
+#N, [](TItem & i) { return TextIfSet(i.N); }, [](TItem & i, const TStreamValue& v,          \
+                                                     const TComponent*) { i.N = TextValue(v); } \
+  }
+#define BOOL_PROPERTY(N)                                                                  \
+  TColumnProperty {                                                                       \
+#N, [](TItem & i) -> std::optional < TStreamValue>                                    \
+    { return TStreamValue::Boolean(i.N); }, [](TItem & i, const TStreamValue& v,          \
+                                               const TComponent*) { i.N = BoolValue(v); } \
   }
 
 // The published properties in their declared order: the order of the stream.
@@ -195,7 +230,8 @@ const TColumnProperty ColumnProperties[] = {
      [](TItem& i, const TStreamValue& v, const TComponent* lookup) {
        i.ColumnPopup = dynamic_cast<TPopupMenu*>(FindByName(lookup, TextValue(v)));
      }},
-    {"ColumnPopupType", [](TItem& i) -> std::optional<TStreamValue> { return Ident(i.ColumnPopupType, PopupTypeNames); },
+    {"ColumnPopupType",
+     [](TItem& i) -> std::optional<TStreamValue> { return Ident(i.ColumnPopupType, PopupTypeNames); },
      [](TItem& i, const TStreamValue& v, const TComponent*) {
        i.ColumnPopupType = IdentValue<TColumnPopupType>(v, PopupTypeNames);
      }},
@@ -244,7 +280,9 @@ const TColumnProperty ColumnProperties[] = {
      },
      [](TItem& i, const TStreamValue& v, const TComponent*) { i.PrintBorderCustom = BoolValue(v); }},
     {"PrintBorders", [](TItem& i) -> std::optional<TStreamValue> { return SetOf(i.PrintBorders, BorderNames); },
-     [](TItem& i, const TStreamValue& v, const TComponent*) { i.PrintBorders = SetValue<TCellBorder>(v, BorderNames); }},
+     [](TItem& i, const TStreamValue& v, const TComponent*) {
+       i.PrintBorders = SetValue<TCellBorder>(v, BorderNames);
+     }},
     PenProperty<&TItem::PrintBorderPen>("PrintBorderPen.Color", 0),
     PenProperty<&TItem::PrintBorderPen>("PrintBorderPen.Style", 1),
     PenProperty<&TItem::PrintBorderPen>("PrintBorderPen.Width", 2),
@@ -264,7 +302,9 @@ const TColumnProperty ColumnProperties[] = {
     {"ShowBands", [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Boolean(i.ShowBands()); },
      [](TItem& i, const TStreamValue& v, const TComponent*) { i.SetShowBands(BoolValue(v)); }},
     {"SortStyle", [](TItem& i) -> std::optional<TStreamValue> { return Ident(i.SortStyle, SortStyleNames); },
-     [](TItem& i, const TStreamValue& v, const TComponent*) { i.SortStyle = IdentValue<TSortStyle>(v, SortStyleNames); }},
+     [](TItem& i, const TStreamValue& v, const TComponent*) {
+       i.SortStyle = IdentValue<TSortStyle>(v, SortStyleNames);
+     }},
     TEXT_PROPERTY(SortPrefix),
     TEXT_PROPERTY(SortSuffix),
     INT_PROPERTY(SpinMax),

@@ -11,9 +11,6 @@ namespace {
 int MessageX(const TMessage& Message) { return int16_t(LoWord(Message.LParam)); }
 int MessageY(const TMessage& Message) { return int16_t(HiWord(Message.LParam)); }
 
-// A double click this close to a header border sizes the column.
-constexpr int AutoSizeBorder = 3;
-
 }  // namespace
 
 bool TPlexStringGrid::DispatchMouseButtons(TMessage& Message) {
@@ -92,32 +89,6 @@ void TPlexStringGrid::WMLButtonDblClk(TMessage& Message) {
   if ((FMouseActions->FixedRowsEdit == fceDblClick && ARow < FixedRows()) ||
       (FMouseActions->FixedColsEdit == fceDblClick && ACol < FixedCols()))
     StartFixedCellEdit(ACol, ARow);
-}
-
-// placeholder: fuller version comes with sizing by mouse
-bool TPlexStringGrid::DblClickAutoSize(TMessage& Message, int X, int Y, int ACol, int ARow) {
-  const TRect r = CellRect(ACol, ARow);
-  const auto sizeColumn = [this](int Column) {
-    bool allow = true;
-    Fire(OnColumnSize, this, Column, allow);
-    if (!allow) return;
-    AutoSizeCol(Column, 0);
-    Fire(OnEndColumnSize, this, Column);
-  };
-  if (X - r.Left < AutoSizeBorder && ACol - 1 >= FixedCols()) {
-    FDblClk = true;
-    sizeColumn(ACol - 1);
-    HandPressOn(Message);
-    return true;
-  }
-  if (r.Right - X < AutoSizeBorder && ACol >= FixedCols()) {
-    FDblClk = true;
-    sizeColumn(ACol);
-    return true;
-  }
-  (void)Y;
-  (void)ARow;
-  return false;
 }
 
 void TPlexStringGrid::WMRButtonDown(TMessage& Message) {

@@ -111,8 +111,11 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
   ARow = base.Y;
   LButFlg = FMouseActions->CaretPositioning;
 
-  // Sizing a fixed column or row, armed by the hover, belongs to the sizing by mouse.
-  if (FSizeFixed || FSizeFixedR) return;
+  // The hover armed the sizing of a fixed column or row.
+  if (FSizeFixed || FSizeFixedR) {
+    FixedSizingPress(X, Y);
+    return;
+  }
 
   const bool fixedArea = ACol < FixedCols() || ARow < FixedRows();
   const bool fixedByEvent = !fixedArea && IsFixed(ACol, ARow);

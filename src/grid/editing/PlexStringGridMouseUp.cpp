@@ -331,11 +331,14 @@ void TPlexStringGrid::WMLButtonUp(TMessage& Message) {
     if (FixedCols() > 0) InvalidateCol(0);
   }
   FMouseSelectStart = -1;
+  if (!IsDesigning()) HideMoveArrows();
+  const bool fixedSized = FixedSizingRelease(X, Y);
   if (FFixedCellPushed) {
     InvalidateRect(FPushedFixedCell);
     FFixedCellPushed = false;
   }
   ReleasePushedButton(X, Y);
+  if (HintShowSizing || IsDesigning()) HideSizingHint();
 
   if (onCell) {
     const TPoint b = BaseCell(DisplayToRealCol(ACol), ARow);
@@ -393,11 +396,13 @@ void TPlexStringGrid::WMLButtonUp(TMessage& Message) {
     FDeselectState = false;
   }
 
+  EnhancedMoveRelease(X, Y);
+
   // A sizing or a move that the platform finishes in this release keeps the click from sorting.
   const TGridState state = GridState();
   const int moveFrom = FMoveIndex, movePos = FMovePos;
   HandPressOn(Message);
-  if (state == gsColSizing || state == gsRowSizing) ColSizeFlg = true;
+  if (state == gsColSizing || state == gsRowSizing || fixedSized) ColSizeFlg = true;
   if ((state == gsColMoving || state == gsRowMoving) && moveFrom != movePos) ColMoveFlg = true;
   if (FResetSelChange) {
     FSelChange = false;

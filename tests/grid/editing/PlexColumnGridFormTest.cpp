@@ -3,9 +3,9 @@
 #include "grid/editing/PlexColumnGrid.h"
 
 #include "EditorFormFixture.h"
+#include "grid/editing/GridCombo.h"
 #include "platform/Menus.h"
 #include "platform/Screenshot.h"
-#include "grid/editing/GridCombo.h"
 
 #include <QDir>
 #include <QImage>
@@ -114,6 +114,20 @@ TEST_F(ColumnGridForm, UserResizeIsReadBackAsTheWidth) {
   EXPECT_EQ(Grid->ColWidths(1), 120);
   EXPECT_EQ(Grid->Columns()[1]->Width(), 120);
   EXPECT_EQ(Grid->Columns()[1]->StoredWidth(), 120);
+}
+
+// The end of a sizing by mouse asks the column's limits.
+TEST_F(ColumnGridForm, MaxSizeCapsAUserResize) {
+  ShowForm(420, 200);
+  Grid->Columns()[1]->MaxSize = 15;
+  const TRect header = Grid->CellRect(1, 0);
+  QWidget* w = Grid->Widget();
+  const int y = (header.Top + header.Bottom) / 2;
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(header.Right - 1, y));
+  QTest::mouseMove(w, QPoint(header.Right + 29, y));
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(header.Right + 29, y));
+  EXPECT_EQ(Grid->ColWidths(1), 15);
+  EXPECT_EQ(Grid->Columns()[1]->Width(), 15);
 }
 
 // A menu that notes where it would pop up instead of showing itself.
