@@ -8,8 +8,8 @@
 #include "platform/SystemProbes.h"
 #include "platform/Timers.h"
 #include "platform/internal/ControlBridge.h"
-#include "platform/internal/Painting.h"
 #include "platform/internal/KeyEventShift.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -371,11 +371,20 @@ TForm* TControl::GetParentForm() const {
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   TMessage m{Msg, WParam, LParam, 0};
-  WndProc(m);
+  DeliverMessage(m);
   return m.Result;
 }
 
 void TControl::WndProc(TMessage& Message) { DefaultHandler(Message); }
+
+void TControl::DeliverMessage(TMessage& Message) {
+  if (FMessageFilter) {
+    // A copy: the filter may remove itself while it runs.
+    const TMessageFilter filter = FMessageFilter;
+    if (filter(Message)) return;
+  }
+  WndProc(Message);
+}
 
 void TControl::DefaultHandler(TMessage& m) {
   const int x = LoWord(m.LParam), y = HiWord(m.LParam);
@@ -595,7 +604,7 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
   }
   if (e->type() == TPostedMessageEvent::EventType()) {
     TMessage m = static_cast<TPostedMessageEvent*>(e)->Message;
-    WndProc(m);
+    DeliverMessage(m);
     return true;
   }
   if (auto* wc = dynamic_cast<TWinControl*>(this)) return wc->TranslateKey(target, e);
@@ -690,7 +699,7 @@ void TWinControl::AlignControls() {
 
 void TWinControl::Broadcast(TMessage& Message) {
   for (TControl* c : std::vector<TControl*>(FControls)) {
-    c->WndProc(Message);
+    c->DeliverMessage(Message);
     if (Message.Result != 0) return;
   }
 }
@@ -831,7 +840,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       bool swallowed = false;
       if (vk != 0) {
         TMessage m{ke->modifiers() & Qt::AltModifier ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
-        WndProc(m);
+        DeliverMessage(m);
         swallowed = m.WParam == 0;
       }
       const QString text = ke->text();
@@ -844,7 +853,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       const QChar original = ch;
       // Bit 22 of the key data marks the numeric keypad (KeyDataKeypad).
       TMessage m{WM_CHAR, ch.unicode(), (ke->modifiers() & Qt::KeypadModifier) ? LPARAM(1) << 22 : 0, 0};
-      WndProc(m);
+      DeliverMessage(m);
       ch = QChar(char16_t(m.WParam));
       if (ch == QChar(0) || swallowed) return true;
       if (ch != original && ch.unicode() >= 32) {
@@ -864,7 +873,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       WORD vk = QtKeyToVirtualKey(ke->key(), ke->modifiers());
       if (vk == 0) return false;
       TMessage m{WM_KEYUP, vk, 0, 0};
-      WndProc(m);
+      DeliverMessage(m);
       return m.WParam == 0;
     }
     case QEvent::FocusIn: Perform(WM_SETFOCUS); return false;
@@ -883,7 +892,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       FWheelSeenByForm = we->timestamp() != 0 && we->timestamp() == lastStamp && we->globalPosition() == lastPos;
       lastStamp = we->timestamp();
       lastPos = we->globalPosition();
-      WndProc(m);
+      DeliverMessage(m);
       FWheelSeenByForm = false;
       return m.Result != 0;
     }
