@@ -29,6 +29,12 @@ void TEditLink::FocusGrid() {
 }
 
 namespace {
+// What the pop-up form is posted to close once the closing key is handled.
+UINT EditLinkPopupCloseMessage() {
+  static const UINT message = RegisterWindowMessage("EditLinkPopupClose");
+  return message;
+}
+
 bool IsLeavingKey(WORD Key) {
   switch (Key) {
     case VK_TAB:
@@ -49,6 +55,14 @@ bool IsLeavingKey(WORD Key) {
 
 void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
   if (!FGrid) return;
+  // The control must outlive its own key: a pop-up closed now is freed later.
+  const bool nested = FInKeyDown;
+  FInKeyDown = true;
+  struct TReset {
+    bool& Flag;
+    bool Value;
+    ~TReset() { Flag = Value; }
+  } reset{FInKeyDown, nested};
   const bool alt = Shift.Contains(ssAlt);
   if (!alt && !IsLeavingKey(Key)) return;
   const bool kept = ((Key == VK_UP || Key == VK_DOWN) && WantKeyUpDown) ||
@@ -59,6 +73,11 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
   if (kept) return;
   TPlexStringGrid* grid = FGrid;
   const WORD key = Key;
+  // The grid taking the focus notes the cell's text as its old value, after
+  // the control's exit wrote the new one: the validation compares with the
+  // text from before the edit.
+  const bool editing = grid->FEditing;
+  const QString before = grid->FOldCellText;
   if (key == VK_TAB && grid->Navigation().TabToNextAtEnd) {
     FocusGrid();
     grid->CommitCellEditor(grid->Col(), grid->Row());
@@ -75,9 +94,14 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
   if (EditStyle == esPopup) EditExit(this);
   grid->FEditMode = false;
   grid->SelectCell(grid->Col(), grid->Row());
+  if (editing) {
+    grid->FEditing = true;
+    grid->FOldCellText = before;
+    grid->ValidateCell(grid->GetCellEx(grid->RealColIndex(grid->Col()), grid->Row()));
+  }
   if (!grid->FLastValidation) {
     grid->FLastValidation = true;
-    grid->ShowCellEditor(grid->Col(), grid->Row());
+    if (!grid->FEditMode) grid->ShowCellEditor(grid->Col(), grid->Row());
     Key = 0;
     return;
   }
@@ -110,10 +134,30 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
 
 void TEditLink::EditExit(TObject* Sender) {
   HideEditor();
-  if (EditStyle == esPopup && FPopupForm) {
-    DestroyEditor();
-    FPopupForm->Hide();
+  if (EditStyle != esPopup || !FPopupForm) return;
+  if (!FInKeyDown) {
+    ClosePopup();
+  } else if (!FClosePending) {
+    FClosePending = true;
+    PostMessage(FPopupForm, EditLinkPopupCloseMessage());
   }
+}
+
+void TEditLink::AdoptPopupForm(TForm* Form) {
+  FPopupForm = Form;
+  Form->OnDeactivate = [this](TObject* Sender) { FormExit(Sender); };
+  Form->SetMessageFilter([this](TMessage& Message) {
+    if (Message.Msg != EditLinkPopupCloseMessage()) return false;
+    ClosePopup();
+    return true;
+  });
+  Form->FreeNotification(this);
+}
+
+void TEditLink::ClosePopup() {
+  FClosePending = false;
+  DestroyEditor();
+  if (FPopupForm) FPopupForm->Hide();
 }
 
 void TEditLink::HideEditor() {
@@ -123,7 +167,9 @@ void TEditLink::HideEditor() {
 }
 
 void TEditLink::FormExit(TObject* Sender) {
-  if (!FGrid) return;
+  // The window system tells of the lost activation late: an edit ended by
+  // then has nothing left to write.
+  if (!FGrid || !FGrid->FEditActive || FGrid->EditLink() != this) return;
   if (TInplaceEdit* editor = FGrid->InplaceEditor()) editor->SetText(GetEditorValue());
   if (FForcedExit) {
     SetCellValue(GetEditorValue());

@@ -77,6 +77,13 @@ private:
   friend class TPlexStringGrid;
   // The grid takes the focus, with the forced-exit flag set around it.
   void FocusGrid();
+  // Frees the control and hides the pop-up form; while a key of the control
+  // is being handled this waits until the key is done.
+  void ClosePopup();
+  // Takes the grid's new pop-up form: its deactivation and the deferred close come here.
+  void AdoptPopupForm(TForm* Form);
+  bool FInKeyDown = false;
+  bool FClosePending = false;
   TPlexStringGrid* FGrid = nullptr;
   TForm* FPopupForm = nullptr;
   bool FForcedExit = false;

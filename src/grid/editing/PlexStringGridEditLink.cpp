@@ -24,9 +24,7 @@ void TPlexStringGrid::OpenEditLinkPopup(const TRect& R) {
       if (app->Components(i)->Name == "gridform") delete app->Components(i);
     auto* form = new TForm(app);  // owned by the application, reused by the link
     form->Name = "gridform";
-    form->OnDeactivate = [&link](TObject* Sender) { link.FormExit(Sender); };
-    form->FreeNotification(&link);
-    link.FPopupForm = form;
+    link.AdoptPopupForm(form);
   }
   TForm* form = link.FPopupForm;
   const TPoint at = link.PopupLeft != -1 && link.PopupTop != -1 ? TPoint(link.PopupLeft, link.PopupTop)
@@ -42,6 +40,7 @@ void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R
   if (!FEditLink) return;
   TEditLink& link = *FEditLink;
   link.FGrid = this;
+  link.FreeNotification(this);
   link.FEditCell = TPoint(Setup.Col, Setup.Row);
   const bool popup = link.EditStyle == esPopup;
   if (popup) {
