@@ -58,7 +58,10 @@ void TPlexStringGrid::EditCellControl(int ACol, int ARow, const QString& CtrlID,
   combo->SetItemIndex(index);
   if (editable || index >= 0) combo->SetText(CtrlVal);
   combo->SetDropDownCount(dropCount);
-  combo->OnExit = [this](TObject*) { EndCellControlEdit(); };
+  // The dropped list takes the focus for a while; that is no leaving.
+  combo->OnExit = [this, combo](TObject*) {
+    if (!combo->DroppedDown()) EndCellControlEdit();
+  };
   combo->SetMaxLength(GetHtmlControlMaxLen(html, CtrlID));
   combo->SetEnabled(true);
   combo->SetVisible(true);
