@@ -375,11 +375,20 @@ TForm* TControl::GetParentForm() const {
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   TMessage m{Msg, WParam, LParam, 0};
-  WndProc(m);
+  DeliverMessage(m);
   return m.Result;
 }
 
 void TControl::WndProc(TMessage& Message) { DefaultHandler(Message); }
+
+void TControl::DeliverMessage(TMessage& Message) {
+  if (FMessageFilter) {
+    // A copy: the filter may remove itself while it runs.
+    const TMessageFilter filter = FMessageFilter;
+    if (filter(Message)) return;
+  }
+  WndProc(Message);
+}
 
 void TControl::DefaultHandler(TMessage& m) {
   const int x = LoWord(m.LParam), y = HiWord(m.LParam);
@@ -601,7 +610,7 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
   }
   if (e->type() == TPostedMessageEvent::EventType()) {
     TMessage m = static_cast<TPostedMessageEvent*>(e)->Message;
-    WndProc(m);
+    DeliverMessage(m);
     return true;
   }
   if (auto* wc = dynamic_cast<TWinControl*>(this)) return wc->TranslateKey(target, e);
@@ -696,7 +705,7 @@ void TWinControl::AlignControls() {
 
 void TWinControl::Broadcast(TMessage& Message) {
   for (TControl* c : std::vector<TControl*>(FControls)) {
-    c->WndProc(Message);
+    c->DeliverMessage(Message);
     if (Message.Result != 0) return;
   }
 }
@@ -837,7 +846,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       bool swallowed = false;
       if (vk != 0) {
         TMessage m{ke->modifiers() & Qt::AltModifier ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
-        WndProc(m);
+        DeliverMessage(m);
         swallowed = m.WParam == 0;
       }
       const QString text = ke->text();
@@ -850,7 +859,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       const QChar original = ch;
       // Bit 22 of the key data marks the numeric keypad (KeyDataKeypad).
       TMessage m{WM_CHAR, ch.unicode(), (ke->modifiers() & Qt::KeypadModifier) ? LPARAM(1) << 22 : 0, 0};
-      WndProc(m);
+      DeliverMessage(m);
       ch = QChar(char16_t(m.WParam));
       if (ch == QChar(0) || swallowed) return true;
       if (ch != original && ch.unicode() >= 32) {
@@ -870,7 +879,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       WORD vk = QtKeyToVirtualKey(ke->key(), ke->modifiers());
       if (vk == 0) return false;
       TMessage m{WM_KEYUP, vk, 0, 0};
-      WndProc(m);
+      DeliverMessage(m);
       return m.WParam == 0;
     }
     case QEvent::FocusIn: Perform(WM_SETFOCUS); return false;
@@ -889,7 +898,7 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       FWheelSeenByForm = we->timestamp() != 0 && we->timestamp() == lastStamp && we->globalPosition() == lastPos;
       lastStamp = we->timestamp();
       lastPos = we->globalPosition();
-      WndProc(m);
+      DeliverMessage(m);
       FWheelSeenByForm = false;
       return m.Result != 0;
     }

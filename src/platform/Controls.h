@@ -106,6 +106,14 @@ public:
 
   // The message entry: every delivered message passes here first.
   virtual void WndProc(TMessage& Message);
+  // A procedure put in front of the control's own: it sees every message
+  // delivered to the control first and answers it alone when it returns true.
+  // One at a time; an empty one removes it.
+  using TMessageFilter = std::function<bool(TMessage& Message)>;
+  void SetMessageFilter(TMessageFilter Filter) { FMessageFilter = std::move(Filter); }
+  bool HasMessageFilter() const { return bool(FMessageFilter); }
+  // Delivers a message: the filter first, then WndProc unless the filter answered.
+  void DeliverMessage(TMessage& Message);
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
   virtual void Invalidate();
   void InvalidateRect(const TRect& r);
@@ -174,6 +182,7 @@ private:
   bool TranslateMouse(QEvent* e);
   bool TranslatePaint(QEvent* e);
   QPointer<QWidget> FWidget;
+  TMessageFilter FMessageFilter;
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TAlign FAlign = alNone;

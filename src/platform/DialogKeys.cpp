@@ -13,7 +13,7 @@ namespace {
 bool Broadcast(TWinControl* parent, TMessage& m) {
   for (int i = 0; i < parent->ControlCount(); ++i) {
     TControl* c = parent->Controls(i);
-    c->WndProc(m);
+    c->DeliverMessage(m);
     if (m.Result != 0) return true;
     if (auto* w = dynamic_cast<TWinControl*>(c); w && Broadcast(w, m)) return true;
   }

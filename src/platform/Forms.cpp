@@ -43,6 +43,10 @@ protected:
     if (FForm) SafeCall([this, e] { FForm->WindowResized(e->size()); });
   }
   void reject() override {}
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::WindowDeactivate && FForm) SafeCall([this] { FForm->Perform(CM_DEACTIVATE); });
+    return QDialog::event(e);
+  }
 
 private:
   TForm* FForm;
@@ -125,6 +129,7 @@ void TForm::ApplyWindowFlags() {
     if (FBorderStyle == bsSizeable && (BorderIcons & biMinimize)) f |= Qt::WindowMinimizeButtonHint;
     if (FBorderStyle == bsSizeable && (BorderIcons & biMaximize)) f |= Qt::WindowMaximizeButtonHint;
   }
+  if (FFormStyle == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
   const bool wasVisible = Dialog()->isVisible();
   Dialog()->setWindowFlags(f);
   if (wasVisible) Dialog()->show();
@@ -242,10 +247,17 @@ void TForm::PreviewKeyDown(WORD& Key, TShiftState Shift) { KeyDown(Key, Shift); 
 void TForm::PreviewKeyUp(WORD& Key, TShiftState Shift) { KeyUp(Key, Shift); }
 void TForm::PreviewKeyPress(QChar& Key) { KeyPress(Key); }
 
+void TForm::SetFormStyle(TFormStyle v) {
+  if (v == FFormStyle) return;
+  FFormStyle = v;
+  ApplyWindowFlags();
+}
+
 void TForm::WndProc(TMessage& Message) {
   if (Message.Msg == WM_CLOSE) {
     Close();
     return;
   }
+  if (Message.Msg == CM_DEACTIVATE && OnDeactivate) OnDeactivate(this);
   TWinControl::WndProc(Message);
 }

@@ -11,6 +11,8 @@ class QEventLoop;
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormBorderIcon { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 
+enum TFormStyle { fsNormal, fsStayOnTop };
+
 class TForm : public TWinControl {
 public:
   explicit TForm(TComponent* AOwner);
@@ -26,6 +28,9 @@ public:
 
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle v);
+  // fsStayOnTop keeps the window above the others.
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle v);
   int BorderIcons = biSystemMenu | biMinimize | biMaximize;
   TPosition Position = poDesigned;
   bool KeyPreview() const { return FKeyPreview; }
@@ -43,6 +48,8 @@ public:
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
   TNotifyEvent OnActivate;
+  // The window lost activation (CM_DEACTIVATE).
+  TNotifyEvent OnDeactivate;
   TNotifyEvent OnDestroy;
   std::function<void(TObject* Sender, TCloseAction& Action)> OnClose;
   std::function<void(TObject* Sender, bool& CanClose)> OnCloseQuery;
@@ -75,6 +82,7 @@ private:
   void WindowResized(const QSize& clientSize);
   QDialog* Dialog() const;
   TBorderStyle FBorderStyle = bsSizeable;
+  TFormStyle FFormStyle = fsNormal;
   bool FKeyPreview = false;
   TModalResult FModalResult = mrNone;
   bool FModal = false;

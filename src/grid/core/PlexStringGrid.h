@@ -38,6 +38,8 @@ class TCellNode;
 class TColumnSize;
 class TControlCombo;
 class TControlEdit;
+class TEditLink;
+class TPlexRichEdit;
 class TControlList;
 class TControlLook;
 class TDragDropSettings;
@@ -1912,6 +1914,30 @@ public:
   TNodeEvent OnExpandNode;
   TNodeEvent OnContractNode;
 
+  // ================= rich text, custom editor links and form controls in cells
+  // (editing/PlexStringGridRichEdit.cpp, editing/PlexStringGridEditLink.cpp, editing/PlexStringGridCellControls.cpp)
+  friend class TPlexRichEdit;
+  friend class TEditLink;
+  friend class TControlEdit;
+  friend class TControlCombo;
+  friend bool CellControlKeyPress(TWinControl* Control, QChar& Key);
+  // The hidden rich edit that paints and measures rich-text cells, and the
+  // editor of edRichEdit cells; both made on first use and kept.
+  TPlexRichEdit* RichEdit();
+  TPlexRichEdit* InplaceRichEdit();
+  TNotifyEvent OnRichEditSelectionChange;
+  // The editor of edCustom cells: the application's, never freed by the grid.
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value);
+  // Starts editing the next editable form control of the cell after CtrlID
+  // (the first for an empty ID); the grid takes the focus when there is none.
+  void EditNextCellControl(int ACol, int ARow, const QString& CtrlID);
+  // A form control of a cell is being edited.
+  bool CtrlEditing() const { return FCtrlEditing; }
+  TControlComboListEvent OnControlComboList;
+  TControlComboSelectEvent OnControlComboSelect;
+  TControlEditDoneEvent OnControlEditDone;
+
 protected:
   bool DispatchMouseButtons(TMessage& Message);
   virtual void WMLButtonDown(TMessage& Message);
@@ -1924,10 +1950,17 @@ protected:
   // The grid clicks where its handlers say so, never on every release.
   bool ClicksOnMouseUp() const override { return false; }
   void Click() override;
-  // placeholder: fuller version comes with form controls in cells
+  // ACol is the displayed column; CtrlRect the control's rectangle in the grid.
   virtual void EditCellControl(int ACol, int ARow, const QString& CtrlID, const QString& CtrlType,
-                               const QString& CtrlVal);
+                               const QString& CtrlVal, const TRect& CtrlRect);
   virtual void EndCellControlEdit();
+  void ControlComboSelect(TObject* Sender);
+  // The rectangle of a form control of a displayed cell, as the cell lays its text out, and its type.
+  TRect CellControlRect(int ACol, int ARow, const QString& CtrlID, QString* CtrlType = nullptr);
+  // The custom editor link's part of the editor life.
+  void ShowEditLink(const TCellEditorSetup& Setup, const TRect& R);
+  void CommitEditLink(int ACol, int ARow);
+  void OpenEditLinkPopup(const TRect& R);
   // True when the double click on a header border sized a column.
   virtual bool DblClickAutoSize(TMessage& Message, int X, int Y, int ACol, int ARow);
   // The data features the header click and the selection grip use.
@@ -2074,4 +2107,11 @@ private:
   int FLastTabCol = -1;
   int FLastTabRow = -1;
   bool FFilterActive = false;
+  // ---- rich text, custom editor links, form controls in cells
+  TPlexRichEdit* FRichEdit = nullptr;
+  TPlexRichEdit* FInplaceRichEdit = nullptr;
+  TEditLink* FEditLink = nullptr;
+  QString FCtrlID;
+  QString FCtrlType;
+  bool FCtrlEditing = false;
 };

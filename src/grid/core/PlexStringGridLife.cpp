@@ -2,6 +2,8 @@
 // resizing and fitting its height to whole rows.
 #include "grid/core/PlexStringGrid.h"
 
+#include "grid/editing/EditLink.h"
+
 #include "grid/core/BackGround.h"
 #include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
@@ -161,6 +163,7 @@ void TPlexStringGrid::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == FHScrollControl) FHScrollControl = nullptr;
     if (AComponent == FScrollHintWnd) FScrollHintWnd = nullptr;
     if (AComponent == FScrollBar) FScrollBar = nullptr;
+    if (FEditLink && AComponent == static_cast<TComponent*>(FEditLink)) FEditLink = nullptr;
   }
   if (Operation == TOperation::opRemove && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
   if (Operation == TOperation::opRemove) NotifierRemoved(AComponent);

@@ -6,6 +6,7 @@
 #include "grid/core/BackGround.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/PlexStringGridPaintCell.h"
+#include "grid/editing/RichEditRenderer.h"
 #include "grid/features/Filter.h"
 #include "grid/features/FilterDropDown.h"
 #include "grid/features/HTMLSettings.h"
@@ -45,7 +46,7 @@ private:
 }  // namespace
 
 IRichTextRenderer& TPlexStringGrid::RichTextRenderer() {
-  if (!FRichTextRenderer) FRichTextRenderer = std::make_unique<TPlainRichTextRenderer>();
+  if (!FRichTextRenderer) FRichTextRenderer = std::make_unique<TRichEditRenderer>(this);
   return *FRichTextRenderer;
 }
 

@@ -1,6 +1,7 @@
 // What the grid needs of a rich-text engine to show and measure rich-text
 // cells: draw into a rectangle, the size the text asks for, its plain text.
-// Until the rich editor exists, TPlainRichTextRenderer shows the plain text.
+// The grid draws through its hidden rich edit; TPlainRichTextRenderer is a
+// lighter stand-in that shows the plain text.
 #pragma once
 
 #include "platform/Graphics.h"

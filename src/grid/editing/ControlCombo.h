@@ -1,10 +1,14 @@
-// The combo that serves a form control inside a cell's text.
-// Created hidden with the grid; the editor life of a cell shows and places it.
+// The combo that serves a COMBO form control inside a cell's text. Created
+// hidden with the grid; Enter and Tab as in the form-control edit.
 #pragma once
 
-#include "platform/StdCtrls.h"
+#include "grid/editing/PsgComboBox.h"
 
-class TControlCombo : public TComboBox {
+class TControlCombo : public TPsgComboBox {
 public:
-  explicit TControlCombo(TComponent* AOwner) : TComboBox(AOwner) {}
+  explicit TControlCombo(TComponent* AOwner) : TPsgComboBox(AOwner) {}
+
+protected:
+  void WndProc(TMessage& Message) override;
+  void KeyPress(QChar& Key) override;
 };

@@ -24,4 +24,13 @@ using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, 
 using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TDateTimeSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
+// Form controls in cells: the combo's list is filled by the handler, which may
+// forbid free text (Edit) and change the number of rows dropped.
+using TControlComboListEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                       const QString& CtrlVal, TStringList& Values, bool& Edit, int& DropCount)>;
+using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                    const QString& CtrlID, const QString& CtrlValue)>;
+using TControlEditDoneEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
+                                                 const QString& CtrlType, const QString& CtrlVal)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double ADateTime)>;

@@ -12,6 +12,7 @@
 #include "grid/editing/GridEditBtn.h"
 #include "grid/editing/GridSpin.h"
 #include "grid/editing/GridUnitEditBtn.h"
+#include "grid/editing/PlexRichEdit.h"
 #include "grid/foundation/NumberDateRoutines.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/SysUtils.h"
@@ -164,6 +165,38 @@ protected:
   }
   TPlexStringGrid* FGridRef;
 };
+// The rich-text editor loads the cell's rich text itself, not its edit text,
+// and grows the row only once it is shown.
+class TRichCellEditor : public ICellEditor {
+public:
+  explicit TRichCellEditor(TPlexStringGrid* Grid) : FGrid(Grid), FEdit(Grid->InplaceRichEdit()) {}
+  void Open(const TCellEditorSetup& Setup) override {
+    FEdit->LockRowGrowth();
+    FEdit->ReCreate();
+    FEdit->SetBorderStyle(bsNone);
+    FEdit->SetHideSelection(false);
+    FEdit->SetTextMargin(2);
+    const TRect& r = Setup.Bounds;
+    FEdit->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    FGrid->CellToRich(Setup.Col, Setup.Row, *FEdit);
+    if (FGrid->Navigation().EditSelectAll) FEdit->SelectAll();
+    FEdit->SetEnabled(true);
+    FEdit->SetVisible(true);
+    if (Setup.Color != clNone) FEdit->SetColor(Setup.Color);
+    if (FEdit->CanFocus()) FEdit->SetFocus();
+    FEdit->UnlockRowGrowth();
+  }
+  QString Value() override { return FGrid->RichToString(*FEdit); }
+  void Close() override {
+    FEdit->SetEnabled(false);
+    FEdit->SetVisible(false);
+  }
+  TWinControl* Control() override { return FEdit; }
+
+private:
+  TPlexStringGrid* FGrid;
+  TPlexRichEdit* FEdit;
+};
 }  // namespace
 
 TGridCellEditors::TGridCellEditors(TPlexStringGrid* Grid) : FGrid(Grid) {}
@@ -196,6 +229,7 @@ ICellEditor* TGridCellEditors::EditorFor(TEditorType Type) {
       if (!shared) shared = std::make_unique<TDateCellEditor>(g, g->DateTimePicker());
       return shared.get();
     }
+    case TEditorKind::Rich: slot = std::make_unique<TRichCellEditor>(g); break;
     case TEditorKind::DateTime: slot = std::make_unique<TDateTimeCellEditor>(g, g->DateAndTimePicker()); break;
     default: break;
   }

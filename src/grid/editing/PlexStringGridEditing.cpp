@@ -99,6 +99,8 @@ void TPlexStringGrid::ShowCellEditor(int ACol, int ARow) {
   FEditMode = true;
   if (info.Kind == TEditorKind::Combo) {
     SetUpComboEditor(setup);
+  } else if (info.Kind == TEditorKind::Custom) {
+    ShowEditLink(setup, r);
   } else if (info.Kind == TEditorKind::Button) {
     // The push button covers the cell's grid lines.
     setup.Bounds = TRect(r.Left - 1, r.Top - 1, r.Left + width + 1, r.Top + height + 1);
@@ -139,6 +141,7 @@ void TPlexStringGrid::CommitCellEditor(int ACol, int ARow) {
     case TEditorKind::DataCheckBox:
     case TEditorKind::None: break;
     case TEditorKind::Combo: CommitComboEditor(col, ARow); break;
+    case TEditorKind::Custom: CommitEditLink(col, ARow); break;
     case TEditorKind::CheckBox:
     case TEditorKind::Button:
       if (FOpenEditor) FOpenEditor->Close();

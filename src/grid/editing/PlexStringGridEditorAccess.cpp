@@ -4,8 +4,10 @@
 #include "grid/core/PlexStringGrid.h"
 
 #include "grid/editing/PlexInplaceEdit.h"
+#include "grid/editing/PlexRichEdit.h"
 #include "grid/editing/RichTextStore.h"
 #include "grid/foundation/PsgHTMLE.h"
+#include "platform/RichText.h"
 
 QString TPlexStringGrid::GetEditText(int ACol, int ARow) {
   FNoEditChange = true;
@@ -57,6 +59,24 @@ void TPlexStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   FBlockFocus = false;
 }
 
+QByteArray RichStreamFromCellText(const QString& Text) {
+  if (!Text.startsWith(QLatin1String("{\\rtf"))) {
+    TRichDocument doc;
+    doc.Paragraphs.clear();
+    for (const QString& line : QString(Text).replace("\r\n", "\n").replace('\r', '\n').split('\n'))
+      doc.Paragraphs.push_back(line.isEmpty() ? TRichParagraph{} : TRichParagraph{TRichRun{line, {}}});
+    return WriteRichText(doc);
+  }
+  QByteArray stream;
+  for (const QChar ch : Text) {
+    if (ch.unicode() < 256)
+      stream += char(ch.unicode());
+    else
+      stream += "\\u" + QByteArray::number(int(int16_t(ch.unicode()))) + "?";
+  }
+  return stream;
+}
+
 // Rich text travels as a 7-bit stream, one byte a character (Latin-1 both
 // ways), so it comes back as it went whatever the system's code page.
 void TPlexStringGrid::CellToRich(int ACol, int ARow, IRichTextStore& RichEditor) {
@@ -65,14 +85,7 @@ void TPlexStringGrid::CellToRich(int ACol, int ARow, IRichTextStore& RichEditor)
     RichEditor.ClearRichText();
     return;
   }
-  QByteArray stream;
-  for (const QChar ch : text) {
-    if (ch.unicode() < 256)
-      stream += char(ch.unicode());
-    else
-      stream += "\\u" + QByteArray::number(int(int16_t(ch.unicode()))) + "?";
-  }
-  RichEditor.LoadRichText(stream);
+  RichEditor.LoadRichText(RichStreamFromCellText(text));
 }
 
 void TPlexStringGrid::RichToCell(int ACol, int ARow, IRichTextStore& RichEditor) {
@@ -113,6 +126,7 @@ void TPlexStringGrid::HandleGridSetFocus() {
     case ctTriStateCheckBox: return;
     default: break;
   }
+  if (FInplaceRichEdit && FInplaceRichEdit->Visible()) HideInplaceEdit();
   const bool moving = GridState() == gsRowMoving || GridState() == gsColMoving;
   const bool visible = LeftCol() <= Col() && Col() < LeftCol() + VisibleColCount() && TopRow() <= Row() &&
                        Row() < TopRow() + VisibleRowCount();

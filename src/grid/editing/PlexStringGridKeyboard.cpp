@@ -264,7 +264,7 @@ void TPlexStringGrid::AfterKeyMovement(TMessage& Message, WORD Key, TShiftState 
     if (Key == VK_DELETE && !anyAlt && FNavigation->AllowDeleteRow) DeleteRowByKey();
     if (Key == VK_RETURN || Key == VK_F2) {
       SaveOldCellValue(Col(), Row());
-      if (HasHtmlControls(GetCellEx(RealColIndex(Col()), Row()))) RecordFeatureCall("EditNextCellControl");
+      if (HasHtmlControls(GetCellEx(RealColIndex(Col()), Row()))) EditNextCellControl(Col(), Row(), QString());
       if (Key == VK_F2) F2Pressed();
     }
   }

@@ -145,10 +145,3 @@ void TPlexStringGrid::WMRButtonUp(TMessage& Message) {
   }
   HandPressOn(Message);
 }
-
-// placeholder: fuller version comes with form controls in cells
-void TPlexStringGrid::EditCellControl(int ACol, int ARow, const QString& CtrlID, const QString& CtrlType,
-                                      const QString& CtrlVal) {
-  RecordFeatureCall(QString("EditCellControl %1 %2 %3").arg(ACol).arg(ARow).arg(CtrlID));
-}
-void TPlexStringGrid::EndCellControlEdit() {}

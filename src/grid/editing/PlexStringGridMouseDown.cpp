@@ -413,7 +413,7 @@ bool TPlexStringGrid::PressOnLinkCell(int ACol, int ARow, int ClickCol, int Clic
       SetCellEx(rcol, ARow, text);
     }
     Fire(OnControlClick, this, ARow, ACol, hit.ControlId, hit.ControlType, value);
-    EditCellControl(ACol, ARow, hit.ControlId, hit.ControlType, value);
+    EditCellControl(ACol, ARow, hit.ControlId, hit.ControlType, value, hit.ControlRect);
     return true;
   }
   bool autoHandle = true;

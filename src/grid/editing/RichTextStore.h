@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class IRichTextStore {
 public:
@@ -13,3 +14,8 @@ public:
   // The content as a 7-bit rich-text stream; other characters as \uN escapes.
   virtual QByteArray SaveRichText() = 0;
 };
+
+// The stream a cell's text loads as: rich text one byte a character (the
+// writer keeps it 7-bit; a wider character travels as a \uN escape), any
+// other text as a rich-text document of its lines, so no character is lost.
+QByteArray RichStreamFromCellText(const QString& Text);

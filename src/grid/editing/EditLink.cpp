@@ -1,0 +1,242 @@
+#include "grid/editing/EditLink.h"
+
+#include "grid/core/PlexStringGrid.h"
+#include "platform/Forms.h"
+#include "platform/KeyboardState.h"
+
+TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
+
+TEditLink::~TEditLink() {
+  RestoreWinProc();
+  if (FGrid && FGrid->EditLink() == this) FGrid->SetEditLink(nullptr);
+}
+
+void TEditLink::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != TOperation::opRemove) return;
+  if (AComponent == FPopupForm) FPopupForm = nullptr;
+  if (AComponent == FFiltered) {
+    FFiltered = nullptr;
+    FSubclassed = false;
+  }
+  if (AComponent == FGrid) FGrid = nullptr;
+}
+
+void TEditLink::FocusGrid() {
+  FForcedExit = true;
+  if (FGrid->CanFocus()) FGrid->SetFocus();
+  FForcedExit = false;
+}
+
+namespace {
+// What the pop-up form is posted to close once the closing key is handled.
+UINT EditLinkPopupCloseMessage() {
+  static const UINT message = RegisterWindowMessage("EditLinkPopupClose");
+  return message;
+}
+
+bool IsLeavingKey(WORD Key) {
+  switch (Key) {
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: return true;
+    default: return false;
+  }
+}
+}  // namespace
+
+void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
+  if (!FGrid) return;
+  // The control must outlive its own key: a pop-up closed now is freed later.
+  const bool nested = FInKeyDown;
+  FInKeyDown = true;
+  struct TReset {
+    bool& Flag;
+    bool Value;
+    ~TReset() { Flag = Value; }
+  } reset{FInKeyDown, nested};
+  const bool alt = Shift.Contains(ssAlt);
+  if (!alt && !IsLeavingKey(Key)) return;
+  const bool kept = ((Key == VK_UP || Key == VK_DOWN) && WantKeyUpDown) ||
+                    ((Key == VK_LEFT || Key == VK_RIGHT) && WantKeyLeftRight) ||
+                    ((Key == VK_HOME || Key == VK_END) && WantKeyHomeEnd) ||
+                    ((Key == VK_PRIOR || Key == VK_NEXT) && WantKeyPriorNext) || (Key == VK_RETURN && WantKeyReturn) ||
+                    (Key == VK_ESCAPE && WantKeyEscape) || (Key == VK_TAB && WantTabs);
+  if (kept) return;
+  TPlexStringGrid* grid = FGrid;
+  const WORD key = Key;
+  // The grid taking the focus notes the cell's text as its old value, after
+  // the control's exit wrote the new one: the validation compares with the
+  // text from before the edit.
+  const bool editing = grid->FEditing;
+  const QString before = grid->FOldCellText;
+  if (key == VK_TAB && grid->Navigation().TabToNextAtEnd) {
+    FocusGrid();
+    grid->CommitCellEditor(grid->Col(), grid->Row());
+    Key = 0;
+    if (grid->NavigateFromEditor(Shift.Contains(ssShift)) &&
+        !grid->HasClickableGraphic(grid->RealColIndex(grid->Col()), grid->Row()))
+      PostMessage(grid, WM_KEYDOWN, VK_F2, 0);
+    return;
+  }
+  if (key == VK_TAB) Key = 0;
+  if (key == VK_ESCAPE) SetEditorValue(grid->CellCache());
+  FocusGrid();
+  grid->CommitCellEditor(grid->Col(), grid->Row());
+  if (EditStyle == esPopup) EditExit(this);
+  grid->FEditMode = false;
+  grid->SelectCell(grid->Col(), grid->Row());
+  if (editing) {
+    grid->FEditing = true;
+    grid->FOldCellText = before;
+    grid->ValidateCell(grid->GetCellEx(grid->RealColIndex(grid->Col()), grid->Row()));
+  }
+  if (!grid->FLastValidation) {
+    grid->FLastValidation = true;
+    if (!grid->FEditMode) grid->ShowCellEditor(grid->Col(), grid->Row());
+    Key = 0;
+    return;
+  }
+  grid->FLastValidation = true;
+  if (key == VK_RETURN) {
+    if (grid->Navigation().AdvanceOnEnter)
+      grid->MoveToNextCell(grid->Col(), grid->Row(), false, true, !Shift.Contains(ssShift), false, true);
+    Key = 0;
+    return;
+  }
+  if (key == VK_ESCAPE) {
+    Key = 0;
+    return;
+  }
+  if (key >= VK_PRIOR && key <= VK_DOWN) {
+    WORD arrow = key;
+    grid->KeyDown(arrow, Shift);
+  }
+  // Tab under goTabs walks on as the grid's own Tab does, and edits the next cell.
+  if (key == VK_TAB && grid->Options().Contains(goTabs)) {
+    WORD tab = VK_TAB;
+    grid->KeyDown(tab, Shift);
+    if (!grid->HasClickableGraphic(grid->RealColIndex(grid->Col()), grid->Row()))
+      PostMessage(grid, WM_KEYDOWN, VK_F2, 0);
+  }
+  if (TWinControl* control = GetEditControl()) control->SetEnabled(false);
+  FocusGrid();
+  Key = 0;
+}
+
+void TEditLink::EditExit(TObject* Sender) {
+  HideEditor();
+  if (EditStyle != esPopup || !FPopupForm) return;
+  if (!FInKeyDown) {
+    ClosePopup();
+  } else if (!FClosePending) {
+    FClosePending = true;
+    PostMessage(FPopupForm, EditLinkPopupCloseMessage());
+  }
+}
+
+void TEditLink::AdoptPopupForm(TForm* Form) {
+  FPopupForm = Form;
+  Form->OnDeactivate = [this](TObject* Sender) { FormExit(Sender); };
+  Form->SetMessageFilter([this](TMessage& Message) {
+    if (Message.Msg != EditLinkPopupCloseMessage()) return false;
+    ClosePopup();
+    return true;
+  });
+  Form->FreeNotification(this);
+}
+
+void TEditLink::ClosePopup() {
+  FClosePending = false;
+  DestroyEditor();
+  if (FPopupForm) FPopupForm->Hide();
+}
+
+void TEditLink::HideEditor() {
+  SetCellValue(GetEditorValue());
+  if (FGrid) FGrid->HideInplaceEdit();
+  RestoreWinProc();
+}
+
+void TEditLink::FormExit(TObject* Sender) {
+  // The window system tells of the lost activation late: an edit ended by
+  // then has nothing left to write.
+  if (!FGrid || !FGrid->FEditActive || FGrid->EditLink() != this) return;
+  if (TInplaceEdit* editor = FGrid->InplaceEditor()) editor->SetText(GetEditorValue());
+  if (FForcedExit) {
+    SetCellValue(GetEditorValue());
+    return;
+  }
+  EditExit(Sender);
+  FGrid->SetInvokedFocusChange(true);
+}
+
+QString TEditLink::GetCellValue() {
+  if (!FGrid) return QString();
+  return FGrid->GetCellEx(FGrid->RealColIndex(FGrid->Col()), FGrid->Row());
+}
+
+void TEditLink::SetCellValue(const QString& s) {
+  if (FGrid) FGrid->SetCellFromEditor(FGrid->RealColIndex(FGrid->Col()), FGrid->Row(), s);
+}
+
+TWinControl* TEditLink::GetParent() {
+  if (EditStyle == esPopup) return FPopupForm;
+  return FGrid;
+}
+
+void TEditLink::SetFocus(bool Value) {
+  TWinControl* control = GetEditControl();
+  if (Value && control) {
+    control->SetVisible(true);
+    control->SetEnabled(true);
+  }
+  if (EditStyle == esInplace && control && !FSubclassed && FGrid) {
+    // The grid answers the control's dialog-code query: under goTabs the
+    // control keeps arrows, Tab and characters.
+    TPlexStringGrid* grid = FGrid;
+    control->SetMessageFilter([grid, control](TMessage& Message) {
+      if (Message.Msg != WM_GETDLGCODE || !grid->Options().Contains(goTabs)) return false;
+      static_cast<TControl*>(control)->WndProc(Message);
+      Message.Result |= DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+      return true;
+    });
+    FFiltered = control;
+    FFiltered->FreeNotification(this);
+    FSubclassed = true;
+  }
+  if (Value && control && control->CanFocus())
+    control->SetFocus();
+  else if (!Value && FGrid && FGrid->CanFocus())
+    FGrid->SetFocus();
+}
+
+void TEditLink::SetRect(TRect R) {
+  TWinControl* control = GetEditControl();
+  if (!control) return;
+  const int line = FGrid ? FGrid->GridLineWidth() : 0;
+  control->SetBounds(R.Left, R.Top, R.Right - R.Left - line, R.Bottom - R.Top - line);
+}
+
+void TEditLink::SetVisible(bool Value) {
+  if (TWinControl* control = GetEditControl()) control->SetVisible(Value);
+}
+
+void TEditLink::RestoreWinProc() {
+  if (EditStyle != esInplace) return;
+  if (FFiltered) {
+    FFiltered->SetMessageFilter(nullptr);
+    FFiltered->RemoveFreeNotification(this);
+    FFiltered = nullptr;
+  }
+  FSubclassed = false;
+  if (TWinControl* control = GetEditControl()) control->SetVisible(false);
+}

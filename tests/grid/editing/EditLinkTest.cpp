@@ -1,0 +1,223 @@
+#include "grid/editing/EditLink.h"
+
+#include "EditingGridFixture.h"
+#include "platform/Application.h"
+
+namespace {
+
+// An application's link: a list of three values, wired as the contract asks.
+class TListLink : public TEditLink {
+public:
+  using TEditLink::TEditLink;
+  TListBox* List = nullptr;
+  int Created = 0;
+  TWinControl* GetEditControl() override { return List; }
+  void CreateEditor(TWinControl* AParent) override {
+    ++Created;
+    if (!List) {
+      List = new TListBox(this);  // owned by the link
+      for (const char* item : {"alpha", "beta", "gamma"}) List->Items().Add(item);
+      List->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) { EditKeyDown(Sender, Key, Shift); };
+      List->OnExit = [this](TObject* Sender) { EditExit(Sender); };
+    }
+    List->SetParent(AParent);
+  }
+  void DestroyEditor() override {
+    delete List;
+    List = nullptr;
+  }
+  QString GetEditorValue() override { return List && List->ItemIndex() >= 0 ? List->Items()[List->ItemIndex()] : ""; }
+  void SetEditorValue(const QString& s) override { List->SetItemIndex(List->Items().IndexOf(s)); }
+};
+
+struct EditLinkTest : EditingGridFixture {
+  TListLink* Link = nullptr;
+  void SetUp() override {
+    EditingGridFixture::SetUp();
+    Link = new TListLink(Form.get());
+    Grid->SetEditLink(Link);
+    Grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edCustom; };
+    Grid->SetCells(1, 1, "beta");
+    Grid->SetCells(2, 1, "gamma");
+  }
+  void Open(int ACol = 1, int ARow = 1) {
+    Grid->SetRow(ARow);
+    Grid->SetCol(ACol);
+    Grid->ShowInplaceEdit();
+    QApplication::processEvents();
+  }
+  void Key(Qt::Key K, Qt::KeyboardModifiers M = Qt::NoModifier) {
+    QTest::keyClick(Link->List->Widget(), K, M);
+    QApplication::processEvents();
+  }
+};
+
+TEST(EditLink, StartsFromItsDefaults) {
+  TEditLink link(nullptr);
+  EXPECT_EQ(link.Grid(), nullptr);
+  EXPECT_FALSE(link.WantKeyLeftRight || link.WantKeyUpDown || link.WantKeyHomeEnd || link.WantKeyPriorNext ||
+               link.WantKeyReturn || link.WantKeyEscape || link.WantReturns || link.WantTabs);
+  EXPECT_EQ(link.EditStyle, esInplace);
+  EXPECT_EQ(link.PopupWidth, 0);
+  EXPECT_EQ(link.PopupHeight, 0);
+  EXPECT_EQ(link.PopupLeft, -1);
+  EXPECT_EQ(link.PopupTop, -1);
+  EXPECT_FALSE(link.AutoPopupWidth);
+  EXPECT_FALSE(link.Subclassed());
+  EXPECT_EQ(link.GetEditControl(), nullptr);
+  EXPECT_EQ(link.GetEditorValue(), "");
+}
+
+TEST_F(EditLinkTest, OpensOverTheCellWithTheCellsValue) {
+  Open();
+  ASSERT_NE(Link->List, nullptr);
+  EXPECT_EQ(Link->Grid(), Grid);
+  EXPECT_EQ(Link->EditCell(), TPoint(1, 1));
+  EXPECT_TRUE(Link->List->Visible());
+  EXPECT_TRUE(Link->List->Focused());
+  EXPECT_EQ(Link->GetEditorValue(), "beta");
+  const TRect cell = Grid->CellRect(1, 1);
+  EXPECT_EQ(Link->List->Left(), cell.Left);
+  EXPECT_EQ(Link->List->Top(), cell.Top);
+  EXPECT_EQ(Link->List->Parent(), Grid);
+}
+
+TEST_F(EditLinkTest, ArrowsLeaveOrStayByTheWantFlags) {
+  Link->WantKeyUpDown = true;
+  Open();
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Link->GetEditorValue(), "gamma");
+  EXPECT_TRUE(Link->List->Visible());
+  EXPECT_EQ(Grid->Row(), 1);
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Link->GetEditorValue(), "alpha");
+  // Right is not kept: the value is committed and the grid moves on.
+  Key(Qt::Key_Right);
+  EXPECT_EQ(Grid->Cells(1, 1), "alpha");
+  EXPECT_EQ(Grid->Col(), 2);
+  EXPECT_FALSE(Link->List->Visible());
+  EXPECT_TRUE(Grid->Focused());
+}
+
+TEST_F(EditLinkTest, AltWithAnyKeyCommitsAndEscapeRestores) {
+  Link->WantKeyUpDown = true;
+  Open();
+  Key(Qt::Key_Down);
+  Key(Qt::Key_X, Qt::AltModifier);
+  EXPECT_EQ(Grid->Cells(1, 1), "gamma");
+  EXPECT_FALSE(Link->List->Visible());
+  EXPECT_EQ(Grid->Col(), 1);
+  // Escape writes back what the cell held when the edit began.
+  Open();
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Link->GetEditorValue(), "beta");
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Grid->Cells(1, 1), "gamma");
+  EXPECT_FALSE(Link->List->Visible());
+  EXPECT_TRUE(Grid->Focused());
+}
+
+TEST_F(EditLinkTest, EnterCommitsAndAdvancesOnlyWithAdvanceOnEnter) {
+  Open();
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Grid->Col(), 1);
+  EXPECT_EQ(Grid->Row(), 1);
+  Grid->Navigation().AdvanceOnEnter = true;
+  Open();
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Grid->Cells(1, 1), "beta");
+  EXPECT_NE(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+}
+
+TEST_F(EditLinkTest, ARefusedValueReopensTheSameCell) {
+  Link->WantKeyUpDown = true;
+  Grid->OnCellValidate = [](TObject*, int, int, QString& Value, bool& Valid) { Valid = Value != "alpha"; };
+  Open();
+  Key(Qt::Key_Up);
+  Key(Qt::Key_X, Qt::AltModifier);
+  EXPECT_EQ(Grid->Cells(1, 1), "beta");
+  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+  EXPECT_TRUE(Link->List->Visible());
+  EXPECT_EQ(Link->GetEditorValue(), "beta");
+}
+
+TEST_F(EditLinkTest, TheDialogCodeFilterLivesFromFocusToCommit) {
+  TGridOptions options = Grid->Options();
+  options.Include(goTabs);
+  Grid->SetOptions(options);
+  Open();
+  EXPECT_TRUE(Link->Subclassed());
+  const LRESULT asked = Link->List->Perform(WM_GETDLGCODE);
+  EXPECT_EQ(asked & (DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS), DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS);
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(Link->Subclassed());
+  EXPECT_FALSE(Link->List->HasMessageFilter());
+  EXPECT_EQ(Link->List->Perform(WM_GETDLGCODE) & DLGC_WANTTAB, 0);
+}
+
+TEST_F(EditLinkTest, TabCommitsAndWalksOnWithGoTabs) {
+  // Without goTabs the value is committed and the grid keeps its cell.
+  Open();
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+  EXPECT_FALSE(Link->List->Visible());
+  EXPECT_TRUE(Grid->Focused());
+  // With goTabs it goes to the next cell and edits there.
+  TGridOptions options = Grid->Options();
+  options.Include(goTabs);
+  Grid->SetOptions(options);
+  Open();
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Grid->Col(), 2);
+  EXPECT_TRUE(Link->List->Visible());
+  EXPECT_EQ(Link->GetEditorValue(), "gamma");
+  // TabToNextAtEnd takes the grid's own road at the end of a row as well.
+  Grid->Navigation().TabToNextAtEnd = true;
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Grid->Col(), 3);
+  EXPECT_TRUE(Link->List->Visible());
+}
+
+int GridForms() {
+  int n = 0;
+  for (int i = 0; i < Application()->ComponentCount(); ++i) n += Application()->Components(i)->Name == "gridform";
+  return n;
+}
+
+TEST_F(EditLinkTest, PopupOpensAtTheCellWhenEitherPositionIsUnset) {
+  // A form of that name left by someone else is freed first.
+  auto* stale = new TForm(Application());
+  stale->Name = "gridform";
+  ASSERT_EQ(GridForms(), 1);
+  Link->EditStyle = esPopup;
+  Link->PopupWidth = 120;
+  Link->PopupHeight = 80;
+  Link->PopupLeft = 300;
+  Link->PopupTop = -1;
+  Open();
+  TForm* popup = Link->PopupForm();
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(GridForms(), 1);
+  EXPECT_EQ(popup->Name, "gridform");
+  EXPECT_EQ(popup->FormStyle(), fsStayOnTop);
+  EXPECT_EQ(popup->BorderStyle(), bsNone);
+  const TPoint corner = Grid->ClientToScreen(TPoint(Grid->CellRect(1, 1).Left, Grid->CellRect(1, 1).Top));
+  EXPECT_EQ(TPoint(popup->Left(), popup->Top()), corner);
+  EXPECT_EQ(popup->Width(), 120);
+  EXPECT_EQ(Link->List->Parent(), popup);
+  EXPECT_EQ(Link->List->Width(), 120 - Grid->GridLineWidth());
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(popup->Visible());
+  EXPECT_EQ(Link->List, nullptr);
+  // Both set: the form goes there; it is reused.
+  Link->PopupTop = 200;
+  Open();
+  EXPECT_EQ(Link->PopupForm(), popup);
+  EXPECT_EQ(TPoint(popup->Left(), popup->Top()), TPoint(300, 200));
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Grid->Cells(1, 1), "beta");
+  delete popup;
+}
+
+}  // namespace
