@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Classes.h"
+#include "platform/Types.h"
 
 #include <QString>
 
@@ -25,3 +26,6 @@ using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int A
 using TDateTimeSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double ADateTime)>;
+// A colour or image chosen in a drop-down cell editor, before it reaches the cell.
+using TColorSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& Color, QString& Value)>;
+using TImageSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& Index)>;

@@ -5,6 +5,7 @@
 #include "grid/editing/GridCombo.h"
 #include "grid/editing/GridDatePicker.h"
 #include "grid/editing/GridDateTimePicker.h"
+#include "grid/editing/GridDropDowns.h"
 #include "grid/editing/GridEditBtn.h"
 #include "grid/editing/GridSpin.h"
 #include "grid/editing/GridUnitEditBtn.h"
@@ -69,6 +70,8 @@ TEST_F(WrapperTest, EditorLifeEventsByEditor) {
       {edSpinEdit, "3", "7", [](TPlexStringGrid& g) { return g.SpinEdit(); }, opened + left("7", false)},
       {edEditBtn, "B", "X", [](TPlexStringGrid& g) { return g.EditBtn(); },
        QStringList{"GetEditorType 2,2", "GetEditText 2,2"} + left("X", true)},
+      {edDetailDropDown, "B", "X", [](TPlexStringGrid& g) { return g.DetailPickerDropDown(); },
+       opened + left("X", true)},
   };
   for (const TSequenceCase& c : cases) {
     SCOPED_TRACE(c.Type);
