@@ -11,6 +11,7 @@
 #include "grid/editing/GridUnitEditBtn.h"
 
 #include "EditingGridFixture.h"
+#include "platform/Clipbrd.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/SysUtils.h"
 
@@ -228,6 +229,36 @@ TEST_F(WrapperTest, EditBtnKeys) {
     EXPECT_EQ(Grid->Row(), c.Row);
     Grid->HideInplaceEdit();
   }
+}
+
+TEST_F(WrapperTest, EditBtnCompletesFromTheLookupListAndPastes) {
+  Grid->Lookup = true;
+  Grid->LookupItems().Add("Alpha");
+  Grid->LookupItems().Add("Beta");
+  Open(edEditBtn, "");
+  TGridEditBtn* edit = Grid->EditBtn();
+  QTest::keyClicks(edit->Widget(), "be");
+  EXPECT_EQ(edit->Text(), "beta");
+  EXPECT_EQ(edit->SelText(), "ta") << "the completed tail is selected";
+  QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
+  EXPECT_EQ(edit->Text(), "be") << "a text shortened by the user is not completed again";
+
+  // The paste events see the text; a line break at its end goes.
+  QStringList seen;
+  Grid->OnClipboardPaste = [&](TObject* sender, bool&) { seen.append(sender == edit ? "paste" : "?"); };
+  Grid->OnClipboardBeforePasteCell = [&](TObject*, int c, int r, QString& value, bool&) {
+    seen.append(QString("%1,%2 %3").arg(c).arg(r).arg(value.trimmed()));
+    value = value.toUpper();
+  };
+  SetClipboardText("xy\r\n");
+  edit->SetSelStart(1);
+  edit->SetSelLength(0);
+  QTest::keyClick(edit->Widget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit->Text(), "bXYe");
+  EXPECT_EQ(edit->SelStart(), 3);
+  EXPECT_EQ(seen, (QStringList{"paste", "2,2 xy"}));
+  QTest::keyClick(edit->Widget(), Qt::Key_Return);
+  EXPECT_EQ(Grid->Cells(2, 2), "bXYe");
 }
 
 TEST_F(WrapperTest, UnitEditJoinsValueAndUnit) {
