@@ -121,6 +121,33 @@ TEST_F(WrapperTest, SpinPagingKeysStepWithinTheLimits) {
   }
 }
 
+TEST_F(WrapperTest, SpinTakesTheKeypadDecimalKeyAsTheLocaleSeparatorAndReportsOnlyTyping) {
+  const QChar decimal = FormatSettings().DecimalSeparator, thousand = FormatSettings().ThousandSeparator;
+  FormatSettings().DecimalSeparator = ',';
+  FormatSettings().ThousandSeparator = '.';
+  Grid->ExcelStyleDecimalSeparator = true;
+  Grid->Navigation().EditSelectAll = false;
+  QStringList changes;
+  Grid->OnEditChange = [&](TObject*, int, int, const QString& v) { changes.append(v); };
+  for (const bool keypad : {true, false}) {
+    SCOPED_TRACE(keypad);
+    changes.clear();
+    Open(edFloatSpinEdit, "3");
+    EXPECT_TRUE(changes.isEmpty()) << "loading the cell is no change";
+    TGridSpin* spin = Grid->SpinEdit();
+    spin->SetText("3");
+    changes.clear();
+    spin->SetSelStart(1);
+    QTest::keyClick(spin->Widget(), '.', keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    // The main keyboard's point stays a point, which a float spin refuses here.
+    EXPECT_EQ(spin->Text(), keypad ? "3," : "3");
+    EXPECT_EQ(changes, keypad ? QStringList{"3,"} : QStringList{});
+    QTest::keyClick(spin->Widget(), Qt::Key_Escape);
+  }
+  FormatSettings().DecimalSeparator = decimal;
+  FormatSettings().ThousandSeparator = thousand;
+}
+
 struct TSpinKeyCase {
   Qt::Key Key;
   bool Tabs;
