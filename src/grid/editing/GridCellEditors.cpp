@@ -174,6 +174,7 @@ public:
       : TControlCellEditor(Grid, DropDown), FGridRef(Grid), FDropDown(DropDown) {}
   void Open(const TCellEditorSetup& Setup) override {
     FDropDown->SetComponentStyle(FGridRef->ComponentStyle());
+    if (auto* opening = dynamic_cast<IGridDropDownOpening*>(FDropDown)) opening->NoteOpening();
     TControlCellEditor::Open(Setup);
     if (Setup.Editor == edMemoDropDown) {
       FDropDown->SetSelStart(0);

@@ -49,12 +49,13 @@ void TGridDropDownWrapper<TBase>::KeyPress(QChar& Key) {
 template <class TBase>
 void TGridDropDownWrapper<TBase>::DoEnter() {
   TBase::DoEnter();
-  if (!FGrid || !CaretUnderPointer() || !FLink.OpenedByClick()) return;
+  if (!FGrid || !CaretUnderPointer() || !FOpenedByClick) return;
   const TPoint p = this->ScreenToClient(CursorPos());
   if (p.X < 0 || p.Y < 0 || p.X > this->Width() || p.Y > this->Height()) return;
   this->SetSelStart(this->CharFromPos(p));
   this->SetSelLength(0);
   FLink.ClearOpenedByClick();
+  FOpenedByClick = false;
 }
 
 template <class TBase>

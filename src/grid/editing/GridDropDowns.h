@@ -7,11 +7,20 @@
 #include "grid/dropdowns/PlexDropDownMembers.h"
 #include "grid/editing/GridEditorLink.h"
 
+// What the grid tells a drop-down editor it is about to show over a cell.
+class IGridDropDownOpening {
+public:
+  virtual ~IGridDropDownOpening() = default;
+  // Notes whether a click on the cell opens the editor.
+  virtual void NoteOpening() = 0;
+};
+
 template <class TBase>
-class TGridDropDownWrapper : public TBase, private IEditorKeyHost {
+class TGridDropDownWrapper : public TBase, public IGridDropDownOpening, private IEditorKeyHost {
 public:
   // The owner is the grid that edits through the drop-down.
   explicit TGridDropDownWrapper(TComponent* AOwner);
+  void NoteOpening() override { FOpenedByClick = FLink.OpenedByClick(); }
   // The text the editor shows, through the writer the editor uses for it.
   void SetEditorText(const QString& Text) override;
 
@@ -43,6 +52,7 @@ private:
   void RepaintEditor() override { this->Invalidate(); }
   // The grid, not the user, is changing the text.
   bool FSettingText = false;
+  bool FOpenedByClick = false;
 };
 
 class TGridTrackbarDropDown : public TGridDropDownWrapper<TPlexTrackBarDropDown> {

@@ -8,6 +8,7 @@
 #include "platform/ImageList.h"
 #include "platform/Screenshot.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QPainter>
 
@@ -280,6 +281,27 @@ TEST_F(GridDropDownsTest, KeyPressReachesTheGridFromTheEditorAndChangesAreReport
   editor->SetSelStart(1);
   QTest::keyClick(editor->Widget(), Qt::Key_1);
   EXPECT_EQ(seen, (QStringList{"key 1", "change 2,2 91"}));
+}
+
+TEST_F(GridDropDownsTest, AClickThatOpensTheEditorPutsTheCaretUnderThePointer) {
+  Grid->DefaultEditor = edCalculatorDropDown;
+  Grid->SetCells(2, 2, "12345678");
+  // A click on the current cell opens its editor.
+  Grid->SetCol(2);
+  Grid->SetRow(2);
+  const TRect cell = Grid->CellRect(2, 2);
+  const QPoint at(cell.Left + 30, cell.Top + 8);
+  QCursor::setPos(Grid->Widget()->mapToGlobal(at));
+  QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, at);
+  QApplication::processEvents();
+  TGridCalculatorDropDown* calc = Grid->CalculatorDropDown();
+  ASSERT_TRUE(calc->Visible());
+  const QPoint pointer = QCursor::pos();
+  const int expected = calc->CharFromPos(calc->ScreenToClient(TPoint(pointer.x(), pointer.y())));
+  EXPECT_GT(expected, 0);
+  EXPECT_LT(expected, 8);
+  EXPECT_EQ(calc->SelStart(), expected);
+  EXPECT_EQ(calc->SelLength(), 0);
 }
 
 TEST_F(GridDropDownsTest, FocusLossCommits) {
