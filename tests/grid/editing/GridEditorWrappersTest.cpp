@@ -14,6 +14,7 @@
 #include "platform/Clipbrd.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/SysUtils.h"
+#include "platform/internal/Painting.h"
 
 namespace {
 
@@ -363,6 +364,20 @@ TEST_F(WrapperTest, DatePickerDigitsMoveOnUntilTheLastField) {
   DecodeDate(picker->DateTime(), y, m, d);
   EXPECT_EQ(d, 15);
   EXPECT_EQ(y, 2025);
+}
+
+TEST_F(WrapperTest, DatePickerEdgeIsCoveredInTheWindowColour) {
+  Open(edDateEdit, "10/03/2024");
+  TGridDatePicker* picker = Grid->DateTimePicker();
+  ASSERT_TRUE(picker->Visible());
+  const QImage shown = picker->Widget()->grab().toImage();
+  const QColor window = ToQColor(clWindow);
+  const int middle = shown.height() / 2;
+  for (const QPoint p : {QPoint(0, middle), QPoint(1, middle), QPoint(shown.width() / 2, 0),
+                         QPoint(shown.width() / 2, 1), QPoint(shown.width() - 1, middle)}) {
+    SCOPED_TRACE(QString("%1,%2").arg(p.x()).arg(p.y()).toStdString());
+    EXPECT_EQ(shown.pixelColor(p), window);
+  }
 }
 
 TEST_F(WrapperTest, DatePickerEnterWithTheCalendarOpenKeepsTheEditor) {
