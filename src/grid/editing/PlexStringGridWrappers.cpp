@@ -58,6 +58,9 @@ TGridDatePicker* TPlexStringGrid::DateTimePicker() {
       if (!FDatePicker->ShowTodayCircle) style.Include(csNoTodayCircle);
       if (FDatePicker->Weeknumbers) style.Include(csWeekNumbers);
       FDatePicker->SetCalendarStyle(style);
+      // The calendar fills its drop-down window at the size it needs, with a pixel to spare on each side.
+      const TSize need = FDatePicker->CalendarMinSize();
+      FDatePicker->SetCalendarBounds(0, 0, need.cx + 2, need.cy + 2);
       if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
     };
   }

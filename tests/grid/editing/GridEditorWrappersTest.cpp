@@ -11,10 +11,12 @@
 #include "grid/editing/GridUnitEditBtn.h"
 
 #include "EditingGridFixture.h"
+
 #include "platform/Clipbrd.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/SysUtils.h"
 #include "platform/internal/Painting.h"
+#include <QCalendarWidget>
 
 namespace {
 
@@ -387,6 +389,11 @@ TEST_F(WrapperTest, DatePickerEnterWithTheCalendarOpenKeepsTheEditor) {
   TNMDateTime notice;
   notice.Code = DTN_DROPDOWN;
   picker->Perform(CN_NOTIFY, 0, LPARAM(&notice));
+  // The calendar stands at the corner of its window, as large as it needs and a pixel more on each side.
+  auto* calendar = picker->Widget()->findChild<QCalendarWidget*>();
+  ASSERT_NE(calendar, nullptr);
+  const TSize need = picker->CalendarMinSize();
+  EXPECT_EQ(calendar->geometry(), QRect(0, 0, need.cx + 2, need.cy + 2));
   QTest::keyClick(picker->Widget(), Qt::Key_Return);
   EXPECT_TRUE(Grid->EditMode());
   notice.Code = DTN_CLOSEUP;
