@@ -249,6 +249,13 @@ TSize TDateTimePicker::CalendarMinSize() const {
   return TSize{s.width(), s.height()};
 }
 
+void TDateTimePicker::SetCalendarBounds(int Left, int Top, int Width, int Height) {
+  QCalendarWidget* calendar = FEdit->calendarWidget();
+  QWidget* window = calendar->window();
+  if (window != calendar) window->resize(Left + Width, Top + Height);
+  calendar->setGeometry(Left, Top, Width, Height);
+}
+
 bool TDateTimePicker::DroppedDown() const {
   return FEdit->calendarPopup() && FEdit->calendarWidget()->window()->isVisible();
 }

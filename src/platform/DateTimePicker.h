@@ -68,6 +68,8 @@ public:
   void SetCalendarStyle(TCalendarStyle Value);
   // The smallest size the drop-down calendar needs.
   TSize CalendarMinSize() const;
+  // Places the calendar in its drop-down window (window coordinates); the window takes its size.
+  void SetCalendarBounds(int Left, int Top, int Width, int Height);
   bool DroppedDown() const;
   void SetDroppedDown(bool Value);
   // The 0-based field the caret is in, and the number of fields.

@@ -427,6 +427,11 @@ void TComboBox::SetDroppedWidth(int v) {
   FCombo->view()->setMinimumWidth(FDroppedWidth);
 }
 
+int TComboBox::EditCharFromPos(const TPoint& P) const {
+  QLineEdit* edit = FCombo->lineEdit();
+  return edit ? edit->cursorPositionAt(edit->mapFrom(FCombo, QPoint(P.X, P.Y))) : 0;
+}
+
 int TComboBox::SelStart() const {
   const QLineEdit* edit = FCombo->lineEdit();
   if (!edit) return 0;

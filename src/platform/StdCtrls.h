@@ -164,6 +164,8 @@ public:
   void SetSelStart(int v);
   int SelLength() const;
   void SetSelLength(int v);
+  // The character position of the edit field nearest to a client point; 0 without one.
+  int EditCharFromPos(const TPoint& P) const;
   // The list opening and closing arrive as CN_COMMAND with CBN_DROPDOWN and
   // CBN_CLOSEUP in the high word; the default handling fires these.
   TNotifyEvent OnChange;

@@ -55,6 +55,16 @@ class TGridCheckBox;
 class TGridCombo;
 class TGridDatePicker;
 class TGridDateTimePicker;
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridGridDropDown;
+class TGridPlexGridDropDown;
+class TGridDetailPickerDropDown;
+class TGridColorDropDown;
+class TGridImageDropDown;
+class TPlexCustomDropDown;
 class TGridEditBtn;
 class TGridItem;
 class TGridFocusWindow;
@@ -1098,6 +1108,16 @@ public:
   TGridSpin* SpinEdit();
   TGridDatePicker* DateTimePicker();
   TGridDateTimePicker* DateAndTimePicker();
+  // The drop-down editors, made on first use as well.
+  TGridTrackbarDropDown* TrackbarDropDown();
+  TGridMemoDropDown* MemoDropDown();
+  TGridCalculatorDropDown* CalculatorDropDown();
+  TGridTimepickerDropDown* TimePickerDropDown();
+  TGridGridDropDown* GridDropDown();
+  TGridPlexGridDropDown* PlexGridDropDown();
+  TGridDetailPickerDropDown* DetailPickerDropDown();
+  TGridColorDropDown* ColorPickerDropDown();
+  TGridImageDropDown* ImagePickerDropDown();
   // Set by an editor whose value was refused, so the key does not advance; a key up clears it.
   bool NoAutoAdvance = false;
   // The value the date-and-time editor opened with; its Escape goes back to it.
@@ -1110,6 +1130,8 @@ public:
   TDateTimeChangeEvent OnDateTimeChange;
   TClickCellEvent OnDatePickerCloseUp;
   TClickCellEvent OnDatePickerDropDown;
+  TColorSelectedEvent OnColorSelected;
+  TImageSelectedEvent OnImageSelected;
 
   // ================= selection (PlexStringGridSelection.cpp, PlexStringGridSelectionLists.cpp)
   // The gatekeeper of every move of the current cell.
@@ -1718,6 +1740,8 @@ private:
   TGridSpin* FSpinEdit = nullptr;
   TGridDatePicker* FDatePicker = nullptr;
   TGridDateTimePicker* FDateAndTimePicker = nullptr;
+  // The drop-down editors in the order of their getters.
+  std::array<TPlexCustomDropDown*, 9> FDropDownEditors{};
 
   // ---- property state
   TGridLook FLook = glXP;
@@ -1826,6 +1850,8 @@ private:
   void SetUpComboEditor(const TCellEditorSetup& Setup);
   void CommitComboEditor(int ACol, int ARow);
   void WriteEditorValue(int ACol, int ARow, const QString& Value);
+  void CommitChosenColor(int ACol, int ARow);
+  void CommitChosenImage(int ACol, int ARow);
   void RefuseValidatedValue(int C, int R, const QString& NewValue, const QString& Value);
   void ShowRefusalBalloon();
   void HandleGridSetFocus();

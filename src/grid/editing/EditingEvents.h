@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Classes.h"
+#include "platform/Types.h"
 
 #include <QString>
 
@@ -34,3 +35,6 @@ using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, i
 using TControlEditDoneEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
                                                  const QString& CtrlType, const QString& CtrlVal)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double ADateTime)>;
+// A colour or image chosen in a drop-down cell editor, before it reaches the cell.
+using TColorSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& Color, QString& Value)>;
+using TImageSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& Index)>;

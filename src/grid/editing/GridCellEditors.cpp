@@ -9,6 +9,7 @@
 #include "grid/editing/GridCheckBox.h"
 #include "grid/editing/GridDatePicker.h"
 #include "grid/editing/GridDateTimePicker.h"
+#include "grid/editing/GridDropDowns.h"
 #include "grid/editing/GridEditBtn.h"
 #include "grid/editing/GridSpin.h"
 #include "grid/editing/GridUnitEditBtn.h"
@@ -197,6 +198,107 @@ private:
   TPlexStringGrid* FGrid;
   TPlexRichEdit* FEdit;
 };
+
+// The drop-down editors: each loads the cell's value its own way; the memo
+// gives back its lines, the others their text.
+class TDropDownCellEditor : public TControlCellEditor {
+public:
+  TDropDownCellEditor(TPlexStringGrid* Grid, TPlexCustomDropDown* DropDown)
+      : TControlCellEditor(Grid, DropDown), FGridRef(Grid), FDropDown(DropDown) {}
+  void Open(const TCellEditorSetup& Setup) override {
+    FDropDown->SetComponentStyle(FGridRef->ComponentStyle());
+    if (auto* opening = dynamic_cast<IGridDropDownOpening*>(FDropDown)) opening->NoteOpening();
+    TControlCellEditor::Open(Setup);
+    if (Setup.Editor == edMemoDropDown) {
+      FDropDown->SetSelStart(0);
+      FDropDown->SetSelLength(0);
+    }
+    if (FGridRef->MouseActions().DirectComboDrop) FDropDown->ShowDropDown();
+  }
+  QString Value() override {
+    if (auto* memo = dynamic_cast<TPlexMemoDropDown*>(FDropDown)) return memo->MemoValue();
+    return FDropDown->Text();
+  }
+  void Close() override {
+    FDropDown->HideDropDown(false);
+    TControlCellEditor::Close();
+  }
+
+protected:
+  void Load(const TCellEditorSetup& Setup) override;
+  TPlexStringGrid* FGridRef;
+  TPlexCustomDropDown* FDropDown;
+};
+
+void TDropDownCellEditor::Load(const TCellEditorSetup& Setup) {
+  TPlexStringGrid& grid = *FGridRef;
+  const QString& text = Setup.Text;
+  switch (Setup.Editor) {
+    case edTrackbarDropDown:
+      static_cast<TGridTrackbarDropDown*>(FDropDown)->SetPosition(StrToIntDef(text.trimmed(), 0));
+      break;
+    case edMemoDropDown: {
+      TStringList lines;
+      lines.SetText(text);
+      static_cast<TGridMemoDropDown*>(FDropDown)->SetMemoText(lines);
+      break;
+    }
+    case edTimePickerDropDown:
+      FDropDown->SetEditorEnabled(true);
+      FDropDown->SetPlainText(text);
+      break;
+    case edDetailDropDown: {
+      auto* detail = static_cast<TGridDetailPickerDropDown*>(FDropDown);
+      detail->SetEditorEnabled(true);
+      if (const int index = detail->Items().IndexOf(text); index >= 0) detail->SetItemIndex(index);
+      detail->SetPlainText(text);
+      break;
+    }
+    case edGridDropDown: {
+      auto* list = static_cast<TGridGridDropDown*>(FDropDown);
+      list->SetEditorEnabled(true);
+      list->BeginUpdate();
+      list->EndUpdate();
+      list->SetItemIndex(text.isEmpty() ? 0 : list->GetItemIndex(text));
+      list->SetPlainText(text);
+      break;
+    }
+    case edPlexGridDropDown: {
+      auto* grid = static_cast<TGridPlexGridDropDown*>(FDropDown);
+      grid->SetEditorEnabled(true);
+      grid->Grid()->FixedRowAlways = true;
+      grid->BeginUpdate();
+      grid->EndUpdate();
+      if (grid->UseItems) {
+        QString full;
+        int index = 0;
+        if (text.isEmpty())
+          grid->SetItemIndex(0);
+        else if (grid->FindLookupMatch(text, full, index))
+          grid->SetItemIndex(index);
+      }
+      grid->SetPlainText(text);
+      break;
+    }
+    case edColorPickerDropDown: {
+      auto* picker = static_cast<TGridColorDropDown*>(FDropDown);
+      const int col = Setup.Col, row = Setup.Row;
+      const bool shape = grid.BaseCellTypeInSet(col, row, {ctShape});
+      picker->SetSelectedColor(shape ? grid.GetShapeColor(col, row) : grid.Colors(col, row));
+      break;
+    }
+    case edImagePickerDropDown: {
+      auto* picker = static_cast<TGridImageDropDown*>(FDropDown);
+      picker->Images = grid.GridImages;
+      if (picker->Items().empty()) picker->AddImagesFromImageList();
+      int index = -1;
+      if (!grid.GetImageIdx(Setup.Col, Setup.Row, index)) index = StrToIntDef(text.trimmed(), -1);
+      picker->SetImageIndex(index);
+      break;
+    }
+    default: FDropDown->SetPlainText(text); break;
+  }
+}
 }  // namespace
 
 TGridCellEditors::TGridCellEditors(TPlexStringGrid* Grid) : FGrid(Grid) {}
@@ -231,7 +333,32 @@ ICellEditor* TGridCellEditors::EditorFor(TEditorType Type) {
     }
     case TEditorKind::Rich: slot = std::make_unique<TRichCellEditor>(g); break;
     case TEditorKind::DateTime: slot = std::make_unique<TDateTimeCellEditor>(g, g->DateAndTimePicker()); break;
+    case TEditorKind::DropDown: return DropDownEditor(Type);
     default: break;
   }
+  return slot.get();
+}
+
+// One editor per drop-down type, each serving its own control.
+ICellEditor* TGridCellEditors::DropDownEditor(TEditorType Type) {
+  const int index = int(Type) - int(edTrackbarDropDown);
+  if (index < 0 || index >= int(FDropDownEditors.size())) return nullptr;
+  std::unique_ptr<ICellEditor>& slot = FDropDownEditors[size_t(index)];
+  if (slot) return slot.get();
+  TPlexStringGrid* g = FGrid;
+  TPlexCustomDropDown* control = nullptr;
+  switch (Type) {
+    case edTrackbarDropDown: control = g->TrackbarDropDown(); break;
+    case edMemoDropDown: control = g->MemoDropDown(); break;
+    case edCalculatorDropDown: control = g->CalculatorDropDown(); break;
+    case edTimePickerDropDown: control = g->TimePickerDropDown(); break;
+    case edDetailDropDown: control = g->DetailPickerDropDown(); break;
+    case edGridDropDown: control = g->GridDropDown(); break;
+    case edColorPickerDropDown: control = g->ColorPickerDropDown(); break;
+    case edImagePickerDropDown: control = g->ImagePickerDropDown(); break;
+    case edPlexGridDropDown: control = g->PlexGridDropDown(); break;
+    default: return nullptr;
+  }
+  slot = std::make_unique<TDropDownCellEditor>(g, control);
   return slot.get();
 }

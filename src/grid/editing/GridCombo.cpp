@@ -2,6 +2,7 @@
 #include "grid/editing/GridCombo.h"
 
 #include "grid/core/PlexStringGrid.h"
+#include "platform/FindControl.h"
 
 #include <algorithm>
 
@@ -21,6 +22,8 @@ TGridCombo::TGridCombo(TComponent* AOwner)
       FLink(FGrid) {
   SetButtonWidth(ComboButtonWidth);
 }
+
+void TGridCombo::NoteOpening() { FOpenedByClick = FLink.OpenedByClick(); }
 
 QString TGridCombo::TakeCommitText() {
   const bool escaped = FEscaped;
@@ -190,6 +193,15 @@ void TGridCombo::DoEnter() {
   FIndexBeforeKey = ItemIndex();
   FTextBeforeKey = Text();
   if (FGrid && Editable() && !FGrid->Navigation().EditSelectAll) SetSelStart(Text().length());
+  // A click that opened the editor leaves the caret where it fell.
+  if (FGrid && Editable() && FOpenedByClick) {
+    const TPoint p = ScreenToClient(CursorPos());
+    if (p.X < 0 || p.Y < 0 || p.X > Width() || p.Y > Height()) return;
+    SetSelStart(EditCharFromPos(p));
+    SetSelLength(0);
+    FLink.ClearOpenedByClick();
+    FOpenedByClick = false;
+  }
 }
 
 void TGridCombo::DoExit() {

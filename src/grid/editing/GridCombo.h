@@ -19,6 +19,8 @@ public:
   // The text the cell is given on commit: after Escape the text the cell had
   // when the edit began, which a list combo may not be able to show.
   QString TakeCommitText();
+  // The grid is about to show the combo over a cell; it notes whether a click opens it.
+  void NoteOpening();
 
 protected:
   void WndProc(TMessage& Message) override;
@@ -50,6 +52,8 @@ private:
   TGridEditorLink FLink;
   bool FWorkMode = true;
   bool FEscaped = false;
+  // Opened by a click on its cell: the focus gain puts the caret under the pointer.
+  bool FOpenedByClick = false;
   int FIndexBeforeKey = -1;
   QString FTextBeforeKey;
   TShiftState FLastShift;

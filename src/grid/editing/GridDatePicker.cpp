@@ -4,6 +4,8 @@
 #include "grid/core/PlexStringGrid.h"
 #include "grid/editing/CustomDateTimePicker.h"
 #include "platform/DateTimeFormat.h"
+#include "platform/Graphics.h"
+#include "platform/PaintOver.h"
 
 TGridDatePicker::TGridDatePicker(TComponent* AOwner)
     : TPsgDateTimePicker(AOwner),
@@ -49,6 +51,16 @@ void TGridDatePicker::ShiftFocus() {
 void TGridDatePicker::WndProc(TMessage& Message) {
   if (Message.Msg == DTPShiftFocusMessage()) {
     ShiftFocus();
+    return;
+  }
+  if (Message.Msg == WM_NCPAINT) {
+    TPsgDateTimePicker::WndProc(Message);
+    // The cell's edge shows no border: two frames in the window colour cover it.
+    if (TCanvas* canvas = PaintOverCanvas(Message.WParam)) {
+      canvas->Brush().Color = clWindow;
+      canvas->FrameRect(TRect(0, 0, Width(), Height()));
+      canvas->FrameRect(TRect(1, 1, Width() - 1, Height() - 1));
+    }
     return;
   }
   if (Message.Msg == CN_NOTIFY && Message.LParam) {

@@ -3,7 +3,12 @@
 #include "grid/editing/GridEditBtn.h"
 
 #include "grid/core/PlexStringGrid.h"
+#include "platform/Clipbrd.h"
 #include "platform/SystemProbes.h"
+
+namespace {
+constexpr int LookupTailLimit = 255;
+}  // namespace
 
 TGridEditBtn::TGridEditBtn(TComponent* AOwner)
     : TPsgEditBtn(AOwner),
@@ -24,6 +29,10 @@ void TGridEditBtn::SideButtonClick(TObject* Sender) {
 }
 
 void TGridEditBtn::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_PASTE && FGrid && Visible()) {
+    Paste();
+    return;
+  }
   if (Message.Msg == WM_CHAR && FGrid) {
     const QChar ch(char16_t(Message.WParam));
     if (ch == QChar(13) || ch == QChar(9)) {
@@ -43,6 +52,7 @@ void TGridEditBtn::WndProc(TMessage& Message) {
 
 void TGridEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
   FCaretAtKeyDown = SelStart();
+  FWorkMode = Key != VK_BACK && Key != VK_DELETE;
   if (!FGrid) {
     TPsgEditBtn::KeyDown(Key, Shift);
     return;
@@ -94,6 +104,45 @@ void TGridEditBtn::KeyUp(WORD& Key, TShiftState Shift) {
     }
   }
   if (Key != VK_RETURN) TPsgEditBtn::KeyUp(Key, Shift);
+  LookupCompletion();
+}
+
+// The pasted text replaces the selection; what the grid's paste events leave of it is taken as it is.
+void TGridEditBtn::Paste() {
+  TPlexStringGrid& grid = *FGrid;
+  bool allow = ClipboardHasText();
+  QString pasted = allow ? ClipboardText() : QString();
+  if (grid.OnClipboardPaste) grid.OnClipboardPaste(this, allow);
+  if (allow && grid.OnClipboardBeforePasteCell)
+    grid.OnClipboardBeforePasteCell(this, grid.Col(), grid.Row(), pasted, allow);
+  if (!allow) return;
+  if (const int crlf = pasted.indexOf("\r\n"); crlf != -1 && crlf == pasted.length() - 2) pasted.chop(2);
+  const QString current = Text();
+  const int start = SelStart(), selected = SelLength();
+  SetText(current.left(start) + pasted + current.mid(start + selected));
+  grid.SetCurrentEditText(Text());
+  SetSelStart(selected > 0 ? start : start + pasted.length());
+  if (selected > 0) SetSelLength(pasted.length());
+}
+
+// The typed start completed from the grid's lookup list, the completed tail selected.
+void TGridEditBtn::LookupCompletion() {
+  TPlexStringGrid& grid = *FGrid;
+  if (!FWorkMode || SelLength() != 0 || !grid.Lookup || grid.LookupItems().Count() == 0 || !Visible()) return;
+  const bool caseSensitive = grid.LookupCaseSensitive;
+  const QString text = Text();
+  const int caret = SelStart();
+  const QString prefix = caseSensitive ? text.left(caret) : text.left(caret).toUpper();
+  if (prefix.isEmpty()) return;
+  const TStringList& items = grid.LookupItems();
+  for (int i = 0; i < items.Count(); ++i) {
+    if (!(caseSensitive ? items[i] : items[i].toUpper()).startsWith(prefix)) continue;
+    const QString tail = items[i].mid(prefix.length(), LookupTailLimit);
+    SetText(text.left(caret) + tail);
+    SetSelStart(caret);
+    SetSelLength(tail.length());
+    return;
+  }
 }
 
 void TGridEditBtn::DblClick() {

@@ -35,9 +35,13 @@ private:
   void TakeBackCellText() override { SetText(FLink.CellCache()); }
   void ShowRefused(WORD Key) override;
   void ShowAccepted(WORD) override { SetText(FLink.NewCellText()); }
+  void Paste();
+  void LookupCompletion();
 
   TPlexStringGrid* FGrid;
   TGridEditorLink FLink;
   int FCaretAtKeyDown = 0;
+  // Off after Backspace or Delete, so the text just shortened is not completed again.
+  bool FWorkMode = true;
   TEditorType FTypeAtKeyDown = edEditBtn;
 };

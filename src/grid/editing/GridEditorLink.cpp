@@ -52,7 +52,8 @@ TKeyStep TGridEditorLink::CommonKeyDown(IEditorKeyHost& Host, WORD& Key, TShiftS
   }
   // b and c: the validating keys.
   const bool tabValidates = Key == VK_TAB && (Options.TabAlwaysValidated || grid.ValidatesOnTab());
-  if (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN || tabValidates) {
+  const bool arrowValidates = (Key == VK_UP || Key == VK_DOWN) && Options.ArrowsValidate;
+  if (Key == VK_RETURN || arrowValidates || tabValidates) {
     if (!ValidateText(Host.EditorText())) {
       Host.ShowRefused(Key == VK_TAB && Options.RefusedTabCaretAtEnd ? VK_TAB : VK_RETURN);
       Host.RepaintEditor();
@@ -158,3 +159,9 @@ void TGridEditorLink::RestoreEditorType(int Type) {
 }
 
 QString TGridEditorLink::CellCache() const { return FGrid ? FGrid->FCellCache : QString(); }
+
+bool TGridEditorLink::OpenedByClick() const { return FGrid && FGrid->FClickedToEdit; }
+
+void TGridEditorLink::ClearOpenedByClick() {
+  if (FGrid) FGrid->FClickedToEdit = false;
+}

@@ -92,6 +92,8 @@ struct TKeyStepOptions {
   bool TabPostsKey = true;
   // A refused Tab leaves the caret at the end (else all is selected).
   bool RefusedTabCaretAtEnd = true;
+  // Up and Down are validated like Enter (else they leave the cell at once).
+  bool ArrowsValidate = true;
 };
 
 enum class TKeyStep { ToBase, Consumed };
@@ -134,6 +136,9 @@ public:
   // Puts back the editor type a refused validation may have replaced.
   void RestoreEditorType(int Type);
   QString CellCache() const;
+  // The editor was opened by a click on its cell; cleared once the caret went under the pointer.
+  bool OpenedByClick() const;
+  void ClearOpenedByClick();
 
 private:
   TPlexStringGrid* FGrid;

@@ -3,6 +3,7 @@
 // and announcing the end of the edit through the grid's message queue.
 #include "grid/core/PlexStringGrid.h"
 
+#include "grid/dropdowns/PlexDropDownMembers.h"
 #include "grid/editing/EditorTypeTable.h"
 #include "grid/editing/GridCellEditors.h"
 #include "grid/editing/PlexInplaceEdit.h"
@@ -151,7 +152,12 @@ void TPlexStringGrid::CommitCellEditor(int ACol, int ARow) {
       if (!FOpenEditor || (info.NeedsDatePickers && !DatePickersSupported())) break;
       if (info.CommitsInEditMode && !FEditMode) break;
       FEditMode = false;
-      if (FOpenEditor->WritesBack()) WriteEditorValue(col, ARow, FOpenEditor->Value());
+      if (info.WriteBack == TWriteBack::Color)
+        CommitChosenColor(col, ARow);
+      else if (info.WriteBack == TWriteBack::ImageIndex)
+        CommitChosenImage(col, ARow);
+      else if (FOpenEditor->WritesBack())
+        WriteEditorValue(col, ARow, FOpenEditor->Value());
       FOpenEditor->Close();
       break;
   }
@@ -167,6 +173,33 @@ void TPlexStringGrid::WriteEditorValue(int ACol, int ARow, const QString& Value)
     case TWriteBack::Floats: SetFloats(ACol, ARow, StrToFloatDef(Value.trimmed(), 0)); return;
     default: SetCellFromEditor(ACol, ARow, Value); return;
   }
+}
+
+// The colour's name becomes the text; the colour itself fills a shape cell's
+// shape, else the cell.
+void TPlexStringGrid::CommitChosenColor(int ACol, int ARow) {
+  auto* picker = dynamic_cast<TPlexColorPickerDropDown*>(FOpenEditor->Control());
+  if (!picker) return;
+  TColor color = picker->SelectedColor();
+  QString value = picker->SelectedColorText();
+  if (OnColorSelected) OnColorSelected(this, ACol, ARow, color, value);
+  SetCellFromEditor(ACol, ARow, value);
+  if (BaseCellTypeInSet(ACol, ARow, {ctShape}))
+    SetShapeColor(ACol, ARow, color);
+  else
+    SetColors(ACol, ARow, color);
+}
+
+// The chosen index is an image-list cell's image, else the cell's text.
+void TPlexStringGrid::CommitChosenImage(int ACol, int ARow) {
+  auto* picker = dynamic_cast<TPlexImagePickerDropDown*>(FOpenEditor->Control());
+  if (!picker) return;
+  int index = picker->ImageIndex();
+  if (OnImageSelected) OnImageSelected(this, ACol, ARow, index);
+  if (BaseCellTypeInSet(ACol, ARow, {ctImageList}))
+    SetImageIdx(ACol, ARow, index);
+  else
+    SetCellFromEditor(ACol, ARow, QString::number(index));
 }
 
 void TPlexStringGrid::EditDone(int ACol, int ARow) {

@@ -9,6 +9,7 @@ void TPlexStringGrid::SetUpComboEditor(const TCellEditorSetup& Setup) {
   if (!combo) return;
   if (combo->Parent() != this) combo->SetParent(this);
   combo->TakeCommitText();  // a new edit starts with nothing escaped
+  combo->NoteOpening();
   combo->SetBounds(Setup.Bounds.Left, Setup.Bounds.Top, 0, 0);
   DoGetEditorProp(Setup.Col, Setup.Row);
   combo->SetBounds(Setup.Bounds.Left, Setup.Bounds.Top, Setup.Bounds.Width(), Setup.Bounds.Height());

@@ -1,10 +1,11 @@
-// The editors the grid makes on first use: the spin and the two pickers,
-// hidden children of the grid, kept until the grid goes. The picker
-// notifications become the grid's events.
+// The editors the grid makes on first use: the spin, the two pickers and the
+// drop-downs, hidden children of the grid, kept until the grid goes. The
+// picker notifications become the grid's events.
 #include "grid/core/PlexStringGrid.h"
 
 #include "grid/editing/GridDatePicker.h"
 #include "grid/editing/GridDateTimePicker.h"
+#include "grid/editing/GridDropDowns.h"
 #include "grid/editing/GridSpin.h"
 #include "platform/DateTimeFormat.h"
 
@@ -13,6 +14,18 @@ void MakeHiddenChild(TWinControl* Control, TWinControl* Grid) {
   Control->SetParent(Grid);
   Control->SetVisible(false);
   Control->SetEnabled(false);
+}
+
+// The drop-down editor in its slot, made hidden and borderless when first asked for.
+template <class T>
+T* DropDownIn(TPlexCustomDropDown*& Slot, TPlexStringGrid* Grid) {
+  if (!Slot) {
+    auto* editor = new T(Grid);
+    MakeHiddenChild(editor, Grid);
+    editor->SetBorderStyle(bsNone);
+    Slot = editor;
+  }
+  return static_cast<T*>(Slot);
 }
 }  // namespace
 
@@ -45,6 +58,9 @@ TGridDatePicker* TPlexStringGrid::DateTimePicker() {
       if (!FDatePicker->ShowTodayCircle) style.Include(csNoTodayCircle);
       if (FDatePicker->Weeknumbers) style.Include(csWeekNumbers);
       FDatePicker->SetCalendarStyle(style);
+      // The calendar fills its drop-down window at the size it needs, with a pixel to spare on each side.
+      const TSize need = FDatePicker->CalendarMinSize();
+      FDatePicker->SetCalendarBounds(0, 0, need.cx + 2, need.cy + 2);
       if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
     };
   }
@@ -65,4 +81,39 @@ TGridDateTimePicker* TPlexStringGrid::DateAndTimePicker() {
     };
   }
   return FDateAndTimePicker;
+}
+
+TGridTrackbarDropDown* TPlexStringGrid::TrackbarDropDown() {
+  return DropDownIn<TGridTrackbarDropDown>(FDropDownEditors[0], this);
+}
+
+TGridMemoDropDown* TPlexStringGrid::MemoDropDown() { return DropDownIn<TGridMemoDropDown>(FDropDownEditors[1], this); }
+
+TGridCalculatorDropDown* TPlexStringGrid::CalculatorDropDown() {
+  return DropDownIn<TGridCalculatorDropDown>(FDropDownEditors[2], this);
+}
+
+TGridTimepickerDropDown* TPlexStringGrid::TimePickerDropDown() {
+  return DropDownIn<TGridTimepickerDropDown>(FDropDownEditors[3], this);
+}
+
+TGridGridDropDown* TPlexStringGrid::GridDropDown() { return DropDownIn<TGridGridDropDown>(FDropDownEditors[4], this); }
+
+TGridPlexGridDropDown* TPlexStringGrid::PlexGridDropDown() {
+  return DropDownIn<TGridPlexGridDropDown>(FDropDownEditors[5], this);
+}
+
+TGridDetailPickerDropDown* TPlexStringGrid::DetailPickerDropDown() {
+  return DropDownIn<TGridDetailPickerDropDown>(FDropDownEditors[6], this);
+}
+
+TGridColorDropDown* TPlexStringGrid::ColorPickerDropDown() {
+  const bool made = FDropDownEditors[7] != nullptr;
+  TGridColorDropDown* picker = DropDownIn<TGridColorDropDown>(FDropDownEditors[7], this);
+  if (!made) picker->AddDefaultColors();
+  return picker;
+}
+
+TGridImageDropDown* TPlexStringGrid::ImagePickerDropDown() {
+  return DropDownIn<TGridImageDropDown>(FDropDownEditors[8], this);
 }

@@ -6,6 +6,7 @@
 #include "EditingGridFixture.h"
 #include "platform/Screenshot.h"
 
+#include <QCursor>
 #include <QWheelEvent>
 
 #include <cstdlib>
@@ -294,4 +295,26 @@ TEST_F(GridComboTest, Screenshot) {
   Open(edComboEdit, 2, 2, "B");
   QApplication::processEvents();
   SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid-combo.png");
+}
+
+TEST_F(GridComboTest, AClickThatOpensTheEditableComboPutsTheCaretUnderThePointer) {
+  Grid->Navigation().EditSelectAll = false;
+  Grid->DefaultEditor = edComboEdit;
+  Grid->SetCells(2, 2, "ABCDEFGH");
+  // A click on the current cell opens its editor.
+  Grid->SetCol(2);
+  Grid->SetRow(2);
+  const TRect cell = Grid->CellRect(2, 2);
+  const QPoint at(cell.Left + 30, cell.Top + 8);
+  // The pointer's place is what the combo reads when it takes the focus.
+  QCursor::setPos(Grid->Widget()->mapToGlobal(at));
+  QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, at);
+  QApplication::processEvents();
+  ASSERT_TRUE(Combo->Visible());
+  const TPoint inCombo = Combo->ScreenToClient(TPoint(QCursor::pos().x(), QCursor::pos().y()));
+  const int expected = Combo->EditCharFromPos(inCombo);
+  EXPECT_GT(expected, 0);
+  EXPECT_LT(expected, 8);
+  EXPECT_EQ(Combo->SelStart(), expected);
+  EXPECT_EQ(Combo->SelLength(), 0);
 }

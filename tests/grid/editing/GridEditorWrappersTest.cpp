@@ -5,13 +5,18 @@
 #include "grid/editing/GridCombo.h"
 #include "grid/editing/GridDatePicker.h"
 #include "grid/editing/GridDateTimePicker.h"
+#include "grid/editing/GridDropDowns.h"
 #include "grid/editing/GridEditBtn.h"
 #include "grid/editing/GridSpin.h"
 #include "grid/editing/GridUnitEditBtn.h"
 
 #include "EditingGridFixture.h"
+
+#include "platform/Clipbrd.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/SysUtils.h"
+#include "platform/internal/Painting.h"
+#include <QCalendarWidget>
 
 namespace {
 
@@ -69,6 +74,8 @@ TEST_F(WrapperTest, EditorLifeEventsByEditor) {
       {edSpinEdit, "3", "7", [](TPlexStringGrid& g) { return g.SpinEdit(); }, opened + left("7", false)},
       {edEditBtn, "B", "X", [](TPlexStringGrid& g) { return g.EditBtn(); },
        QStringList{"GetEditorType 2,2", "GetEditText 2,2"} + left("X", true)},
+      {edDetailDropDown, "B", "X", [](TPlexStringGrid& g) { return g.DetailPickerDropDown(); },
+       opened + left("X", true)},
   };
   for (const TSequenceCase& c : cases) {
     SCOPED_TRACE(c.Type);
@@ -115,6 +122,33 @@ TEST_F(WrapperTest, SpinPagingKeysStepWithinTheLimits) {
     EXPECT_EQ(upDowns, std::vector<bool>{c.Up});
     Grid->HideInplaceEdit();
   }
+}
+
+TEST_F(WrapperTest, SpinTakesTheKeypadDecimalKeyAsTheLocaleSeparatorAndReportsOnlyTyping) {
+  const QChar decimal = FormatSettings().DecimalSeparator, thousand = FormatSettings().ThousandSeparator;
+  FormatSettings().DecimalSeparator = ',';
+  FormatSettings().ThousandSeparator = '.';
+  Grid->ExcelStyleDecimalSeparator = true;
+  Grid->Navigation().EditSelectAll = false;
+  QStringList changes;
+  Grid->OnEditChange = [&](TObject*, int, int, const QString& v) { changes.append(v); };
+  for (const bool keypad : {true, false}) {
+    SCOPED_TRACE(keypad);
+    changes.clear();
+    Open(edFloatSpinEdit, "3");
+    EXPECT_TRUE(changes.isEmpty()) << "loading the cell is no change";
+    TGridSpin* spin = Grid->SpinEdit();
+    spin->SetText("3");
+    changes.clear();
+    spin->SetSelStart(1);
+    QTest::keyClick(spin->Widget(), '.', keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    // The main keyboard's point stays a point, which a float spin refuses here.
+    EXPECT_EQ(spin->Text(), keypad ? "3," : "3");
+    EXPECT_EQ(changes, keypad ? QStringList{"3,"} : QStringList{});
+    QTest::keyClick(spin->Widget(), Qt::Key_Escape);
+  }
+  FormatSettings().DecimalSeparator = decimal;
+  FormatSettings().ThousandSeparator = thousand;
 }
 
 struct TSpinKeyCase {
@@ -227,6 +261,36 @@ TEST_F(WrapperTest, EditBtnKeys) {
   }
 }
 
+TEST_F(WrapperTest, EditBtnCompletesFromTheLookupListAndPastes) {
+  Grid->Lookup = true;
+  Grid->LookupItems().Add("Alpha");
+  Grid->LookupItems().Add("Beta");
+  Open(edEditBtn, "");
+  TGridEditBtn* edit = Grid->EditBtn();
+  QTest::keyClicks(edit->Widget(), "be");
+  EXPECT_EQ(edit->Text(), "beta");
+  EXPECT_EQ(edit->SelText(), "ta") << "the completed tail is selected";
+  QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
+  EXPECT_EQ(edit->Text(), "be") << "a text shortened by the user is not completed again";
+
+  // The paste events see the text; a line break at its end goes.
+  QStringList seen;
+  Grid->OnClipboardPaste = [&](TObject* sender, bool&) { seen.append(sender == edit ? "paste" : "?"); };
+  Grid->OnClipboardBeforePasteCell = [&](TObject*, int c, int r, QString& value, bool&) {
+    seen.append(QString("%1,%2 %3").arg(c).arg(r).arg(value.trimmed()));
+    value = value.toUpper();
+  };
+  SetClipboardText("xy\r\n");
+  edit->SetSelStart(1);
+  edit->SetSelLength(0);
+  QTest::keyClick(edit->Widget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit->Text(), "bXYe");
+  EXPECT_EQ(edit->SelStart(), 3);
+  EXPECT_EQ(seen, (QStringList{"paste", "2,2 xy"}));
+  QTest::keyClick(edit->Widget(), Qt::Key_Return);
+  EXPECT_EQ(Grid->Cells(2, 2), "bXYe");
+}
+
 TEST_F(WrapperTest, UnitEditJoinsValueAndUnit) {
   // The units come before the cell is opened: the editor-property hook fires after loading.
   Grid->UnitEditBtn()->Units().SetCommaText("ms,s");
@@ -304,6 +368,20 @@ TEST_F(WrapperTest, DatePickerDigitsMoveOnUntilTheLastField) {
   EXPECT_EQ(y, 2025);
 }
 
+TEST_F(WrapperTest, DatePickerEdgeIsCoveredInTheWindowColour) {
+  Open(edDateEdit, "10/03/2024");
+  TGridDatePicker* picker = Grid->DateTimePicker();
+  ASSERT_TRUE(picker->Visible());
+  const QImage shown = picker->Widget()->grab().toImage();
+  const QColor window = ToQColor(clWindow);
+  const int middle = shown.height() / 2;
+  for (const QPoint p : {QPoint(0, middle), QPoint(1, middle), QPoint(shown.width() / 2, 0),
+                         QPoint(shown.width() / 2, 1), QPoint(shown.width() - 1, middle)}) {
+    SCOPED_TRACE(QString("%1,%2").arg(p.x()).arg(p.y()).toStdString());
+    EXPECT_EQ(shown.pixelColor(p), window);
+  }
+}
+
 TEST_F(WrapperTest, DatePickerEnterWithTheCalendarOpenKeepsTheEditor) {
   Open(edDateEdit, "10/03/2024");
   TGridDatePicker* picker = Grid->DateTimePicker();
@@ -311,6 +389,11 @@ TEST_F(WrapperTest, DatePickerEnterWithTheCalendarOpenKeepsTheEditor) {
   TNMDateTime notice;
   notice.Code = DTN_DROPDOWN;
   picker->Perform(CN_NOTIFY, 0, LPARAM(&notice));
+  // The calendar stands at the corner of its window, as large as it needs and a pixel more on each side.
+  auto* calendar = picker->Widget()->findChild<QCalendarWidget*>();
+  ASSERT_NE(calendar, nullptr);
+  const TSize need = picker->CalendarMinSize();
+  EXPECT_EQ(calendar->geometry(), QRect(0, 0, need.cx + 2, need.cy + 2));
   QTest::keyClick(picker->Widget(), Qt::Key_Return);
   EXPECT_TRUE(Grid->EditMode());
   notice.Code = DTN_CLOSEUP;
