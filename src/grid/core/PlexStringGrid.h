@@ -1320,6 +1320,8 @@ public:
 
 protected:
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   virtual void CMMouseLeave(TMessage& Message);
   virtual void WMSetCursor(TMessage& Message);
   virtual void WMNotify(TMessage& Message);
@@ -1334,6 +1336,7 @@ private:
   bool DecideSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
   bool LinkHoverStep(int ACol, int ARow, int X, int Y);
   void ResetHintsStep(int ACol, int ARow);
+  bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
   void SetOwnCursor(TCursor Value);
   // ---- sizing and moving by mouse
   void FixedSizingHover(int X, int Y);
