@@ -1406,6 +1406,8 @@ public:
 
 protected:
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   virtual void CMMouseLeave(TMessage& Message);
   virtual void WMSetCursor(TMessage& Message);
   virtual void WMNotify(TMessage& Message);
@@ -1420,6 +1422,7 @@ private:
   bool DecideSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
   bool LinkHoverStep(int ACol, int ARow, int X, int Y);
   void ResetHintsStep(int ACol, int ARow);
+  bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
   void SetOwnCursor(TCursor Value);
   // ---- sizing and moving by mouse
   void FixedSizingHover(int X, int Y);

@@ -357,8 +357,9 @@ void TPlexStringGrid::WMSetCursor(TMessage& Message) {
     Message.Result = 1;
     return;
   }
-  if (FMouseSelectMode == msURL) return;
-  if (!FPanning) ShowCursorNow(this, Cursor());
+  // Panning and links keep the cursor they set.
+  if (FMouseSelectMode == msURL || FPanning) return;
+  ShowCursorNow(this, Cursor());
   const int X = int16_t(LoWord(LPARAM(Message.WParam))), Y = int16_t(HiWord(LPARAM(Message.WParam)));
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
@@ -366,4 +367,40 @@ void TPlexStringGrid::WMSetCursor(TMessage& Message) {
   if (FSizeFixed || FSizingFixed) ShowCursorNow(this, crHSplit);
   if (FSizeFixedR || FSizingFixedR) ShowCursorNow(this, crVSplit);
   Message.Result = 1;
+}
+
+// The wheel over the grid: with scrolling (or the wheel off) only the events
+// answer, since the window procedure scrolls; otherwise the current row moves
+// by one without opening an editor.
+bool TPlexStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) { return WheelStep(true, Shift, MousePos); }
+
+bool TPlexStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) { return WheelStep(false, Shift, MousePos); }
+
+bool TPlexStringGrid::WheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
+  if (FMouseActions->WheelAction() == waScroll || !EnableWheel) {
+    bool handled = false;
+    const TMouseWheelUpDownEvent& event = Down ? OnMouseWheelDown : OnMouseWheelUp;
+    if (event) event(this, Shift, MousePos, handled);
+    return handled;
+  }
+  const bool keepLeft = Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll;
+  if (!Down && !keepLeft && !(Row() < RowCount() && Col() < ColCount())) return true;
+  const bool directEdit = FMouseActions->DirectEdit;
+  FMouseActions->DirectEdit = false;
+  struct Restore {
+    TMouseActions& Actions;
+    bool Value;
+    ~Restore() { Actions.DirectEdit = Value; }
+  } restore{*FMouseActions, directEdit};
+  const bool editing = EditorMode();
+  const int leftCol = LeftCol();
+  if (keepLeft) StartUpdate();
+  const bool result = Down ? TBaseGrid::DoMouseWheelDown(Shift, MousePos) : TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+  if (keepLeft) {
+    EndUpdate();
+    SetLeftCol(leftCol);
+  } else if (editing && CanFocus()) {
+    SetFocus();
+  }
+  return result;
 }

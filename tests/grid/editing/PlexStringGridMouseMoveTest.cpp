@@ -335,3 +335,44 @@ TEST_F(MoveGrid, EnhancedColumnDragMovesOnlyOnADropCursorOverANormalColumn) {
 }
 
 }  // namespace
+
+namespace {
+
+// The wheel hooks the grid's window procedure calls once the parent let the wheel through.
+struct TWheelGrid : TPlexStringGrid {
+  using TPlexStringGrid::DoMouseWheelDown;
+  using TPlexStringGrid::DoMouseWheelUp;
+  using TPlexStringGrid::TPlexStringGrid;
+};
+
+TEST_F(MoveGrid, WheelHooksMoveTheRowOnlyWhenTheWheelMovesTheSelection) {
+  struct Case {
+    TWheelAction Action;
+    bool Enabled;
+    bool HandledByEvent;
+    int RowAfterDown;
+    bool Result;
+  };
+  const Case cases[] = {
+      {waMoveSelection, true, false, 3, true},
+      {waScroll, true, false, 2, false},
+      {waScroll, true, true, 2, true},
+      {waMoveSelection, false, false, 2, false},
+  };
+  for (const Case& c : cases) {
+    auto* g = MakeGrid<TWheelGrid>();
+    g->MouseActions().SetWheelAction(c.Action);
+    g->EnableWheel = c.Enabled;
+    g->MouseActions().DirectEdit = true;
+    g->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool& handled) { handled = c.HandledByEvent; };
+    g->FocusCell(2, 2);
+    EXPECT_EQ(g->DoMouseWheelDown(TShiftState(), TPoint(10, 10)), c.Result) << c.Action << c.Enabled;
+    EXPECT_EQ(g->Row(), c.RowAfterDown) << c.Action << c.Enabled;
+    // No editor opens on the move, and DirectEdit comes back.
+    EXPECT_FALSE(g->EditorMode());
+    EXPECT_TRUE(g->MouseActions().DirectEdit);
+    delete g;
+  }
+}
+
+}  // namespace
