@@ -6,9 +6,11 @@
 #include "platform/ControlPicture.h"
 #include "platform/Forms.h"
 #include "platform/Screenshot.h"
+#include "platform/Timers.h"
 #include "support/PaintProbe.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -261,6 +263,25 @@ TEST_F(PlexBars, GroupButtonsRaiseEachOther) {
   push->SetDown(true);
   EXPECT_TRUE(push->Down());
   EXPECT_EQ(push->State(), absDown);
+}
+
+TEST_F(PlexBars, ALeaveThePlatformMissedEndsTheHotLookWithinATick) {
+  TManualClockScope clock;
+  auto* b = new TPlexButton(Popup.get());
+  b->SetParent(Popup.get());
+  Popup->SetBounds(500, 500, 120, 60);
+  Popup->Show();
+  QApplication::processEvents();
+  QCursor::setPos(10, 10);
+  int leaves = 0;
+  b->OnMouseLeave = [&leaves](TObject*) { ++leaves; };
+  b->Perform(CM_MOUSEENTER);
+  EXPECT_TRUE(b->MouseInControl());
+  EXPECT_EQ(clock.Clock().ActiveCount(), 1) << "the tracking timer runs while the mouse is inside";
+  clock.Clock().Advance(1);
+  EXPECT_FALSE(b->MouseInControl());
+  EXPECT_EQ(clock.Clock().ActiveCount(), 0);
+  EXPECT_EQ(leaves, 0) << "no leave event: the platform reported none";
 }
 
 TEST_F(PlexBars, Screenshot) {
