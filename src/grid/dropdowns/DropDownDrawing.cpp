@@ -1,6 +1,8 @@
 #include "grid/dropdowns/DropDownDrawing.h"
 
 #include "grid/foundation/CellDrawing.h"
+#include "platform/GdiDraw.h"
+#include "platform/ImageList.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,4 +81,16 @@ void DrawGradientBox(TCanvas* Canvas, const TRect& R, TColor Color, TGradientDir
 TSize MeasureTextSize(TCanvas& Canvas, const QString& Text) {
   if (Text.isEmpty()) return TSize{0, 0};
   return Canvas.TextExtent(Text);
+}
+
+void DrawImageAndText(TCanvas& Canvas, const TRect& R, const QString& Text, int ImageIndex, const TImageList* Images) {
+  TRect text = R;
+  unsigned format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+  if (ImageIndex >= 0 && Images) {
+    Images->Draw(Canvas, R.Left + 4, R.Top + (R.Height() - Images->Height()) / 2, ImageIndex);
+    text.Left = R.Left + Images->Width() + 8;
+  } else {
+    format |= DT_CENTER;
+  }
+  DrawText(Canvas, Text, text, format);
 }

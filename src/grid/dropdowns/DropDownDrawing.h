@@ -8,6 +8,8 @@
 
 #include <QString>
 
+class TImageList;
+
 // Bands of equal width from From towards To (the last band stops one step
 // short of To), left to right when Horizontal, else top to bottom. Steps 0
 // counts as 1. Each band is a filled rectangle in pen and brush of its colour.
@@ -21,3 +23,6 @@ void DrawGradientBox(TCanvas* Canvas, const TRect& R, TColor Color, TGradientDir
                      TColor BorderColor, TColor ColorTo);
 // The size of the text drawn on one line; 0 x 0 for an empty text.
 TSize MeasureTextSize(TCanvas& Canvas, const QString& Text);
+// The image 4 pixels from the left, vertically centred, then the text on one
+// line with an end ellipsis; the text is centred only when no image was drawn.
+void DrawImageAndText(TCanvas& Canvas, const TRect& R, const QString& Text, int ImageIndex, const TImageList* Images);

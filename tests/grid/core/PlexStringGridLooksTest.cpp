@@ -9,8 +9,14 @@
 #include "grid/foundation/OfficeTheme.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/AppStyles.h"
+#include "platform/ControlPicture.h"
+#include "platform/Forms.h"
 
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -320,6 +326,34 @@ TEST(GridLooks, MixerFactorStaysWithinAHundred) {
     g.SetSelectionColorMixerFactor(written);
     EXPECT_EQ(g.SelectionColorMixerFactor(), stored) << written;
   }
+}
+
+TEST(GridLooks, ScreenshotOfEveryPreset) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  constexpr int W = 180, H = 90;
+  QImage sheet(4 * W, 4 * H, QImage::Format_RGB32);
+  sheet.fill(Qt::white);
+  QPainter painter(&sheet);
+  for (int preset = gsOffice2003Blue; preset <= gsOffice2010Black; ++preset) {
+    TForm form(nullptr);
+    auto* g = new TPlexStringGrid(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, W - 4, H - 4);
+    g->SetColCount(3);
+    g->SetRowCount(4);
+    g->SetDefaultColWidth(56);
+    g->SetDefaultRowHeight(20);
+    g->SetCells(1, 0, QString("Preset %1").arg(preset));
+    g->SetCells(1, 1, "cell");
+    g->SetStyle(TPlexGridStyle(preset));
+    g->SetSelection(TGridRect{1, 2, 2, 2});
+    TBitmap b;
+    PaintControlTo(g, b);
+    painter.drawImage((preset % 4) * W, (preset / 4) * H, b.Image());
+  }
+  painter.end();
+  sheet.save(QString(shots) + "/grid-presets.png");
 }
 
 TEST(GridLooks, IdentsAndCaptions) {
