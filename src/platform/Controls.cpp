@@ -3,13 +3,14 @@
 #include "platform/ActnList.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/Menus.h"
 #include "platform/Property.h"
 #include "platform/ResourceCursors.h"
 #include "platform/SystemProbes.h"
 #include "platform/Timers.h"
 #include "platform/internal/ControlBridge.h"
-#include "platform/internal/Painting.h"
 #include "platform/internal/KeyEventShift.h"
+#include "platform/internal/Painting.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -377,6 +378,18 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 void TControl::WndProc(TMessage& Message) { DefaultHandler(Message); }
 
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+  if (Value == FPopupMenu) return;
+  if (FPopupMenu) RemoveFreeNotification(FPopupMenu);
+  FPopupMenu = Value;
+  if (FPopupMenu) FreeNotification(FPopupMenu);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == TOperation::opRemove && AComponent && AComponent == FPopupMenu) FPopupMenu = nullptr;
+  TComponent::Notification(AComponent, Operation);
+}
+
 void TControl::DefaultHandler(TMessage& m) {
   const int x = LoWord(m.LParam), y = HiWord(m.LParam);
   switch (m.Msg) {
@@ -410,6 +423,13 @@ void TControl::DefaultHandler(TMessage& m) {
       break;
     }
     case WM_MOUSEMOVE: MouseMove(ShiftFromMouseKeys(m.WParam), x, y); break;
+    case WM_CONTEXTMENU:
+      // The position comes in screen coordinates.
+      if (FPopupMenu) {
+        FPopupMenu->Popup(x, y);
+        m.Result = 1;
+      }
+      break;
     case CM_MOUSEENTER: MouseEnter(); break;
     case CM_MOUSELEAVE: MouseLeave(); break;
     case CM_ENABLEDCHANGED: EnabledChanged(); break;
@@ -536,6 +556,11 @@ bool TControl::TranslateMouse(QEvent* e) {
     default: break;
   }
   Perform(msg, MouseKeyFlags(s), MakeLParam(p.x(), p.y()));
+  // As the system's default handling of a right release asks for the context menu.
+  if (msg == WM_RBUTTONUP && FWidget) {
+    const QPoint g = FWidget->mapToGlobal(p);
+    Perform(WM_CONTEXTMENU, 0, MakeLParam(g.x(), g.y()));
+  }
   return false;
 }
 
