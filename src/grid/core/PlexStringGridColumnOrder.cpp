@@ -4,6 +4,7 @@
 #include "grid/core/GridItem.h"
 #include "grid/core/HiddenRowStore.h"
 #include "grid/core/PlexStringGrid.h"
+#include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 
@@ -116,7 +117,13 @@ void TPlexStringGrid::SwapRows(int ARow1, int ARow2) {
   Invalidate();
 }
 
-void TPlexStringGrid::SetArrowColor(TColor Value) { FArrowColor = Value; }
+TColor TPlexStringGrid::ArrowColor() const { return ArwU ? ArwU->Color() : FArrowColor; }
+
+void TPlexStringGrid::SetArrowColor(TColor Value) {
+  FArrowColor = Value;
+  for (TArrowWindow* arrow : {ArwU, ArwD, ArwL, ArwR})
+    if (arrow) arrow->SetColor(Value);
+}
 
 TStringList* TPlexStringGrid::HiddenRowCells(int Idx) {
   TGridItem* item = FHiddenRowStore->Find(Idx);

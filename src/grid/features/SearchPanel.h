@@ -4,7 +4,11 @@
 
 #include "platform/Controls.h"
 
+class TEdit;
+
 class TSearchPanel : public TCustomControl {
 public:
   explicit TSearchPanel(TComponent* AOwner);
+  // The search text; Ctrl+F on the grid puts the focus here.
+  TEdit* EditControl = nullptr;
 };
