@@ -15,3 +15,10 @@ TSearchPanel::TSearchPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   EditControl->SetParent(this);
   EditControl->SetBounds(EditLeft, EditTop, EditWidth, EditControl->Height());
 }
+
+void TSearchPanel::Paint() {
+  TCanvas& c = Canvas();
+  c.Brush().Color = Color();
+  c.Brush().Style = bsSolid;
+  c.FillRect(ClientRect());
+}

@@ -11,4 +11,8 @@ public:
   explicit TSearchPanel(TComponent* AOwner);
   // The search text; Ctrl+F on the grid puts the focus here.
   TEdit* EditControl = nullptr;
+
+protected:
+  // The panel's colour under its controls.
+  void Paint() override;
 };

@@ -312,4 +312,18 @@ TEST_F(KeyboardTest, ScreenshotAfterRowKeysAndSelectAll) {
   SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid-keys.png");
 }
 
+TEST_F(KeyboardTest, ScreenshotOfTheSearchFooterAfterCtrlF) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  Grid->SetRowCount(20);
+  FillColumn(1);
+  Grid->SearchFooter().SetColor(clInfoBk);
+  Grid->SearchFooter().SetVisible(true);
+  At(1, 1);
+  Press(Qt::Key_F, Qt::ControlModifier);
+  QTest::keyClicks(Grid->SearchPanel()->EditControl->Widget(), "r1");
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid-search-footer.png");
+}
+
 }  // namespace
