@@ -4,6 +4,7 @@
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/HintWindow.h"
+#include "platform/Menus.h"
 #include "platform/Property.h"
 #include "platform/ResourceCursors.h"
 #include "platform/SystemProbes.h"
@@ -390,6 +391,18 @@ void TControl::DeliverMessage(TMessage& Message) {
   WndProc(Message);
 }
 
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+  if (Value == FPopupMenu) return;
+  if (FPopupMenu) RemoveFreeNotification(FPopupMenu);
+  FPopupMenu = Value;
+  if (FPopupMenu) FreeNotification(FPopupMenu);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == TOperation::opRemove && AComponent && AComponent == FPopupMenu) FPopupMenu = nullptr;
+  TComponent::Notification(AComponent, Operation);
+}
+
 void TControl::DefaultHandler(TMessage& m) {
   const int x = LoWord(m.LParam), y = HiWord(m.LParam);
   switch (m.Msg) {
@@ -423,6 +436,13 @@ void TControl::DefaultHandler(TMessage& m) {
       break;
     }
     case WM_MOUSEMOVE: MouseMove(ShiftFromMouseKeys(m.WParam), x, y); break;
+    case WM_CONTEXTMENU:
+      // The position comes in screen coordinates.
+      if (FPopupMenu) {
+        FPopupMenu->Popup(x, y);
+        m.Result = 1;
+      }
+      break;
     case CM_MOUSEENTER: MouseEnter(); break;
     case CM_MOUSELEAVE: MouseLeave(); break;
     case CM_ENABLEDCHANGED: EnabledChanged(); break;
@@ -552,6 +572,11 @@ bool TControl::TranslateMouse(QEvent* e) {
   // the point rides along in WParam, since no cursor position is asked here.
   if (msg == WM_MOUSEMOVE) Perform(WM_SETCURSOR, WPARAM(MakeLParam(p.x(), p.y())), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
   Perform(msg, MouseKeyFlags(s), MakeLParam(p.x(), p.y()));
+  // As the system's default handling of a right release asks for the context menu.
+  if (msg == WM_RBUTTONUP && FWidget) {
+    const QPoint g = FWidget->mapToGlobal(p);
+    Perform(WM_CONTEXTMENU, 0, MakeLParam(g.x(), g.y()));
+  }
   return false;
 }
 

@@ -22,6 +22,7 @@ class TWinControl;
 class TForm;
 class TBasicAction;
 class TControlActionLink;
+class TPopupMenu;
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -99,6 +100,11 @@ public:
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
 
+  // The menu a right click on the control pops up (WM_CONTEXTMENU at the
+  // release); null when none. Cleared when the menu is freed.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* Value);
+
   // The action the control follows (caption, enabled, hint, visible; a click
   // executes it when OnClick is not set). Null when none.
   TBasicAction* Action() const;
@@ -132,6 +138,7 @@ public:
   QWidget* Widget() const;
 
 protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual QString GetText() const { return FText; }
   // Puts the text into the widget; the default keeps it for painting.
   virtual void ApplyText() {}
@@ -198,6 +205,7 @@ private:
   bool FFontFromParent = false;
   TCursor FCursor = crDefault;
   std::unique_ptr<TControlActionLink> FActionLink;
+  TPopupMenu* FPopupMenu = nullptr;
 };
 
 class TWinControl : public TControl {

@@ -212,6 +212,13 @@ public:
   void SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);
   // Whether the window shows the bar now.
   bool ScrollBarVisible(int Bar) const { return Bar == SB_VERT ? FVBarOn : FHBarOn; }
+  // Shows or hides the window's bar SB_HORZ or SB_VERT (SB_BOTH: both) until
+  // the next change of the scroll range decides again, as the system's
+  // ShowScrollBar does; the client area follows.
+  void ShowScrollBar(int Bar, bool Show);
+  // Whether the bar's arrows and thumb react; a disabled bar stays as shown.
+  void EnableScrollBar(int Bar, bool Enable);
+  bool ScrollBarEnabled(int Bar) const;
 
   // ---- invalidation ----
   void InvalidateCell(int ACol, int ARow);

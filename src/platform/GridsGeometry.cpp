@@ -67,7 +67,7 @@ int TCustomGrid::AxisInfo::CellAt(int pixel) const {
 int TCustomGrid::AxisInfo::MaxFirst() const {
   int room = Extent - FixedBoundary();
   int i = Count() - 1;
-  while (i > FixedCount) {
+  while (i >= FixedCount) {
     room -= Size(i) + LineWidth;
     if (room < 0) break;
     --i;

@@ -84,6 +84,29 @@ void TCustomGrid::PlaceScrollBars() {
   FHScroll->setVisible(FHBarOn);
 }
 
+void TCustomGrid::ShowScrollBar(int Bar, bool Show) {
+  if (!FHScroll || !FVScroll) return;
+  const bool h = Bar == SB_HORZ || Bar == SB_BOTH ? Show : FHBarOn;
+  const bool v = Bar == SB_VERT || Bar == SB_BOTH ? Show : FVBarOn;
+  if (h == FHBarOn && v == FVBarOn) return;
+  FHBarOn = h;
+  FVBarOn = v;
+  PlaceScrollBars();
+  Invalidate();
+}
+
+void TCustomGrid::EnableScrollBar(int Bar, bool Enable) {
+  if (Bar == SB_HORZ || Bar == SB_BOTH)
+    if (FHScroll) FHScroll->setEnabled(Enable);
+  if (Bar == SB_VERT || Bar == SB_BOTH)
+    if (FVScroll) FVScroll->setEnabled(Enable);
+}
+
+bool TCustomGrid::ScrollBarEnabled(int Bar) const {
+  const QScrollBar* bar = Bar == SB_VERT ? FVScroll : FHScroll;
+  return bar && bar->isEnabled();
+}
+
 void TCustomGrid::SetScrollBars(TScrollStyle Value) {
   if (Value == FScrollBars) return;
   FScrollBars = Value;

@@ -10,9 +10,11 @@ class QImage;
 class TBitmap;
 class TCanvas;
 
-class TImageList : public TObject {
+// A component, so that the controls drawing from it hear when it is freed.
+class TImageList : public TComponent {
 public:
-  TImageList(int AWidth, int AHeight) : FWidth(AWidth), FHeight(AHeight) {}
+  TImageList(int AWidth, int AHeight, TComponent* AOwner = nullptr)
+      : TComponent(AOwner), FWidth(AWidth), FHeight(AHeight) {}
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   int Count() const { return int(FImages.size()); }

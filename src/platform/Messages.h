@@ -22,6 +22,7 @@ constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOV
 constexpr UINT WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008, WM_ENABLE = 0x000A, WM_SETTEXT = 0x000C,
                WM_GETTEXT = 0x000D;
 constexpr UINT WM_PAINT = 0x000F, WM_CLOSE = 0x0010, WM_ERASEBKGND = 0x0014, WM_SHOWWINDOW = 0x0018;
+constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_SETCURSOR = 0x0020, WM_WINDOWPOSCHANGING = 0x0046, WM_WINDOWPOSCHANGED = 0x0047;
 // Hit-test code of WM_SETCURSOR (low word of LParam): the point lies in the client area.
 constexpr unsigned HTCLIENT = 1;

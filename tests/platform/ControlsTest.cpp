@@ -2,6 +2,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/KeyboardState.h"
+#include "platform/Menus.h"
 #include "platform/StdCtrls.h"
 
 #include <QApplication>
@@ -225,6 +226,35 @@ TEST_F(FormFixture, MouseClickOrderIsDownClickUp) {
   probe->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { order.push_back("up"); };
   QTest::mouseClick(probe->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
   EXPECT_EQ(order, std::vector<QString>({"down 5,6", "click", "up"}));
+}
+
+TEST_F(FormFixture, RightReleasePopsUpTheControlsMenuUntilTheMenuIsFreed) {
+  ShowForm();
+  auto* probe = new TProbe(Form.get());
+  probe->SetParent(Form.get());
+  probe->SetBounds(10, 10, 50, 50);
+  auto* menu = new TPopupMenu(Form.get());
+  int chosen = 0;
+  menu->Add("Copy")->OnClick = [&](TObject*) { ++chosen; };
+  probe->SetPopupMenu(menu);
+  TScriptedPopupScope popups;
+  popups.Service().Answers = {0, 0};
+  std::vector<QString> order;
+  probe->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { order.push_back("up"); };
+  menu->OnPopup = [&](TObject*) { order.push_back("popup"); };
+  QTest::mouseClick(probe->Widget(), Qt::RightButton, Qt::NoModifier, QPoint(5, 6));
+  EXPECT_EQ(order, std::vector<QString>({"up", "popup"}));
+  ASSERT_EQ(popups.Service().Shown.size(), 1u);
+  const TPoint at = probe->ClientToScreen(TPoint(5, 6));
+  EXPECT_EQ(popups.Service().Shown[0].ScreenPos, at);
+  EXPECT_EQ(chosen, 1);
+  // A left click asks for no menu.
+  QTest::mouseClick(probe->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+  EXPECT_EQ(popups.Service().Shown.size(), 1u);
+  delete menu;
+  EXPECT_EQ(probe->PopupMenu(), nullptr);
+  QTest::mouseClick(probe->Widget(), Qt::RightButton, Qt::NoModifier, QPoint(5, 6));
+  EXPECT_EQ(popups.Service().Shown.size(), 1u);
 }
 
 TEST_F(FormFixture, ExceptionInAHandlerReachesTheErrorDialogAndTheProgramGoesOn) {

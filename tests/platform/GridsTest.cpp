@@ -600,6 +600,8 @@ TEST_F(GridFixture, DraggingTheThumbReportsTrackPositionAndEnd) {
 
 TEST_F(GridFixture, BarsAppearWhenThereIsSomethingToScroll) {
   Grid->SetScrollBars(ssBoth);
+  // Five columns that fit beside the vertical bar.
+  Grid->SetDefaultColWidth(50);
   Show();
   const int fullWidth = Grid->ClientWidth();
   EXPECT_EQ(fullWidth, 300);
@@ -617,6 +619,43 @@ TEST_F(GridFixture, BarsAppearWhenThereIsSomethingToScroll) {
   Grid->SetRowCount(3);
   EXPECT_EQ(Grid->ClientWidth(), 300);
   EXPECT_EQ(Grid->TopRow(), 1);
+}
+
+TEST_F(GridFixture, ALastColumnThatShowsOnlyInPartCanBeScrolledTo) {
+  Grid->SetScrollBars(ssBoth);
+  Show();
+  Grid->SetFixedCols(0);
+  Grid->SetColCount(2);
+  Grid->SetColWidths(0, 200);
+  Grid->SetColWidths(1, 200);
+  EXPECT_TRUE(Grid->ScrollBarVisible(SB_HORZ));
+  Grid->SetLeftCol(1);
+  EXPECT_EQ(Grid->LeftCol(), 1);
+  Grid->SetColWidths(0, 100);
+  Grid->SetColWidths(1, 150);
+  EXPECT_FALSE(Grid->ScrollBarVisible(SB_HORZ));
+  EXPECT_EQ(Grid->LeftCol(), 0);
+}
+
+TEST_F(GridFixture, ABarHiddenOrDisabledByCodeStaysSoUntilTheRangeDecidesAgain) {
+  Grid->SetScrollBars(ssBoth);
+  Show();
+  Grid->SetColCount(20);
+  ASSERT_TRUE(Grid->ScrollBarVisible(SB_HORZ));
+  const int withBar = Grid->ClientHeight();
+  Grid->ShowScrollBar(SB_HORZ, false);
+  EXPECT_FALSE(Grid->ScrollBarVisible(SB_HORZ));
+  EXPECT_GT(Grid->ClientHeight(), withBar) << "the room of the bar goes to the cells";
+  // Nothing to scroll vertically, yet the bar can be put up (and disabled).
+  Grid->ShowScrollBar(SB_VERT, true);
+  Grid->EnableScrollBar(SB_VERT, false);
+  EXPECT_TRUE(Grid->ScrollBarVisible(SB_VERT));
+  EXPECT_FALSE(Grid->ScrollBarEnabled(SB_VERT));
+  EXPECT_LT(Grid->ClientWidth(), 300);
+  Grid->SetColCount(21);
+  EXPECT_TRUE(Grid->ScrollBarVisible(SB_HORZ));
+  EXPECT_FALSE(Grid->ScrollBarVisible(SB_VERT));
+  EXPECT_FALSE(Grid->ScrollBarEnabled(SB_VERT)) << "enabling is the caller's";
 }
 
 // ---- painting ----

@@ -36,6 +36,7 @@
 #include "grid/features/PrintSettings.h"
 #include "grid/features/SearchPanel.h"
 #include "grid/features/SortSettings.h"
+#include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
@@ -205,6 +206,10 @@ void TPlexStringGrid::CreateRunTimeControls() {
     Control->SetVisible(false);
     if (Disabled) Control->SetEnabled(false);
   };
+  ArwU = new TArrowWindow(this, arrUp);
+  ArwD = new TArrowWindow(this, arrDown);
+  ArwL = new TArrowWindow(this, arrLeft);
+  ArwR = new TArrowWindow(this, arrRight);
   FCombobox = new TGridCombo(this);
   hidden(FCombobox, true);
   FCombobox->IsWinXP = FIsWinXP;

@@ -107,6 +107,12 @@ class EPlexGridError : public Exception {
   using Exception::Exception;
 };
 
+// The editor kind and the combo items of a fixed cell about to be edited.
+using TFixedEditEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings& Values)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+
 inline constexpr const char* SCellNoInteger = "Cell does not contain integer value";
 inline constexpr const char* SCellNoFloat = "Cell does not contain a float value";
 
@@ -146,11 +152,11 @@ public:
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void SetParent(TWinControl* AParent) override;
   void ApplyScrollBarAlways(bool HideUnneeded);
-  // Whether the window scroll bars are shown and enabled, as ApplyScrollBarAlways left them.
-  bool VertScrollBarShown() const { return FVertBarShown; }
-  bool HorzScrollBarShown() const { return FHorzBarShown; }
-  bool VertScrollBarEnabled() const { return FVertBarEnabled; }
-  bool HorzScrollBarEnabled() const { return FHorzBarEnabled; }
+  // Whether the window scroll bars are shown and enabled now.
+  bool VertScrollBarShown() const { return ScrollBarVisible(SB_VERT); }
+  bool HorzScrollBarShown() const { return ScrollBarVisible(SB_HORZ); }
+  bool VertScrollBarEnabled() const { return ScrollBarEnabled(SB_VERT); }
+  bool HorzScrollBarEnabled() const { return ScrollBarEnabled(SB_HORZ); }
   // Lines one wheel notch moves, after CreateWnd resolved page scrolling.
   int WheelScrollLines() const { return FWheelScrollLines; }
   bool IsWinXP() const { return FIsWinXP; }
@@ -364,7 +370,8 @@ public:
   bool AnchorHint = false;
   bool FixedRowAlways = false;
   bool Multilinecells = false;
-  TImageList* GridImages = nullptr;
+  TImageList* GridImages() const { return FGridImages; }
+  void SetGridImages(TImageList* Value);
 
   // ================= virtual operations, in declared order
   // -- group 1
@@ -393,7 +400,7 @@ public:
   virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
   virtual void DoGetEditorProp(int ACol, int ARow);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
-  virtual void DoFixedEdit(int ACol, int ARow, bool& Allow);
+  virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings& Values);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   virtual void EditorTextPosChanged() {}
   virtual void AutoInsertRow(int ARow);
@@ -405,7 +412,8 @@ public:
   virtual void ColumnHeadersChanged() {}
   // The edit-with-button editor takes Result: the text as the event left it.
   virtual void DoEllipsClick(const QString& Text, QString& Result);
-  virtual bool RowMatchesFilter(int ARow) { return true; }
+  // Whether displayed row ARow satisfies the filter; OnCustomFilter has the last word.
+  virtual bool RowMatchesFilter(int ARow);
   virtual void BeforePaste() {}
   virtual void AfterPaste() {}
   virtual void CellsPasted(const TRect& Cells);
@@ -493,7 +501,7 @@ public:
   virtual void DoStartBlockFocus(int ACol, int ARow);
   // -- group 11
   virtual void DoEndBlockFocus(int ACol, int ARow);
-  virtual TImageList* GetCellImageList(int ACol, int ARow) { return GridImages; }
+  virtual TImageList* GetCellImageList(int ACol, int ARow) { return FGridImages; }
   virtual void ExportNotification(TExportState State, int ARow);
   virtual void ImportNotification(TExportState State, int ARow);
   virtual void AssignCells(TObject* Source);
@@ -916,7 +924,7 @@ public:
   TPrintPageNumEvent OnPrintGetPageNum;
   TCellEvent OnGetEditorProp;
   TCheckBoxClickEvent OnCheckBoxClick;
-  TCellBoolEvent OnFixedEdit;
+  TFixedEditEvent OnFixedEdit;
   TSelectionChangedEvent OnSelectionChanged;
   TRowEvent OnAutoInsertRow;
   TRowEvent OnAutoDeleteRow;
@@ -1086,7 +1094,8 @@ public:
   QString ValidChars;
   // Characters 0..255 an edValidChars cell takes while ValidChars is empty.
   QString ValidCharSet;
-  TPlexStringGridCheck* CellChecker = nullptr;
+  TPlexStringGridCheck* CellChecker() const { return FCellChecker; }
+  void SetCellChecker(TPlexStringGridCheck* Value);
   TNotifyEvent OnEditingDone;
   TCellEvent OnEditCellDone;
   TCellValidateEvent OnCellValidate;
@@ -1332,7 +1341,7 @@ public:
   void SetColumnOrder();
   int ColumnAtPosition(int ACol);
   void ResetColumnOrder();
-  TColor ArrowColor() const { return FArrowColor; }
+  TColor ArrowColor() const;
   void SetArrowColor(TColor Value);
   // The stored texts of a hidden row (real index), null when the row is shown.
   TStringList* HiddenRowCells(int Idx);
@@ -1390,7 +1399,7 @@ public:
   // The floating image of the moved column's cells, null when none is shown.
   TForm* MoveForm() const { return FMoveForm.get(); }
   // The insertion arrows: up, down, left, right.
-  TArrowWindow* MoveArrow(int Index) const { return Index >= 0 && Index < 4 ? FArrows[size_t(Index)] : nullptr; }
+  TArrowWindow* MoveArrow(int Index) const;
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;
   TAnchorHintEvent OnAnchorHint;
@@ -1461,7 +1470,6 @@ private:
   THTMLHintWindow* FSizingHintWnd = nullptr;
   bool FSizingHintShow = false;
   std::unique_ptr<TForm> FMoveForm;
-  std::array<TArrowWindow*, 4> FArrows{};
   bool FMoveCursorShown = false;
   bool FMoveAllowed = true;
   TToolTipWindow* FHToolTip = nullptr;
@@ -1494,6 +1502,10 @@ public:
   virtual int SearchColumnText(int ACol, const QString& Text);
   bool FilterActive() const { return FFilterActive; }
   virtual void SetFilterActive(bool Value);
+  // Hides every normal row the filter rejects, as one new hide level.
+  void ApplyFilter();
+  TCustomFilterEvent OnCustomFilter;
+  TFilterProgressEvent OnFilterProgress;
 
 protected:
   // ---- rows and graphics (PlexStringGridRowOps.cpp, PlexStringGridObjects.cpp)
@@ -1783,10 +1795,6 @@ private:
   bool FIsVista = false;
   bool FIsThemed = false;
   int FWheelScrollLines = 3;
-  bool FVertBarShown = false;
-  bool FHorzBarShown = false;
-  bool FVertBarEnabled = true;
-  bool FHorzBarEnabled = true;
   TForm* FOwnerForm = nullptr;
   TNotifyEvent FStoredFormResize;
   int FOwnerFormWidth = 0;
@@ -1925,7 +1933,8 @@ public:
   bool CellSelectorMode = false;
   bool FilterDropDownCheck = false;
   bool URLEdit = false;
-  TPopupMenu* FixedDropDownMenu = nullptr;
+  TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+  void SetFixedDropDownMenu(TPopupMenu* Value);
   TCanClickCellEvent OnCanClickCell;
   TClickCellEvent OnRightClickCell;
   TAnchorClickEvent OnAnchorClick;
@@ -2103,6 +2112,15 @@ private:
   bool FIsColChanging = false;
   bool ColchgFlg = true;
   TColor FArrowColor = clLime;
+  // The arrows that mark where a moved column or row lands; null in the designer.
+  TArrowWindow* ArwU = nullptr;
+  TArrowWindow* ArwD = nullptr;
+  TArrowWindow* ArwL = nullptr;
+  TArrowWindow* ArwR = nullptr;
+  TImageList* FGridImages = nullptr;
+  TPlexStringGridCheck* FCellChecker = nullptr;
+  TPopupMenu* FFixedDropDownMenu = nullptr;
+  int FFilterFixedRows = 0;
 
   // ---- keyboard and navigation
   bool HomeEndKey(TMessage& Message, WORD Key, TShiftState Shift);

@@ -4,6 +4,7 @@
 #include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/PlexStringGrid.h"
+#include "grid/core/SizeWhileTyping.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/NumberDateRoutines.h"
 #include "platform/SystemMetrics.h"
@@ -65,6 +66,7 @@ void TPlexStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
 
 void TPlexStringGrid::FitRowToCells(int ARow, bool GrowOnly, int Padding) {
   if (ARow < 0 || ARow >= RowCount()) return;
+  const bool allFitBefore = AllRowsFit();
   int highest = 0;
   for (int c = 0; c < ColCount(); ++c) {
     const int rcol = RealColIndex(c);
@@ -86,6 +88,13 @@ void TPlexStringGrid::FitRowToCells(int ARow, bool GrowOnly, int Padding) {
   if (XYOffsetTopLeftOnly) height += 2;
   if (GrowOnly && RowHeights(ARow) >= height) return;
   SetRowHeights(ARow, LimitValue(height, MinRowHeight, MaxRowHeight));
+  // The grown row may push the cell being typed in out of view.
+  if (allFitBefore && FEditMode && FSizeWhileTyping->Height && !AllRowsFit()) {
+    ClampInView(TGridCoord{Col(), Row()});
+    ShowEditor();
+    if (TInplaceEdit* editor = InplaceEditor(); editor && editor->Visible())
+      editor->SetSelStart(editor->Text().length());
+  }
 }
 
 void TPlexStringGrid::AutoSizeRow(int ARow, int Padding) {

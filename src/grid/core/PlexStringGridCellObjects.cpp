@@ -267,23 +267,23 @@ TIcon* TPlexStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAl
 }
 
 void TPlexStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val) {
-  if (!GridImages) return;
+  if (!FGridImages) return;
   if (TCellGraphic* g = CreateCellGraphic(ACol, ARow)) g->SetImageIdx(Aidx, hal, val);
 }
 
 bool TPlexStringGrid::GetImageIdx(int ACol, int ARow, int& Idx) {
-  const TCellGraphic* g = GridImages ? OfKind(GetCellGraphic(ACol, ARow), ctImageList) : nullptr;
+  const TCellGraphic* g = FGridImages ? OfKind(GetCellGraphic(ACol, ARow), ctImageList) : nullptr;
   if (!g) return false;
   Idx = g->CellIndex;
   return true;
 }
 
 void TPlexStringGrid::SetImageIdx(int ACol, int ARow, int Idx) {
-  if (TCellGraphic* g = GridImages ? OfKind(GetCellGraphic(ACol, ARow), ctImageList) : nullptr) g->CellIndex = Idx;
+  if (TCellGraphic* g = FGridImages ? OfKind(GetCellGraphic(ACol, ARow), ctImageList) : nullptr) g->CellIndex = Idx;
 }
 
 void TPlexStringGrid::AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val) {
-  if (!GridImages) return;
+  if (!FGridImages) return;
   TCellGraphic* g = CreateCellGraphic(ACol, ARow);
   if (!g) return;
   g->SetDataImage(Aidx, hal, val);
@@ -295,7 +295,7 @@ void TPlexStringGrid::RemoveDataImage(int ACol, int ARow) {
 }
 
 void TPlexStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val) {
-  if (!GridImages) return;
+  if (!FGridImages) return;
   if (TCellGraphic* g = CreateCellGraphic(ACol, ARow))
     g->SetMultiImage(ACol, ARow, Dir, hal, val,
                      [this](TObject*, int c, int r) { RepaintCell(RealToDisplayCol(c), r); });

@@ -5,11 +5,13 @@
 #include "grid/core/HiddenRowStore.h"
 #include "grid/core/PlexStringGrid.h"
 #include "grid/features/SortSettings.h"
+#include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 void TPlexStringGrid::SetColumnOrder() {
@@ -147,7 +149,18 @@ void TPlexStringGrid::SwapRows(int ARow1, int ARow2) {
   Invalidate();
 }
 
-void TPlexStringGrid::SetArrowColor(TColor Value) { FArrowColor = Value; }
+TArrowWindow* TPlexStringGrid::MoveArrow(int Index) const {
+  const std::array<TArrowWindow*, 4> arrows{ArwU, ArwD, ArwL, ArwR};
+  return Index >= 0 && Index < 4 ? arrows[size_t(Index)] : nullptr;
+}
+
+TColor TPlexStringGrid::ArrowColor() const { return ArwU ? ArwU->Color() : FArrowColor; }
+
+void TPlexStringGrid::SetArrowColor(TColor Value) {
+  FArrowColor = Value;
+  for (TArrowWindow* arrow : {ArwU, ArwD, ArwL, ArwR})
+    if (arrow) arrow->SetColor(Value);
+}
 
 TStringList* TPlexStringGrid::HiddenRowCells(int Idx) {
   TGridItem* item = FHiddenRowStore->Find(Idx);

@@ -16,6 +16,8 @@
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/PlexStringGridCheck.h"
 #include "platform/HintWindow.h"
+#include "platform/ImageList.h"
+#include "platform/Menus.h"
 #include "platform/ScrollBar.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Themes.h"
@@ -126,15 +128,20 @@ void TPlexStringGrid::ApplyScrollBarAlways(bool HideUnneeded) {
   const bool rowsFit = AllRowsFit();
   const bool colsFit = AllColsFit();
   if (FScrollBarAlways != saNone) {
-    if (rowsFit) FVertBarShown = FScrollBarAlways == saVert || FScrollBarAlways == saBoth;
-    if (colsFit) FHorzBarShown = FScrollBarAlways == saHorz || FScrollBarAlways == saBoth;
-    FVertBarEnabled = !rowsFit;
-    FHorzBarEnabled = !colsFit;
+    const bool vert = ScrollBars() == ssVertical || ScrollBars() == ssBoth;
+    const bool horz = ScrollBars() == ssHorizontal || ScrollBars() == ssBoth;
+    if (rowsFit && vert) ShowScrollBar(SB_VERT, FScrollBarAlways == saVert || FScrollBarAlways == saBoth);
+    if (colsFit && horz) ShowScrollBar(SB_HORZ, FScrollBarAlways == saHorz || FScrollBarAlways == saBoth);
+    EnableScrollBar(SB_VERT, !rowsFit);
+    EnableScrollBar(SB_HORZ, !colsFit);
     return;
   }
+  // A bar left disabled by an earlier setting scrolls again.
+  if (!rowsFit) EnableScrollBar(SB_VERT, true);
+  if (!colsFit) EnableScrollBar(SB_HORZ, true);
   if (!HideUnneeded) return;
-  if (rowsFit) FVertBarShown = false;
-  if (colsFit) FHorzBarShown = false;
+  if (rowsFit) ShowScrollBar(SB_VERT, false);
+  if (colsFit) ShowScrollBar(SB_HORZ, false);
 }
 
 void TPlexStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -156,9 +163,31 @@ void TPlexStringGrid::PlaceCellControls() {
   }
 }
 
+namespace {
+// Points Field at Value and asks to hear of Value's removal instead of the old one's.
+template <class T>
+void Link(TComponent* Self, T*& Field, T* Value) {
+  if (Value == Field) return;
+  if (Field) Self->RemoveFreeNotification(Field);
+  Field = Value;
+  if (Field) Self->FreeNotification(Field);
+}
+}  // namespace
+
+void TPlexStringGrid::SetGridImages(TImageList* Value) {
+  Link(this, FGridImages, Value);
+  Invalidate();
+}
+
+void TPlexStringGrid::SetCellChecker(TPlexStringGridCheck* Value) { Link(this, FCellChecker, Value); }
+
+void TPlexStringGrid::SetFixedDropDownMenu(TPopupMenu* Value) { Link(this, FFixedDropDownMenu, Value); }
+
 void TPlexStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == TOperation::opRemove && AComponent) {
-    if (AComponent == CellChecker) CellChecker = nullptr;
+    if (AComponent == FGridImages) FGridImages = nullptr;
+    if (AComponent == FCellChecker) FCellChecker = nullptr;
+    if (AComponent == FFixedDropDownMenu) FFixedDropDownMenu = nullptr;
     if (AComponent == FVScrollControl) FVScrollControl = nullptr;
     if (AComponent == FHScrollControl) FHScrollControl = nullptr;
     if (AComponent == FScrollHintWnd) FScrollHintWnd = nullptr;

@@ -48,7 +48,9 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     TBaseGrid::WndProc(Message);
     return;
   }
-  if (!IsDesigning() && (Message.Msg == WM_SIZE || Message.Msg == WM_LBUTTONUP)) {
+  const bool firstPaint = Message.Msg == WM_PAINT && FPaintCount == 0;
+  if (!IsDesigning() &&
+      (Message.Msg == WM_SIZE || Message.Msg == WM_LBUTTONUP || (firstPaint && FScrollProportional))) {
     UpdateVScrollProportional();
     UpdateHScrollProportional();
   }
@@ -73,6 +75,12 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     WMKillFocus(Message);
   else
     TBaseGrid::WndProc(Message);
+  // A grid without tab stop counts its first paint, after which the paint
+  // no longer updates the thumbs.
+  if (firstPaint && !TabStop() && FUpdateCount == 0) {
+    UpdateVScrollProportional();
+    ++FPaintCount;
+  }
   TCustomGrid* synced = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid());
   if (Row() != row && synced && FSyncGrid->SelectionRow && synced->Row() != Row() && Row() < synced->RowCount())
     synced->SetRow(Row());

@@ -288,7 +288,7 @@ void TPlexStringGrid::UpdateHScrollProportional() {
   FlatUpdateHScrollInfo();
   if (FScrollBarAlways == saHorz || FScrollBarAlways == saBoth) return;
   const bool allowed = ScrollBars() == ssHorizontal || ScrollBars() == ssBoth;
-  if (!(all >= width && allowed)) FHorzBarShown = false;
+  if (!(all >= width && allowed)) ShowScrollBar(SB_HORZ, false);
 }
 
 void TPlexStringGrid::UpdateVScrollProportional() {

@@ -62,7 +62,9 @@ void TPlexStringGrid::DoGetEditorProp(int ACol, int ARow) { Fire(OnGetEditorProp
 void TPlexStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State) {
   Fire(OnCheckBoxClick, this, ACol, ARow, State);
 }
-void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, bool& Allow) { Fire(OnFixedEdit, this, ACol, ARow, Allow); }
+void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings& Values) {
+  Fire(OnFixedEdit, this, ACol, ARow, AEditor, Values);
+}
 void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }

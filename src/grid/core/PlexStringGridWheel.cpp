@@ -119,7 +119,13 @@ void TPlexStringGrid::WheelScroll(TMessage& Message) {
   const int lines = FWheelScrollLines;
   if ((Message.WParam & MK_CONTROL) && IntelliZoom) {
     Zoom(delta < 0 ? lines : -lines);
-    RecordFeatureCall("AutoSizeCells");
+    // The cells follow the zoomed fonts. Fixed cells are measured too, and
+    // sizes only grow from the zoomed ones, so that a column whose cells are
+    // still empty keeps its width instead of shrinking to the margins.
+    const bool growOnly = SizeGrowOnly;
+    SizeGrowOnly = true;
+    AutoSizeCells(true, GetHorzTextPadding() - XYOffset.X, GetVertTextPadding() - XYOffset.Y);
+    SizeGrowOnly = growOnly;
     return;
   }
   if (!EnableWheel || (FixedRowAlways && RowCount() == 1)) return;

@@ -121,9 +121,8 @@ void TPlexStringGrid::WMRButtonDown(TMessage& Message) {
       const int key = FMouseActions->RowSelectPersistent ? DisplayToRealRow(ARow) : ARow;
       if (KeyboardShiftState().Contains(ssCtrl) || FMouseActions->DisjunctRowSelectNoCtrl) {
         SetRowSelect(key, !RowSelect(key));
-      } else {
-        // The platform's controls carry no popup menu of their own, so a
-        // multi-selection is never kept for one.
+      } else if (!(RowSelectCount() > 1 && PopupMenu() && RowSelect(key))) {
+        // A selected row of a multi-selection keeps it for the popup menu.
         ClearRowSelect();
         SetRowSelect(key, true);
       }

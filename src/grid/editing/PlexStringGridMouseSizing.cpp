@@ -280,10 +280,9 @@ void TPlexStringGrid::EnhancedMoveStep(int X, int Y) {
 void TPlexStringGrid::PlaceColumnArrows(int Target) {
   const int previous = FMoveColInd;
   const bool normal = previous >= FixedCols() && previous < ColCount();
-  for (int i = 0; i < 2; ++i)
-    if (!FArrows[size_t(i)]) FArrows[size_t(i)] = new TArrowWindow(this, i == 0 ? arrUp : arrDown);
-  TArrowWindow* up = FArrows[0];
-  TArrowWindow* down = FArrows[1];
+  TArrowWindow* up = ArwU;
+  TArrowWindow* down = ArwD;
+  if (!up || !down) return;
   if (!normal) {
     up->Hide();
     down->Hide();
@@ -302,7 +301,7 @@ void TPlexStringGrid::PlaceColumnArrows(int Target) {
 }
 
 void TPlexStringGrid::HideMoveArrows() {
-  for (TArrowWindow* a : FArrows)
+  for (TArrowWindow* a : {ArwU, ArwD, ArwL, ArwR})
     if (a) a->Hide();
 }
 

@@ -66,9 +66,9 @@ void TPlexStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const int right = Options().Contains(goColSizing) ? r.Right - 2 : r.Right;
     if (X >= r.Right - HeaderButtonWidth && X < right) {
       FDropDownDown = true;
-      if (FixedDropDownMenu || OnFixedDropDownClick) {
+      if (FFixedDropDownMenu || OnFixedDropDownClick) {
         FNoMouseLeave = true;
-        TPopupMenu* menu = FixedDropDownMenu;
+        TPopupMenu* menu = FFixedDropDownMenu;
         if (menu) menu->Tag = ACol;
         bool keep = false;
         Fire(OnFixedDropDownClick, this, ACol, ARow, menu, keep);
@@ -129,7 +129,10 @@ void TPlexStringGrid::StartFixedCellEdit(int ACol, int ARow) {
   if (!canEdit) return;
   FFixedColEdit = ACol;
   FFixedRowEdit = ARow;
-  const TGridFixedCellEditor kind = ACol == 0 ? FMouseActions->FixedColsEditor : FMouseActions->FixedRowsEditor;
+  TGridFixedCellEditor kind = ACol == 0 ? FMouseActions->FixedColsEditor : FMouseActions->FixedRowsEditor;
+  TStringList values;
+  values.Assign(FMouseActions->FixedComboValues());
+  DoFixedEdit(ACol, ARow, kind, values);
   TRect r = CellRect(ACol, ARow);
   r.Left += 1;
   r.Top += 1;
@@ -151,7 +154,7 @@ void TPlexStringGrid::StartFixedCellEdit(int ACol, int ARow) {
   } else {
     FTransCombo->SetParent(this);
     FTransCombo->SetStyle(kind == fceComboEdit ? csDropDown : csDropDownList);
-    FTransCombo->Items().Assign(FMouseActions->FixedComboValues());
+    FTransCombo->Items().Assign(values);
     FTransCombo->SetBounds(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
     FTransCombo->SetText(GetCellEx(rcol, ARow));
     FTransCombo->Col = rcol;

@@ -44,7 +44,7 @@ bool TPlexStringGrid::ValidateCell(const QString& NewValue) {
   const bool changed = NewValue != FOldCellText;
   FNavigation->AdvanceOnEnter = false;
   QString value = NewValue;
-  if (CellChecker && CellChecker->AutoCorrect) value = CellChecker->Correct(C, R, value);
+  if (FCellChecker && FCellChecker->AutoCorrect) value = FCellChecker->Correct(C, R, value);
   if (OnCellValidate) OnCellValidate(this, C, R, value, valid);
   if (value != FOldCellText) {
     Modified = true;
@@ -53,7 +53,7 @@ bool TPlexStringGrid::ValidateCell(const QString& NewValue) {
       if (FShowModified->Enabled) InvalidateCell(0, Row());
     }
   }
-  if (CellChecker && CellChecker->AutoMarkError) value = CellChecker->MarkError(C, R, value);
+  if (FCellChecker && FCellChecker->AutoMarkError) value = FCellChecker->MarkError(C, R, value);
   if (valid && UndoRedo()) UndoRedo()->RegisterChange(C, R, FOldCellText, value);
   FNavigation->AdvanceOnEnter = advanceOnEnter;
   FNewCellText = value;

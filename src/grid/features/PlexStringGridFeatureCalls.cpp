@@ -94,19 +94,26 @@ void TPlexStringGrid::RegisterDropTarget(bool Register) {
   FDropTargetRegistered = Register;
 }
 
-void TPlexStringGrid::UpdateSearchPanel() { RecordFeatureCall("UpdateSearchPanel"); }
+// The panel's look and room; its buttons and search handling come with the search feature.
+void TPlexStringGrid::UpdateSearchPanel() {
+  if (FLoading || !FSearchPanel) return;
+  FSearchPanel->SetColor(FSearchFooter->Color());
+  FSearchPanel->Font().Assign(FSearchFooter->Font());
+  const bool visible = FSearchFooter->Visible();
+  FSearchPanel->SetVisible(visible);
+  FSearchPanel->SetHeight(visible ? PlexGridDefaults::SearchPanelHeight : 0);
+  if (visible) ScrollAboveSearchFooter();
+}
 
 void TPlexStringGrid::CutToClipboard() { RecordFeatureCall("CutToClipboard"); }
 void TPlexStringGrid::CopyToClipboard() { RecordFeatureCall("CopyToClipboard"); }
 void TPlexStringGrid::PasteFromClipboard() { RecordFeatureCall("PasteFromClipboard"); }
-void TPlexStringGrid::FocusSearchFooter() { RecordFeatureCall("FocusSearchFooter"); }
+void TPlexStringGrid::FocusSearchFooter() {
+  TEdit* edit = FSearchPanel ? FSearchPanel->EditControl : nullptr;
+  if (edit && edit->CanFocus()) edit->SetFocus();
+}
 
 int TPlexStringGrid::SearchColumnText(int ACol, const QString& Text) {
   RecordFeatureCall(QString("Search %1 %2").arg(ACol).arg(Text));
   return -1;
-}
-
-void TPlexStringGrid::SetFilterActive(bool Value) {
-  RecordFeatureCall(Value ? "FilterActive true" : "FilterActive false");
-  FFilterActive = Value;
 }

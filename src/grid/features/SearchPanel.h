@@ -4,7 +4,15 @@
 
 #include "platform/Controls.h"
 
+class TEdit;
+
 class TSearchPanel : public TCustomControl {
 public:
   explicit TSearchPanel(TComponent* AOwner);
+  // The search text; Ctrl+F on the grid puts the focus here.
+  TEdit* EditControl = nullptr;
+
+protected:
+  // The panel's colour under its controls.
+  void Paint() override;
 };

@@ -223,6 +223,44 @@ TEST(PlexStringGridMessages, CtrlWheelZoomsAndZoomStopsAtTen) {
   EXPECT_EQ(g.Row(), 1);
 }
 
+TEST(PlexStringGridMessages, CtrlWheelSizesTheCellsToTheZoomedTextAndKeepsEmptyColumns) {
+  TPlexStringGrid g(nullptr);
+  g.SetCells(1, 1, "a text far wider than the column it stands in");
+  const int emptyWidth = g.ColWidths(2);
+  const int fixedWidth = g.ColWidths(0);
+  const int height = g.RowHeights(1);
+  g.Perform(WM_MOUSEWHEEL, Notch(-120, 0x0008), 0);  // Ctrl, towards the user: zoom in by the line count
+  ASSERT_EQ(g.ZoomFactor, 3);
+  EXPECT_GE(g.ColWidths(1), g.GetCellTextSize(1, 1, false, false).cx + g.GetHorzTextPadding());
+  EXPECT_EQ(g.ColWidths(2), emptyWidth + 3);
+  EXPECT_EQ(g.ColWidths(0), fixedWidth + 3);
+  EXPECT_GE(g.RowHeights(1), height + 3);
+  EXPECT_FALSE(g.SizeGrowOnly);
+}
+
+TEST(PlexStringGridMessages, PaintsUpdateTheProportionalThumbsOfAGridWithTabStopOnly) {
+  for (const bool tabStop : {true, false}) {
+    SCOPED_TRACE(tabStop);
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    g.SetTabStop(tabStop);
+    g.SetBounds(0, 0, 300, 200);
+    g.SetGridLineWidth(0);
+    g.SetFixedCols(0);
+    g.SetColCount(10);
+    for (int c = 0; c < 10; ++c) g.SetColWidths(c, 60);
+    g.SetScrollProportional(true);
+    g.Repaint();
+    ASSERT_EQ(g.GetScrollInfo(SB_HORZ).Max, 255);  // half of the columns shown
+    // Narrower columns leave the thumb as it was until something updates it.
+    for (int c = 0; c < 10; ++c) g.SetColWidths(c, 40);
+    ASSERT_EQ(g.GetScrollInfo(SB_HORZ).Max, 255);
+    g.Repaint();
+    // Three quarters shown: (127 + 0.75) / 0.25.
+    EXPECT_EQ(g.GetScrollInfo(SB_HORZ).Max, tabStop ? 511 : 255);
+  }
+}
+
 TEST(PlexStringGridMessages, BulkChangesPaintOnceAtTheLastEndUpdate) {
   TShownGrid s;
   TPlexStringGrid& g = *s.Grid;

@@ -352,7 +352,7 @@ TEST_F(PlexStringGridPaintGraphics, ScreenshotOfEveryGraphicKind) {
     b.Canvas().Ellipse(1, 1, 15, 15);
     images.Add(b.Image());
   }
-  grid->GridImages = &images;
+  grid->SetGridImages(&images);
   TBitmap picture(20, 20);
   picture.Canvas().Brush().Color = 0x4080FF;
   picture.Canvas().FillRect(TRect(0, 0, 20, 20));
@@ -438,7 +438,7 @@ TEST_F(PlexStringGridPaintGraphics, ScreenshotOfEveryGraphicKind) {
   TBitmap shot;
   PaintControlTo(grid, shot);
   EXPECT_TRUE(SaveBitmapAsPng(shot, QDir(shots).filePath("grid_cell_graphics.png")));
-  grid->GridImages = nullptr;
+  grid->SetGridImages(nullptr);
 }
 
 TEST_F(PlexStringGridPaintGraphics, ScreenshotOfCheckAndRadioGlyphsInEveryStyle) {

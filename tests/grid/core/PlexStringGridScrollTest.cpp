@@ -94,6 +94,26 @@ TEST(PlexStringGridScroll, ProportionalHorizontalThumb) {
   }
 }
 
+TEST(PlexStringGridScroll, ProportionalUpdateHidesAHorizontalBarThatOnlyTheVerticalOneMadeNeeded) {
+  for (const TScrollBarAlways always : {saNone, saHorz}) {
+    SCOPED_TRACE(always);
+    TShownGrid s(300, 200);
+    TPlexStringGrid& g = *s.Grid;
+    g.SetRowCount(40);
+    g.SetFixedCols(0);
+    g.SetColCount(21);
+    // 294 pixels of columns: narrower than the grid, wider than the room beside the vertical bar.
+    for (int c = 0; c < 21; ++c) g.SetColWidths(c, 14);
+    g.SetScrollBarAlways(always);
+    ASSERT_TRUE(g.VertScrollBarShown());
+    ASSERT_TRUE(g.HorzScrollBarShown());
+    const int clientHeight = g.ClientHeight();
+    g.SetScrollProportional(true);
+    EXPECT_EQ(g.HorzScrollBarShown(), always == saHorz);
+    EXPECT_EQ(g.ClientHeight() > clientHeight, always != saHorz);
+  }
+}
+
 TEST(PlexStringGridScroll, ProportionalThumbsPicture) {
   TShownGrid s(300, 200);
   TPlexStringGrid& g = *s.Grid;

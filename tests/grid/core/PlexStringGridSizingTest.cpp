@@ -3,6 +3,8 @@
 #include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/PlexStringGrid.h"
+#include "grid/core/SizeWhileTyping.h"
+#include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/PlexObj.h"
 #include "platform/Forms.h"
@@ -41,6 +43,51 @@ int AutoWidth(F Prepare, int Padding = 0) {
 }
 
 }  // namespace
+
+TEST(PlexStringGridSizing, ARowGrownWhileTypingBringsTheEditorBackIntoView) {
+  for (const bool sizeWhileTyping : {true, false}) {
+    SCOPED_TRACE(sizeWhileTyping);
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    g.SetRowCount(4);
+    g.SetWordWrap(true);
+    g.SizeWhileTyping().Height = sizeWhileTyping;
+    TGridOptions options = g.Options();
+    options.Include(goEditing);
+    g.SetOptions(options);
+    g.FocusCell(1, 3);
+    g.ShowInplaceEdit();
+    ASSERT_TRUE(g.EditMode());
+    TInplaceEdit* editor = g.InplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    editor->SetText("typed");
+    editor->SetSelStart(0);
+    // Thirty lines make the last row taller than the room left for it.
+    g.SetCells(1, 3, QStringList(30, "line").join('\n'));
+    ASSERT_EQ(g.TopRow(), 1);
+    g.AutoSizeRow(3);
+    ASSERT_LT(g.VisibleRowCount() + g.FixedRows(), g.RowCount());
+    EXPECT_EQ(g.TopRow(), sizeWhileTyping ? 3 : 1);
+    EXPECT_EQ(editor->SelStart(), sizeWhileTyping ? 5 : 0);
+    EXPECT_TRUE(editor->Visible());
+  }
+}
+
+TEST(PlexStringGridSizing, ArrowColorColoursTheFourMoveArrows) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  std::vector<TArrowWindow*> arrows;
+  for (int i = 0; i < g.ComponentCount(); ++i)
+    if (auto* a = dynamic_cast<TArrowWindow*>(g.Components(i))) arrows.push_back(a);
+  ASSERT_EQ(arrows.size(), 4u);
+  EXPECT_EQ(g.ArrowColor(), clLime);
+  g.SetArrowColor(clRed);
+  EXPECT_EQ(g.ArrowColor(), clRed);
+  for (TArrowWindow* a : arrows) {
+    EXPECT_EQ(a->Color(), clRed);
+    EXPECT_FALSE(a->Visible());
+  }
+}
 
 TEST(PlexStringGridSizing, AutoSizeMeasuresTheRowsColumnSizeNames) {
   // A long text in each kind of row: only the measured rows widen the column.

@@ -11,7 +11,10 @@
 #include "grid/features/FooterPanel.h"
 #include "grid/features/SearchPanel.h"
 #include "grid/features/SortSettings.h"
+#include "grid/foundation/PlexStringGridCheck.h"
 #include "platform/Forms.h"
+#include "platform/ImageList.h"
+#include "platform/Menus.h"
 #include "platform/SystemMetrics.h"
 
 #include <QApplication>
@@ -152,6 +155,52 @@ TEST(PlexStringGrid, EditorControlsAreMadeHiddenInOrder) {
   EXPECT_LT(index(g.FilterListBox()), index(g.FilterCheckList()));
   for (size_t i = 1; i < editors.size(); ++i) EXPECT_LT(index(editors[i - 1]), index(editors[i]));
   EXPECT_LT(index(g.FilterCheckList()), index(editors[0]));
+}
+
+TEST(PlexStringGrid, FreedImagesCheckerAndMenuLeaveNoReferenceBehind) {
+  struct Case {
+    const char* Name;
+    std::function<TComponent*(TPlexStringGrid&)> Link;
+    std::function<bool(TPlexStringGrid&)> Linked;
+  };
+  const Case cases[] = {
+      {"image list",
+       [](TPlexStringGrid& g) {
+         auto* images = new TImageList(16, 16);
+         g.SetGridImages(images);
+         return images;
+       },
+       [](TPlexStringGrid& g) { return g.GridImages() != nullptr; }},
+      {"cell checker",
+       [](TPlexStringGrid& g) {
+         auto* checker = new TPlexStringGridCheck(nullptr);
+         g.SetCellChecker(checker);
+         return checker;
+       },
+       [](TPlexStringGrid& g) { return g.CellChecker() != nullptr; }},
+      {"fixed drop-down menu",
+       [](TPlexStringGrid& g) {
+         auto* menu = new TPopupMenu(nullptr);
+         g.SetFixedDropDownMenu(menu);
+         return menu;
+       },
+       [](TPlexStringGrid& g) { return g.FixedDropDownMenu() != nullptr; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TPlexStringGrid g(nullptr);
+    TComponent* linked = c.Link(g);
+    ASSERT_TRUE(c.Linked(g));
+    delete linked;
+    EXPECT_FALSE(c.Linked(g));
+  }
+  // A grid that goes first leaves the components whole.
+  auto* menu = new TPopupMenu(nullptr);
+  {
+    TPlexStringGrid g(nullptr);
+    g.SetFixedDropDownMenu(menu);
+  }
+  delete menu;
 }
 
 TEST(PlexStringGrid, UnitStartRunsOnceWithItsRegistrations) {

@@ -4,8 +4,11 @@
 
 #include "EditorFormFixture.h"
 #include "grid/core/ControlLook.h"
+#include "grid/editing/GridTransCombo.h"
+#include "grid/editing/GridTransEdit.h"
 #include "grid/editing/PlexColumnGrid.h"
 #include "grid/features/SortSettings.h"
+#include "platform/Menus.h"
 #include "platform/Network.h"
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
@@ -400,6 +403,79 @@ TEST_F(MouseGrid, RightClickSelectsOnlyWhenAsked) {
     EXPECT_EQ(sel.Left, select ? 3 : 1);
     EXPECT_EQ(sel.Top, select ? 2 : 1);
   }
+}
+
+TEST_F(MouseGrid, FixedCellEditorIsTheOneOnFixedEditChooses) {
+  MakeGrid();
+  Grid->MouseActions().FixedRowsEdit = fceLeftClick;
+  Grid->MouseActions().FixedRowsEditor = fceEdit;
+  Grid->SetCells(2, 0, "Head");
+  struct Case {
+    const char* Name;
+    bool Handler;
+    bool Combo;
+  };
+  for (const Case& c : {Case{"no handler: the plain edit", false, false}, Case{"handler: a list combo", true, true}}) {
+    SCOPED_TRACE(c.Name);
+    QStringList asked;
+    Grid->OnFixedEdit = nullptr;
+    if (c.Handler)
+      Grid->OnFixedEdit = [&](TObject*, int col, int row, TGridFixedCellEditor& editor, TStrings& values) {
+        asked << QString("%1,%2 %3").arg(col).arg(row).arg(int(editor));
+        editor = fceComboList;
+        values.Clear();
+        values.Add("one");
+        values.Add("two");
+      };
+    Click(At(2, 0));
+    if (!c.Handler) {
+      EXPECT_TRUE(Grid->TransEdit()->Visible());
+      EXPECT_EQ(Grid->TransEdit()->Text(), "Head");
+      Grid->TransEdit()->StopEdit();
+      continue;
+    }
+    EXPECT_EQ(asked, QStringList{"2,0 0"});
+    TGridTransCombo* combo = Grid->TransCombo();
+    ASSERT_TRUE(combo->Visible());
+    EXPECT_EQ(combo->Style(), csDropDownList);
+    ASSERT_EQ(combo->Items().Count(), 2);
+    EXPECT_EQ(combo->Items()[1], "two");
+  }
+}
+
+TEST_F(MouseGrid, RightClickKeepsARowMultiSelectionForThePopupMenu) {
+  MakeGrid(5, 6);
+  Grid->MouseActions().SelectOnRightClick = true;
+  Grid->MouseActions().SetDisjunctRowSelect(true);
+  TPopupMenu menu(nullptr);
+  menu.Add("Delete rows");
+  struct Case {
+    const char* Name;
+    bool Menu;
+    int ClickRow;
+    std::vector<int> Selected;
+  };
+  const Case cases[] = {
+      {"menu, click on a selected row: the selection stays", true, 3, {2, 3, 4}},
+      {"menu, click on an unselected row: it alone", true, 5, {5}},
+      {"no menu, click on a selected row: it alone", false, 3, {3}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TScriptedPopupScope popups;
+    popups.Service().Answers = {-1};
+    Grid->SetPopupMenu(c.Menu ? &menu : nullptr);
+    Grid->ClearRowSelect();
+    for (int r : {2, 3, 4}) Grid->SetRowSelect(r, true);
+    Click(At(2, c.ClickRow), Qt::RightButton);
+    std::vector<int> selected;
+    for (int r = 1; r < Grid->RowCount(); ++r)
+      if (Grid->RowSelect(r)) selected.push_back(r);
+    EXPECT_EQ(selected, c.Selected);
+    // The release pops the control's menu up.
+    EXPECT_EQ(popups.Service().Shown.size(), c.Menu ? 1u : 0u);
+  }
+  Grid->SetPopupMenu(nullptr);
 }
 
 TEST_F(SortGrid, Screenshot) {
