@@ -62,7 +62,7 @@ TRect THTMLHintWindow::CalcHintRect(int MaxWidth, const QString& AHint) {
 
 void THTMLHintWindow::ActivateHintData(const TRect& ARect, const QString& AHint, void* AData) {
   if (auto* grid = dynamic_cast<TPlexStringGrid*>(static_cast<TObject*>(AData))) {
-    FImages = grid->GridImages;
+    FImages = grid->GridImages();
   }
   ActivateHint(ARect, AHint);
 }

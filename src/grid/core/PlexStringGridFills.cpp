@@ -77,25 +77,25 @@ TDateTime TPlexStringGrid::GetTimes(int ACol, int ARow) {
 // ---- cell checks
 
 bool TPlexStringGrid::CheckCell(int ACol, int ARow) {
-  if (!CellChecker) return true;
+  if (!CellChecker()) return true;
   const QString orig = UnMarkText(GetCellEx(ACol, ARow));
-  if (CellChecker->GotoCell) FocusCell(ACol, ARow);
+  if (CellChecker()->GotoCell) FocusCell(ACol, ARow);
   QString text = orig;
-  if (CellChecker->UseCorrect) text = CellChecker->Correct(ACol, ARow, text);
-  if (CellChecker->UseMarkError) text = CellChecker->MarkError(ACol, ARow, text);
+  if (CellChecker()->UseCorrect) text = CellChecker()->Correct(ACol, ARow, text);
+  if (CellChecker()->UseMarkError) text = CellChecker()->MarkError(ACol, ARow, text);
   SetCellEx(ACol, ARow, text);
   return text == orig;
 }
 
 bool TPlexStringGrid::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow) {
-  if (!CellChecker) return true;
-  CellChecker->StartCheck();
+  if (!CellChecker()) return true;
+  CellChecker()->StartCheck();
   const int oldCol = Col(), oldRow = Row();
   bool unchanged = true;
   for (int r = FromRow; r <= ToRow; ++r)
     for (int c = FromCol; c <= ToCol; ++c) unchanged = CheckCell(c, r) && unchanged;
-  CellChecker->StopCheck();
-  if (CellChecker->GotoCell) {
+  CellChecker()->StopCheck();
+  if (CellChecker()->GotoCell) {
     SetRow(oldRow);
     SetCol(oldCol);
   }

@@ -289,7 +289,7 @@ void TDropDownCellEditor::Load(const TCellEditorSetup& Setup) {
     }
     case edImagePickerDropDown: {
       auto* picker = static_cast<TGridImageDropDown*>(FDropDown);
-      picker->Images = grid.GridImages;
+      picker->Images = grid.GridImages();
       if (picker->Items().empty()) picker->AddImagesFromImageList();
       int index = -1;
       if (!grid.GetImageIdx(Setup.Col, Setup.Row, index)) index = StrToIntDef(text.trimmed(), -1);

@@ -86,7 +86,7 @@ TEST_F(Fills, CheckGridCorrectsMarksAndNeverPilesMarks) {
   EXPECT_TRUE(g.CheckGrid(false));  // no checker
   Checker checker;
   checker.UseCorrect = true;
-  g.CellChecker = &checker;
+  g.SetCellChecker(&checker);
   g.SetCellEx(1, 1, "teh cat");
   g.SetCellEx(2, 2, "fine");
   EXPECT_FALSE(g.CheckGrid(false));
@@ -100,7 +100,7 @@ TEST_F(Fills, CheckGridCorrectsMarksAndNeverPilesMarks) {
   EXPECT_EQ(g.GetCellEx(1, 1), "the <e>X</e>");
   EXPECT_FALSE(g.CheckCell(1, 1));
   EXPECT_EQ(g.GetCellEx(1, 1), "the <e>X</e>");
-  g.CellChecker = nullptr;
+  g.SetCellChecker(nullptr);
 }
 
 TEST(CellMarkText, UnMarkText) {

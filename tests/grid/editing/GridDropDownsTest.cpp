@@ -175,7 +175,7 @@ TEST_F(GridDropDownsTest, ColorAndImageChoicesReachTheCell) {
   QImage square(16, 16, QImage::Format_ARGB32);
   square.fill(Qt::blue);
   for (int i = 0; i < 3; ++i) images.Add(square);
-  Grid->GridImages = &images;
+  Grid->SetGridImages(&images);
   Open(edImagePickerDropDown, "1");
   TGridImageDropDown* picker = Grid->ImagePickerDropDown();
   EXPECT_EQ(picker->Items().size(), 3u);
@@ -187,7 +187,7 @@ TEST_F(GridDropDownsTest, ColorAndImageChoicesReachTheCell) {
   Open(edImagePickerDropDown, "1");
   QTest::keyClick(Grid->ImagePickerDropDown()->Widget(), Qt::Key_Return);
   EXPECT_EQ(Grid->Cells(2, 2), "0");
-  Grid->GridImages = nullptr;
+  Grid->SetGridImages(nullptr);
 }
 
 TEST_F(GridDropDownsTest, CellValuesLoadAndComeBack) {
