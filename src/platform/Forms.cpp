@@ -55,6 +55,10 @@ private:
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, new TFormWidget(this)) {
   // A form starts hidden; Visible follows Show, ShowModal and Close.
   TControl::SetVisible(false);
+  // A click on the form's own face takes no focus, as on the window system: a
+  // press on a control that focuses itself in its own press handling (a grid)
+  // reaches that control while the focus is still where it was.
+  Widget()->setFocusPolicy(Qt::NoFocus);
   ApplyColorToWidget();
   SetBounds(0, 0, 320 + NonClientWidth(), 240 + NonClientHeight());
   ApplyWindowFlags();

@@ -21,6 +21,10 @@ public:
   // The displayed column and the row the editor was loaded from.
   int EditCol() const { return FEditCol; }
   int EditRow() const { return FEditRow; }
+  // A press on the grid outside the editor is about to take the focus, and
+  // that focus move keeps no typed text: the text is stored and checked
+  // first. False when the value was refused and the editor stays open.
+  bool StoreBeforePress() { return !Focused() || ValidateForKey(false); }
 
 protected:
   void WndProc(TMessage& Message) override;

@@ -4,6 +4,7 @@
 // rows or columns, toggle a check box) or hands it to the platform grid for
 // focusing, range selection, sizing and moving, and whether an editor opens.
 #include "grid/core/PlexStringGrid.h"
+#include "grid/editing/PlexInplaceEdit.h"
 
 #include "grid/core/ControlLook.h"
 #include "grid/editing/FireEvent.h"
@@ -63,6 +64,9 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
   bool allow = true;
   if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
   if (!allow) return;
+  if (TPlexInplaceEdit* edit = PlexInplaceEditor();
+      FEditMode && edit && edit->Visible() && (ACol != Col() || ARow != Row()) && !edit->StoreBeforePress())
+    return;
 
   const TShiftState shift = KeyboardShiftState();
   if (CellSelectorMode) {

@@ -244,6 +244,48 @@ TEST_F(EditingGridFixture, FocusToTheGridNeitherValidatesNorCommits) {
   EXPECT_EQ(Grid->Cells(1, 1), "old");
 }
 
+// A click on another cell takes the focus from the text editor; the typed
+// text is checked and kept, or refused with the editor left open at its cell.
+TEST_F(EditingGridFixture, AClickElsewhereKeepsOrRefusesTheTypedText) {
+  enum class TValidator { None, Accepting, Refusing };
+  struct TCase {
+    TValidator Validator;
+    QString Cell;
+    int Col;
+    bool EditorOpen;
+  };
+  const TCase cases[] = {
+      {TValidator::None, "oldx", 3, false},
+      {TValidator::Accepting, "oldx", 3, false},
+      {TValidator::Refusing, "old", 1, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(int(c.Validator));
+    Grid->OnCellValidate = nullptr;
+    if (c.Validator != TValidator::None)
+      Grid->OnCellValidate = [&c](TObject*, int, int, QString&, bool& valid) {
+        valid = c.Validator == TValidator::Accepting;
+      };
+    Grid->Navigation().EditSelectAll = false;
+    Grid->SetCells(1, 1, "old");
+    Grid->FocusCell(1, 1);
+    Grid->ShowCellEdit();
+    QTest::keyClicks(EditorWidget(), "x");
+    ASSERT_EQ(Grid->InplaceEditor()->Text(), "oldx");
+    const TRect other = Grid->CellRect(3, 3);
+    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, QPoint(other.Left + 5, other.Top + 5));
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->Cells(1, 1), c.Cell);
+    EXPECT_EQ(Grid->Col(), c.Col);
+    EXPECT_EQ(Grid->InplaceEditor()->Visible(), c.EditorOpen);
+    if (c.EditorOpen) {
+      EXPECT_EQ(Grid->Row(), 1);
+      QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+      QApplication::processEvents();
+    }
+  }
+}
+
 TEST_F(EditingGridFixture, RefusedValueKeepsTheOldTextAndReopensAtTheEditedCell) {
   Grid->OnCellValidate = [](TObject*, int, int, QString&, bool& valid) { valid = false; };
   Grid->InvalidEntryText = "no";
