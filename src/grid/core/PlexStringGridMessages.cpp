@@ -14,6 +14,7 @@
 #include "grid/features/SearchPanel.h"
 #include "grid/foundation/IntList.h"
 #include "platform/ControlMessages.h"
+#include "platform/FocusQuery.h"
 #include "platform/HintWindow.h"
 #include "platform/ResourceCursors.h"
 #include "platform/WindowHandles.h"
@@ -63,6 +64,18 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
   }
   if (DispatchPanAndWheel(Message)) return;
   if (DispatchMouseButtons(Message)) return;
+  if ((Message.Msg == WM_KEYDOWN || Message.Msg == WM_SYSKEYDOWN || Message.Msg == WM_CHAR ||
+       Message.Msg == WM_KEYUP) &&
+      FEditActive && FEditControl == edCustom && FEditLink) {
+    // A key the link's control leaves unused travels up to the grid's window;
+    // taking it would move the current cell from under the open editor.
+    TWinControl* focused = FindFocusedControl();
+    if (focused && focused != this) {
+      Message.WParam = 0;
+      Message.Result = 1;
+      return;
+    }
+  }
   const int row = Row();
   // The keys and the grid timer have their own steps around the platform's handling.
   if (Message.Msg == WM_KEYDOWN)

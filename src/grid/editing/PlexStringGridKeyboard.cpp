@@ -120,7 +120,8 @@ void TPlexStringGrid::WMKeyDown(TMessage& Message) {
     }
     options.Include(goEditing);
     SetOptions(options);
-    ShowInplaceEdit();
+    // A cell of form controls gets its first control below, not the cell editor over its tags.
+    if (!EnableHTML || !HasHtmlControls(GetCellEx(C, R))) ShowInplaceEdit();
   }
 
   // 5. the search footer's edit
@@ -133,6 +134,10 @@ void TPlexStringGrid::WMKeyDown(TMessage& Message) {
       return;
     }
     if (EnableHTML && HasHtmlControls(GetCellEx(C, R))) {
+      // Such a cell is edited through its form controls: the cell editor
+      // stays shut and the key goes straight to the steps after the movement,
+      // where the first control starts editing.
+      AfterKeyMovement(Message, key, own);
       Message.WParam = 0;
       Message.Result = 1;
       return;

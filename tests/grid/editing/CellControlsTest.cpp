@@ -70,6 +70,43 @@ TEST_F(CellControlsTest, EnterWritesTheEditIntoTheTagAndReturnsToTheGrid) {
   EXPECT_EQ(Done.size(), 1);
 }
 
+TEST_F(CellControlsTest, EnterOrF2OnTheCellStartsItsFirstControl) {
+  // Under goEditing, and with editing started by the key under RangeSelectAndEdit.
+  struct Case {
+    Qt::Key Key;
+    bool GoEditing;
+  };
+  for (const Case c : {Case{Qt::Key_Return, true}, Case{Qt::Key_F2, true}, Case{Qt::Key_Return, false}}) {
+    SCOPED_TRACE(QString("key %1 goEditing %2").arg(c.Key).arg(c.GoEditing).toStdString());
+    TGridOptions options = Grid->Options();
+    if (c.GoEditing)
+      options.Include(goEditing);
+    else
+      options.Exclude(goEditing);
+    Grid->SetOptions(options);
+    Grid->MouseActions().RangeSelectAndEdit = !c.GoEditing;
+    Grid->SetCells(1, 1, CellForm);
+    Done.clear();
+    Grid->SetFocus();
+    QApplication::processEvents();
+    Press(Grid->Widget(), c.Key);
+    ASSERT_TRUE(Grid->CtrlEditing());
+    EXPECT_TRUE(Grid->ControlEdit()->Visible());
+    EXPECT_TRUE(Grid->ControlEdit()->Focused());
+    EXPECT_EQ(Grid->ControlEdit()->Text(), "bob");
+    // The cell's own text editor stays shut: the tags are not typed over.
+    EXPECT_FALSE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
+    Line()->selectAll();
+    Type(Line(), "alice");
+    Press(Line(), Qt::Key_Return);
+    EXPECT_FALSE(Grid->CtrlEditing());
+    EXPECT_TRUE(Grid->Focused());
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+    EXPECT_EQ(Value("n"), "alice");
+    EXPECT_EQ(Done, QStringList{"1,1 n EDIT alice"});
+  }
+}
+
 TEST_F(CellControlsTest, PasswordShowsStarsAndStoresThePlainText) {
   Grid->EditNextCellControl(1, 1, "n");
   Grid->EditNextCellControl(1, 1, "c");  // skips the check box and the button

@@ -130,16 +130,32 @@ TEST_F(EditLinkTest, EnterCommitsAndAdvancesOnlyWithAdvanceOnEnter) {
   EXPECT_NE(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
 }
 
-TEST_F(EditLinkTest, ARefusedValueReopensTheSameCell) {
+TEST_F(EditLinkTest, ARefusedValueReopensTheSameCellAndTheNextValueIsKept) {
   Link->WantKeyUpDown = true;
-  Grid->OnCellValidate = [](TObject*, int, int, QString& Value, bool& Valid) { Valid = Value != "alpha"; };
+  QList<TPoint> checked;
+  Grid->OnCellValidate = [&checked](TObject*, int ACol, int ARow, QString& Value, bool& Valid) {
+    checked.append(TPoint(ACol, ARow));
+    Valid = Value != "alpha";
+  };
   Open();
   Key(Qt::Key_Up);
   Key(Qt::Key_X, Qt::AltModifier);
   EXPECT_EQ(Grid->Cells(1, 1), "beta");
   EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
-  EXPECT_TRUE(Link->List->Visible());
+  ASSERT_TRUE(Link->List->Visible());
   EXPECT_EQ(Link->GetEditorValue(), "beta");
+  // The reopened control goes on editing the same cell: an accepted value
+  // lands there, also after a key the control had no use for (Down past its last item).
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Grid->Cells(1, 1), "gamma");
+  EXPECT_EQ(Grid->Cells(1, 2), "");
+  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+  EXPECT_FALSE(Link->List->Visible());
+  EXPECT_TRUE(Grid->Focused());
+  EXPECT_EQ(checked, QList<TPoint>({TPoint(1, 1), TPoint(1, 1)}));
 }
 
 TEST_F(EditLinkTest, TheDialogCodeFilterLivesFromFocusToCommit) {
