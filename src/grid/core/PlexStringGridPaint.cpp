@@ -11,6 +11,7 @@
 #include "grid/editing/ShowModified.h"
 #include "grid/foundation/CellDrawing.h"
 #include "platform/GdiDraw.h"
+#include "platform/Themes.h"
 
 #include <algorithm>
 
@@ -145,7 +146,9 @@ void TPlexStringGrid::PaintAlwaysVisibleButtons(TCanvas& C, TPaintCellState& P) 
   const TControlLook& look = *FControlLook;
   if (!(look.DropDownAlwaysVisible || look.SpinButtonsAlwaysVisible)) return;
   if (IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows()) return;
-  int buttonLook = look.FlatButton ? CellButtonFlat : FIsThemed ? CellButtonThemed : CellButtonClassic;
+  // Without an active theme the window system draws classic buttons.
+  const bool themed = FIsThemed && ThemeServices().IsThemeActive();
+  int buttonLook = look.FlatButton ? CellButtonFlat : themed ? CellButtonThemed : CellButtonClassic;
   if (Flat && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
   const int state = CanEditCellNow(P.RCol, P.ARow) ? CellButtonNormal : CellButtonDisabled;
   bool combo = false, spin = false;
