@@ -7,6 +7,7 @@
 #include "grid/editing/EditorTypeTable.h"
 #include "grid/editing/GridCellEditors.h"
 #include "grid/editing/PlexInplaceEdit.h"
+#include "platform/DateTimeFormat.h"
 #include "platform/SystemProbes.h"
 
 namespace {
@@ -171,6 +172,14 @@ void TPlexStringGrid::WriteEditorValue(int ACol, int ARow, const QString& Value)
     case TWriteBack::Nothing: return;
     case TWriteBack::Ints: SetInts(ACol, ARow, StrToIntDef(Value.trimmed(), 0)); return;
     case TWriteBack::Floats: SetFloats(ACol, ARow, StrToFloatDef(Value.trimmed(), 0)); return;
+    case TWriteBack::Dates: {
+      // Like the number spins, text that is no date writes the null date
+      // (shown as a date under ShowNullDates).
+      TDateTime date = 0;
+      if (!TryStrToDate(Value, date)) date = 0;
+      SetDates(ACol, ARow, date);
+      return;
+    }
     default: SetCellFromEditor(ACol, ARow, Value); return;
   }
 }

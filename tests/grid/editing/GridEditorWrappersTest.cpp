@@ -187,6 +187,30 @@ TEST_F(WrapperTest, SpinKeys) {
   }
 }
 
+TEST_F(WrapperTest, SpinsWriteTheirValueNotTheirText) {
+  TFormatSettings& fs = FormatSettings();
+  const TFormatSettings saved = fs;
+  fs.ShortDateFormat = "dd/mm/yyyy";
+  fs.DateSeparator = '/';
+  const struct {
+    TEditorType Type;
+    const char* Typed;
+    const char* Cell;
+  } cases[] = {{edSpinEdit, " 12", "12"},
+               {edDateSpinEdit, "1/2/2026", "01/02/2026"},
+               {edDateSpinEdit, "31/2/2026", "30/12/1899"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Typed);
+    Open(c.Type, "");
+    Grid->SpinEdit()->SetText(c.Typed);
+    QTest::keyClick(Grid->SpinEdit()->Widget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Grid->Cells(2, 2), c.Cell);
+  }
+  fs = saved;
+}
+
 // ---- the edit with a button
 
 struct TFilterCase {
