@@ -5,6 +5,7 @@
 
 #include "grid/core/PlexStringGrid.h"
 #include "platform/ControlMessages.h"
+#include "platform/FindControl.h"
 #include "platform/FocusQuery.h"
 
 TPlexInplaceEdit::TPlexInplaceEdit(TPlexStringGrid* AGrid) : TInplaceEdit(AGrid), FPlexGrid(AGrid) {
@@ -84,6 +85,13 @@ void TPlexInplaceEdit::WMSetFocus() {
     return;
   }
   if (!FPlexGrid->Navigation().EditSelectAll) SetSelStart(Text().length());
+  // A click that opened the editor leaves the caret where it fell.
+  if (!FPlexGrid->FClickedToEdit) return;
+  const TPoint p = ScreenToClient(CursorPos());
+  if (p.X < 0 || p.Y < 0 || p.X > Width() || p.Y > Height()) return;
+  SetSelStart(CharFromPos(p));
+  SetSelLength(0);
+  FPlexGrid->FClickedToEdit = false;
 }
 
 void TPlexInplaceEdit::WMKillFocus() {

@@ -11,6 +11,7 @@
 #include "grid/editing/GridUnitEditBtn.h"
 
 #include "EditingGridFixture.h"
+#include "grid/foundation/LocaleScope.h"
 
 #include "platform/Clipbrd.h"
 #include "platform/DateTimeFormat.h"
@@ -188,10 +189,7 @@ TEST_F(WrapperTest, SpinKeys) {
 }
 
 TEST_F(WrapperTest, SpinsWriteTheirValueNotTheirText) {
-  TFormatSettings& fs = FormatSettings();
-  const TFormatSettings saved = fs;
-  fs.ShortDateFormat = "dd/mm/yyyy";
-  fs.DateSeparator = '/';
+  TLocaleScope locale('.', ',', '/', "dd/mm/yyyy");
   const struct {
     TEditorType Type;
     const char* Typed;
@@ -208,7 +206,6 @@ TEST_F(WrapperTest, SpinsWriteTheirValueNotTheirText) {
     EXPECT_FALSE(Grid->EditMode());
     EXPECT_EQ(Grid->Cells(2, 2), c.Cell);
   }
-  fs = saved;
 }
 
 // ---- the edit with a button

@@ -38,20 +38,13 @@ TEST_F(PlexInplaceEditTest, CharacterFilterByType) {
   TLocaleScope locale('.', ',', '/', "dd/mm/yyyy");
   Grid->ValidChars = "abc";
   const TCharCase cases[] = {
-      {edNormal, "", "a-1", "a-1", 0},
-      {edNumeric, "", "-12", "-12", 0},
-      {edNumeric, "1", "-", "1", 1},
-      {edNumeric, "", "1x", "1", 1},
-      {edPositiveNumeric, "", "-5", "5", 1},
-      {edFloat, "", "1,5", "15", 0},
-      {edFloat, "1.5", ".", "1.5", 0},
-      {edFloat, "", "1a", "1", 0},
-      {edFloat, "1", "-", "1", 1},
-      {edPositiveFloat, "", "-2.5", "2.5", 0},
-      {edCapital, "", "ab", "AB", 0},
-      {edUpperCase, "", "ab", "AB", 0},
-      {edLowerCase, "", "AB", "ab", 0},
-      {edMixedCase, "", "john smith", "John Smith", 0},
+      {edNormal, "", "a-1", "a-1", 0},       {edNumeric, "", "-12", "-12", 0},
+      {edNumeric, "1", "-", "1", 1},         {edNumeric, "", "1x", "1", 1},
+      {edPositiveNumeric, "", "-5", "5", 1}, {edFloat, "", "1,5", "15", 0},
+      {edFloat, "1.5", ".", "1.5", 0},       {edFloat, "", "1a", "1", 0},
+      {edFloat, "1", "-", "1", 1},           {edPositiveFloat, "", "-2.5", "2.5", 0},
+      {edCapital, "", "ab", "AB", 0},        {edUpperCase, "", "ab", "AB", 0},
+      {edLowerCase, "", "AB", "ab", 0},      {edMixedCase, "", "john smith", "John Smith", 0},
       {edValidChars, "", "abxc", "abc", 1},
   };
   for (const TCharCase& c : cases) {
@@ -318,3 +311,27 @@ TEST_F(PlexInplaceEditTest, PasteEventsMayBlockOrChangeTheText) {
   EXPECT_EQ(Text(), "xABC");
 }
 }  // namespace
+
+TEST_F(PlexInplaceEditTest, AClickThatOpensTheEditorPutsTheCaretUnderThePointer) {
+  for (const bool selectAll : {false, true}) {
+    SCOPED_TRACE(selectAll);
+    Grid->HideInplaceEdit();
+    Grid->Navigation().EditSelectAll = selectAll;
+    Grid->SetCells(1, 1, "ABCDEFGH");
+    Grid->SetCol(1);
+    Grid->SetRow(1);
+    const TRect cell = Grid->CellRect(1, 1);
+    const QPoint at(cell.Left + 30, cell.Top + 8);
+    // The pointer's place is what the editor reads when it takes the focus.
+    QCursor::setPos(Grid->Widget()->mapToGlobal(at));
+    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+    TInplaceEdit* editor = Grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    const int expected = editor->CharFromPos(editor->ScreenToClient(TPoint(QCursor::pos().x(), QCursor::pos().y())));
+    EXPECT_GT(expected, 0);
+    EXPECT_LT(expected, 8);
+    EXPECT_EQ(editor->SelStart(), expected);
+    EXPECT_EQ(editor->SelLength(), 0);
+  }
+}
