@@ -16,9 +16,11 @@
 #include "grid/features/SortSettings.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
+#include "platform/Graphics.h"
 #include "platform/KeyboardState.h"
 #include "platform/Menus.h"
 #include "platform/SysUtils.h"
+#include "platform/SystemProbes.h"
 
 namespace {
 
@@ -269,9 +271,13 @@ void TPlexStringGrid::OpenHeaderFilter(int ARow, int RCol, int X, int Y) {
   if (!FilterDropDownCheck && list->Items().Count() > 0) list->SetItemIndex(0);
   int width = FFilterDropDown->Width, height = FFilterDropDown->Height;
   if (FFilterDropDown->AutoSize) {
+    // Measured in the list's own font, with room for its vertical scroll bar.
+    TBitmap measure(1, 1);
+    measure.Canvas().Font().Assign(list->Font());
     width = 0;
-    for (int i = 0; i < list->Items().Count(); ++i) width = std::max(width, Canvas().TextWidth(list->Items()[i]));
-    width += 8;
+    for (int i = 0; i < list->Items().Count(); ++i)
+      width = std::max(width, measure.Canvas().TextWidth(list->Items()[i]));
+    width += 8 + 2 * GetSystemMetrics(SM_CXVSCROLL);
   }
   int left = r.Right - HeaderButtonWidth;
   if (FFilterDropDown->ColumnWidth) {

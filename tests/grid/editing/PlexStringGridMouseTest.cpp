@@ -7,11 +7,14 @@
 #include "grid/editing/GridTransCombo.h"
 #include "grid/editing/GridTransEdit.h"
 #include "grid/editing/PlexColumnGrid.h"
+#include "grid/features/DropList.h"
+#include "grid/features/FilterDropDown.h"
 #include "grid/features/SortSettings.h"
 #include "platform/Menus.h"
 #include "platform/Network.h"
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
+#include "platform/SystemProbes.h"
 
 #include <QDir>
 #include <QImage>
@@ -508,3 +511,20 @@ TEST_F(MouseGrid, RadioGroupOptionsSplitAtTheirBoundaries) {
 }
 
 }  // namespace
+
+TEST_F(MouseGrid, HeaderFilterListSizesToItsEntriesInItsOwnFont) {
+  MakeGrid();
+  Grid->OnGetColumnFilter = [](TObject*, int, TStrings& Filter) {
+    Filter.Add("Short");
+    Filter.Add("A much longer entry=x");
+  };
+  Grid->FilterDropDown().AutoSize = true;
+  Grid->FilterDropDown().Font().SetSize(16);
+  Click(At(2, 0, 60 - 10, 5));
+  QApplication::processEvents();
+  TDropList* list = Grid->FilterListBox();
+  ASSERT_TRUE(list && list->Visible());
+  TBitmap measure(1, 1);
+  measure.Canvas().Font().Assign(Grid->FilterDropDown().Font());
+  EXPECT_EQ(list->Width(), measure.Canvas().TextWidth("A much longer entry") + 8 + 2 * GetSystemMetrics(SM_CXVSCROLL));
+}
