@@ -14,6 +14,28 @@
 #include <array>
 #include <utility>
 
+namespace {
+
+// Swaps the stored text and object of two cells.
+void SwapStoredCells(TBaseGrid& Grid, int ACol1, int ARow1, int ACol2, int ARow2) {
+  const QString text = Grid.GetGridCell(ACol1, ARow1);
+  TObject* object = Grid.GetGridObject(ACol1, ARow1);
+  Grid.SetGridCell(ACol1, ARow1, Grid.GetGridCell(ACol2, ARow2));
+  Grid.SetGridObject(ACol1, ARow1, Grid.GetGridObject(ACol2, ARow2));
+  Grid.SetGridCell(ACol2, ARow2, text);
+  Grid.SetGridObject(ACol2, ARow2, object);
+}
+
+// An index naming one of the two swapped columns or rows names the other.
+void FollowSwap(int& Index, int A, int B) {
+  if (Index == A)
+    Index = B;
+  else if (Index == B)
+    Index = A;
+}
+
+}  // namespace
+
 void TPlexStringGrid::SetColumnOrder() {
   FColumnOrder->Clear();
   for (int c = 0; c < ColCount(); ++c) FColumnOrder->Add(c);
@@ -97,54 +119,24 @@ void TPlexStringGrid::SwapColumns(int ACol1, int ACol2) {
   if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0) return;
   const int spare = std::max(ACol1, ACol2);
   if (spare >= StoreColCount()) return;
-  for (int r = 0; r < RowCount(); ++r) {
-    const QString text = GetGridCell(ACol1, r);
-    TObject* object = GetGridObject(ACol1, r);
-    SetGridCell(ACol1, r, GetGridCell(ACol2, r));
-    SetGridObject(ACol1, r, GetGridObject(ACol2, r));
-    SetGridCell(ACol2, r, text);
-    SetGridObject(ACol2, r, object);
-  }
+  for (int r = 0; r < RowCount(); ++r) SwapStoredCells(*this, ACol1, r, ACol2, r);
   const int w1 = ColWidths(ACol1);
   SetColWidths(ACol1, ColWidths(ACol2));
   SetColWidths(ACol2, w1);
-  int& sortCol = FSortSettings->Column;
-  if (sortCol == ACol1)
-    sortCol = ACol2;
-  else if (sortCol == ACol2)
-    sortCol = ACol1;
-  for (int i = 0; i < FControlList->Count(); ++i) {
-    TControlItem* item = FControlList->GetControl(i);
-    if (item->X == ACol1)
-      item->X = ACol2;
-    else if (item->X == ACol2)
-      item->X = ACol1;
-  }
+  FollowSwap(FSortSettings->Column, ACol1, ACol2);
+  for (int i = 0; i < FControlList->Count(); ++i) FollowSwap(FControlList->GetControl(i)->X, ACol1, ACol2);
   PlaceCellControls();
   Invalidate();
 }
 
 void TPlexStringGrid::SwapRows(int ARow1, int ARow2) {
   if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
-  for (int c = 0; c < StoreColCount(); ++c) {
-    const QString text = GetGridCell(c, ARow1);
-    TObject* object = GetGridObject(c, ARow1);
-    SetGridCell(c, ARow1, GetGridCell(c, ARow2));
-    SetGridObject(c, ARow1, GetGridObject(c, ARow2));
-    SetGridCell(c, ARow2, text);
-    SetGridObject(c, ARow2, object);
-  }
+  for (int c = 0; c < StoreColCount(); ++c) SwapStoredCells(*this, c, ARow1, c, ARow2);
   const int h1 = RowHeights(ARow1);
   SetRowHeights(ARow1, RowHeights(ARow2));
   SetRowHeights(ARow2, h1);
   const int real1 = RealRowIndex(ARow1), real2 = RealRowIndex(ARow2);
-  for (int i = 0; i < FControlList->Count(); ++i) {
-    TControlItem* item = FControlList->GetControl(i);
-    if (item->Y == real1)
-      item->Y = real2;
-    else if (item->Y == real2)
-      item->Y = real1;
-  }
+  for (int i = 0; i < FControlList->Count(); ++i) FollowSwap(FControlList->GetControl(i)->Y, real1, real2);
   PlaceCellControls();
   Invalidate();
 }
