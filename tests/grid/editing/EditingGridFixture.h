@@ -8,6 +8,7 @@
 #include "platform/StdCtrls.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QStringList>
 #include <QTest>
 
@@ -77,4 +78,21 @@ struct EditingGridFixture : ::testing::Test {
     QApplication::processEvents();
   }
   void LogEvents();
+
+  // Clicks the current cell (ACol, ARow) 30 pixels in, which opens its editor;
+  // the pointer stays there, where the editor reads it when it takes the focus.
+  void ClickToOpen(int ACol, int ARow, const QString& Text) {
+    Grid->SetCells(ACol, ARow, Text);
+    Grid->SetCol(ACol);
+    Grid->SetRow(ARow);
+    const TRect cell = Grid->CellRect(ACol, ARow);
+    const QPoint at(cell.Left + 30, cell.Top + 8);
+    QCursor::setPos(Grid->Widget()->mapToGlobal(at));
+    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+  }
+  // The pointer in a control's client coordinates.
+  static TPoint PointerIn(const TControl& Control) {
+    return Control.ScreenToClient(TPoint(QCursor::pos().x(), QCursor::pos().y()));
+  }
 };

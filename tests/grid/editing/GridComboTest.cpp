@@ -300,19 +300,9 @@ TEST_F(GridComboTest, Screenshot) {
 TEST_F(GridComboTest, AClickThatOpensTheEditableComboPutsTheCaretUnderThePointer) {
   Grid->Navigation().EditSelectAll = false;
   Grid->DefaultEditor = edComboEdit;
-  Grid->SetCells(2, 2, "ABCDEFGH");
-  // A click on the current cell opens its editor.
-  Grid->SetCol(2);
-  Grid->SetRow(2);
-  const TRect cell = Grid->CellRect(2, 2);
-  const QPoint at(cell.Left + 30, cell.Top + 8);
-  // The pointer's place is what the combo reads when it takes the focus.
-  QCursor::setPos(Grid->Widget()->mapToGlobal(at));
-  QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, at);
-  QApplication::processEvents();
+  ClickToOpen(2, 2, "ABCDEFGH");
   ASSERT_TRUE(Combo->Visible());
-  const TPoint inCombo = Combo->ScreenToClient(TPoint(QCursor::pos().x(), QCursor::pos().y()));
-  const int expected = Combo->EditCharFromPos(inCombo);
+  const int expected = Combo->EditCharFromPos(PointerIn(*Combo));
   EXPECT_GT(expected, 0);
   EXPECT_LT(expected, 8);
   EXPECT_EQ(Combo->SelStart(), expected);

@@ -285,19 +285,10 @@ TEST_F(GridDropDownsTest, KeyPressReachesTheGridFromTheEditorAndChangesAreReport
 
 TEST_F(GridDropDownsTest, AClickThatOpensTheEditorPutsTheCaretUnderThePointer) {
   Grid->DefaultEditor = edCalculatorDropDown;
-  Grid->SetCells(2, 2, "12345678");
-  // A click on the current cell opens its editor.
-  Grid->SetCol(2);
-  Grid->SetRow(2);
-  const TRect cell = Grid->CellRect(2, 2);
-  const QPoint at(cell.Left + 30, cell.Top + 8);
-  QCursor::setPos(Grid->Widget()->mapToGlobal(at));
-  QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, at);
-  QApplication::processEvents();
+  ClickToOpen(2, 2, "12345678");
   TGridCalculatorDropDown* calc = Grid->CalculatorDropDown();
   ASSERT_TRUE(calc->Visible());
-  const QPoint pointer = QCursor::pos();
-  const int expected = calc->CharFromPos(calc->ScreenToClient(TPoint(pointer.x(), pointer.y())));
+  const int expected = calc->CharFromPos(PointerIn(*calc));
   EXPECT_GT(expected, 0);
   EXPECT_LT(expected, 8);
   EXPECT_EQ(calc->SelStart(), expected);

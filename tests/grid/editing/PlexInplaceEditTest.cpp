@@ -317,18 +317,10 @@ TEST_F(PlexInplaceEditTest, AClickThatOpensTheEditorPutsTheCaretUnderThePointer)
     SCOPED_TRACE(selectAll);
     Grid->HideInplaceEdit();
     Grid->Navigation().EditSelectAll = selectAll;
-    Grid->SetCells(1, 1, "ABCDEFGH");
-    Grid->SetCol(1);
-    Grid->SetRow(1);
-    const TRect cell = Grid->CellRect(1, 1);
-    const QPoint at(cell.Left + 30, cell.Top + 8);
-    // The pointer's place is what the editor reads when it takes the focus.
-    QCursor::setPos(Grid->Widget()->mapToGlobal(at));
-    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, at);
-    QApplication::processEvents();
+    ClickToOpen(1, 1, "ABCDEFGH");
     TInplaceEdit* editor = Grid->InplaceEditor();
     ASSERT_TRUE(editor && editor->Visible());
-    const int expected = editor->CharFromPos(editor->ScreenToClient(TPoint(QCursor::pos().x(), QCursor::pos().y())));
+    const int expected = editor->CharFromPos(PointerIn(*editor));
     EXPECT_GT(expected, 0);
     EXPECT_LT(expected, 8);
     EXPECT_EQ(editor->SelStart(), expected);
