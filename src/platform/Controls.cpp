@@ -907,7 +907,14 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       DeliverMessage(m);
       return m.WParam == 0;
     }
-    case QEvent::FocusIn: Perform(WM_SETFOCUS); return false;
+    case QEvent::FocusIn: {
+      // The form makes the control taking its focus its active control, also
+      // when the form's window itself is activated again.
+      TForm* form = GetParentForm();
+      if (form && form != this) Perform(CM_UIACTIVATE);
+      Perform(WM_SETFOCUS);
+      return false;
+    }
     case QEvent::FocusOut: Perform(WM_KILLFOCUS); return false;
     case QEvent::Wheel: {
       auto* we = static_cast<QWheelEvent*>(e);

@@ -124,3 +124,51 @@ TEST(Forms, TheFormIsPaintedInItsColour) {
   EXPECT_EQ(form.Widget()->grab().toImage().pixelColor(10, 10), QColor(248, 247, 237));
   form.Hide();
 }
+
+namespace {
+// Notes the focus messages it receives.
+class TFocusLog : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  std::vector<UINT> Received;
+
+protected:
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_UIACTIVATE || m.Msg == WM_SETFOCUS) Received.push_back(m.Msg);
+    TCustomControl::WndProc(m);
+  }
+};
+}  // namespace
+
+// The form makes the control that takes its focus its active one, and says so
+// before the control hears of the focus; a control outside a form is not told.
+TEST(Forms, TheControlTakingTheFocusIsActivatedByItsForm) {
+  TForm form(nullptr);
+  auto* first = new TFocusLog(&form);
+  auto* second = new TFocusLog(&form);
+  for (TFocusLog* c : {first, second}) {
+    c->SetParent(&form);
+    c->SetTabStop(true);
+  }
+  second->SetTop(40);
+  form.Show();
+  QApplication::setActiveWindow(form.Widget());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+  first->Received.clear();
+  second->Received.clear();
+  form.SetActiveControl(second);
+  QApplication::processEvents();
+  EXPECT_EQ(second->Received, (std::vector<UINT>{CM_UIACTIVATE, WM_SETFOCUS}));
+  EXPECT_TRUE(first->Received.empty());
+  form.SetActiveControl(first);
+  QApplication::processEvents();
+  EXPECT_EQ(first->Received, (std::vector<UINT>{CM_UIACTIVATE, WM_SETFOCUS}));
+  form.Hide();
+
+  TFocusLog alone(nullptr);
+  alone.Widget()->show();
+  QApplication::setActiveWindow(alone.Widget());
+  alone.SetFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(alone.Received, std::vector<UINT>{WM_SETFOCUS});
+}

@@ -1330,6 +1330,8 @@ public:
   void FitColumnToCells(int ACol, bool GrowOnly);
   void FitRowToCells(int ARow, bool GrowOnly, int Padding);
   void SetRowLinesHeight(int ARow, int Lines, int Padding);
+  // The most lines a cell of the row shows (1 without multi-line cells).
+  int GetMaxLinesInRow(int ARow);
   void SizeToCols();
   void SizeToRows();
   void SizeToCells();

@@ -113,6 +113,13 @@ void TPlexStringGrid::SetRowLinesHeight(int ARow, int Lines, int Padding) {
   SetRowHeights(ARow, LimitValue(Padding + Lines * (h + h / 8), MinRowHeight, MaxRowHeight));
 }
 
+int TPlexStringGrid::GetMaxLinesInRow(int ARow) {
+  if (ColCount() == 0 || !Multilinecells) return 1;
+  int lines = 1;
+  for (int c = 0; c < ColCount(); ++c) lines = std::max(lines, LinesInCell(RealColIndex(c), ARow));
+  return lines;
+}
+
 void TPlexStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
   if (RowCount() == 0) return;
   const int first = DoFixedRows ? 0 : FixedRows();
@@ -122,9 +129,7 @@ void TPlexStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
       AutoSizeRow(r, 0);
       if (Padding != 0) SetRowHeights(r, LimitValue(RowHeights(r) + Padding, MinRowHeight, MaxRowHeight));
     } else {
-      int lines = 1;
-      for (int c = 0; c < ColCount(); ++c) lines = std::max(lines, LinesInCell(RealColIndex(c), r));
-      SetRowLinesHeight(r, lines, Padding);
+      SetRowLinesHeight(r, GetMaxLinesInRow(r), Padding);
     }
     ExportNotification(esExportNextRow, r);
   }

@@ -50,8 +50,8 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     return;
   }
   const bool firstPaint = Message.Msg == WM_PAINT && FPaintCount == 0;
-  if (!IsDesigning() &&
-      (Message.Msg == WM_SIZE || Message.Msg == WM_LBUTTONUP || (firstPaint && FScrollProportional))) {
+  if (!IsDesigning() && (Message.Msg == WM_SIZE || Message.Msg == CM_UIACTIVATE || Message.Msg == WM_LBUTTONUP ||
+                         (firstPaint && FScrollProportional))) {
     UpdateVScrollProportional();
     UpdateHScrollProportional();
   }

@@ -375,9 +375,12 @@ void TPlexStringGrid::DrawRichCell(int ACol, int ARow, const TRect& ARect, TCanv
 TSize TPlexStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   TCanvas& C = Canvas();
   TContentStateGuard guard(C);
-  QString text = GetFormattedCell(ACol, ARow);
-  int kind = CellTextKind(text, EnableHTML);
   const int dcol = RealToDisplayCol(ACol);
+  // The cell being typed in measures what is typed: it grows while the user types.
+  const TInplaceEdit* editor = InplaceEditor();
+  const bool typing = EditorMode() && editor && editor->Visible() && Col() == dcol && Row() == ARow;
+  QString text = typing ? editor->Text() : GetFormattedCell(ACol, ARow);
+  int kind = CellTextKind(text, EnableHTML);
   TGridDrawState state;
   GetFontProperties(dcol, ACol, ARow, state, C.Font(), C.Brush(), false);
   const bool fixed = IsFixed(dcol, ARow) || dcol < FixedCols() || ARow < FixedRows();

@@ -52,6 +52,9 @@ private:
   void WMKillFocus();
   void DoChange();
   void WalkOut(int Step);
+  // The cell grows with the typed text as the grid's SizeWhileTyping asks.
+  void SizeToTypedText();
+  void GrowRowForNewLine();
 
   int FSelStartAtKeyDown = 0;
   int FSelStartAtWMKeyDown = 0;

@@ -3,7 +3,9 @@
 // and the clipboard.
 #include "grid/editing/PlexInplaceEdit.h"
 
+#include "grid/core/ColumnSize.h"
 #include "grid/core/PlexStringGrid.h"
+#include "grid/core/SizeWhileTyping.h"
 #include "grid/editing/EditorTypeTable.h"
 #include "grid/foundation/NumberDateRoutines.h"
 #include "grid/foundation/TextRoutines.h"
@@ -324,6 +326,9 @@ void TPlexInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     FWorkMode = true;
   if (Key == VK_RETURN && !grid.Navigation().AllowCtrlEnter && (grid.WordWrap() || grid.Multilinecells))
     grid.FEditing = false;
+  if (Key == VK_RETURN && (Shift.Contains(ssCtrl) || Shift.Contains(ssShift)) && grid.SizeWhileTyping().Height &&
+      grid.Multilinecells)
+    GrowRowForNewLine();
   if (Key == VK_UP && CaretLine() > 0) return;
   if (Key == VK_DOWN && CaretLine() < LineCount() - 1) return;
   grid.EditorKeyDown(Key, Shift);
@@ -362,6 +367,47 @@ void TPlexInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
   }
   TInplaceEdit::KeyUp(Key, Shift);
   DoChange();
+  SizeToTypedText();
+}
+
+namespace {
+// A growing row may bring up the vertical bar; the resize that follows must
+// neither rescale the columns to the grid's width nor close the editor.
+struct TSynchOff {
+  explicit TSynchOff(TColumnSize& Size) : FSize(Size), FOld(Size.SynchWithGrid) { FSize.SynchWithGrid = false; }
+  ~TSynchOff() { FSize.SynchWithGrid = FOld; }
+  TSynchOff(const TSynchOff&) = delete;
+  TSynchOff& operator=(const TSynchOff&) = delete;
+  TColumnSize& FSize;
+  bool FOld;
+};
+}  // namespace
+
+void TPlexInplaceEdit::SizeToTypedText() {
+  TPlexStringGrid& grid = *FPlexGrid;
+  if (grid.SizeWhileTyping().Width) grid.FitColumnToCells(grid.Col(), grid.SizeGrowOnly);
+  if (!grid.SizeWhileTyping().Height || !grid.WordWrap()) return;
+  const int row = grid.Row();
+  {
+    TSynchOff synchOff(grid.ColumnSize());
+    grid.AutoSizeRow(row);
+  }
+  if (grid.OnEndRowSize) grid.OnEndRowSize(&grid, row);
+}
+
+// Ctrl or Shift with Enter is about to add a line: the row makes room for it first.
+void TPlexInplaceEdit::GrowRowForNewLine() {
+  TPlexStringGrid& grid = *FPlexGrid;
+  const int row = grid.Row();
+  {
+    TSynchOff synchOff(grid.ColumnSize());
+    const int lines = CountLines(Text() + "\r\n ", true);
+    if (lines < grid.GetMaxLinesInRow(row))
+      grid.AutoSizeRow(row);
+    else
+      grid.SetRowLinesHeight(row, lines, grid.GetVertTextPadding());
+  }
+  if (grid.OnEndRowSize) grid.OnEndRowSize(&grid, row);
 }
 
 // The caret walked out of the text: a clickable neighbour takes the cursor

@@ -261,6 +261,36 @@ TEST(PlexStringGridMessages, PaintsUpdateTheProportionalThumbsOfAGridWithTabStop
   }
 }
 
+// The form activating the grid when it takes the focus updates the thumbs,
+// also for a grid whose paints no longer do.
+TEST(PlexStringGridMessages, TheFormActivatingTheGridUpdatesTheProportionalThumbs) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  auto* other = new TEdit(&s.Form);
+  other->SetParent(&s.Form);
+  other->SetBounds(0, 320, 100, 24);
+  g.SetTabStop(false);
+  g.SetBounds(0, 0, 300, 200);
+  g.SetGridLineWidth(0);
+  g.SetFixedCols(0);
+  g.SetColCount(10);
+  for (int c = 0; c < 10; ++c) g.SetColWidths(c, 60);
+  g.SetScrollProportional(true);
+  g.Repaint();
+  QApplication::setActiveWindow(s.Form.Widget());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(s.Form.Widget()));
+  other->SetFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(g.GetScrollInfo(SB_HORZ).Max, 255);
+  for (int c = 0; c < 10; ++c) g.SetColWidths(c, 40);
+  g.Repaint();
+  ASSERT_EQ(g.GetScrollInfo(SB_HORZ).Max, 255);
+  s.Form.SetActiveControl(&g);
+  QApplication::processEvents();
+  ASSERT_TRUE(g.Focused());
+  EXPECT_EQ(g.GetScrollInfo(SB_HORZ).Max, 511);
+}
+
 TEST(PlexStringGridMessages, BulkChangesPaintOnceAtTheLastEndUpdate) {
   TShownGrid s;
   TPlexStringGrid& g = *s.Grid;

@@ -60,15 +60,16 @@ TEST(PlexStringGridSizing, ARowGrownWhileTypingBringsTheEditorBackIntoView) {
     ASSERT_TRUE(g.EditMode());
     TInplaceEdit* editor = g.InplaceEditor();
     ASSERT_NE(editor, nullptr);
-    editor->SetText("typed");
+    // Thirty typed lines make the last row taller than the room left for it;
+    // the cell being edited is measured with the editor's text.
+    const QString typed = QStringList(30, "line").join('\n');
+    editor->SetText(typed);
     editor->SetSelStart(0);
-    // Thirty lines make the last row taller than the room left for it.
-    g.SetCells(1, 3, QStringList(30, "line").join('\n'));
     ASSERT_EQ(g.TopRow(), 1);
     g.AutoSizeRow(3);
     ASSERT_LT(g.VisibleRowCount() + g.FixedRows(), g.RowCount());
     EXPECT_EQ(g.TopRow(), sizeWhileTyping ? 3 : 1);
-    EXPECT_EQ(editor->SelStart(), sizeWhileTyping ? 5 : 0);
+    EXPECT_EQ(editor->SelStart(), sizeWhileTyping ? typed.length() : 0);
     EXPECT_TRUE(editor->Visible());
   }
 }
@@ -139,6 +140,54 @@ TEST(PlexStringGridSizing, AutoSizeAddsTheGlyphsBesideTheText) {
   TPlexStringGrid g(nullptr);
   g.SetCellEx(1, 1, "value");
   EXPECT_EQ(plain, g.GetCellTextSize(1, 1, false, false).cx + 2 * g.XYOffset.X + 2 * (g.GridLineWidth() + 1));
+}
+
+// Rows fit their cells in the zoomed fonts the cells are drawn in.
+TEST(PlexStringGridSizing, AutoSizeRowMeasuresTheZoomedText) {
+  const auto height = [](int Zoom) {
+    TPlexStringGrid g(nullptr);
+    g.SetWordWrap(true);
+    g.SetColWidths(1, 120);
+    g.SetCells(1, 1, "a text that takes a few lines in its narrow column");
+    g.Zoom(Zoom);
+    g.AutoSizeRow(1);
+    EXPECT_EQ(g.RowHeights(1),
+              g.GetCellTextSize(1, 1, false, true).cy + g.GetVertTextPadding() + 2 * g.GridLineWidth());
+    return g.RowHeights(1);
+  };
+  EXPECT_GT(height(6), height(0) + 6);
+}
+
+// Without word wrap the rows are sized by lines, and only multi-line cells show more than one.
+TEST(PlexStringGridSizing, AutoSizeRowsCountLinesOfMultiLineCellsOnly) {
+  struct Case {
+    bool Multiline;
+    const char* Texts[2];
+    int Lines;
+  };
+  const Case cases[] = {
+      {false, {"one\r\ntwo\r\nthree", "x"}, 1},
+      {true, {"one\r\ntwo\r\nthree", "x"}, 3},
+      {true, {"one", "a\r\nb"}, 2},
+      {true, {"", ""}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Texts[0]);
+    TPlexStringGrid g(nullptr);
+    g.SetWordWrap(false);
+    g.Multilinecells = c.Multiline;
+    g.SetCells(1, 1, c.Texts[0]);
+    g.SetCells(2, 1, c.Texts[1]);
+    EXPECT_EQ(g.GetMaxLinesInRow(1), c.Lines);
+    g.AutoSizeRows(false, 4);
+    TPlexStringGrid one(nullptr);
+    one.SetRowLinesHeight(1, c.Lines, 4);
+    EXPECT_EQ(g.RowHeights(1), one.RowHeights(1));
+  }
+  TPlexStringGrid none(nullptr);
+  none.Multilinecells = true;
+  none.SetColCount(0);
+  EXPECT_EQ(none.GetMaxLinesInRow(1), 1);
 }
 
 TEST(PlexStringGridSizing, AutoSizeGrowOnlyAndPadding) {

@@ -3,6 +3,7 @@
 #include "grid/editing/PlexInplaceEdit.h"
 
 #include "EditingGridFixture.h"
+#include "grid/core/SizeWhileTyping.h"
 #include "grid/foundation/LocaleScope.h"
 #include "platform/Clipbrd.h"
 #include "platform/ControlMessages.h"
@@ -235,6 +236,114 @@ TEST_F(PlexInplaceEditTest, ScreenshotOfTheEditors) {
   Grid->ShowCellEdit();
   QApplication::processEvents();
   SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/combo-edit.png");
+}
+
+// The cell grows with the text as it is typed: the row of a word-wrapped
+// grid with SizeWhileTyping.Height, the column with SizeWhileTyping.Width.
+TEST_F(PlexInplaceEditTest, TypingGrowsTheCellAsSizeWhileTypingAsks) {
+  const struct {
+    bool Height, Width, WordWrap, RowGrows, ColGrows;
+  } cases[] = {
+      {true, false, true, true, false},
+      {false, false, true, false, false},
+      {true, false, false, false, false},
+      {false, true, false, false, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(QString("height %1 width %2 wrap %3").arg(c.Height).arg(c.Width).arg(c.WordWrap).toStdString());
+    Grid->SetWordWrap(c.WordWrap);
+    Grid->SizeWhileTyping().Height = c.Height;
+    Grid->SizeWhileTyping().Width = c.Width;
+    Grid->SetColWidths(1, 60);
+    Grid->SetRowHeights(1, Grid->DefaultRowHeight());
+    QList<int> ended;
+    Grid->OnEndRowSize = [&](TObject*, int ARow) { ended.append(ARow); };
+    Open(edNormal);
+    Type("one two three four five");
+    const int lw = Grid->GridLineWidth();
+    if (c.RowGrows) {
+      EXPECT_EQ(Grid->RowHeights(1), Grid->GetCellTextSize(1, 1, false, true).cy + Grid->GetVertTextPadding() + 2 * lw);
+      EXPECT_GT(Grid->RowHeights(1), 2 * Grid->DefaultRowHeight()) << "several lines";
+      EXPECT_EQ(Grid->InplaceEditor()->Height(), Grid->CellRect(1, 1).Height() - 1) << "the editor follows its row";
+      EXPECT_FALSE(ended.isEmpty());
+      EXPECT_EQ(ended.count(1), ended.size());
+    } else {
+      EXPECT_EQ(Grid->RowHeights(1), Grid->DefaultRowHeight());
+      EXPECT_TRUE(ended.isEmpty());
+    }
+    if (c.ColGrows)
+      EXPECT_EQ(Grid->ColWidths(1),
+                Grid->GetCellTextSize(1, 1, false, false).cx + Grid->GetHorzTextPadding() + 2 * (lw + 1));
+    else
+      EXPECT_EQ(Grid->ColWidths(1), 60);
+    EXPECT_EQ(Text(), "one two three four five");
+    Grid->OnEndRowSize = nullptr;
+    QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
+// Ctrl+Enter in a multi-line cell makes the row high enough for the new line first.
+TEST_F(PlexInplaceEditTest, CtrlEnterMakesRoomForTheNewLine) {
+  Grid->SetWordWrap(false);
+  Grid->Multilinecells = true;
+  Grid->Navigation().AllowCtrlEnter = true;
+  const auto linesHeight = [&](int Lines) {
+    Grid->SetRowLinesHeight(3, Lines, Grid->GetVertTextPadding());
+    return Grid->RowHeights(3);
+  };
+  for (const bool height : {true, false}) {
+    SCOPED_TRACE(height);
+    Grid->SizeWhileTyping().Height = height;
+    Grid->SetRowHeights(1, Grid->DefaultRowHeight());
+    int ended = 0;
+    Grid->OnEndRowSize = [&](TObject*, int ARow) { ended += ARow == 1 ? 1 : 100; };
+    Open(edNormal, "ab");
+    Grid->InplaceEditor()->SetSelStart(2);
+    for (const int lines : {2, 3}) {
+      QTest::keyClick(EditorWidget(), Qt::Key_Return, Qt::ControlModifier);
+      EXPECT_EQ(Grid->RowHeights(1), height ? linesHeight(lines) : Grid->DefaultRowHeight()) << lines;
+    }
+    EXPECT_EQ(Text(), "ab\r\n\r\n");
+    EXPECT_EQ(ended, height ? 2 : 0);
+    Grid->OnEndRowSize = nullptr;
+    QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
+// A row growing past the room left for it scrolls its editor back into view,
+// the caret staying after the last typed character.
+TEST_F(PlexInplaceEditTest, TypingPastTheRoomKeepsTheEditorInView) {
+  Grid->SetWordWrap(true);
+  Grid->SizeWhileTyping().Height = true;
+  Grid->SetColWidths(1, 60);
+  Grid->SetRow(4);
+  Open(edNormal);
+  ASSERT_EQ(Grid->TopRow(), 1);
+  QString typed;
+  for (int i = 0; i < 60 && Grid->VisibleRowCount() + Grid->FixedRows() >= Grid->RowCount(); ++i) {
+    const QString word = i == 0 ? QString("word") : QString(" word");
+    Type(word);
+    typed += word;
+  }
+  ASSERT_LT(Grid->VisibleRowCount() + Grid->FixedRows(), Grid->RowCount()) << "the row outgrew the grid's room";
+  TInplaceEdit* editor = Grid->InplaceEditor();
+  EXPECT_GT(Grid->TopRow(), 1);
+  EXPECT_TRUE(editor->Visible());
+  EXPECT_EQ(editor->Text(), typed);
+  EXPECT_EQ(editor->SelStart(), typed.length());
+  EXPECT_EQ(editor->SelLength(), 0);
+  EXPECT_GE(editor->Top(), 0);
+  EXPECT_LE(editor->Top() + editor->Height(), Grid->ClientHeight());
+  // Typing on keeps the caret at the end.
+  Type(" end");
+  EXPECT_EQ(editor->Text(), typed + " end");
+  EXPECT_EQ(editor->SelStart(), editor->Text().length());
+  if (const char* shots = std::getenv("QUILLORE_SHOTS"))
+    SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/size-while-typing.png");
 }
 
 struct TPasteCase {
