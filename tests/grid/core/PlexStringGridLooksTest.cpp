@@ -68,11 +68,11 @@ void ExpectPreset(TPlexStringGrid& g, const PresetCase& c, TGridSelectionStyle S
   EXPECT_EQ(g.Look(), c.Look);
   EXPECT_EQ(g.OrvGradientFrom(), c.From);
   EXPECT_EQ(g.OrvGradientTo(), c.To);
-  EXPECT_EQ(g.ActiveCellColor, c.Active);
-  EXPECT_EQ(g.ActiveCellColorTo, c.ActiveTo);
-  EXPECT_EQ(g.SelectionColor, c.Sel);
-  EXPECT_EQ(g.SelectionColorTo, c.SelTo);
-  EXPECT_EQ(g.SelectionTextColor, c.SelText);
+  EXPECT_EQ(g.ActiveCellColor(), c.Active);
+  EXPECT_EQ(g.ActiveCellColorTo(), c.ActiveTo);
+  EXPECT_EQ(g.SelectionColor(), c.Sel);
+  EXPECT_EQ(g.SelectionColorTo(), c.SelTo);
+  EXPECT_EQ(g.SelectionTextColor(), c.SelText);
   EXPECT_EQ(g.GridLineColor(), c.Line);
   EXPECT_EQ(g.GridFixedLineColor(), c.FixedLine);
   EXPECT_EQ(g.SelectionStyle(), Selection);
@@ -161,11 +161,11 @@ TEST(GridLooks, CustomResetsOnlySelectionSortHeaderAndControlLook) {
   g.SetStyle(gsCustom);
   EXPECT_EQ(g.Look(), glVista);
   EXPECT_EQ(g.OrvGradientMirrorTo(), TColor(0xF4F2F1));
-  EXPECT_EQ(g.ActiveCellColor, TColor(0xFDF8F1));
+  EXPECT_EQ(g.ActiveCellColor(), TColor(0xFDF8F1));
   EXPECT_EQ(g.GridLineColor(), TColor(0xECECF0));
   EXPECT_EQ(g.SearchFooter().ColorTo(), TColor(0xF4F2F1));
-  EXPECT_EQ(g.SelectionColor, clHighlight);
-  EXPECT_EQ(g.SelectionTextColor, clHighlightText);
+  EXPECT_EQ(g.SelectionColor(), clHighlight);
+  EXPECT_EQ(g.SelectionTextColor(), clHighlightText);
   EXPECT_EQ(g.SelectionStyle(), ssDefault);
   EXPECT_EQ(g.SortSettings().HeaderColor(), clNone);
   EXPECT_EQ(g.SortSettings().HeaderMirrorColorTo(), clNone);
@@ -188,8 +188,8 @@ TEST(GridLooks, LookWriteAndComponentStyle) {
   EXPECT_EQ(byComponent.ComponentStyle(), tsOffice2010Black);
   EXPECT_EQ(byComponent.OrvGradientFrom(), byStyle.OrvGradientFrom());
   EXPECT_EQ(byComponent.OrvGradientMirrorTo(), byStyle.OrvGradientMirrorTo());
-  EXPECT_EQ(byComponent.ActiveCellColor, byStyle.ActiveCellColor);
-  EXPECT_EQ(byComponent.SelectionColor, byStyle.SelectionColor);
+  EXPECT_EQ(byComponent.ActiveCellColor(), byStyle.ActiveCellColor());
+  EXPECT_EQ(byComponent.SelectionColor(), byStyle.SelectionColor());
   EXPECT_EQ(byComponent.GridFixedLineColor(), byStyle.GridFixedLineColor());
   EXPECT_EQ(byComponent.OrvGradientDownBorder(), byStyle.OrvGradientDownBorder());
 
@@ -221,8 +221,8 @@ TEST(GridLooks, XPColourSchemes) {
     EXPECT_EQ(g.OrvGradientTo(), c.To);
     EXPECT_EQ(g.OrvGradientMirrorFrom(), c.MirrorFrom);
     EXPECT_EQ(g.OrvGradientMirrorTo(), c.MirrorTo);
-    EXPECT_EQ(g.ActiveCellColor, c.Active);
-    EXPECT_EQ(g.ActiveCellColorTo, c.ActiveTo);
+    EXPECT_EQ(g.ActiveCellColor(), c.Active);
+    EXPECT_EQ(g.ActiveCellColorTo(), c.ActiveTo);
     EXPECT_EQ(g.ControlLook().FixedGradientFrom(), c.LookFrom);
     EXPECT_EQ(g.SearchFooter().Color(), c.FooterFrom);
     EXPECT_EQ(g.SearchFooter().ColorTo(), c.FooterTo);
@@ -258,16 +258,16 @@ TEST(GridLooks, ColourTonesGiveTheFlatLookAndReachTheDropDowns) {
   t.Hover = {0xF0D8C0, 0xC09070, 0x101010};
   g.SetColorTones(t);
   EXPECT_EQ(g.Look(), glClassic);
-  EXPECT_TRUE(g.Flat);
+  EXPECT_TRUE(g.Flat());
   EXPECT_EQ(g.ScrollType(), ssMetro);
   EXPECT_EQ(g.FixedColor(), t.Foreground.BrushColor);
   EXPECT_EQ(g.FixedFont().Color(), t.Foreground.TextColor);
   EXPECT_EQ(g.FixedFont().Name(), DefaultUiFontName());
   EXPECT_EQ(g.Color(), t.Background.BrushColor);
   EXPECT_EQ(g.Font().Color(), t.Background.TextColor);
-  EXPECT_EQ(g.SelectionColor, t.Selected.BrushColor);
-  EXPECT_EQ(g.SelectionTextColor, t.Selected.TextColor);
-  EXPECT_EQ(g.SelectionColorTo, clNone);
+  EXPECT_EQ(g.SelectionColor(), t.Selected.BrushColor);
+  EXPECT_EQ(g.SelectionTextColor(), t.Selected.TextColor);
+  EXPECT_EQ(g.SelectionColorTo(), clNone);
   EXPECT_EQ(g.GridLineColor(), TColor(0xE6E6E6));
   EXPECT_EQ(g.GridFixedLineColor(), AdjustColorBrightness(t.Foreground.BrushColor, -20));
   EXPECT_EQ(g.BorderStyle(), bsNone);
@@ -306,7 +306,7 @@ TEST(GridLooks, AnApplicationStyleOtherThanThePlainOneGivesItsColours) {
     EXPECT_EQ(g.Font().Color(), styled ? fake.TextColors[aseGridNormalCell] : text);
     if (styled) {
       EXPECT_EQ(g.GridFixedLineColor(), fake.BorderColors[aseGridFixedCell]);
-      EXPECT_EQ(g.SelectionTextColor, fake.TextColors[aseGridSelectedCell]);
+      EXPECT_EQ(g.SelectionTextColor(), fake.TextColors[aseGridSelectedCell]);
       EXPECT_EQ(g.FixedFont().Color(), fake.TextColors[aseGridFixedCell]);
     }
   }
