@@ -11,6 +11,7 @@
 #include "platform/AppStyles.h"
 #include "platform/ControlPicture.h"
 #include "platform/Forms.h"
+#include "support/PaintProbe.h"
 
 #include <QImage>
 #include <QPainter>
@@ -328,6 +329,55 @@ TEST(GridLooks, MixerFactorStaysWithinAHundred) {
   }
 }
 
+// The office selection styles show their own frame colours only to a focused
+// grid (or with goDrawFocusSelected); without the focus they all show the one
+// grey set. A preset that keeps ssDefault fills with its selection colour.
+TEST(GridLooks, OfficeSelectionColoursFollowTheFocusedLook) {
+  const struct {
+    const char* Name;
+    TGridLook LookBefore;
+    TPlexGridStyle Preset;
+    bool FocusedLook;
+    TColor Outer;  // clNone: no frame, the cell filled with Fill
+    TColor Fill;
+  } cases[] = {
+      {"Luna, no focus", glXP, gsOffice2007Luna, false, SelectionColorSets[scsUnfocused].Outer, clNone},
+      {"Luna, focused look", glXP, gsOffice2007Luna, true, SelectionColorSets[scsOffice2007].Outer, clNone},
+      {"Silver, focused look", glXP, gsOffice2007Silver, true, SelectionColorSets[scsOffice2007].Outer, clNone},
+      {"Obsidian over the office look", glOffice2007, gsOffice2007Obsidian, false, clNone, 0x5EC1F1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TForm form(nullptr);
+    auto* g = new TPlexStringGrid(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, 200, 100);
+    g->SetScrollBars(ssNone);
+    g->SetDefaultColWidth(56);
+    g->SetDefaultRowHeight(20);
+    g->SetColCount(3);
+    g->SetRowCount(4);
+    g->SetLook(c.LookBefore);
+    g->SetStyle(c.Preset);
+    TGridOptions o = g->Options();
+    if (c.FocusedLook) o.Include(goDrawFocusSelected);
+    g->SetOptions(o);
+    g->SetSelection(TGridRect{1, 2, 2, 2});
+    TBitmap shot;
+    PaintControlTo(g, shot);
+    const TRect r = g->CellRect(1, 2);
+    int outer = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) outer += c.Outer != clNone && paintprobe::At(shot, x, y) == c.Outer;
+    if (c.Outer != clNone) {
+      EXPECT_GT(outer, 0);
+    }
+    if (c.Fill != clNone) {
+      EXPECT_EQ(paintprobe::At(shot, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), c.Fill);
+    }
+  }
+}
+
 TEST(GridLooks, ScreenshotOfEveryPreset) {
   const char* shots = std::getenv("QUILLORE_SHOTS");
   if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
@@ -340,6 +390,7 @@ TEST(GridLooks, ScreenshotOfEveryPreset) {
     auto* g = new TPlexStringGrid(&form);
     g->SetParent(&form);
     g->SetBounds(0, 0, W - 4, H - 4);
+    g->SetScrollBars(ssNone);
     g->SetColCount(3);
     g->SetRowCount(4);
     g->SetDefaultColWidth(56);
@@ -347,6 +398,8 @@ TEST(GridLooks, ScreenshotOfEveryPreset) {
     g->SetCells(1, 0, QString("Preset %1").arg(preset));
     g->SetCells(1, 1, "cell");
     g->SetStyle(TPlexGridStyle(preset));
+    // As a focused grid shows it: without the focus the office selection styles are all grey.
+    g->SetOptions(g->Options() + TGridOptions{goDrawFocusSelected});
     g->SetSelection(TGridRect{1, 2, 2, 2});
     TBitmap b;
     PaintControlTo(g, b);
