@@ -142,3 +142,30 @@ TEST(GridAppearance, AutoSizeSizesTheColumnsUnlessLoading) {
     EXPECT_EQ(g->ColWidths(1) > 100, !loading) << g->ColWidths(1);
   }
 }
+
+TEST(GridAppearance, RowIndicatorIsCopiedAndFollowsTheVerticalAlignment) {
+  TForm form(nullptr);
+  auto* g = new TPlexStringGrid(&form);
+  g->SetParent(&form);
+  g->SetBounds(0, 0, 200, 120);
+  g->SetScrollBars(ssNone);
+  g->SetLook(glStandard);
+  g->SetDefaultColWidth(40);
+  g->SetDefaultRowHeight(24);
+  {
+    TBitmap indicator(6, 6);
+    indicator.Canvas().Brush().Color = clRed;
+    indicator.Canvas().FillRect(TRect(0, 0, 6, 6));
+    indicator.TransparentColor = clLime;
+    g->SetRowIndicator(indicator);
+  }
+  // The fixed cell's face ends two pixels above its rectangle.
+  const TRect r = g->CellRect(0, g->Row());
+  for (const auto& [align, y] : {std::pair{vtaTop, r.Top + 1}, {vtaBottom, r.Bottom - 4}}) {
+    g->SetVAlignment(align);
+    TBitmap shot;
+    PaintControlTo(g, shot);
+    EXPECT_EQ(paintprobe::At(shot, r.Left + 4, y), clRed) << align;
+    EXPECT_NE(paintprobe::At(shot, r.Left + 4, align == vtaTop ? r.Bottom - 4 : r.Top + 1), clRed) << align;
+  }
+}
