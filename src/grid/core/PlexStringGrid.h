@@ -173,8 +173,10 @@ public:
   TPrintSettings& PrintSettings() { return *FPrintSettings; }
   THTMLSettings& HTMLSettings() { return *FHTMLSettings; }
   TSortSettings& SortSettings() { return *FSortSettings; }
+  void SetSortSettings(const TSortSettings& Value);
   TDragDropSettings& DragDropSettings() { return *FDragDropSettings; }
   TDragScrollOptions& DragScrollOptions() { return *FDragScrollOptions; }
+  void SetDragScrollOptions(const TDragScrollOptions& Value);
   TControlLook& ControlLook() { return *FControlLook; }
   TNavigation& Navigation() { return *FNavigation; }
   TColumnSize& ColumnSize() { return *FColumnSize; }
@@ -190,16 +192,20 @@ public:
   TFont& FixedFont() { return *FFixedFont; }
   void SetFixedFont(const TFont& Value);
   TFont& ActiveCellFont() { return *FActiveCellFont; }
+  void SetActiveCellFont(const TFont& Value);
   TStringList& LookupItems() { return *FLookupItems; }
   void SetLookupItems(const TStringList* Value);
   TStringList& FilterList() { return *FFilterList; }
   TSortIndexList& SortIndexes() { return *FSortIndexes; }
   TIntList& MergedColumns() { return *FMergedColumns; }
   TBitmap& RowIndicator() { return *FRowIndicator; }
+  void SetRowIndicator(const TBitmap& Value);
   TBackGround& BackGround() { return *FBackGround; }
+  void SetBackGround(const TBackGround& Value);
   TControlList& CellControlList() { return *FControlList; }
   TGridProgressAppearance& ProgressAppearance() { return *FProgressAppearance; }
   TSyncGrid& SyncGrid() { return *FSyncGrid; }
+  void SetSyncGrid(const TSyncGrid& Value);
   THiddenRowStore& HiddenRowStore() { return *FHiddenRowStore; }
   TFilter& Filter() { return *FFilter; }
   TBalloonSettings& Balloon() { return *FBalloon; }
@@ -252,7 +258,8 @@ public:
   // The grid colour that a ControlLook fixed-gradient colour stands for.
   void SetFixedGradientColor(TFixedGradient Which, TColor Value);
   bool AutoSize() const { return FAutoSize; }
-  void SetAutoSize(bool Value) { FAutoSize = Value; }
+  // Turned on outside loading, the columns are sized to their contents at once.
+  void SetAutoSize(bool Value);
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value);
   TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
@@ -285,6 +292,66 @@ public:
   TColorTones ColorTones() const { return FTones; }
   TOrvStyle ComponentStyle() const { return FOrvStyle; }
 
+  // ---- appearance (PlexStringGridAppearance.cpp); the writes repaint the grid unless noted
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value);
+  TColor SelectionColor() const { return FSelectionColor; }
+  void SetSelectionColor(TColor Value);
+  TColor SelectionColorTo() const { return FSelectionColorTo; }
+  void SetSelectionColorTo(TColor Value);
+  TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+  void SetSelectionMirrorColor(TColor Value);
+  TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+  void SetSelectionMirrorColorTo(TColor Value);
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value);
+  bool SelectionColorMixer() const { return FSelectionColorMixer; }
+  void SetSelectionColorMixer(bool Value);
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  // Kept within 0..100.
+  void SetSelectionColorMixerFactor(int Value);
+  bool SelectionRectangle() const { return FSelectionRectangle; }
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const { return FSelectionResizer; }
+  void SetSelectionResizer(bool Value);
+  // Also the base grid's own show-selection flag.
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(TColor Value);
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(TColor Value);
+  // The link colour; the grid repaints only while links are shown.
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value);
+  bool URLShow() const { return FURLShow; }
+  void SetURLShow(bool Value);
+  bool URLShowInText() const { return FURLShowInText; }
+  void SetURLShowInText(bool Value);
+  // Links keep their protocol prefix on screen.
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(bool Value);
+  // Any write, false too, turns on the range selection, its rectangle and resizer,
+  // smart clipboard pasting and editing.
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(bool Value);
+  TVAlignment VAlignment() const { return FVAlignment; }
+  // The vertical DrawText flag follows; no repaint while an update is in progress.
+  void SetVAlignment(TVAlignment Value);
+  // No repaint while loading.
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  // The open text editor takes the new limit at once.
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value);
+  // The cell under the mouse becomes current on the next timer tick.
+  bool Hovering() const { return FHovering; }
+  void SetHovering(bool Value) { FHovering = Value; }
+
   // Plain settings read by the features; writing them has no side effect.
   QString FloatFormat = PlexGridDefaults::FloatFormat;
   QString CheckTrue = PlexGridDefaults::CheckTrue;
@@ -295,27 +362,10 @@ public:
   QChar Delimiter = QChar(PlexGridDefaults::Delimiter);
   bool ScrollSynch = false;
   TColor HintColor = clInfoBk;
-  TColor HighlightColor() const { return FHighlightColor; }
-  void SetHighlightColor(TColor Value);
-  TColor HighlightTextColor() const { return FHighlightTextColor; }
-  void SetHighlightTextColor(TColor Value);
-  TColor SelectionColor = PlexGridDefaults::SelectionColor;
-  TColor SelectionColorTo = clNone;
-  TColor SelectionMirrorColor = clNone;
-  TColor SelectionMirrorColorTo = clNone;
-  TColor SelectionTextColor = PlexGridDefaults::SelectionTextColor;
-  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
-  // Kept within 0..100.
-  void SetSelectionColorMixerFactor(int Value);
-  TColor ActiveCellColor = PlexGridDefaults::ActiveCellColor;
-  TColor ActiveCellColorTo = clNone;
-  bool ActiveCellShow = false;
   TColor DisabledFontColor = PlexGridDefaults::DisabledFontColor;
   bool UseDisabledFont = true;
-  TColor URLColor = PlexGridDefaults::URLColor;
   bool EnableHTML = true;
   bool EnableWheel = true;
-  bool ShowSelection = true;
   bool IntelliZoom = true;
   bool HideFocusRect = false;
   bool FixedAsButtons = false;
@@ -345,7 +395,6 @@ public:
   TInvalidEntryIcon InvalidEntryIcon = ieWarning;
   QString InvalidEntryTitle;
   QString InvalidEntryText;
-  TVAlignment VAlignment = vtaTop;
   TAlignment DefaultAlignment = taLeftJustify;
   TEditorType DefaultEditor = edNormal;
   TPoint XYOffset{PlexGridDefaults::XYOffset, PlexGridDefaults::XYOffset};
@@ -769,7 +818,6 @@ public:
   void SplitAllCells();
   bool IsCell(const QString& SubStr, int& ACol, int& ARow);
   bool IsWideCell(int ACol, int ARow);
-  bool URLShowInText = false;
   double CellToReal(int ACol, int ARow);
 
   // ================= overrides of the base grid
@@ -999,18 +1047,12 @@ public:
   // The vertical DrawText flag of the last painted cell.
   unsigned VAlignFlag() const { return FVAlignFlag; }
 
-  bool SelectionColorMixer = false;
-  bool SelectionRectangle = false;
   TColor SelectionRectangleColor = clBlack;
-  bool SelectionResizer = false;
   bool SelectionRTFKeep = false;
-  bool URLShow = false;
-  bool URLFull = false;
   bool URLUnderlineOnHover = false;
   bool EnhTextSize = false;
   bool XYOffsetTopLeftOnly = false;
   bool NoImageAndText = false;
-  bool Flat = false;
   bool WordWrapEx = false;
   int FilterDropDownRow = 0;
 
@@ -1083,7 +1125,6 @@ public:
   bool InvokedFocusChange() const { return FInvokedFocusChange; }
   void SetInvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
   bool Modified = false;
-  int MaxEditLength = 0;
   int MaxComboLength = 0;
   bool AlwaysValidate = false;
   bool ExcelStyleDecimalSeparator = false;
@@ -1488,8 +1529,6 @@ public:
   int TimerTicks() const { return FTimerTicks; }
   // The phase the blinking cells are painted in.
   bool BlinkOn() const { return FBlinkOn; }
-  // The cell under the mouse becomes current on the next timer tick.
-  bool Hovering = false;
   bool EnableBlink = false;
   TAutoAdvanceEvent OnAutoAdvance;
   TCanDeleteRowEvent OnCanDeleteRow;
@@ -1605,7 +1644,7 @@ protected:
   bool CanEditShow() override;
   QString GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const QString& Value) override;
-  int GetEditLimit() override { return MaxEditLength; }
+  int GetEditLimit() override { return FMaxEditLength; }
   void DoEnter() override;
   void DoExit() override;
   void ShowCellEditor(int ACol, int ARow);
@@ -1781,6 +1820,27 @@ private:
   TColor FHighlightColor = clHighlight;
   TColor FHighlightTextColor = clHighlightText;
   int FSelectionColorMixerFactor = PlexGridDefaults::SelectionColorMixerFactor;
+  TColor FSelectionColor = PlexGridDefaults::SelectionColor;
+  TColor FSelectionColorTo = clNone;
+  TColor FSelectionMirrorColor = clNone;
+  TColor FSelectionMirrorColorTo = clNone;
+  TColor FSelectionTextColor = PlexGridDefaults::SelectionTextColor;
+  bool FSelectionColorMixer = false;
+  bool FSelectionRectangle = false;
+  bool FSelectionResizer = false;
+  bool FShowSelection = true;
+  TColor FActiveCellColor = PlexGridDefaults::ActiveCellColor;
+  TColor FActiveCellColorTo = clNone;
+  bool FActiveCellShow = false;
+  TColor FURLColor = PlexGridDefaults::URLColor;
+  bool FURLShow = false;
+  bool FURLShowInText = false;
+  bool FURLFull = false;
+  bool FSpreadSheet = false;
+  TVAlignment FVAlignment = vtaTop;
+  bool FFlat = false;
+  int FMaxEditLength = 0;
+  bool FHovering = false;
   TOfficeTheme FOfficeTheme = otUnknown;
   // Indexed by TFixedGradient; the first four live in the fields above.
   std::array<TColor, fgCount> FOrvGradientFaces{clNone, clNone,   clNone,   clNone,   0x808080, 0xFFFFFF, clNone,

@@ -26,10 +26,10 @@ void TPlexStringGrid::Assign(TObject* Source) {
 
 void TPlexStringGrid::AssignSettings(TPlexStringGrid& Source) {
   Font().Assign(Source.Font());
-  ActiveCellColor = Source.ActiveCellColor;
-  ActiveCellColorTo = Source.ActiveCellColorTo;
+  SetActiveCellColor(Source.ActiveCellColor());
+  SetActiveCellColorTo(Source.ActiveCellColorTo());
   FActiveCellFont->Assign(*Source.FActiveCellFont);
-  ActiveCellShow = Source.ActiveCellShow;
+  SetActiveCellShow(Source.ActiveCellShow());
   SetActiveRowShow(Source.ActiveRowShow());
   SetAlign(Source.Align());
   FFilterDropDown->Assign(Source.FFilterDropDown.get());

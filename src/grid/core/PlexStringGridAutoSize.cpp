@@ -169,7 +169,7 @@ void TPlexStringGrid::AutoFitColumns(bool DoFixedCells) {
   const bool vertBar =
       FScrollBarAlways == saVert || (ScrollBars() != ssNone && VisibleRowCount() + FixedRows() < RowCount());
   const int sb = vertBar ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-  const int border = FBorderStyle == bsSingle ? (Flat ? 2 : 4) : 0;
+  const int border = FBorderStyle == bsSingle ? (Flat() ? 2 : 4) : 0;
   int first = 0, last = ColCount() - 1, room = Width();
   if (!DoFixedCells) {
     first = FixedCols();

@@ -47,7 +47,7 @@ QString TPlexStringGrid::CheckFalseText(int ACol, int ARow) {
 }
 
 TCellVAlign TPlexStringGrid::VAlignmentPlacement() const {
-  switch (VAlignment) {
+  switch (VAlignment()) {
     case vtaCenter: return vaCenter;
     case vtaBottom: return vaBottom;
     default: return vaTop;
@@ -298,7 +298,7 @@ bool TPlexStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
   if (g->CellVAlign == vaTop) top = r.Top + 2;
   if (g->CellVAlign == vaBottom) top = r.Bottom - size - 2;
   TAlignment hAlign = Alignments(ACol, ARow);
-  TVAlignment vAlign = VAlignment;
+  TVAlignment vAlign = VAlignment();
   DoGetAlignment(ACol, ARow, hAlign, vAlign);
   int left = r.Left + 2;
   if (hAlign == taRightJustify) {

@@ -64,13 +64,13 @@ void TPlexStringGrid::DoGridHint(int ACol, int ARow, QString& Hint, QString& Wid
 }
 
 void TPlexStringGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
-  if (ActiveCellShow) {
+  if (ActiveCellShow()) {
     const int d = RealToDisplayCol(ACol);
     const bool rowHeader = ARow == Row() && FixedCols() > 0 && d == FixedCols() - 1;
     const bool colHeader = d == Col() && FixedRows() > 0 && ARow == FixedRows() - 1;
     if (rowHeader || colHeader) {
       AFont.Assign(*FActiveCellFont);
-      ABrush.Color = ActiveCellColor;
+      ABrush.Color = ActiveCellColor();
     }
   }
   if (HasCellProperties(ACol, ARow)) {

@@ -103,18 +103,18 @@ void TPlexStringGrid::SetLook(TGridLook Value) {
         FControlLook->SetFixedGradientMirrorTo(clNone);
         SetGridLineColor(0xC0C0C0);
         if (older || Value == glListView) {
-          ActiveCellColor = 0x808080;
-          ActiveCellColorTo = clNone;
-          SelectionColor = clHighlight;
-          SelectionTextColor = clHighlightText;
+          SetActiveCellColor(0x808080);
+          SetActiveCellColorTo(clNone);
+          SetSelectionColor(clHighlight);
+          SetSelectionTextColor(clHighlightText);
           FSearchFooter->SetColor(clBtnFace);
           FSearchFooter->SetColorTo(clBtnFace);
         } else {
-          ActiveCellColor = 0xEACAB6;
-          ActiveCellColorTo = clNone;
-          SelectionColor = 0xEACAB6;
-          SelectionColorTo = clNone;
-          SelectionTextColor = clBlack;
+          SetActiveCellColor(0xEACAB6);
+          SetActiveCellColorTo(clNone);
+          SetSelectionColor(0xEACAB6);
+          SetSelectionColorTo(clNone);
+          SetSelectionTextColor(clBlack);
           FSearchFooter->SetColor(FOrvGradientFrom);
           FSearchFooter->SetColorTo(FOrvGradientTo);
           FControlLook->SetFixedGradientFrom(0xFFFFFF);
@@ -140,9 +140,9 @@ void TPlexStringGrid::SetLook(TGridLook Value) {
 
 void TPlexStringGrid::SetStyle(TPlexGridStyle AStyle) {
   using namespace GridStyles;
-  SelectionColor = clHighlight;
-  SelectionColorTo = clNone;
-  SelectionTextColor = clHighlightText;
+  SetSelectionColor(clHighlight);
+  SetSelectionColorTo(clNone);
+  SetSelectionTextColor(clHighlightText);
   SetSelectionStyle(ssDefault);
   FSortSettings->SetHeaderColor(clNone);
   FSortSettings->SetHeaderColorTo(clNone);
@@ -163,13 +163,13 @@ void TPlexStringGrid::SetStyle(TPlexGridStyle AStyle) {
     SetOrvGradientMirrorTo(preset.Mirror->To);
   }
   if (preset.ActiveCell) {
-    ActiveCellColor = preset.ActiveCell->From;
-    ActiveCellColorTo = preset.ActiveCell->To;
+    SetActiveCellColor(preset.ActiveCell->From);
+    SetActiveCellColorTo(preset.ActiveCell->To);
   }
   if (preset.Selection) {
-    SelectionColor = preset.Selection->From;
-    SelectionColorTo = preset.Selection->To;
-    SelectionTextColor = clBlack;
+    SetSelectionColor(preset.Selection->From);
+    SetSelectionColorTo(preset.Selection->To);
+    SetSelectionTextColor(clBlack);
   }
   if (preset.Lines) {
     SetGridLineColor(preset.Lines->From);
@@ -216,8 +216,8 @@ void TPlexStringGrid::SetTheme(TXPColorScheme Scheme) {
   SetOrvGradientTo(theme.Gradient.To);
   SetOrvGradientMirrorFrom(theme.Mirror.From);
   SetOrvGradientMirrorTo(theme.Mirror.To);
-  ActiveCellColor = theme.ActiveCell.From;
-  ActiveCellColorTo = theme.ActiveCell.To;
+  SetActiveCellColor(theme.ActiveCell.From);
+  SetActiveCellColorTo(theme.ActiveCell.To);
   FControlLook->SetFixedGradientFrom(theme.ControlLookGradient ? theme.Gradient.From : clNone);
   FControlLook->SetFixedGradientTo(theme.ControlLookGradient ? theme.Gradient.To : clNone);
   FSearchFooter->SetColor(theme.SearchFooter.From);
@@ -243,7 +243,7 @@ void TPlexStringGrid::ApplyOfficeTheme() {
 void TPlexStringGrid::SetColorTones(const TColorTones& ATones) {
   FTones = ATones;
   SetLook(glClassic);
-  Flat = true;
+  SetFlat(true);
   SetScrollType(ssMetro);
   SetFixedColor(ATones.Foreground.BrushColor);
   FFixedFont->SetColor(ATones.Foreground.TextColor);
@@ -251,9 +251,9 @@ void TPlexStringGrid::SetColorTones(const TColorTones& ATones) {
   SetColor(ATones.Background.BrushColor);
   Font().SetName(DefaultUiFontName());
   Font().SetColor(ATones.Background.TextColor);
-  SelectionColor = ATones.Selected.BrushColor;
-  SelectionTextColor = ATones.Selected.TextColor;
-  SelectionColorTo = clNone;
+  SetSelectionColor(ATones.Selected.BrushColor);
+  SetSelectionTextColor(ATones.Selected.TextColor);
+  SetSelectionColorTo(clNone);
   SetGridLineColor(0xE6E6E6);
   SetGridFixedLineColor(AdjustColorBrightness(ATones.Foreground.BrushColor, -20));
   SetBorderStyle(bsNone);
@@ -300,28 +300,7 @@ void TPlexStringGrid::ApplyVclStyle() {
   SetGridFixedLineColor(colour(aseGridFixedCell, ascBorder));
   SetOptions(Options() - TGridOptions{goFixedVertLine, goFixedHorzLine});
   if (const TColor c = colour(aseGridNormalCell, ascText); c != clNone) Font().SetColor(c);
-  if (const TColor c = colour(aseGridSelectedCell, ascText); c != clNone) SelectionTextColor = c;
+  if (const TColor c = colour(aseGridSelectedCell, ascText); c != clNone) SetSelectionTextColor(c);
   if (const TColor c = colour(aseGridFixedCell, ascText); c != clNone) FFixedFont->SetColor(c);
-  Invalidate();
-}
-
-void TPlexStringGrid::SetHighlightColor(TColor Value) {
-  if (Value == FHighlightColor) return;
-  FHighlightColor = Value;
-  SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
-  Invalidate();
-}
-
-void TPlexStringGrid::SetHighlightTextColor(TColor Value) {
-  if (Value == FHighlightTextColor) return;
-  FHighlightTextColor = Value;
-  SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
-  Invalidate();
-}
-
-void TPlexStringGrid::SetSelectionColorMixerFactor(int Value) {
-  Value = std::clamp(Value, 0, 100);
-  if (Value == FSelectionColorMixerFactor) return;
-  FSelectionColorMixerFactor = Value;
   Invalidate();
 }

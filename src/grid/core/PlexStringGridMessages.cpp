@@ -285,7 +285,7 @@ void TPlexStringGrid::TopLeftChanged() {
   TBaseGrid::TopLeftChanged();
   if (FDestroying) return;
   const TGridRect sel = Selection();
-  if (SelectionRectangle && sel.Bottom > sel.Top) Invalidate();
+  if (SelectionRectangle() && sel.Bottom > sel.Top) Invalidate();
   if (FBackGround->IsGradient()) Invalidate();
   if (EditorMode() && FEditControl != edNormal) HideEdit();
   if (FFloatingFooter->Visible()) FFooterPanel->Invalidate();

@@ -131,7 +131,7 @@ bool TPlexStringGrid::IsSortIndicatorRow(int ACol, int ARow) {
 
 void TPlexStringGrid::GetDisplText(int ACol, int ARow, QString& Value) {
   TBaseGrid::GetDisplText(ACol, ARow, Value);
-  if (URLShowInText) {
+  if (URLShowInText()) {
     QString anchored;
     for (const char* prefix : UrlPrefixes)
       if (MakeUrlAnchor(Value, QString::fromLatin1(prefix), anchored)) {

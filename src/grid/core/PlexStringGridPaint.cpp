@@ -75,7 +75,7 @@ void TPlexStringGrid::PaintCellLayers(TCanvas& C, TPaintCellState& P) {
   if (P.RCol == 0 && P.Layout.Graphic && P.Layout.Graphic->CellType == ctNode)
     if (const TCellProperties* props = PropsOf(0, P.ARow)) P.Layout.Width = props->NodeLevel * 12 + 4;
   // 5
-  if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && SelectionColor == clNone)
+  if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && SelectionColor() == clNone)
     C.Brush().Color = clHighlight;
   C.Font().SetSize(C.Font().Size() + ZoomFactor);
   P.PlainBrush = C.Brush().Color;
@@ -130,13 +130,13 @@ void TPlexStringGrid::PaintRowIndicatorAndMark(TCanvas& C, TPaintCellState& P) {
   if (P.RCol == 0 && P.ARow == Row() && FixedCols() > 0 && !indicator.Empty() &&
       !(RowCount() == FixedRows() && FixedRowAlways)) {
     int y = P.R.Top;
-    if (VAlignment == vtaCenter) y = P.R.Top + (P.R.Height() - indicator.Height()) / 2;
-    if (VAlignment == vtaBottom) y = P.R.Bottom - indicator.Height();
+    if (VAlignment() == vtaCenter) y = P.R.Top + (P.R.Height() - indicator.Height()) / 2;
+    if (VAlignment() == vtaBottom) y = P.R.Bottom - indicator.Height();
     C.DrawTransparent(P.R.Left + 2, y, indicator, indicator.KeyColor());
     P.IndicatorShift = indicator.Width() + 2;
     P.R.Left += P.IndicatorShift;
   }
-  if (FLook == glListView && !Flat && P.FixedLooking && !UsesVclStyles())
+  if (FLook == glListView && !Flat() && P.FixedLooking && !UsesVclStyles())
     DrawFixedCellFace(C, P.ACol, P.ARow, P.R, P.State, true);
   if (P.ACol == 0 && FShowModified->Enabled && RowModified(RealRowIndex(P.ARow)))
     FillRectColor(C, TRect(P.R.Right - ModifiedBarWidth, P.R.Top, P.R.Right, P.R.Bottom), FShowModified->Color());
@@ -149,7 +149,7 @@ void TPlexStringGrid::PaintAlwaysVisibleButtons(TCanvas& C, TPaintCellState& P) 
   // Without an active theme the window system draws classic buttons.
   const bool themed = FIsThemed && ThemeServices().IsThemeActive();
   int buttonLook = look.FlatButton ? CellButtonFlat : themed ? CellButtonThemed : CellButtonClassic;
-  if (Flat && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
+  if (Flat() && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
   const int state = CanEditCellNow(P.RCol, P.ARow) ? CellButtonNormal : CellButtonDisabled;
   bool combo = false, spin = false;
   if (look.DropDownAlwaysVisible) combo = DoHasComboBox(P.RCol, P.ARow);

@@ -170,7 +170,7 @@ void TPlexStringGrid::PaintCellGradient(TCanvas& C, const TRect& R) {
 void TPlexStringGrid::PaintNonClientBorder() {
   static constexpr TGridLook framed[] = {glSoft, glOrv, glXP, glListView, glVista, glWin7, glOffice2007};
   if (std::find(std::begin(framed), std::end(framed), FLook) == std::end(framed)) return;
-  if (FBorderStyle != bsSingle || FBorderColor == clNone || Flat) return;
+  if (FBorderStyle != bsSingle || FBorderColor == clNone || Flat()) return;
   TCanvas& C = Canvas();
   // Outside a paint pass there is no surface to draw on: the next pass draws it.
   if (!C.HandleAllocated()) {

@@ -94,8 +94,8 @@ void TPlexStringGrid::DrawFixedGradientFace(TCanvas& C, int ACol, int ARow, TRec
   }
   const bool activeHeader = (FixedCols() > 0 && ACol == FixedCols() - 1 && ARow == Row()) ||
                             (FixedRows() > 0 && ARow == FixedRows() - 1 && ACol == Col());
-  if (ActiveCellShow && activeHeader) {
-    DrawMirrorGradient(C, ARect, ActiveCellColor, ActiveCellColorTo, clNone, clNone, true, clNone, false, true);
+  if (ActiveCellShow() && activeHeader) {
+    DrawMirrorGradient(C, ARect, ActiveCellColor(), ActiveCellColorTo(), clNone, clNone, true, clNone, false, true);
     return;
   }
   if (sort.Column != -1 && sort.HeaderColor() != clNone && RealColIndex(ACol) == sort.Column &&
@@ -104,7 +104,7 @@ void TPlexStringGrid::DrawFixedGradientFace(TCanvas& C, int ACol, int ARow, TRec
                        sort.HeaderMirrorColorTo(), true, clNone, false, true);
     return;
   }
-  if (Flat) return;
+  if (Flat()) return;
   TBrush brush;
   TFont font;
   TColor to = clNone, mirror = clNone, mirrorTo = clNone;
@@ -176,7 +176,7 @@ void TPlexStringGrid::DrawFixedCellEdges(TCanvas& C, int ACol, int ARow, TRect& 
   const TColor dark = HalveColor(FixedColor());
   C.Pen().Width = 1;
   C.Pen().Style = psSolid;
-  if (FixedLooking && !Flat) {
+  if (FixedLooking && !Flat()) {
     TRect r = ARect;
     if (FLook == glClassic) {
       r.Left += 1;
@@ -214,7 +214,7 @@ void TPlexStringGrid::DrawFixedCellEdges(TCanvas& C, int ACol, int ARow, TRect& 
     }
   }
   const bool rightFixed = FFixedRightCols > 0 && RealColIndex(ACol) >= TotalColCount() - FFixedRightCols;
-  if (rightFixed && FLook != glClassic && Flat) {
+  if (rightFixed && FLook != glClassic && Flat()) {
     const TRect& r = ARect;
     C.Pen().Color = RightFixedLineColor;
     if (horz) {

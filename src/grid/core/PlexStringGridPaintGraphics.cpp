@@ -185,7 +185,7 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
     }
   }
   TCellVAlign valign = Layout.VAlign;
-  if (follows && cellVA != VAlignment) valign = GraphicVAlign(cellVA);
+  if (follows && cellVA != VAlignment()) valign = GraphicVAlign(cellVA);
   switch (valign) {
     case vaTop:
     case vaAboveText: at.Top = r.Top + 1; break;
@@ -357,7 +357,7 @@ void TPlexStringGrid::DrawNodeGraphic(TCanvas& C, int ACol, int ARow, TRect& R, 
   const bool disjunct = FMouseActions->DisjunctRowSelect();
   if ((AState.Contains(gdSelected) && !disjunct) ||
       (disjunct && Options().Contains(goRowSelect) && ACol >= FixedCols() && RowSelect(FlagRow(ARow))))
-    background = SelectionColor;
+    background = SelectionColor();
   const int height = R.Height();
   switch (node.NodeType()) {
     case cnLeaf: {
@@ -486,7 +486,7 @@ void TPlexStringGrid::DrawButtonGraphic(TCanvas& C, int ACol, int ARow, TRect& R
   int buttonLook = look.FlatButton                   ? CellButtonFlat
                    : ThemeServices().IsThemeActive() ? CellButtonThemed
                                                      : CellButtonClassic;
-  if (Flat && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
+  if (Flat() && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
   int state = CellButtonNormal;
   if (G.CellBoolean)
     state = CellButtonDown;
@@ -615,7 +615,7 @@ void TPlexStringGrid::DrawRadioGlyph(TCanvas& C, const TRect& R, bool Upward, do
                                      bool Horizontal, int CheckedIndex, int Count) {
   const TControlLook& look = *FControlLook;
   if (look.NoDisabledCheckRadioLook || look.RadioAlwaysActive) Disabled = false;
-  if (Selected && ShowSelection && SelectionTextColor != clNone) C.Font().SetColor(SelectionTextColor);
+  if (Selected && ShowSelection() && SelectionTextColor() != clNone) C.Font().SetColor(SelectionTextColor());
   IThemeServices& themes = ThemeServices();
   if (Style == csTheme && !themes.IsThemeActive()) Style = csClassic;
   const QString cellText = Items && CheckedIndex == -1 ? GetCellEx(ACol, ARow) : QString();

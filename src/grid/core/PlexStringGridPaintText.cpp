@@ -73,7 +73,7 @@ QString TPlexStringGrid::GetFormattedCell(int ACol, int ARow) {
 
 void TPlexStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA) {
   HA = DefaultAlignment;
-  VA = VAlignment;
+  VA = VAlignment();
   const QString raw = GetCellEx(ACol, ARow);
   const bool formula = raw.startsWith('=') || (raw.startsWith(WideTextPrefix) && raw.size() > 3 && raw[3] == '=');
   if (AutoNumAlign) {
@@ -160,14 +160,14 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
   TContentStateGuard guard(C);
   const bool fixed = IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows();
   // 1. selection colours
-  P.LinkColor = URLColor;
+  P.LinkColor = URLColor();
   const bool rowShownSelected = RowSelect(FlagRow(P.ARow)) && Options().Contains(goRowSelect) &&
                                 P.ACol >= FixedCols() && P.ACol < ColCount() - FFixedRightCols;
   if ((P.State.Contains(gdSelected) || rowShownSelected) && !fixed) {
-    if (ShowSelection) {
-      if (SelectionColor != clNone) C.Brush().Color = SelectionColor;
-      if (SelectionTextColor != clNone && Enabled()) C.Font().SetColor(SelectionTextColor);
-      if (SelectionTextColor != clNone) P.LinkColor = SelectionTextColor;
+    if (ShowSelection()) {
+      if (SelectionColor() != clNone) C.Brush().Color = SelectionColor();
+      if (SelectionTextColor() != clNone && Enabled()) C.Font().SetColor(SelectionTextColor());
+      if (SelectionTextColor() != clNone) P.LinkColor = SelectionTextColor();
     } else if (!Focused() || HasCheckBox(P.RCol, P.ARow)) {
       C.Brush().Color = P.PlainBrush;
       C.Font().SetColor(P.PlainFont);
@@ -214,7 +214,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
   // 5. cells that a disjunct selection leaves unselected take their plain colours
   const bool disjRow = FMouseActions->DisjunctRowSelect(), disjCol = FMouseActions->DisjunctColSelect();
   if (!fixed && !FMouseDown && ((disjRow && !RowSelect(FlagRow(P.ARow))) || (disjCol && !ColSelect(P.RCol)))) {
-    P.LinkColor = URLColor;
+    P.LinkColor = URLColor();
     C.Brush().Color = Color();
     C.Font().SetColor(Font().Color());
     DoGetCellColor(P.RCol, P.ARow, P.State, C.Brush(), C.Font());
@@ -223,7 +223,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
   TBackGround& bg = *FBackGround;
   const bool bgCells = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == P.State.Contains(gdFixed);
   if (bgCells && !bg.Bitmap().Empty() && Colors(P.RCol, P.ARow) == clNone &&
-      !(ShowSelection && P.State.Contains(gdSelected))) {
+      !(ShowSelection() && P.State.Contains(gdSelected))) {
     const TRect at(r.Left - GridLineWidth() + 1, r.Top - GridLineWidth() + 1, r.Right, r.Bottom);
     if (bg.Display() == bdTile)
       PaintCellTiles(C, P.ACol, P.ARow, at);
@@ -236,12 +236,12 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
                        type == ctRadio || type == ctButton || type == ctRadioButton;
     const bool shownSelected = ((P.State.Contains(gdSelected) && !P.State.Contains(gdFocused)) ||
                                 (P.State.Contains(gdFocused) && Options().Contains(goDrawFocusSelected))) &&
-                               ShowSelection;
+                               ShowSelection();
     if (takes && !shownSelected)
       PaintCellGradient(C, TRect(r.Left - 1, r.Top - GridLineWidth(), r.Right, r.Bottom + GridLineWidth() - 1));
   }
   // 7
-  if (SelectionRectangle && !fixed) DrawSelectionRectangle(C, P);
+  if (SelectionRectangle() && !fixed) DrawSelectionRectangle(C, P);
   // 8
   if (P.Layout.TextBeside) {
     r.Left += XYOffset.X;
@@ -259,7 +259,7 @@ void TPlexStringGrid::DrawCellContent(TCanvas& C, TPaintCellState& P) {
     } else if (kind == ctkRichText) {
       C.Pen().Color = C.Brush().Color;
       const bool selectedNoFocus = P.State.Contains(gdSelected) && !P.State.Contains(gdFocused);
-      if (!(selectedNoFocus && SelectionColor == clNone)) C.FillRect(r);
+      if (!(selectedNoFocus && SelectionColor() == clNone)) C.FillRect(r);
       C.Brush().Style = bsClear;
       DrawRichCell(P.RCol, P.ARow, r, C);
       C.Brush().Style = bsSolid;
@@ -279,8 +279,8 @@ void TPlexStringGrid::DrawCellPlainText(TCanvas& C, TPaintCellState& P, QString 
   const bool sortHeader = IsSortHeader(P.ACol, P.ARow);
   if (sortHeader && P.HA == taCenter) R.Left += 10;
   const TFontStyles style = C.Font().Style();
-  if (URLShow && IsUrlText(Text)) {
-    if (!URLFull) StripUrlPrefix(Text);
+  if (URLShow() && IsUrlText(Text)) {
+    if (!URLFull()) StripUrlPrefix(Text);
     TFontStyles underlined = style;
     underlined.Include(fsUnderline);
     C.Font().SetStyle(underlined);
@@ -351,7 +351,7 @@ void TPlexStringGrid::DrawSelectionRectangle(TCanvas& C, TPaintCellState& P) {
   if (P.ACol == sel.Right) line(r.Right - 1, r.Top - lw, r.Right - 1, r.Bottom);
   if (P.ARow == sel.Top) line(r.Left - lw, r.Top - lw + 1, right, r.Top - lw + 1);
   if (P.ARow == sel.Bottom) line(r.Left - lw, r.Bottom, right, r.Bottom);
-  if (SelectionResizer && P.ACol == sel.Right && P.ARow == sel.Bottom) {
+  if (SelectionResizer() && P.ACol == sel.Right && P.ARow == sel.Bottom) {
     const TRect cell = CellRect(P.ACol, P.ARow);
     FillRectColor(C, TRect(r.Right - 4, r.Bottom - 4, cell.Right, cell.Bottom), SelectionRectangleColor);
   }
@@ -369,7 +369,7 @@ void TPlexStringGrid::DrawRichCell(int ACol, int ARow, const TRect& ARect, TCanv
   if (FMouseActions->DisjunctColSelect() && ColSelect(ACol)) selected = true;
   TRect r = ARect;
   InflateRect(r, -XYOffset.X, -XYOffset.Y);
-  RichTextRenderer().Draw(ACanvas, GetCellEx(ACol, ARow), r, selected && !SelectionRTFKeep, SelectionTextColor);
+  RichTextRenderer().Draw(ACanvas, GetCellEx(ACol, ARow), r, selected && !SelectionRTFKeep, SelectionTextColor());
 }
 
 TSize TPlexStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
@@ -384,7 +384,7 @@ TSize TPlexStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   TGridDrawState state;
   GetFontProperties(dcol, ACol, ARow, state, C.Font(), C.Brush(), false);
   const bool fixed = IsFixed(dcol, ARow) || dcol < FixedCols() || ARow < FixedRows();
-  if (fixed && ActiveCellShow && FActiveCellFont->Style().Contains(fsBold)) {
+  if (fixed && ActiveCellShow() && FActiveCellFont->Style().Contains(fsBold)) {
     TFontStyles bold = C.Font().Style();
     bold.Include(fsBold);
     C.Font().SetStyle(bold);
@@ -432,7 +432,7 @@ TSize TPlexStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
     do {
       QString line;
       CutFirstLine(text, Multilinecells, line);
-      if (URLShow && !URLFull && IsUrlText(line)) StripUrlPrefix(line);
+      if (URLShow() && !URLFull() && IsUrlText(line)) StripUrlPrefix(line);
       w = std::max(w, C.TextWidth(line));
       ++lines;
     } while (!text.isEmpty());

@@ -33,10 +33,10 @@ int TPlexStringGrid::FlagRow(int ARow) const { return FUseEnabledRows ? RealRowI
 
 void TPlexStringGrid::ApplySelectionColours(TGridDrawState& AState, TBrush& ABrush, TColor& AColorTo,
                                             TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont) const {
-  AColorTo = SelectionColorTo;
-  AMirrorColor = SelectionMirrorColor;
-  AMirrorColorTo = SelectionMirrorColorTo;
-  if (SelectionTextColor != clNone) AFont.SetColor(SelectionTextColor);
+  AColorTo = SelectionColorTo();
+  AMirrorColor = SelectionMirrorColor();
+  AMirrorColorTo = SelectionMirrorColorTo();
+  if (SelectionTextColor() != clNone) AFont.SetColor(SelectionTextColor());
   AState.Include(gdSelected);
   (void)ABrush;
 }
@@ -128,9 +128,9 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   const TColor plainFont = AFont.Color();
   const bool disjRow = FMouseActions->DisjunctRowSelect();
   const bool disjCol = FMouseActions->DisjunctColSelect();
-  const bool selectable = normal && !fixed && !Print && Select && ShowSelection;
+  const bool selectable = normal && !fixed && !Print && Select && ShowSelection();
   auto selectLook = [&] {
-    ABrush.Color = SelectionColor;
+    ABrush.Color = SelectionColor();
     ApplySelectionColours(AState, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
   };
   // 13. disjunct rows
@@ -155,14 +155,14 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   }
   // 15. the range selection mixes into a cell's own colour
   if ((selectable && IsSelected(ACol, ARow) && !disjRow && !disjCol) ||
-      (AState.Contains(gdSelected) && FMouseDown && ShowSelection)) {
-    ABrush.Color = ABrush.Color == Color() ? SelectionColor
-                                           : MixSelectionColor(SelectionColor, ABrush.Color, SelectionColorMixer,
+      (AState.Contains(gdSelected) && FMouseDown && ShowSelection())) {
+    ABrush.Color = ABrush.Color == Color() ? SelectionColor()
+                                           : MixSelectionColor(SelectionColor(), ABrush.Color, SelectionColorMixer(),
                                                                SelectionColorMixerFactor());
     ApplySelectionColours(AState, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
   }
   // 16. disjunct cells
-  if (FMouseActions->DisjunctCellSelect() && ShowSelection) {
+  if (FMouseActions->DisjunctCellSelect() && ShowSelection()) {
     if (FSelectedCells->HasValue((ARow << 16) | (ACol & 0xFFFF))) {
       selectLook();
     } else if (ACol == Col() && ARow == Row()) {
@@ -174,7 +174,7 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
   // 17, 18
   if (UseDisabledFont && ((FUseEnabledRows && !RowEnabled(flagRow)) || !Enabled()))
     AFont.SetColor(DisabledFontColor);
-  if (AState.Contains(gdSelected) && ARow != Row() && disjRow && SelectionColorTo == clNone)
+  if (AState.Contains(gdSelected) && ARow != Row() && disjRow && SelectionColorTo() == clNone)
     ABrush.Color = AdjustColorBrightness(ABrush.Color, 7);
   // 19
   DoGetWordWrap(rcol, ARow, WW);

@@ -113,7 +113,7 @@ void TPlexStringGrid::SelectAftermath(int ACol, int ARow, const TGridRect& OldSe
                                       bool Allowed) {
   RepaintRowIndicator(OldRow, ARow);
   if (Allowed && FISelect) FISelect->CellSelected(Col(), ARow);
-  if (ActiveCellShow) {
+  if (ActiveCellShow()) {
     RepaintActiveHeaders(OldCol, OldRow, ACol, ARow);
     if (OldSel.Left != OldCol && OldSel.Top != OldRow) RepaintActiveHeaders(OldSel.Left, OldSel.Top, ACol, ARow);
   }
@@ -121,7 +121,7 @@ void TPlexStringGrid::SelectAftermath(int ACol, int ARow, const TGridRect& OldSe
     RepaintRow(ARow);
     RepaintRow(OldSel.Top);
   }
-  if (SelectionRectangle) Invalidate();
+  if (SelectionRectangle()) Invalidate();
   if (Allowed && ARow != FOldRowSel && !FLoading) {
     const int old = FOldRowSel;
     FOldRowSel = ARow;

@@ -5,6 +5,7 @@
 #include "platform/FindControl.h"
 #include "platform/Forms.h"
 #include "platform/ImageList.h"
+#include "platform/ParentBackground.h"
 #include "platform/Timers.h"
 
 #include <algorithm>
@@ -256,6 +257,9 @@ void TPlexButton::Paint() {
     FState = FDown && FGroupIndex != 0 ? absExclusive : absUp;
   }
   if (FStyle == tasCheck && FDown) FState = absDown;
+  // A face left unfilled (no colour) lets the bar's gradient show through.
+  TBitmap under;
+  if (PaintParentBackground(this, under)) Canvas().Draw(0, 0, under);
   DrawButton(Canvas());
 }
 

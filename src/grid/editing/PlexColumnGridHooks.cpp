@@ -279,7 +279,7 @@ void TPlexColumnGrid::GetDefaultCellProperties(int ACol, int ARow, TFont& AFont,
   ABrush.Color = d->Color();
   ColorTo = clNone;
   HAlign = ARow < FixedRows() ? d->HeaderAlignment() : d->Alignment();
-  VAlign = VAlignment;
+  VAlign = VAlignment();
   WordWrap = this->WordWrap();
   GradientDirection = GradientVertical;
   if (IsFixed(ACol, ARow) || (d->ShowBands() && Bands().Active())) ABrush.Color = clNone;

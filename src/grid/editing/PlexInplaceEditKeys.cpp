@@ -206,7 +206,7 @@ void TPlexInplaceEdit::AutoAdvance() {
   TPlexStringGrid& grid = *FPlexGrid;
   const TNavigation& nav = grid.Navigation();
   const int length = Text().length();
-  if (!nav.AdvanceAuto() || !nav.AdvanceOnEnter || grid.MaxEditLength <= 0 || length != grid.MaxEditLength) return;
+  if (!nav.AdvanceAuto() || !nav.AdvanceOnEnter || grid.MaxEditLength() <= 0 || length != grid.MaxEditLength()) return;
   if (SelLength() != 0 || SelStart() != length) return;
   // The full text is the cell's before the grid moves on, or it would stay
   // behind in the editor when the cursor leaves the cell.

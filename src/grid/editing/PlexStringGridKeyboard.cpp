@@ -208,7 +208,7 @@ void TPlexStringGrid::WMKeyDown(TMessage& Message) {
 
   // 14. the platform's movement
   if (key == VK_DOWN && FNavigation->AppendOnArrowDown && IsLastNormalRow()) AppendRowAtEnd();
-  if (SelectionRectangle && !SameRect(Selection(), FMoveSelection)) {
+  if (SelectionRectangle() && !SameRect(Selection(), FMoveSelection)) {
     const TGridRect s = Selection();
     InvalidateCellRange(TRect(s.Left, s.Top, s.Right, s.Bottom));
     FMoveSelection = s;
@@ -772,7 +772,7 @@ void TPlexStringGrid::WMTimer(TMessage& Message) {
       ++FSearchTics;
     }
   }
-  if (Hovering && !IsDesigning()) HoverTick();
+  if (Hovering() && !IsDesigning()) HoverTick();
   if (EnableBlink) BlinkTick();
 }
 

@@ -129,7 +129,7 @@ void TPlexStringGrid::WMRButtonDown(TMessage& Message) {
     }
   }
   Fire(OnRightClickCell, this, ARow, ACol);
-  if (URLShow && URLEdit && ACol >= 0 && ARow >= 0 && IsUrlText(GetCellEx(DisplayToRealCol(ACol), ARow))) {
+  if (URLShow() && URLEdit && ACol >= 0 && ARow >= 0 && IsUrlText(GetCellEx(DisplayToRealCol(ACol), ARow))) {
     MoveColRow(ACol, ARow, true, true);
     ShowInplaceEdit();
   }

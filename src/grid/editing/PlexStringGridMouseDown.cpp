@@ -180,7 +180,7 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
 
   const QString text = GetCellEx(rcol, ARow);
   const int kind = CellTextKind(text, EnableHTML);
-  if (URLShow || kind == ctkHtml) {
+  if (URLShow() || kind == ctkHtml) {
     if (PressOnLinkCell(ACol, ARow, clickCol, clickRow, X, Y)) return;
   }
 
@@ -226,7 +226,7 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
 bool TPlexStringGrid::PressOnSelectionGrip(TMessage& Message, int X, int Y, bool Grip) {
   const TGridRect sel = Selection();
   if (Grip) {
-    if (!SelectionResizer || !SelectionRectangle) return false;
+    if (!SelectionResizer() || !SelectionRectangle()) return false;
     const TRect corner = CellRect(sel.Right, sel.Bottom);
     const int gx = BiDiMode() == bdRightToLeft ? corner.Left : corner.Right - GripSize;
     const TRect grip(gx, corner.Bottom - GripSize, gx + GripSize, corner.Bottom);
@@ -446,7 +446,7 @@ void TPlexStringGrid::PressOnHeaders(int ACol, int ARow) {
     AdjustClickSelection(sel.Right, sel.Bottom, shift);
     SetSelection(sel);
     DoExit();
-    if (ActiveCellShow) RepaintActiveHeaders(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    if (ActiveCellShow()) RepaintActiveHeaders(sel.Left, sel.Top, sel.Right, sel.Bottom);
   };
   if (!normalCol && !normalRow && FMouseActions->AllSelect && rangeSelect && FMouseSelectMode == msAll) {
     if (CanFocus()) SetFocus();

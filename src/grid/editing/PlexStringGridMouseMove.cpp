@@ -36,7 +36,7 @@ void TPlexStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     SetOptions(o);
   }
   const TGridRect entry = Selection();
-  if (SelectionRectangle && GridState() == gsSelecting) FSizeSelection = entry;
+  if (SelectionRectangle() && GridState() == gsSelecting) FSizeSelection = entry;
 
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
@@ -71,7 +71,7 @@ void TPlexStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   if (runTime && onCell) FixedSizingHover(X, Y);
   if (FSizingFixed || FSizingFixedR) FixedSizingMove(X, Y);
 
-  if (SelectionResizer && SelectionRectangle) {
+  if (SelectionResizer() && SelectionRectangle()) {
     const TGridRect sel = Selection();
     const TRect corner = CellRect(sel.Right, sel.Bottom);
     const int gx = BiDiMode() == bdRightToLeft ? corner.Left : corner.Right - GripSize;
@@ -98,7 +98,7 @@ void TPlexStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   }
   ResetHintsStep(ACol, ARow);
 
-  if (SelectionRectangle && GridState() == gsSelecting && !(Selection() == FMoveSelection)) {
+  if (SelectionRectangle() && GridState() == gsSelecting && !(Selection() == FMoveSelection)) {
     const TGridRect s = Selection();
     const TRect a = CellRect(s.Left, s.Top), b = CellRect(s.Right, s.Bottom);
     InvalidateRect(TRect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
@@ -154,7 +154,7 @@ void TPlexStringGrid::HeaderDragSteps(int ACol, int ARow, int X, int Y) {
   if (FMouseSelectStart < 0) return;
   const TGridRect before = Selection();
   auto repaintChanged = [&] {
-    if (!SelectionRectangle) return;
+    if (!SelectionRectangle()) return;
     InvalidateGrid();
     FSizeSelection = Selection();
   };
@@ -242,7 +242,7 @@ bool TPlexStringGrid::LinkHoverStep(int ACol, int ARow, int X, int Y) {
       FAnchor.clear();
       Fire(OnAnchorExit, this, ARow, ACol, left);
     }
-    if (URLShow && IsUrlText(text)) {
+    if (URLShow() && IsUrlText(text)) {
       SetOwnCursor(crHandPoint);
       return true;
     }

@@ -96,7 +96,7 @@ void TPlexStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   FClickedToEdit = clicked;
 
-  if (Shift.Contains(ssShift) && SelectionRectangle) {
+  if (Shift.Contains(ssShift) && SelectionRectangle()) {
     const TGridRect s = Selection();
     InvalidateCellRange(TRect(s.Left, s.Top, s.Right, s.Bottom));
   }

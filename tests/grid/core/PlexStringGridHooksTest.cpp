@@ -207,8 +207,8 @@ TEST(PlexStringGridHooks, EveryEventGetsTheArgumentOrderOfItsType) {
 
 TEST(PlexStringGridHooks, ActiveCellShowColoursTheHeadersOfTheCurrentCell) {
   TPlexStringGrid g(nullptr);
-  g.ActiveCellShow = true;
-  g.ActiveCellColor = clRed;
+  g.SetActiveCellShow(true);
+  g.SetActiveCellColor(clRed);
   g.SetCol(2);
   g.SetRow(3);
   const struct {

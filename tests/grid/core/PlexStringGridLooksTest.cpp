@@ -11,6 +11,7 @@
 #include "platform/AppStyles.h"
 #include "platform/ControlPicture.h"
 #include "platform/Forms.h"
+#include "support/PaintProbe.h"
 
 #include <QImage>
 #include <QPainter>
@@ -68,11 +69,11 @@ void ExpectPreset(TPlexStringGrid& g, const PresetCase& c, TGridSelectionStyle S
   EXPECT_EQ(g.Look(), c.Look);
   EXPECT_EQ(g.OrvGradientFrom(), c.From);
   EXPECT_EQ(g.OrvGradientTo(), c.To);
-  EXPECT_EQ(g.ActiveCellColor, c.Active);
-  EXPECT_EQ(g.ActiveCellColorTo, c.ActiveTo);
-  EXPECT_EQ(g.SelectionColor, c.Sel);
-  EXPECT_EQ(g.SelectionColorTo, c.SelTo);
-  EXPECT_EQ(g.SelectionTextColor, c.SelText);
+  EXPECT_EQ(g.ActiveCellColor(), c.Active);
+  EXPECT_EQ(g.ActiveCellColorTo(), c.ActiveTo);
+  EXPECT_EQ(g.SelectionColor(), c.Sel);
+  EXPECT_EQ(g.SelectionColorTo(), c.SelTo);
+  EXPECT_EQ(g.SelectionTextColor(), c.SelText);
   EXPECT_EQ(g.GridLineColor(), c.Line);
   EXPECT_EQ(g.GridFixedLineColor(), c.FixedLine);
   EXPECT_EQ(g.SelectionStyle(), Selection);
@@ -161,11 +162,11 @@ TEST(GridLooks, CustomResetsOnlySelectionSortHeaderAndControlLook) {
   g.SetStyle(gsCustom);
   EXPECT_EQ(g.Look(), glVista);
   EXPECT_EQ(g.OrvGradientMirrorTo(), TColor(0xF4F2F1));
-  EXPECT_EQ(g.ActiveCellColor, TColor(0xFDF8F1));
+  EXPECT_EQ(g.ActiveCellColor(), TColor(0xFDF8F1));
   EXPECT_EQ(g.GridLineColor(), TColor(0xECECF0));
   EXPECT_EQ(g.SearchFooter().ColorTo(), TColor(0xF4F2F1));
-  EXPECT_EQ(g.SelectionColor, clHighlight);
-  EXPECT_EQ(g.SelectionTextColor, clHighlightText);
+  EXPECT_EQ(g.SelectionColor(), clHighlight);
+  EXPECT_EQ(g.SelectionTextColor(), clHighlightText);
   EXPECT_EQ(g.SelectionStyle(), ssDefault);
   EXPECT_EQ(g.SortSettings().HeaderColor(), clNone);
   EXPECT_EQ(g.SortSettings().HeaderMirrorColorTo(), clNone);
@@ -188,8 +189,8 @@ TEST(GridLooks, LookWriteAndComponentStyle) {
   EXPECT_EQ(byComponent.ComponentStyle(), tsOffice2010Black);
   EXPECT_EQ(byComponent.OrvGradientFrom(), byStyle.OrvGradientFrom());
   EXPECT_EQ(byComponent.OrvGradientMirrorTo(), byStyle.OrvGradientMirrorTo());
-  EXPECT_EQ(byComponent.ActiveCellColor, byStyle.ActiveCellColor);
-  EXPECT_EQ(byComponent.SelectionColor, byStyle.SelectionColor);
+  EXPECT_EQ(byComponent.ActiveCellColor(), byStyle.ActiveCellColor());
+  EXPECT_EQ(byComponent.SelectionColor(), byStyle.SelectionColor());
   EXPECT_EQ(byComponent.GridFixedLineColor(), byStyle.GridFixedLineColor());
   EXPECT_EQ(byComponent.OrvGradientDownBorder(), byStyle.OrvGradientDownBorder());
 
@@ -221,8 +222,8 @@ TEST(GridLooks, XPColourSchemes) {
     EXPECT_EQ(g.OrvGradientTo(), c.To);
     EXPECT_EQ(g.OrvGradientMirrorFrom(), c.MirrorFrom);
     EXPECT_EQ(g.OrvGradientMirrorTo(), c.MirrorTo);
-    EXPECT_EQ(g.ActiveCellColor, c.Active);
-    EXPECT_EQ(g.ActiveCellColorTo, c.ActiveTo);
+    EXPECT_EQ(g.ActiveCellColor(), c.Active);
+    EXPECT_EQ(g.ActiveCellColorTo(), c.ActiveTo);
     EXPECT_EQ(g.ControlLook().FixedGradientFrom(), c.LookFrom);
     EXPECT_EQ(g.SearchFooter().Color(), c.FooterFrom);
     EXPECT_EQ(g.SearchFooter().ColorTo(), c.FooterTo);
@@ -258,16 +259,16 @@ TEST(GridLooks, ColourTonesGiveTheFlatLookAndReachTheDropDowns) {
   t.Hover = {0xF0D8C0, 0xC09070, 0x101010};
   g.SetColorTones(t);
   EXPECT_EQ(g.Look(), glClassic);
-  EXPECT_TRUE(g.Flat);
+  EXPECT_TRUE(g.Flat());
   EXPECT_EQ(g.ScrollType(), ssMetro);
   EXPECT_EQ(g.FixedColor(), t.Foreground.BrushColor);
   EXPECT_EQ(g.FixedFont().Color(), t.Foreground.TextColor);
   EXPECT_EQ(g.FixedFont().Name(), DefaultUiFontName());
   EXPECT_EQ(g.Color(), t.Background.BrushColor);
   EXPECT_EQ(g.Font().Color(), t.Background.TextColor);
-  EXPECT_EQ(g.SelectionColor, t.Selected.BrushColor);
-  EXPECT_EQ(g.SelectionTextColor, t.Selected.TextColor);
-  EXPECT_EQ(g.SelectionColorTo, clNone);
+  EXPECT_EQ(g.SelectionColor(), t.Selected.BrushColor);
+  EXPECT_EQ(g.SelectionTextColor(), t.Selected.TextColor);
+  EXPECT_EQ(g.SelectionColorTo(), clNone);
   EXPECT_EQ(g.GridLineColor(), TColor(0xE6E6E6));
   EXPECT_EQ(g.GridFixedLineColor(), AdjustColorBrightness(t.Foreground.BrushColor, -20));
   EXPECT_EQ(g.BorderStyle(), bsNone);
@@ -306,7 +307,7 @@ TEST(GridLooks, AnApplicationStyleOtherThanThePlainOneGivesItsColours) {
     EXPECT_EQ(g.Font().Color(), styled ? fake.TextColors[aseGridNormalCell] : text);
     if (styled) {
       EXPECT_EQ(g.GridFixedLineColor(), fake.BorderColors[aseGridFixedCell]);
-      EXPECT_EQ(g.SelectionTextColor, fake.TextColors[aseGridSelectedCell]);
+      EXPECT_EQ(g.SelectionTextColor(), fake.TextColors[aseGridSelectedCell]);
       EXPECT_EQ(g.FixedFont().Color(), fake.TextColors[aseGridFixedCell]);
     }
   }
@@ -328,6 +329,55 @@ TEST(GridLooks, MixerFactorStaysWithinAHundred) {
   }
 }
 
+// The office selection styles show their own frame colours only to a focused
+// grid (or with goDrawFocusSelected); without the focus they all show the one
+// grey set. A preset that keeps ssDefault fills with its selection colour.
+TEST(GridLooks, OfficeSelectionColoursFollowTheFocusedLook) {
+  const struct {
+    const char* Name;
+    TGridLook LookBefore;
+    TPlexGridStyle Preset;
+    bool FocusedLook;
+    TColor Outer;  // clNone: no frame, the cell filled with Fill
+    TColor Fill;
+  } cases[] = {
+      {"Luna, no focus", glXP, gsOffice2007Luna, false, SelectionColorSets[scsUnfocused].Outer, clNone},
+      {"Luna, focused look", glXP, gsOffice2007Luna, true, SelectionColorSets[scsOffice2007].Outer, clNone},
+      {"Silver, focused look", glXP, gsOffice2007Silver, true, SelectionColorSets[scsOffice2007].Outer, clNone},
+      {"Obsidian over the office look", glOffice2007, gsOffice2007Obsidian, false, clNone, 0x5EC1F1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TForm form(nullptr);
+    auto* g = new TPlexStringGrid(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, 200, 100);
+    g->SetScrollBars(ssNone);
+    g->SetDefaultColWidth(56);
+    g->SetDefaultRowHeight(20);
+    g->SetColCount(3);
+    g->SetRowCount(4);
+    g->SetLook(c.LookBefore);
+    g->SetStyle(c.Preset);
+    TGridOptions o = g->Options();
+    if (c.FocusedLook) o.Include(goDrawFocusSelected);
+    g->SetOptions(o);
+    g->SetSelection(TGridRect{1, 2, 2, 2});
+    TBitmap shot;
+    PaintControlTo(g, shot);
+    const TRect r = g->CellRect(1, 2);
+    int outer = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) outer += c.Outer != clNone && paintprobe::At(shot, x, y) == c.Outer;
+    if (c.Outer != clNone) {
+      EXPECT_GT(outer, 0);
+    }
+    if (c.Fill != clNone) {
+      EXPECT_EQ(paintprobe::At(shot, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), c.Fill);
+    }
+  }
+}
+
 TEST(GridLooks, ScreenshotOfEveryPreset) {
   const char* shots = std::getenv("QUILLORE_SHOTS");
   if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
@@ -340,6 +390,7 @@ TEST(GridLooks, ScreenshotOfEveryPreset) {
     auto* g = new TPlexStringGrid(&form);
     g->SetParent(&form);
     g->SetBounds(0, 0, W - 4, H - 4);
+    g->SetScrollBars(ssNone);
     g->SetColCount(3);
     g->SetRowCount(4);
     g->SetDefaultColWidth(56);
@@ -347,6 +398,8 @@ TEST(GridLooks, ScreenshotOfEveryPreset) {
     g->SetCells(1, 0, QString("Preset %1").arg(preset));
     g->SetCells(1, 1, "cell");
     g->SetStyle(TPlexGridStyle(preset));
+    // As a focused grid shows it: without the focus the office selection styles are all grey.
+    g->SetOptions(g->Options() + TGridOptions{goDrawFocusSelected});
     g->SetSelection(TGridRect{1, 2, 2, 2});
     TBitmap b;
     PaintControlTo(g, b);

@@ -91,11 +91,11 @@ TEST(PlexStringGridObjects, SortKeysOfGraphicCells) {
 
 TEST(PlexStringGridObjects, DisplayTextGetsLinksAndGroupCounts) {
   TPlexStringGrid g(nullptr);
-  g.URLShowInText = true;
+  g.SetURLShowInText(true);
   QString text = "see www.example.org now";
   g.GetDisplText(1, 2, text);
   EXPECT_EQ(text, "see <a href=\"www.example.org\">www.example.org</a> now");
-  g.URLShowInText = false;
+  g.SetURLShowInText(false);
   TCellGraphic* node = g.CreateCellGraphic(0, 3);
   node->CellType = ctNode;
   node->CellIndex = 5;

@@ -137,7 +137,7 @@ TEST_F(PlexStringGridPaintCycle, TheLaterLooksFrameTheGridAndEveryPassEndsWithOn
   for (const TCase& c : cases) {
     Grid->SetLook(c.Look);
     Grid->SetBorderColor(clBlue);  // after the look, which writes its own
-    Grid->Flat = c.Flat;
+    Grid->SetFlat(c.Flat);
     const int before = passes;
     const std::unique_ptr<TBitmap> shot = Picture();
     const TBitmap& b = *shot;

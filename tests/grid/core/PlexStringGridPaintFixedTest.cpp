@@ -1,5 +1,5 @@
 // The faces of fixed cells as pixels: the looks that show hover and pressed
-// faces, what Flat leaves out, the headers of the current cell, the fixed
+// faces, what Flat() leaves out, the headers of the current cell, the fixed
 // drop-down button, the application style's elements and the sort glyph.
 #include "grid/core/PlexStringGrid.h"
 
@@ -132,7 +132,7 @@ TEST_F(PlexStringGridPaintFixed, FlatDropsTheNormalFaceAndEdgesButNotHoverOrPres
   for (bool flat : {false, true}) {
     for (bool down : {false, true}) {
       Clear();
-      Grid->Flat = flat;
+      Grid->SetFlat(flat);
       Grid->FMouseDown = down;
       DrawOnly(2, 0);
       DrawOnly(1, 0);
@@ -145,9 +145,9 @@ TEST_F(PlexStringGridPaintFixed, FlatDropsTheNormalFaceAndEdgesButNotHoverOrPres
 }
 
 TEST_F(PlexStringGridPaintFixed, TheActiveCellHeadersFollowTheCurrentCell) {
-  Grid->ActiveCellShow = true;
-  Grid->ActiveCellColor = clAqua;
-  Grid->ActiveCellColorTo = clAqua;
+  Grid->SetActiveCellShow(true);
+  Grid->SetActiveCellColor(clAqua);
+  Grid->SetActiveCellColorTo(clAqua);
   struct TMove {
     int Col, Row;
   };

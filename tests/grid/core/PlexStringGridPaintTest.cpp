@@ -171,8 +171,8 @@ TEST_F(PlexStringGridPaint, FontPropertiesOfTheAreaTheCellAndTheHook) {
 }
 
 TEST_F(PlexStringGridPaint, SelectionMixesIntoOwnColoursAndKeepsFontColourWhenAsked) {
-  Grid->SelectionColor = 0xEACAB6;
-  Grid->SelectionColorMixer = true;
+  Grid->SetSelectionColor(0xEACAB6);
+  Grid->SetSelectionColorMixer(true);
   Grid->SetSelectionColorMixerFactor(50);
   Grid->SetColors(2, 2, OwnColour);
   Grid->SetFontColors(2, 2, clBlue);
@@ -182,9 +182,9 @@ TEST_F(PlexStringGridPaint, SelectionMixesIntoOwnColoursAndKeepsFontColourWhenAs
   EXPECT_EQ(mixed.Brush, RGBColor(218, 101, 117));
   EXPECT_TRUE(mixed.State.Contains(gdSelected));
   EXPECT_EQ(Visual(1, 2).Brush, TColor(0xEACAB6));
-  Grid->SelectionTextColor = clWhite;
+  Grid->SetSelectionTextColor(clWhite);
   EXPECT_EQ(Visual(2, 2).FontColor, clWhite);
-  Grid->SelectionTextColor = clNone;
+  Grid->SetSelectionTextColor(clNone);
   EXPECT_EQ(Visual(2, 2).FontColor, clBlue);
 }
 
@@ -429,7 +429,7 @@ TEST(PlexStringGridPaintShots, EveryLook) {
     grid->FixedFont().SetSize(8);
     grid->FixedFont().SetStyle({fsBold});
     grid->ActiveCellFont().Assign(grid->FixedFont());
-    grid->ActiveCellShow = true;
+    grid->SetActiveCellShow(true);
     grid->AutoNumAlign = true;
     grid->EnhTextSize = true;
     grid->SetHoverRow(true);

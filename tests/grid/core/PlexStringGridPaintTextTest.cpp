@@ -48,8 +48,8 @@ struct PlexStringGridPaintText : ::testing::Test {
     Grid->SetBounds(0, 0, 400, 200);
     Grid->SetLook(glStandard);
     // The probes read dark text on light cells: the selection keeps the grid's default colours.
-    Grid->SelectionColor = PlexGridDefaults::SelectionColor;
-    Grid->SelectionTextColor = PlexGridDefaults::SelectionTextColor;
+    Grid->SetSelectionColor(PlexGridDefaults::SelectionColor);
+    Grid->SetSelectionTextColor(PlexGridDefaults::SelectionTextColor);
     Grid->SetDefaultColWidth(80);
     Grid->SetDefaultRowHeight(20);
     Grid->SetColCount(4);
@@ -141,8 +141,8 @@ TEST_F(PlexStringGridPaintText, LinesLinksAndPasswords) {
   EXPECT_EQ(cells[2].Y, cells[0].Y + FixedCharHeight);
 
   // A link without its prefix, underlined in the link colour.
-  Grid->URLShow = true;
-  Grid->URLColor = clBlue;
+  Grid->SetURLShow(true);
+  Grid->SetURLColor(clBlue);
   Grid->SetCellEx(1, 2, "http://ab");
   Sheet = paintprobe::Sheet(400, 200);
   Grid->PaintCell(Sheet->Canvas(), 1, 2, Grid->CellRect(1, 2), {});
@@ -204,9 +204,9 @@ TEST_F(PlexStringGridPaintText, SortGlyphPlacement) {
 }
 
 TEST_F(PlexStringGridPaintText, SelectionRectangleAndLinksInSelectedCells) {
-  Grid->SelectionRectangle = true;
+  Grid->SetSelectionRectangle(true);
   Grid->SelectionRectangleColor = clRed;
-  Grid->SelectionResizer = true;
+  Grid->SetSelectionResizer(true);
   Grid->SetSelection(TGridRect{1, 1, 2, 2});
   Sheet = paintprobe::Sheet(400, 200);
   for (int c : {1, 2})
@@ -220,9 +220,9 @@ TEST_F(PlexStringGridPaintText, SelectionRectangleAndLinksInSelectedCells) {
   EXPECT_EQ(paintprobe::At(*Sheet, br.Right - 2, br.Bottom - 2), clRed);                 // the resizer
 
   // In a selected cell a link takes the selection's text colour.
-  Grid->SelectionRectangle = false;
-  Grid->URLShow = true;
-  Grid->SelectionTextColor = clLime;
+  Grid->SetSelectionRectangle(false);
+  Grid->SetURLShow(true);
+  Grid->SetSelectionTextColor(clLime);
   Grid->SetCellEx(1, 1, "http://ab");
   Sheet = paintprobe::Sheet(400, 200);
   Grid->PaintCell(Sheet->Canvas(), 1, 1, tl, {gdSelected});

@@ -64,17 +64,17 @@ TEST(PlexStringGrid, NewGridDefaults) {
        "ff000018 ff00000d ff00000e"},
       {"Selection",
        [](auto& g) {
-         return Hex(g.SelectionColor) + " " + Hex(g.SelectionColorTo) + " " + Hex(g.SelectionMirrorColor) + " " +
-                Hex(g.SelectionMirrorColorTo) + " " + Hex(g.SelectionTextColor) + " " +
+         return Hex(g.SelectionColor()) + " " + Hex(g.SelectionColorTo()) + " " + Hex(g.SelectionMirrorColor()) + " " +
+                Hex(g.SelectionMirrorColorTo()) + " " + Hex(g.SelectionTextColor()) + " " +
                 QString::number(g.SelectionColorMixerFactor());
        },
        "eacab6 1fffffff 1fffffff 1fffffff 0 50"},
-      {"ActiveCell", [](auto& g) { return Hex(g.ActiveCellColor) + " " + Hex(g.ActiveCellColorTo); },
+      {"ActiveCell", [](auto& g) { return Hex(g.ActiveCellColor()) + " " + Hex(g.ActiveCellColorTo()); },
        "808080 1fffffff"},
       {"DisabledFont", [](auto& g) { return Hex(g.DisabledFontColor) + " " + Text(g.UseDisabledFont); }, "c0c0c0 true"},
-      {"URLColor", [](auto& g) { return Hex(g.URLColor); }, "ff0000"},
-      {"EnableHTML/Wheel/ShowSelection/IntelliZoom",
-       [](auto& g) { return Text(g.EnableHTML && g.EnableWheel && g.ShowSelection && g.IntelliZoom); }, "true"},
+      {"URLColor", [](auto& g) { return Hex(g.URLColor()); }, "ff0000"},
+      {"EnableHTML/Wheel/ShowSelection()/IntelliZoom",
+       [](auto& g) { return Text(g.EnableHTML && g.EnableWheel && g.ShowSelection() && g.IntelliZoom); }, "true"},
       {"HideFocusRect/FixedAsButtons", [](auto& g) { return Text(g.HideFocusRect || g.FixedAsButtons); }, "false"},
       {"Quotes", [](auto& g) { return Text(g.QuoteEmptyCells) + Text(g.AlwaysQuotes) + Text(g.JavaCSV); },
        "truefalsefalse"},
@@ -101,7 +101,8 @@ TEST(PlexStringGrid, NewGridDefaults) {
        [](auto& g) { return Text(g.ShowDesignHelper && g.EnhRowColMove && g.UseInternalHintClass); }, "true"},
       {"InvalidEntryIcon", [](auto& g) { return QString::number(g.InvalidEntryIcon); }, "2"},
       {"Alignments/editor",
-       [](auto& g) { return QString("%1%2%3").arg(g.VAlignment).arg(g.DefaultAlignment).arg(g.DefaultEditor); }, "000"},
+       [](auto& g) { return QString("%1%2%3").arg(g.VAlignment()).arg(g.DefaultAlignment).arg(g.DefaultEditor); },
+       "000"},
       {"XYOffset", [](auto& g) { return QString("%1,%2").arg(g.XYOffset.X).arg(g.XYOffset.Y); }, "2,2"},
       {"GroupColumn", [](auto& g) { return QString::number(g.GroupColumn); }, "-1"},
       {"Row/col limits",

@@ -199,6 +199,33 @@ TEST_F(PlexBars, BackgroundHandlerAloneOrTheLooksOwnColours) {
   EXPECT_EQ(Ink(*Picture(header), 0, w, 0, h, 0x0000FF), w * h) << "flat colour";
 }
 
+TEST_F(PlexBars, AButtonWithoutAFaceShowsTheBarUnderIt) {
+  DropDown.Header.Buttons().Add().SetCaption("Go");
+  DropDown.Header.Color = 0xFFFFFF;
+  DropDown.Header.ColorTo = 0xC00000;
+  DropDown.Header.BorderColor = clNone;
+  DropDown.Buttons.SetColor(clNone);
+  DropDown.Buttons.SetColorTo(clNone);
+  DropDown.Buttons.SetBorderColor(clNone);
+  DropDown.Buttons.SetBorderColorHot(clNone);
+  auto* header = MakeBar<TPlexHeader>(alTop);
+  TPlexButton* button = header->ButtonList().ItemsEx(0);
+  const auto bar = Picture(header);
+  const auto face = Picture(button);
+  const int w = button->Width(), h = button->Height();
+  // Corners and edges, away from the caption: the bar's gradient at the button's place.
+  for (const TPoint p : {TPoint{0, 0}, TPoint{w - 1, 0}, TPoint{0, h - 1}, TPoint{w - 1, h - 1}, TPoint{1, h / 2}}) {
+    SCOPED_TRACE(testing::Message() << p.X << "," << p.Y);
+    EXPECT_EQ(paintprobe::At(*face, p.X, p.Y), paintprobe::At(*bar, button->Left() + p.X, button->Top() + p.Y));
+  }
+  EXPECT_NE(paintprobe::At(*face, 0, 0), paintprobe::At(*face, 0, h - 1)) << "a gradient, not one plain colour";
+  if (const char* shots = std::getenv("QUILLORE_SHOTS")) {
+    Popup->Show();
+    QApplication::processEvents();
+    SaveWidgetScreenshot(header->Widget(), QString(shots) + "/bar-see-through-button.png");
+  }
+}
+
 TEST_F(PlexBars, FooterButtonsCloseThePopupByTheirModalResult) {
   const struct {
     TModalResult Result;

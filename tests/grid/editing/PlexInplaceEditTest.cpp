@@ -73,7 +73,7 @@ TEST_F(PlexInplaceEditTest, ValidCharSetServesWhenValidCharsIsEmpty) {
 }
 
 TEST_F(PlexInplaceEditTest, LengthLimitDropsSilentlyAndKeepsBackspace) {
-  Grid->MaxEditLength = 5;
+  Grid->SetMaxEditLength(5);
   Grid->Navigation().AdvanceOnEnter = true;
   Grid->Navigation().SetAdvanceAuto(false);
   Open(edNormal);
@@ -90,8 +90,17 @@ TEST_F(PlexInplaceEditTest, LengthLimitDropsSilentlyAndKeepsBackspace) {
   EXPECT_EQ(Text(), "195");
 }
 
+TEST_F(PlexInplaceEditTest, ANewLengthLimitReachesTheOpenEditor) {
+  Open(edNormal);
+  Type("12");
+  Grid->SetMaxEditLength(3);
+  Type("345");
+  EXPECT_EQ(Text(), "123");
+  EXPECT_EQ(Grid->InplaceEditor()->MaxLength(), 3);
+}
+
 TEST_F(PlexInplaceEditTest, LengthLimitAboveSixteenBitsStaysALimit) {
-  Grid->MaxEditLength = 40000;
+  Grid->SetMaxEditLength(40000);
   Open(edNormal);
   EXPECT_EQ(static_cast<TPlexInplaceEdit*>(Grid->InplaceEditor())->LengthLimit(), 40000);
   Grid->InplaceEditor()->SetText(QString(40000, 'a'));
@@ -101,7 +110,7 @@ TEST_F(PlexInplaceEditTest, LengthLimitAboveSixteenBitsStaysALimit) {
 }
 
 TEST_F(PlexInplaceEditTest, FullTextAdvancesToTheNextCell) {
-  Grid->MaxEditLength = 4;
+  Grid->SetMaxEditLength(4);
   Grid->Navigation().AdvanceOnEnter = true;
   Grid->Navigation().SetAdvanceAuto(true);
   QStringList keys;

@@ -310,7 +310,7 @@ TEST_F(KeyboardTest, IncrementalGotoEndsAfterItsIdleTime) {
 }
 
 TEST_F(KeyboardTest, HoveringMakesTheCellUnderTheMouseCurrentWithinOneTick) {
-  Grid->Hovering = true;
+  Grid->SetHovering(true);
   FocusOther();
   const TRect r = Grid->CellRect(3, 2);
   QCursor::setPos(Grid->Widget()->mapToGlobal(QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2)));

@@ -243,14 +243,14 @@ TEST_F(MouseGrid, PressOutcomes) {
        "CanClickCell 3,2 | ClickCell 3,2 | Click", [] { return true; }},
       {"form controls, none hit", [&] { SetOption(goEditing, true); }, At(1, 3, 55), At(1, 3, 55),
        "CanClickCell 1,3 | ClickCell 1,3", [&] { return Grid->Col() == 1 && Grid->Row() == 3 && !Grid->EditorMode(); }},
-      {"link", [&] { Grid->URLShow = true; }, At(3, 3), At(3, 3),
+      {"link", [&] { Grid->SetURLShow(true); }, At(3, 3), At(3, 3),
        "CanClickCell 3,3 | AnchorClick 3,3 http://example.com",
        [&] { return opened == QStringList{"http://example.com"}; }},
   };
   for (const Case& c : cases) {
     SetOption(goEditing, false);
     SetOption(goColSizing, false);
-    Grid->URLShow = false;
+    Grid->SetURLShow(false);
     refuse = false;
     other->SetFocus();
     QApplication::processEvents();
