@@ -684,6 +684,11 @@ bool TWinControl::Focused() const { return Widget() && Widget()->hasFocus(); }
 void TWinControl::SetFocus() {
   if (!Widget()) return;
   if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  // As on the window system this stands in for, focusing a control of
+  // another top-level window of the application activates that window.
+  QWidget* top = Widget()->window();
+  if (top && top != Widget() && top->isVisible() && !top->isActiveWindow() && QApplication::activeWindow())
+    top->activateWindow();
   Widget()->setFocus(Qt::OtherFocusReason);
 }
 

@@ -133,6 +133,8 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
 }
 
 void TEditLink::EditExit(TObject* Sender) {
+  // The control losing the focus while the grid places it again is no exit.
+  if (FShowing) return;
   HideEditor();
   if (EditStyle != esPopup || !FPopupForm) return;
   if (!FInKeyDown) {
@@ -148,10 +150,17 @@ void TEditLink::AdoptPopupForm(TForm* Form) {
   Form->OnDeactivate = [this](TObject* Sender) { FormExit(Sender); };
   Form->SetMessageFilter([this](TMessage& Message) {
     if (Message.Msg != EditLinkPopupCloseMessage()) return false;
-    ClosePopup();
+    // Called off when a refused value reopened the pop-up meanwhile.
+    if (FClosePending) ClosePopup();
     return true;
   });
   Form->FreeNotification(this);
+}
+
+bool TEditLink::KeepPendingPopup() {
+  if (!FClosePending || !FPopupForm) return false;
+  FClosePending = false;
+  return GetEditControl() != nullptr;
 }
 
 void TEditLink::ClosePopup() {
@@ -169,7 +178,7 @@ void TEditLink::HideEditor() {
 void TEditLink::FormExit(TObject* Sender) {
   // The window system tells of the lost activation late: an edit ended by
   // then has nothing left to write.
-  if (!FGrid || !FGrid->FEditActive || FGrid->EditLink() != this) return;
+  if (!FGrid || !FGrid->FEditActive || FGrid->EditLink() != this || FShowing) return;
   if (TInplaceEdit* editor = FGrid->InplaceEditor()) editor->SetText(GetEditorValue());
   if (FForcedExit) {
     SetCellValue(GetEditorValue());

@@ -82,8 +82,15 @@ private:
   void ClosePopup();
   // Takes the grid's new pop-up form: its deactivation and the deferred close come here.
   void AdoptPopupForm(TForm* Form);
+  // The grid opens the pop-up again while the closing key is still being
+  // handled (a refused value): the close waiting for the key is called off
+  // and the control, never freed, goes on serving. False when there was none.
+  bool KeepPendingPopup();
   bool FInKeyDown = false;
   bool FClosePending = false;
+  // The grid is placing and showing the editor: the form's passing loss of
+  // activation (a shown form sized 0 x 0 is hidden) is no exit.
+  bool FShowing = false;
   TPlexStringGrid* FGrid = nullptr;
   TForm* FPopupForm = nullptr;
   bool FForcedExit = false;

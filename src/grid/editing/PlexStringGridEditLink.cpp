@@ -43,10 +43,16 @@ void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R
   link.FreeNotification(this);
   link.FEditCell = TPoint(Setup.Col, Setup.Row);
   const bool popup = link.EditStyle == esPopup;
+  link.FShowing = true;
+  struct TShown {
+    bool& Flag;
+    ~TShown() { Flag = false; }
+  } shown{link.FShowing};
   if (popup) {
     if (link.AutoPopupWidth) link.PopupWidth = R.Right - R.Left;
+    const bool kept = link.KeepPendingPopup();
     OpenEditLinkPopup(R);
-    link.CreateEditor(link.FPopupForm);
+    if (!kept) link.CreateEditor(link.FPopupForm);
   } else {
     link.CreateEditor(this);
   }

@@ -130,32 +130,81 @@ TEST_F(EditLinkTest, EnterCommitsAndAdvancesOnlyWithAdvanceOnEnter) {
   EXPECT_NE(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
 }
 
+// A refused value: the closing key, the link's style and AdvanceOnEnter.
+struct TRefusedCase {
+  const char* Name;
+  TEditStyle Style;
+  bool AdvanceOnEnter;
+  Qt::Key Closing;
+  Qt::KeyboardModifiers Modifiers;
+};
+
+const TRefusedCase RefusedCases[] = {
+    {"inplace, Alt", esInplace, false, Qt::Key_X, Qt::AltModifier},
+    {"inplace, Enter", esInplace, false, Qt::Key_Return, Qt::NoModifier},
+    {"inplace, Enter advancing", esInplace, true, Qt::Key_Return, Qt::NoModifier},
+    {"inplace, Right", esInplace, true, Qt::Key_Right, Qt::NoModifier},
+    {"popup, Alt", esPopup, false, Qt::Key_X, Qt::AltModifier},
+    {"popup, Enter", esPopup, false, Qt::Key_Return, Qt::NoModifier},
+    {"popup, Enter advancing", esPopup, true, Qt::Key_Return, Qt::NoModifier},
+    {"popup, Right", esPopup, true, Qt::Key_Right, Qt::NoModifier},
+};
+
 TEST_F(EditLinkTest, ARefusedValueReopensTheSameCellAndTheNextValueIsKept) {
-  Link->WantKeyUpDown = true;
-  QList<TPoint> checked;
-  Grid->OnCellValidate = [&checked](TObject*, int ACol, int ARow, QString& Value, bool& Valid) {
-    checked.append(TPoint(ACol, ARow));
-    Valid = Value != "alpha";
-  };
-  Open();
-  Key(Qt::Key_Up);
-  Key(Qt::Key_X, Qt::AltModifier);
-  EXPECT_EQ(Grid->Cells(1, 1), "beta");
-  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
-  ASSERT_TRUE(Link->List->Visible());
-  EXPECT_EQ(Link->GetEditorValue(), "beta");
-  // The reopened control goes on editing the same cell: an accepted value
-  // lands there, also after a key the control had no use for (Down past its last item).
-  Key(Qt::Key_Down);
-  Key(Qt::Key_Down);
-  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
-  Key(Qt::Key_Return);
-  EXPECT_EQ(Grid->Cells(1, 1), "gamma");
-  EXPECT_EQ(Grid->Cells(1, 2), "");
-  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
-  EXPECT_FALSE(Link->List->Visible());
-  EXPECT_TRUE(Grid->Focused());
-  EXPECT_EQ(checked, QList<TPoint>({TPoint(1, 1), TPoint(1, 1)}));
+  for (const TRefusedCase& c : RefusedCases) {
+    SCOPED_TRACE(c.Name);
+    Grid->SetCells(1, 1, "beta");
+    Grid->SetCells(1, 2, "");
+    Grid->SetCells(2, 1, "gamma");
+    Link->EditStyle = c.Style;
+    Link->PopupWidth = 120;
+    Link->PopupHeight = 80;
+    Link->WantKeyUpDown = true;
+    Grid->Navigation().AdvanceOnEnter = c.AdvanceOnEnter;
+    QList<TPoint> checked;
+    Grid->OnCellValidate = [&checked](TObject*, int ACol, int ARow, QString& Value, bool& Valid) {
+      checked.append(TPoint(ACol, ARow));
+      Valid = Value != "alpha";
+    };
+    Open();
+    Key(Qt::Key_Up);
+    Key(c.Closing, c.Modifiers);
+    EXPECT_EQ(Grid->Cells(1, 1), "beta");
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+    ASSERT_NE(Link->List, nullptr);
+    ASSERT_TRUE(Link->List->Visible());
+    EXPECT_TRUE(Link->List->Enabled());
+    EXPECT_EQ(Link->GetEditorValue(), "beta");
+    EXPECT_TRUE(Grid->EditMode());
+    // The reopened control goes on editing the same cell: an accepted value
+    // lands there, also after a key the control had no use for (Down past its last item).
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+    ASSERT_NE(Link->List, nullptr);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Grid->Cells(1, 1), "gamma");
+    EXPECT_EQ(Grid->Cells(1, 2), "");
+    EXPECT_EQ(Grid->Cells(2, 1), "gamma");
+    if (c.AdvanceOnEnter) {
+      // Enter moved on, and the editor opens at the new cell.
+      EXPECT_NE(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+      EXPECT_EQ(Link->EditCell(), TPoint(Grid->RealColIndex(Grid->Col()), Grid->Row()));
+      Key(Qt::Key_Escape);
+    } else {
+      EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+      EXPECT_FALSE(Grid->EditMode());
+      if (Link->List) {
+        EXPECT_FALSE(Link->List->Visible());
+      }
+      EXPECT_TRUE(Grid->Focused());
+    }
+    EXPECT_EQ(checked, QList<TPoint>({TPoint(1, 1), TPoint(1, 1)}));
+    Grid->OnCellValidate = nullptr;
+    Grid->SetRow(3);
+    Grid->SetCol(3);
+  }
+  if (Link->PopupForm()) delete Link->PopupForm();
 }
 
 TEST_F(EditLinkTest, TheDialogCodeFilterLivesFromFocusToCommit) {
