@@ -134,7 +134,8 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
 
 void TEditLink::EditExit(TObject* Sender) {
   // The control losing the focus while the grid places it again is no exit.
-  if (FShowing) return;
+  if (FShowing || FExited) return;
+  FExited = true;
   HideEditor();
   if (EditStyle != esPopup || !FPopupForm) return;
   if (!FInKeyDown) {
@@ -157,10 +158,22 @@ void TEditLink::AdoptPopupForm(TForm* Form) {
   Form->FreeNotification(this);
 }
 
-bool TEditLink::KeepPendingPopup() {
-  if (!FClosePending || !FPopupForm) return false;
+bool TEditLink::KeepOpenPopup() {
+  if (!FPopupForm) return false;
+  const bool open = FClosePending || FPopupForm->Visible();
   FClosePending = false;
-  return GetEditControl() != nullptr;
+  return open && GetEditControl() != nullptr;
+}
+
+bool TEditLink::CheckBeforeLeaving() {
+  TPlexStringGrid* grid = FGrid;
+  if (!grid || !grid->FEditing || grid->EditLink() != this) return true;
+  const QString value = GetEditorValue();
+  const bool valid = grid->ValidateCell(value);
+  grid->FLastValidation = true;
+  // A value the validation corrected is what the exit writes.
+  if (valid && GetCellValue() != value) SetEditorValue(GetCellValue());
+  return valid;
 }
 
 void TEditLink::ClosePopup() {
@@ -184,6 +197,12 @@ void TEditLink::FormExit(TObject* Sender) {
     SetCellValue(GetEditorValue());
     return;
   }
+  // A refused value never reaches the cell: the control gives back the
+  // cell's text before the exit writes it.
+  FLeaving = true;
+  const bool valid = CheckBeforeLeaving();
+  FLeaving = false;
+  if (!valid) SetEditorValue(GetCellValue());
   EditExit(Sender);
   FGrid->SetInvokedFocusChange(true);
 }

@@ -39,7 +39,13 @@ void TPlexStringGrid::OpenEditLinkPopup(const TRect& R) {
 void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R) {
   if (!FEditLink) return;
   TEditLink& link = *FEditLink;
+  // The pop-up losing the activation refused its value: it closes instead.
+  if (link.FLeaving) {
+    FEditCtrl = link.GetEditControl();
+    return;
+  }
   link.FGrid = this;
+  link.FExited = false;
   link.FreeNotification(this);
   link.FEditCell = TPoint(Setup.Col, Setup.Row);
   const bool popup = link.EditStyle == esPopup;
@@ -50,7 +56,7 @@ void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R
   } shown{link.FShowing};
   if (popup) {
     if (link.AutoPopupWidth) link.PopupWidth = R.Right - R.Left;
-    const bool kept = link.KeepPendingPopup();
+    const bool kept = link.KeepOpenPopup();
     OpenEditLinkPopup(R);
     if (!kept) link.CreateEditor(link.FPopupForm);
   } else {

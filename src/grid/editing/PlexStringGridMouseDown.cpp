@@ -7,6 +7,7 @@
 #include "grid/editing/PlexInplaceEdit.h"
 
 #include "grid/core/ControlLook.h"
+#include "grid/editing/EditLink.h"
 #include "grid/editing/FireEvent.h"
 #include "grid/editing/ShowModified.h"
 #include "grid/features/DragDropSettings.h"
@@ -66,6 +67,9 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
   if (!allow) return;
   if (TPlexInplaceEdit* edit = PlexInplaceEditor();
       FEditMode && edit && edit->Visible() && (ACol != Col() || ARow != Row()) && !edit->StoreBeforePress())
+    return;
+  if (FEditMode && FEditControl == edCustom && FEditLink && (ACol != Col() || ARow != Row()) &&
+      !FEditLink->CheckBeforeLeaving())
     return;
 
   const TShiftState shift = KeyboardShiftState();

@@ -207,6 +207,104 @@ TEST_F(EditLinkTest, ARefusedValueReopensTheSameCellAndTheNextValueIsKept) {
   if (Link->PopupForm()) delete Link->PopupForm();
 }
 
+// A click on another cell while the link is open: an accepted value stays
+// in its cell and the click moves on; a refused one never reaches the cell.
+// The in-place editor stays at its cell; the pop-up, whose loss of the
+// activation comes before the click, closes.
+TEST_F(EditLinkTest, AClickElsewhereKeepsOrRefusesTheValue) {
+  struct TCase {
+    const char* Name;
+    TEditStyle Style;
+    bool Refusing;
+    bool StaysOpen;
+  };
+  const TCase cases[] = {
+      {"inplace, accepted", esInplace, false, false},
+      {"inplace, refused", esInplace, true, true},
+      {"popup, accepted", esPopup, false, false},
+      {"popup, refused", esPopup, true, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Grid->SetCells(1, 1, "beta");
+    Link->EditStyle = c.Style;
+    Link->PopupWidth = 120;
+    Link->PopupHeight = 80;
+    Link->WantKeyUpDown = true;
+    Grid->OnCellValidate = [&c](TObject*, int, int, QString&, bool& Valid) { Valid = !c.Refusing; };
+    Open();
+    Key(Qt::Key_Up);
+    ASSERT_EQ(Link->GetEditorValue(), "alpha");
+    // The click's window takes the activation first, as on the desktop.
+    QApplication::setActiveWindow(Form->Widget());
+    QApplication::processEvents();
+    const TRect other = Grid->CellRect(3, 3);
+    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, QPoint(other.Left + 5, other.Top + 5));
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->Cells(1, 1), c.Refusing ? "beta" : "alpha");
+    if (c.StaysOpen) {
+      EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+      ASSERT_NE(Link->List, nullptr);
+      EXPECT_TRUE(Link->List->Visible());
+      EXPECT_TRUE(Grid->EditMode());
+      Grid->OnCellValidate = nullptr;
+      Key(Qt::Key_Escape);
+    } else {
+      EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(3, 3));
+      EXPECT_FALSE(Grid->EditMode());
+      if (Link->List) {
+        EXPECT_FALSE(Link->List->Visible());
+      }
+    }
+    Grid->OnCellValidate = nullptr;
+  }
+  if (Link->PopupForm()) delete Link->PopupForm();
+}
+
+// Keys that leave the control and move on write the value into the edited
+// cell only, never into the cell the grid moved to.
+TEST_F(EditLinkTest, KeysThatMoveOnWriteOnlyTheEditedCell) {
+  struct TCase {
+    const char* Name;
+    TEditStyle Style;
+    Qt::Key Key;
+    TPoint To;
+  };
+  const TCase cases[] = {
+      {"inplace, Down", esInplace, Qt::Key_Down, TPoint(1, 2)}, {"inplace, Tab", esInplace, Qt::Key_Tab, TPoint(2, 1)},
+      {"popup, Down", esPopup, Qt::Key_Down, TPoint(1, 2)},     {"popup, Right", esPopup, Qt::Key_Right, TPoint(2, 1)},
+      {"popup, Tab", esPopup, Qt::Key_Tab, TPoint(2, 1)},       {"popup, Enter", esPopup, Qt::Key_Return, TPoint(2, 1)},
+  };
+  TGridOptions options = Grid->Options();
+  options.Include(goTabs);
+  Grid->SetOptions(options);
+  Grid->Navigation().AdvanceOnEnter = true;
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Grid->SetCells(1, 1, "alpha");
+    Grid->SetCells(2, 1, "gamma");
+    Grid->SetCells(1, 2, "gamma");
+    Link->EditStyle = c.Style;
+    Link->PopupWidth = 120;
+    Link->PopupHeight = 80;
+    Open();
+    ASSERT_NE(Link->List, nullptr);
+    Key(Qt::Key_Escape);
+    // Opened again, the control holds "alpha"; the key takes it out.
+    Open();
+    Key(c.Key);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), c.To);
+    EXPECT_EQ(Grid->Cells(1, 1), "alpha");
+    EXPECT_EQ(Grid->Cells(2, 1), "gamma");
+    EXPECT_EQ(Grid->Cells(1, 2), "gamma");
+    if (Grid->EditMode()) {
+      EXPECT_EQ(Link->GetEditorValue(), "gamma");
+      Key(Qt::Key_Escape);
+    }
+  }
+  if (Link->PopupForm()) delete Link->PopupForm();
+}
+
 TEST_F(EditLinkTest, TheDialogCodeFilterLivesFromFocusToCommit) {
   TGridOptions options = Grid->Options();
   options.Include(goTabs);
