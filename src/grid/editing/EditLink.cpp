@@ -1,6 +1,7 @@
 #include "grid/editing/EditLink.h"
 
 #include "grid/core/PlexStringGrid.h"
+#include "platform/FocusQuery.h"
 #include "platform/Forms.h"
 #include "platform/KeyboardState.h"
 
@@ -135,6 +136,15 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
 void TEditLink::EditExit(TObject* Sender) {
   // The control losing the focus while the grid places it again is no exit.
   if (FShowing || FExited) return;
+  // The focus going to another control than the grid: the value is checked
+  // first, and a refused one gives the control the cell's text back, as the
+  // grid's text editor does.
+  if (!FInKeyDown && !FForcedExit && FGrid && EditStyle == esInplace && FindFocusedControl() != FGrid) {
+    FLeaving = true;
+    const bool valid = CheckBeforeLeaving();
+    FLeaving = false;
+    if (!valid) SetEditorValue(GetCellValue());
+  }
   FExited = true;
   HideEditor();
   if (EditStyle != esPopup || !FPopupForm) return;

@@ -261,6 +261,32 @@ TEST_F(EditLinkTest, AClickElsewhereKeepsOrRefusesTheValue) {
   if (Link->PopupForm()) delete Link->PopupForm();
 }
 
+// The focus going to another control of the form: the value is checked as
+// the text editor's is, and a refused one leaves the cell as it was.
+TEST_F(EditLinkTest, FocusToAnotherControlChecksTheValue) {
+  Link->WantKeyUpDown = true;
+  for (const bool refusing : {false, true}) {
+    SCOPED_TRACE(refusing);
+    Grid->SetCells(1, 1, "beta");
+    int checked = 0;
+    Grid->OnCellValidate = [&](TObject*, int, int, QString&, bool& Valid) {
+      ++checked;
+      Valid = !refusing;
+    };
+    Open();
+    Key(Qt::Key_Up);
+    FocusOther();
+    EXPECT_EQ(Grid->Cells(1, 1), refusing ? "beta" : "alpha");
+    EXPECT_EQ(checked, 1);
+    EXPECT_FALSE(Link->List->Visible());
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_TRUE(Other->Focused());
+    Grid->OnCellValidate = nullptr;
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
 // Keys that leave the control and move on write the value into the edited
 // cell only, never into the cell the grid moved to.
 TEST_F(EditLinkTest, KeysThatMoveOnWriteOnlyTheEditedCell) {
