@@ -9,6 +9,7 @@
 #include "grid/core/ControlLook.h"
 #include "grid/editing/EditLink.h"
 #include "grid/editing/FireEvent.h"
+#include "grid/editing/PlexRichEdit.h"
 #include "grid/editing/ShowModified.h"
 #include "grid/features/DragDropSettings.h"
 #include "grid/foundation/PsgHTMLE.h"
@@ -71,6 +72,13 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
   if (FEditMode && FEditControl == edCustom && FEditLink && (ACol != Col() || ARow != Row()) &&
       !FEditLink->CheckBeforeLeaving())
     return;
+  // The rich editor commits when the grid takes the focus, which checks nothing.
+  if (FEditMode && FEditControl == edRichEdit && FEditing && FInplaceRichEdit && FInplaceRichEdit->Visible() &&
+      (ACol != Col() || ARow != Row())) {
+    const bool valid = ValidateCell(RichToString(*FInplaceRichEdit));
+    FLastValidation = true;
+    if (!valid) return;
+  }
 
   const TShiftState shift = KeyboardShiftState();
   if (CellSelectorMode) {

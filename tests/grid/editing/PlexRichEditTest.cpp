@@ -239,6 +239,35 @@ TEST_F(PlexRichEditTest, RichCellsArePaintedAndMeasuredThroughTheHiddenRichEdit)
   EXPECT_GT(redPixels, 10);
 }
 
+// A click on another cell checks the edited rich text before the focus
+// moves: an accepted one is stored and the click moves on, a refused one
+// never reaches the cell and the editor stays at its cell.
+TEST_F(PlexRichEditTest, AClickElsewhereChecksTheRichText) {
+  TRichEditRenderer renderer(Grid);
+  for (const bool refusing : {false, true}) {
+    SCOPED_TRACE(refusing);
+    Grid->SetCells(RichCol, 2, "two");
+    int checked = 0;
+    Grid->OnCellValidate = [&](TObject*, int ACol, int ARow, QString&, bool& Valid) {
+      EXPECT_EQ(TPoint(ACol, ARow), TPoint(RichCol, 2));
+      ++checked;
+      Valid = !refusing;
+    };
+    Edit(RichCol, 2);
+    QTest::keyClick(RichWidget(), Qt::Key_End);
+    QTest::keyClicks(RichWidget(), "Z");
+    const TRect other = Grid->CellRect(3, 3);
+    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, QPoint(other.Left + 5, other.Top + 5));
+    QApplication::processEvents();
+    EXPECT_EQ(checked, 1);
+    EXPECT_EQ(renderer.PlainText(Grid->Cells(RichCol, 2)), refusing ? "two" : "twoZ");
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), refusing ? TPoint(RichCol, 2) : TPoint(3, 3));
+    EXPECT_EQ(Grid->InplaceRichEdit()->Visible(), refusing);
+    Grid->OnCellValidate = nullptr;
+    Grid->HideInplaceEdit();
+  }
+}
+
 // Rich cells are painted through the hidden rich edit with nothing of its
 // own behind the text: the cell's background shows around it.
 TEST_F(PlexRichEditTest, ARichCellShowsItsBackgroundColour) {
