@@ -96,8 +96,8 @@ private:
   // The grid is placing and showing the editor: the form's passing loss of
   // activation (a shown form sized 0 x 0 is hidden) is no exit.
   bool FShowing = false;
-  // The pop-up form is losing the activation: a refused value does not open
-  // it again in the middle of the window system's activation change.
+  // The control is losing the focus, or the pop-up form the activation: a
+  // refused value does not open the editor again in the middle of that change.
   bool FLeaving = false;
   // The editor shown last has had its exit: a later exit of the control (a
   // pop-up's control keeps the focus of its own window until it is disabled,

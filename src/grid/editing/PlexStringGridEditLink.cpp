@@ -39,7 +39,9 @@ void TPlexStringGrid::OpenEditLinkPopup(const TRect& R) {
 void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R) {
   if (!FEditLink) return;
   TEditLink& link = *FEditLink;
-  // The pop-up losing the activation refused its value: it closes instead.
+  // A value refused while the control is losing the focus or its pop-up the
+  // activation: the editor closes with the cell's text instead of opening
+  // again in the middle of that change.
   if (link.FLeaving) {
     FEditCtrl = link.GetEditControl();
     return;
