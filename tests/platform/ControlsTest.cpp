@@ -212,6 +212,17 @@ TEST_F(FormFixture, FocusingAControlOfAnotherWindowActivatesThatWindow) {
   EXPECT_TRUE(Form->Widget()->isActiveWindow());
   EXPECT_TRUE(edit->Focused());
   EXPECT_EQ(deactivated, 1);
+  // Not past a modal window.
+  other.Widget()->setWindowModality(Qt::ApplicationModal);
+  other.Hide();
+  other.Show();
+  otherEdit->SetFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(other.Widget()->isActiveWindow());
+  edit->SetFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(other.Widget()->isActiveWindow());
+  EXPECT_FALSE(Form->Widget()->isActiveWindow());
 }
 
 TEST_F(FormFixture, KeyPreviewLetsTheFormSeeKeysFirst) {
