@@ -684,6 +684,14 @@ bool TWinControl::Focused() const { return Widget() && Widget()->hasFocus(); }
 void TWinControl::SetFocus() {
   if (!Widget()) return;
   if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  // As on the window system this stands in for, focusing a control of
+  // another top-level window of the application activates that window.
+  // A window held back by a modal one stays as it is.
+  QWidget* top = Widget()->window();
+  QWidget* modal = QApplication::activeModalWidget();
+  if (top && top != Widget() && top->isVisible() && !top->isActiveWindow() && QApplication::activeWindow() &&
+      (!modal || modal == top))
+    top->activateWindow();
   Widget()->setFocus(Qt::OtherFocusReason);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -57,7 +58,15 @@ void SetWindowStyles(TControl* Control, DWORD Style, DWORD ExStyle) {
     w->setAttribute(Qt::WA_TransparentForMouseEvents, (Style & WS_DISABLED) != 0);
     w->setGeometry(Control->Left(), Control->Top(), Control->Width(), Control->Height());
   }
+  if (ExStyle & WS_EX_TRANSPARENT) {
+    w->setAutoFillBackground(false);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) area->viewport()->setAutoFillBackground(false);
+  }
   if (wasVisible) w->show();
+}
+
+void MakeWindowTransparent(TControl* Control) {
+  SetWindowStyles(Control, GetWindowStyle(Control), GetWindowExStyle(Control) | WS_EX_TRANSPARENT);
 }
 
 DWORD GetWindowStyle(const TControl* Control) {

@@ -16,8 +16,11 @@ constexpr DWORD WS_EX_TOPMOST = 0x00000008u, WS_EX_TRANSPARENT = 0x00000020u, WS
 // top-level window placed in screen coordinates, kept above its parent's
 // window and never activated by showing; WS_DISABLED: the window takes no
 // mouse or keyboard input; WS_EX_TOPMOST: above every other window;
-// WS_EX_TOOLWINDOW: not in the task bar.
+// WS_EX_TOOLWINDOW: not in the task bar; WS_EX_TRANSPARENT: the window
+// paints no background of its own, what lies below shows through.
 void SetWindowStyles(TControl* Control, DWORD Style, DWORD ExStyle);
+// Adds WS_EX_TRANSPARENT to the control's extended style.
+void MakeWindowTransparent(TControl* Control);
 DWORD GetWindowStyle(const TControl* Control);
 DWORD GetWindowExStyle(const TControl* Control);
 bool IsPopupWindow(const TControl* Control);

@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 
 #include "platform/Application.h"
+#include "platform/PopupWindows.h"
 #include "platform/internal/Painting.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -13,6 +14,13 @@
 #include <memory>
 
 namespace {
+// The text edit with its viewport's margins open to the control: they hold
+// the formatting rectangle.
+class TRichTextWidget : public QTextEdit {
+public:
+  using QTextEdit::setViewportMargins;
+};
+
 // The exact baseline offset in twips, beside the toolkit's sub/superscript alignment.
 constexpr int OffsetProperty = QTextFormat::UserProperty + 1;
 
@@ -108,8 +116,11 @@ void WriteDocument(QTextDocument& Doc, const TRichDocument& Document) {
 }
 }  // namespace
 
-TRichEdit::TRichEdit(TComponent* AOwner) : TWinControl(AOwner, new QTextEdit()) {
+TRichEdit::TRichEdit(TComponent* AOwner) : TWinControl(AOwner, new TRichTextWidget()) {
   FEdit = static_cast<QTextEdit*>(Widget());
+  // Around the formatting rectangle the control shows its own colour.
+  FEdit->setBackgroundRole(QPalette::Base);
+  FEdit->setAutoFillBackground(true);
   FEdit->setAcceptRichText(false);
   FEdit->setTabChangesFocus(true);
   SetTabStop(true);
@@ -263,13 +274,26 @@ void TRichEdit::SetBorderStyle(TBorderStyle Value) {
 
 void TRichEdit::SetTextMargin(int Pixels) { FEdit->document()->setDocumentMargin(std::max(0, Pixels)); }
 
+void TRichEdit::SetFormatRect(const TRect& R) {
+  FFormatInsets =
+      TRect(std::max(0, R.Left), std::max(0, R.Top), std::max(0, Width() - R.Right), std::max(0, Height() - R.Bottom));
+  static_cast<TRichTextWidget*>(FEdit)->setViewportMargins(FFormatInsets.Left, FFormatInsets.Top, FFormatInsets.Right,
+                                                           FFormatInsets.Bottom);
+}
+
+TRect TRichEdit::FormatRect() const {
+  return TRect(FFormatInsets.Left, FFormatInsets.Top, Width() - FFormatInsets.Right, Height() - FFormatInsets.Bottom);
+}
+
 TSize TRichEdit::RequestedSize() const {
   // Laid out on a copy: a hidden control's own layout does not follow its size.
   std::unique_ptr<QTextDocument> doc(FEdit->document()->clone());
   doc->setDefaultFont(FEdit->font());
-  doc->setTextWidth(FWordWrap ? std::max(1, Width()) : -1);
+  const int across = FFormatInsets.Left + FFormatInsets.Right;
+  doc->setTextWidth(FWordWrap ? std::max(1, Width() - across) : -1);
   const QSizeF size = doc->size();
-  return TSize{FWordWrap ? Width() : int(std::ceil(size.width())), int(std::ceil(size.height()))};
+  return TSize{FWordWrap ? Width() : int(std::ceil(size.width())) + across,
+               int(std::ceil(size.height())) + FFormatInsets.Top + FFormatInsets.Bottom};
 }
 
 void TRichEdit::RequestSize() {
@@ -291,6 +315,8 @@ void TRichEdit::DrawTo(TCanvas& Canvas, const TRect& Rect, TColor TextColor) con
     all.mergeCharFormat(f);
   }
   painter->save();
+  if (!(GetWindowExStyle(this) & WS_EX_TRANSPARENT))
+    painter->fillRect(QRect(Rect.Left, Rect.Top, Rect.Width(), Rect.Height()), ToQColor(Color()));
   painter->translate(Rect.Left, Rect.Top);
   QAbstractTextDocumentLayout::PaintContext context;
   context.clip = QRectF(0, 0, Rect.Width(), Rect.Height());

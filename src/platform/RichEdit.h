@@ -53,17 +53,24 @@ public:
   void SetHideSelection(bool Value);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
-  // The room between the control's edges and its text (the formatting rectangle's inset).
+  // The room the document keeps around its text, inside the formatting rectangle.
   void SetTextMargin(int Pixels);
+  // The formatting rectangle, in client coordinates: the text is laid out and
+  // shown inside it, the control's colour around it. It keeps its distances
+  // from the control's edges when the control is resized.
+  void SetFormatRect(const TRect& R);
+  TRect FormatRect() const;
 
-  // The size the content asks for, laid out at the control's width with word
-  // wrap, else on unbroken lines; the inset included.
+  // The size the content asks for, laid out at the formatting rectangle's
+  // width with word wrap, else on unbroken lines; the text margin and the
+  // formatting rectangle's distances from the edges included.
   TSize RequestedSize() const;
   // Asks for a resize request now (as after every change of the content).
   void RequestSize();
   // Draws the content into Rect of the canvas, laid out at the rectangle's
-  // width (word wrap on) and clipped to it; a colour other than clNone
-  // replaces every text colour.
+  // width (word wrap on) and clipped to it, over the control's colour unless
+  // its window has the transparent style (WS_EX_TRANSPARENT), which leaves
+  // what the canvas holds; a colour other than clNone replaces every text colour.
   void DrawTo(TCanvas& Canvas, const TRect& Rect, TColor TextColor = clNone) const;
 
   TNotifyEvent OnChange;
@@ -80,6 +87,8 @@ protected:
 
 private:
   QTextEdit* FEdit;
+  // The formatting rectangle's distances from the left, top, right and bottom edges.
+  TRect FFormatInsets;
   bool FWordWrap = true;
   bool FHideSelection = true;
   TBorderStyle FBorderStyle = bsSingle;

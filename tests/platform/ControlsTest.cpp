@@ -194,6 +194,37 @@ TEST_F(FormFixture, ATabSentToAContainerMovesTheFocusOnFromItsChild) {
   EXPECT_TRUE(second->Focused());
 }
 
+TEST_F(FormFixture, FocusingAControlOfAnotherWindowActivatesThatWindow) {
+  ShowForm();
+  auto* edit = new TEdit(Form.get());
+  edit->SetParent(Form.get());
+  TForm other(nullptr);
+  auto* otherEdit = new TEdit(&other);
+  otherEdit->SetParent(&other);
+  other.Show();
+  otherEdit->SetFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(other.Widget()->isActiveWindow());
+  int deactivated = 0;
+  other.OnDeactivate = [&](TObject*) { ++deactivated; };
+  edit->SetFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(Form->Widget()->isActiveWindow());
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(deactivated, 1);
+  // Not past a modal window.
+  other.Widget()->setWindowModality(Qt::ApplicationModal);
+  other.Hide();
+  other.Show();
+  otherEdit->SetFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(other.Widget()->isActiveWindow());
+  edit->SetFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(other.Widget()->isActiveWindow());
+  EXPECT_FALSE(Form->Widget()->isActiveWindow());
+}
+
 TEST_F(FormFixture, KeyPreviewLetsTheFormSeeKeysFirst) {
   ShowForm();
   auto* edit = new TEdit(Form.get());

@@ -1,9 +1,11 @@
 #include "platform/RichEdit.h"
 
 #include "platform/Forms.h"
+#include "platform/PopupWindows.h"
 #include "platform/StdCtrls.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <QTextEdit>
 
@@ -165,6 +167,71 @@ TEST_F(RichEditFixture, DrawsIntoTheRectangleOnly) {
     }
   EXPECT_GT(inside, 20);
   EXPECT_EQ(outside, 0);
+}
+
+TEST_F(RichEditFixture, TextStaysInsideTheFormattingRectangle) {
+  Edit->SetBorderStyle(bsNone);
+  Edit->SetTextMargin(0);
+  Edit->SetColor(clYellow);
+  TRichFormat big;
+  big.SizeHalfPoints = 40;
+  big.Color = clRed;
+  TRichDocument doc;
+  doc.Paragraphs = {{TRichRun{"WWWW", big}}};
+  Edit->SetDocument(doc);
+  const TSize loose = Edit->RequestedSize();
+  Edit->SetFormatRect(TRect(6, 9, 190, 50));
+  EXPECT_EQ(Edit->FormatRect(), TRect(6, 9, 190, 50));
+  // The content asks for the rectangle's distances from the edges besides its own height.
+  EXPECT_EQ(Edit->RequestedSize().cy, loose.cy + 9 + 10);
+  QApplication::processEvents();
+  const QImage shot = Edit->Widget()->grab().toImage();
+  int red = 0;
+  QRect ink;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) {
+      const QColor c = shot.pixelColor(x, y);
+      if (c.red() > 200 && c.green() < 60 && c.blue() < 60) {
+        ++red;
+        ink |= QRect(x, y, 1, 1);
+      }
+    }
+  ASSERT_GT(red, 20);
+  EXPECT_GE(ink.left(), 6);
+  EXPECT_LE(ink.left(), 12);
+  EXPECT_GE(ink.top(), 9);
+  EXPECT_LT(ink.right(), 190);
+  EXPECT_LT(ink.bottom(), 50);
+  // Around the rectangle the control shows its colour.
+  EXPECT_EQ(shot.pixelColor(2, 2), QColor(Qt::yellow));
+  EXPECT_EQ(shot.pixelColor(195, 55), QColor(Qt::yellow));
+  // It keeps its distances from the edges when the control grows.
+  Edit->SetBounds(0, 0, 220, 70);
+  EXPECT_EQ(Edit->FormatRect(), TRect(6, 9, 210, 60));
+}
+
+TEST_F(RichEditFixture, DrawsOverItsColourUnlessItsWindowIsTransparent) {
+  TRichFormat small;
+  small.SizeHalfPoints = 16;
+  TRichDocument doc;
+  doc.Paragraphs = {{TRichRun{"x", small}}};
+  Edit->SetDocument(doc);
+  Edit->SetColor(clYellow);
+  const TRect r(10, 10, 90, 50);
+  struct Case {
+    bool Transparent;
+    TColor Shown;
+  };
+  for (const Case c : {Case{false, clYellow}, Case{true, clLime}}) {
+    if (c.Transparent) MakeWindowTransparent(Edit);
+    TBitmap sheet(100, 60);
+    sheet.Canvas().Brush().Color = clLime;
+    sheet.Canvas().FillRect(TRect(0, 0, 100, 60));
+    Edit->DrawTo(sheet.Canvas(), r, clNone);
+    EXPECT_EQ(sheet.Canvas().Pixel(80, 45), c.Shown) << c.Transparent;
+    EXPECT_EQ(sheet.Canvas().Pixel(5, 5), clLime) << c.Transparent;
+  }
+  EXPECT_TRUE(GetWindowExStyle(Edit) & WS_EX_TRANSPARENT);
 }
 
 TEST_F(RichEditFixture, TabStaysOnlyWhenTheDialogCodeAsksForIt) {

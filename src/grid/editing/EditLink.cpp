@@ -1,6 +1,7 @@
 #include "grid/editing/EditLink.h"
 
 #include "grid/core/PlexStringGrid.h"
+#include "platform/FocusQuery.h"
 #include "platform/Forms.h"
 #include "platform/KeyboardState.h"
 
@@ -133,6 +134,18 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
 }
 
 void TEditLink::EditExit(TObject* Sender) {
+  // The control losing the focus while the grid places it again is no exit.
+  if (FShowing || FExited) return;
+  // The focus going to another control than the grid: the value is checked
+  // first, and a refused one gives the control the cell's text back, as the
+  // grid's text editor does.
+  if (!FInKeyDown && !FForcedExit && FGrid && EditStyle == esInplace && FindFocusedControl() != FGrid) {
+    FLeaving = true;
+    const bool valid = CheckBeforeLeaving();
+    FLeaving = false;
+    if (!valid) SetEditorValue(GetCellValue());
+  }
+  FExited = true;
   HideEditor();
   if (EditStyle != esPopup || !FPopupForm) return;
   if (!FInKeyDown) {
@@ -148,10 +161,29 @@ void TEditLink::AdoptPopupForm(TForm* Form) {
   Form->OnDeactivate = [this](TObject* Sender) { FormExit(Sender); };
   Form->SetMessageFilter([this](TMessage& Message) {
     if (Message.Msg != EditLinkPopupCloseMessage()) return false;
-    ClosePopup();
+    // Called off when a refused value reopened the pop-up meanwhile.
+    if (FClosePending) ClosePopup();
     return true;
   });
   Form->FreeNotification(this);
+}
+
+bool TEditLink::KeepOpenPopup() {
+  if (!FPopupForm) return false;
+  const bool open = FClosePending || FPopupForm->Visible();
+  FClosePending = false;
+  return open && GetEditControl() != nullptr;
+}
+
+bool TEditLink::CheckBeforeLeaving() {
+  TPlexStringGrid* grid = FGrid;
+  if (!grid || !grid->FEditing || grid->EditLink() != this) return true;
+  const QString value = GetEditorValue();
+  const bool valid = grid->ValidateCell(value);
+  grid->FLastValidation = true;
+  // A value the validation corrected is what the exit writes.
+  if (valid && GetCellValue() != value) SetEditorValue(GetCellValue());
+  return valid;
 }
 
 void TEditLink::ClosePopup() {
@@ -169,12 +201,18 @@ void TEditLink::HideEditor() {
 void TEditLink::FormExit(TObject* Sender) {
   // The window system tells of the lost activation late: an edit ended by
   // then has nothing left to write.
-  if (!FGrid || !FGrid->FEditActive || FGrid->EditLink() != this) return;
+  if (!FGrid || !FGrid->FEditActive || FGrid->EditLink() != this || FShowing) return;
   if (TInplaceEdit* editor = FGrid->InplaceEditor()) editor->SetText(GetEditorValue());
   if (FForcedExit) {
     SetCellValue(GetEditorValue());
     return;
   }
+  // A refused value never reaches the cell: the control gives back the
+  // cell's text before the exit writes it.
+  FLeaving = true;
+  const bool valid = CheckBeforeLeaving();
+  FLeaving = false;
+  if (!valid) SetEditorValue(GetCellValue());
   EditExit(Sender);
   FGrid->SetInvokedFocusChange(true);
 }

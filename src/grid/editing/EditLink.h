@@ -69,6 +69,10 @@ public:
   TWinControl* GetParent();
   void HideEditor();
   void RestoreWinProc();
+  // The control is about to lose the focus to a press on another cell or to
+  // another window: its value is checked while it is still open. False when
+  // it was refused: the cell keeps its text and the editor opens there again.
+  bool CheckBeforeLeaving();
 
 protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -82,8 +86,23 @@ private:
   void ClosePopup();
   // Takes the grid's new pop-up form: its deactivation and the deferred close come here.
   void AdoptPopupForm(TForm* Form);
+  // The grid opens the pop-up again while it is still open or while the
+  // closing key is still being handled (a refused value): a close waiting
+  // for the key is called off and the control, never freed, goes on
+  // serving. False when the control is to be created.
+  bool KeepOpenPopup();
   bool FInKeyDown = false;
   bool FClosePending = false;
+  // The grid is placing and showing the editor: the form's passing loss of
+  // activation (a shown form sized 0 x 0 is hidden) is no exit.
+  bool FShowing = false;
+  // The control is losing the focus, or the pop-up form the activation: a
+  // refused value does not open the editor again in the middle of that change.
+  bool FLeaving = false;
+  // The editor shown last has had its exit: a later exit of the control (a
+  // pop-up's control keeps the focus of its own window until it is disabled,
+  // after the grid moved on) writes nothing.
+  bool FExited = false;
   TPlexStringGrid* FGrid = nullptr;
   TForm* FPopupForm = nullptr;
   bool FForcedExit = false;

@@ -176,9 +176,12 @@ public:
     FEdit->ReCreate();
     FEdit->SetBorderStyle(bsNone);
     FEdit->SetHideSelection(false);
-    FEdit->SetTextMargin(2);
+    FEdit->SetTextMargin(0);
     const TRect& r = Setup.Bounds;
     FEdit->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    // The text keeps off the cell's edges: 2 pixels from the cell's own
+    // rectangle, which is a pixel larger than the editor.
+    FEdit->SetFormatRect(TRect(2, 2, r.Width() + 1 - 2, r.Height() + 1 - 2));
     FGrid->CellToRich(Setup.Col, Setup.Row, *FEdit);
     if (FGrid->Navigation().EditSelectAll) FEdit->SelectAll();
     FEdit->SetEnabled(true);

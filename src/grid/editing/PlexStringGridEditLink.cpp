@@ -39,14 +39,28 @@ void TPlexStringGrid::OpenEditLinkPopup(const TRect& R) {
 void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R) {
   if (!FEditLink) return;
   TEditLink& link = *FEditLink;
+  // A value refused while the control is losing the focus or its pop-up the
+  // activation: the editor closes with the cell's text instead of opening
+  // again in the middle of that change.
+  if (link.FLeaving) {
+    FEditCtrl = link.GetEditControl();
+    return;
+  }
   link.FGrid = this;
+  link.FExited = false;
   link.FreeNotification(this);
   link.FEditCell = TPoint(Setup.Col, Setup.Row);
   const bool popup = link.EditStyle == esPopup;
+  link.FShowing = true;
+  struct TShown {
+    bool& Flag;
+    ~TShown() { Flag = false; }
+  } shown{link.FShowing};
   if (popup) {
     if (link.AutoPopupWidth) link.PopupWidth = R.Right - R.Left;
+    const bool kept = link.KeepOpenPopup();
     OpenEditLinkPopup(R);
-    link.CreateEditor(link.FPopupForm);
+    if (!kept) link.CreateEditor(link.FPopupForm);
   } else {
     link.CreateEditor(this);
   }

@@ -7,7 +7,9 @@
 #include "grid/editing/PlexInplaceEdit.h"
 
 #include "grid/core/ControlLook.h"
+#include "grid/editing/EditLink.h"
 #include "grid/editing/FireEvent.h"
+#include "grid/editing/PlexRichEdit.h"
 #include "grid/editing/ShowModified.h"
 #include "grid/features/DragDropSettings.h"
 #include "grid/foundation/PsgHTMLE.h"
@@ -67,6 +69,16 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
   if (TPlexInplaceEdit* edit = PlexInplaceEditor();
       FEditMode && edit && edit->Visible() && (ACol != Col() || ARow != Row()) && !edit->StoreBeforePress())
     return;
+  if (FEditMode && FEditControl == edCustom && FEditLink && (ACol != Col() || ARow != Row()) &&
+      !FEditLink->CheckBeforeLeaving())
+    return;
+  // The rich editor commits when the grid takes the focus, which checks nothing.
+  if (FEditMode && FEditControl == edRichEdit && FEditing && FInplaceRichEdit && FInplaceRichEdit->Visible() &&
+      (ACol != Col() || ARow != Row())) {
+    const bool valid = ValidateCell(RichToString(*FInplaceRichEdit));
+    FLastValidation = true;
+    if (!valid) return;
+  }
 
   const TShiftState shift = KeyboardShiftState();
   if (CellSelectorMode) {

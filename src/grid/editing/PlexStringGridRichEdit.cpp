@@ -3,6 +3,7 @@
 #include "grid/core/PlexStringGrid.h"
 
 #include "grid/editing/PlexRichEdit.h"
+#include "platform/PopupWindows.h"
 
 TPlexRichEdit* TPlexStringGrid::RichEdit() {
   if (!FRichEdit) {
@@ -12,6 +13,8 @@ TPlexRichEdit* TPlexStringGrid::RichEdit() {
     FRichEdit->SetBorderStyle(bsNone);
     FRichEdit->SetTextMargin(0);
     FRichEdit->SetBounds(0, 0, 0, 0);
+    // Rich cells are painted through it over the cell's own background.
+    MakeWindowTransparent(FRichEdit);
   }
   return FRichEdit;
 }

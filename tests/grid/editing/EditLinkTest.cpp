@@ -130,32 +130,205 @@ TEST_F(EditLinkTest, EnterCommitsAndAdvancesOnlyWithAdvanceOnEnter) {
   EXPECT_NE(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
 }
 
+// A refused value: the closing key, the link's style and AdvanceOnEnter.
+struct TRefusedCase {
+  const char* Name;
+  TEditStyle Style;
+  bool AdvanceOnEnter;
+  Qt::Key Closing;
+  Qt::KeyboardModifiers Modifiers;
+};
+
+const TRefusedCase RefusedCases[] = {
+    {"inplace, Alt", esInplace, false, Qt::Key_X, Qt::AltModifier},
+    {"inplace, Enter", esInplace, false, Qt::Key_Return, Qt::NoModifier},
+    {"inplace, Enter advancing", esInplace, true, Qt::Key_Return, Qt::NoModifier},
+    {"inplace, Right", esInplace, true, Qt::Key_Right, Qt::NoModifier},
+    {"popup, Alt", esPopup, false, Qt::Key_X, Qt::AltModifier},
+    {"popup, Enter", esPopup, false, Qt::Key_Return, Qt::NoModifier},
+    {"popup, Enter advancing", esPopup, true, Qt::Key_Return, Qt::NoModifier},
+    {"popup, Right", esPopup, true, Qt::Key_Right, Qt::NoModifier},
+};
+
 TEST_F(EditLinkTest, ARefusedValueReopensTheSameCellAndTheNextValueIsKept) {
-  Link->WantKeyUpDown = true;
-  QList<TPoint> checked;
-  Grid->OnCellValidate = [&checked](TObject*, int ACol, int ARow, QString& Value, bool& Valid) {
-    checked.append(TPoint(ACol, ARow));
-    Valid = Value != "alpha";
+  for (const TRefusedCase& c : RefusedCases) {
+    SCOPED_TRACE(c.Name);
+    Grid->SetCells(1, 1, "beta");
+    Grid->SetCells(1, 2, "");
+    Grid->SetCells(2, 1, "gamma");
+    Link->EditStyle = c.Style;
+    Link->PopupWidth = 120;
+    Link->PopupHeight = 80;
+    Link->WantKeyUpDown = true;
+    Grid->Navigation().AdvanceOnEnter = c.AdvanceOnEnter;
+    QList<TPoint> checked;
+    Grid->OnCellValidate = [&checked](TObject*, int ACol, int ARow, QString& Value, bool& Valid) {
+      checked.append(TPoint(ACol, ARow));
+      Valid = Value != "alpha";
+    };
+    Open();
+    Key(Qt::Key_Up);
+    Key(c.Closing, c.Modifiers);
+    EXPECT_EQ(Grid->Cells(1, 1), "beta");
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+    ASSERT_NE(Link->List, nullptr);
+    ASSERT_TRUE(Link->List->Visible());
+    EXPECT_TRUE(Link->List->Enabled());
+    EXPECT_EQ(Link->GetEditorValue(), "beta");
+    EXPECT_TRUE(Grid->EditMode());
+    // The reopened control goes on editing the same cell: an accepted value
+    // lands there, also after a key the control had no use for (Down past its last item).
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+    ASSERT_NE(Link->List, nullptr);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Grid->Cells(1, 1), "gamma");
+    EXPECT_EQ(Grid->Cells(1, 2), "");
+    EXPECT_EQ(Grid->Cells(2, 1), "gamma");
+    if (c.AdvanceOnEnter) {
+      // Enter moved on, and the editor opens at the new cell.
+      EXPECT_NE(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+      EXPECT_EQ(Link->EditCell(), TPoint(Grid->RealColIndex(Grid->Col()), Grid->Row()));
+      Key(Qt::Key_Escape);
+    } else {
+      EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+      EXPECT_FALSE(Grid->EditMode());
+      if (Link->List) {
+        EXPECT_FALSE(Link->List->Visible());
+      }
+      EXPECT_TRUE(Grid->Focused());
+    }
+    EXPECT_EQ(checked, QList<TPoint>({TPoint(1, 1), TPoint(1, 1)}));
+    Grid->OnCellValidate = nullptr;
+    Grid->SetRow(3);
+    Grid->SetCol(3);
+  }
+  if (Link->PopupForm()) delete Link->PopupForm();
+}
+
+// A click on another cell while the link is open: an accepted value stays
+// in its cell and the click moves on; a refused one never reaches the cell.
+// The in-place editor stays at its cell; the pop-up, whose loss of the
+// activation comes before the click, closes.
+TEST_F(EditLinkTest, AClickElsewhereKeepsOrRefusesTheValue) {
+  struct TCase {
+    const char* Name;
+    TEditStyle Style;
+    bool Refusing;
+    bool StaysOpen;
   };
-  Open();
-  Key(Qt::Key_Up);
-  Key(Qt::Key_X, Qt::AltModifier);
-  EXPECT_EQ(Grid->Cells(1, 1), "beta");
-  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
-  ASSERT_TRUE(Link->List->Visible());
-  EXPECT_EQ(Link->GetEditorValue(), "beta");
-  // The reopened control goes on editing the same cell: an accepted value
-  // lands there, also after a key the control had no use for (Down past its last item).
-  Key(Qt::Key_Down);
-  Key(Qt::Key_Down);
-  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
-  Key(Qt::Key_Return);
-  EXPECT_EQ(Grid->Cells(1, 1), "gamma");
-  EXPECT_EQ(Grid->Cells(1, 2), "");
-  EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
-  EXPECT_FALSE(Link->List->Visible());
-  EXPECT_TRUE(Grid->Focused());
-  EXPECT_EQ(checked, QList<TPoint>({TPoint(1, 1), TPoint(1, 1)}));
+  const TCase cases[] = {
+      {"inplace, accepted", esInplace, false, false},
+      {"inplace, refused", esInplace, true, true},
+      {"popup, accepted", esPopup, false, false},
+      {"popup, refused", esPopup, true, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Grid->SetCells(1, 1, "beta");
+    Link->EditStyle = c.Style;
+    Link->PopupWidth = 120;
+    Link->PopupHeight = 80;
+    Link->WantKeyUpDown = true;
+    Grid->OnCellValidate = [&c](TObject*, int, int, QString&, bool& Valid) { Valid = !c.Refusing; };
+    Open();
+    Key(Qt::Key_Up);
+    ASSERT_EQ(Link->GetEditorValue(), "alpha");
+    // The click's window takes the activation first, as on the desktop.
+    QApplication::setActiveWindow(Form->Widget());
+    QApplication::processEvents();
+    const TRect other = Grid->CellRect(3, 3);
+    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, QPoint(other.Left + 5, other.Top + 5));
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->Cells(1, 1), c.Refusing ? "beta" : "alpha");
+    if (c.StaysOpen) {
+      EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 1));
+      ASSERT_NE(Link->List, nullptr);
+      EXPECT_TRUE(Link->List->Visible());
+      EXPECT_TRUE(Grid->EditMode());
+      Grid->OnCellValidate = nullptr;
+      Key(Qt::Key_Escape);
+    } else {
+      EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(3, 3));
+      EXPECT_FALSE(Grid->EditMode());
+      if (Link->List) {
+        EXPECT_FALSE(Link->List->Visible());
+      }
+    }
+    Grid->OnCellValidate = nullptr;
+  }
+  if (Link->PopupForm()) delete Link->PopupForm();
+}
+
+// The focus going to another control of the form: the value is checked as
+// the text editor's is, and a refused one leaves the cell as it was.
+TEST_F(EditLinkTest, FocusToAnotherControlChecksTheValue) {
+  Link->WantKeyUpDown = true;
+  for (const bool refusing : {false, true}) {
+    SCOPED_TRACE(refusing);
+    Grid->SetCells(1, 1, "beta");
+    int checked = 0;
+    Grid->OnCellValidate = [&](TObject*, int, int, QString&, bool& Valid) {
+      ++checked;
+      Valid = !refusing;
+    };
+    Open();
+    Key(Qt::Key_Up);
+    FocusOther();
+    EXPECT_EQ(Grid->Cells(1, 1), refusing ? "beta" : "alpha");
+    EXPECT_EQ(checked, 1);
+    EXPECT_FALSE(Link->List->Visible());
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_TRUE(Other->Focused());
+    Grid->OnCellValidate = nullptr;
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
+// Keys that leave the control and move on write the value into the edited
+// cell only, never into the cell the grid moved to.
+TEST_F(EditLinkTest, KeysThatMoveOnWriteOnlyTheEditedCell) {
+  struct TCase {
+    const char* Name;
+    TEditStyle Style;
+    Qt::Key Key;
+    TPoint To;
+  };
+  const TCase cases[] = {
+      {"inplace, Down", esInplace, Qt::Key_Down, TPoint(1, 2)}, {"inplace, Tab", esInplace, Qt::Key_Tab, TPoint(2, 1)},
+      {"popup, Down", esPopup, Qt::Key_Down, TPoint(1, 2)},     {"popup, Right", esPopup, Qt::Key_Right, TPoint(2, 1)},
+      {"popup, Tab", esPopup, Qt::Key_Tab, TPoint(2, 1)},       {"popup, Enter", esPopup, Qt::Key_Return, TPoint(2, 1)},
+  };
+  TGridOptions options = Grid->Options();
+  options.Include(goTabs);
+  Grid->SetOptions(options);
+  Grid->Navigation().AdvanceOnEnter = true;
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Grid->SetCells(1, 1, "alpha");
+    Grid->SetCells(2, 1, "gamma");
+    Grid->SetCells(1, 2, "gamma");
+    Link->EditStyle = c.Style;
+    Link->PopupWidth = 120;
+    Link->PopupHeight = 80;
+    Open();
+    ASSERT_NE(Link->List, nullptr);
+    Key(Qt::Key_Escape);
+    // Opened again, the control holds "alpha"; the key takes it out.
+    Open();
+    Key(c.Key);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), c.To);
+    EXPECT_EQ(Grid->Cells(1, 1), "alpha");
+    EXPECT_EQ(Grid->Cells(2, 1), "gamma");
+    EXPECT_EQ(Grid->Cells(1, 2), "gamma");
+    if (Grid->EditMode()) {
+      EXPECT_EQ(Link->GetEditorValue(), "gamma");
+      Key(Qt::Key_Escape);
+    }
+  }
+  if (Link->PopupForm()) delete Link->PopupForm();
 }
 
 TEST_F(EditLinkTest, TheDialogCodeFilterLivesFromFocusToCommit) {

@@ -4,7 +4,12 @@
 #include "grid/core/SizeWhileTyping.h"
 #include "grid/editing/RichEditRenderer.h"
 #include "platform/RichText.h"
+#include "platform/Screenshot.h"
 
+#include <QImage>
+#include <cstdlib>
+
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
@@ -232,6 +237,88 @@ TEST_F(PlexRichEditTest, RichCellsArePaintedAndMeasuredThroughTheHiddenRichEdit)
   for (int y = 0; y < 60; ++y)
     for (int x = 0; x < 200; ++x) redPixels += sheet.Canvas().Pixel(x, y) == clRed;
   EXPECT_GT(redPixels, 10);
+}
+
+// A click on another cell checks the edited rich text before the focus
+// moves: an accepted one is stored and the click moves on, a refused one
+// never reaches the cell and the editor stays at its cell.
+TEST_F(PlexRichEditTest, AClickElsewhereChecksTheRichText) {
+  TRichEditRenderer renderer(Grid);
+  for (const bool refusing : {false, true}) {
+    SCOPED_TRACE(refusing);
+    Grid->SetCells(RichCol, 2, "two");
+    int checked = 0;
+    Grid->OnCellValidate = [&](TObject*, int ACol, int ARow, QString&, bool& Valid) {
+      EXPECT_EQ(TPoint(ACol, ARow), TPoint(RichCol, 2));
+      ++checked;
+      Valid = !refusing;
+    };
+    Edit(RichCol, 2);
+    QTest::keyClick(RichWidget(), Qt::Key_End);
+    QTest::keyClicks(RichWidget(), "Z");
+    const TRect other = Grid->CellRect(3, 3);
+    QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, QPoint(other.Left + 5, other.Top + 5));
+    QApplication::processEvents();
+    EXPECT_EQ(checked, 1);
+    EXPECT_EQ(renderer.PlainText(Grid->Cells(RichCol, 2)), refusing ? "two" : "twoZ");
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), refusing ? TPoint(RichCol, 2) : TPoint(3, 3));
+    EXPECT_EQ(Grid->InplaceRichEdit()->Visible(), refusing);
+    Grid->OnCellValidate = nullptr;
+    Grid->HideInplaceEdit();
+  }
+}
+
+// Rich cells are painted through the hidden rich edit with nothing of its
+// own behind the text: the cell's background shows around it.
+TEST_F(PlexRichEditTest, ARichCellShowsItsBackgroundColour) {
+  TRichFormat bold;
+  bold.Bold = true;
+  TRichFormat blue;
+  blue.Color = clBlue;
+  TRichDocument doc;
+  doc.Paragraphs = {{TRichRun{"Rich ", bold}, TRichRun{"blue", blue}}};
+  const TColor background = RGBColor(255, 220, 120);
+  Grid->SetColWidths(2, 140);
+  Grid->SetRowHeights(1, 40);
+  Grid->SetCells(2, 1, QString::fromLatin1(WriteRichText(doc)));
+  Grid->SetColors(2, 1, background);
+  Grid->SetCol(4);
+  Grid->SetRow(4);
+  Grid->Repaint();
+  QApplication::processEvents();
+  const QImage shot = Grid->Widget()->grab().toImage();
+  const TRect cell = Grid->CellRect(2, 1);
+  int cellColoured = 0, text = 0;
+  for (int y = cell.Top + 1; y < cell.Bottom - 1; ++y)
+    for (int x = cell.Left + 1; x < cell.Right - 1; ++x) {
+      const QColor c = shot.pixelColor(x, y);
+      cellColoured += RGBColor(c.red(), c.green(), c.blue()) == background;
+      text += c.blue() > 150 && c.red() < 100;
+    }
+  const int area = (cell.Width() - 2) * (cell.Height() - 2);
+  EXPECT_GT(cellColoured, area * 3 / 4);
+  EXPECT_GT(text, 5);
+  if (const char* shots = std::getenv("QUILLORE_SHOTS"))
+    SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid_rich_cell_on_colour.png");
+}
+
+// The rich editor lays its text out 2 pixels inside the cell's rectangle.
+TEST_F(PlexRichEditTest, TheEditorsTextKeepsOffTheCellsEdges) {
+  Grid->SetColWidths(RichCol, 120);
+  Grid->SetRowHeights(1, 36);
+  Grid->SetCells(RichCol, 1, "Wide");
+  Edit(RichCol, 1);
+  TPlexRichEdit& edit = *Grid->InplaceRichEdit();
+  ASSERT_TRUE(edit.Visible());
+  const TRect cell = Grid->CellRect(RichCol, 1);
+  EXPECT_EQ(edit.FormatRect(), TRect(2, 2, cell.Width() - 2, cell.Height() - 2));
+  auto* text = static_cast<QTextEdit*>(RichWidget());
+  QTextCursor start(text->document());
+  const QPoint caret = text->viewport()->mapTo(text, text->cursorRect(start).topLeft());
+  EXPECT_EQ(caret.x(), 2);
+  EXPECT_EQ(caret.y(), 2);
+  if (const char* shots = std::getenv("QUILLORE_SHOTS"))
+    SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid_rich_cell_editor.png");
 }
 
 }  // namespace
