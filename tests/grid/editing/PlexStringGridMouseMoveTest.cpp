@@ -12,10 +12,14 @@
 #include "grid/foundation/PlexObj.h"
 #include "platform/AppStyles.h"
 #include "platform/HintWindow.h"
+#include "platform/PopupWindows.h"
 #include "platform/ResourceCursors.h"
 #include "platform/Screenshot.h"
+#include "platform/internal/Painting.h"
 
 #include <QEvent>
+#include <QImage>
+#include <QPainter>
 #include <QStringList>
 
 #include <cstdlib>
@@ -379,6 +383,37 @@ TEST_F(MoveGrid, EnhancedRowDragShowsTheSideArrowsAtTheEdgeWhereTheRowLands) {
     EXPECT_EQ(rows.join(' ').toStdString(), c.Order) << c.From;
     delete Grid;
   }
+}
+
+// The side arrows drawn into the form's picture where the window system would show them.
+TEST_F(MoveGrid, ScreenshotOfTheSideArrowsOfARowDrag) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  MakeGrid();
+  Grid->SetBounds(20, 10, 360, 200);
+  SetOption(goRowMoving, true);
+  for (int r = 0; r < 5; ++r) Grid->SetCells(0, r, QString("Row %1").arg(r));
+  QApplication::processEvents();
+  const TPoint from = At(0, 4);
+  Move(from);
+  Press(from);
+  Move(TPoint(from.X, from.Y - 3));
+  Move(At(0, 2));
+  Move(At(0, 2, 10));
+  const QString path = QString(shots) + "/row-move-arrows.png";
+  ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
+  QImage picture(path);
+  QPainter painter(&picture);
+  const QPoint origin = Form->Widget()->mapToGlobal(QPoint(0, 0));
+  for (int i = 2; i < 4; ++i) {
+    TArrowWindow* a = Grid->MoveArrow(i);
+    ASSERT_TRUE(a->Visible());
+    const QRegion shape = GetWindowRgn(a).ToQRegion().translated(a->Left() - origin.x(), a->Top() - origin.y());
+    for (const QRect& r : shape) painter.fillRect(r, ToQColor(a->Color()));
+  }
+  painter.end();
+  picture.save(path);
+  Release(At(0, 2, 10));
 }
 
 TEST_F(MoveGrid, TheFloatingFootersRowIsNeitherMovedNorArmedForRowSelection) {
