@@ -17,7 +17,6 @@
 #include <QCursor>
 #include <QEnterEvent>
 #include <QFocusEvent>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -599,12 +598,26 @@ bool HandleQtEvent(TControl& control, QObject* target, QEvent* e) { return contr
 bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
   if (target != FWidget) return false;
   switch (e->type()) {
+    // A press or a key takes the hint away.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress: AppHints().CancelHint(); break;
+    default: break;
+  }
+  switch (e->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
       if (!FEnabled) return false;
       return TranslateMouse(e);
+    case QEvent::MouseMove: {
+      // The pause for the next hint starts after the control had the move, so
+      // that a hint it cancelled on this move is waited for again at once.
+      const QPoint at = static_cast<QMouseEvent*>(e)->globalPosition().toPoint();
+      const bool handled = FEnabled && TranslateMouse(e);
+      AppHints().MouseMoved(TPoint(at.x(), at.y()));
+      return handled;
+    }
     case QEvent::Enter:
       if (!FMouseInControl) {
         FMouseInControl = true;
@@ -612,7 +625,7 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
       }
       return false;
     case QEvent::Leave:
-      if (AppHints().HintControl() == this) AppHints().CancelHint();
+      AppHints().MouseLeft(this);
       if (FMouseInControl) {
         FMouseInControl = false;
         Perform(CM_MOUSELEAVE);
@@ -626,11 +639,8 @@ bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
     case QEvent::ThemeChange: Perform(WM_THEMECHANGED); return false;
     case QEvent::ApplicationFontChange: Perform(CM_SYSFONTCHANGED); return false;
     case QEvent::ApplicationPaletteChange: Perform(CM_SYSCOLORCHANGE); return false;
-    case QEvent::ToolTip: {
-      const QPoint at = static_cast<QHelpEvent*>(e)->globalPos();
-      AppHints().ActivateHint(TPoint(at.x(), at.y()));
-      return true;
-    }
+    // The application's hint pause decides when a hint shows, not the toolkit's tooltip delay.
+    case QEvent::ToolTip: return true;
     default: break;
   }
   if (e->type() == TPostedMessageEvent::EventType()) {

@@ -134,12 +134,59 @@ void TAppHints::ActivateHint(const TPoint& ScreenPos) {
   FWindow->ActivateHintData(r, info.HintStr, info.HintData);
 }
 
+namespace {
+// The control whose hint shows over this one: itself or the nearest parent with hints on.
+TControl* HintSource(TControl* Control) {
+  while (Control && !Control->ShowHint()) Control = Control->Parent();
+  return Control;
+}
+}  // namespace
+
+void TAppHints::MouseMoved(const TPoint& ScreenPos) {
+  // The control under the mouse, not each parent the move passes on to.
+  TControl* source = HintSource(FindDragTarget(ScreenPos, false));
+  // A shown hint stays until its control cancels it or the mouse leaves.
+  if (source && HintShown() && FControl == source) return;
+  if (source && FTimer != 0 && FPauseControl == source) {
+    FPausePos = ScreenPos;
+    return;
+  }
+  CancelHint();
+  if (!source) return;
+  if (HintPause <= 0) {
+    ActivateHint(ScreenPos);
+    return;
+  }
+  FPauseControl = source;
+  FPausePos = ScreenPos;
+  FClock = &TimerClock();
+  FTimer = FClock->Start(HintPause, [this] {
+    const TPoint at = FPausePos;
+    StopPause();
+    ActivateHint(at);
+  });
+}
+
+void TAppHints::MouseLeft(TControl* Control) {
+  if (FTimer != 0 && FPauseControl == HintSource(Control)) StopPause();
+  if (HintControl() == Control) CancelHint();
+}
+
+void TAppHints::StopPause() {
+  if (FTimer != 0 && FClock) FClock->Stop(FTimer);
+  FTimer = 0;
+  FClock = nullptr;
+  FPauseControl = nullptr;
+}
+
 void TAppHints::CancelHint() {
+  StopPause();
   if (FWindow) FWindow->ReleaseHandle();
   FControl = nullptr;
 }
 
 void TAppHints::Reset() {
+  StopPause();
   delete FWindow;
   FWindow = nullptr;
   FWindowClass = nullptr;

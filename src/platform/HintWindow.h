@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/Timers.h"
 
 #include <QString>
 
@@ -69,11 +70,19 @@ class TAppHints {
 public:
   // The hint window class of the whole process.
   THintWindowClass HintWindowClass = &MakeHintWindow<THintWindow>;
-  // Milliseconds the mouse rests before a hint shows.
+  // Milliseconds from the mouse reaching a control with hints to its hint; 0 or less shows it at once.
   int HintPause = 500;
+  // The mouse moved to the screen point: the pause for the hint of the control
+  // under it (or of the parent that shows hints) starts, unless it runs or
+  // that hint is shown already. The hint shows where the mouse is then.
+  void MouseMoved(const TPoint& ScreenPos);
+  // The mouse left the control: a pause for its hint ends.
+  void MouseLeft(TControl* Control);
+  // Whether a pause runs.
+  bool HintPending() const { return FTimer != 0; }
   // The pause is over at the screen point: the control under it is asked and its hint shown.
   void ActivateHint(const TPoint& ScreenPos);
-  // Takes the shown hint away; the next rest shows it again.
+  // Takes the shown hint away and ends a running pause; the next move starts it again.
   void CancelHint();
   // The hint window shown last (null before the first hint).
   THintWindow* HintWindow() const { return FWindow; }
@@ -84,9 +93,16 @@ public:
   void Reset();
 
 private:
+  void StopPause();
   THintWindow* FWindow = nullptr;
   THintWindowClass FWindowClass = nullptr;
   TControl* FControl = nullptr;
+  // The running pause: its timer on the clock it started on, the control it
+  // is for (only compared, never called) and the mouse's last point.
+  int FTimer = 0;
+  TTimerClock* FClock = nullptr;
+  TControl* FPauseControl = nullptr;
+  TPoint FPausePos;
 };
 
 TAppHints& AppHints();

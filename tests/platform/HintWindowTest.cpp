@@ -4,9 +4,11 @@
 
 #include "platform/Forms.h"
 #include "platform/ResourceCursors.h"
+#include "platform/Timers.h"
 #include "platform/ToolTips.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -101,6 +103,63 @@ TEST_F(HintFixture, TheControlDecidesTextPositionAndWhetherItShows) {
   Probe->OnHintShow = [](THintInfo&, TMessage&) { ADD_FAILURE() << "asked"; };
   AppHints().ActivateHint(at);
   EXPECT_FALSE(AppHints().HintShown());
+}
+
+TEST_F(HintFixture, TheHintPauseDecidesWhenTheHintShows) {
+  Probe->SetHint("plain");
+  Probe->SetShowHint(true);
+  struct Case {
+    int Pause;
+  };
+  for (const Case c : {Case{300}, Case{1200}}) {
+    TManualClockScope clock;
+    AppHints().HintPause = c.Pause;
+    QTest::mouseMove(Probe->Widget(), QPoint(20, 30));
+    EXPECT_TRUE(AppHints().HintPending());
+    // Moving on inside the control does not start the pause again; the hint shows where the mouse is.
+    clock.Clock().Advance(c.Pause - 100);
+    QTest::mouseMove(Probe->Widget(), QPoint(40, 35));
+    clock.Clock().Advance(99);
+    EXPECT_FALSE(AppHints().HintShown()) << c.Pause;
+    clock.Clock().Advance(1);
+    ASSERT_TRUE(AppHints().HintShown()) << c.Pause;
+    EXPECT_EQ(AppHints().HintWindow()->HintText(), "plain");
+    const TPoint at = Probe->ClientToScreen(TPoint(40, 35));
+    EXPECT_EQ(AppHints().HintWindow()->HintRect().Left, at.X);
+    EXPECT_EQ(AppHints().HintWindow()->HintRect().Top, at.Y + 20);
+    // A press takes it away; the next move waits the whole pause again.
+    QTest::mousePress(Probe->Widget(), Qt::LeftButton, {}, QPoint(40, 35));
+    QTest::mouseRelease(Probe->Widget(), Qt::LeftButton, {}, QPoint(40, 35));
+    EXPECT_FALSE(AppHints().HintShown());
+    QTest::mouseMove(Probe->Widget(), QPoint(41, 35));
+    clock.Clock().Advance(c.Pause - 1);
+    EXPECT_FALSE(AppHints().HintShown()) << c.Pause;
+    clock.Clock().Advance(1);
+    EXPECT_TRUE(AppHints().HintShown()) << c.Pause;
+    AppHints().Reset();
+  }
+  AppHints().HintPause = 500;
+}
+
+TEST_F(HintFixture, OnlyThePauseOfAControlThatShowsHintsBringsItsHint) {
+  TManualClockScope clock;
+  Probe->SetHint("plain");
+  Probe->SetShowHint(false);
+  QTest::mouseMove(Probe->Widget(), QPoint(20, 30));
+  EXPECT_FALSE(AppHints().HintPending());
+  // A parent that shows hints answers for the control.
+  Form->SetShowHint(true);
+  Form->SetHint("form");
+  QTest::mouseMove(Probe->Widget(), QPoint(21, 30));
+  EXPECT_TRUE(AppHints().HintPending());
+  // The toolkit's own tooltip request does not cut the pause short.
+  QHelpEvent help(QEvent::ToolTip, QPoint(21, 30), Probe->Widget()->mapToGlobal(QPoint(21, 30)));
+  QApplication::sendEvent(Probe->Widget(), &help);
+  EXPECT_FALSE(AppHints().HintShown());
+  clock.Clock().Advance(AppHints().HintPause);
+  ASSERT_TRUE(AppHints().HintShown());
+  EXPECT_EQ(AppHints().HintControl(), Form.get());
+  AppHints().Reset();
 }
 
 TEST_F(HintFixture, AHintWindowStaysOnItsMonitor) {

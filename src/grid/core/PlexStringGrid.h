@@ -1443,6 +1443,9 @@ public:
   TForm* MoveForm() const { return FMoveForm.get(); }
   // The insertion arrows: up, down, left, right.
   TArrowWindow* MoveArrow(int Index) const;
+  // While the middle button pans: the picture of the pan directions at the pan point, and its square.
+  void DrawWheelPanIndicator(TCanvas& ACanvas);
+  void InvalidateWheelPanIndicator();
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;
   TAnchorHintEvent OnAnchorHint;
@@ -1461,6 +1464,7 @@ protected:
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   virtual void CMMouseLeave(TMessage& Message);
+  virtual void CMStyleChanged(TMessage& Message);
   virtual void WMSetCursor(TMessage& Message);
   virtual void WMNotify(TMessage& Message);
   void RowMoved(int FromIndex, int ToIndex) override;
@@ -1487,7 +1491,13 @@ private:
   void EnhancedMoveStep(int X, int Y);
   bool EnhancedMoveRelease(int X, int Y);
   void PlaceColumnArrows(int Target);
+  void PlaceRowArrows();
   void HideMoveArrows();
+  // The floating footer is the grid's last row: no row moves onto or off it.
+  bool FooterIsLastRow() const;
+  // The synchronised grid moves the same column or row, unless this move came from it.
+  void SyncMove(bool Columns, int FromIndex, int ToIndex);
+  bool FSyncMoving = false;
   // ---- hints and balloons
   void CopyToToolTipBuffer(const QString& Text);
   void BalloonText(TNMTTDispInfo& Info);

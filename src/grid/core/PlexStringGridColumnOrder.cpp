@@ -4,6 +4,8 @@
 #include "grid/core/GridItem.h"
 #include "grid/core/HiddenRowStore.h"
 #include "grid/core/PlexStringGrid.h"
+#include "grid/features/FloatingFooter.h"
+#include "grid/features/FooterPanel.h"
 #include "grid/features/SortSettings.h"
 #include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/ControlList.h"
@@ -94,6 +96,13 @@ void TPlexStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     ColMoveFlg = true;
   }
   TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+  // A hidden row keeps its cells by real column: they move as the shown rows' cells did.
+  if (from >= 0 && to >= 0 && from != to)
+    for (int i = 0; i < FHiddenRowStore->Count(); ++i) {
+      TStringList& kept = FHiddenRowStore->Items(i).Items;
+      while (kept.Count() <= std::max(from, to)) kept.Add(QString());
+      kept.Move(from, to);
+    }
   // The sort column and the sort indexes name real columns: they follow the move.
   const auto follow = [](int x, int f, int t) {
     if (x == f) return t;
@@ -105,6 +114,8 @@ void TPlexStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   if (FSortSettings->IndexShow)
     for (int i = 0; i < FSortIndexes->Count(); ++i)
       FSortIndexes->SetSortColumns(i, follow(FSortIndexes->GetSortColumns(i), from, to));
+  if (FFloatingFooter->Visible()) FFooterPanel->Invalidate();
+  SyncMove(true, FromIndex, ToIndex);
 }
 
 int TPlexStringGrid::ColumnByHeader(const QString& AValue) {

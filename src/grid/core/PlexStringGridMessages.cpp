@@ -169,6 +169,7 @@ bool TPlexStringGrid::HandleControlMessage(TMessage& Message) {
       Message.Result = 0;
       return true;
     case CM_MOUSELEAVE: CMMouseLeave(Message); return true;
+    case CM_STYLECHANGED: CMStyleChanged(Message); return true;
     case WM_SETCURSOR: WMSetCursor(Message); return true;
     case WM_NOTIFY: WMNotify(Message); return true;
     case CM_ENABLEDCHANGED:

@@ -77,6 +77,7 @@ void TPlexStringGrid::Paint() {
   // The frame and the resize lines lie over everything the pass painted.
   if (!UpdateInProgress()) PaintNonClientBorder();
   DrawSizeLines(C);
+  if (FPanning) DrawWheelPanIndicator(C);
 }
 
 void TPlexStringGrid::PaintEmptyArea() {

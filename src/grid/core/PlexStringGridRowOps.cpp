@@ -311,6 +311,8 @@ int FollowMove(int Index, int From, int To) {
 }  // namespace
 
 void TPlexStringGrid::MoveRow(int FromIndex, int ToIndex) {
+  // The floating footer keeps the last row: neither the heights nor the current row move.
+  if (FooterIsLastRow() && (ToIndex == RowCount() - 1 || FromIndex == RowCount() - 1)) return;
   TBaseGrid::MoveRow(FromIndex, ToIndex);
   if (FControlList->Count() == 0) return;
   const int from = RealRowIndex(FromIndex), to = RealRowIndex(ToIndex);

@@ -16,7 +16,6 @@ constexpr UINT PanTimerId = 999;
 constexpr int PanTimerInterval = 10;
 // The mouse must leave this band around the origin before the view moves.
 constexpr int PanDeadZone = 5;
-constexpr int PanIndicatorSize = 32;
 constexpr int MK_CONTROL = 0x0008;
 
 struct TPanCursor {
@@ -75,6 +74,7 @@ void TPlexStringGrid::StartPanning(const TPoint& At) {
   SetMouseCapture(true);
   FPanHintsWere = ShowHint();
   if (FPanHintsWere) SetShowHint(false);
+  InvalidateWheelPanIndicator();
 }
 
 void TPlexStringGrid::StopPanning() {
@@ -84,7 +84,7 @@ void TPlexStringGrid::StopPanning() {
   if (FPanHintsWere) SetShowHint(true);
   FPanning = false;
   FPanCursor = 0;
-  InvalidateRect(Bounds(FPanOrigin.X, FPanOrigin.Y, PanIndicatorSize, PanIndicatorSize));
+  InvalidateWheelPanIndicator();
 }
 
 void TPlexStringGrid::PanStep(const TPoint& P) {
@@ -97,14 +97,23 @@ void TPlexStringGrid::PanStep(const TPoint& P) {
     SetRow(std::clamp(Row(), FixedRows(), lastRow));
   if (lastCol >= FixedCols() && (Col() < FixedCols() || Col() > lastCol))
     SetCol(std::clamp(Col(), FixedCols(), lastCol));
+  // The indicator stays at the pan point while the cells scroll under it.
   if (FMouseActions->WheelAction() == waScroll) {
     const int left = LeftCol() + h;
-    if (h != 0 && left >= FixedCols() && left <= ColCount() - VisibleColCount()) SetLeftCol(left);
+    if (h != 0 && left >= FixedCols() && left <= ColCount() - VisibleColCount()) {
+      InvalidateWheelPanIndicator();
+      SetLeftCol(left);
+    }
     const int top = TopRow() + v;
-    if (v != 0 && top >= FixedRows() && top <= RowCount() - VisibleRowCount()) SetTopRow(top);
+    if (v != 0 && top >= FixedRows() && top <= RowCount() - VisibleRowCount()) {
+      InvalidateWheelPanIndicator();
+      SetTopRow(top);
+    }
   } else {
+    const int leftBefore = LeftCol(), topBefore = TopRow();
     if (h != 0 && Col() + h >= FixedCols() && Col() + h <= lastCol) SetCol(Col() + h);
     if (v != 0 && Row() + v >= FixedRows() && Row() + v <= lastRow) SetRow(Row() + v);
+    if (LeftCol() != leftBefore || TopRow() != topBefore) InvalidateWheelPanIndicator();
   }
   for (const TPanCursor& c : PanCursors)
     if (c.V == v && c.H == h) FPanCursor = c.Id;

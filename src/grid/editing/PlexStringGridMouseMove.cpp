@@ -9,6 +9,7 @@
 #include "grid/editing/BalloonSettings.h"
 #include "grid/editing/FireEvent.h"
 #include "grid/features/DragDropSettings.h"
+#include "grid/foundation/CellDrawing.h"
 #include "grid/foundation/PsgHTMLE.h"
 #include "grid/foundation/TextRoutines.h"
 #include "platform/HintWindow.h"
@@ -26,6 +27,8 @@ constexpr int GripSize = 6;
 constexpr int DragThreshold = 3;
 // A row-header drag scrolls down when the mouse comes this close to the bottom edge.
 constexpr int AutoScrollBand = 4;
+// The wheel-pan indicator's square, its top-left corner at the pan point.
+constexpr int PanIndicatorSize = 32;
 
 }  // namespace
 
@@ -210,8 +213,7 @@ bool TPlexStringGrid::DecideSelectMode(int ACol, int ARow, int X, int Y, bool Sc
   TMouseSelectMode mode = msNormal;
   const bool onCell = ACol >= 0 && ARow >= 0;
   const bool border = onCell && IsOnFixedCellBorder(X, Y);
-  int lastRow = RowCount() - 1;
-  if (FixedFooters() > 0 && RowCount() > 1) lastRow = RowCount() - 2;
+  const int lastRow = FooterIsLastRow() ? RowCount() - 2 : RowCount() - 1;
   if (FOnGrip) {
     mode = msResize;
   } else if (onCell && ACol < FixedCols() && ARow < FixedRows() && FMouseActions->AllSelect) {
@@ -340,6 +342,12 @@ void TPlexStringGrid::CMMouseLeave(TMessage& Message) {
   }
 }
 
+// Another application style: the grid takes its colours.
+void TPlexStringGrid::CMStyleChanged(TMessage& Message) {
+  ApplyVclStyle();
+  Message.Result = 0;
+}
+
 // The cursor for the mode the hover decided; otherwise the control's own, a
 // cell's answer to OnGetCellCursor, and the split cursor of fixed-cell sizing.
 void TPlexStringGrid::WMSetCursor(TMessage& Message) {
@@ -367,6 +375,16 @@ void TPlexStringGrid::WMSetCursor(TMessage& Message) {
   if (FSizeFixed || FSizingFixed) ShowCursorNow(this, crHSplit);
   if (FSizeFixedR || FSizingFixedR) ShowCursorNow(this, crVSplit);
   Message.Result = 1;
+}
+
+// The picture names the directions the pan moves in; its key colour shows white.
+void TPlexStringGrid::DrawWheelPanIndicator(TCanvas& ACanvas) {
+  const char* name = IntelliPan == ipVertical ? "INTLI3" : IntelliPan == ipHorizontal ? "INTLI2" : "INTLI1";
+  DrawResourceBitmap(ACanvas, clWhite, Bounds(FPanOrigin.X, FPanOrigin.Y, PanIndicatorSize, PanIndicatorSize), name);
+}
+
+void TPlexStringGrid::InvalidateWheelPanIndicator() {
+  InvalidateRect(Bounds(FPanOrigin.X, FPanOrigin.Y, PanIndicatorSize, PanIndicatorSize));
 }
 
 // The wheel over the grid: with scrolling (or the wheel off) only the events

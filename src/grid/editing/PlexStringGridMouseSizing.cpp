@@ -8,7 +8,9 @@
 #include "grid/editing/FireEvent.h"
 #include "grid/editing/HeaderDragButton.h"
 #include "grid/features/DragDropSettings.h"
+#include "grid/features/FloatingFooter.h"
 #include "grid/foundation/ArrowWindow.h"
+#include "grid/foundation/PlexObj.h"
 
 #include <cstdlib>
 
@@ -250,6 +252,7 @@ void TPlexStringGrid::EnhancedMoveStep(int X, int Y) {
       Repaint();
     }
   } else {
+    PlaceRowArrows();
     FMoveColInd = 0;
     FMoveRowInd = ARow;
     Fire(OnRowMoving, this, ARow, ok);
@@ -300,6 +303,32 @@ void TPlexStringGrid::PlaceColumnArrows(int Target) {
   (void)Target;
 }
 
+// The arrows stand left and right of the header cell of the row where the dragged row would land.
+void TPlexStringGrid::PlaceRowArrows() {
+  const int previous = FMoveRowInd;
+  TArrowWindow* left = ArwL;
+  TArrowWindow* right = ArwR;
+  if (!left || !right) return;
+  // The floating footer's row takes no row.
+  if (FooterIsLastRow() && previous == RowCount() - 1) return;
+  const bool shown = previous >= FixedRows() && previous < RowCount() && previous >= TopRow() &&
+                     previous <= TopRow() + VisibleRowCount();
+  if (!shown) {
+    left->Hide();
+    right->Hide();
+    return;
+  }
+  const TRect r = CellRect(0, previous);
+  const bool onScreen = r.Height() > 0;
+  const int edge = (previous < Movecell ? r.Top : r.Bottom) - ArrowOffset;
+  const TPoint before = ClientToScreen(TPoint(r.Left - 2 * ArrowOffset, edge));
+  const TPoint after = ClientToScreen(TPoint(r.Right, edge));
+  left->SetBounds(before.X, before.Y, ArrowSize, ArrowSize);
+  right->SetBounds(after.X, after.Y, ArrowSize, ArrowSize);
+  left->SetVisible(onScreen);
+  right->SetVisible(onScreen);
+}
+
 void TPlexStringGrid::HideMoveArrows() {
   for (TArrowWindow* a : {ArwU, ArwD, ArwL, ArwR})
     if (a) a->Hide();
@@ -341,7 +370,12 @@ bool TPlexStringGrid::EnhancedMoveRelease(int X, int Y) {
   return true;
 }
 
+bool TPlexStringGrid::FooterIsLastRow() const {
+  return FFloatingFooter->Visible() && FFloatingFooter->FooterStyle == fsFixedLastRow;
+}
+
 void TPlexStringGrid::RowMoved(int FromIndex, int ToIndex) {
+  if (FooterIsLastRow() && (ToIndex == RowCount() - 1 || FromIndex == RowCount() - 1)) return;
   // The event comes after the heights and the bookkeeping are in place.
   TMovedEvent moved = std::move(OnRowMoved);
   OnRowMoved = nullptr;
@@ -349,4 +383,26 @@ void TPlexStringGrid::RowMoved(int FromIndex, int ToIndex) {
   OnRowMoved = std::move(moved);
   if (EnhRowColMove) ColMoveFlg = true;
   if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
+  SyncMove(false, FromIndex, ToIndex);
+}
+
+void TPlexStringGrid::SyncMove(bool Columns, int FromIndex, int ToIndex) {
+  if (FSyncMoving || !(Columns ? FSyncGrid->MoveColumn : FSyncGrid->MoveRow)) return;
+  auto* other = dynamic_cast<TStringGrid*>(FSyncGrid->Grid());
+  if (!other || other == this) return;
+  const int count = Columns ? other->ColCount() : other->RowCount();
+  if (FromIndex < 0 || ToIndex < 0 || FromIndex >= count || ToIndex >= count) return;
+  auto* plex = dynamic_cast<TPlexStringGrid*>(other);
+  // The other grid must not hand the move back, whatever its own settings.
+  if (plex) plex->FSyncMoving = true;
+  struct Done {
+    TPlexStringGrid* Grid;
+    ~Done() {
+      if (Grid) Grid->FSyncMoving = false;
+    }
+  } done{plex};
+  if (Columns)
+    other->MoveColumn(FromIndex, ToIndex);
+  else
+    other->MoveRow(FromIndex, ToIndex);
 }

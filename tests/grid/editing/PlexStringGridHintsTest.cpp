@@ -8,6 +8,7 @@
 #include "grid/foundation/TextRoutines.h"
 #include "platform/HintWindow.h"
 #include "platform/Screenshot.h"
+#include "platform/Timers.h"
 #include "platform/ToolTips.h"
 
 #include <QCursor>
@@ -62,6 +63,34 @@ TEST_F(HintGrid, HeaderHintsFromTheFormAndNormalCellsTheirOwnText) {
   const TRect cell = Grid->CellRect(3, 3);
   EXPECT_EQ(AppHints().HintWindow()->HintRect().Top, Grid->ClientToScreen(TPoint(0, cell.Top)).Y);
   EXPECT_EQ(HintOver(0, 2), "");
+}
+
+TEST_F(HintGrid, ACellsHintWaitsTheHintPauseAgainInTheNextCell) {
+  TManualClockScope clock;
+  MakeGrid();
+  AppHints().HintPause = 400;
+  Grid->HintShowCells = true;
+  Grid->SetCells(2, 2, "fast");
+  Grid->SetCells(3, 2, "slow");
+  const auto move = [this](int c, int r) {
+    const TPoint p = Grid->ScreenToClient(ScreenAt(c, r));
+    QTest::mouseMove(Grid->Widget(), QPoint(p.X, p.Y));
+  };
+  const auto shown = [] { return AppHints().HintShown() ? AppHints().HintWindow()->HintText() : QString(); };
+  move(2, 2);
+  clock.Clock().Advance(399);
+  EXPECT_EQ(shown(), "");
+  clock.Clock().Advance(1);
+  EXPECT_EQ(shown(), "fast");
+  // The next cell takes the hint away and waits the pause again.
+  move(3, 2);
+  EXPECT_EQ(shown(), "");
+  clock.Clock().Advance(399);
+  EXPECT_EQ(shown(), "");
+  clock.Clock().Advance(1);
+  EXPECT_EQ(shown(), "slow");
+  AppHints().Reset();
+  AppHints().HintPause = 500;
 }
 
 TEST_F(HintGrid, LargeTextHintsOnlyWhatDoesNotFit) {

@@ -6,13 +6,23 @@
 #include "grid/core/HTMLHintWindow.h"
 #include "grid/editing/PlexColumnGrid.h"
 #include "grid/features/DragDropSettings.h"
+#include "grid/features/FloatingFooter.h"
 #include "grid/features/SortSettings.h"
+#include "grid/foundation/ArrowWindow.h"
+#include "grid/foundation/PlexObj.h"
+#include "platform/AppStyles.h"
 #include "platform/HintWindow.h"
+#include "platform/PopupWindows.h"
 #include "platform/ResourceCursors.h"
+#include "platform/Screenshot.h"
+#include "platform/internal/Painting.h"
 
 #include <QEvent>
+#include <QImage>
+#include <QPainter>
 #include <QStringList>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -330,6 +340,217 @@ TEST_F(MoveGrid, EnhancedColumnDragMovesOnlyOnADropCursorOverANormalColumn) {
     EXPECT_EQ(headers.join(' ').toStdString(), c.Headers) << c.Name;
     EXPECT_EQ(Grid->GridState(), gsNormal) << c.Name;
     EXPECT_EQ(Grid->Cursor(), crDefault) << c.Name;
+    delete Grid;
+  }
+}
+
+TEST_F(MoveGrid, EnhancedRowDragShowsTheSideArrowsAtTheEdgeWhereTheRowLands) {
+  struct Case {
+    int From;
+    int Target;
+    bool AtTop;  // a row dragged upwards lands above the target
+    const char* Order;
+  };
+  const Case cases[] = {{4, 2, true, "R0 R1 R4 R2 R3"}, {1, 3, false, "R0 R2 R3 R1 R4"}};
+  for (const Case& c : cases) {
+    MakeGrid();
+    SetOption(goRowMoving, true);
+    for (int r = 0; r < 5; ++r) Grid->SetCells(0, r, QString("R%1").arg(r));
+    const TPoint from = At(0, c.From);
+    Move(from);
+    Press(from);
+    Move(TPoint(from.X, from.Y + 3));
+    Move(At(0, c.Target));
+    // The arrows mark the row reached at the previous step.
+    Move(At(0, c.Target, 10));
+    TArrowWindow* left = Grid->MoveArrow(2);
+    TArrowWindow* right = Grid->MoveArrow(3);
+    ASSERT_TRUE(left && right);
+    EXPECT_EQ(left->Dir(), arrLeft);
+    EXPECT_EQ(right->Dir(), arrRight);
+    EXPECT_TRUE(left->Visible()) << c.From;
+    EXPECT_TRUE(right->Visible()) << c.From;
+    EXPECT_FALSE(Grid->MoveArrow(0)->Visible());
+    const TRect cell = Grid->CellRect(0, c.Target);
+    const TPoint edge = Grid->ClientToScreen(TPoint(cell.Left, (c.AtTop ? cell.Top : cell.Bottom) - 5));
+    EXPECT_EQ(TPoint(left->Left(), left->Top()), TPoint(edge.X - 10, edge.Y)) << c.From;
+    EXPECT_EQ(right->Left(), Grid->ClientToScreen(TPoint(cell.Right, 0)).X) << c.From;
+    Release(At(0, c.Target, 10));
+    EXPECT_FALSE(left->Visible());
+    EXPECT_FALSE(right->Visible());
+    QStringList rows;
+    for (int r = 0; r < 5; ++r) rows << Grid->Cells(0, r);
+    EXPECT_EQ(rows.join(' ').toStdString(), c.Order) << c.From;
+    delete Grid;
+  }
+}
+
+// The side arrows drawn into the form's picture where the window system would show them.
+TEST_F(MoveGrid, ScreenshotOfTheSideArrowsOfARowDrag) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  MakeGrid();
+  Grid->SetBounds(20, 10, 360, 200);
+  SetOption(goRowMoving, true);
+  for (int r = 0; r < 5; ++r) Grid->SetCells(0, r, QString("Row %1").arg(r));
+  QApplication::processEvents();
+  const TPoint from = At(0, 4);
+  Move(from);
+  Press(from);
+  Move(TPoint(from.X, from.Y - 3));
+  Move(At(0, 2));
+  Move(At(0, 2, 10));
+  const QString path = QString(shots) + "/row-move-arrows.png";
+  ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
+  QImage picture(path);
+  QPainter painter(&picture);
+  const QPoint origin = Form->Widget()->mapToGlobal(QPoint(0, 0));
+  for (int i = 2; i < 4; ++i) {
+    TArrowWindow* a = Grid->MoveArrow(i);
+    ASSERT_TRUE(a->Visible());
+    const QRegion shape = GetWindowRgn(a).ToQRegion().translated(a->Left() - origin.x(), a->Top() - origin.y());
+    for (const QRect& r : shape) painter.fillRect(r, ToQColor(a->Color()));
+  }
+  painter.end();
+  picture.save(path);
+  Release(At(0, 2, 10));
+}
+
+TEST_F(MoveGrid, TheFloatingFootersRowIsNeitherMovedNorArmedForRowSelection) {
+  MakeGrid();
+  Grid->MouseActions().RowSelect = true;
+  for (int r = 0; r < 5; ++r) Grid->SetCells(1, r, QString("R%1").arg(r));
+  Grid->SetRowHeights(2, 30);
+  Grid->FloatingFooter().FooterStyle = fsFixedLastRow;
+  Grid->FloatingFooter().SetVisible(true);
+  const auto order = [this] {
+    QStringList rows;
+    for (int r = 0; r < 5; ++r) rows << Grid->Cells(1, r);
+    return rows.join(' ').toStdString();
+  };
+  Grid->MoveRow(2, 4);
+  Grid->MoveRow(4, 1);
+  EXPECT_EQ(order(), "R0 R1 R2 R3 R4");
+  EXPECT_EQ(Grid->RowHeights(2), 30);
+  EXPECT_EQ(Grid->RowHeights(4), 24);
+  Grid->MoveRow(2, 3);
+  EXPECT_EQ(order(), "R0 R1 R3 R2 R4");
+  EXPECT_EQ(Grid->RowHeights(3), 30);
+  // Over the footer's header cell no row selection is armed; without the footer it is.
+  Move(At(0, 4));
+  Move(At(0, 4, 10));
+  EXPECT_EQ(Grid->MouseSelectMode(), msNormal);
+  Grid->FloatingFooter().SetVisible(false);
+  Move(At(0, 4, 12));
+  EXPECT_EQ(Grid->MouseSelectMode(), msRow);
+}
+
+TEST_F(MoveGrid, ASynchronisedGridMovesTheSameColumnOrRowOnce) {
+  struct Case {
+    bool Columns;
+    bool Synced;
+    const char* Other;
+  };
+  const Case cases[] = {
+      {true, true, "0 2 3 1 4"},
+      {true, false, "0 1 2 3 4"},
+      {false, true, "0 2 3 1 4"},
+      {false, false, "0 1 2 3 4"},
+  };
+  for (const Case& c : cases) {
+    MakeGrid();
+    auto* other = Make<TPlexStringGrid>(0, 0, 200, 100);
+    other->SetColCount(5);
+    other->SetRowCount(5);
+    for (int i = 0; i < 5; ++i) {
+      Grid->SetCells(i, i, QString::number(i));
+      other->SetCells(c.Columns ? i : 0, c.Columns ? 0 : i, QString::number(i));
+    }
+    // Each grid names the other: the move must not come back.
+    Grid->SyncGrid().SetGrid(other);
+    other->SyncGrid().SetGrid(Grid);
+    Grid->SyncGrid().MoveColumn = Grid->SyncGrid().MoveRow = c.Synced;
+    other->SyncGrid().MoveColumn = other->SyncGrid().MoveRow = true;
+    if (c.Columns)
+      Grid->MoveColumn(1, 3);
+    else
+      Grid->MoveRow(1, 3);
+    QStringList seen;
+    for (int i = 0; i < 5; ++i) seen << other->Cells(c.Columns ? i : 0, c.Columns ? 0 : i);
+    EXPECT_EQ(seen.join(' ').toStdString(), c.Other) << c.Columns << c.Synced;
+    // This grid moved once: the moved entry sits at 3.
+    EXPECT_EQ(Grid->Cells(c.Columns ? 3 : 1, c.Columns ? 1 : 3), "1") << c.Columns << c.Synced;
+    delete other;
+    delete Grid;
+  }
+}
+
+TEST_F(MoveGrid, AHiddenRowsCellsMoveWithTheirColumn) {
+  MakeGrid();
+  for (int c = 0; c < 5; ++c)
+    for (int r = 0; r < 5; ++r) Grid->SetCells(c, r, QString("%1.%2").arg(c).arg(r));
+  Grid->HideRow(2);
+  Grid->MoveColumn(1, 3);
+  Grid->UnHideRow(2);
+  QStringList row2, row3;
+  for (int c = 0; c < 5; ++c) {
+    row2 << Grid->Cells(c, 2);
+    row3 << Grid->Cells(c, 3);
+  }
+  EXPECT_EQ(row2.join(' ').toStdString(), "0.2 2.2 3.2 1.2 4.2");
+  EXPECT_EQ(row3.join(' ').toStdString(), "0.3 2.3 3.3 1.3 4.3");
+}
+
+// ---- style and panning
+
+TEST_F(MoveGrid, AStyleChangeGivesTheGridTheStylesColours) {
+  MakeGrid();
+  const TColor plain = Grid->Color();
+  Grid->Perform(CM_STYLECHANGED);
+  EXPECT_EQ(Grid->Color(), plain);
+  auto owned = std::make_unique<TFakeAppStyleServices>();
+  TFakeAppStyleServices& styles = *owned;
+  SetAppStyleServices(std::move(owned));
+  Grid->Perform(CM_STYLECHANGED);
+  EXPECT_EQ(Grid->Color(), styles.NormalColor);
+  EXPECT_EQ(Grid->GridLineColor(), styles.BorderColors[aseGridNormalCell]);
+  EXPECT_EQ(Grid->Font().Color(), styles.TextColors[aseGridNormalCell]);
+  EXPECT_EQ(Grid->FixedFont().Color(), styles.TextColors[aseGridFixedCell]);
+  SetAppStyleServices(nullptr);
+}
+
+TEST_F(MoveGrid, PanningShowsTheIndicatorOfItsDirectionsAtThePanPoint) {
+  struct Case {
+    TIntelliPan Pan;
+    bool Vertical;
+    bool Horizontal;
+    const char* Shot;
+  };
+  const Case cases[] = {
+      {ipBoth, true, true, "pan-both.png"},
+      {ipHorizontal, false, true, "pan-horizontal.png"},
+      {ipVertical, true, false, "pan-vertical.png"},
+  };
+  const auto dark = [](TColor c) { return GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80; };
+  for (const Case& c : cases) {
+    MakeGrid();
+    Grid->IntelliPan = c.Pan;
+    const TPoint p = At(2, 2, 2, 2);
+    Grid->Perform(WM_MBUTTONDOWN, 0, MakeLParam(p.X, p.Y));
+    ASSERT_TRUE(Grid->Panning());
+    // The corner is the picture's key colour, shown white; the middle dot is dark.
+    EXPECT_EQ(PaintedPixel(Grid, p.X, p.Y), clWhite);
+    EXPECT_TRUE(dark(PaintedPixel(Grid, p.X + 15, p.Y + 15)));
+    EXPECT_EQ(dark(PaintedPixel(Grid, p.X + 15, p.Y + 6)), c.Vertical) << c.Shot;
+    EXPECT_EQ(dark(PaintedPixel(Grid, p.X + 15, p.Y + 25)), c.Vertical) << c.Shot;
+    EXPECT_EQ(dark(PaintedPixel(Grid, p.X + 6, p.Y + 15)), c.Horizontal) << c.Shot;
+    EXPECT_EQ(dark(PaintedPixel(Grid, p.X + 25, p.Y + 15)), c.Horizontal) << c.Shot;
+    if (const char* shots = std::getenv("QUILLORE_SHOTS")) {
+      EXPECT_TRUE(SaveWidgetScreenshot(Grid->Widget(), QString(shots) + "/" + c.Shot));
+    }
+    Grid->Perform(WM_LBUTTONDOWN, 0, MakeLParam(p.X, p.Y));
+    EXPECT_FALSE(Grid->Panning());
+    EXPECT_FALSE(dark(PaintedPixel(Grid, p.X + 15, p.Y + 15)));
     delete Grid;
   }
 }
