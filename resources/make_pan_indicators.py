@@ -7,11 +7,8 @@ Every picture's top-left pixel is its key colour, drawn as white by the grid.
 The edges are hard (no blending with the key colour), so no key-coloured
 fringe shows around the disc.
 """
-import struct
-from pathlib import Path
+from make_grid_glyphs import KEY, save
 
-OUT = Path(__file__).resolve().parent / "bitmaps"
-KEY = (255, 0, 255)
 SIZE = 32
 CENTRE = 15.5
 RADIUS = 14.0
@@ -19,22 +16,6 @@ RIM = (0x40, 0x40, 0x40)
 FACE_TOP = (0xFA, 0xFA, 0xFA)
 FACE_BOTTOM = (0xD2, 0xD6, 0xDC)
 ARROW = (0x20, 0x20, 0x20)
-
-
-def save(name, pixels):
-    h = len(pixels)
-    w = len(pixels[0])
-    row_size = (w * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(h - 1, -1, -1):
-        row = bytearray()
-        for r, g, b in pixels[y]:
-            row += bytes((b, g, r))
-        row += b"\0" * (row_size - len(row))
-        data += row
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    (OUT / f"{name}.bmp").write_bytes(header + info + data)
 
 
 def mix(a, b, t):
