@@ -124,6 +124,7 @@ TRichEdit::TRichEdit(TComponent* AOwner) : TWinControl(AOwner, new TRichTextWidg
   FEdit->setAcceptRichText(false);
   FEdit->setTabChangesFocus(true);
   SetTabStop(true);
+  SetScrollBars(ssNone);
   SetColor(clWindow);
   SetBounds(0, 0, 185, 89);
   QObject::connect(FEdit, &QTextEdit::textChanged, [this] {
@@ -263,6 +264,14 @@ void TRichEdit::SetSelFormat(const TRichFormat& Format, unsigned Parts) {
 void TRichEdit::SetWordWrap(bool Value) {
   FWordWrap = Value;
   FEdit->setLineWrapMode(Value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void TRichEdit::SetScrollBars(TScrollStyle Value) {
+  FScrollBars = Value;
+  const bool horizontal = Value == ssHorizontal || Value == ssBoth;
+  const bool vertical = Value == ssVertical || Value == ssBoth;
+  FEdit->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  FEdit->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 void TRichEdit::SetHideSelection(bool Value) { FHideSelection = Value; }

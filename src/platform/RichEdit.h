@@ -6,6 +6,7 @@
 
 #include "platform/Controls.h"
 #include "platform/RichText.h"
+#include "platform/StdCtrls.h"
 
 #include <QByteArray>
 
@@ -51,6 +52,10 @@ public:
   void SetWordWrap(bool Value);
   bool HideSelection() const { return FHideSelection; }
   void SetHideSelection(bool Value);
+  // The scroll bars the control may show, each only while its content
+  // overflows; none by default. Without a bar the view still follows the caret.
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
   // The room the document keeps around its text, inside the formatting rectangle.
@@ -92,5 +97,6 @@ private:
   bool FWordWrap = true;
   bool FHideSelection = true;
   TBorderStyle FBorderStyle = bsSingle;
+  TScrollStyle FScrollBars = ssNone;
   bool FLoading = false;
 };

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 
@@ -244,6 +245,35 @@ TEST_F(RichEditFixture, TabStaysOnlyWhenTheDialogCodeAsksForIt) {
   QTest::keyClick(Edit->Qt(), Qt::Key_Tab);
   EXPECT_TRUE(Edit->Focused());
   EXPECT_TRUE(Edit->Text().contains('\t'));
+}
+
+// Typing past the bottom: without scroll bars none shows and the view
+// follows the caret; a chosen bar shows once the content overflows.
+TEST_F(RichEditFixture, ScrollBarsShowOnlyWhenChosen) {
+  EXPECT_EQ(Edit->ScrollBars(), ssNone);
+  struct TCase {
+    TScrollStyle Style;
+    bool Vertical;
+  };
+  for (const TCase c :
+       {TCase{ssNone, false}, TCase{ssHorizontal, false}, TCase{ssVertical, true}, TCase{ssBoth, true}}) {
+    SCOPED_TRACE(int(c.Style));
+    // The first case is the control as created.
+    if (c.Style != ssNone) Edit->SetScrollBars(c.Style);
+    Edit->SetText("");
+    Edit->SetFocus();
+    for (int line = 0; line < 8; ++line) {
+      QTest::keyClicks(Edit->Qt(), QString("line %1").arg(line));
+      QTest::keyClick(Edit->Qt(), Qt::Key_Return);
+    }
+    QTest::keyClicks(Edit->Qt(), "end");
+    QApplication::processEvents();
+    EXPECT_EQ(Edit->Qt()->verticalScrollBar()->isVisible(), c.Vertical);
+    EXPECT_FALSE(Edit->Qt()->horizontalScrollBar()->isVisible());
+    const QRect caret = Edit->Qt()->cursorRect();
+    EXPECT_TRUE(Edit->Qt()->viewport()->rect().contains(caret.center()));
+    EXPECT_GT(Edit->Qt()->verticalScrollBar()->value(), 0);
+  }
 }
 
 }  // namespace

@@ -1,14 +1,24 @@
 #include "grid/editing/EditLink.h"
 
 #include "grid/core/PlexStringGrid.h"
+#include "platform/FindControl.h"
 #include "platform/FocusQuery.h"
 #include "platform/Forms.h"
 #include "platform/KeyboardState.h"
+#include "platform/SysUtils.h"
+#include "platform/SystemProbes.h"
 
 TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
 TEditLink::~TEditLink() {
   RestoreWinProc();
+  // The pop-up form belongs to the application and outlives the link: its
+  // deactivation and queued steps must no longer reach it.
+  if (FPopupForm) {
+    FPopupForm->OnDeactivate = nullptr;
+    FPopupForm->SetMessageFilter(nullptr);
+    FPopupForm->RemoveFreeNotification(this);
+  }
   if (FGrid && FGrid->EditLink() == this) FGrid->SetEditLink(nullptr);
 }
 
@@ -35,6 +45,16 @@ UINT EditLinkPopupCloseMessage() {
   static const UINT message = RegisterWindowMessage("EditLinkPopupClose");
   return message;
 }
+
+// What the pop-up form is posted to open again at its cell.
+UINT EditLinkPopupReopenMessage() {
+  static const UINT message = RegisterWindowMessage("EditLinkPopupReopen");
+  return message;
+}
+
+// The press that took the activation reaches the grid within the same burst
+// of input; one arriving later is the user's next click.
+constexpr uint32_t RefusedPressWindowMs = 500;
 
 bool IsLeavingKey(WORD Key) {
   switch (Key) {
@@ -160,6 +180,10 @@ void TEditLink::AdoptPopupForm(TForm* Form) {
   FPopupForm = Form;
   Form->OnDeactivate = [this](TObject* Sender) { FormExit(Sender); };
   Form->SetMessageFilter([this](TMessage& Message) {
+    if (Message.Msg == EditLinkPopupReopenMessage()) {
+      Reopen();
+      return true;
+    }
     if (Message.Msg != EditLinkPopupCloseMessage()) return false;
     // Called off when a refused value reopened the pop-up meanwhile.
     if (FClosePending) ClosePopup();
@@ -213,8 +237,44 @@ void TEditLink::FormExit(TObject* Sender) {
   const bool valid = CheckBeforeLeaving();
   FLeaving = false;
   if (!valid) SetEditorValue(GetCellValue());
+  // A press on the grid in the window that took the activation: the user
+  // stays in the cell, as with the in-place editor. The pointer tells where
+  // the press is going, which the grid learns only after this.
+  TControl* under = FindDragTarget(CursorPos(), true);
+  while (under && under != FGrid) under = under->Parent();
+  const bool pressOnGrid = under && IsWindowActive(FGrid);
   EditExit(Sender);
   FGrid->SetInvokedFocusChange(true);
+  if (!valid && pressOnGrid) AwaitReopen();
+}
+
+void TEditLink::AwaitReopen() {
+  if (!FGrid || !FPopupForm) return;
+  FReopenPending = true;
+  FReopenCell = TPoint(FGrid->Col(), FGrid->Row());
+  FRefusedPress = true;
+  FRefusedPressUntil = GetTickCount() + RefusedPressWindowMs;
+  // Showing and focusing the pop-up in the middle of the activation change
+  // is not safe: it opens from the message queue.
+  PostMessage(FPopupForm, EditLinkPopupReopenMessage());
+}
+
+void TEditLink::Reopen() {
+  if (!FReopenPending) return;
+  FReopenPending = false;
+  TPlexStringGrid* grid = FGrid;
+  // Anything that moved the grid on meanwhile, or another application taking
+  // the activation, leaves the editor closed.
+  if (!grid || grid->EditLink() != this || grid->FEditMode || !IsWindowActive(grid) ||
+      TPoint(grid->Col(), grid->Row()) != FReopenCell)
+    return;
+  grid->ShowInplaceEdit();
+}
+
+bool TEditLink::TakeRefusedPress() {
+  if (!FRefusedPress) return false;
+  FRefusedPress = false;
+  return int32_t(GetTickCount() - FRefusedPressUntil) <= 0;
 }
 
 QString TEditLink::GetCellValue() {

@@ -84,8 +84,17 @@ private:
   // Frees the control and hides the pop-up form; while a key of the control
   // is being handled this waits until the key is done.
   void ClosePopup();
-  // Takes the grid's new pop-up form: its deactivation and the deferred close come here.
+  // Takes the grid's new pop-up form: its deactivation and the deferred
+  // close and reopen come here.
   void AdoptPopupForm(TForm* Form);
+  // The pop-up lost the activation to a press on its grid with a value the
+  // validation refused: the press that follows must not move the grid, and
+  // the editor opens at its cell again once that change of activation is over.
+  void AwaitReopen();
+  void Reopen();
+  // The grid asks on a press: true for the press that took the activation
+  // from a pop-up with a refused value (it is spent then).
+  bool TakeRefusedPress();
   // The grid opens the pop-up again while it is still open or while the
   // closing key is still being handled (a refused value): a close waiting
   // for the key is called off and the control, never freed, goes on
@@ -103,6 +112,10 @@ private:
   // pop-up's control keeps the focus of its own window until it is disabled,
   // after the grid moved on) writes nothing.
   bool FExited = false;
+  bool FReopenPending = false;
+  TPoint FReopenCell;
+  bool FRefusedPress = false;
+  uint32_t FRefusedPressUntil = 0;
   TPlexStringGrid* FGrid = nullptr;
   TForm* FPopupForm = nullptr;
   bool FForcedExit = false;

@@ -190,7 +190,7 @@ public:
     if (FEdit->CanFocus()) FEdit->SetFocus();
     FEdit->UnlockRowGrowth();
   }
-  QString Value() override { return FGrid->RichToString(*FEdit); }
+  QString Value() override { return FEdit->TakeEscaped() ? FGrid->CellCache() : FGrid->RichToString(*FEdit); }
   void Close() override {
     FEdit->SetEnabled(false);
     FEdit->SetVisible(false);

@@ -7,6 +7,7 @@
 TPlexRichEdit::TPlexRichEdit(TPlexStringGrid* AOwner) : TRichEdit(AOwner), FGrid(AOwner) {}
 
 void TPlexRichEdit::ReCreate() {
+  FEscaped = false;
   Clear();
   SetSelFormat(TRichFormat{}, rfAll);
 }
@@ -53,6 +54,14 @@ void TPlexRichEdit::KeyDown(WORD& Key, TShiftState Shift) {
     WORD key = Key;
     FGrid->KeyDown(key, Shift);
     FGrid->ShowInplaceEdit();
+    Key = 0;
+  } else if (Key == VK_ESCAPE && this == FGrid->FInplaceRichEdit && FGrid->EditMode()) {
+    // As in every other editor of the grid: the cell's text from before the
+    // edit returns and the editor closes, the grid keeping the focus.
+    FEscaped = true;
+    FGrid->SetFocus();
+    if (FGrid->EditMode() && FGrid->FEditControl == edRichEdit) FGrid->HideInplaceEdit();
+    FEscaped = false;
     Key = 0;
   } else if ((Key == VK_UP || Key == VK_DOWN) && !FGrid->WordWrap() && !FGrid->Multilinecells) {
     FGrid->SetFocus();

@@ -1,8 +1,8 @@
 // The grid's rich edit: the editor of rich-text cells, and (a hidden second
 // instance) the engine that paints and measures them. It formats the
 // selection as sub- or superscript, hands Tab and the row keys to its grid,
-// commits when the focus goes to the grid, and grows the edited row while
-// the user types past its bottom.
+// commits when the focus goes to the grid, gives the cell its text back on
+// Escape, and grows the edited row while the user types past its bottom.
 #pragma once
 
 #include "grid/editing/RichTextStore.h"
@@ -29,6 +29,13 @@ public:
   // The size the content asked for at the last resize request.
   int ReqWidth() const { return FReqWidth; }
   int ReqHeight() const { return FReqHeight; }
+  // Escape ended the edit: the commit writes back the cell's text from
+  // before the edit, once (the flag is spent by asking).
+  bool TakeEscaped() {
+    const bool escaped = FEscaped;
+    FEscaped = false;
+    return escaped;
+  }
 
   void ClearRichText() override { Clear(); }
   void LoadRichText(const QByteArray& Stream) override { LoadFromStream(Stream); }
@@ -46,4 +53,5 @@ private:
   int FReqWidth = 0;
   int FReqHeight = 0;
   bool FLocked = false;
+  bool FEscaped = false;
 };

@@ -41,7 +41,8 @@ void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R
   TEditLink& link = *FEditLink;
   // A value refused while the control is losing the focus or its pop-up the
   // activation: the editor closes with the cell's text instead of opening
-  // again in the middle of that change.
+  // again in the middle of that change (a pop-up left by a press on the grid
+  // opens again from the message queue).
   if (link.FLeaving) {
     FEditCtrl = link.GetEditControl();
     return;

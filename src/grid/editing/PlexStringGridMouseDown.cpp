@@ -44,6 +44,9 @@ void TPlexStringGrid::ScreenToCell(const TPoint& P, int& ACol, int& ARow) {
 }
 
 void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
+  // The press that closed a pop-up editor link with a refused value: the
+  // editor opens at its cell again, so the press moves nothing.
+  if (FEditLink && FEditLink->TakeRefusedPress()) return;
   int X = MessageX(Message);
   int Y = MessageY(Message);
   FDoOnClick = FMouseDownMove = FMouseKeepDown = true;

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <cstdlib>
 
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -128,6 +129,56 @@ TEST_F(PlexRichEditTest, EditingARichCellCommitsWhenTheFocusGoesToTheGrid) {
   EXPECT_EQ(stored.PlainText(""), QString::fromUtf8("rich Ω"));
   EXPECT_TRUE(stored.Paragraphs[0][0].Format.Bold);
   EXPECT_TRUE(SevenBit(Grid->Cells(RichCol, 1)));
+}
+
+// Escape gives the cell back exactly the text it had when the edit began
+// (also rich text from elsewhere, which the editor would write its own way)
+// and closes the editor, the grid keeping the focus and its cell.
+TEST_F(PlexRichEditTest, EscapeRestoresTheCellAndCloses) {
+  const QString cases[] = {"", R"({\rtf1\ansi {\fonttbl{\f0 Arial;}}\f0\fs20 {\b bold} plain\par})"};
+  for (const QString& before : cases) {
+    SCOPED_TRACE(before.toStdString());
+    Grid->SetCells(RichCol, 1, before);
+    Edit(RichCol, 1);
+    TPlexRichEdit& edit = *Grid->InplaceRichEdit();
+    ASSERT_TRUE(edit.Visible());
+    QTest::keyClick(RichWidget(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(RichWidget(), "typed");
+    QTest::keyClick(RichWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->Cells(RichCol, 1), before);
+    EXPECT_FALSE(edit.Visible());
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_TRUE(Grid->Focused());
+    EXPECT_TRUE(Form->Visible());
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(RichCol, 1));
+    // The next edit of the cell writes what is typed again.
+    Edit(RichCol, 1);
+    QTest::keyClicks(RichWidget(), "new");
+    Grid->SetFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(ReadRichText(Grid->Cells(RichCol, 1).toLatin1()).PlainText("").contains("new"));
+  }
+}
+
+// The editor shows no scroll bar: text typed past the cell's bottom (the
+// row not growing) scrolls in the editor, the caret staying in sight.
+TEST_F(PlexRichEditTest, TheEditorShowsNoScrollBar) {
+  Grid->SetColWidths(RichCol, 90);
+  Edit(RichCol, 1);
+  auto* text = static_cast<QTextEdit*>(RichWidget());
+  for (int line = 0; line < 4; ++line) {
+    QTest::keyClicks(RichWidget(), QString("line %1").arg(line));
+    QTest::keyClick(RichWidget(), Qt::Key_Return);
+  }
+  QTest::keyClicks(RichWidget(), "a long last line that needs wrapping");
+  QApplication::processEvents();
+  EXPECT_FALSE(text->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(text->horizontalScrollBar()->isVisible());
+  EXPECT_GT(text->verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect().center()));
+  if (const char* shots = std::getenv("QUILLORE_SHOTS"))
+    SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid_rich_cell_editor_overflowing.png");
 }
 
 TEST_F(PlexRichEditTest, TheGridsFocusChangeFlagKeepsTheEditOpen) {
