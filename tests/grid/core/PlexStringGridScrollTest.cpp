@@ -126,6 +126,82 @@ TEST(PlexStringGridScroll, ProportionalThumbsPicture) {
   Shoot(s.Form.Widget(), "grid_proportional_thumbs.png");
 }
 
+namespace {
+
+// Three columns of 56 and four rows of 20, the lines drawn inside the cells: 168 x 80 pixels of
+// cells, so a 176 x 86 grid needs no bar; one that once was smaller must not keep its bars then.
+void SmallTable(TPlexStringGrid& g) {
+  g.SetColCount(3);
+  g.SetRowCount(4);
+  g.SetDefaultColWidth(56);
+  g.SetDefaultRowHeight(20);
+}
+
+int BarThickness(TPlexStringGrid& g, Qt::Orientation Orientation) {
+  for (QScrollBar* b : g.Widget()->findChildren<QScrollBar*>())
+    if (b->orientation() == Orientation)
+      return Orientation == Qt::Vertical ? b->sizeHint().width() : b->sizeHint().height();
+  return 0;
+}
+
+}  // namespace
+
+TEST(PlexStringGridScroll, BarsFollowWhetherTheCellsFitInTheRoomTheyLeave) {
+  struct Case {
+    const char* Name;
+    TScrollStyle Bars;
+    TScrollBarAlways Always;
+    bool Proportional;
+    int Width, Height;
+    bool Horz, Vert;
+    bool HorzEnabled, VertEnabled;  // read only where the bar shows
+  };
+  const Case cases[] = {
+      {"fits", ssBoth, saNone, false, 176, 86, false, false, false, false},
+      {"fits, proportional", ssBoth, saNone, true, 176, 86, false, false, false, false},
+      {"fits, vertical bars only", ssVertical, saNone, false, 176, 86, false, false, false, false},
+      {"fits, horizontal bars only", ssHorizontal, saNone, false, 176, 86, false, false, false, false},
+      {"a column short", ssBoth, saNone, false, 167, 86, true, true, true, true},
+      {"a column short, proportional", ssBoth, saNone, true, 160, 86, true, true, true, true},
+      {"a column short, no horizontal bar allowed", ssVertical, saNone, false, 167, 86, false, false, false, false},
+      {"a column short, no vertical bar allowed", ssHorizontal, saNone, false, 167, 86, true, false, true, false},
+      {"a row short, no vertical bar allowed", ssHorizontal, saNone, false, 176, 79, false, false, false, false},
+      // A bar kept up though nothing scrolls takes room, and then may have something to scroll.
+      {"fits with room, both kept", ssBoth, saBoth, false, 200, 120, true, true, false, false},
+      {"fits with room, vertical kept", ssBoth, saVert, false, 200, 120, false, true, false, false},
+      {"fits with room, horizontal kept", ssBoth, saHorz, true, 200, 120, true, false, false, false},
+      {"fits only without bars, vertical kept", ssBoth, saVert, false, 176, 86, true, true, true, true},
+      {"fits only without bars, kept bars not allowed", ssNone, saBoth, false, 176, 86, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TShownGrid s(100, 50);
+    TPlexStringGrid& g = *s.Grid;
+    g.SetScrollBars(c.Bars);
+    SmallTable(g);
+    g.SetScrollBarAlways(c.Always);
+    g.SetScrollProportional(c.Proportional);
+    g.SetBounds(10, 10, c.Width, c.Height);
+    QApplication::processEvents();
+    EXPECT_EQ(g.HorzScrollBarShown(), c.Horz);
+    EXPECT_EQ(g.VertScrollBarShown(), c.Vert);
+    if (c.Horz) {
+      EXPECT_EQ(g.HorzScrollBarEnabled(), c.HorzEnabled);
+    }
+    if (c.Vert) {
+      EXPECT_EQ(g.VertScrollBarEnabled(), c.VertEnabled);
+    }
+    EXPECT_EQ(g.ClientWidth(), c.Width - (c.Vert ? BarThickness(g, Qt::Vertical) : 0));
+    EXPECT_EQ(g.ClientHeight(), c.Height - (c.Horz ? BarThickness(g, Qt::Horizontal) : 0));
+    if (c.Horz || c.Vert || c.Width < 168 || c.Height < 80) continue;
+    // Nothing to scroll: the last cell is reached without moving the header row or column.
+    g.SetCol(2);
+    g.SetRow(3);
+    EXPECT_EQ(g.TopRow(), g.FixedRows());
+    EXPECT_EQ(g.LeftCol(), g.FixedCols());
+  }
+}
+
 TEST(PlexStringGridScroll, ThumbScaleReachesFirstAndLastTopRowOfALargeGrid) {
   TShownGrid s;
   TPlexStringGrid& g = *s.Grid;
