@@ -202,6 +202,54 @@ TEST(PlexStringGridScroll, BarsFollowWhetherTheCellsFitInTheRoomTheyLeave) {
   }
 }
 
+// The window is sized from outside, as by a drag of its corner: the grid filling it loses
+// its bars once its cells fit and gets them back when they no longer do.
+TEST(PlexStringGridScroll, ResizingTheFormTakesTheBarsAwayAndBringsThemBack) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSizeable);
+  form.SetClientWidth(120);
+  form.SetClientHeight(60);
+  auto* g = new TPlexStringGrid(&form);
+  g->SetParent(&form);
+  g->SetAlign(alClient);
+  g->SetScrollBars(ssBoth);
+  SmallTable(*g);
+  for (int c = 0; c < 3; ++c) g->SetCells(c, 0, QString("Head %1").arg(c));
+  for (int r = 1; r < 4; ++r) g->SetCells(0, r, QString("Row %1").arg(r));
+  g->SetCells(2, 3, "last");
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+  const struct {
+    int Width, Height;
+    bool Bars;
+    const char* Shot;
+  } steps[] = {
+      {120, 60, true, "grid_resize_small.png"},
+      {176, 86, false, "grid_resize_fits.png"},
+      {167, 86, true, "grid_resize_a_column_short.png"},
+      {176, 86, false, nullptr},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.Width);
+    form.Widget()->resize(step.Width, step.Height);
+    QApplication::processEvents();
+    ASSERT_EQ(g->Width(), step.Width);
+    ASSERT_EQ(g->Height(), step.Height);
+    EXPECT_EQ(g->HorzScrollBarShown(), step.Bars);
+    EXPECT_EQ(g->VertScrollBarShown(), step.Bars);
+    if (step.Bars) {
+      if (step.Shot) Shoot(form.Widget(), step.Shot);
+      continue;
+    }
+    // Selecting the last cell keeps the header row and column in view.
+    g->SetSelection(TGridRect{2, 3, 2, 3});
+    QApplication::processEvents();
+    EXPECT_EQ(g->TopRow(), 1);
+    EXPECT_EQ(g->LeftCol(), 1);
+    if (step.Shot) Shoot(form.Widget(), step.Shot);
+  }
+}
+
 TEST(PlexStringGridScroll, ThumbScaleReachesFirstAndLastTopRowOfALargeGrid) {
   TShownGrid s;
   TPlexStringGrid& g = *s.Grid;
