@@ -62,11 +62,19 @@ void TCustomGrid::UpdateScrollRange() {
   if (!FHScroll || !FVScroll || FUpdatingScroll) return;
   const bool allowH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
   const bool allowV = FScrollBars == ssVertical || FScrollBars == ssBoth;
-  // Showing one bar narrows the room of the other, so settle in two passes.
-  for (int pass = 0; pass < 2; ++pass) {
+  // Decided afresh from a window without bars: starting from the bars already up would keep
+  // them once the cells fit again, as their own room is what the cells lack. A bar that
+  // appears narrows the room of the other and may make it needed too, so settle until
+  // nothing changes (bars only ever go up here, so three passes at most).
+  FHBarOn = false;
+  FVBarOn = false;
+  for (int pass = 0; pass < 3; ++pass) {
     const TGridCoord maxTL = MaxTopLeft();
-    FHBarOn = allowH && maxTL.X > FFixedCols;
-    FVBarOn = allowV && maxTL.Y > FFixedRows;
+    const bool h = FHBarOn || (allowH && maxTL.X > FFixedCols);
+    const bool v = FVBarOn || (allowV && maxTL.Y > FFixedRows);
+    if (h == FHBarOn && v == FVBarOn) break;
+    FHBarOn = h;
+    FVBarOn = v;
   }
   PlaceScrollBars();
   const TGridCoord maxTL = MaxTopLeft();

@@ -621,6 +621,52 @@ TEST_F(GridFixture, BarsAppearWhenThereIsSomethingToScroll) {
   EXPECT_EQ(Grid->TopRow(), 1);
 }
 
+TEST_F(GridFixture, BarsAreShownOnlyWhenTheCellsDoNotFitWhateverBarsWereUpBefore) {
+  // Three columns of 56 and four rows of 20 with 1-pixel lines: 171 x 84 pixels of cells.
+  Grid->SetScrollBars(ssBoth);
+  Grid->SetColCount(3);
+  Grid->SetRowCount(4);
+  Grid->SetDefaultColWidth(56);
+  Grid->SetDefaultRowHeight(20);
+  Show();
+  const auto bars = Grid->Widget()->findChildren<QScrollBar*>();
+  ASSERT_EQ(bars.size(), 2);
+  const int vw = bars[0]->orientation() == Qt::Vertical ? bars[0]->sizeHint().width() : bars[1]->sizeHint().width();
+  const int hh = bars[0]->orientation() == Qt::Horizontal ? bars[0]->sizeHint().height() : bars[1]->sizeHint().height();
+  struct Case {
+    const char* Name;
+    int Width, Height;
+    bool Horz, Vert;
+  };
+  const Case cases[] = {
+      {"room to spare", 176, 86, false, false},
+      {"an exact fit", 171, 84, false, false},
+      {"a column short; the horizontal bar then takes the rows' room", 170, 86, true, true},
+      {"a row short; the vertical bar then takes the columns' room", 176, 83, true, true},
+      {"a row short, columns fit beside the vertical bar", 171 + vw, 83, false, true},
+      {"a column short, rows fit above the horizontal bar", 170, 84 + hh, true, false},
+      {"far too small", 100, 50, true, true},
+  };
+  // From a grid that shows both bars and from one that shows none the same bars result.
+  for (const Case& c : cases) {
+    for (const TPoint from : {TPoint(100, 50), TPoint(300, 200)}) {
+      Grid->SetBounds(0, 0, from.X, from.Y);
+      Grid->SetBounds(0, 0, c.Width, c.Height);
+      EXPECT_EQ(Grid->ScrollBarVisible(SB_HORZ), c.Horz) << c.Name << " from " << from.X;
+      EXPECT_EQ(Grid->ScrollBarVisible(SB_VERT), c.Vert) << c.Name << " from " << from.X;
+      EXPECT_EQ(Grid->ClientWidth(), c.Width - (c.Vert ? vw : 0)) << c.Name;
+      EXPECT_EQ(Grid->ClientHeight(), c.Height - (c.Horz ? hh : 0)) << c.Name;
+    }
+  }
+  // Cells that shrink back into the window take the bars away as well.
+  Grid->SetBounds(0, 0, 176, 86);
+  Grid->SetColWidths(2, 80);
+  ASSERT_TRUE(Grid->ScrollBarVisible(SB_HORZ));
+  Grid->SetColWidths(2, 56);
+  EXPECT_FALSE(Grid->ScrollBarVisible(SB_HORZ));
+  EXPECT_FALSE(Grid->ScrollBarVisible(SB_VERT));
+}
+
 TEST_F(GridFixture, ALastColumnThatShowsOnlyInPartCanBeScrolledTo) {
   Grid->SetScrollBars(ssBoth);
   Show();

@@ -141,6 +141,9 @@ void TPlexStringGrid::SetMaxEditLength(int Value) {
   FMaxEditLength = Value;
   TInplaceEdit* editor = InplaceEditor();
   if (!editor) return;
-  editor->SetMaxLength(Value);
-  if (auto* plex = dynamic_cast<TPlexInplaceEdit*>(editor)) plex->SetLengthLimit(Value);
+  // The open editor takes the limit the grid answers for its cell, which a grid with column
+  // definitions takes from the column rather than from this setting.
+  const int limit = GetEditLimit();
+  editor->SetMaxLength(limit);
+  if (auto* plex = dynamic_cast<TPlexInplaceEdit*>(editor)) plex->SetLengthLimit(limit);
 }

@@ -125,17 +125,27 @@ bool TPlexStringGrid::AllRowsFit() const { return VisibleRowCount() + FixedRows(
 bool TPlexStringGrid::AllColsFit() const { return VisibleColCount() + FixedCols() >= ColCount(); }
 
 void TPlexStringGrid::ApplyScrollBarAlways(bool HideUnneeded) {
-  const bool rowsFit = AllRowsFit();
-  const bool colsFit = AllColsFit();
   if (FScrollBarAlways != saNone) {
     const bool vert = ScrollBars() == ssVertical || ScrollBars() == ssBoth;
     const bool horz = ScrollBars() == ssHorizontal || ScrollBars() == ssBoth;
-    if (rowsFit && vert) ShowScrollBar(SB_VERT, FScrollBarAlways == saVert || FScrollBarAlways == saBoth);
-    if (colsFit && horz) ShowScrollBar(SB_HORZ, FScrollBarAlways == saHorz || FScrollBarAlways == saBoth);
-    EnableScrollBar(SB_VERT, !rowsFit);
-    EnableScrollBar(SB_HORZ, !colsFit);
+    const bool keepVert = FScrollBarAlways == saVert || FScrollBarAlways == saBoth;
+    const bool keepHorz = FScrollBarAlways == saHorz || FScrollBarAlways == saBoth;
+    // A bar kept up takes room from the cells, which may then no longer fit the other way.
+    // Each axis's fit hangs on the other axis's bar only, and the kept bars are up after the
+    // first pass, so the second one settles the rest.
+    for (int pass = 0; pass < 3; ++pass) {
+      const bool showVert = vert && (keepVert || !AllRowsFit());
+      const bool showHorz = horz && (keepHorz || !AllColsFit());
+      if (showVert == VertScrollBarShown() && showHorz == HorzScrollBarShown()) break;
+      ShowScrollBar(SB_VERT, showVert);
+      ShowScrollBar(SB_HORZ, showHorz);
+    }
+    EnableScrollBar(SB_VERT, !AllRowsFit());
+    EnableScrollBar(SB_HORZ, !AllColsFit());
     return;
   }
+  const bool rowsFit = AllRowsFit();
+  const bool colsFit = AllColsFit();
   // A bar left disabled by an earlier setting scrolls again.
   if (!rowsFit) EnableScrollBar(SB_VERT, true);
   if (!colsFit) EnableScrollBar(SB_HORZ, true);

@@ -126,6 +126,130 @@ TEST(PlexStringGridScroll, ProportionalThumbsPicture) {
   Shoot(s.Form.Widget(), "grid_proportional_thumbs.png");
 }
 
+namespace {
+
+// Three columns of 56 and four rows of 20, the lines drawn inside the cells: 168 x 80 pixels of
+// cells, so a 176 x 86 grid needs no bar; one that once was smaller must not keep its bars then.
+void SmallTable(TPlexStringGrid& g) {
+  g.SetColCount(3);
+  g.SetRowCount(4);
+  g.SetDefaultColWidth(56);
+  g.SetDefaultRowHeight(20);
+}
+
+int BarThickness(TPlexStringGrid& g, Qt::Orientation Orientation) {
+  for (QScrollBar* b : g.Widget()->findChildren<QScrollBar*>())
+    if (b->orientation() == Orientation)
+      return Orientation == Qt::Vertical ? b->sizeHint().width() : b->sizeHint().height();
+  return 0;
+}
+
+}  // namespace
+
+TEST(PlexStringGridScroll, BarsFollowWhetherTheCellsFitInTheRoomTheyLeave) {
+  struct Case {
+    const char* Name;
+    TScrollStyle Bars;
+    TScrollBarAlways Always;
+    bool Proportional;
+    int Width, Height;
+    bool Horz, Vert;
+    bool HorzEnabled, VertEnabled;  // read only where the bar shows
+  };
+  const Case cases[] = {
+      {"fits", ssBoth, saNone, false, 176, 86, false, false, false, false},
+      {"fits, proportional", ssBoth, saNone, true, 176, 86, false, false, false, false},
+      {"fits, vertical bars only", ssVertical, saNone, false, 176, 86, false, false, false, false},
+      {"fits, horizontal bars only", ssHorizontal, saNone, false, 176, 86, false, false, false, false},
+      {"a column short", ssBoth, saNone, false, 167, 86, true, true, true, true},
+      {"a column short, proportional", ssBoth, saNone, true, 160, 86, true, true, true, true},
+      {"a column short, no horizontal bar allowed", ssVertical, saNone, false, 167, 86, false, false, false, false},
+      {"a column short, no vertical bar allowed", ssHorizontal, saNone, false, 167, 86, true, false, true, false},
+      {"a row short, no vertical bar allowed", ssHorizontal, saNone, false, 176, 79, false, false, false, false},
+      // A bar kept up though nothing scrolls takes room, and then may have something to scroll.
+      {"fits with room, both kept", ssBoth, saBoth, false, 200, 120, true, true, false, false},
+      {"fits with room, vertical kept", ssBoth, saVert, false, 200, 120, false, true, false, false},
+      {"fits with room, horizontal kept", ssBoth, saHorz, true, 200, 120, true, false, false, false},
+      {"fits only without bars, vertical kept", ssBoth, saVert, false, 176, 86, true, true, true, true},
+      {"fits only without bars, kept bars not allowed", ssNone, saBoth, false, 176, 86, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TShownGrid s(100, 50);
+    TPlexStringGrid& g = *s.Grid;
+    g.SetScrollBars(c.Bars);
+    SmallTable(g);
+    g.SetScrollBarAlways(c.Always);
+    g.SetScrollProportional(c.Proportional);
+    g.SetBounds(10, 10, c.Width, c.Height);
+    QApplication::processEvents();
+    EXPECT_EQ(g.HorzScrollBarShown(), c.Horz);
+    EXPECT_EQ(g.VertScrollBarShown(), c.Vert);
+    if (c.Horz) {
+      EXPECT_EQ(g.HorzScrollBarEnabled(), c.HorzEnabled);
+    }
+    if (c.Vert) {
+      EXPECT_EQ(g.VertScrollBarEnabled(), c.VertEnabled);
+    }
+    EXPECT_EQ(g.ClientWidth(), c.Width - (c.Vert ? BarThickness(g, Qt::Vertical) : 0));
+    EXPECT_EQ(g.ClientHeight(), c.Height - (c.Horz ? BarThickness(g, Qt::Horizontal) : 0));
+    if (c.Horz || c.Vert || c.Width < 168 || c.Height < 80) continue;
+    // Nothing to scroll: the last cell is reached without moving the header row or column.
+    g.SetCol(2);
+    g.SetRow(3);
+    EXPECT_EQ(g.TopRow(), g.FixedRows());
+    EXPECT_EQ(g.LeftCol(), g.FixedCols());
+  }
+}
+
+// The window is sized from outside, as by a drag of its corner: the grid filling it loses
+// its bars once its cells fit and gets them back when they no longer do.
+TEST(PlexStringGridScroll, ResizingTheFormTakesTheBarsAwayAndBringsThemBack) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSizeable);
+  form.SetClientWidth(120);
+  form.SetClientHeight(60);
+  auto* g = new TPlexStringGrid(&form);
+  g->SetParent(&form);
+  g->SetAlign(alClient);
+  g->SetScrollBars(ssBoth);
+  SmallTable(*g);
+  for (int c = 0; c < 3; ++c) g->SetCells(c, 0, QString("Head %1").arg(c));
+  for (int r = 1; r < 4; ++r) g->SetCells(0, r, QString("Row %1").arg(r));
+  g->SetCells(2, 3, "last");
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+  const struct {
+    int Width, Height;
+    bool Bars;
+    const char* Shot;
+  } steps[] = {
+      {120, 60, true, "grid_resize_small.png"},
+      {176, 86, false, "grid_resize_fits.png"},
+      {167, 86, true, "grid_resize_a_column_short.png"},
+      {176, 86, false, nullptr},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.Width);
+    form.Widget()->resize(step.Width, step.Height);
+    QApplication::processEvents();
+    ASSERT_EQ(g->Width(), step.Width);
+    ASSERT_EQ(g->Height(), step.Height);
+    EXPECT_EQ(g->HorzScrollBarShown(), step.Bars);
+    EXPECT_EQ(g->VertScrollBarShown(), step.Bars);
+    if (step.Bars) {
+      if (step.Shot) Shoot(form.Widget(), step.Shot);
+      continue;
+    }
+    // Selecting the last cell keeps the header row and column in view.
+    g->SetSelection(TGridRect{2, 3, 2, 3});
+    QApplication::processEvents();
+    EXPECT_EQ(g->TopRow(), 1);
+    EXPECT_EQ(g->LeftCol(), 1);
+    if (step.Shot) Shoot(form.Widget(), step.Shot);
+  }
+}
+
 TEST(PlexStringGridScroll, ThumbScaleReachesFirstAndLastTopRowOfALargeGrid) {
   TShownGrid s;
   TPlexStringGrid& g = *s.Grid;

@@ -204,6 +204,31 @@ TEST_F(ColumnGridForm, TypingCommitsAndAnnouncesTheEdit) {
   EXPECT_EQ(done, (std::vector<std::pair<int, int>>{{1, 3}}));
 }
 
+TEST_F(ColumnGridForm, TheOpenEditorKeepsTheColumnsLengthWhenTheGridsLimitIsWritten) {
+  const struct {
+    int ColumnLength;
+    const char* Expected;
+  } cases[] = {
+      {15, "Pump station no"}, {0, "Pump station north 7"},  // the column sets no limit, and the grid's does not apply
+  };
+  ShowForm(420, 200);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ColumnLength);
+    Grid->Columns()[1]->EditLength = c.ColumnLength;
+    Grid->SetCells(1, 3, "");
+    Grid->SetCol(1);
+    Grid->SetRow(3);
+    QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+    QTest::keyClicks(QApplication::focusWidget(), "Pump");
+    Grid->SetMaxEditLength(4);
+    QTest::keyClicks(QApplication::focusWidget(), " station north 7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->Cells(1, 3), c.Expected);
+    Grid->SetMaxEditLength(0);
+  }
+}
+
 TEST_F(ColumnGridForm, F2OpensTheColumnsList) {
   ShowForm(420, 200);
   Grid->SetCol(3);
