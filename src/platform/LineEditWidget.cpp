@@ -144,6 +144,23 @@ QRect TLineEditWidget::LineRect(int Line) const {
   return QRect();
 }
 
+QRect TLineEditWidget::CaretRect(const TLayout& L) const {
+  int para = 0, index = 0;
+  const int pos = cursorPosition();
+  Locate(L, pos, para, index);
+  const TParagraph& p = L.Paragraphs[size_t(para)];
+  if (p.Layout->lineCount() == 0) return QRect();
+  const QTextLine line = p.Layout->lineAt(index);
+  const qreal x = line.cursorToX(std::clamp(pos - p.Start, 0, p.Length));
+  return QRectF(x, line.y(), 1, line.height()).toAlignedRect().translated(TextArea().topLeft() - FScroll);
+}
+
+QVariant TLineEditWidget::inputMethodQuery(Qt::InputMethodQuery Query) const {
+  // The input method places its window at the caret's line.
+  if (Query == Qt::ImCursorRectangle && ShowsLines()) return CaretRect(MakeLayout());
+  return QLineEdit::inputMethodQuery(Query);
+}
+
 void TLineEditWidget::KeepCaretInView(const TLayout& L) {
   const QRect area = TextArea();
   int para = 0, index = 0;

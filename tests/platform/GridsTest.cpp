@@ -584,6 +584,8 @@ TEST_F(GridFixture, EditorKeepsTheCaretInView) {
     EXPECT_GE(line.top(), 0);
     EXPECT_LE(line.bottom(), w->height() + 1);
     EXPECT_LE(line.right(), w->width()) << "the line's end shows";
+    const QRect caret = w->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_TRUE(line.adjusted(-1, 0, 1, 0).contains(caret)) << "input methods open at the caret";
   }
 }
 

@@ -30,6 +30,7 @@ public:
   int LineOfPosition(int Pos) const;
   // A shown line's rectangle in widget coordinates; empty past the last line.
   QRect LineRect(int Line) const;
+  QVariant inputMethodQuery(Qt::InputMethodQuery Query) const override;
 
 protected:
   void paintEvent(QPaintEvent* e) override;
@@ -59,6 +60,8 @@ private:
   // pair shows at its paragraph's end).
   void Locate(const TLayout& L, int Pos, int& Para, int& Line) const;
   int PositionAt(const TLayout& L, const QPoint& P) const;
+  // The caret's rectangle in widget coordinates.
+  QRect CaretRect(const TLayout& L) const;
   // Scrolls so that the caret stays in view, as the edit control does.
   void KeepCaretInView(const TLayout& L);
   // Moves the caret (extending the selection with Extend) to Pos.

@@ -610,5 +610,13 @@ TEST_F(MultiLineEditTest, ScreenshotOfATallMultiLineCell) {
   Grid->InplaceEditor()->SetSelLength(6);
   QApplication::processEvents();
   SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/inplace-edit-multiline.png");
+  // Without word wrap, the caret at the end of the second line.
+  QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+  Grid->SetFocus();
+  Grid->SetWordWrap(false);
+  Open(edNormal, "first line\r\nsecond line\r\na third line that is long enough to wrap");
+  Grid->InplaceEditor()->SetSelStart(23);
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/inplace-edit-multiline-nowrap.png");
 }
 }  // namespace
