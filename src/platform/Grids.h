@@ -103,12 +103,12 @@ public:
   void Move(const TRect& r);
   // The multi-line edit style (on by default): line breaks (CR LF) stay in
   // the text, Ctrl+Enter types one, and the lines are counted as the edit
-  // control counts them. Switching it off (password cells) drops the breaks.
-  // The editor shows the text on one line, a break as a blank.
+  // control counts them (wrapped lines too). The lines show from the top of
+  // the cell. Switching it off (password cells) drops the breaks.
   bool MultiLine() const { return FMultiLine; }
   void SetMultiLine(bool Value);
   bool WordWrap() const { return FWordWrap; }
-  void SetWordWrap(bool Value) { FWordWrap = Value; }
+  void SetWordWrap(bool Value);
   int LineCount() const;
   // The 0-based line holding the caret.
   int CaretLine() const;

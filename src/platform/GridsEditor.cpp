@@ -5,12 +5,14 @@
 #include "platform/ControlMessages.h"
 #include "platform/MaskEdit.h"
 #include "platform/WindowHandles.h"
+#include "platform/internal/LineEditWidget.h"
 
 #include <QLineEdit>
 
 TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TCustomMaskEdit(AGrid), FGrid(AGrid) {
   SetVisible(false);
   SetParent(AGrid);
+  SetMultiLineDisplay(FMultiLine, FWordWrap);
 }
 
 void TInplaceEdit::UpdateContents() {
@@ -42,15 +44,34 @@ int CountBreaks(const QString& Text) {
 
 void TInplaceEdit::SetMultiLine(bool Value) {
   FMultiLine = Value;
+  SetMultiLineDisplay(FMultiLine, FWordWrap);
   if (Value) return;
   QString text = Text();
   text.remove(QChar('\r')).remove(QChar('\n'));
   if (text != Text()) SetText(text);
 }
 
-int TInplaceEdit::LineCount() const { return CountBreaks(Text()) + 1; }
+void TInplaceEdit::SetWordWrap(bool Value) {
+  FWordWrap = Value;
+  SetMultiLineDisplay(FMultiLine, FWordWrap);
+}
 
-int TInplaceEdit::CaretLine() const { return CountBreaks(Text().left(SelStart())); }
+namespace {
+const TLineEditWidget* LinesOf(const TInplaceEdit* Edit) {
+  const auto* w = static_cast<const TLineEditWidget*>(Edit->LineEdit());
+  return w->ShowsLines() ? w : nullptr;
+}
+}  // namespace
+
+int TInplaceEdit::LineCount() const {
+  if (const TLineEditWidget* w = LinesOf(this)) return w->LineCount();
+  return CountBreaks(Text()) + 1;
+}
+
+int TInplaceEdit::CaretLine() const {
+  if (const TLineEditWidget* w = LinesOf(this)) return w->LineOfPosition(SelStart());
+  return CountBreaks(Text().left(SelStart()));
+}
 
 void TInplaceEdit::InsertLineBreak() {
   if (FMultiLine) SetSelText("\r\n");

@@ -2,6 +2,7 @@
 
 #include "platform/SysUtils.h"
 #include "platform/internal/ControlBridge.h"
+#include "platform/internal/LineEditWidget.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -117,7 +118,9 @@ TRect TCustomMaskEdit::FormatRect() const {
   return TRect(m.left(), m.top(), ClientWidth() - m.right(), ClientHeight() - m.bottom());
 }
 
-int TCustomMaskEdit::CharFromPos(const TPoint& P) const { return LineEdit()->cursorPositionAt(QPoint(P.X, P.Y)); }
+int TCustomMaskEdit::CharFromPos(const TPoint& P) const {
+  return static_cast<const TLineEditWidget*>(LineEdit())->PositionAt(QPoint(P.X, P.Y));
+}
 
 void TCustomMaskEdit::SetEditStyle(unsigned Style) {
   SetAlignment(Style & ES_RIGHT ? taRightJustify : Style & ES_CENTER ? taCenter : taLeftJustify);

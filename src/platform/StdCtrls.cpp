@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/ControlMessages.h"
+#include "platform/internal/LineEditWidget.h"
 #include "platform/internal/Painting.h"
 
 #include <QAbstractItemView>
@@ -165,7 +166,7 @@ void TLinkLabel::ActivateLink(int index) {
 
 // ---- TEdit ----
 
-TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new QLineEdit()) {
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new TLineEditWidget()) {
   FEdit = static_cast<QLineEdit*>(Widget());
   SetTabStop(true);
   SetColor(clWindow);
@@ -248,6 +249,10 @@ QString TEdit::SelText() const { return FEdit->selectedText(); }
 void TEdit::SetSelText(const QString& s) { FEdit->insert(s); }
 
 void TEdit::SelectAll() { FEdit->selectAll(); }
+
+void TEdit::SetMultiLineDisplay(bool MultiLine, bool WordWrap) {
+  static_cast<TLineEditWidget*>(FEdit)->SetMultiLine(MultiLine, WordWrap);
+}
 
 // ---- TMemo ----
 

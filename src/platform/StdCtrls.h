@@ -103,6 +103,9 @@ protected:
   void ApplyText() override;
   virtual void Change();
   bool ClicksOnMouseUp() const override { return true; }
+  // The multi-line edit style: the text's lines show from the top, wrapped
+  // with WordWrap; a masked or password edit stays on one line.
+  void SetMultiLineDisplay(bool MultiLine, bool WordWrap);
 
 private:
   QLineEdit* FEdit;

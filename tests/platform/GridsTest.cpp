@@ -2,6 +2,7 @@
 #include "platform/Grids.h"
 #include "platform/Screenshot.h"
 #include "platform/Timers.h"
+#include "platform/internal/LineEditWidget.h"
 #include "platform/internal/Painting.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -503,6 +505,88 @@ TEST_F(GridFixture, EditorKeepsLineBreaksAndCountsLines) {
   edit->SetSelStart(3);
   QTest::keyClick(edit->LineEdit(), Qt::Key_Return, Qt::ControlModifier);
   EXPECT_EQ(edit->Text(), "abc");
+}
+
+// The editor shows the text's lines from the top of its formatting rectangle;
+// a masked or password editor, and any other edit, shows one line.
+TEST_F(GridFixture, EditorShowsItsLinesFromTheTop) {
+  TGridOptions o = Grid->Options();
+  o.Include(goEditing);
+  Grid->SetOptions(o);
+  Grid->SetRowHeights(2, 70);
+  Grid->SetColWidths(2, 90);
+  Show();
+  Grid->MoveColRow(2, 2, true, true);
+  Grid->ShowEditor();
+  TInplaceEdit* edit = Grid->InplaceEditor();
+  ASSERT_NE(edit, nullptr);
+  auto* w = static_cast<TLineEditWidget*>(edit->LineEdit());
+  const struct {
+    const char* Name;
+    std::function<void()> Setup;
+    bool Lines;
+  } cases[] = {
+      {"multi-line", [] {}, true},
+      {"right aligned", [edit] { edit->SetAlignment(taRightJustify); }, true},
+      {"masked", [edit] { edit->SetEditMask("99;1;_"); }, false},
+      {"password", [edit] { edit->SetPasswordChar('*'); }, false},
+      {"one line", [edit] { edit->SetMultiLine(false); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit->SetEditMask("");
+    edit->SetPasswordChar(QChar());
+    edit->SetAlignment(taLeftJustify);
+    edit->SetMultiLine(true);
+    c.Setup();
+    edit->SetText("ab\r\ncd");
+    EXPECT_EQ(w->ShowsLines(), c.Lines);
+    if (!c.Lines) continue;
+    EXPECT_EQ(edit->Text(), "ab\r\ncd");
+    const QRect first = w->LineRect(0), second = w->LineRect(1);
+    EXPECT_LE(first.top(), 3) << "at the top, not in the middle of 70 pixels";
+    EXPECT_GE(second.top(), first.bottom());
+    EXPECT_LT(second.bottom(), edit->Height() / 2);
+    EXPECT_TRUE(w->LineRect(2).isEmpty());
+    if (edit->Alignment() == taRightJustify) {
+      EXPECT_GT(first.left(), edit->Width() / 2);
+    }
+    // The character at a point of the second line counts the break.
+    EXPECT_EQ(edit->CharFromPos(TPoint(second.left(), second.center().y())), 4);
+  }
+  TEdit plain(Form.get());
+  EXPECT_FALSE(static_cast<TLineEditWidget*>(plain.LineEdit())->ShowsLines());
+}
+
+// More lines than the cell holds, or a line longer than it, scroll the caret into view.
+TEST_F(GridFixture, EditorKeepsTheCaretInView) {
+  TGridOptions o = Grid->Options();
+  o.Include(goEditing);
+  Grid->SetOptions(o);
+  Show();
+  Grid->MoveColRow(2, 2, true, true);
+  Grid->SetFocus();
+  Grid->ShowEditor();
+  TInplaceEdit* edit = Grid->InplaceEditor();
+  ASSERT_NE(edit, nullptr);
+  auto* w = static_cast<TLineEditWidget*>(edit->LineEdit());
+  const struct {
+    const char* Text;
+    int Line;  // the caret's, at the end
+  } cases[] = {{"ab\r\ncd\r\nef\r\ngh", 3}, {"a long line that the narrow cell cannot hold", 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    edit->SetText(c.Text);
+    edit->SetSelStart(edit->Text().length());
+    w->repaint();
+    EXPECT_EQ(edit->CaretLine(), c.Line);
+    const QRect line = w->LineRect(c.Line);
+    EXPECT_GE(line.top(), 0);
+    EXPECT_LE(line.bottom(), w->height() + 1);
+    EXPECT_LE(line.right(), w->width()) << "the line's end shows";
+    const QRect caret = w->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_TRUE(line.adjusted(-1, 0, 1, 0).contains(caret)) << "input methods open at the caret";
+  }
 }
 
 // The editor reports a change to the grid, which sends it back once: one

@@ -445,3 +445,178 @@ TEST_F(PlexInplaceEditTest, AClickThatOpensTheEditorPutsTheCaretUnderThePointer)
     EXPECT_EQ(editor->SelLength(), 0);
   }
 }
+
+namespace {
+// The multi-line text editor: the lines show from the top of a tall cell, as
+// the cell draws them, and the caret walks them.
+struct MultiLineEditTest : PlexInplaceEditTest {
+  void SetUp() override {
+    PlexInplaceEditTest::SetUp();
+    Grid->SetWordWrap(false);
+    Grid->Multilinecells = true;
+    Grid->Navigation().AllowCtrlEnter = true;
+    Grid->SetColWidths(1, 120);
+    Grid->SetRowHeights(1, 80);
+  }
+  // The first and last pixel rows and the first column holding text ink in a
+  // rectangle of the grid's window, the editor included; -1 without ink.
+  struct TInk {
+    int Top = -1, Bottom = -1, Left = -1;
+  };
+  TInk InkIn(const TRect& R) {
+    QApplication::processEvents();
+    const QImage img = Grid->Widget()->grab(R.toQRect()).toImage();
+    TInk ink;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x)
+        if (qGray(img.pixel(x, y)) < 100) {
+          if (ink.Top < 0) ink.Top = y;
+          ink.Bottom = y;
+          if (ink.Left < 0 || x < ink.Left) ink.Left = x;
+        }
+    return ink;
+  }
+  TRect Inner(int ACol, int ARow) const {
+    const TRect r = Grid->CellRect(ACol, ARow);
+    return TRect(r.Left + 1, r.Top + 1, r.Right - 2, r.Bottom - 2);
+  }
+  int LineHeight() const { return QFontMetrics(Grid->InplaceEditor()->Widget()->font()).lineSpacing(); }
+};
+
+TEST_F(MultiLineEditTest, TheLinesShowFromTheTopWhereTheCellDrawsThem) {
+  const struct {
+    const char* Name;
+    const char* Start;
+    bool TypeBreak;  // Ctrl+Enter and "cd" after the start text
+    const char* Result;
+    int Lines;
+    int RowHeight;  // 0: the default
+  } cases[] = {
+      {"opened", "ab\r\ncd", false, "ab\r\ncd", 2, 80},
+      {"typed", "ab", true, "ab\r\ncd", 2, 80},
+      {"one line in a default row", "ab", false, "ab", 1, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Grid->SetRowHeights(1, c.RowHeight ? c.RowHeight : Grid->DefaultRowHeight());
+    Grid->SetCells(1, 1, c.Result);
+    const TInk drawn = InkIn(Inner(1, 1));
+    ASSERT_GE(drawn.Top, 0);
+    Open(edNormal, c.Start);
+    if (c.TypeBreak) {
+      Grid->InplaceEditor()->SetSelStart(2);
+      QTest::keyClick(EditorWidget(), Qt::Key_Return, Qt::ControlModifier);
+      Type("cd");
+    }
+    EXPECT_EQ(Text(), c.Result);
+    EXPECT_EQ(Grid->InplaceEditor()->LineCount(), c.Lines);
+    const TInk shown = InkIn(Inner(1, 1));
+    EXPECT_LT(shown.Top, LineHeight()) << "the first line at the top";
+    EXPECT_EQ(shown.Bottom - shown.Top > LineHeight(), c.Lines > 1) << "every line shown";
+    EXPECT_LT(shown.Bottom, (c.Lines + 1) * LineHeight());
+    EXPECT_NEAR(shown.Top, drawn.Top, 2) << "no jump when editing starts";
+    EXPECT_NEAR(shown.Left, drawn.Left, 2);
+    QTest::keyClick(EditorWidget(), Qt::Key_Return);
+    EXPECT_EQ(Grid->Cells(1, 1), c.Result) << "the breaks go back as they came";
+    Grid->SetRow(1);
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
+TEST_F(MultiLineEditTest, WordWrapWrapsTheEditorsLines) {
+  Grid->SetColWidths(1, 70);
+  for (const bool wrap : {true, false}) {
+    SCOPED_TRACE(wrap);
+    Grid->SetWordWrap(wrap);
+    Open(edNormal, "one two three four");
+    TInplaceEdit* editor = Grid->InplaceEditor();
+    EXPECT_EQ(editor->WordWrap(), wrap);
+    const TInk shown = InkIn(Inner(1, 1));
+    if (wrap) {
+      EXPECT_GE(editor->LineCount(), 2);
+      EXPECT_GT(shown.Bottom - shown.Top, LineHeight());
+      // Up on a wrapped line stays in the editor.
+      editor->SetSelStart(Text().length());
+      QTest::keyClick(EditorWidget(), Qt::Key_Up);
+      EXPECT_TRUE(editor->Visible());
+      EXPECT_EQ(editor->CaretLine(), editor->LineCount() - 2);
+    } else {
+      EXPECT_EQ(editor->LineCount(), 1);
+      EXPECT_LT(shown.Bottom - shown.Top, LineHeight());
+    }
+    EXPECT_EQ(Text(), "one two three four");
+    QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+    Grid->SetFocus();
+    QApplication::processEvents();
+  }
+}
+
+TEST_F(MultiLineEditTest, TheCaretWalksTheLinesAndLeavesOnTheFirst) {
+  Grid->SetRow(2);
+  Grid->SetRowHeights(2, 80);
+  Grid->SetCol(1);
+  Open(edNormal);
+  Grid->HideInplaceEdit();
+  Grid->SetCells(1, 2, "ab\r\ncd");
+  Grid->ShowCellEdit();
+  TInplaceEdit* editor = Grid->InplaceEditor();
+  ASSERT_TRUE(editor->Visible());
+  ASSERT_EQ(Text(), "ab\r\ncd");
+  editor->SetSelStart(1);
+  QTest::keyClick(EditorWidget(), Qt::Key_Down);
+  EXPECT_EQ(editor->SelStart(), 5) << "the breaks count as two characters";
+  EXPECT_EQ(editor->CaretLine(), 1);
+  QTest::keyClick(EditorWidget(), Qt::Key_Up, Qt::ShiftModifier);
+  EXPECT_EQ(editor->SelStart(), 1);
+  EXPECT_EQ(editor->SelLength(), 4);
+  EXPECT_EQ(editor->SelText(), "b\r\nc");
+  editor->SetSelStart(5);
+  QTest::keyClick(EditorWidget(), Qt::Key_Home);
+  EXPECT_EQ(editor->SelStart(), 0) << "the grid's Home goes to the text's start";
+  editor->SetSelStart(4);
+  QTest::keyClick(EditorWidget(), Qt::Key_Backspace);
+  EXPECT_EQ(Text(), "abcd") << "a break goes as one";
+  QTest::keyClick(EditorWidget(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(Text(), "ab\r\ncd");
+  // A click on the second line puts the caret there; the character at a point
+  // counts the break.
+  const int lh = LineHeight();
+  const QPoint second(6, 3 + lh + lh / 2);
+  QTest::mouseClick(EditorWidget(), Qt::LeftButton, {}, second);
+  EXPECT_EQ(editor->SelStart(), 4);
+  EXPECT_EQ(editor->CharFromPos(TPoint(second.x(), second.y())), 4);
+  EXPECT_EQ(editor->CharFromPos(TPoint(100, 3 + lh / 2)), 2);
+  EXPECT_EQ(editor->CharFromPos(TPoint(100, 3 + lh + lh / 2)), 6);
+  // Up on the second line stays, on the first goes to the row above.
+  QTest::keyClick(EditorWidget(), Qt::Key_Up);
+  EXPECT_EQ(Grid->Row(), 2);
+  EXPECT_TRUE(editor->Visible());
+  EXPECT_EQ(editor->CaretLine(), 0);
+  QTest::keyClick(EditorWidget(), Qt::Key_Up);
+  EXPECT_EQ(Grid->Row(), 1);
+  EXPECT_EQ(Grid->Cells(1, 2), "ab\r\ncd");
+}
+
+TEST_F(MultiLineEditTest, ScreenshotOfATallMultiLineCell) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  Grid->SetWordWrap(true);
+  Grid->SetColWidths(1, 140);
+  Grid->SetRowHeights(1, 110);
+  Grid->SetCells(2, 1, "first line\r\nsecond line\r\na third line that is long enough to wrap");
+  Open(edNormal, "first line\r\nsecond line\r\na third line that is long enough to wrap");
+  Grid->InplaceEditor()->SetSelStart(14);
+  Grid->InplaceEditor()->SetSelLength(6);
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/inplace-edit-multiline.png");
+  // Without word wrap, the caret at the end of the second line.
+  QTest::keyClick(EditorWidget(), Qt::Key_Escape);
+  Grid->SetFocus();
+  Grid->SetWordWrap(false);
+  Open(edNormal, "first line\r\nsecond line\r\na third line that is long enough to wrap");
+  Grid->InplaceEditor()->SetSelStart(23);
+  QApplication::processEvents();
+  SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/inplace-edit-multiline-nowrap.png");
+}
+}  // namespace
