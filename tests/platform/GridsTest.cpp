@@ -83,6 +83,17 @@ struct GridFixture : ::testing::Test {
     QApplication::setActiveWindow(Form->Widget());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Widget()));
   }
+  // Shows the editing grid and opens the editor on cell (ACol, ARow).
+  TInplaceEdit* OpenEditorAt(int ACol, int ARow) {
+    TGridOptions o = Grid->Options();
+    o.Include(goEditing);
+    Grid->SetOptions(o);
+    Show();
+    Grid->MoveColRow(ACol, ARow, true, true);
+    Grid->SetFocus();
+    Grid->ShowEditor();
+    return Grid->InplaceEditor();
+  }
   void Mouse(UINT msg, int x, int y, WPARAM keys = 0) { Grid->Perform(msg, keys, MakeLParam(x, y)); }
   TPoint Center(int c, int r) const {
     const TRect rc = Grid->CellRect(c, r);
@@ -479,14 +490,7 @@ TEST_F(GridFixture, EditorForwardsNavigationKeysToTheGrid) {
 }
 
 TEST_F(GridFixture, EditorKeepsLineBreaksAndCountsLines) {
-  TGridOptions o = Grid->Options();
-  o.Include(goEditing);
-  Grid->SetOptions(o);
-  Show();
-  Grid->MoveColRow(2, 2, true, true);
-  Grid->SetFocus();
-  Grid->ShowEditor();
-  TInplaceEdit* edit = Grid->InplaceEditor();
+  TInplaceEdit* edit = OpenEditorAt(2, 2);
   ASSERT_NE(edit, nullptr);
   edit->SetText("ab");
   edit->SetSelStart(2);
@@ -510,15 +514,9 @@ TEST_F(GridFixture, EditorKeepsLineBreaksAndCountsLines) {
 // The editor shows the text's lines from the top of its formatting rectangle;
 // a masked or password editor, and any other edit, shows one line.
 TEST_F(GridFixture, EditorShowsItsLinesFromTheTop) {
-  TGridOptions o = Grid->Options();
-  o.Include(goEditing);
-  Grid->SetOptions(o);
   Grid->SetRowHeights(2, 70);
   Grid->SetColWidths(2, 90);
-  Show();
-  Grid->MoveColRow(2, 2, true, true);
-  Grid->ShowEditor();
-  TInplaceEdit* edit = Grid->InplaceEditor();
+  TInplaceEdit* edit = OpenEditorAt(2, 2);
   ASSERT_NE(edit, nullptr);
   auto* w = static_cast<TLineEditWidget*>(edit->LineEdit());
   const struct {
@@ -560,14 +558,7 @@ TEST_F(GridFixture, EditorShowsItsLinesFromTheTop) {
 
 // More lines than the cell holds, or a line longer than it, scroll the caret into view.
 TEST_F(GridFixture, EditorKeepsTheCaretInView) {
-  TGridOptions o = Grid->Options();
-  o.Include(goEditing);
-  Grid->SetOptions(o);
-  Show();
-  Grid->MoveColRow(2, 2, true, true);
-  Grid->SetFocus();
-  Grid->ShowEditor();
-  TInplaceEdit* edit = Grid->InplaceEditor();
+  TInplaceEdit* edit = OpenEditorAt(2, 2);
   ASSERT_NE(edit, nullptr);
   auto* w = static_cast<TLineEditWidget*>(edit->LineEdit());
   const struct {
