@@ -79,6 +79,27 @@ struct EditingGridFixture : ::testing::Test {
   }
   void LogEvents();
 
+  // Opens the editor of the type on the cell, as F2 does on a grid focused anew.
+  void Open(TEditorType Type, const QString& Text, int ACol = 2, int ARow = 2) {
+    Grid->SetCells(ACol, ARow, Text);
+    Grid->DefaultEditor = Type;
+    Grid->SetCol(ACol);
+    Grid->SetRow(ARow);
+    FocusOther();
+    Grid->SetFocus();
+    QApplication::processEvents();
+    Grid->ShowCellEdit();
+    QApplication::processEvents();
+  }
+  void SetTabs(bool On) {
+    TGridOptions options = Grid->Options();
+    if (On)
+      options.Include(goTabs);
+    else
+      options.Exclude(goTabs);
+    Grid->SetOptions(options);
+  }
+
   // Clicks the current cell (ACol, ARow) 30 pixels in, which opens its editor;
   // the pointer stays there, where the editor reads it when it takes the focus.
   void ClickToOpen(int ACol, int ARow, const QString& Text) {

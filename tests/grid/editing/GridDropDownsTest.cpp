@@ -17,25 +17,6 @@
 namespace {
 
 struct GridDropDownsTest : EditingGridFixture {
-  void Open(TEditorType Type, const QString& Text, int ACol = 2, int ARow = 2) {
-    Grid->SetCells(ACol, ARow, Text);
-    Grid->DefaultEditor = Type;
-    Grid->SetCol(ACol);
-    Grid->SetRow(ARow);
-    FocusOther();
-    Grid->SetFocus();
-    QApplication::processEvents();
-    Grid->ShowCellEdit();
-    QApplication::processEvents();
-  }
-  void SetTabs(bool On) {
-    TGridOptions options = Grid->Options();
-    if (On)
-      options.Include(goTabs);
-    else
-      options.Exclude(goTabs);
-    Grid->SetOptions(options);
-  }
   void Validate(int Mode) {
     Grid->OnCellValidate = nullptr;
     if (Mode == 0) return;

@@ -20,29 +20,7 @@
 #include <QCalendarWidget>
 
 namespace {
-
-struct WrapperTest : EditingGridFixture {
-  void Open(TEditorType Type, const QString& Text, int ACol = 2, int ARow = 2) {
-    Grid->SetCells(ACol, ARow, Text);
-    Grid->DefaultEditor = Type;
-    Grid->SetCol(ACol);
-    Grid->SetRow(ARow);
-    FocusOther();
-    Grid->SetFocus();
-    QApplication::processEvents();
-    Grid->ShowCellEdit();
-    QApplication::processEvents();
-  }
-  void SetTabs(bool On) {
-    TGridOptions options = Grid->Options();
-    if (On)
-      options.Include(goTabs);
-    else
-      options.Exclude(goTabs);
-    Grid->SetOptions(options);
-  }
-};
-
+struct WrapperTest : EditingGridFixture {};
 }  // namespace
 
 // ---- the events of an edit, whichever editor serves the cell
