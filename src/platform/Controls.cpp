@@ -321,11 +321,14 @@ void TControl::ParentFontChanged() {
 }
 
 void TControl::SetCursor(TCursor v) {
+  const bool changed = v != FCursor;
   FCursor = v;
   if (FWidget) {
     FWidget->setCursor(QCursor(CursorShape(v)));
     FWidget->setProperty(ResourceCursorProperty, 0);
   }
+  // A control that set a mode through its cursor learns when someone else changed it.
+  if (changed) Perform(CM_CURSORCHANGED, 0, 0);
 }
 
 namespace {

@@ -167,7 +167,7 @@ public:
   int LeftCol() const { return FTopLeft.X; }
   void SetLeftCol(int Value);
   int TopRow() const { return FTopLeft.Y; }
-  void SetTopRow(int Value);
+  virtual void SetTopRow(int Value);
   // Scrolling columns and rows that are fully visible.
   int VisibleColCount() const;
   int VisibleRowCount() const;

@@ -85,3 +85,20 @@ TEST(Component, OwnerFreesWhatItOwnsAndNotifies) {
   EXPECT_EQ(alive, 0);
   EXPECT_NE(watcher.Removed, nullptr);
 }
+
+// Two components of one owner that asked about each other: whichever is freed
+// first is let go by the other, and the one left is freed without telling the gone one.
+TEST(Component, SiblingsThatAskedHearOfEachOthersRemoval) {
+  for (const bool firstGoesFirst : {true, false}) {
+    TComponent owner(nullptr);
+    auto* a = new Watcher(&owner);
+    auto* b = new Watcher(&owner);
+    a->FreeNotification(b);
+    b->FreeNotification(a);
+    Watcher* gone = firstGoesFirst ? a : b;
+    Watcher* left = firstGoesFirst ? b : a;
+    delete gone;
+    EXPECT_EQ(left->Removed, gone) << firstGoesFirst;
+    EXPECT_EQ(owner.ComponentCount(), 1);
+  }
+}

@@ -455,3 +455,31 @@ TEST_F(FormFixture, DesktopLookChangesArriveAsThemeFontAndColourNotices) {
   QApplication::sendEvent(notices->Widget(), &palette);
   EXPECT_EQ(seen, (std::vector<UINT>{WM_THEMECHANGED, CM_SYSFONTCHANGED, CM_SYSCOLORCHANGE}));
 }
+
+namespace {
+// Counts the cursor-changed notices a control receives.
+class TCursorProbe : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  int Notices = 0;
+
+protected:
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_CURSORCHANGED) ++Notices;
+    TCustomControl::WndProc(m);
+  }
+};
+}  // namespace
+
+// A control hears of a change of its cursor, once per change, whoever made it.
+TEST_F(FormFixture, ACursorChangeIsAnnouncedToTheControl) {
+  auto* probe = new TCursorProbe(Form.get());
+  probe->SetParent(Form.get());
+  probe->SetCursor(crHandPoint);
+  EXPECT_EQ(probe->Notices, 1);
+  probe->SetCursor(crHandPoint);
+  EXPECT_EQ(probe->Notices, 1);
+  probe->SetCursor(crDefault);
+  EXPECT_EQ(probe->Notices, 2);
+  EXPECT_EQ(probe->Cursor(), crDefault);
+}
