@@ -39,8 +39,8 @@ TControlLook::TControlLook(TPlexStringGrid* AGrid) : FGrid(AGrid) {
 TControlLook::~TControlLook() = default;
 
 void TControlLook::Init() {
-  Color = clBlack;
-  CommentColor = clRed;
+  SetColor(clBlack);
+  SetCommentColor(clRed);
   ProgressBorderColor = 0x808080;
   for (int i = 0; i < fgCount; ++i) {
     const TFixedGradientEntry& entry = FixedGradientTable[size_t(i)];
@@ -59,26 +59,30 @@ void TControlLook::SetFixedGradient(TFixedGradient Which, TColor Value) {
 
 void TControlLook::SetGlyph(int Index, const TBitmap& Value) {
   FGlyphs[size_t(Index)]->Assign(Value);
+  Repaint();
+}
+
+void TControlLook::Repaint() {
   if (FGrid) FGrid->Invalidate();
 }
 
 void TControlLook::Assign(const TGridPersistent* Source) {
   const auto* s = dynamic_cast<const TControlLook*>(Source);
   if (!s || s == this) return;
-  CheckSize = s->CheckSize;
-  RadioSize = s->RadioSize;
-  ControlStyle = s->ControlStyle;
+  FCheckSize = s->FCheckSize;
+  FRadioSize = s->FRadioSize;
+  FControlStyle = s->FControlStyle;
   for (size_t i = 0; i < FGlyphs.size(); ++i) FGlyphs[i]->Assign(*s->FGlyphs[i]);
-  ProgressMarginX = s->ProgressMarginX;
-  ProgressMarginY = s->ProgressMarginY;
-  CommentColor = s->CommentColor;
-  Color = s->Color;
+  FProgressMarginX = s->FProgressMarginX;
+  FProgressMarginY = s->FProgressMarginY;
+  FCommentColor = s->FCommentColor;
+  FColor = s->FColor;
   ProgressBorderColor = s->ProgressBorderColor;
   CheckAlwaysActive = s->CheckAlwaysActive;
   RadioAlwaysActive = s->RadioAlwaysActive;
   FFixedGradient = s->FFixedGradient;
-  DropDownAlwaysVisible = s->DropDownAlwaysVisible;
-  SpinButtonsAlwaysVisible = s->SpinButtonsAlwaysVisible;
+  FDropDownAlwaysVisible = s->FDropDownAlwaysVisible;
+  FSpinButtonsAlwaysVisible = s->FSpinButtonsAlwaysVisible;
   DropDownCount = s->DropDownCount;
   FDropDownFooter->Assign(s->FDropDownFooter.get());
   FDropDownHeader->Assign(s->FDropDownHeader.get());

@@ -92,21 +92,39 @@ public:
   TFooterAppearance& DropDownFooter() { return *FDropDownFooter; }
   void SetDropDownFooter(const TFooterAppearance& Value) { FDropDownFooter->Assign(&Value); }
 
-  // Read by the painter as they stand; the grid repaints after a change.
-  int CheckSize = 15;
-  int RadioSize = 10;
-  TControlStyle ControlStyle = csTheme;
-  TColor Color = clBlack;
-  TColor CommentColor = clRed;
+  // The painter reads these; a write that changes one repaints the grid.
+  int CheckSize() const { return FCheckSize; }
+  void SetCheckSize(int Value) { Set(FCheckSize, Value); }
+  int RadioSize() const { return FRadioSize; }
+  void SetRadioSize(int Value) { Set(FRadioSize, Value); }
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle Value) { Set(FControlStyle, Value); }
+  // The tick and radio dot of csBorland.
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value) { Set(FColor, Value); }
+  // None hides the comment marks.
+  TColor CommentColor() const { return FCommentColor; }
+  void SetCommentColor(TColor Value) { Set(FCommentColor, Value); }
+  int ProgressMarginX() const { return FProgressMarginX; }
+  void SetProgressMarginX(int Value) { Set(FProgressMarginX, Value); }
+  int ProgressMarginY() const { return FProgressMarginY; }
+  void SetProgressMarginY(int Value) { Set(FProgressMarginY, Value); }
+  // Themed progress bars.
+  bool ProgressXP() const { return FProgressXP; }
+  void SetProgressXP(bool Value) { Set(FProgressXP, Value); }
+  bool FlatButton() const { return FFlatButton; }
+  void SetFlatButton(bool Value) { Set(FFlatButton, Value); }
+  bool DropDownAlwaysVisible() const { return FDropDownAlwaysVisible; }
+  void SetDropDownAlwaysVisible(bool Value) { Set(FDropDownAlwaysVisible, Value); }
+  bool SpinButtonsAlwaysVisible() const { return FSpinButtonsAlwaysVisible; }
+  void SetSpinButtonsAlwaysVisible(bool Value) { Set(FSpinButtonsAlwaysVisible, Value); }
+  bool NoDisabledCheckRadioLook() const { return FNoDisabledCheckRadioLook; }
+  void SetNoDisabledCheckRadioLook(bool Value) { Set(FNoDisabledCheckRadioLook, Value); }
+  bool NoDisabledButtonLook() const { return FNoDisabledButtonLook; }
+  void SetNoDisabledButtonLook(bool Value) { Set(FNoDisabledButtonLook, Value); }
+
+  // Stored only: read when they are needed, nothing to repaint.
   TColor ProgressBorderColor = 0x808080;
-  int ProgressMarginX = 2;
-  int ProgressMarginY = 2;
-  bool ProgressXP = false;
-  bool FlatButton = false;
-  bool DropDownAlwaysVisible = false;
-  bool SpinButtonsAlwaysVisible = false;
-  bool NoDisabledCheckRadioLook = false;
-  bool NoDisabledButtonLook = false;
   bool CheckAlwaysActive = false;
   bool RadioAlwaysActive = false;
   bool FixedDropDownButton = false;
@@ -114,8 +132,28 @@ public:
   int HintMaxWidth = 0;
 
 private:
+  template <class T>
+  void Set(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Repaint();
+  }
+  void Repaint();
   void SetGlyph(int Index, const TBitmap& Value);
   TPlexStringGrid* FGrid;
+  int FCheckSize = 15;
+  int FRadioSize = 10;
+  TControlStyle FControlStyle = csTheme;
+  TColor FColor = clBlack;
+  TColor FCommentColor = clRed;
+  int FProgressMarginX = 2;
+  int FProgressMarginY = 2;
+  bool FProgressXP = false;
+  bool FFlatButton = false;
+  bool FDropDownAlwaysVisible = false;
+  bool FSpinButtonsAlwaysVisible = false;
+  bool FNoDisabledCheckRadioLook = false;
+  bool FNoDisabledButtonLook = false;
   std::array<TColor, fgCount> FFixedGradient{};
   std::array<std::unique_ptr<TBitmap>, 4> FGlyphs;
   std::unique_ptr<THeaderAppearance> FDropDownHeader;

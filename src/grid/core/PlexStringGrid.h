@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -270,7 +271,8 @@ public:
   void SetFixedRowHeight(int Value);
   int FixedColWidth() const { return ColWidths(0); }
   void SetFixedColWidth(int Value);
-  QString Version() const { return GetVersionString(); }
+  // The four numbers of GetVersionNr, high byte first; the dated text is GetVersionString.
+  QString Version() const;
   // The forms stream a value; it is accepted and ignored.
   void SetVersion(const QString&) {}
   TCursor RestoreCursor() const { return FRestoreCursor; }
@@ -283,6 +285,9 @@ public:
   void SetTheme(TXPColorScheme Scheme);
   void ApplyOfficeTheme();
   TOfficeTheme OfficeTheme() const { return FOfficeTheme; }
+  // Following the office theme: switched on, the theme is applied at once.
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value);
   static QString LookToIdent(TGridLook Value);
   static QString LookToCaption(TGridLook Value);
   // The flat look of the colour tones; the grid's editors and drop-downs take their button colours.
@@ -415,7 +420,6 @@ public:
   bool ExcelClipboardFormat = false;
   bool NoDefaultDraw = false;
   bool AutoNumAlign = false;
-  bool AutoThemeAdapt = false;
   bool AnchorHint = false;
   bool FixedRowAlways = false;
   bool Multilinecells = false;
@@ -451,6 +455,8 @@ public:
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
   virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings& Values);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+  // Set by DoSelectionChanged; the mouse, the keys and selecting rows by code clear it.
+  bool SelectionChangedFlag() const { return FSelChange; }
   virtual void EditorTextPosChanged() {}
   virtual void AutoInsertRow(int ARow);
   virtual void AutoDeleteRow(int ARow);
@@ -1243,6 +1249,8 @@ public:
   // The current row: the move, then the row reported, the disjunct row
   // selection, a synchronised grid and the search footer follow.
   void SetRow(int Value) override;
+  // Taken only within FixedRows .. RowCount - 1; another value is ignored.
+  void SetTopRow(int Value) override;
   // Internal moves of the grid's own pass every gatekeeper while this is set.
   void SetForceSelection(bool Value) { FForceSel = Value; }
   // The grid rearranging itself: OnCellChanging stays quiet meanwhile.
@@ -1571,6 +1579,8 @@ protected:
   bool RowIsSelected(int ARow);
   // Moves the stored real index of every hidden row above ARealRow by Delta.
   void ShiftHiddenRows(int ARealRow, int Delta);
+  // Runs a move of whole rows in the cell store; the row count it changes keeps the footer row where the move put it.
+  void StoreRowMove(const std::function<void()>& Move);
   // The graphic and the real row the check box operations address (hidden rows reached by real row).
   TCellGraphic* CheckBoxGraphic(int ACol, int ARow, int& RealRow, int& DisplRow);
   QString CheckTrueText(int ACol, int ARow);
@@ -1852,6 +1862,7 @@ private:
   int FMaxEditLength = 0;
   bool FHovering = false;
   TOfficeTheme FOfficeTheme = otUnknown;
+  bool FAutoThemeAdapt = false;
   // Indexed by TFixedGradient; the first four live in the fields above.
   std::array<TColor, fgCount> FOrvGradientFaces{clNone, clNone,   clNone,   clNone,   0x808080, 0xFFFFFF, clNone,
                                                 clNone, 0xC0C0C0, 0x808080, 0xC0C0C0, clNone,   clNone,   0x808080};
@@ -1896,6 +1907,7 @@ private:
   bool FEditDisable = false;
   bool FEditChange = false;
   bool FSelHidden = false;
+  int FStoreRowMoves = 0;
   TGridRect FHiddenSelection;
 
   // ---- cell access state

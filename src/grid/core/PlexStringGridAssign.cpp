@@ -36,7 +36,7 @@ void TPlexStringGrid::AssignSettings(TPlexStringGrid& Source) {
   AnchorHint = Source.AnchorHint;
   AutoNumAlign = Source.AutoNumAlign;
   FAutoSize = Source.FAutoSize;
-  AutoThemeAdapt = Source.AutoThemeAdapt;
+  SetAutoThemeAdapt(Source.AutoThemeAdapt());
   AutoFilterUpdate = Source.AutoFilterUpdate;
   FMouseActions->Assign(Source.FMouseActions.get());
   FNavigation->Assign(Source.FNavigation.get());

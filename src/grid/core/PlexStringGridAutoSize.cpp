@@ -26,7 +26,7 @@ int TPlexStringGrid::FitCellWidth(int ACol, int RCol, int ARow) {
   const TCellGraphic* g = GetCellGraphic(RCol, ARow);
   if (g && g->CellType != ctNone && g->CellHAlign == haFull) return graphic - (2 * (GridLineWidth() + 1) + XYOffset.X);
   int w = graphic + GetCellTextSize(RCol, ARow, false, false).cx;
-  if (FControlLook->DropDownAlwaysVisible && DoHasComboBox(RCol, ARow)) w += ComboButtonRoom;
+  if (FControlLook->DropDownAlwaysVisible() && DoHasComboBox(RCol, ARow)) w += ComboButtonRoom;
   if (FilterDropDownAuto && ARow == FilterDropDownRow && DoGetColumnFilter(RCol)) w += FilterGlyphRoom;
   if (IsSortIndicatorRow(ACol, ARow) && ACol == FSortSettings->Column) w += SortGlyphRoom;
   return w;

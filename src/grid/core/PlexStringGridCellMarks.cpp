@@ -92,7 +92,7 @@ void TPlexStringGrid::AddColorComment(int ACol, int ARow, const QString& Comment
 }
 
 void TPlexStringGrid::AddComment(int ACol, int ARow, const QString& Comment) {
-  AddColorComment(ACol, ARow, Comment, FControlLook->CommentColor);
+  AddColorComment(ACol, ARow, Comment, FControlLook->CommentColor());
 }
 
 QString TPlexStringGrid::GetComment(int ACol, int ARow) {

@@ -292,7 +292,7 @@ bool TPlexStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
   const TCellGraphic* g = GetCellGraphic(ACol, ARow);
   if (!g || !HitKinds.Contains(g->CellType)) return false;
   if (!FMouseActions->PreciseCheckBoxCheck) return true;
-  const int size = FControlLook->CheckSize;
+  const int size = FControlLook->CheckSize();
   const TRect r = CellRect(RealToDisplayCol(ACol), ARow);
   int top = r.Top + (r.Height() - size) / 2;
   if (g->CellVAlign == vaTop) top = r.Top + 2;
@@ -315,7 +315,8 @@ bool TPlexStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
 
 void TPlexStringGrid::AddRadioButton(int ACol, int ARow, bool State) {
   if (ACol >= ColCount() + NumHiddenColumns() || ARow >= RowCount() + NumHiddenRows()) throw Exception(SInvalidCell);
-  if (TCellGraphic* g = CreateCellGraphic(ACol, ARow)) g->SetRadioButton(State, true, haBeforeText, VAlignmentPlacement());
+  if (TCellGraphic* g = CreateCellGraphic(ACol, ARow))
+    g->SetRadioButton(State, true, haBeforeText, VAlignmentPlacement());
 }
 
 void TPlexStringGrid::AddRadioButtonColumn(int ACol) {
@@ -372,4 +373,3 @@ bool TPlexStringGrid::ToggleRadioButtonEx(int ACol, int ARow, bool ByUser) {
   }
   return true;
 }
-

@@ -14,10 +14,12 @@ TCustomGrid* SyncedGrid(TSyncGrid& Sync) { return dynamic_cast<TCustomGrid*>(Syn
 }  // namespace
 
 void TPlexStringGrid::SetRowCount(int Value) {
+  // A grid emptied down to the fixed rows it keeps always had its selection hidden.
+  if (FixedRowAlways && RowCount() == FixedRows() && FSelHidden) UnHideSelection();
   const int oldCount = RowCount();
   // The footer row's texts move with it, so they are taken before a shrink drops them.
   std::vector<QString> footerTexts;
-  const bool moveFooter = FFloatingFooter->Visible() && !Destroying() && !FDestroying;
+  const bool moveFooter = FFloatingFooter->Visible() && FStoreRowMoves == 0 && !Destroying() && !FDestroying;
   if (moveFooter)
     for (int c = 0; c < ColCount(); ++c) footerTexts.push_back(GetGridCell(c, oldCount - 1));
   TBaseGrid::SetRowCount(Value);

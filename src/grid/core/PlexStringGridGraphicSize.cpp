@@ -89,8 +89,8 @@ TPoint TPlexStringGrid::CalcCellGraphicSize(int ACol, int ARow, int ExtraOffset)
     case ctDataCheckBox:
     case ctVirtCheckBox:
     case ctRowCheckBox:
-    case ctTriStateCheckBox: size = TPoint(FControlLook->CheckSize, FControlLook->CheckSize); break;
-    case ctRadioButton: size = TPoint(FControlLook->RadioSize, FControlLook->RadioSize); break;
+    case ctTriStateCheckBox: size = TPoint(FControlLook->CheckSize(), FControlLook->CheckSize()); break;
+    case ctRadioButton: size = TPoint(FControlLook->RadioSize(), FControlLook->RadioSize()); break;
     case ctRadio: size = RadioGroupSize(Canvas(), *g, false); break;
     case ctImages:
       if (images && g->Images()) {
@@ -118,7 +118,8 @@ TPoint TPlexStringGrid::CalcCellGraphicSize(int ACol, int ARow, int ExtraOffset)
     case ctRating: size = TPoint(18 * g->CellAngle, 16); break;
     default: break;
   }
-  const bool captionOnly = (g->CellType == ctButton || g->CellType == ctBitButton) && !g->CellText.isEmpty() && at.NoText;
+  const bool captionOnly =
+      (g->CellType == ctButton || g->CellType == ctBitButton) && !g->CellText.isEmpty() && at.NoText;
   if (g->CellVAlign == vaFull || (g->CellHAlign == haFull && g->CellType != ctRating && !captionOnly)) {
     const TPoint cell = CellSize(ACol, ARow);
     if (g->CellVAlign == vaFull) size.Y = cell.Y;
@@ -172,8 +173,8 @@ TPoint TPlexStringGrid::CalcCellGraphicPrintSize(int ACol, int ARow, double Scal
     case ctDataCheckBox:
     case ctVirtCheckBox:
     case ctRowCheckBox:
-    case ctTriStateCheckBox: return TPoint(FControlLook->CheckSize, FControlLook->CheckSize);
-    case ctRadioButton: return TPoint(FControlLook->RadioSize, FControlLook->RadioSize);
+    case ctTriStateCheckBox: return TPoint(FControlLook->CheckSize(), FControlLook->CheckSize());
+    case ctRadioButton: return TPoint(FControlLook->RadioSize(), FControlLook->RadioSize());
     case ctProgressPie: return TPoint(20, 20);
     case ctImages:
       if (images && g->Images()) {

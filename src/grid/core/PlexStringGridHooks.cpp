@@ -163,7 +163,7 @@ bool TPlexStringGrid::DoHasComboBox(int ACol, int ARow) {
   bool has = false;
   if (OnHasComboBox) {
     OnHasComboBox(this, ACol, ARow, has);
-  } else if (FControlLook->DropDownAlwaysVisible) {
+  } else if (FControlLook->DropDownAlwaysVisible()) {
     TEditorType editor = DefaultEditor;
     DoGetEditorType(ACol, ARow, editor);
     has = editor == edComboEdit || editor == edComboList;
@@ -178,7 +178,7 @@ bool TPlexStringGrid::DoHasSpinEdit(int ACol, int ARow) {
   bool has = false;
   if (OnHasSpinEdit) {
     OnHasSpinEdit(this, ACol, ARow, has);
-  } else if (FControlLook->SpinButtonsAlwaysVisible) {
+  } else if (FControlLook->SpinButtonsAlwaysVisible()) {
     TEditorType editor = DefaultEditor;
     DoGetEditorTypeDirect(ACol, ARow, editor);
     has = OneOf(editor, SpinEditors);

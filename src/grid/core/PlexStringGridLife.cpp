@@ -70,6 +70,9 @@ void TPlexStringGrid::Loaded() {
   ShowColumnHeaders();
   ShowRowHeaders();
   if (FDropTargetRegistered) RecordFeatureCall("DropTargetAcceptFlags");
+  // Loading is over once the form has set the properties: from here on the
+  // writes take effect, the look's colours among them.
+  FLoading = false;
   if (FLook == glOrv) {
     // The look's colours are applied only by a change of look.
     FLook = glCustom;
@@ -82,7 +85,6 @@ void TPlexStringGrid::Loaded() {
   MinRowHeight = DefaultRowHeight();
   MinColWidth = PlexGridDefaults::MinColWidthAfterLoad;
   MaxRowCount = RowCount();
-  FLoading = false;
   FLoaded = true;
   if (Options().Contains(goAlwaysShowEditor)) {
     TGridOptions options = Options();
@@ -90,16 +92,16 @@ void TPlexStringGrid::Loaded() {
     SetOptions(options);
     FNavigation->AlwaysEdit = true;
   }
-  if (!IsDesigning() && !ThemeServices().IsThemeActive() && FControlLook->ControlStyle == csTheme)
-    FControlLook->ControlStyle = csClassic;
-  FSearchFooter->SetAutoThemeAdapt(AutoThemeAdapt);
+  if (!IsDesigning() && !ThemeServices().IsThemeActive() && FControlLook->ControlStyle() == csTheme)
+    FControlLook->SetControlStyle(csClassic);
+  FSearchFooter->SetAutoThemeAdapt(AutoThemeAdapt());
   UpdateSearchPanel();
   ApplyScrollBarAlways(false);
-  if (AutoThemeAdapt && !IsDesigning()) {
-    RecordFeatureCall("ApplyOfficeTheme");
+  if (AutoThemeAdapt() && !IsDesigning()) {
+    ApplyOfficeTheme();
     RecordFeatureCall("RegisterThemeNotifier");
   }
-  RecordFeatureCall("InitOrigColSizes");
+  InitOrigColSizes();
   SetColumnOrder();
   if (FBalloon->Enable()) BalloonInit();
   ApplyVclStyle();

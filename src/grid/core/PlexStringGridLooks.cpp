@@ -240,6 +240,16 @@ void TPlexStringGrid::ApplyOfficeTheme() {
   FOfficeTheme = theme;
 }
 
+void TPlexStringGrid::SetAutoThemeAdapt(bool Value) {
+  if (Value == FAutoThemeAdapt) return;
+  FAutoThemeAdapt = Value;
+  FSearchFooter->SetAutoThemeAdapt(Value);
+  if (Value) {
+    ApplyOfficeTheme();
+    Invalidate();
+  }
+}
+
 void TPlexStringGrid::SetColorTones(const TColorTones& ATones) {
   FTones = ATones;
   SetLook(glClassic);
@@ -263,7 +273,7 @@ void TPlexStringGrid::SetColorTones(const TColorTones& ATones) {
   LoadBitmapResource(off, "metrocheckoff");
   LoadBitmapResource(radioOn, "metroradioon");
   LoadBitmapResource(radioOff, "metroradiooff");
-  FControlLook->ControlStyle = csGlyph;
+  FControlLook->SetControlStyle(csGlyph);
   FControlLook->SetCheckedGlyph(on);
   FControlLook->SetUnCheckedGlyph(off);
   FControlLook->SetRadioOnGlyph(radioOn);
@@ -283,7 +293,7 @@ void TPlexStringGrid::SetColorTones(const TColorTones& ATones) {
     }
     ForEachOwned<IOrvTones>(*this, [&ATones](IOrvTones& d) { d.SetColorTones(ATones); });
   }
-  FControlLook->FlatButton = true;
+  FControlLook->SetFlatButton(true);
   FFloatingFooter->Color = ATones.Foreground.BrushColor;
   FSearchFooter->SetColor(ATones.Foreground.BrushColor);
   FSearchFooter->SetColorTo(ATones.Foreground.BrushColor);

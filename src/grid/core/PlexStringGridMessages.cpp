@@ -41,7 +41,7 @@ unsigned NotifyCode(const TMessage& m) { return unsigned(HiWord(LPARAM(m.WParam)
 
 void TPlexStringGrid::WndProc(TMessage& Message) {
   if (Message.Msg == WM_DESTROY) {
-    if (AutoThemeAdapt && !IsDesigning()) RecordFeatureCall("UnRegisterThemeNotifier");
+    if (AutoThemeAdapt() && !IsDesigning()) RecordFeatureCall("UnRegisterThemeNotifier");
     if (FDropTargetRegistered) RegisterDropTarget(false);
     KillTimer(PlexGridDefaults::GridTimerId);
   }
@@ -128,8 +128,7 @@ bool TPlexStringGrid::DispatchEarlySteps(TMessage& Message) {
     KillTimer(GridDragScrollTimerId);
     SetGridState(gsNormal);
   }
-  if ((Message.Msg == WM_THEMECHANGED || Message.Msg == WM_OFFICETHEMECHANGED) && AutoThemeAdapt)
-    RecordFeatureCall("ApplyOfficeTheme");
+  if ((Message.Msg == WM_THEMECHANGED || Message.Msg == WM_OFFICETHEMECHANGED) && AutoThemeAdapt()) ApplyOfficeTheme();
   if (Message.Msg == WM_NCPAINT) {
     TBaseGrid::WndProc(Message);
     if (!UpdateInProgress()) PaintNonClientBorder();
@@ -182,7 +181,7 @@ bool TPlexStringGrid::HandleControlMessage(TMessage& Message) {
       return true;
     case CM_CURSORCHANGED:
       // Only a cursor change from outside ends a mouse selection mode.
-      if (!FOwnCursorChange) RecordFeatureCall("MouseSelectModeNormal");
+      if (!FOwnCursorChange) FMouseSelectMode = msNormal;
       FOwnCursorChange = false;
       return false;
     default: return false;
@@ -329,5 +328,10 @@ void TPlexStringGrid::Zoom(int X) {
 }
 
 void TPlexStringGrid::ResetFixedCellHighlight() {
-  // The hover highlight of fixed cells comes with the mouse handling; nothing is highlighted yet.
+  FSizeFixed = FSizeFixedR = false;
+  FNoMouseLeave = false;
+  if (HoverFixedCells == hfNone || FHoverFixedX < 0) return;
+  const int c = FHoverFixedX, r = FHoverFixedY;
+  FHoverFixedX = FHoverFixedY = -1;
+  InvalidateCell(c, r);
 }

@@ -28,9 +28,10 @@ void TPlexStringGrid::DoSaveCell(int ACol, int ARow, QString& Value) {
   Value = SaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
   if (Value.isEmpty()) {
     const TCellType type = GetCellType(ACol, ARow);
-    if (type == ctCheckBox || type == ctTriStateCheckBox) {
-      const TCellGraphic* box = GetCellGraphic(ACol, RealRowIndex(ARow));
-      if (box && box->CellBoolean)
+    // The state is asked of the cell's real row: the same box, whatever rows are hidden.
+    TCheckBoxState state = cbUnchecked;
+    if ((type == ctCheckBox || type == ctTriStateCheckBox) && GetCheckBoxState(ACol, RealRowIndex(ARow), state)) {
+      if (state == cbChecked)
         DoGetCheckTrue(ACol, ARow, Value);
       else
         DoGetCheckFalse(ACol, ARow, Value);
@@ -38,8 +39,12 @@ void TPlexStringGrid::DoSaveCell(int ACol, int ARow, QString& Value) {
   }
   const int kind = CellTextKind(Value, true);
   if (kind == ctkHtml && !SaveWithHTML) Value = StripHtmlTags(Value);
-  // Without SaveWithRTF the plain text comes from the rich-edit control of the editors.
-  if (kind == ctkRichText && SaveWithRTF) Value.remove('\r').remove('\n');
+  if (kind == ctkRichText) {
+    if (SaveWithRTF)
+      Value.remove('\r').remove('\n');
+    else
+      Value = RichTextRenderer().PlainText(Value);
+  }
   if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
 }
 

@@ -19,11 +19,10 @@ namespace {
 // First hit wins, in this order.
 constexpr const char* UrlPrefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
 
-constexpr TSet<TCellType> CheckBoxKinds{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox,
-                                        ctTriStateCheckBox};
+constexpr TSet<TCellType> CheckBoxKinds{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctTriStateCheckBox};
 constexpr TSet<TCellType> DataCheckBoxKinds{ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox};
 // The kinds a click or a key acts on; bit buttons and expand buttons have their own handling.
-constexpr TSet<TCellType> ClickableKinds{ctCheckBox,    ctDataCheckBox, ctRadio,        ctButton,
+constexpr TSet<TCellType> ClickableKinds{ctCheckBox,     ctDataCheckBox, ctRadio,       ctButton,
                                          ctVirtCheckBox, ctRowCheckBox,  ctRadioButton, ctTriStateCheckBox};
 constexpr TSet<TCellType> TextAsGraphicKinds{ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox};
 
@@ -53,7 +52,7 @@ TCellGraphic* TPlexStringGrid::GetCellGraphic(int ACol, int ARow) {
   if (ACol == 0 && FMouseActions->HotmailRowSelect()) {
     TCellGraphic& g = *FCellGraphic;
     g.CellType = ctRowCheckBox;
-    g.CellTransparent = FControlLook->ControlStyle == csFlat;
+    g.CellTransparent = FControlLook->ControlStyle() == csFlat;
     if (ARow == 0) {
       const int selected = RowSelectCount();
       const int normal = RowCount() - FixedRows();

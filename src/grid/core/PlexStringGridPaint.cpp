@@ -144,20 +144,20 @@ void TPlexStringGrid::PaintRowIndicatorAndMark(TCanvas& C, TPaintCellState& P) {
 
 void TPlexStringGrid::PaintAlwaysVisibleButtons(TCanvas& C, TPaintCellState& P) {
   const TControlLook& look = *FControlLook;
-  if (!(look.DropDownAlwaysVisible || look.SpinButtonsAlwaysVisible)) return;
+  if (!(look.DropDownAlwaysVisible() || look.SpinButtonsAlwaysVisible())) return;
   if (IsFixed(P.ACol, P.ARow) || P.ACol < FixedCols() || P.ARow < FixedRows()) return;
   // Without an active theme the window system draws classic buttons.
   const bool themed = FIsThemed && ThemeServices().IsThemeActive();
-  int buttonLook = look.FlatButton ? CellButtonFlat : themed ? CellButtonThemed : CellButtonClassic;
+  int buttonLook = look.FlatButton() ? CellButtonFlat : themed ? CellButtonThemed : CellButtonClassic;
   if (Flat() && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
   const int state = CanEditCellNow(P.RCol, P.ARow) ? CellButtonNormal : CellButtonDisabled;
   bool combo = false, spin = false;
-  if (look.DropDownAlwaysVisible) combo = DoHasComboBox(P.RCol, P.ARow);
+  if (look.DropDownAlwaysVisible()) combo = DoHasComboBox(P.RCol, P.ARow);
   if (combo) {
     DrawComboButton(C, this, TRect(P.R.Left - 2, P.R.Top - 1, P.R.Right + 1, P.R.Bottom), buttonLook, state, FTones);
     P.R.Right -= EditorButtonWidth;
   }
-  if (look.SpinButtonsAlwaysVisible) spin = DoHasSpinEdit(P.RCol, P.ARow);
+  if (look.SpinButtonsAlwaysVisible()) spin = DoHasSpinEdit(P.RCol, P.ARow);
   if (spin) {
     DrawSpinButtons(C, this, P.R, buttonLook, state, FTones);
     P.R.Right -= EditorButtonWidth;

@@ -249,28 +249,29 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
       break;
     case ctCheckBox:
     case ctRowCheckBox:
-      DrawCheckGlyph(C, at, g->CellBoolean, cbUnchecked, false, look.ControlStyle,
+      DrawCheckGlyph(C, at, g->CellBoolean, cbUnchecked, false, look.ControlStyle(),
                      g->CellAngle > 0 && !g->HasAttachedBalloon(), enabled);
       break;
     case ctDataCheckBox:
     case ctVirtCheckBox: {
       QString checkTrue = CheckTrue;
       DoGetCheckTrue(rcol, ARow, checkTrue);
-      DrawCheckGlyph(C, at, GetCellEx(rcol, ARow) == checkTrue, cbUnchecked, false, look.ControlStyle, false, enabled);
+      DrawCheckGlyph(C, at, GetCellEx(rcol, ARow) == checkTrue, cbUnchecked, false, look.ControlStyle(), false,
+                     enabled);
       break;
     }
     case ctTriStateCheckBox:
-      DrawCheckGlyph(C, at, false, g->CellCheckBoxState, true, look.ControlStyle, g->CellAngle > 0, enabled);
+      DrawCheckGlyph(C, at, false, g->CellCheckBoxState, true, look.ControlStyle(), g->CellAngle > 0, enabled);
       break;
     case ctRadioButton: {
-      TRect square(at.Left + XYOffset.X, at.Top, at.Left + XYOffset.X + look.RadioSize, at.Top + look.RadioSize);
-      DrawRadioGlyph(C, square, false, 1, look.ControlStyle, ARow, rcol, AState.Contains(gdSelected), nullptr, !enabled,
-                     false, g->CellBoolean ? 0 : -2, 1);
+      TRect square(at.Left + XYOffset.X, at.Top, at.Left + XYOffset.X + look.RadioSize(), at.Top + look.RadioSize());
+      DrawRadioGlyph(C, square, false, 1, look.ControlStyle(), ARow, rcol, AState.Contains(gdSelected), nullptr,
+                     !enabled, false, g->CellBoolean ? 0 : -2, 1);
       break;
     }
     case ctRadio: {
       const TStrings* options = GetRadioStrings(rcol, ARow);
-      DrawRadioGlyph(C, r, false, 1, look.ControlStyle, ARow, rcol, AState.Contains(gdSelected), options, !enabled,
+      DrawRadioGlyph(C, r, false, 1, look.ControlStyle(), ARow, rcol, AState.Contains(gdSelected), options, !enabled,
                      g->CellBoolean, g->CellIndex, options ? options->Count() : 0);
       break;
     }
@@ -290,8 +291,8 @@ void TPlexStringGrid::DrawCellGraphics(TCanvas& C, int ACol, int ARow, TRect& AR
       break;
     }
     case ctComment:
-      if (look.CommentColor != clNone) {
-        const TColor colour = TColor(g->CellIndex) != clNone ? TColor(g->CellIndex) : look.CommentColor;
+      if (look.CommentColor() != clNone) {
+        const TColor colour = TColor(g->CellIndex) != clNone ? TColor(g->CellIndex) : look.CommentColor();
         C.Pen().Color = colour;
         C.Brush().Color = colour;
         C.Brush().Style = bsSolid;
@@ -407,12 +408,12 @@ void TPlexStringGrid::DrawProgressGraphic(TCanvas& C, int ACol, int ARow, TRect 
   const int rcol = RealColIndex(ACol);
   const TControlLook& look = *FControlLook;
   if (G.CellType == ctRangeIndicator) {
-    InflateRect(R, -look.ProgressMarginX, -look.ProgressMarginY);
+    InflateRect(R, -look.ProgressMarginX(), -look.ProgressMarginY());
     DrawRangeIndicator(C, R, Ints(rcol, ARow), G.CellIndex, G.CellBoolean, G.CellColor, G.CellIconColor);
     return;
   }
   if (G.CellType == ctXPProgress) {
-    InflateRect(R, -look.ProgressMarginX, -look.ProgressMarginY);
+    InflateRect(R, -look.ProgressMarginX(), -look.ProgressMarginY());
     R.Right -= 1;
     R.Bottom -= 1;
     // An empty range has no share to show: it reads as nothing done.
@@ -449,9 +450,10 @@ void TPlexStringGrid::DrawProgressGraphic(TCanvas& C, int ACol, int ARow, TRect 
   }
   const double value = Floats(rcol, ARow);
   IThemeServices& themes = ThemeServices();
-  if ((look.ControlStyle == csWinXP || look.ControlStyle == csTheme) && themes.IsThemeActive() && look.ProgressXP) {
+  if ((look.ControlStyle() == csWinXP || look.ControlStyle() == csTheme) && themes.IsThemeActive() &&
+      look.ProgressXP()) {
     TRect bar = R;
-    InflateRect(bar, -look.ProgressMarginX, -look.ProgressMarginY);
+    InflateRect(bar, -look.ProgressMarginX(), -look.ProgressMarginY());
     if (HTHEME theme = themes.OpenThemeData(this, "Progress")) {
       themes.DrawThemeBackground(theme, C, 1, 1, bar, nullptr);
       TRect chunk = bar;
@@ -469,8 +471,8 @@ void TPlexStringGrid::DrawProgressGraphic(TCanvas& C, int ACol, int ARow, TRect 
     completedText = ColorToRGB(remaining) ^ 0xFFFFFF;
     remainingText = ColorToRGB(completed) ^ 0xFFFFFF;
   }
-  DrawProgressBar(C, R, completed, completedText, remaining, remainingText, value, look.ProgressMarginX,
-                  look.ProgressMarginY, G.RangeMin(), G.RangeMax(), G.CellText, look.ProgressBorderColor, false);
+  DrawProgressBar(C, R, completed, completedText, remaining, remainingText, value, look.ProgressMarginX(),
+                  look.ProgressMarginY(), G.RangeMin(), G.RangeMax(), G.CellText, look.ProgressBorderColor, false);
 }
 
 void TPlexStringGrid::DrawButtonGraphic(TCanvas& C, int ACol, int ARow, TRect& R, TCellGraphic& G, const TRect& At) {
@@ -482,8 +484,8 @@ void TPlexStringGrid::DrawButtonGraphic(TCanvas& C, int ACol, int ARow, TRect& R
   // Where the button was drawn, for the mouse to find it: y high, x low.
   G.CellValue =
       double((uint32_t(std::max(0, face.Top - cell.Top)) << 16) | uint32_t(std::max(0, face.Left - cell.Left)));
-  const bool enabled = look.NoDisabledButtonLook || CanEditCellNow(rcol, ARow);
-  int buttonLook = look.FlatButton                   ? CellButtonFlat
+  const bool enabled = look.NoDisabledButtonLook() || CanEditCellNow(rcol, ARow);
+  int buttonLook = look.FlatButton()                 ? CellButtonFlat
                    : ThemeServices().IsThemeActive() ? CellButtonThemed
                                                      : CellButtonClassic;
   if (Flat() && FTones.Background.BrushColor != clNone) buttonLook = CellButtonOffice;
@@ -541,14 +543,14 @@ void TPlexStringGrid::DrawButtonGraphic(TCanvas& C, int ACol, int ARow, TRect& R
 void TPlexStringGrid::DrawCheckGlyph(TCanvas& C, const TRect& R, bool Checked, TCheckBoxState TriState, bool IsTriState,
                                      TControlStyle Style, bool Grayed, bool Enabled) {
   const TControlLook& look = *FControlLook;
-  if (look.NoDisabledCheckRadioLook || look.CheckAlwaysActive) Enabled = true;
+  if (look.NoDisabledCheckRadioLook() || look.CheckAlwaysActive) Enabled = true;
   IThemeServices& themes = ThemeServices();
   if (Style == csTheme && !themes.IsThemeActive()) Style = csClassic;
   if (IsTriState) {
     Checked = TriState == cbChecked;
     Grayed = TriState == cbGrayed;
   }
-  const int size = look.CheckSize;
+  const int size = look.CheckSize();
   switch (Style) {
     case csWinXP:
     case csOrv: {
@@ -572,7 +574,7 @@ void TPlexStringGrid::DrawCheckGlyph(TCanvas& C, const TRect& R, bool Checked, T
       C.Polyline({TPoint(box.Right - 1, box.Top), TPoint(box.Right - 1, box.Bottom - 1),
                   TPoint(box.Left - 1, box.Bottom - 1)});
       if (Checked || Grayed) {
-        C.Pen().Color = Enabled && !Grayed ? look.Color : ShadowGrey;
+        C.Pen().Color = Enabled && !Grayed ? look.Color() : ShadowGrey;
         const int half = size / 2;
         Line(C, box.Left + 2, box.Top + half, box.Left + 2, box.Bottom - 2);
         Line(C, box.Left + 3, box.Top - 1 + half, box.Left + 3, box.Bottom - 3);
@@ -614,7 +616,7 @@ void TPlexStringGrid::DrawRadioGlyph(TCanvas& C, const TRect& R, bool Upward, do
                                      int ARow, int ACol, bool Selected, const TStrings* Items, bool Disabled,
                                      bool Horizontal, int CheckedIndex, int Count) {
   const TControlLook& look = *FControlLook;
-  if (look.NoDisabledCheckRadioLook || look.RadioAlwaysActive) Disabled = false;
+  if (look.NoDisabledCheckRadioLook() || look.RadioAlwaysActive) Disabled = false;
   if (Selected && ShowSelection() && SelectionTextColor() != clNone) C.Font().SetColor(SelectionTextColor());
   IThemeServices& themes = ThemeServices();
   if (Style == csTheme && !themes.IsThemeActive()) Style = csClassic;
@@ -628,17 +630,17 @@ void TPlexStringGrid::DrawRadioGlyph(TCanvas& C, const TRect& R, bool Upward, do
     const bool checked =
         i == CheckedIndex + 1 || (CheckedIndex == -1 && Items && i <= Items->Count() && text == cellText);
     if (Style == csClassic || Style == csFlat) {
-      const int size = scaled(look.RadioSize + (Style == csFlat ? 2 : 0));
+      const int size = scaled(look.RadioSize() + (Style == csFlat ? 2 : 0));
       int x = 0, y = 0, tx = 0;
       if (Horizontal) {
-        x = R.Left + scaled(2 + (i - 1) * look.RadioSize) + previousWidths;
+        x = R.Left + scaled(2 + (i - 1) * look.RadioSize()) + previousWidths;
         y = R.Top + (R.Height() - size) / 2;
         tx = x + size;
       } else {
         const int lh = C.TextHeight("gh");
         x = text.isEmpty() ? R.Left + (R.Width() - size) / 2 : R.Left + scaled(2);
         y = R.Top + dir * scaled(2 + (i - 1) * lh);
-        tx = R.Left + scaled(2 + look.RadioSize + 4);
+        tx = R.Left + scaled(2 + look.RadioSize() + 4);
       }
       unsigned flags = DFCS_BUTTONRADIO;
       if (Style == csFlat) flags |= DFCS_FLAT;
@@ -676,8 +678,8 @@ void TPlexStringGrid::DrawRadioGlyph(TCanvas& C, const TRect& R, bool Upward, do
         C.Pen().Color = checked ? clWhite : ShadowGrey;
         C.Polyline({pt(8, 2), pt(14, 8), pt(8, 14)});
         if (checked) {
-          C.Brush().Color = look.Color;
-          C.Pen().Color = look.Color;
+          C.Brush().Color = look.Color();
+          C.Pen().Color = look.Color();
           C.Polygon({pt(6, 8), pt(8, 6), pt(10, 8), pt(8, 10)});
         }
         break;

@@ -91,7 +91,7 @@ TCellGraphicLayout TPlexStringGrid::GetCellGraphicLayout(int ACol, int ARow) {
   const TCellGraphic& g = *L.Graphic;
   L.HAlign = g.CellHAlign;
   L.VAlign = g.CellVAlign;
-  const int check = FControlLook->CheckSize;
+  const int check = FControlLook->CheckSize();
   auto size = [&L](int W, int H, bool Text) {
     L.Width = W;
     L.Height = H;
@@ -127,7 +127,7 @@ TCellGraphicLayout TPlexStringGrid::GetCellGraphicLayout(int ACol, int ARow) {
     case ctButton:
     case ctBitButton: size(g.CellIndex & 0xFFFF, (g.CellIndex >> 16) & 0xFFFF, true); break;
     case ctProgressPie: size(20, 20, true); break;
-    case ctRadioButton: size(FControlLook->RadioSize + 4, FControlLook->RadioSize + 4, true); break;
+    case ctRadioButton: size(FControlLook->RadioSize() + 4, FControlLook->RadioSize() + 4, true); break;
     case ctShape: {
       const int side = RowHeights(std::clamp(ARow, 0, std::max(0, RowCount() - 1))) - 2 * XYOffset.Y;
       size(side, side, true);

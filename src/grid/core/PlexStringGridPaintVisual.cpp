@@ -28,8 +28,12 @@ TColor TPlexStringGrid::MixSelectionColor(TColor Selection, TColor CellColor, bo
   return Mix ? BlendColors(Selection, CellColor, Factor) : Selection;
 }
 
-// Row flags (enabled, disjunct selection) are kept by real row once rows can be hidden.
-int TPlexStringGrid::FlagRow(int ARow) const { return FUseEnabledRows ? RealRowIndex(ARow) : ARow; }
+// Row flags (enabled, disjunct selection) are kept by real row once rows can be hidden:
+// enabled rows always, the row selection while it is persistent.
+int TPlexStringGrid::FlagRow(int ARow) const {
+  const bool persistent = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent;
+  return FUseEnabledRows || persistent ? RealRowIndex(ARow) : ARow;
+}
 
 void TPlexStringGrid::ApplySelectionColours(TGridDrawState& AState, TBrush& ABrush, TColor& AColorTo,
                                             TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont) const {
@@ -172,12 +176,10 @@ void TPlexStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AS
     }
   }
   // 17, 18
-  if (UseDisabledFont && ((FUseEnabledRows && !RowEnabled(flagRow)) || !Enabled()))
-    AFont.SetColor(DisabledFontColor);
+  if (UseDisabledFont && ((FUseEnabledRows && !RowEnabled(flagRow)) || !Enabled())) AFont.SetColor(DisabledFontColor);
   if (AState.Contains(gdSelected) && ARow != Row() && disjRow && SelectionColorTo() == clNone)
     ABrush.Color = AdjustColorBrightness(ABrush.Color, 7);
   // 19
   DoGetWordWrap(rcol, ARow, WW);
   GetCellAlignment(rcol, ARow, HA, VA);
 }
-

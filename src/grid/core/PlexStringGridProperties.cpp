@@ -45,10 +45,12 @@ void TPlexStringGrid::SetLookupItems(const TStringList* Value) {
 
 int TPlexStringGrid::GetVersionNr() const { return PlexGridDefaults::VersionNr; }
 
-QString TPlexStringGrid::GetVersionString() const {
+QString TPlexStringGrid::Version() const {
   const unsigned v = unsigned(GetVersionNr());
-  return QString("%1.%2.%3.%4 Sep, 2012").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
+  return QString("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
 }
+
+QString TPlexStringGrid::GetVersionString() const { return Version() + " Sep, 2012"; }
 
 void TPlexStringGrid::SetFixedGradientColor(TFixedGradient Which, TColor Value) {
   switch (Which) {

@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -55,7 +56,20 @@ void CloseUpHiddenRows(THiddenRowStore& Store, const std::vector<int>& Left) {
 
 // ---- inserting
 
+// The store moves whole rows, the footer row among them, so the row count
+// change inside such a move must not carry the footer's texts a second time.
+void TPlexStringGrid::StoreRowMove(const std::function<void()>& Move) {
+  ++FStoreRowMoves;
+  struct TDone {
+    int& Count;
+    ~TDone() { --Count; }
+  } done{FStoreRowMoves};
+  Move();
+}
+
+// With the floating footer shown, rows asked for below it go above it: the footer row stays last.
 void TPlexStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls) {
+  if (FFloatingFooter->Visible() && RowIndex == RowCount() && RowIndex > 0) --RowIndex;
   InsertRowsCore(RowIndex, RCount, UpdateCellControls, true);
 }
 
@@ -65,7 +79,7 @@ void TPlexStringGrid::InsertRowsCore(int RowIndex, int RCount, bool UpdateCellCo
   const int lastWidth = ColWidths(lastCol);
   const int realIndex = RealRowIndex(RowIndex);
   if (ShiftStore) ShiftHiddenRows(realIndex - 1, RCount);
-  InsertStoreRows(RowIndex, RCount);
+  StoreRowMove([&] { InsertStoreRows(RowIndex, RCount); });
   if (FShowModified->Enabled) InsertFlags(*FModifiedRows, RowIndex, RCount);
   if (FEnabledRows->Count() > 0) InsertFlags(*FEnabledRows, RowIndex, RCount);
   SetColWidths(lastCol, lastWidth);
@@ -122,7 +136,7 @@ void TPlexStringGrid::RemoveRows(int RowIndex, int RCount) {
   const int oldRow = Row(), oldTop = TopRow();
   if (NumHiddenRows() > 0) CloseUpHiddenRows(*FHiddenRowStore, leaving);
   DropRowFlags(RowIndex, RCount, FMouseActions->DisjunctRowSelect());
-  DeleteStoreRows(RowIndex, RCount, true);
+  StoreRowMove([&] { DeleteStoreRows(RowIndex, RCount, true); });
   FMaxEverRowCount -= RCount;
   RestoreCurrentRow(oldRow, oldTop);
   SetColWidths(lastCol, lastWidth);
@@ -145,7 +159,7 @@ void TPlexStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
   if (FMouseActions->DisjunctRowSelect())
     for (int i = 0; i < RCount && size_t(RowIndex) < FRowSelect.size(); ++i)
       FRowSelect.erase(FRowSelect.begin() + RowIndex);
-  DeleteStoreRows(RowIndex, RCount, false);
+  StoreRowMove([&] { DeleteStoreRows(RowIndex, RCount, false); });
   FMaxEverRowCount -= RCount;
   SetColWidths(lastCol, lastWidth);
   if (oldRow < RowCount()) {
@@ -187,7 +201,7 @@ void TPlexStringGrid::HideRowsCore(int ARow, int Count, bool Remove) {
   if (rowSelect) SetOptions(options - TGridOptions{goRowSelect});
   if (Remove && NumHiddenRows() > 0) CloseUpHiddenRows(*FHiddenRowStore, leaving);
   DropRowFlags(ARow, Count, FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent);
-  DeleteStoreRows(ARow, Count, true);
+  StoreRowMove([&] { DeleteStoreRows(ARow, Count, true); });
   RestoreCurrentRow(oldRow, oldTop);
   SetColWidths(lastCol, lastWidth);
   EndUpdate();
@@ -324,6 +338,9 @@ void TPlexStringGrid::MoveRow(int FromIndex, int ToIndex) {
 }
 
 void TPlexStringGrid::MoveColumn(int FromIndex, int ToIndex) {
+  // A grid built in code has no order recorded yet; the first move records
+  // the order it starts from, so that ResetColumnOrder can go back to it.
+  if (FColumnOrder->Count() == 0) SetColumnOrder();
   TBaseGrid::MoveColumn(FromIndex, ToIndex);
   if (FControlList->Count() == 0) return;
   for (int i = 0; i < FControlList->Count(); ++i) {

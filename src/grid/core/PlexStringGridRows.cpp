@@ -156,6 +156,11 @@ void TPlexStringGrid::ClearNormalCols(int ColIndex, int CCount) {
 }
 
 void TPlexStringGrid::ClearNormalCells() {
+  // The node glyphs live in column 0, a normal column when nothing is fixed.
+  if (FixedCols() == 0 && HasNodes()) {
+    RemoveAllNodes();
+    FNodeCount = 0;
+  }
   ClearRect(FixedCols(), FixedRows(), AllColCount() - FixedRightCols() - 1, RowCount() - FixedFooters() - 1);
 }
 
@@ -173,7 +178,10 @@ void TPlexStringGrid::ClearSelection() {
 }
 
 void TPlexStringGrid::Clear() {
+  if (!FDestroying && HasNodes()) RemoveAllNodes();
   ClearRect(0, 0, AllColCount() - 1, RowCount() - 1);
+  // No cell keeps a node glyph now, whatever the count had drifted to.
+  FNodeCount = 0;
   if (FNumHiddenColumns > 0) Invalidate();
 }
 
@@ -196,8 +204,8 @@ void TPlexStringGrid::MergeRowCells(int RowIndex, bool MainMerge) {
   const int last = ColCount() - FixedRightCols() - 1;
   int first = FixedCols();
   for (int c = FixedCols() + 1; c <= last + 1; ++c) {
-    const bool continues = c <= last && GetCellEx(c, RowIndex) == GetCellEx(c - 1, RowIndex) &&
-                           (MainMerge || ColSpanIdentical(c - 1, c));
+    const bool continues =
+        c <= last && GetCellEx(c, RowIndex) == GetCellEx(c - 1, RowIndex) && (MainMerge || ColSpanIdentical(c - 1, c));
     if (continues) continue;
     if (c - first >= 2) MergeCells(first, RowIndex, c - first, 1);
     first = c;

@@ -154,10 +154,17 @@ void TPlexStringGrid::SetRow(int Value) {
     OnRowUpdate(this, old, Value);
   }
   if (FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
+  // Two grids may follow each other: only a grid that differs is moved.
   if (FSyncGrid->SelectionRow)
-    if (auto* other = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid()); other && Value < other->RowCount())
+    if (auto* other = dynamic_cast<TCustomGrid*>(FSyncGrid->Grid());
+        other && other->Row() != Value && Value < other->RowCount())
       other->SetRow(Value);
   if (Value == RowCount() - 1 && FSearchFooter->Visible()) ScrollAboveSearchFooter();
+}
+
+void TPlexStringGrid::SetTopRow(int Value) {
+  if (Value < FixedRows() || Value > RowCount() - 1) return;
+  TBaseGrid::SetTopRow(Value);
 }
 
 void TPlexStringGrid::GotoCell(int ACol, int ARow) {

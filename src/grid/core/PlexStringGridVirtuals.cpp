@@ -66,6 +66,7 @@ void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdi
   Fire(OnFixedEdit, this, ACol, ARow, AEditor, Values);
 }
 void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
+  FSelChange = true;
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }
 // The insert key's own insertion; the key fires OnAutoInsertRow once it is done.

@@ -261,7 +261,7 @@ TCellGraphic* TPlexColumnGrid::GetCellGraphic(int ACol, int ARow) {
   if (own || Destroying()) return own;
   TGridColumnItem* d = Definition(ACol);
   if (!d || d->Editor() != edDataCheckBox || ARow < FixedRows() || !IsInnerCell(ACol, ARow)) return nullptr;
-  FCheckGraphic->CellBoolean = ControlLook().ControlStyle == csFlat;
+  FCheckGraphic->CellBoolean = ControlLook().ControlStyle() == csFlat;
   return FCheckGraphic.get();
 }
 

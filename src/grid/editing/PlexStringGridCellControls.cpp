@@ -103,7 +103,7 @@ TRect TPlexStringGrid::CellControlRect(int ACol, int ARow, const QString& CtrlID
   TRect r = CellRect(ACol, ARow);
   r.Left += XYOffset.X + 1;
   r.Top += XYOffset.Y + 1;
-  if (HasCheckBox(rcol, ARow)) r.Left += FControlLook->CheckSize;
+  if (HasCheckBox(rcol, ARow)) r.Left += FControlLook->CheckSize();
   THtmlDrawParams params;
   params.HitTestOnly = true;
   params.ControlId = CtrlID;

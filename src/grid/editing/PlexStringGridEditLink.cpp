@@ -79,7 +79,7 @@ void TPlexStringGrid::ShowEditLink(const TCellEditorSetup& Setup, const TRect& R
 }
 
 void TPlexStringGrid::CommitEditLink(int ACol, int ARow) {
-  if (FControlLook->DropDownAlwaysVisible) DoGetEditorTypeDirect(ACol, ARow, FEditControl);
+  if (FControlLook->DropDownAlwaysVisible()) DoGetEditorTypeDirect(ACol, ARow, FEditControl);
   if (!FEditLink) return;
   SetCellFromEditor(ACol, ARow, FEditLink->GetEditorValue());
   if (FEditLink->EditStyle != esPopup) FEditLink->SetVisible(false);

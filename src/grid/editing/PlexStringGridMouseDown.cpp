@@ -208,9 +208,9 @@ void TPlexStringGrid::WMLButtonDown(TMessage& Message) {
   if (PressOnCheckBox(ACol, ARow, rcol, X, Y, canEdit)) return;
 
   const bool normalCell = !fixedArea && !fixedByEvent;
-  const bool dropDown = normalCell && FControlLook->DropDownAlwaysVisible && DoHasComboBox(rcol, ARow);
+  const bool dropDown = normalCell && FControlLook->DropDownAlwaysVisible() && DoHasComboBox(rcol, ARow);
   if (normalCell && (canEdit || (FMouseActions->EditOnDblClickOnly() && dropDown)) &&
-      (FMouseActions->DirectEdit || (FControlLook->DropDownAlwaysVisible && dropDown))) {
+      (FMouseActions->DirectEdit || (FControlLook->DropDownAlwaysVisible() && dropDown))) {
     if (FMouseActions->EditOnDblClickOnly() && dropDown) FEditActive = false;
     HideInplaceEdit();
     if (CanFocus()) SetFocus();
@@ -266,7 +266,7 @@ bool TPlexStringGrid::PressOnSelectionGrip(TMessage& Message, int X, int Y, bool
 // ratings, cell buttons and expand buttons; true when the press ends here.
 bool TPlexStringGrid::PressOnGraphic(TMessage& Message, int ACol, int ARow, int RCol, int X, int Y, bool& IsNode) {
   const TShiftState shift = KeyboardShiftState();
-  if (FControlLook->SpinButtonsAlwaysVisible && DoHasSpinEdit(RCol, ARow)) {
+  if (FControlLook->SpinButtonsAlwaysVisible() && DoHasSpinEdit(RCol, ARow)) {
     const TRect r = CellRect(ACol, ARow);
     if (X >= r.Right - SpinButtonWidth) {
       if (Y > (r.Top + r.Bottom) / 2)
@@ -379,7 +379,7 @@ bool TPlexStringGrid::PressOnLinkCell(int ACol, int ARow, int ClickCol, int Clic
     TRect r = CellRect(ACol, ARow);
     r.Left += XYOffset.X + 1;
     r.Top += XYOffset.Y + 1;
-    if (HasCheckBox(rcol, ARow)) r.Left += FControlLook->CheckSize;
+    if (HasCheckBox(rcol, ARow)) r.Left += FControlLook->CheckSize();
     THtmlDrawParams params;
     params.HitTestOnly = true;
     params.HitX = X;
@@ -574,7 +574,7 @@ void TPlexStringGrid::NormalPress(TMessage& Message, int ACol, int ARow, int X, 
   const bool normalCell = ACol >= FixedCols() && ARow >= FixedRows() && !IsFixed(ACol, ARow);
   if (normalCell && IsMergedCell(DisplayToRealCol(ACol), ARow) && CanEdit && (SameCell || FMouseActions->DirectEdit))
     ShowInplaceEdit();
-  const bool direct = FMouseActions->DirectEdit || (FControlLook->DropDownAlwaysVisible && DropDown);
+  const bool direct = FMouseActions->DirectEdit || (FControlLook->DropDownAlwaysVisible() && DropDown);
   const bool editable = CanEdit || (FMouseActions->EditOnDblClickOnly() && DropDown);
   if (X > r.Left + 3 && X < r.Right - 3 && normalCell && editable && direct &&
       !HasClickableGraphic(DisplayToRealCol(ACol), ARow)) {
@@ -603,8 +603,8 @@ void TPlexStringGrid::RadioGroupClick(int ACol, int ARow, int X, int Y) {
   TCellGraphic* g = GetCellGraphic(base.X, base.Y);
   TStrings* options = g ? g->Strings() : nullptr;
   if (!g || !options) return;
-  const TControlStyle style = FControlLook->ControlStyle;
-  const int step = (style == csClassic || style == csFlat) ? FControlLook->RadioSize : 16;
+  const TControlStyle style = FControlLook->ControlStyle();
+  const int step = (style == csClassic || style == csFlat) ? FControlLook->RadioSize() : 16;
   const bool horizontal = g->CellBoolean;
   const int lineHeight = std::max(step, Canvas().TextHeight("gh"));
   const int pos = horizontal ? X : Y;

@@ -299,7 +299,7 @@ void TPlexStringGrid::ReleasePushedButton(int X, int Y) {
   MouseToCell(X, Y, ACol, ARow);
   const bool onCell = ACol >= 0 && ARow >= 0;
   bool enabled = Options().Contains(goEditing);
-  if (onCell && !FControlLook->NoDisabledButtonLook) {
+  if (onCell && !FControlLook->NoDisabledButtonLook()) {
     // The editability of the cell under the release, whatever goEditing says.
     const TPoint b = BaseCell(DisplayToRealCol(ACol), ARow);
     bool isFixed = false;
@@ -307,7 +307,7 @@ void TPlexStringGrid::ReleasePushedButton(int X, int Y) {
     enabled = CanEditCellNow(b.X, b.Y) && !ReadOnly(b.X, b.Y) && !isFixed;
   }
   const bool fixedPushed = pr < FixedRows() || pc < FixedCols();
-  if (enabled || FControlLook->NoDisabledButtonLook || fixedPushed) {
+  if (enabled || FControlLook->NoDisabledButtonLook() || fixedPushed) {
     if (!IsNode(pr)) PushButton(prc, pr, false);
     if (onCell) {
       const TPoint b = BaseCell(DisplayToRealCol(ACol), ARow);

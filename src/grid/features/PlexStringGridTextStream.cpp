@@ -39,8 +39,13 @@ bool ReadLine(QIODevice& Stream, QString& Line) {
 
 int TPlexStringGrid::SaveStartCol() const { return SaveFixedCells || SaveFixedCols ? 0 : FixedCols(); }
 int TPlexStringGrid::SaveStartRow() const { return SaveFixedCells || SaveFixedRows ? 0 : FixedRows(); }
-int TPlexStringGrid::SaveEndCol() const { return ColCount() - 1; }
-int TPlexStringGrid::SaveEndRow() const { return RowCount() - 1; }
+// Without the fixed cells the fixed columns on the right and the footer rows stay out too.
+int TPlexStringGrid::SaveEndCol() const {
+  return SaveFixedCells || SaveFixedCols ? ColCount() - 1 : ColCount() - FixedRightCols() - 1;
+}
+int TPlexStringGrid::SaveEndRow() const {
+  return SaveFixedCells || SaveFixedRows ? RowCount() - 1 : RowCount() - FixedFooters() - 1;
+}
 
 void TPlexStringGrid::SaveToStream(QIODevice& Stream) {
   WriteLine(Stream, QString("%1,%2").arg(SaveColCount()).arg(SaveRowCount()));

@@ -220,8 +220,13 @@ void TMouseActions::Assign(const TGridPersistent* Source) {
 
 // ---- TSyncGrid
 
+// The grid kept in step may be freed first; the owner grid then hears of it
+// and lets go. The old grid's notice is not withdrawn: it may keep this grid
+// in step the other way, and a notice about a grid no longer kept is ignored.
 void TSyncGrid::SetGrid(TComponent* Value) {
-  if (Value != FOwner) FGrid = Value;
+  if (Value == FOwner || Value == FGrid) return;
+  FGrid = Value;
+  if (FGrid && FOwner) FOwner->FreeNotification(FGrid);
 }
 
 void TSyncGrid::Assign(const TGridPersistent* Source) {

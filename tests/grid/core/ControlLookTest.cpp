@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 TEST(ControlLook, FixedGradientWritesReachTheGridOnlyWhereTheTableSays) {
@@ -27,9 +29,9 @@ TEST(ControlLook, FixedGradientWritesReachTheGridOnlyWhereTheTableSays) {
 
 TEST(ControlLook, DefaultsAndInit) {
   TControlLook look;
-  EXPECT_EQ(look.CheckSize, 15);
-  EXPECT_EQ(look.RadioSize, 10);
-  EXPECT_EQ(look.ControlStyle, csTheme);
+  EXPECT_EQ(look.CheckSize(), 15);
+  EXPECT_EQ(look.RadioSize(), 10);
+  EXPECT_EQ(look.ControlStyle(), csTheme);
   EXPECT_EQ(look.DropDownCount, 8);
   EXPECT_EQ(look.FixedGradientHoverFrom(), 0x808080);
   EXPECT_EQ(look.FixedGradientHoverTo(), 0xFFFFFF);
@@ -39,10 +41,10 @@ TEST(ControlLook, DefaultsAndInit) {
   EXPECT_TRUE(look.DropDownHeader().Visible());
   EXPECT_EQ(look.DropDownHeader().Font().Name(), "Tahoma");
   look.SetFixedGradientHoverFrom(0x111111);
-  look.CommentColor = clNone;
+  look.SetCommentColor(clNone);
   look.Init();
   EXPECT_EQ(look.FixedGradientHoverFrom(), 0x808080);
-  EXPECT_EQ(look.CommentColor, clRed);
+  EXPECT_EQ(look.CommentColor(), clRed);
 }
 
 TEST(ControlLook, AssignCopiesTheLookButNotThePaintingSwitchesAndLeavesTheGridAlone) {
@@ -50,11 +52,11 @@ TEST(ControlLook, AssignCopiesTheLookButNotThePaintingSwitchesAndLeavesTheGridAl
   TControlLook source;
   source.SetFixedGradientHoverFrom(0xCFD0D1);
   source.SetFixedGradientFrom(0x010203);
-  source.CheckSize = 20;
-  source.FlatButton = true;
-  source.ProgressXP = true;
-  source.NoDisabledCheckRadioLook = true;
-  source.NoDisabledButtonLook = true;
+  source.SetCheckSize(20);
+  source.SetFlatButton(true);
+  source.SetProgressXP(true);
+  source.SetNoDisabledCheckRadioLook(true);
+  source.SetNoDisabledButtonLook(true);
   source.FixedDropDownButton = true;
   source.DropDownHeader().Caption = "head";
   source.DropDownFooter().Buttons().Add().SetCaption("OK");
@@ -65,17 +67,73 @@ TEST(ControlLook, AssignCopiesTheLookButNotThePaintingSwitchesAndLeavesTheGridAl
   const TControlLook& copy = g.ControlLook();
   EXPECT_EQ(copy.FixedGradientHoverFrom(), 0xCFD0D1);
   EXPECT_EQ(copy.FixedGradientFrom(), 0x010203);
-  EXPECT_EQ(copy.CheckSize, 20);
-  EXPECT_FALSE(copy.FlatButton);
-  EXPECT_FALSE(copy.ProgressXP);
-  EXPECT_FALSE(copy.NoDisabledCheckRadioLook);
-  EXPECT_FALSE(copy.NoDisabledButtonLook);
+  EXPECT_EQ(copy.CheckSize(), 20);
+  EXPECT_FALSE(copy.FlatButton());
+  EXPECT_FALSE(copy.ProgressXP());
+  EXPECT_FALSE(copy.NoDisabledCheckRadioLook());
+  EXPECT_FALSE(copy.NoDisabledButtonLook());
   EXPECT_FALSE(copy.FixedDropDownButton);
   EXPECT_EQ(g.ControlLook().DropDownHeader().Caption, "head");
   ASSERT_EQ(g.ControlLook().DropDownFooter().Buttons().Count(), 1);
   EXPECT_EQ(g.ControlLook().DropDownFooter().Buttons().Items(0).Caption(), "OK");
   EXPECT_EQ(g.OrvGradientFrom(), before);
   EXPECT_EQ(g.OrvGradientHoverFrom(), hoverBefore);
+}
+
+}  // namespace
+
+namespace {
+
+class TRepaintCountingGrid : public TPlexStringGrid {
+public:
+  using TPlexStringGrid::TPlexStringGrid;
+  int Repaints = 0;
+  void Invalidate() override {
+    ++Repaints;
+    TPlexStringGrid::Invalidate();
+  }
+};
+
+// Every write of the look's table that changes the value repaints the grid
+// once; writing the value it has repaints nothing.
+TEST(ControlLook, WritesRepaintTheGridWhenTheValueChanges) {
+  TRepaintCountingGrid g(nullptr);
+  TControlLook& look = g.ControlLook();
+  struct TCase {
+    const char* Name;
+    std::function<void(bool Other)> Write;
+  } cases[] = {
+      {"CheckSize", [&](bool o) { look.SetCheckSize(o ? 20 : look.CheckSize()); }},
+      {"RadioSize", [&](bool o) { look.SetRadioSize(o ? 14 : look.RadioSize()); }},
+      {"ControlStyle", [&](bool o) { look.SetControlStyle(o ? csBorland : look.ControlStyle()); }},
+      {"Color", [&](bool o) { look.SetColor(o ? clRed : look.Color()); }},
+      {"CommentColor", [&](bool o) { look.SetCommentColor(o ? clNone : look.CommentColor()); }},
+      {"ProgressMarginX", [&](bool o) { look.SetProgressMarginX(o ? 5 : look.ProgressMarginX()); }},
+      {"ProgressMarginY", [&](bool o) { look.SetProgressMarginY(o ? 5 : look.ProgressMarginY()); }},
+      {"ProgressXP", [&](bool o) { look.SetProgressXP(o ? !look.ProgressXP() : look.ProgressXP()); }},
+      {"FlatButton", [&](bool o) { look.SetFlatButton(o ? !look.FlatButton() : look.FlatButton()); }},
+      {"DropDownAlwaysVisible",
+       [&](bool o) {
+         look.SetDropDownAlwaysVisible(o ? !look.DropDownAlwaysVisible() : look.DropDownAlwaysVisible());
+       }},
+      {"SpinButtonsAlwaysVisible",
+       [&](bool o) {
+         look.SetSpinButtonsAlwaysVisible(o ? !look.SpinButtonsAlwaysVisible() : look.SpinButtonsAlwaysVisible());
+       }},
+      {"NoDisabledCheckRadioLook",
+       [&](bool o) {
+         look.SetNoDisabledCheckRadioLook(o ? !look.NoDisabledCheckRadioLook() : look.NoDisabledCheckRadioLook());
+       }},
+      {"NoDisabledButtonLook",
+       [&](bool o) { look.SetNoDisabledButtonLook(o ? !look.NoDisabledButtonLook() : look.NoDisabledButtonLook()); }},
+  };
+  for (const TCase& c : cases) {
+    g.Repaints = 0;
+    c.Write(false);
+    EXPECT_EQ(g.Repaints, 0) << c.Name << " unchanged";
+    c.Write(true);
+    EXPECT_EQ(g.Repaints, 1) << c.Name << " changed";
+  }
 }
 
 }  // namespace

@@ -22,6 +22,24 @@ TEST(PlexStringGridDimensions, FixedRowAlwaysKeepsTheOnlyRowFixed) {
   EXPECT_EQ(g.FixedRows(), 1);
 }
 
+// A form that always keeps its fixed row, emptied down to it, has its
+// selection back once rows come again.
+TEST(PlexStringGridDimensions, RowsAddedToOnlyFixedRowsBringBackAHiddenSelection) {
+  TPlexStringGrid g(nullptr);
+  g.FixedRowAlways = true;
+  g.SetRowCount(3);
+  g.SetFixedRows(1);
+  g.SetRowCount(1);
+  g.HideSelection();
+  ASSERT_TRUE(g.SelectionHidden());
+  g.SetRowCount(4);
+  EXPECT_FALSE(g.SelectionHidden());
+  // A grid that still has normal rows keeps its selection hidden.
+  g.HideSelection();
+  g.SetRowCount(5);
+  EXPECT_TRUE(g.SelectionHidden());
+}
+
 TEST(PlexStringGridDimensions, FixedRowsAskedForComeOnceThereAreRowsEnough) {
   TPlexStringGrid g(nullptr);
   g.FixedRowAlways = true;

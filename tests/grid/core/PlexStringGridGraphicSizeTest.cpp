@@ -23,7 +23,7 @@ TEST(PlexStringGridGraphicSize, LayoutSizesByKind) {
   g.SetCellEx(2, 1, "text");
   EXPECT_EQ(g.CalcCellGraphicSize(2, 1), TPoint(0, 0));
   g.AddCheckBox(3, 1, false, false);
-  EXPECT_EQ(g.GetCellGraphicSize(3, 1), TPoint(g.ControlLook().CheckSize, g.ControlLook().CheckSize));
+  EXPECT_EQ(g.GetCellGraphicSize(3, 1), TPoint(g.ControlLook().CheckSize(), g.ControlLook().CheckSize()));
   g.AddRating(1, 2, 5, clYellow, clGray);
   EXPECT_EQ(g.CalcCellGraphicSize(1, 2), TPoint(90, 16));
   g.AddProgressPie(2, 2, clBlue, 50);

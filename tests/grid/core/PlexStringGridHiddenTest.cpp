@@ -1,6 +1,8 @@
 // Hidden columns: the visible-column table, saved widths and both mappings.
 #include "grid/core/PlexStringGrid.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,6 +70,58 @@ TEST(PlexStringGridHidden, TheCurrentColumnMovesLeftWhenTheLastDisplayedColumnGo
   g.SetCol(3);
   g.HideColumn(3);
   EXPECT_EQ(g.Col(), 2);
+}
+
+// A top row the grid does not have is ignored, not taken as the nearest one.
+TEST(PlexStringGridHidden, ATopRowOutsideTheScrollableRowsIsIgnored) {
+  TPlexStringGrid g(nullptr);
+  g.SetBounds(0, 0, 300, 120);
+  g.SetRowCount(40);
+  g.SetFixedRows(2);
+  g.SetTopRow(10);
+  for (int bad : {-1, 0, 1, 40, 41, 1000}) {
+    g.SetTopRow(bad);
+    EXPECT_EQ(g.TopRow(), 10) << bad;
+  }
+  g.SetTopRow(2);
+  EXPECT_EQ(g.TopRow(), 2);
+  g.SetTopRow(39);
+  EXPECT_EQ(g.TopRow(), 39);
+}
+
+// Without the fixed cells the files carry neither the fixed columns on the
+// right nor the footer rows; with them, every column and row.
+TEST(PlexStringGridHidden, SaveRangesLeaveOutRightColumnsAndFootersWithTheFixedCells) {
+  TPlexStringGrid g(nullptr);
+  g.SetColCount(6);
+  g.SetRowCount(8);
+  g.SetFixedRightCols(1);
+  g.SetFixedFooters(2);
+  struct {
+    bool FixedCells;
+    int StartCol, EndCol, ColCount, StartRow, EndRow, RowCount;
+  } cases[] = {{true, 0, 5, 6, 0, 7, 8}, {false, 1, 4, 4, 1, 5, 5}};
+  for (const auto& c : cases) {
+    g.SaveFixedCells = c.FixedCells;
+    EXPECT_EQ(g.SaveStartCol(), c.StartCol) << c.FixedCells;
+    EXPECT_EQ(g.SaveEndCol(), c.EndCol) << c.FixedCells;
+    EXPECT_EQ(g.SaveColCount(), c.ColCount) << c.FixedCells;
+    EXPECT_EQ(g.SaveStartRow(), c.StartRow) << c.FixedCells;
+    EXPECT_EQ(g.SaveEndRow(), c.EndRow) << c.FixedCells;
+    EXPECT_EQ(g.SaveRowCount(), c.RowCount) << c.FixedCells;
+  }
+  g.SaveFixedCells = false;
+  g.SetCellEx(1, 1, "body");
+  g.SetCellEx(5, 1, "right");
+  g.SetCellEx(1, 6, "footer");
+  QBuffer b;
+  b.open(QIODevice::ReadWrite);
+  g.SaveToStream(b);
+  const QString saved = QString::fromUtf16(reinterpret_cast<const char16_t*>(b.data().constData()), b.size() / 2);
+  EXPECT_TRUE(saved.startsWith("4,5\r\n")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("body"));
+  EXPECT_FALSE(saved.contains("right"));
+  EXPECT_FALSE(saved.contains("footer"));
 }
 
 }  // namespace

@@ -278,10 +278,10 @@ TEST(PlexStringGridHooks, AlwaysVisibleButtonsFollowTheEditorType) {
   TPlexStringGrid g(nullptr);
   g.DefaultEditor = edComboList;
   EXPECT_FALSE(g.DoHasComboBox(1, 1));
-  g.ControlLook().DropDownAlwaysVisible = true;
+  g.ControlLook().SetDropDownAlwaysVisible(true);
   EXPECT_TRUE(g.DoHasComboBox(1, 1));
   g.DefaultEditor = edFloatSpinEdit;
-  g.ControlLook().SpinButtonsAlwaysVisible = true;
+  g.ControlLook().SetSpinButtonsAlwaysVisible(true);
   EXPECT_TRUE(g.DoHasSpinEdit(1, 1));
 }
 

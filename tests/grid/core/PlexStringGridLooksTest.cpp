@@ -230,6 +230,22 @@ TEST(GridLooks, XPColourSchemes) {
   }
 }
 
+// Switching theme following on applies the theme there and then; off leaves the colours.
+TEST(GridLooks, AutoThemeAdaptAppliesTheThemeWhenSwitchedOn) {
+  TPlexStringGrid g(nullptr);
+  const TColor before = g.OrvGradientTo();
+  g.SetAutoThemeAdapt(true);
+  EXPECT_TRUE(g.AutoThemeAdapt());
+  EXPECT_TRUE(g.SearchFooter().AutoThemeAdapt());
+  EXPECT_EQ(g.OfficeTheme(), ot2003Classic);
+  EXPECT_EQ(g.ComponentStyle(), tsOffice2003Classic);
+  EXPECT_EQ(g.OrvGradientTo(), TColor(0xCCD4D8));
+  EXPECT_NE(g.OrvGradientTo(), before);
+  g.SetAutoThemeAdapt(false);
+  EXPECT_FALSE(g.SearchFooter().AutoThemeAdapt());
+  EXPECT_EQ(g.OrvGradientTo(), TColor(0xCCD4D8));
+}
+
 TEST(GridLooks, OfficeThemeWithoutAnOfficeSuiteGivesTheClassicPreset) {
   TPlexStringGrid g(nullptr);
   EXPECT_EQ(g.OfficeTheme(), otUnknown);
@@ -272,13 +288,13 @@ TEST(GridLooks, ColourTonesGiveTheFlatLookAndReachTheDropDowns) {
   EXPECT_EQ(g.GridLineColor(), TColor(0xE6E6E6));
   EXPECT_EQ(g.GridFixedLineColor(), AdjustColorBrightness(t.Foreground.BrushColor, -20));
   EXPECT_EQ(g.BorderStyle(), bsNone);
-  EXPECT_EQ(g.ControlLook().ControlStyle, csGlyph);
+  EXPECT_EQ(g.ControlLook().ControlStyle(), csGlyph);
   for (TBitmap* glyph : {&g.ControlLook().CheckedGlyph(), &g.ControlLook().UnCheckedGlyph(),
                          &g.ControlLook().RadioOnGlyph(), &g.ControlLook().RadioOffGlyph()}) {
     EXPECT_EQ(glyph->Width(), 16);
     EXPECT_EQ(glyph->Height(), 16);
   }
-  EXPECT_TRUE(g.ControlLook().FlatButton);
+  EXPECT_TRUE(g.ControlLook().FlatButton());
   EXPECT_EQ(g.SearchFooter().Color(), t.Foreground.BrushColor);
   EXPECT_EQ(g.CellNode().NodeType(), cnFlat);
   ASSERT_EQ(dropDown->Tones.size(), 1u);

@@ -13,6 +13,7 @@
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
 #include "platform/SystemMetrics.h"
+#include "platform/Themes.h"
 #include "platform/Timers.h"
 #include "platform/WindowHandles.h"
 
@@ -428,17 +429,61 @@ TEST(PlexStringGridMessages, APaintWhileLockedDrawsNothing) {
   EXPECT_GT(drawn, 0);
 }
 
-// Both theme messages reach the theme code, though this system sends neither.
+// Both theme messages apply the theme of the desktop's colour scheme, though this system sends neither.
 TEST(PlexStringGridMessages, ThemeMessagesAdaptOnlyWhenAsked) {
+  struct FakeThemeScope {
+    TFakeThemeServices* Fake;
+    FakeThemeScope() {
+      auto fake = std::make_unique<TFakeThemeServices>();
+      Fake = fake.get();
+      SetThemeServices(std::move(fake));
+    }
+    ~FakeThemeScope() { SetThemeServices(nullptr); }
+  };
   for (const bool adapt : {false, true}) {
     TPlexStringGrid g(nullptr);
-    g.AutoThemeAdapt = adapt;
-    g.ClearFeatureCalls();
+    g.SetAutoThemeAdapt(adapt);
+    FakeThemeScope theme;
+    theme.Fake->ColorName = "NormalColor";
     g.Perform(WM_THEMECHANGED, 0, 0);
+    EXPECT_EQ(g.OfficeTheme(), adapt ? ot2003Blue : otUnknown) << adapt;
+    theme.Fake->ColorName = "Metallic";
     g.Perform(2993, 0, 0);
-    const auto calls = std::count(g.FeatureCalls().begin(), g.FeatureCalls().end(), QString("ApplyOfficeTheme"));
-    EXPECT_EQ(calls, adapt ? 2 : 0) << adapt;
+    EXPECT_EQ(g.OfficeTheme(), adapt ? ot2003Silver : otUnknown) << adapt;
+    EXPECT_EQ(g.ComponentStyle(), adapt ? tsOffice2003Silver : tsWindowsXP) << adapt;
   }
+}
+
+// A cursor set from outside ends the mouse selection mode the hover armed.
+TEST(PlexStringGridMessages, ACursorChangeFromOutsideEndsTheMouseSelectionMode) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  for (TMouseSelectMode mode : {msRow, msColumn, msAll}) {
+    g.SetMouseSelectMode(mode);
+    g.SetCursor(g.Cursor() == crHandPoint ? crDefault : crHandPoint);
+    EXPECT_EQ(g.MouseSelectMode(), msNormal) << mode;
+  }
+}
+
+// The mouse code ends the hover highlight of a fixed cell, and the cell is painted plain again.
+TEST(PlexStringGridMessages, ResetFixedCellHighlightEndsTheHover) {
+  TShownGrid s;
+  TPlexStringGrid& g = *s.Grid;
+  g.HoverFixedCells = hfAll;
+  const TRect cell = g.CellRect(2, 0);
+  QTest::mouseMove(g.Widget(), QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2));
+  ASSERT_EQ(g.HoverFixedCell(), TPoint(2, 0));
+  QApplication::processEvents();
+  TPaintCounter paints(g.Widget());
+  g.ResetFixedCellHighlight();
+  EXPECT_EQ(g.HoverFixedCell(), TPoint(-1, -1));
+  QApplication::processEvents();
+  EXPECT_GE(paints.Count, 1);
+  EXPECT_TRUE(paints.Region.intersects(cell.toQRect()));
+  // Nothing is highlighted without hovering fixed cells.
+  g.HoverFixedCells = hfNone;
+  g.ResetFixedCellHighlight();
+  EXPECT_EQ(g.HoverFixedCell(), TPoint(-1, -1));
 }
 
 // A resize handler that resizes again is not entered a second time.

@@ -62,6 +62,56 @@ TEST(PlexStringGridNotify, AnEmptyCheckBoxCellSavesItsCheckText) {
   EXPECT_EQ(saved, "bold!");
 }
 
+// An empty box saves its own state: a tri-state box by its three states, and
+// below hidden rows the box of the row saved, not the one a hidden row further down.
+TEST(PlexStringGridNotify, EmptyBoxesSaveTheirOwnState) {
+  TPlexStringGrid g(nullptr);
+  const TCheckBoxState states[] = {cbChecked, cbUnchecked, cbGrayed};
+  for (int r = 1; r <= 3; ++r) g.AddCheckBox(1, r, states[r - 1]);
+  for (int r = 1; r <= 3; ++r) {
+    QString saved;
+    g.DoSaveCell(1, r, saved);
+    EXPECT_EQ(saved, r == 1 ? "Y" : "N") << "tri-state row " << r;
+  }
+  for (int r = 1; r < g.RowCount(); ++r) g.AddCheckBox(2, r, r % 2 == 1, false);
+  g.HideRow(2);
+  g.HideRow(4);  // the real row 5 is now displayed as row 3
+  for (int d = 1; d < g.RowCount(); ++d) {
+    const int real = g.RealRowIndex(d);
+    QString saved;
+    g.DoSaveCell(2, d, saved);
+    EXPECT_EQ(saved, real % 2 == 1 ? "Y" : "N") << "displayed row " << d << ", real row " << real;
+  }
+}
+
+// A rich-text cell saves its plain text, or its rich text on one line with SaveWithRTF.
+TEST(PlexStringGridNotify, RichTextCellsSaveTheirPlainTextUnlessAskedForRichText) {
+  TPlexStringGrid g(nullptr);
+  const QString rich = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\r\n\\f0\\fs16 Plain \\b bold\\b0  end\\par\r\n}";
+  g.SetCellEx(1, 1, rich);
+  QString saved;
+  g.DoSaveCell(1, 1, saved);
+  EXPECT_EQ(saved.trimmed(), "Plain bold end");
+  g.SaveWithRTF = true;
+  g.DoSaveCell(1, 1, saved);
+  EXPECT_TRUE(saved.startsWith("{\\rtf1"));
+  EXPECT_FALSE(saved.contains('\r') || saved.contains('\n'));
+  EXPECT_EQ(saved.size(), rich.size() - 4);
+}
+
+// The selection-changed hook marks the grid's selection as changed; selecting rows by code clears the mark.
+TEST(PlexStringGridNotify, TheSelectionChangedHookSetsTheFlag) {
+  TPlexStringGrid g(nullptr);
+  std::vector<int> reported;
+  g.OnSelectionChanged = [&](TObject*, int, int, int, int ABottom) { reported.push_back(ABottom); };
+  EXPECT_FALSE(g.SelectionChangedFlag());
+  g.DoSelectionChanged(1, 2, 3, 4);
+  EXPECT_TRUE(g.SelectionChangedFlag());
+  EXPECT_EQ(reported, std::vector<int>{4});
+  g.SelectRows(2, 1);
+  EXPECT_FALSE(g.SelectionChangedFlag());
+}
+
 class TLoggingNotifier : public TGridChangeNotifier {
 public:
   TLoggingNotifier(TPlexStringGrid& Grid, std::vector<QString>& Log, QString Name)

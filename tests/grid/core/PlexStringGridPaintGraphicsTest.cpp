@@ -116,14 +116,14 @@ TEST_F(PlexStringGridPaintGraphics, AGraphicLandsWhereItsAlignmentsPutIt) {
 
 TEST_F(PlexStringGridPaintGraphics, ACheckBoxFollowsTheCellsTextAlignment) {
   TFakeThemeServices& theme = InstallFakeTheme();
-  Grid->ControlLook().ControlStyle = csTheme;
+  Grid->ControlLook().SetControlStyle(csTheme);
   Grid->AddCheckBox(1, 1, false, false);
   struct TCase {
     TAlignment HA;
     TVAlignment VA;
     int Left, Top;
   };
-  const int size = Grid->ControlLook().CheckSize;
+  const int size = Grid->ControlLook().CheckSize();
   const TCase cases[] = {{taLeftJustify, vtaTop, 102, 26},
                          {taRightJustify, vtaTop, 198 - size, 26},
                          {taCenter, vtaCenter, 101 + (98 - size) / 2, 25 + (22 - size) / 2},
@@ -143,7 +143,7 @@ TEST_F(PlexStringGridPaintGraphics, ACheckBoxFollowsTheCellsTextAlignment) {
 TEST_F(PlexStringGridPaintGraphics, CheckBoxStatesAndTheirDisabledLook) {
   TFakeThemeServices& theme = InstallFakeTheme();
   TControlLook& look = Grid->ControlLook();
-  look.ControlStyle = csTheme;
+  look.SetControlStyle(csTheme);
   Grid->AddCheckBox(1, 1, cbGrayed);
   Grid->AddCheckBox(1, 2, cbChecked);
   Grid->AddCheckBox(1, 3, cbUnchecked);
@@ -166,7 +166,7 @@ TEST_F(PlexStringGridPaintGraphics, CheckBoxStatesAndTheirDisabledLook) {
     else
       options.Exclude(goEditing);
     Grid->SetOptions(options);
-    look.NoDisabledCheckRadioLook = c.NoDisabledLook;
+    look.SetNoDisabledCheckRadioLook(c.NoDisabledLook);
     look.CheckAlwaysActive = c.AlwaysActive;
     theme.Calls.clear();
     for (int r = 1; r <= 3; ++r) Paint(1, r);
@@ -199,7 +199,7 @@ TEST_F(PlexStringGridPaintGraphics, CheckBoxStatesAndTheirDisabledLook) {
 
 TEST_F(PlexStringGridPaintGraphics, RadioGroupsCheckTheirIndexOrTheCellText) {
   TFakeThemeServices& theme = InstallFakeTheme();
-  Grid->ControlLook().ControlStyle = csTheme;
+  Grid->ControlLook().SetControlStyle(csTheme);
   Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
   Grid->SetRowHeights(1, 60);
   TStringList options;
@@ -309,8 +309,8 @@ TEST_F(PlexStringGridPaintGraphics, AnEmptyProgressRangeShowsNothingDone) {
 TEST_F(PlexStringGridPaintGraphics, AThemedProgressBarDrawsBarAndChunk) {
   TFakeThemeServices& theme = InstallFakeTheme();
   TControlLook& look = Grid->ControlLook();
-  look.ControlStyle = csWinXP;
-  look.ProgressXP = true;
+  look.SetControlStyle(csWinXP);
+  look.SetProgressXP(true);
   Grid->AddProgress(1, 2, clBlue, clWhite);
   for (const auto& [value, share] : {std::pair{"50", 0.5}, std::pair{"150", 1.0}, std::pair{"-3", 0.0}}) {
     Grid->SetCellEx(1, 2, value);
@@ -324,7 +324,7 @@ TEST_F(PlexStringGridPaintGraphics, AThemedProgressBarDrawsBarAndChunk) {
     EXPECT_EQ(chunk.Left, bar.Left + 2);
     EXPECT_EQ(chunk.Width(), int(std::lround((bar.Width() - 4) * share))) << value;
   }
-  look.ProgressXP = false;
+  look.SetProgressXP(false);
   theme.Calls.clear();
   Paint(1, 2);
   EXPECT_TRUE(theme.Calls.empty());
@@ -344,7 +344,7 @@ TEST_F(PlexStringGridPaintGraphics, ScreenshotOfEveryGraphicKind) {
   grid->SetDefaultColWidth(160);
   grid->SetDefaultRowHeight(34);
   grid->SetOptions(grid->Options() + TGridOptions{goEditing});
-  grid->ControlLook().ControlStyle = csWinXP;
+  grid->ControlLook().SetControlStyle(csWinXP);
   TImageList images(16, 16);
   for (TColor c : {clRed, clGreen, clBlue}) {
     TBitmap b(16, 16);

@@ -146,6 +146,26 @@ TEST_F(PlexStringGridPaint, VisualPropertiesFollowThePrecedence) {
 }
 
 // The font alone, as text measuring asks for it: area font, the cell's own values, the hook last.
+// A persistent row selection is kept by real row; the rows shown selected are
+// the rows selected, whatever is hidden above them.
+TEST_F(PlexStringGridPaint, PersistentRowSelectionIsPaintedByRealRow) {
+  Grid->MouseActions().SetDisjunctRowSelect(true);
+  Grid->MouseActions().RowSelectPersistent = true;
+  Grid->SetSelectionColor(clBlue);
+  Grid->SetRowSelect(3, true);
+  Grid->SetRowSelect(6, true);
+  Grid->HideRow(2);
+  ASSERT_EQ(Grid->RealRowIndex(2), 3);
+  for (int d = 1; d < Grid->RowCount(); ++d) {
+    const int real = Grid->RealRowIndex(d);
+    const bool selected = real == 3 || real == 6;
+    EXPECT_EQ(Visual(2, d).Brush, selected ? clBlue : GridColour) << "displayed row " << d << ", real row " << real;
+    Paint(2, d);
+    const TRect r = Grid->CellRect(2, d);
+    EXPECT_EQ(At(r.Left + 3, r.Top + 3), selected ? clBlue : GridColour) << "displayed row " << d;
+  }
+}
+
 TEST_F(PlexStringGridPaint, FontPropertiesOfTheAreaTheCellAndTheHook) {
   Grid->SetFontColors(2, 3, clBlue);
   Grid->OnGetCellColor = [](TObject*, int ARow, int, TGridDrawState, TBrush&, TFont& F) {
@@ -308,8 +328,8 @@ TEST_F(PlexStringGridPaint, AlwaysVisibleButtonsTakeRoomFromTheText) {
   Grid->SetAlignments(2, 2, taRightJustify);
   Paint(2, 2);
   const std::vector<TPoint> plain = paintprobe::Cells(*Sheet);
-  Grid->ControlLook().DropDownAlwaysVisible = true;
-  Grid->ControlLook().FlatButton = true;
+  Grid->ControlLook().SetDropDownAlwaysVisible(true);
+  Grid->ControlLook().SetFlatButton(true);
   Grid->OnHasComboBox = [](TObject*, int, int, bool& Has) { Has = true; };
   Sheet = paintprobe::Sheet(240, 160);
   Paint(2, 2);
@@ -450,6 +470,38 @@ TEST(PlexStringGridPaintShots, EveryLook) {
     PaintControlTo(grid, shot);
     EXPECT_TRUE(SaveBitmapAsPng(shot, QDir(shots).filePath(QString("grid_look_%1.png").arg(Names[look]))));
   }
+}
+
+// A persistent row selection over hidden rows, as the user sees it: each row
+// names its real row, and the rows selected are real rows 3, 6 and 9.
+TEST(PlexStringGridPaintShots, PersistentRowSelectionWithHiddenRows) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  TForm form(nullptr);
+  form.SetClientWidth(360);
+  form.SetClientHeight(260);
+  auto* grid = new TPaintGrid(&form);
+  grid->SetParent(&form);
+  grid->SetBounds(0, 0, 360, 260);
+  grid->SetColCount(3);
+  grid->SetRowCount(12);
+  grid->SetColWidths(1, 140);
+  grid->SetColWidths(2, 140);
+  grid->MouseActions().SetDisjunctRowSelect(true);
+  grid->MouseActions().RowSelectPersistent = true;
+  grid->SetCellEx(1, 0, "Real row");
+  grid->SetCellEx(2, 0, "Selected");
+  for (int r = 1; r < 12; ++r) {
+    grid->SetCellEx(0, r, QString::number(r));
+    grid->SetCellEx(1, r, QString("real row %1").arg(r));
+    grid->SetCellEx(2, r, r % 3 == 0 ? "yes" : "");
+    if (r % 3 == 0) grid->SetRowSelect(r, true);
+  }
+  grid->HideRow(2);
+  grid->HideRow(4);  // real row 5
+  TBitmap shot;
+  PaintControlTo(grid, shot);
+  EXPECT_TRUE(SaveBitmapAsPng(shot, QDir(shots).filePath("grid_persistent_row_selection_hidden_rows.png")));
 }
 
 }  // namespace

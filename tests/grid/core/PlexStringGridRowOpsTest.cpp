@@ -6,6 +6,7 @@
 #include "grid/core/GridItem.h"
 #include "grid/core/HiddenRowStore.h"
 #include "grid/editing/ShowModified.h"
+#include "grid/features/FloatingFooter.h"
 #include "grid/foundation/IntList.h"
 
 #include <gtest/gtest.h>
@@ -212,6 +213,81 @@ TEST(PlexStringGridRowOps, SelectedRowFamilies) {
       EXPECT_EQ(g.Column1(), "0,1,2,3,4,5,6,7");
     }
   }
+}
+
+// The footer row keeps its texts at the bottom while rows come and go above it;
+// the new rows are empty.
+TEST(PlexStringGridRowOps, RowsAboveAVisibleFooterLeaveItsTextsInTheFooterRow) {
+  for (TFooterStyle style : {fsFixedLastRow, fsColumnPreview}) {
+    SCOPED_TRACE(int(style));
+    TGrid g(5);
+    g.FloatingFooter().SetVisible(true);
+    g.FloatingFooter().FooterStyle = style;
+    g.SetCellEx(1, 4, "sum");
+    g.SetCellEx(2, 4, "total");
+    g.InsertRows(2, 1, true);
+    EXPECT_EQ(g.Column1(), "0,1,,2,3,sum");
+    g.AddRow();
+    EXPECT_EQ(g.Column1(), "0,1,,2,3,,sum");
+    EXPECT_EQ(g.GetCellEx(2, 6), "total");
+    EXPECT_EQ(g.GetCellEx(2, 5), "");
+    g.InsertRows(g.RowCount(), 1, true);  // past the footer: goes before it
+    EXPECT_EQ(g.Column1(), "0,1,,2,3,,,sum");
+    g.RemoveRows(2, 2);
+    EXPECT_EQ(g.Column1(), "0,1,3,,,sum");
+    EXPECT_EQ(g.GetCellEx(2, 5), "total");
+  }
+}
+
+// A grid built in code gets its first order recorded by the first move.
+TEST(PlexStringGridRowOps, ResetColumnOrderRestoresAGridBuiltInCode) {
+  TPlexStringGrid g(nullptr);
+  g.SetColCount(5);
+  for (int c = 0; c < 5; ++c) {
+    g.SetCellEx(c, 0, QString("c%1").arg(c));
+    g.SetColWidths(c, 40 + 10 * c);
+  }
+  auto headers = [&g] {
+    QStringList l;
+    for (int c = 0; c < g.ColCount(); ++c) l << g.GetCellEx(c, 0);
+    return l.join(",");
+  };
+  g.MoveColumn(1, 3);
+  g.MoveColumn(4, 2);
+  EXPECT_EQ(headers(), "c0,c2,c4,c3,c1");
+  g.ResetColumnOrder();
+  EXPECT_EQ(headers(), "c0,c1,c2,c3,c4");
+  for (int c = 0; c < 5; ++c) EXPECT_EQ(g.ColWidths(c), 40 + 10 * c) << c;
+}
+
+// Clearing takes the nodes with the cells: no node glyph stays and column 0 can be current again.
+TEST(PlexStringGridRowOps, ClearingRemovesTheNodes) {
+  for (const bool normalCellsOnly : {false, true}) {
+    SCOPED_TRACE(normalCellsOnly);
+    TPlexStringGrid g(nullptr);
+    g.SetFixedCols(0);
+    g.AddNode(1, 3);
+    g.AddNode(5, 2);
+    ASSERT_TRUE(g.HasNodes());
+    g.SetCol(1);
+    if (normalCellsOnly)
+      g.ClearNormalCells();
+    else
+      g.Clear();
+    EXPECT_FALSE(g.HasNodes());
+    EXPECT_EQ(g.NodeCount(), 0);
+    EXPECT_FALSE(g.IsNode(1));
+    EXPECT_EQ(g.GetCellType(0, 1), ctEmpty);
+    g.SetCol(0);
+    EXPECT_EQ(g.Col(), 0);
+  }
+  // With a fixed column the nodes live outside the normal cells and stay.
+  TPlexStringGrid fixed(nullptr);
+  fixed.AddNode(1, 3);
+  fixed.ClearNormalCells();
+  EXPECT_TRUE(fixed.IsNode(1));
+  fixed.Clear();
+  EXPECT_FALSE(fixed.HasNodes());
 }
 
 }  // namespace

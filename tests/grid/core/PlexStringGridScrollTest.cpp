@@ -14,11 +14,13 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -445,4 +447,71 @@ TEST(PlexStringGridScroll, FlatBarsGoThroughTheirEntryPoints) {
     EXPECT_EQ(calls, std::vector<QString>{"done"});
   }
   table = saved;
+}
+
+namespace {
+
+// Two grids side by side on one form, each keeping the other in step.
+struct TSyncedPair {
+  TForm Form{nullptr};
+  TPlexStringGrid* A;
+  TPlexStringGrid* B;
+  TSyncedPair() {
+    Form.SetClientWidth(640);
+    Form.SetClientHeight(240);
+    A = new TPlexStringGrid(&Form);
+    B = new TPlexStringGrid(&Form);
+    int left = 10;
+    for (TPlexStringGrid* g : {A, B}) {
+      g->SetParent(&Form);
+      g->SetBounds(left, 10, 300, 200);
+      g->SetRowCount(30);
+      left += 310;
+    }
+    Follow(*A, *B);
+    Follow(*B, *A);
+    Form.Show();
+    QApplication::processEvents();
+  }
+  static void Follow(TPlexStringGrid& Grid, TPlexStringGrid& Other) {
+    Grid.SyncGrid().SetGrid(&Other);
+    Grid.SyncGrid().SelectionColumn = true;
+    Grid.SyncGrid().SelectionRow = true;
+    Grid.SyncGrid().ScrollVertical = true;
+    Grid.SyncGrid().ScrollHorizontal = true;
+  }
+};
+
+}  // namespace
+
+TEST(PlexStringGridScroll, AFreedSynchronisedGridIsLetGo) {
+  TSyncedPair p;
+  p.A->SetFocus();
+  QTest::keyClick(p.A->Widget(), Qt::Key_Right);
+  QTest::keyClick(p.A->Widget(), Qt::Key_Down);
+  EXPECT_EQ(p.B->Col(), 2);
+  EXPECT_EQ(p.B->Row(), 2);
+
+  delete p.B;
+  EXPECT_EQ(p.A->SyncGrid().Grid(), nullptr);
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}) QTest::keyClick(p.A->Widget(), key);
+  p.A->SetCol(1);
+  p.A->SetTopRow(5);
+  EXPECT_EQ(p.A->Col(), 1);
+  EXPECT_EQ(p.A->TopRow(), 5);
+}
+
+TEST(PlexStringGridScroll, AFormWithSynchronisedGridsClosesFromItsCloseBox) {
+  auto p = std::make_unique<TSyncedPair>();
+  p->Form.Hide();
+  QTimer::singleShot(0, [&] {
+    p->B->SetFocus();
+    QTest::keyClick(p->B->Widget(), Qt::Key_Down);
+    QTest::keyClick(p->B->Widget(), Qt::Key_Right);
+    p->Form.Widget()->close();
+  });
+  EXPECT_EQ(p->Form.ShowModal(), mrCancel);
+  EXPECT_EQ(p->A->Row(), 2);
+  EXPECT_EQ(p->A->Col(), 2);
+  p.reset();
 }

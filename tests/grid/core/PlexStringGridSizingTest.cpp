@@ -122,7 +122,7 @@ TEST(PlexStringGridSizing, AutoSizeAddsTheGlyphsBesideTheText) {
   const int plain = AutoWidth(text);
   const int combo = AutoWidth([&](TPlexStringGrid& g) {
     text(g);
-    g.ControlLook().DropDownAlwaysVisible = true;
+    g.ControlLook().SetDropDownAlwaysVisible(true);
     g.OnHasComboBox = [](TObject*, int, int, bool& Has) { Has = true; };
   });
   // The header shows the sort glyph; its (bold) text is the widest either way.

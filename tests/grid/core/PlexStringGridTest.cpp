@@ -2,6 +2,7 @@
 // with a form, loading, copying and fitting its height.
 #include "grid/core/PlexStringGrid.h"
 
+#include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/PlexGridUnit.h"
 #include "grid/editing/GridEditBtn.h"
@@ -15,12 +16,16 @@
 #include "platform/Forms.h"
 #include "platform/ImageList.h"
 #include "platform/Menus.h"
+#include "platform/Screenshot.h"
 #include "platform/SystemMetrics.h"
+#include "platform/Themes.h"
 
 #include <QApplication>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -125,7 +130,7 @@ TEST(PlexStringGrid, NewGridDefaults) {
        "Tahomatrue"},
       {"ActiveCellFont bold", [](auto& g) { return Text(g.ActiveCellFont().Style().Contains(fsBold)); }, "true"},
       {"FilterList sorted", [](auto& g) { return Text(g.FilterList().Sorted()); }, "true"},
-      {"Version", [](auto& g) { return g.Version(); }, "6.2.1.3 Sep, 2012"},
+      {"Version", [](auto& g) { return g.Version(); }, "6.2.1.3"},
       {"Sort column", [](auto& g) { return QString::number(g.SortSettings().Column); }, "-1"},
   };
   for (const TDefaultCase& c : cases) EXPECT_EQ(c.Read(g), QString(c.Expected)) << c.Name;
@@ -240,7 +245,75 @@ TEST(PlexStringGrid, LoadedTurnsAlwaysShowEditorIntoNavigationAlwaysEdit) {
   EXPECT_EQ(g.MinColWidth, 10);
   EXPECT_EQ(g.MaxRowCount, 10);
   // Without an active visual style the themed control look falls back to classic.
-  EXPECT_EQ(g.ControlLook().ControlStyle, csClassic);
+  EXPECT_EQ(g.ControlLook().ControlStyle(), csClassic);
+}
+
+// The look streamed from a form is applied with its colours once loading ends.
+TEST(PlexStringGrid, LoadedAppliesTheColoursOfTheOrvLook) {
+  TPlexStringGrid direct(nullptr);
+  direct.SetLook(glOrv);
+  TForm form(nullptr);
+  form.SetClientWidth(420);
+  form.SetClientHeight(200);
+  auto* g = new TPlexStringGrid(&form);
+  g->BeginLoading();
+  g->SetParent(&form);
+  g->SetBounds(10, 10, 400, 180);
+  g->SetLook(glOrv);
+  g->SetColCount(4);
+  const char* headers[] = {"Name", "Address", "Type", "Unit"};
+  for (int c = 0; c < 4; ++c) g->SetCellEx(c, 0, headers[c]);
+  for (int r = 1; r < 5; ++r) g->SetCellEx(1, r, QString("row %1").arg(r));
+  g->Loaded();
+  EXPECT_EQ(g->Look(), glOrv);
+  EXPECT_EQ(g->OrvGradientFrom(), direct.OrvGradientFrom());
+  EXPECT_EQ(g->OrvGradientTo(), TColor(0xC0C0C0));
+  EXPECT_EQ(g->ActiveCellColor(), TColor(0xEACAB6));
+  EXPECT_EQ(g->GridLineColor(), TColor(0xC0C0C0));
+  if (const char* shots = std::getenv("QUILLORE_SHOTS")) {
+    form.Show();
+    QApplication::processEvents();
+    SaveWidgetScreenshot(form.Widget(), QString(shots) + "/grid_orv_look_after_loading.png");
+  }
+}
+
+// A grid whose columns follow its width starts from the widths it was loaded with.
+TEST(PlexStringGrid, LoadedRemembersTheColumnWidthsForSynchronisedSizing) {
+  TForm form(nullptr);
+  form.SetClientWidth(400);
+  form.SetClientHeight(200);
+  auto* g = new TPlexStringGrid(&form);
+  g->BeginLoading();
+  g->SetParent(&form);
+  g->SetBorderStyle(bsNone);
+  g->SetAlign(alClient);
+  g->SetColCount(4);
+  for (int c = 0; c < 4; ++c) g->SetColWidths(c, 100);
+  g->ColumnSize().SynchWithGrid = true;
+  g->Loaded();
+  form.Show();
+  QApplication::processEvents();
+  const int loadedWidth = g->Width();
+  ASSERT_GT(loadedWidth, 0);
+  form.Widget()->resize(form.Widget()->width() + loadedWidth, form.Widget()->height());
+  QApplication::processEvents();
+  ASSERT_GT(g->Width(), loadedWidth);
+  EXPECT_EQ(g->ColWidths(1), int(100.0 * g->Width() / loadedWidth));
+}
+
+// A loaded grid that follows the office theme takes the theme of the desktop's colour scheme.
+TEST(PlexStringGrid, LoadedAppliesTheOfficeThemeWhenAdapting) {
+  TPlexStringGrid g(nullptr);
+  g.BeginLoading();
+  g.SetAutoThemeAdapt(true);
+  auto fake = std::make_unique<TFakeThemeServices>();
+  fake->ColorName = "HomeStead";
+  SetThemeServices(std::move(fake));
+  g.Loaded();
+  SetThemeServices(nullptr);
+  EXPECT_EQ(g.OfficeTheme(), ot2003Olive);
+  EXPECT_EQ(g.ComponentStyle(), tsOffice2003Olive);
+  EXPECT_TRUE(g.SearchFooter().AutoThemeAdapt());
 }
 
 TEST(PlexStringGrid, IntegralHeightFitsWholeRows) {

@@ -180,7 +180,7 @@ TEST_F(ColumnGridForm, ColumnPopupsByTypeButtonAndRow) {
 TEST_F(ColumnGridForm, Screenshot) {
   const char* shots = std::getenv("QUILLORE_SHOTS");
   if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
-  Grid->ControlLook().DropDownAlwaysVisible = true;
+  Grid->ControlLook().SetDropDownAlwaysVisible(true);
   ShowForm(400, 170);
   const QString path = QDir(shots).filePath("column-grid-form.png");
   ASSERT_TRUE(SaveWidgetScreenshot(Form->Widget(), path));
