@@ -315,8 +315,7 @@ bool TPlexStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
 
 void TPlexStringGrid::AddRadioButton(int ACol, int ARow, bool State) {
   if (ACol >= ColCount() + NumHiddenColumns() || ARow >= RowCount() + NumHiddenRows()) throw Exception(SInvalidCell);
-  if (TCellGraphic* g = CreateCellGraphic(ACol, ARow))
-    g->SetRadioButton(State, true, haBeforeText, VAlignmentPlacement());
+  if (TCellGraphic* g = CreateCellGraphic(ACol, ARow)) g->SetRadioButton(State, true, haBeforeText, VAlignmentPlacement());
 }
 
 void TPlexStringGrid::AddRadioButtonColumn(int ACol) {
@@ -373,3 +372,4 @@ bool TPlexStringGrid::ToggleRadioButtonEx(int ACol, int ARow, bool ByUser) {
   }
   return true;
 }
+

@@ -118,8 +118,7 @@ TPoint TPlexStringGrid::CalcCellGraphicSize(int ACol, int ARow, int ExtraOffset)
     case ctRating: size = TPoint(18 * g->CellAngle, 16); break;
     default: break;
   }
-  const bool captionOnly =
-      (g->CellType == ctButton || g->CellType == ctBitButton) && !g->CellText.isEmpty() && at.NoText;
+  const bool captionOnly = (g->CellType == ctButton || g->CellType == ctBitButton) && !g->CellText.isEmpty() && at.NoText;
   if (g->CellVAlign == vaFull || (g->CellHAlign == haFull && g->CellType != ctRating && !captionOnly)) {
     const TPoint cell = CellSize(ACol, ARow);
     if (g->CellVAlign == vaFull) size.Y = cell.Y;
