@@ -66,6 +66,11 @@ void TPlexStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdi
   Fire(OnFixedEdit, this, ACol, ARow, AEditor, Values);
 }
 void TPlexStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
+  // These looks draw one frame around the selected cells, so all of them are painted again.
+  if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007) {
+    const TGridRect s = Selection();
+    RepaintRect(TRect(s.Left, s.Top, s.Right, s.Bottom));
+  }
   FSelChange = true;
   Fire(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }

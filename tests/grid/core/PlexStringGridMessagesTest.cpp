@@ -486,6 +486,24 @@ TEST(PlexStringGridMessages, ResetFixedCellHighlightEndsTheHover) {
   EXPECT_EQ(g.HoverFixedCell(), TPoint(-1, -1));
 }
 
+// The looks that frame a selection across its cells paint the whole selection when it changes.
+TEST(PlexStringGridMessages, SelectionChangesRepaintTheFramedSelectionOfTheNewerLooks) {
+  for (const TGridLook look : {glXP, glVista, glWin7, glOffice2007}) {
+    TShownGrid s;
+    TPlexStringGrid& g = *s.Grid;
+    g.SetLook(look);
+    g.SetSelection(TGridRect{1, 2, 3, 4});
+    QApplication::processEvents();
+    TPaintCounter paints(g.Widget());
+    g.DoSelectionChanged(1, 2, 3, 4);
+    QApplication::processEvents();
+    const QRect framed = g.CellRect(1, 2).toQRect().united(g.CellRect(3, 4).toQRect());
+    const bool framing = look != glXP;
+    EXPECT_EQ(paints.Count > 0 && paints.Region.contains(framed), framing) << look;
+    EXPECT_TRUE(g.SelectionChangedFlag()) << look;
+  }
+}
+
 // A resize handler that resizes again is not entered a second time.
 TEST(PlexStringGridMessages, ASizeMessageDuringASizeIsIgnored) {
   TPlexStringGrid g(nullptr);
