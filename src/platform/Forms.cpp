@@ -5,15 +5,18 @@
 #include "platform/internal/ControlBridge.h"
 #include "platform/internal/Painting.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 // The window of a form; its Qt events reach the form through the control's
 // event bridge, the few a dialog handles itself are redirected here.
@@ -185,6 +188,9 @@ TModalResult TForm::ShowModal() {
   if (FModal) throw EInvalidOperation("Cannot make a visible window modal");
   FModalResult = mrNone;
   FModal = true;
+  // The window system gives the activation back to the window that had it
+  // when the modal window closes, and that window its focused control.
+  const QPointer<QWidget> previous = QApplication::activeWindow();
   QEventLoop loop;
   FModalLoop = &loop;
   Dialog()->setWindowModality(Qt::ApplicationModal);
@@ -204,6 +210,13 @@ TModalResult TForm::ShowModal() {
   TControl::SetVisible(false);
   Dialog()->hide();
   Dialog()->setWindowModality(Qt::NonModal);
+  if (previous && previous != Dialog() && previous->isVisible()) {
+    previous->activateWindow();
+    // The hide may hand the activation elsewhere once it is processed.
+    QTimer::singleShot(0, previous, [previous] {
+      if (previous && previous->isVisible() && !QApplication::activeWindow()) previous->activateWindow();
+    });
+  }
   return FModalResult;
 }
 

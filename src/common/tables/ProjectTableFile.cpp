@@ -1,6 +1,7 @@
 #include "common/tables/ProjectTableFile.h"
 
 #include "common/LangFormat.h"
+#include "common/ShellState.h"
 #include "common/tables/TableCells.h"
 #include "grid/core/PlexStringGrid.h"
 #include "platform/Dialogs.h"
@@ -28,7 +29,7 @@ QString TTableFileSection::CellText(int ACol, int ARow) const {
 void TTableFileSection::PutCellText(int ACol, int ARow, const QString& Value) const {
   bool state = false;
   if (CheckBoxStates && Grid->GetCheckBoxState(ACol, ARow, state))
-    Grid->SetCheckBoxState(ACol, ARow, TableFlagOn(Value));
+    Grid->SetCheckBoxState(ACol, ARow, CheckedUnlessN ? Value != QStringLiteral("N") : TableFlagOn(Value));
   else
     Grid->SetCellEx(ACol, ARow, Value);
 }
@@ -41,7 +42,11 @@ bool TProjectTableFile::Load(TXmlDocument& XML1, const QString& Path) const {
   const TXmlNode root = XML1.Root();
   for (const TTableFileSection& table : Tables) {
     const TXmlNode node = TableNode(root, table);
-    if (node.IsNull()) continue;
+    if (node.IsNull()) {
+      if (!table.MissingSectionText) continue;
+      MessageDlg(LangText(table.MissingSectionText), mtError, {mbOK});
+      return false;
+    }
     if (!LoadTable(table, node.ChildElements(), Path)) return false;
   }
   return true;

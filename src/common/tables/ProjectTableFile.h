@@ -39,6 +39,11 @@ struct TTableFileSection {
   // String-grid tables: a cell holding a check box is written "Y"/"N" from its
   // state and read back into it.
   bool CheckBoxStates = false;
+  // Such check boxes load checked unless the value is exactly "N" (instead of
+  // checked only for a "Y").
+  bool CheckedUnlessN = false;
+  // Non-zero: a file without the section element stops the load with this text.
+  int MissingSectionText = 0;
 
   // The cell as the file holds it, and the cell from a file's value.
   QString CellText(int ACol, int ARow) const;

@@ -118,17 +118,20 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   table.File.Columns = Setup.Columns;
   table.File.KeyColumn = Setup.KeyColumn;
   table.File.CheckBoxStates = Setup.StringGrid;
+  table.File.CheckedUnlessN = Setup.CheckedUnlessN;
+  table.File.MissingSectionText = Setup.MissingSectionText;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
+  FTables.push_back(table);
+  FTableFile.Tables.push_back(table.File);
+  Do_Copy.push_back(false);
+  if (!Setup.GridEvents) return;
   AGrid->OnClickCell = [this](TObject* Sender, int ARow, int ACol) { GridClickCell(Sender, ARow, ACol); };
   AGrid->OnDblClickCell = [this](TObject* Sender, int ARow, int ACol) { GridDblClickCell(Sender, ARow, ACol); };
   AGrid->OnKeyPress = [this](TObject* Sender, QChar& Key) { GridKeyPress(Sender, Key); };
   AGrid->OnGridHint = [this](TObject* Sender, int ARow, int ACol, QString& HintStr) {
     GridHint(Sender, ARow, ACol, HintStr);
   };
-  FTables.push_back(table);
-  FTableFile.Tables.push_back(table.File);
-  Do_Copy.push_back(false);
 }
 
 void TTableEditorForm::FormCreate(TObject*) {

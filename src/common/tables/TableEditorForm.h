@@ -51,6 +51,13 @@ struct TEditorTableSetup {
   QString EnableOn = QStringLiteral("Y");
   // A string grid with check-box graphics and read-only flags instead of a column grid.
   bool StringGrid = false;
+  // String-grid check boxes load checked unless their value is exactly "N".
+  bool CheckedUnlessN = false;
+  // Non-zero: a file without the table's section stops the load with this text.
+  int MissingSectionText = 0;
+  // Off: the grid keeps its own click, double-click, key and hint handling
+  // (no row selection from column 0, no Enter advance, no header hints).
+  bool GridEvents = true;
   // The reset of a showing also clears the hidden columns.
   bool ResetHiddenColumns = true;
   int PageCaption = 0;
@@ -138,6 +145,8 @@ protected:
   // Row 0 of a data column; a column grid puts it into the column definition.
   virtual void SetColumnHeader(int Table, int ACol, const QString& Text);
 
+  // The confirmation Delete Row asks: the delete question followed by the row number.
+  virtual QString DeleteQuestion(int ARow) const;
   // Shows prefix + row number + rule text in an error dialog; answers false.
   bool RowError(int ARow, const QString& RuleText) const;
   // The rows validation reads: from 1 up to the first empty key, enabled only.

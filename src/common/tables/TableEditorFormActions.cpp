@@ -48,9 +48,12 @@ void TTableEditorForm::GridHint(TObject* Sender, int ARow, int ACol, QString& Hi
 void TTableEditorForm::Btn_DelRowClick(TObject*) {
   const int table = ActiveTable();
   const int row = Grid(table)->Row();
-  const QString question = LangText(FSetup.Texts.DeleteQuestion) + QString::number(row);
-  if (MessageDlg(question, mtConfirmation, mbYesNo) != mrYes) return;
+  if (MessageDlg(DeleteQuestion(row), mtConfirmation, mbYesNo) != mrYes) return;
   DeleteTableRow(table, row);
+}
+
+QString TTableEditorForm::DeleteQuestion(int ARow) const {
+  return LangText(FSetup.Texts.DeleteQuestion) + QString::number(ARow);
 }
 
 void TTableEditorForm::DeleteTableRow(int Table, int ARow) {
