@@ -65,6 +65,7 @@ bool TProjectTableFile::LoadTable(const TTableFileSection& Table, const std::vec
       }
       Table.PutCellText(column.Col, i + 1, value);
     }
+    if (Table.RowLoadHook) Table.RowLoadHook(Rows[size_t(i)], i + 1);
   }
   // The editors never write more rows than their tables hold; a file that
   // does was made elsewhere, and the user must know that rows were left out.

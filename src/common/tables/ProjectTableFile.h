@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -28,6 +29,10 @@ struct TTableFileColumn {
   const char16_t* Default = nullptr;
 };
 
+// A step of the loader after the attributes of one row element: for a cell
+// whose value depends on what the same row just loaded (ARow is the grid row).
+using TRowLoadHook = std::function<void(const TXmlNode& Row, int ARow)>;
+
 // One table of the file.
 struct TTableFileSection {
   TPlexStringGrid* Grid = nullptr;
@@ -39,6 +44,8 @@ struct TTableFileSection {
   // String-grid tables: a cell holding a check box is written "Y"/"N" from its
   // state and read back into it.
   bool CheckBoxStates = false;
+  // Runs after each loaded row; empty: none.
+  TRowLoadHook RowLoadHook = nullptr;
 
   // The cell as the file holds it, and the cell from a file's value.
   QString CellText(int ACol, int ARow) const;

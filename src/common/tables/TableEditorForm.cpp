@@ -118,6 +118,7 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   table.File.Columns = Setup.Columns;
   table.File.KeyColumn = Setup.KeyColumn;
   table.File.CheckBoxStates = Setup.StringGrid;
+  table.File.RowLoadHook = Setup.RowLoadHook;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
   AGrid->OnClickCell = [this](TObject* Sender, int ARow, int ACol) { GridClickCell(Sender, ARow, ACol); };

@@ -53,6 +53,8 @@ struct TEditorTableSetup {
   bool StringGrid = false;
   // The reset of a showing also clears the hidden columns.
   bool ResetHiddenColumns = true;
+  // The loader's step after each row (TTableFileSection::RowLoadHook).
+  TRowLoadHook RowLoadHook;
   int PageCaption = 0;
   // Text ids by real data column: entry c - 1 belongs to column c.
   std::span<const int> Headers;

@@ -135,3 +135,16 @@ TEST_F(ProjectTableFileTest, AFileThatCannotBeWrittenKeepsTheOldOne) {
   }
   EXPECT_EQ(FileBytes(), old);
 }
+
+TEST_F(ProjectTableFileTest, TheRowLoadHookSeesEachRowAfterItsAttributes) {
+  // A Note that defaults to "0" only where the row's own Value, just loaded, is "on".
+  File.Tables[0].RowLoadHook = [this](const TXmlNode& Row, int ARow) {
+    if (!Row.HasAttribute("Note") && Column->GetCellEx(3, ARow) == "on") Column->SetCellEx(4, ARow, "0");
+  };
+  WriteFile("<Root><row Name=\"A\" Value=\"on\"/><row Name=\"B\" Value=\"off\"/>"
+            "<row Name=\"C\" Value=\"on\" Note=\"kept\"/></Root>");
+  EXPECT_TRUE(File.Load(XML1, Path));
+  EXPECT_EQ(Column->GetCellEx(4, 1), "0");
+  EXPECT_EQ(Column->GetCellEx(4, 2), "");
+  EXPECT_EQ(Column->GetCellEx(4, 3), "kept");
+}
