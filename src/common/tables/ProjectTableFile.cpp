@@ -41,6 +41,11 @@ bool TProjectTableFile::Load(TXmlDocument& XML1, const QString& Path) const {
   const TXmlNode root = XML1.Root();
   for (const TTableFileSection& table : Tables) {
     const TXmlNode node = TableNode(root, table);
+    if (node.IsNull() && table.SectionRequired) {
+      MessageDlg(Format("Error in file \"%s\": the element \"%s\" is missing.", {Path, table.Section}), mtError,
+                 {mbOK});
+      return false;
+    }
     if (node.IsNull()) continue;
     if (!LoadTable(table, node.ChildElements(), Path)) return false;
   }

@@ -46,6 +46,9 @@ struct TTableFileSection {
   bool CheckBoxStates = false;
   // Runs after each loaded row; empty: none.
   TRowLoadHook RowLoadHook = nullptr;
+  // A file whose root lacks the section element stops the load with a message
+  // when that section is reached; otherwise the table keeps its reset rows.
+  bool SectionRequired = false;
 
   // The cell as the file holds it, and the cell from a file's value.
   QString CellText(int ACol, int ARow) const;
@@ -61,8 +64,8 @@ public:
 
   // Fills the grids from the file at Path: row element i goes to grid row
   // i + 1. A file that is not well-formed shows the parser's message and
-  // leaves the grids as they are; a missing required attribute shows one
-  // message and stops, keeping what was read. False in both cases.
+  // leaves the grids as they are; a missing required attribute or section
+  // shows one message and stops, keeping what was read. False in all cases.
   bool Load(TXmlDocument& XML1, const QString& Path) const;
   // The file's text from the grids. Written front to back, as the document
   // object would not keep the attributes in column order.

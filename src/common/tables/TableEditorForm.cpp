@@ -119,6 +119,7 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   table.File.KeyColumn = Setup.KeyColumn;
   table.File.CheckBoxStates = Setup.StringGrid;
   table.File.RowLoadHook = Setup.RowLoadHook;
+  table.File.SectionRequired = Setup.SectionRequired;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
   AGrid->OnClickCell = [this](TObject* Sender, int ARow, int ACol) { GridClickCell(Sender, ARow, ACol); };

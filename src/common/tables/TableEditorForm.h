@@ -55,6 +55,8 @@ struct TEditorTableSetup {
   bool ResetHiddenColumns = true;
   // The loader's step after each row (TTableFileSection::RowLoadHook).
   TRowLoadHook RowLoadHook;
+  // A missing section element stops the load (TTableFileSection::SectionRequired).
+  bool SectionRequired = false;
   int PageCaption = 0;
   // Text ids by real data column: entry c - 1 belongs to column c.
   std::span<const int> Headers;

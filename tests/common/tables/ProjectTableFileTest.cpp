@@ -148,3 +148,21 @@ TEST_F(ProjectTableFileTest, TheRowLoadHookSeesEachRowAfterItsAttributes) {
   EXPECT_EQ(Column->GetCellEx(4, 2), "");
   EXPECT_EQ(Column->GetCellEx(4, 3), "kept");
 }
+
+TEST_F(ProjectTableFileTest, AMissingSectionIsSkippedUnlessItIsRequired) {
+  constexpr TTableFileColumn StringColumns[] = {{2, u"Key"}};
+  File.Tables[0].Section = "Read";
+  File.Tables.push_back({Strings.get(), "Write", StringColumns, 2, true});
+  WriteFile("<Root><Read><row Name=\"A\"/></Read></Root>");
+  EXPECT_TRUE(File.Load(XML1, Path));
+  EXPECT_EQ(Column->GetCellEx(2, 1), "A");
+  EXPECT_TRUE(Dialogs->Records().empty());
+
+  File.Tables[1].SectionRequired = true;
+  WriteFile("<Root><Read><row Name=\"B\"/></Read><Other/></Root>");
+  EXPECT_FALSE(File.Load(XML1, Path));
+  EXPECT_EQ(Column->GetCellEx(2, 1), "B");  // read before the missing section was reached
+  ASSERT_EQ(Dialogs->Records().size(), 1u);
+  EXPECT_EQ(Dialogs->Records()[0].Type, mtError);
+  EXPECT_EQ(Dialogs->Records()[0].Text, "Error in file \"" + Path + "\": the element \"Write\" is missing.");
+}

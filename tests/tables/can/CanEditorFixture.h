@@ -30,7 +30,7 @@
 inline void PrintTo(const QString& Text, std::ostream* os) { *os << '"' << Text.toStdString() << '"'; }
 
 class CanEditorFixture : public ::testing::Test {
-protected:
+public:
   void SetUp() override {
     ResetShellState();
     FillDefaultTexts();
