@@ -33,6 +33,11 @@ void TTableFileSection::PutCellText(int ACol, int ARow, const QString& Value) co
     Grid->SetCellEx(ACol, ARow, Value);
 }
 
+bool TTableFileSection::KeyEmpty(int ARow) const {
+  const QString key = CellText(KeyColumn, ARow);
+  return TrimKey ? TableTrim(key).isEmpty() : key.isEmpty();
+}
+
 bool TProjectTableFile::Load(TXmlDocument& XML1, const QString& Path) const {
   if (!XML1.LoadFromFile(Path)) {
     MessageDlg(XML1.ErrorText(), mtError, {mbOK});
@@ -74,7 +79,7 @@ bool TProjectTableFile::LoadTable(const TTableFileSection& Table, const std::vec
   }
   // The editors never write more rows than their tables hold; a file that
   // does was made elsewhere, and the user must know that rows were left out.
-  if (int(Rows.size()) > count) MessageDlg(LangFormat(TextRowsNotLoaded, {int(Rows.size()) - count}), mtError, {mbOK});
+  if (Table.ReportExtraRows && int(Rows.size()) > count) MessageDlg(LangFormat(TextRowsNotLoaded, {int(Rows.size()) - count}), mtError, {mbOK});
   return true;
 }
 
@@ -83,7 +88,7 @@ void TProjectTableFile::Write(TXmlWriter& Writer) const {
   for (const TTableFileSection& table : Tables) {
     if (!table.Section.isEmpty()) Writer.StartElement(table.Section);
     for (int r = 1; r < table.Grid->RowCount(); ++r) {
-      if (TableTrim(table.Grid->GetCellEx(table.KeyColumn, r)).isEmpty()) break;
+      if (table.KeyEmpty(r)) break;
       Writer.StartElement(RowElement);
       for (const TTableFileColumn& column : table.Columns)
         Writer.Attribute(QString::fromUtf16(column.Attribute), XmlWritableText(table.CellText(column.Col, r)));

@@ -39,7 +39,7 @@ struct TTableFileSection {
   // The element that holds the table's rows; empty: the rows stand in the root.
   QString Section;
   std::span<const TTableFileColumn> Columns;
-  // Rows are written up to, not including, the first whose key cell is empty when trimmed.
+  // Rows are written up to, not including, the first whose key cell is empty (see TrimKey).
   int KeyColumn = 1;
   // String-grid tables: a cell holding a check box is written "Y"/"N" from its
   // state and read back into it.
@@ -49,6 +49,13 @@ struct TTableFileSection {
   // A file whose root lacks the section element stops the load with a message
   // when that section is reached; otherwise the table keeps its reset rows.
   bool SectionRequired = false;
+  // False: only an empty key cell ends the table, a key of blanks is a row.
+  bool TrimKey = true;
+  // False: row elements beyond the table's rows are left out without a message.
+  bool ReportExtraRows = true;
+
+  // True when the key cell of the row is empty (trimmed unless TrimKey is off).
+  bool KeyEmpty(int ARow) const;
 
   // The cell as the file holds it, and the cell from a file's value.
   QString CellText(int ACol, int ARow) const;

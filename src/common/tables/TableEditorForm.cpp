@@ -120,6 +120,8 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   table.File.CheckBoxStates = Setup.StringGrid;
   table.File.RowLoadHook = Setup.RowLoadHook;
   table.File.SectionRequired = Setup.SectionRequired;
+  table.File.TrimKey = Setup.TrimKey;
+  table.File.ReportExtraRows = Setup.ReportExtraRows;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
   AGrid->OnClickCell = [this](TObject* Sender, int ARow, int ACol) { GridClickCell(Sender, ARow, ACol); };

@@ -57,6 +57,10 @@ struct TEditorTableSetup {
   TRowLoadHook RowLoadHook;
   // A missing section element stops the load (TTableFileSection::SectionRequired).
   bool SectionRequired = false;
+  // Checking and writing end only at an empty key, not at one of blanks (TTableFileSection::TrimKey).
+  bool TrimKey = true;
+  // Row elements beyond the table are dropped silently (TTableFileSection::ReportExtraRows).
+  bool ReportExtraRows = true;
   int PageCaption = 0;
   // Text ids by real data column: entry c - 1 belongs to column c.
   std::span<const int> Headers;
@@ -144,7 +148,7 @@ protected:
 
   // Shows prefix + row number + rule text in an error dialog; answers false.
   bool RowError(int ARow, const QString& RuleText) const;
-  // The rows validation reads: from 1 up to the first empty key, enabled only.
+  // The rows validation reads: from 1 up to the first empty key (see TrimKey), enabled only.
   std::vector<int> RowsToCheck(int Table) const;
   // The text of a cell as the file holds it ("Y"/"N" for a check box of a string grid).
   QString TableCell(int Table, int ACol, int ARow) const;

@@ -56,6 +56,7 @@ void TCanTableForm::Set_Lang() {
 }
 
 void TCanTableForm::FormShow(TObject* Sender) {
+  BeforeShow();
   TTableEditorForm::FormShow(Sender);
   AfterShow();
 }

@@ -44,7 +44,7 @@ public:
   TCanTableForm(TComponent* AOwner, const TTableEditorSetup& Setup);
 
   void Set_Lang() override;
-  // The base's showing, then the editor's own steps (AfterShow).
+  // The editor's first steps (BeforeShow), the base's showing, then the editor's last steps (AfterShow).
   void FormShow(TObject* Sender);
 
   TPlexColumnGrid* ColumnGrid(int Table) const;
@@ -57,6 +57,7 @@ protected:
   // The drop-down items of column ACol of the table's grid.
   TStringList& ColumnItems(int Table, int ACol) const;
   void SetColumnHeader(int Table, int ACol, const QString& Text) override;
+  virtual void BeforeShow() {}
   virtual void AfterShow() {}
 
 private:

@@ -166,3 +166,28 @@ TEST_F(ProjectTableFileTest, AMissingSectionIsSkippedUnlessItIsRequired) {
   EXPECT_EQ(Dialogs->Records()[0].Type, mtError);
   EXPECT_EQ(Dialogs->Records()[0].Text, "Error in file \"" + Path + "\": the element \"Write\" is missing.");
 }
+
+TEST_F(ProjectTableFileTest, AnUntrimmedKeyCountsABlankAsARow) {
+  PutRow(*Column, 1, {"Y", "A"});
+  PutRow(*Column, 2, {"Y", " ", "2"});
+  PutRow(*Column, 3, {"Y", "", "3"});
+  PutRow(*Column, 4, {"Y", "D"});
+  File.Tables[0].TrimKey = false;
+  ASSERT_TRUE(File.Save(Path));
+  EXPECT_EQ(FileBytes(), "<Root><row Enable=\"Y\" Name=\"A\" Value=\"\" Note=\"\" Extra=\"\"/>"
+                         "<row Enable=\"Y\" Name=\" \" Value=\"2\" Note=\"\" Extra=\"\"/></Root>"
+                         "<!--SW_VERSION = 1.000-->\n");
+  File.Tables[0].TrimKey = true;
+  ASSERT_TRUE(File.Save(Path));
+  EXPECT_EQ(FileBytes().count("<row "), 1);
+}
+
+TEST_F(ProjectTableFileTest, ExtraRowsCanBeLeftOutWithoutAMessage) {
+  QByteArray xml = "<Root>";
+  for (int i = 1; i <= 6; ++i) xml += "<row Name=\"K" + QByteArray::number(i) + "\"/>";
+  WriteFile(xml + "</Root>");
+  File.Tables[0].ReportExtraRows = false;
+  EXPECT_TRUE(File.Load(XML1, Path));
+  EXPECT_EQ(Keys(*Column), QStringList({"K1", "K2", "K3", "K4"}));
+  EXPECT_TRUE(Dialogs->Records().empty());
+}
