@@ -26,13 +26,13 @@ void TCanTableForm::AddColumnGrid(TPlexColumnGrid* Grid, const TEditorTableSetup
   if (RowHeight > 0) Grid->SetDefaultRowHeight(RowHeight);
   Grid->SetOptions(Grid->Options() + TGridOptions{goEditing, goColSizing});
   for (int c = 0; c < int(Columns.size()); ++c) {
-    const TCanColumn& spec = Columns[size_t(c)];
+    const TCanColumn& look = Columns[size_t(c)];
     TGridColumnItem* column = Grid->Columns()[c];
-    column->SetWidth(spec.Width);
+    column->SetWidth(look.Width);
     if (c == 0) continue;
-    column->SetColor(spec.Color);
-    column->SetEditor(spec.Editor);
-    if (spec.Editor == edDataCheckBox) column->SetAlignment(taCenter);
+    column->SetColor(look.Color);
+    column->SetEditor(look.Editor);
+    if (look.Editor == edDataCheckBox) column->SetAlignment(taCenter);
   }
   Grid->EndUpdate();
   FFixedHeaders.push_back(FixedHeader);

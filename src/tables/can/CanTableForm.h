@@ -1,5 +1,5 @@
 // The shape every CAN-family table editor shares: column grids built from a
-// table of column specs (width, colour, editor), the fixed column's header
+// table of column descriptions (width, colour, editor), the fixed column's header
 // translated with the others, the position lists of the drop-down columns, and
 // the editor's own steps at the end of each showing.
 #pragma once
@@ -50,7 +50,7 @@ public:
   TPlexColumnGrid* ColumnGrid(int Table) const;
 
 protected:
-  // Builds the column grid of the next table from its column specs, then adds
+  // Builds the column grid of the next table from its column descriptions, then adds
   // the table. FixedHeader is the text id of column 0's header.
   void AddColumnGrid(TPlexColumnGrid* Grid, const TEditorTableSetup& Table, std::span<const TCanColumn> Columns,
                      int Rows, int FixedHeader, int RowHeight = 0);

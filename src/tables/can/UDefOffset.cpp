@@ -35,18 +35,18 @@ constexpr int OutOfArea = 3026, ID = 3027, Offset = 3028;
 constexpr int Unused = 3099;
 }  // namespace Texts
 
-struct TColumnSpec {
+struct TOffsetGridColumn {
   int Header;
   int Width;
   TColor Color;
   TEditorType Editor;
 };
-constexpr TColumnSpec SlaveColumns[] = {
+constexpr TOffsetGridColumn SlaveColumns[] = {
     {3011, 100, IDColor, edNormal}, {3012, 100, BytesColor, edNormal}, {3013, 100, BytesColor, edNormal},
     {3014, 160, clWindow, edNormal}};
-constexpr TColumnSpec ByteInColumns[] = {
+constexpr TOffsetGridColumn ByteInColumns[] = {
     {3015, 60, clWindow, edNormal}, {3016, 90, clWindow, edComboList}, {3017, 300, clWindow, edNormal}};
-constexpr TColumnSpec ByteOutColumns[] = {
+constexpr TOffsetGridColumn ByteOutColumns[] = {
     {3018, 60, clWindow, edNormal}, {3019, 90, clWindow, edComboList}, {3020, 300, clWindow, edNormal}};
 constexpr int ColOffset = 1, ColNote = 2;
 
@@ -78,7 +78,7 @@ TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent) {
   return label;
 }
 
-void SetUpGrid(TPlexColumnGrid* Grid, std::span<const TColumnSpec> Columns, int FixedCols, bool ReadOnly) {
+void SetUpGrid(TPlexColumnGrid* Grid, std::span<const TOffsetGridColumn> Columns, int FixedCols, bool ReadOnly) {
   Grid->BeginUpdate();
   Grid->SetColCount(int(Columns.size()));
   Grid->SetFixedCols(FixedCols);
@@ -173,7 +173,7 @@ void TFDefOffset::Set_Lang() {
   Label1->SetCaption(LangText(Texts::Label1));
   Label2->SetCaption(LangText(Texts::Label2));
   Label3->SetCaption(LangText(Texts::Label3));
-  const std::pair<TPlexColumnGrid*, std::span<const TColumnSpec>> grids[] = {
+  const std::pair<TPlexColumnGrid*, std::span<const TOffsetGridColumn>> grids[] = {
       {PCG_DN_Slaves, SlaveColumns}, {PCG_ByteIN, ByteInColumns}, {PCG_ByteOUT, ByteOutColumns}};
   for (const auto& [grid, columns] : grids)
     for (int c = 0; c < int(columns.size()); ++c) grid->Columns()[c]->SetHeader(LangText(columns[size_t(c)].Header));
