@@ -34,6 +34,11 @@ void TTableFileSection::PutCellText(int ACol, int ARow, const QString& Value) co
     Grid->SetCellEx(ACol, ARow, Value);
 }
 
+bool TTableFileSection::KeyEmpty(int ARow) const {
+  const QString key = CellText(KeyColumn, ARow);
+  return TrimKey ? TableTrim(key).isEmpty() : key.isEmpty();
+}
+
 bool TProjectTableFile::Load(TXmlDocument& XML1, const QString& Path) const {
   if (!XML1.LoadFromFile(Path)) {
     MessageDlg(XML1.ErrorText(), mtError, {mbOK});
@@ -42,11 +47,14 @@ bool TProjectTableFile::Load(TXmlDocument& XML1, const QString& Path) const {
   const TXmlNode root = XML1.Root();
   for (const TTableFileSection& table : Tables) {
     const TXmlNode node = TableNode(root, table);
-    if (node.IsNull()) {
-      if (!table.MissingSectionText) continue;
-      MessageDlg(LangText(table.MissingSectionText), mtError, {mbOK});
+    if (node.IsNull() && table.SectionRequired) {
+      const QString message = table.MissingSectionText
+                                  ? LangText(table.MissingSectionText)
+                                  : Format("Error in file \"%s\": the element \"%s\" is missing.", {Path, table.Section});
+      MessageDlg(message, mtError, {mbOK});
       return false;
     }
+    if (node.IsNull()) continue;
     if (!LoadTable(table, node.ChildElements(), Path)) return false;
   }
   return true;
@@ -70,10 +78,11 @@ bool TProjectTableFile::LoadTable(const TTableFileSection& Table, const std::vec
       }
       Table.PutCellText(column.Col, i + 1, value);
     }
+    if (Table.RowLoadHook) Table.RowLoadHook(Rows[size_t(i)], i + 1);
   }
   // The editors never write more rows than their tables hold; a file that
   // does was made elsewhere, and the user must know that rows were left out.
-  if (int(Rows.size()) > count) MessageDlg(LangFormat(TextRowsNotLoaded, {int(Rows.size()) - count}), mtError, {mbOK});
+  if (Table.ReportExtraRows && int(Rows.size()) > count) MessageDlg(LangFormat(TextRowsNotLoaded, {int(Rows.size()) - count}), mtError, {mbOK});
   return true;
 }
 
@@ -82,7 +91,7 @@ void TProjectTableFile::Write(TXmlWriter& Writer) const {
   for (const TTableFileSection& table : Tables) {
     if (!table.Section.isEmpty()) Writer.StartElement(table.Section);
     for (int r = 1; r < table.Grid->RowCount(); ++r) {
-      if (TableTrim(table.Grid->GetCellEx(table.KeyColumn, r)).isEmpty()) break;
+      if (table.KeyEmpty(r)) break;
       Writer.StartElement(RowElement);
       for (const TTableFileColumn& column : table.Columns)
         Writer.Attribute(QString::fromUtf16(column.Attribute), XmlWritableText(table.CellText(column.Col, r)));

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -28,13 +29,17 @@ struct TTableFileColumn {
   const char16_t* Default = nullptr;
 };
 
+// A step of the loader after the attributes of one row element: for a cell
+// whose value depends on what the same row just loaded (ARow is the grid row).
+using TRowLoadHook = std::function<void(const TXmlNode& Row, int ARow)>;
+
 // One table of the file.
 struct TTableFileSection {
   TPlexStringGrid* Grid = nullptr;
   // The element that holds the table's rows; empty: the rows stand in the root.
   QString Section;
   std::span<const TTableFileColumn> Columns;
-  // Rows are written up to, not including, the first whose key cell is empty when trimmed.
+  // Rows are written up to, not including, the first whose key cell is empty (see TrimKey).
   int KeyColumn = 1;
   // String-grid tables: a cell holding a check box is written "Y"/"N" from its
   // state and read back into it.
@@ -42,8 +47,20 @@ struct TTableFileSection {
   // Such check boxes load checked unless the value is exactly "N" (instead of
   // checked only for a "Y").
   bool CheckedUnlessN = false;
-  // Non-zero: a file without the section element stops the load with this text.
+  // Runs after each loaded row; empty: none.
+  TRowLoadHook RowLoadHook = nullptr;
+  // A file whose root lacks the section element stops the load with a message
+  // when that section is reached; otherwise the table keeps its reset rows.
+  bool SectionRequired = false;
+  // Non-zero: the text of that message instead of the generic one.
   int MissingSectionText = 0;
+  // False: only an empty key cell ends the table, a key of blanks is a row.
+  bool TrimKey = true;
+  // False: row elements beyond the table's rows are left out without a message.
+  bool ReportExtraRows = true;
+
+  // True when the key cell of the row is empty (trimmed unless TrimKey is off).
+  bool KeyEmpty(int ARow) const;
 
   // The cell as the file holds it, and the cell from a file's value.
   QString CellText(int ACol, int ARow) const;
@@ -59,8 +76,8 @@ public:
 
   // Fills the grids from the file at Path: row element i goes to grid row
   // i + 1. A file that is not well-formed shows the parser's message and
-  // leaves the grids as they are; a missing required attribute shows one
-  // message and stops, keeping what was read. False in both cases.
+  // leaves the grids as they are; a missing required attribute or section
+  // shows one message and stops, keeping what was read. False in all cases.
   bool Load(TXmlDocument& XML1, const QString& Path) const;
   // The file's text from the grids. Written front to back, as the document
   // object would not keep the attributes in column order.

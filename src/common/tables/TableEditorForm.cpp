@@ -120,6 +120,10 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   table.File.CheckBoxStates = Setup.StringGrid;
   table.File.CheckedUnlessN = Setup.CheckedUnlessN;
   table.File.MissingSectionText = Setup.MissingSectionText;
+  table.File.RowLoadHook = Setup.RowLoadHook;
+  table.File.SectionRequired = Setup.SectionRequired;
+  table.File.TrimKey = Setup.TrimKey;
+  table.File.ReportExtraRows = Setup.ReportExtraRows;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
   FTables.push_back(table);

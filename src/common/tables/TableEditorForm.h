@@ -53,13 +53,21 @@ struct TEditorTableSetup {
   bool StringGrid = false;
   // String-grid check boxes load checked unless their value is exactly "N".
   bool CheckedUnlessN = false;
-  // Non-zero: a file without the table's section stops the load with this text.
-  int MissingSectionText = 0;
   // Off: the grid keeps its own click, double-click, key and hint handling
   // (no row selection from column 0, no Enter advance, no header hints).
   bool GridEvents = true;
   // The reset of a showing also clears the hidden columns.
   bool ResetHiddenColumns = true;
+  // The loader's step after each row (TTableFileSection::RowLoadHook).
+  TRowLoadHook RowLoadHook;
+  // A missing section element stops the load (TTableFileSection::SectionRequired).
+  bool SectionRequired = false;
+  // Non-zero: that missing section's message text instead of the generic one.
+  int MissingSectionText = 0;
+  // Checking and writing end only at an empty key, not at one of blanks (TTableFileSection::TrimKey).
+  bool TrimKey = true;
+  // Row elements beyond the table are dropped silently (TTableFileSection::ReportExtraRows).
+  bool ReportExtraRows = true;
   int PageCaption = 0;
   // Text ids by real data column: entry c - 1 belongs to column c.
   std::span<const int> Headers;
@@ -149,7 +157,7 @@ protected:
   virtual QString DeleteQuestion(int ARow) const;
   // Shows prefix + row number + rule text in an error dialog; answers false.
   bool RowError(int ARow, const QString& RuleText) const;
-  // The rows validation reads: from 1 up to the first empty key, enabled only.
+  // The rows validation reads: from 1 up to the first empty key (see TrimKey), enabled only.
   std::vector<int> RowsToCheck(int Table) const;
   // The text of a cell as the file holds it ("Y"/"N" for a check box of a string grid).
   QString TableCell(int Table, int ACol, int ARow) const;

@@ -100,7 +100,7 @@ std::vector<int> TTableEditorForm::RowsToCheck(int Table) const {
   std::vector<int> rows;
   const TEditorTableSetup& setup = TableSetup(Table);
   for (int r = 1; r < Grid(Table)->RowCount(); ++r) {
-    if (TableTrim(TableCell(Table, setup.KeyColumn, r)).isEmpty()) break;
+    if (FTables.at(size_t(Table)).File.KeyEmpty(r)) break;
     if (setup.HasEnable && !TableFlagOn(TableCell(Table, 1, r), setup.EnableOn)) continue;
     rows.push_back(r);
   }

@@ -1,11 +1,16 @@
-// The NMEA 2000 receive-frame table (NMEA_Rec_Frames.xml).
+// The NMEA 2000 parameter groups the gateway receives into its input area (NMEA_Rec_Frames.xml).
 #pragma once
 
-#include "common/UTextBlockForm.h"
+#include "tables/can/PgnTableForm.h"
 
-class TFReceiveNMEA : public TFTextBlockForm {
+class TFReceiveNMEA : public TPgnTableForm {
 public:
   explicit TFReceiveNMEA(TComponent* AOwner);
+
+  TStringList* Hint_ReceiveNMEA = nullptr;
+
+protected:
+  void Init_Tables() override;
 };
 
 extern TFReceiveNMEA* FReceiveNMEA;

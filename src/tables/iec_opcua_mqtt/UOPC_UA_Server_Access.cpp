@@ -107,6 +107,7 @@ TEditorTableSetup VariableTable() {
   table.HasEnable = true;
   table.StringGrid = true;
   table.CheckedUnlessN = true;
+  table.SectionRequired = true;
   table.MissingSectionText = Texts::MissingSection;
   table.GridEvents = false;
   return table;

@@ -135,3 +135,59 @@ TEST_F(ProjectTableFileTest, AFileThatCannotBeWrittenKeepsTheOldOne) {
   }
   EXPECT_EQ(FileBytes(), old);
 }
+
+TEST_F(ProjectTableFileTest, TheRowLoadHookSeesEachRowAfterItsAttributes) {
+  // A Note that defaults to "0" only where the row's own Value, just loaded, is "on".
+  File.Tables[0].RowLoadHook = [this](const TXmlNode& Row, int ARow) {
+    if (!Row.HasAttribute("Note") && Column->GetCellEx(3, ARow) == "on") Column->SetCellEx(4, ARow, "0");
+  };
+  WriteFile("<Root><row Name=\"A\" Value=\"on\"/><row Name=\"B\" Value=\"off\"/>"
+            "<row Name=\"C\" Value=\"on\" Note=\"kept\"/></Root>");
+  EXPECT_TRUE(File.Load(XML1, Path));
+  EXPECT_EQ(Column->GetCellEx(4, 1), "0");
+  EXPECT_EQ(Column->GetCellEx(4, 2), "");
+  EXPECT_EQ(Column->GetCellEx(4, 3), "kept");
+}
+
+TEST_F(ProjectTableFileTest, AMissingSectionIsSkippedUnlessItIsRequired) {
+  constexpr TTableFileColumn StringColumns[] = {{2, u"Key"}};
+  File.Tables[0].Section = "Read";
+  File.Tables.push_back({Strings.get(), "Write", StringColumns, 2, true});
+  WriteFile("<Root><Read><row Name=\"A\"/></Read></Root>");
+  EXPECT_TRUE(File.Load(XML1, Path));
+  EXPECT_EQ(Column->GetCellEx(2, 1), "A");
+  EXPECT_TRUE(Dialogs->Records().empty());
+
+  File.Tables[1].SectionRequired = true;
+  WriteFile("<Root><Read><row Name=\"B\"/></Read><Other/></Root>");
+  EXPECT_FALSE(File.Load(XML1, Path));
+  EXPECT_EQ(Column->GetCellEx(2, 1), "B");  // read before the missing section was reached
+  ASSERT_EQ(Dialogs->Records().size(), 1u);
+  EXPECT_EQ(Dialogs->Records()[0].Type, mtError);
+  EXPECT_EQ(Dialogs->Records()[0].Text, "Error in file \"" + Path + "\": the element \"Write\" is missing.");
+}
+
+TEST_F(ProjectTableFileTest, AnUntrimmedKeyCountsABlankAsARow) {
+  PutRow(*Column, 1, {"Y", "A"});
+  PutRow(*Column, 2, {"Y", " ", "2"});
+  PutRow(*Column, 3, {"Y", "", "3"});
+  PutRow(*Column, 4, {"Y", "D"});
+  File.Tables[0].TrimKey = false;
+  ASSERT_TRUE(File.Save(Path));
+  EXPECT_EQ(FileBytes(), "<Root><row Enable=\"Y\" Name=\"A\" Value=\"\" Note=\"\" Extra=\"\"/>"
+                         "<row Enable=\"Y\" Name=\" \" Value=\"2\" Note=\"\" Extra=\"\"/></Root>"
+                         "<!--SW_VERSION = 1.000-->\n");
+  File.Tables[0].TrimKey = true;
+  ASSERT_TRUE(File.Save(Path));
+  EXPECT_EQ(FileBytes().count("<row "), 1);
+}
+
+TEST_F(ProjectTableFileTest, ExtraRowsCanBeLeftOutWithoutAMessage) {
+  QByteArray xml = "<Root>";
+  for (int i = 1; i <= 6; ++i) xml += "<row Name=\"K" + QByteArray::number(i) + "\"/>";
+  WriteFile(xml + "</Root>");
+  File.Tables[0].ReportExtraRows = false;
+  EXPECT_TRUE(File.Load(XML1, Path));
+  EXPECT_EQ(Keys(*Column), QStringList({"K1", "K2", "K3", "K4"}));
+  EXPECT_TRUE(Dialogs->Records().empty());
+}
