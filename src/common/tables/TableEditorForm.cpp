@@ -85,6 +85,15 @@ void TTableEditorForm::CreateButtons() {
 }
 
 void TTableEditorForm::PlaceButtons() {
+  const TButtonRow& row = FSetup.ButtonRow;
+  if (row.Step > 0) {
+    int left = row.Left;
+    for (TButtonField field : TextButtons) {
+      (this->*field)->SetBounds(left, ButtonTop, row.Width, ButtonHeight);
+      left += row.Step;
+    }
+    return;
+  }
   int left = Margin;
   for (TButtonField field : RowButtons) {
     (this->*field)->SetLeft(left);
@@ -118,6 +127,8 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   table.File.Columns = Setup.Columns;
   table.File.KeyColumn = Setup.KeyColumn;
   table.File.CheckBoxStates = Setup.StringGrid;
+  table.File.ToFile = Setup.ToFile;
+  table.File.FromFile = Setup.FromFile;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
   AGrid->OnClickCell = [this](TObject* Sender, int ARow, int ACol) { GridClickCell(Sender, ARow, ACol); };
