@@ -91,8 +91,10 @@ protected:
     ASSERT_TRUE(combo->Visible());
     const bool last = combo->ItemIndex() == combo->Items().Count() - 1;
     QTest::keyClick(QApplication::focusWidget(), last ? Qt::Key_Up : Qt::Key_Down);
-    while (combo->ItemIndex() < Index) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    while (combo->ItemIndex() > Index) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    // Bounded: keys that miss the list must not hang the test.
+    for (int k = 0; k < 4000 && combo->ItemIndex() < Index; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    for (int k = 0; k < 4000 && combo->ItemIndex() > Index; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    ASSERT_EQ(combo->ItemIndex(), Index);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QApplication::processEvents();
   }
