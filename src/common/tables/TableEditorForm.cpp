@@ -81,6 +81,8 @@ void TTableEditorForm::CreateButtons() {
   Btn_InsRow->OnClick = [this](TObject* Sender) { Btn_InsRowClick(Sender); };
   Btn_CopyRow->OnClick = [this](TObject* Sender) { Btn_CopyRowClick(Sender); };
   Btn_PasteRow->OnClick = [this](TObject* Sender) { Btn_PasteRowClick(Sender); };
+  Btn_CopyRow->SetVisible(FSetup.RowCopyButtons);
+  Btn_PasteRow->SetVisible(FSetup.RowCopyButtons);
   PlaceButtons();
 }
 
@@ -140,6 +142,12 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   FTables.push_back(table);
   FTableFile.Tables.push_back(table.File);
   Do_Copy.push_back(false);
+}
+
+void TTableEditorForm::SetKeyColumn(int Table, int ACol) {
+  FTables.at(size_t(Table)).Setup.KeyColumn = ACol;
+  FTables.at(size_t(Table)).File.KeyColumn = ACol;
+  FTableFile.Tables.at(size_t(Table)).KeyColumn = ACol;
 }
 
 void TTableEditorForm::FormCreate(TObject*) {

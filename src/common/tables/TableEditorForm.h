@@ -87,6 +87,8 @@ struct TTableEditorSetup {
   // Two tables go on the pages of a page control.
   int TableCount = 1;
   TButtonRow ButtonRow;
+  // Copy Row and Paste Row are offered (false: hidden, the editor has no row copy).
+  bool RowCopyButtons = true;
 };
 
 class TTableEditorForm : public TForm {
@@ -164,6 +166,8 @@ protected:
   // The text of a cell as the file holds it ("Y"/"N" for a check box of a string grid).
   QString TableCell(int Table, int ACol, int ARow) const;
   const TEditorTableSetup& TableSetup(int Table) const { return FTables.at(size_t(Table)).Setup; }
+  // For editors whose key column follows a setting read at each show.
+  void SetKeyColumn(int Table, int ACol);
 
 private:
   struct TTable {

@@ -77,6 +77,15 @@ protected:
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
+  // Opens the cell's editor with F2, then types: a drop-down cell with free
+  // text takes every key this way.
+  static void TypeAfterF2(TPlexStringGrid* Grid, int ACol, int ARow, const QString& Text) {
+    ClickCell(Grid, ACol, ARow);
+    QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+    QTest::keyClicks(QApplication::focusWidget(), Text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+  }
   // Types a row's cells from displayed column First on; empty texts are skipped.
   static void TypeRow(TPlexStringGrid* Grid, int ARow, int First, const QStringList& Texts) {
     for (int i = 0; i < Texts.size(); ++i)
@@ -117,7 +126,9 @@ protected:
   }
   QStringList DialogTexts() {
     QStringList texts;
-    for (const auto& record : Dialogs->Records()) texts << record.Text;
+    // Messages only: the file dialogs carry no text.
+    for (const auto& record : Dialogs->Records())
+      if (!record.Text.isEmpty()) texts << record.Text;
     return texts;
   }
 
