@@ -248,7 +248,8 @@ constexpr std::array<const char16_t*, EngUnitCount> UnitNames = {
 constexpr int Category0[] = {166};
 constexpr int Category1[] = {0, 116, 1, 115};
 constexpr int Category2[] = {105, 106, 107, 108, 109, 110, 111, 112, 113, 114};
-constexpr int Category3[] = {2, 3, 167, 168, 169, 199, 200, 201, 170, 171, 4, 172, 145, 122, 123, 190, 202, 173, 174, 175, 5, 124, 6, 7, 8, 9, 10, 11, 12, 13, 176, 177, 14, 15, 178};
+constexpr int Category3[] = {2,   3,   167, 168, 169, 199, 200, 201, 170, 171, 4,  172, 145, 122, 123, 190, 202, 173,
+                             174, 175, 5,   124, 6,   7,   8,   9,   10,  11,  12, 13,  176, 177, 14,  15,  178};
 constexpr int Category4[] = {16, 17, 125, 126, 18, 19, 146, 203, 204, 205, 20, 147, 148, 21, 22};
 constexpr int Category5[] = {23, 149, 150, 24, 117};
 constexpr int Category6[] = {127, 151, 152, 128};
@@ -267,31 +268,23 @@ constexpr int Category18[] = {160};
 constexpr int Category19[] = {161, 162, 74, 163, 164, 75, 76, 77, 78};
 constexpr int Category20[] = {79, 80, 81, 197, 82, 83};
 constexpr int Category21[] = {142, 84, 191, 85, 165, 135, 86, 198, 87, 88, 136, 89, 192};
-constexpr int Category22[] = {90, 91, 92, 93, 94, 183, 186, 137, 138, 139, 140, 95, 187, 188, 96, 97, 98, 143, 144, 99, 100, 101, 102, 103, 184, 104, 185, 189, 141, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 230, 231, 232, 233, 234, 235, 236};
+constexpr int Category22[] = {90,  91,  92,  93,  94,  183, 186, 137, 138, 139, 140, 95,  187, 188, 96,
+                              97,  98,  143, 144, 99,  100, 101, 102, 103, 184, 104, 185, 189, 141, 207,
+                              208, 209, 210, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222,
+                              223, 224, 225, 226, 227, 228, 229, 230, 231, 232, 233, 234, 235, 236};
 
 constexpr TEngUnitCategory Categories[] = {
-    {u"Acceleration", Category0},
-    {u"Area", Category1},
-    {u"Currency", Category2},
-    {u"Electrical", Category3},
-    {u"Energy", Category4},
-    {u"Enthalpy", Category5},
-    {u"Entropy", Category6},
-    {u"Force", Category7},
-    {u"Frequency", Category8},
-    {u"Humidity", Category9},
-    {u"Length", Category10},
-    {u"Light", Category11},
-    {u"Mass", Category12},
-    {u"Mass Flow", Category13},
-    {u"Power", Category14},
-    {u"Pressure", Category15},
-    {u"Temperature", Category16},
-    {u"Time", Category17},
-    {u"Torque", Category18},
-    {u"Velocity", Category19},
-    {u"Volume", Category20},
-    {u"Volumetric Flow", Category21},
+    {u"Acceleration", Category0}, {u"Area", Category1},
+    {u"Currency", Category2},     {u"Electrical", Category3},
+    {u"Energy", Category4},       {u"Enthalpy", Category5},
+    {u"Entropy", Category6},      {u"Force", Category7},
+    {u"Frequency", Category8},    {u"Humidity", Category9},
+    {u"Length", Category10},      {u"Light", Category11},
+    {u"Mass", Category12},        {u"Mass Flow", Category13},
+    {u"Power", Category14},       {u"Pressure", Category15},
+    {u"Temperature", Category16}, {u"Time", Category17},
+    {u"Torque", Category18},      {u"Velocity", Category19},
+    {u"Volume", Category20},      {u"Volumetric Flow", Category21},
     {u"Other", Category22},
 };
 

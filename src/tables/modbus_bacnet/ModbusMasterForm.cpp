@@ -28,8 +28,8 @@ int TopicIndex(const TStringList& Topics, const QString& Topic) {
   return -1;
 }
 
-TModbusMasterForm::TModbusMasterForm(TComponent* AOwner, const TTableEditorSetup& Setup,
-                                     const TModbusTableSetup& Read, const TModbusTableSetup& Write)
+TModbusMasterForm::TModbusMasterForm(TComponent* AOwner, const TTableEditorSetup& Setup, const TModbusTableSetup& Read,
+                                     const TModbusTableSetup& Write)
     : TTableEditorForm(AOwner, Setup), FTables{Read, Write} {
   PageControl1 = PC_Tables;
   TS_Modbus_Read = Pages.at(0);
@@ -87,7 +87,9 @@ QString TModbusMasterForm::Get_Topic_From_Index(int Index) const {
   return List_Publish_Topic[Index];
 }
 
-QString TModbusMasterForm::Cell(int Table, int ACol, int ARow) const { return ColumnGrid(Table)->GetCellEx(ACol, ARow); }
+QString TModbusMasterForm::Cell(int Table, int ACol, int ARow) const {
+  return ColumnGrid(Table)->GetCellEx(ACol, ARow);
+}
 
 bool TModbusMasterForm::IsRegisterRule(int Table, int ARow) const {
   const QString type = TableTrim(Cell(Table, Rules(Table).Type, ARow)).toUpper();
@@ -118,8 +120,7 @@ bool TModbusMasterForm::CheckRow(int Table, int ARow) {
   if (!InRange(value(r.MaxError), 0, MaxTime)) return fail(r.TextMaxError);
   const int area = Table == 0 ? NByte_IN : NByte_OUT;
   if (!ColumnGrid(Table)->IsHiddenColumn(r.Position) && !CheckArea(Table, ARow, area)) return false;
-  if (r.Topic >= 0 && !ColumnGrid(Table)->IsHiddenColumn(r.Topic) &&
-      TableTrim(Cell(Table, r.Topic, ARow)).isEmpty())
+  if (r.Topic >= 0 && !ColumnGrid(Table)->IsHiddenColumn(r.Topic) && TableTrim(Cell(Table, r.Topic, ARow)).isEmpty())
     return fail(r.TextTopic);
   return true;
 }

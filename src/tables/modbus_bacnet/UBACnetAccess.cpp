@@ -38,22 +38,21 @@ constexpr int ReadIPHeader = 2009, ReadSlaveHeader = 2010, WriteIPHeader = 2021,
 constexpr int NotImported = 2092;
 }  // namespace Texts
 
-constexpr const char16_t* ListA[] = {u"Accumulator",       u"Multi-State Input",  u"Multi-State Output",
-                                     u"Multi-State Value", u"Analog Input",       u"Analog Output",
-                                     u"Analog Value",      u"Binary Input",       u"Binary Output",
-                                     u"Binary Value",      u"Integer Value",      u"Large Analog Value",
-                                     u"Positive Integer Value", u"Life Safety Point", u"Life Safety Zone"};
-constexpr const char16_t* ListB[] = {u"Present Value (85)", u"Object Identifier (75)", u"Units (117)",
-                                     u"Scale (187)",        u"PreScale (185)",         u"Polarity (84)",
-                                     u"Event State (36)",   u"Status Flags (111)",     u"Object Type (79)",
+constexpr const char16_t* ListA[] = {
+    u"Accumulator",   u"Multi-State Input",  u"Multi-State Output",     u"Multi-State Value", u"Analog Input",
+    u"Analog Output", u"Analog Value",       u"Binary Input",           u"Binary Output",     u"Binary Value",
+    u"Integer Value", u"Large Analog Value", u"Positive Integer Value", u"Life Safety Point", u"Life Safety Zone"};
+constexpr const char16_t* ListB[] = {u"Present Value (85)",   u"Object Identifier (75)", u"Units (117)",
+                                     u"Scale (187)",          u"PreScale (185)",         u"Polarity (84)",
+                                     u"Event State (36)",     u"Status Flags (111)",     u"Object Type (79)",
                                      u"Number of States (74)"};
 constexpr const char16_t* ListC[] = {u"Multi-State Output", u"Multi-State Value",  u"Analog Output",
                                      u"Analog Value",       u"Binary Output",      u"Binary Value",
                                      u"Integer Value",      u"Large Analog Value", u"Positive Integer Value"};
 constexpr const char16_t* ListD[] = {u"1", u"2", u"6", u"M1", u"M2", u"M3", u"M4", u"M5", u"M6", u"M7", u"M8"};
-constexpr const char16_t* ListE[] = {u"Null", u"Boolean",      u"Unsigned Int",     u"Signed Int", u"Real",
-                                     u"Double", u"Octet String", u"Character String", u"Bit String",
-                                     u"Enumerated", u"Date",      u"Time",             u"Object ID"};
+constexpr const char16_t* ListE[] = {u"Null",   u"Boolean",      u"Unsigned Int",     u"Signed Int", u"Real",
+                                     u"Double", u"Octet String", u"Character String", u"Bit String", u"Enumerated",
+                                     u"Date",   u"Time",         u"Object ID"};
 constexpr const char16_t* ListF[] = {u"None", u"Float to Int", u"(Float to Int) * 10", u"(Float to Int) * 100"};
 constexpr const char16_t* ListG[] = {u"None", u"Int to Float", u"(Int to Float) / 10", u"(Int to Float) / 100"};
 constexpr const char16_t* PresentValueItems[] = {u"Present Value (85)"};
@@ -117,10 +116,10 @@ struct TClientTable {
   int TextNet, TextLength, TextAdd1, TextAdd2, TextAdd6, TextMLength, TextByte, TextTooMany, TextTooFew;
 };
 constexpr TClientTable ClientTables[] = {
-    {3, -1, 4, 5, -1, 6, 7, -1, 11, 12, 13, 14, 15, 16, 17, 2038, 2039, 2040, 2041, 2042, -1, -1, -1, 2043, 2044,
-     2045, 2070, 2071, 2072, 2073, 2074, 2086, 2082, 2084, 2088},
-    {3, 4, 5, 6, 7, 8, 9, 14, 15, 16, 17, 18, 19, 20, 21, 2047, 2048, 2049, 2050, 2051, 2052, 2058, 2053, 2054, 2055,
-     2056, 2075, 2076, 2077, 2078, 2079, 2087, 2083, 2085, 2089},
+    {3,    -1,   4,  5,  -1, 6,    7,    -1,   11,   12,   13,   14,   15,   16,   17,   2038, 2039, 2040,
+     2041, 2042, -1, -1, -1, 2043, 2044, 2045, 2070, 2071, 2072, 2073, 2074, 2086, 2082, 2084, 2088},
+    {3,    4,    5,    6,    7,    8,    9,    14,   15,   16,   17,   18,   19,   20,   21,   2047, 2048, 2049,
+     2050, 2051, 2052, 2058, 2053, 2054, 2055, 2056, 2075, 2076, 2077, 2078, 2079, 2087, 2083, 2085, 2089},
 };
 
 // Object type texts and their codes; Read and Write: which table accepts them.
@@ -129,12 +128,14 @@ struct TObjectType {
   int Code;
   bool Write;
 };
-constexpr TObjectType ObjectTypes[] = {
-    {"ACCUMULATOR", 1, false},          {"MULTI-STATE INPUT", 2, false}, {"MULTI-STATE OUTPUT", 3, true},
-    {"ANALOG INPUT", 4, false},         {"ANALOG OUTPUT", 5, true},      {"BINARY INPUT", 6, false},
-    {"BINARY OUTPUT", 7, true},         {"INTEGER VALUE", 8, true},      {"LARGE ANALOG VALUE", 9, true},
-    {"POSITIVE INTEGER VALUE", 10, true}, {"MULTI-STATE VALUE", 11, true}, {"ANALOG VALUE", 12, true},
-    {"BINARY VALUE", 13, true},         {"LIFE SAFETY POINT", 14, true}, {"LIFE SAFETY ZONE", 15, true}};
+constexpr TObjectType ObjectTypes[] = {{"ACCUMULATOR", 1, false},       {"MULTI-STATE INPUT", 2, false},
+                                       {"MULTI-STATE OUTPUT", 3, true}, {"ANALOG INPUT", 4, false},
+                                       {"ANALOG OUTPUT", 5, true},      {"BINARY INPUT", 6, false},
+                                       {"BINARY OUTPUT", 7, true},      {"INTEGER VALUE", 8, true},
+                                       {"LARGE ANALOG VALUE", 9, true}, {"POSITIVE INTEGER VALUE", 10, true},
+                                       {"MULTI-STATE VALUE", 11, true}, {"ANALOG VALUE", 12, true},
+                                       {"BINARY VALUE", 13, true},      {"LIFE SAFETY POINT", 14, true},
+                                       {"LIFE SAFETY ZONE", 15, true}};
 constexpr int FirstProprietaryType = 128, LastProprietaryType = 1023;
 constexpr int FirstProprietaryProperty = 512, LastProprietaryProperty = 4194303;
 
@@ -163,11 +164,10 @@ struct TByteLimit {
   const char* Type;
   int Max;
 };
-constexpr TByteLimit ByteLimits[] = {{"NULL", 0},         {"BOOLEAN", 1},        {"UNSIGNED INT", 4},
-                                     {"SIGNED INT", 4},   {"REAL", 4},           {"DOUBLE", 8},
-                                     {"OCTET STRING", 255}, {"CHARACTER STRING", 255}, {"BIT STRING", 120},
-                                     {"ENUMERATED", 4},   {"DATE", 4},           {"TIME", 4},
-                                     {"OBJECT ID", 4}};
+constexpr TByteLimit ByteLimits[] = {
+    {"NULL", 0},   {"BOOLEAN", 1},        {"UNSIGNED INT", 4},       {"SIGNED INT", 4},   {"REAL", 4},
+    {"DOUBLE", 8}, {"OCTET STRING", 255}, {"CHARACTER STRING", 255}, {"BIT STRING", 120}, {"ENUMERATED", 4},
+    {"DATE", 4},   {"TIME", 4},           {"OBJECT ID", 4}};
 constexpr int DefaultByteLimit = 255;
 
 struct TEdeType {
@@ -176,15 +176,21 @@ struct TEdeType {
   const char16_t* DataType;
   int Bytes;
 };
-constexpr TEdeType EdeTypes[] = {
-    {0, u"Analog Input", u"Real", 4},        {1, u"Analog Output", u"Real", 4},
-    {2, u"Analog Value", u"Real", 4},        {3, u"Binary Input", u"Enumerated", 1},
-    {4, u"Binary Output", u"Enumerated", 1}, {5, u"Binary Value", u"Enumerated", 1},
-    {13, u"Multi-State Input", u"Unsigned Int", 4}, {14, u"Multi-State Output", u"Unsigned Int", 4},
-    {19, u"Multi-State Value", u"Unsigned Int", 4}, {21, u"Life Safety Point", u"Enumerated", 2},
-    {22, u"Life Safety Zone", u"Enumerated", 2},    {23, u"Accumulator", u"Unsigned Int", 4},
-    {45, u"Integer Value", u"Signed Int", 4},       {46, u"Large Analog Value", u"Double", 8},
-    {48, u"Positive Integer Value", u"Unsigned Int", 4}};
+constexpr TEdeType EdeTypes[] = {{0, u"Analog Input", u"Real", 4},
+                                 {1, u"Analog Output", u"Real", 4},
+                                 {2, u"Analog Value", u"Real", 4},
+                                 {3, u"Binary Input", u"Enumerated", 1},
+                                 {4, u"Binary Output", u"Enumerated", 1},
+                                 {5, u"Binary Value", u"Enumerated", 1},
+                                 {13, u"Multi-State Input", u"Unsigned Int", 4},
+                                 {14, u"Multi-State Output", u"Unsigned Int", 4},
+                                 {19, u"Multi-State Value", u"Unsigned Int", 4},
+                                 {21, u"Life Safety Point", u"Enumerated", 2},
+                                 {22, u"Life Safety Zone", u"Enumerated", 2},
+                                 {23, u"Accumulator", u"Unsigned Int", 4},
+                                 {45, u"Integer Value", u"Signed Int", 4},
+                                 {46, u"Large Analog Value", u"Double", 8},
+                                 {48, u"Positive Integer Value", u"Unsigned Int", 4}};
 
 const TEdeType* EdeType(int Number) {
   for (const TEdeType& type : EdeTypes)
@@ -248,12 +254,15 @@ int Check_Property(const QString& Text, TBACnetTable Table, int ObjectType) {
   const int number = TableCellInt(t);
   if (InRange(number, FirstProprietaryProperty, LastProprietaryProperty)) return ProprietaryProperty;
   if (Table == TBACnetTable::Write) return -1;
-  const TProperty properties[] = {
-      {"OBJECT IDENTIFIER (75)", 4, {}, {}},   {"UNITS (117)", 4, {}, {2, 3, 6, 7, 11, 13}},
-      {"SCALE (187)", 1, {1}, {}},             {"PRESCALE (185)", 5, {1}, {}},
-      {"POLARITY (84)", 1, {6, 7, 13}, {}},     {"EVENT STATE (36)", 4, {}, {}},
-      {"STATUS FLAGS (111)", 1, {}, {}},       {"OBJECT TYPE (79)", 2, {}, {}},
-      {"NUMBER OF STATES (74)", 4, {2, 3, 11}, {}}};
+  const TProperty properties[] = {{"OBJECT IDENTIFIER (75)", 4, {}, {}},
+                                  {"UNITS (117)", 4, {}, {2, 3, 6, 7, 11, 13}},
+                                  {"SCALE (187)", 1, {1}, {}},
+                                  {"PRESCALE (185)", 5, {1}, {}},
+                                  {"POLARITY (84)", 1, {6, 7, 13}, {}},
+                                  {"EVENT STATE (36)", 4, {}, {}},
+                                  {"STATUS FLAGS (111)", 1, {}, {}},
+                                  {"OBJECT TYPE (79)", 2, {}, {}},
+                                  {"NUMBER OF STATES (74)", 4, {2, 3, 11}, {}}};
   for (const TProperty& p : properties) {
     if (t != QLatin1String(p.Text)) continue;
     if (p.Only.size() && !Contains(p.Only, ObjectType)) return -1;
@@ -380,7 +389,9 @@ void TFBACnetAccess::Set_Lang() {
   Btn_Import_CSV->SetCaption(LangText(Texts::Import));
 }
 
-int TFBACnetAccess::KeyColumn() const { return App_BACnet_Type == 0 || App_BACnet_Type == 1 ? AddressColumn : ObjectColumn; }
+int TFBACnetAccess::KeyColumn() const {
+  return App_BACnet_Type == 0 || App_BACnet_Type == 1 ? AddressColumn : ObjectColumn;
+}
 
 void TFBACnetAccess::Read_BACnet_Type() {
   TXmlNode type;
@@ -574,9 +585,23 @@ void TFBACnetAccess::Import() {
     const QString bytes = QString::number(Get_NumByte_EDE(v.object_type));
     if (v.read) {
       if (row[0] < Rows) {
-        const QStringList cells = {"Y",    id,  Get_ObjType_EDE(v.object_type), QString::number(v.object_instance),
-                                   "Present Value (85)", bytes, "N", "", "", "", "1000", "0",
-                                   QString::number(next[0]), "0", "N", "", mnemonic};
+        const QStringList cells = {"Y",
+                                   id,
+                                   Get_ObjType_EDE(v.object_type),
+                                   QString::number(v.object_instance),
+                                   "Present Value (85)",
+                                   bytes,
+                                   "N",
+                                   "",
+                                   "",
+                                   "",
+                                   "1000",
+                                   "0",
+                                   QString::number(next[0]),
+                                   "0",
+                                   "N",
+                                   "",
+                                   mnemonic};
         for (int col = 1; col <= cells.size(); ++col) PCG1->SetCellEx(col, row[0], cells[col - 1]);
         ++row[0];
         next[0] += Get_NumByte_EDE(v.object_type);
@@ -586,9 +611,27 @@ void TFBACnetAccess::Import() {
     }
     if (v.write) {
       if (row[1] < Rows) {
-        const QStringList cells = {"Y", id, Get_ObjType_EDE(v.object_type), Get_DataType_EDE(v.object_type),
-                                   QString::number(v.object_instance), "Present Value (85)", "0", bytes, "N", "", "",
-                                   "", "N", "N", "1000", "0", QString::number(next[1]), "0", "N", "", mnemonic};
+        const QStringList cells = {"Y",
+                                   id,
+                                   Get_ObjType_EDE(v.object_type),
+                                   Get_DataType_EDE(v.object_type),
+                                   QString::number(v.object_instance),
+                                   "Present Value (85)",
+                                   "0",
+                                   bytes,
+                                   "N",
+                                   "",
+                                   "",
+                                   "",
+                                   "N",
+                                   "N",
+                                   "1000",
+                                   "0",
+                                   QString::number(next[1]),
+                                   "0",
+                                   "N",
+                                   "",
+                                   mnemonic};
         for (int col = 1; col <= cells.size(); ++col) PCG2->SetCellEx(col, row[1], cells[col - 1]);
         ++row[1];
         next[1] += Get_NumByte_EDE(v.object_type);

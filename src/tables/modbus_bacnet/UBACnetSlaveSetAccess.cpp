@@ -23,13 +23,12 @@ constexpr int MaxEngUnit = 65535;
 constexpr int ShortRows = 2001, LongRows = 1001;
 
 constexpr const char16_t* ReadTypes[] = {
-    u"Analog Input",      u"Analog Value",      u"Binary Input",     u"Binary Value", u"Positive Integer Value",
-    u"Large Analog Value", u"Integer Value",    u"Multi State Input", u"Multi State Value",
-    u"Life Safety Point", u"Life Safety Zone",  u"Access Door",      u"Accumulator"};
-constexpr const char16_t* WriteTypes[] = {u"Analog Out",         u"Analog Value",  u"Binary Out",
-                                          u"Binary Value",       u"Positive Integer Value",
-                                          u"Large Analog Value", u"Integer Value", u"Multi State Output",
-                                          u"Multi State Value",  u"Access Door"};
+    u"Analog Input",       u"Analog Value",  u"Binary Input",      u"Binary Value",      u"Positive Integer Value",
+    u"Large Analog Value", u"Integer Value", u"Multi State Input", u"Multi State Value", u"Life Safety Point",
+    u"Life Safety Zone",   u"Access Door",   u"Accumulator"};
+constexpr const char16_t* WriteTypes[] = {
+    u"Analog Out",         u"Analog Value",  u"Binary Out",         u"Binary Value",      u"Positive Integer Value",
+    u"Large Analog Value", u"Integer Value", u"Multi State Output", u"Multi State Value", u"Access Door"};
 constexpr const char16_t* StartBits[] = {u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7"};
 
 constexpr std::array<TTableColumn, 8> ReadColumns = {{
@@ -61,14 +60,14 @@ struct TLengthRule {
   int Low, High;
   int Text;
 };
-constexpr TLengthRule ReadLengths[] = {
-    {u"Analog Input", 1, 4, 2235},      {u"Positive Integer Value", 1, 4, 2236}, {u"Large Analog Value", 1, 8, 2237},
-    {u"Analog Value", 1, 4, 2238},      {u"Multi State Input", 1, 4, 2239},      {u"Multi State Value", 1, 4, 2240},
-    {u"Life Safety Point", 1, 2, 2241}, {u"Life Safety Zone", 1, 2, 2242},       {u"Access Door", 1, 1, 2243},
-    {u"Accumulator", 1, 4, 2244}};
+constexpr TLengthRule ReadLengths[] = {{u"Analog Input", 1, 4, 2235},       {u"Positive Integer Value", 1, 4, 2236},
+                                       {u"Large Analog Value", 1, 8, 2237}, {u"Analog Value", 1, 4, 2238},
+                                       {u"Multi State Input", 1, 4, 2239},  {u"Multi State Value", 1, 4, 2240},
+                                       {u"Life Safety Point", 1, 2, 2241},  {u"Life Safety Zone", 1, 2, 2242},
+                                       {u"Access Door", 1, 1, 2243},        {u"Accumulator", 1, 4, 2244}};
 constexpr TLengthRule WriteLengths[] = {
-    {u"Analog Out", 1, 4, 2249},         {u"Analog Value", 1, 4, 2250},       {u"Positive Integer Value", 1, 4, 2251},
-    {u"Large Analog Value", 1, 8, 2252}, {u"Integer Value", 1, 4, 2253},      {u"Multi State Output", 1, 4, 2254},
+    {u"Analog Out", 1, 4, 2249},         {u"Analog Value", 1, 4, 2250},  {u"Positive Integer Value", 1, 4, 2251},
+    {u"Large Analog Value", 1, 8, 2252}, {u"Integer Value", 1, 4, 2253}, {u"Multi State Output", 1, 4, 2254},
     {u"Multi State Value", 1, 4, 2255},  {u"Access Door", 1, 1, 2256}};
 
 // The texts and the one-bit types of each table.
@@ -85,10 +84,10 @@ constexpr int TextTooManyObjects = 2259;
 
 // The Length a write type presets, by the upper-cased type.
 constexpr std::pair<const char16_t*, const char16_t*> LengthPresets[] = {
-    {u"ANALOG OUT", u"4"},        {u"ANALOG VALUE", u"4"},       {u"POSITIVE INTEGER VALUE", u"4"},
-    {u"INTEGER VALUE", u"4"},     {u"MULTI STATE OUTPUT", u"4"}, {u"MULTI STATE VALUE", u"4"},
-    {u"LARGE ANALOG VALUE", u"8"}, {u"BINARY OUT", u"1"},        {u"BINARY VALUE", u"1"},
-    {u"ACCESS DOOR", u"1"},       {u"OCTET STRING", u"1"}};
+    {u"ANALOG OUT", u"4"},         {u"ANALOG VALUE", u"4"},       {u"POSITIVE INTEGER VALUE", u"4"},
+    {u"INTEGER VALUE", u"4"},      {u"MULTI STATE OUTPUT", u"4"}, {u"MULTI STATE VALUE", u"4"},
+    {u"LARGE ANALOG VALUE", u"8"}, {u"BINARY OUT", u"1"},         {u"BINARY VALUE", u"1"},
+    {u"ACCESS DOOR", u"1"},        {u"OCTET STRING", u"1"}};
 
 TTableEditorSetup EditorSetup() {
   TTableEditorSetup setup;
@@ -134,7 +133,9 @@ TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(TComponent* AOwner) : TTableEdito
     table.KeyColumn = TypeColumn;
     table.PageCaption = 2208 + t;
     AddTable(ColumnGrid(t), table);
-    ColumnGrid(t)->OnDblClickCell = [this](TObject* Sender, int ARow, int ACol) { GridDblClickCell(Sender, ARow, ACol); };
+    ColumnGrid(t)->OnDblClickCell = [this](TObject* Sender, int ARow, int ACol) {
+      GridDblClickCell(Sender, ARow, ACol);
+    };
   }
   PCG_BACnet_in_Write->OnComboChange = [this](TObject* Sender, int ACol, int ARow, int AItemIndex,
                                               const QString& ASelection) {
@@ -208,7 +209,8 @@ void TFBACnetSlaveSetAccess::PCG_BACnet_in_WriteComboChange(TObject*, int ACol, 
   if (PCG_BACnet_in_Write->RealColIndex(ACol) != TypeColumn || ARow < 1) return;
   const QString type = ASelection.toUpper();
   for (const auto& [name, length] : LengthPresets)
-    if (type == QString::fromUtf16(name)) PCG_BACnet_in_Write->SetCellEx(LengthColumn, ARow, QString::fromUtf16(length));
+    if (type == QString::fromUtf16(name))
+      PCG_BACnet_in_Write->SetCellEx(LengthColumn, ARow, QString::fromUtf16(length));
 }
 
 bool TFBACnetSlaveSetAccess::CheckRow(int Table, int ARow) {

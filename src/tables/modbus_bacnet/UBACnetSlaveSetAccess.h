@@ -21,8 +21,7 @@ public:
   // A double click on an Eng. Unit cell opens the unit chooser on it; every
   // double click then sizes a column as in every table.
   void GridDblClickCell(TObject* Sender, int ARow, int ACol);
-  void PCG_BACnet_in_WriteComboChange(TObject* Sender, int ACol, int ARow, int AItemIndex,
-                                      const QString& ASelection);
+  void PCG_BACnet_in_WriteComboChange(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection);
 
   // The object limit of both tables together, decided at each show.
   int MaxObjects() const { return Desc_Lenght ? 1000 : 2000; }

@@ -127,6 +127,4 @@ void TFBACnet_Eng_Unit::Btn_Select_Eng_UnitClick(TObject*) {
   Show_Unit_Of(E_Selected_EU->Text());
 }
 
-void TFBACnet_Eng_Unit::Show_Unit_Of(const QString& Text) {
-  Label5->SetCaption("-> " + Desc_Unit(TableCellInt(Text)));
-}
+void TFBACnet_Eng_Unit::Show_Unit_Of(const QString& Text) { Label5->SetCaption("-> " + Desc_Unit(TableCellInt(Text))); }

@@ -68,18 +68,58 @@ constexpr int ShownReadHints[] = {1869, 1870, 1871, 1872, 1873, 1874, 1875, 1876
 constexpr int WriteHints[] = {1883, 1884, 1885, 1886, 1887, 1888, 1889, 1890,
                               1891, 1892, 1893, 1894, 1895, 1896, 1903, 1897};
 
-constexpr TModbusTableRules ReadRules = {
-    .IPAddress = 2, .Port = 3, .SlaveID = 4, .Type = 5, .Address = 6, .NPoint = 7, .PollTime = 8, .MaxError = 9,
-    .Position = 10, .Bit = 11, .Topic = TopicColumn, .Read = true, .RegisterLimit = 125, .BitLimit = 2000,
-    .PollMin = 1, .TextIP = 1839, .TextPort = 1840, .TextSlaveID = 1841, .TextType = 1842, .TextAddress = 1843,
-    .TextNPoint = 1844, .TextPollTime = 1899, .TextMaxError = 1846, .TextPosition = 1847, .TextBit = 1848,
-    .TextLastByte = 1849, .TextTopic = 1898};
-constexpr TModbusTableRules WriteRules = {
-    .IPAddress = 2, .Port = 3, .SlaveID = 4, .Type = 5, .Address = 6, .NPoint = 7, .PollTime = 8, .MaxError = 11,
-    .Position = 12, .Bit = 13, .Read = false, .RegisterLimit = 123, .BitLimit = 1968, .PollMin = 0,
-    .TextIP = 1850, .TextPort = 1851, .TextSlaveID = 1852, .TextType = 1853, .TextAddress = 1854,
-    .TextNPoint = 1855, .TextPollTime = 1856, .TextMaxError = 1857, .TextPosition = 1858, .TextBit = 1859,
-    .TextLastByte = 1860};
+constexpr TModbusTableRules ReadRules = {.IPAddress = 2,
+                                         .Port = 3,
+                                         .SlaveID = 4,
+                                         .Type = 5,
+                                         .Address = 6,
+                                         .NPoint = 7,
+                                         .PollTime = 8,
+                                         .MaxError = 9,
+                                         .Position = 10,
+                                         .Bit = 11,
+                                         .Topic = TopicColumn,
+                                         .Read = true,
+                                         .RegisterLimit = 125,
+                                         .BitLimit = 2000,
+                                         .PollMin = 1,
+                                         .TextIP = 1839,
+                                         .TextPort = 1840,
+                                         .TextSlaveID = 1841,
+                                         .TextType = 1842,
+                                         .TextAddress = 1843,
+                                         .TextNPoint = 1844,
+                                         .TextPollTime = 1899,
+                                         .TextMaxError = 1846,
+                                         .TextPosition = 1847,
+                                         .TextBit = 1848,
+                                         .TextLastByte = 1849,
+                                         .TextTopic = 1898};
+constexpr TModbusTableRules WriteRules = {.IPAddress = 2,
+                                          .Port = 3,
+                                          .SlaveID = 4,
+                                          .Type = 5,
+                                          .Address = 6,
+                                          .NPoint = 7,
+                                          .PollTime = 8,
+                                          .MaxError = 11,
+                                          .Position = 12,
+                                          .Bit = 13,
+                                          .Read = false,
+                                          .RegisterLimit = 123,
+                                          .BitLimit = 1968,
+                                          .PollMin = 0,
+                                          .TextIP = 1850,
+                                          .TextPort = 1851,
+                                          .TextSlaveID = 1852,
+                                          .TextType = 1853,
+                                          .TextAddress = 1854,
+                                          .TextNPoint = 1855,
+                                          .TextPollTime = 1856,
+                                          .TextMaxError = 1857,
+                                          .TextPosition = 1858,
+                                          .TextBit = 1859,
+                                          .TextLastByte = 1860};
 
 // Copy Row and Paste Row keep these captions in every language.
 const QString CopyRowCaption = QStringLiteral("Copy Row");
@@ -129,8 +169,7 @@ void TFModbus_TCP_Master_Set_Access::FormShow(TObject* Sender) {
   TModbusMasterForm::FormShow(Sender);
 }
 
-void TFModbus_TCP_Master_Set_Access::PCG_Modbus_WriteGridHint(TObject* Sender, int ARow, int ACol,
-                                                              QString& HintStr) {
+void TFModbus_TCP_Master_Set_Access::PCG_Modbus_WriteGridHint(TObject* Sender, int ARow, int ACol, QString& HintStr) {
   HintStr.clear();
   if (ARow != 0 || ACol < 1) return;
   const TStringList* hints = Sender == PCG_Modbus_Read ? Hint_Modbus_Set_Access_Read() : Hint_Modbus_Set_Access_Write();

@@ -59,16 +59,50 @@ constexpr auto WriteFile = SavedColumns<WriteColumns>();
 constexpr int ReadHints[] = {1743, 1744, 1745, 1746, 1747, 1748, 1749, 1750, 1751, 1752, 1792, 1753, 1754};
 constexpr int WriteHints[] = {1755, 1756, 1757, 1758, 1759, 1760, 1761, 1762, 1763, 1764, 1765, 1766, 1793, 1767};
 
-constexpr TModbusTableRules ReadRules = {
-    .SlaveID = 2, .Type = 3, .Address = 4, .NPoint = 5, .PollTime = 6, .MaxError = 7, .Position = 8, .Bit = 9,
-    .Topic = TopicColumn, .Read = true, .RegisterLimit = 125, .BitLimit = 2000, .PollMin = 1,
-    .TextSlaveID = 1769, .TextType = 1770, .TextAddress = 1771, .TextNPoint = 1772, .TextPollTime = 1773,
-    .TextMaxError = 1774, .TextPosition = 1775, .TextBit = 1776, .TextLastByte = 1777, .TextTopic = 1778};
-constexpr TModbusTableRules WriteRules = {
-    .SlaveID = 2, .Type = 3, .Address = 4, .NPoint = 5, .PollTime = 6, .MaxError = 9, .Position = 10, .Bit = 11,
-    .Read = false, .RegisterLimit = 123, .BitLimit = 1968, .PollMin = 0,
-    .TextSlaveID = 1779, .TextType = 1780, .TextAddress = 1781, .TextNPoint = 1782, .TextPollTime = 1783,
-    .TextMaxError = 1784, .TextPosition = 1785, .TextBit = 1786, .TextLastByte = 1787};
+constexpr TModbusTableRules ReadRules = {.SlaveID = 2,
+                                         .Type = 3,
+                                         .Address = 4,
+                                         .NPoint = 5,
+                                         .PollTime = 6,
+                                         .MaxError = 7,
+                                         .Position = 8,
+                                         .Bit = 9,
+                                         .Topic = TopicColumn,
+                                         .Read = true,
+                                         .RegisterLimit = 125,
+                                         .BitLimit = 2000,
+                                         .PollMin = 1,
+                                         .TextSlaveID = 1769,
+                                         .TextType = 1770,
+                                         .TextAddress = 1771,
+                                         .TextNPoint = 1772,
+                                         .TextPollTime = 1773,
+                                         .TextMaxError = 1774,
+                                         .TextPosition = 1775,
+                                         .TextBit = 1776,
+                                         .TextLastByte = 1777,
+                                         .TextTopic = 1778};
+constexpr TModbusTableRules WriteRules = {.SlaveID = 2,
+                                          .Type = 3,
+                                          .Address = 4,
+                                          .NPoint = 5,
+                                          .PollTime = 6,
+                                          .MaxError = 9,
+                                          .Position = 10,
+                                          .Bit = 11,
+                                          .Read = false,
+                                          .RegisterLimit = 123,
+                                          .BitLimit = 1968,
+                                          .PollMin = 0,
+                                          .TextSlaveID = 1779,
+                                          .TextType = 1780,
+                                          .TextAddress = 1781,
+                                          .TextNPoint = 1782,
+                                          .TextPollTime = 1783,
+                                          .TextMaxError = 1784,
+                                          .TextPosition = 1785,
+                                          .TextBit = 1786,
+                                          .TextLastByte = 1787};
 
 TTableEditorSetup EditorSetup() {
   TTableEditorSetup setup;

@@ -101,8 +101,10 @@ protected:
     const bool last = combo->ItemIndex() == combo->Items().Count() - 1;
     QTest::keyClick(QApplication::focusWidget(), last ? Qt::Key_Up : Qt::Key_Down);
     // Bounded: keys that miss the list must not hang the test.
-    for (int k = 0; k < 4000 && combo->ItemIndex() < Index; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    for (int k = 0; k < 4000 && combo->ItemIndex() > Index; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    for (int k = 0; k < 4000 && combo->ItemIndex() < Index; ++k)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    for (int k = 0; k < 4000 && combo->ItemIndex() > Index; ++k)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     ASSERT_EQ(combo->ItemIndex(), Index);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QApplication::processEvents();

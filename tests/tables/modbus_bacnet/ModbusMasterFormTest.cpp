@@ -18,14 +18,16 @@ enum TField { Enable, IP, Port, Slave, Type, Address, NPoint, Poll, MaxErr, Posi
 
 // The real column of each field in the four tables.
 int ColumnOf(bool Tcp, int Table, TField Field) {
-  static const std::map<TField, int> serialRead{{Enable, 1}, {Slave, 2},  {Type, 3},   {Address, 4},
-                                                {NPoint, 5}, {Poll, 6},   {MaxErr, 7}, {Position, 8}, {Bit, 9}};
-  static const std::map<TField, int> serialWrite{{Enable, 1}, {Slave, 2}, {Type, 3},    {Address, 4},
-                                                 {NPoint, 5}, {Poll, 6},  {MaxErr, 9}, {Position, 10}, {Bit, 11}};
-  static const std::map<TField, int> tcpRead{{Enable, 1}, {IP, 2},   {Port, 3},    {Slave, 4},     {Type, 5},  {Address, 6},
-                                             {NPoint, 7}, {Poll, 8}, {MaxErr, 9}, {Position, 10}, {Bit, 11}};
-  static const std::map<TField, int> tcpWrite{{Enable, 1}, {IP, 2},   {Port, 3},     {Slave, 4},     {Type, 5},  {Address, 6},
-                                              {NPoint, 7}, {Poll, 8}, {MaxErr, 11}, {Position, 12}, {Bit, 13}};
+  static const std::map<TField, int> serialRead{{Enable, 1}, {Slave, 2},  {Type, 3},     {Address, 4}, {NPoint, 5},
+                                                {Poll, 6},   {MaxErr, 7}, {Position, 8}, {Bit, 9}};
+  static const std::map<TField, int> serialWrite{{Enable, 1}, {Slave, 2},  {Type, 3},      {Address, 4}, {NPoint, 5},
+                                                 {Poll, 6},   {MaxErr, 9}, {Position, 10}, {Bit, 11}};
+  static const std::map<TField, int> tcpRead{{Enable, 1}, {IP, 2},        {Port, 3},   {Slave, 4},
+                                             {Type, 5},   {Address, 6},   {NPoint, 7}, {Poll, 8},
+                                             {MaxErr, 9}, {Position, 10}, {Bit, 11}};
+  static const std::map<TField, int> tcpWrite{{Enable, 1},  {IP, 2},        {Port, 3},   {Slave, 4},
+                                              {Type, 5},    {Address, 6},   {NPoint, 7}, {Poll, 8},
+                                              {MaxErr, 11}, {Position, 12}, {Bit, 13}};
   const auto& map = Tcp ? (Table == 0 ? tcpRead : tcpWrite) : (Table == 0 ? serialRead : serialWrite);
   const auto it = map.find(Field);
   return it == map.end() ? -1 : it->second;
@@ -46,8 +48,16 @@ const QString WritePrefix = "Error row 1!! [Modbus Write] ";
 const TRuleCase RuleCases[] = {
     {"holding register over 125 points", false, 0, {{NPoint, "126"}}, ReadPrefix + "NPoint must be between 1 and 125"},
     {"2000 coils", false, 0, {{Type, "Coil Status"}, {NPoint, "2000"}}, ""},
-    {"2001 coils", false, 0, {{Type, "Coil Status"}, {NPoint, "2001"}}, ReadPrefix + "NPoint must be between 1 and 2000"},
-    {"coils up to the last byte", false, 0, {{Type, "Coil Status"}, {Position, "1250"}, {NPoint, "2000"}, {Bit, "0"}}, ""},
+    {"2001 coils",
+     false,
+     0,
+     {{Type, "Coil Status"}, {NPoint, "2001"}},
+     ReadPrefix + "NPoint must be between 1 and 2000"},
+    {"coils up to the last byte",
+     false,
+     0,
+     {{Type, "Coil Status"}, {Position, "1250"}, {NPoint, "2000"}, {Bit, "0"}},
+     ""},
     {"coils one bit past the area",
      false,
      0,
@@ -71,10 +81,18 @@ const TRuleCase RuleCases[] = {
     {"write type blank is not empty", false, 1, {{Type, " "}}, ""},
     {"disabled N", false, 0, {{Enable, "N"}, {Slave, "300"}}, ""},
     {"lower-case y is disabled", false, 0, {{Enable, "y"}, {Slave, "300"}}, ""},
-    {"blanks around Y enable", false, 0, {{Enable, " Y "}, {Slave, "300"}}, ReadPrefix + "Slave ID must be between 1 and 247"},
+    {"blanks around Y enable",
+     false,
+     0,
+     {{Enable, " Y "}, {Slave, "300"}},
+     ReadPrefix + "Slave ID must be between 1 and 247"},
     {"hexadecimal slave", false, 0, {{Slave, "0xF7"}}, ""},
     {"write 124 registers", false, 1, {{NPoint, "124"}}, WritePrefix + "NPoint must be between 1 and 123"},
-    {"write 1969 coils", false, 1, {{Type, "Coil Status"}, {NPoint, "1969"}}, WritePrefix + "NPoint must be between 1 and 1968"},
+    {"write 1969 coils",
+     false,
+     1,
+     {{Type, "Coil Status"}, {NPoint, "1969"}},
+     WritePrefix + "NPoint must be between 1 and 1968"},
     {"write coils past the area",
      false,
      1,
@@ -88,9 +106,21 @@ const TRuleCase RuleCases[] = {
      {{IP, "192.168.1.300"}},
      ReadPrefix + "Slave IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
     {"TCP address with leading zeros", true, 0, {{IP, "192.168.001.010"}}, ""},
-    {"TCP three parts", true, 0, {{IP, "192.168.0"}}, ReadPrefix + "Slave IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
-    {"TCP five parts", true, 0, {{IP, "192.168.0.10.5"}}, ReadPrefix + "Slave IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
-    {"TCP empty part", true, 0, {{IP, "192.168..10"}}, ReadPrefix + "Slave IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
+    {"TCP three parts",
+     true,
+     0,
+     {{IP, "192.168.0"}},
+     ReadPrefix + "Slave IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
+    {"TCP five parts",
+     true,
+     0,
+     {{IP, "192.168.0.10.5"}},
+     ReadPrefix + "Slave IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
+    {"TCP empty part",
+     true,
+     0,
+     {{IP, "192.168..10"}},
+     ReadPrefix + "Slave IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
     {"TCP port", true, 0, {{IP, "10.0.0.1"}, {Port, "70000"}}, ReadPrefix + "Port must be between 0 and 65535"},
     {"TCP read poll time 0", true, 0, {{Poll, "0"}}, ReadPrefix + "Poll Time must be between 1 and 100000000"},
     {"TCP write address",
@@ -105,9 +135,10 @@ const TRuleCase RuleCases[] = {
 
 // A valid rule of the table, then the case's cells over it.
 void PutRule(TPlexStringGrid* Grid, bool Tcp, int Table, const std::vector<std::pair<TField, QString>>& Cells) {
-  const std::pair<TField, QString> valid[] = {{Enable, "Y"},  {IP, "192.168.1.10"}, {Port, "502"}, {Slave, "1"},
-                                              {Type, "Holding Register"}, {Address, "0"}, {NPoint, "10"}, {Poll, "1000"},
-                                              {MaxErr, "0"},  {Position, "0"},     {Bit, "0"}};
+  const std::pair<TField, QString> valid[] = {
+      {Enable, "Y"},  {IP, "192.168.1.10"}, {Port, "502"},  {Slave, "1"},  {Type, "Holding Register"},
+      {Address, "0"}, {NPoint, "10"},       {Poll, "1000"}, {MaxErr, "0"}, {Position, "0"},
+      {Bit, "0"}};
   for (const auto& [field, text] : valid)
     if (ColumnOf(Tcp, Table, field) >= 0) Grid->SetCellEx(ColumnOf(Tcp, Table, field), 1, text);
   for (const auto& [field, text] : Cells) Grid->SetCellEx(ColumnOf(Tcp, Table, field), 1, text);
@@ -189,11 +220,13 @@ TEST_F(ModbusMasterTest, SavedFilesLoadAndSaveToTheSameBytes) {
 }
 
 TEST_F(ModbusMasterTest, LoadingTakesDefaultsTopicsAndStopsAtAMissingRequiredValue) {
-  const QByteArray rowValues = "Slave_ID=\"5\" Type=\"Holding Register\" Address=\"1\" NPoint=\"2\" PollTime=\"3\" "
-                               "MaxError=\"4\" Position=\"5\" Bit=\"6\" Mnemonic=\"m\"";
-  WriteFile(ModbusMSetAccessFile, "<EtherNetIP_to_Modbus><Modbus_Read><row Index_Topic=\"3\" " + rowValues +
-                                      "/><row Enable=\"N\" Type=\"x\"/></Modbus_Read><Modbus_Write><row OnChange=\"Y\" " +
-                                      rowValues + "/></Modbus_Write></EtherNetIP_to_Modbus>");
+  const QByteArray rowValues =
+      "Slave_ID=\"5\" Type=\"Holding Register\" Address=\"1\" NPoint=\"2\" PollTime=\"3\" "
+      "MaxError=\"4\" Position=\"5\" Bit=\"6\" Mnemonic=\"m\"";
+  WriteFile(ModbusMSetAccessFile,
+            "<EtherNetIP_to_Modbus><Modbus_Read><row Index_Topic=\"3\" " + rowValues +
+                "/><row Enable=\"N\" Type=\"x\"/></Modbus_Read><Modbus_Write><row OnChange=\"Y\" " + rowValues +
+                "/></Modbus_Write></EtherNetIP_to_Modbus>");
   auto form = Create<TFSetAccess>();
   form->FormShow(form.get());
   TPlexColumnGrid* read = form->PCG_Modbus_Read;
@@ -239,7 +272,8 @@ TEST_F(ModbusMasterTest, ASectionOfMoreThan512RowsLoads512WithAMessage) {
   for (int i = 0; i < 515; ++i)
     rows += "<row Slave_ID=\"" + QByteArray::number(i + 1) +
             "\" Type=\"\" Address=\"\" NPoint=\"\" PollTime=\"\" MaxError=\"\" Position=\"\" Bit=\"\" Mnemonic=\"\"/>";
-  WriteFile(ModbusMSetAccessFile, "<EtherNetIP_to_Modbus><Modbus_Read>" + rows + "</Modbus_Read></EtherNetIP_to_Modbus>");
+  WriteFile(ModbusMSetAccessFile,
+            "<EtherNetIP_to_Modbus><Modbus_Read>" + rows + "</Modbus_Read></EtherNetIP_to_Modbus>");
   auto form = Create<TFSetAccess>();
   form->FormShow(form.get());
   EXPECT_EQ(form->PCG_Modbus_Read->GetCellEx(2, 512), "512");

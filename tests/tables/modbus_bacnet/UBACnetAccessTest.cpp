@@ -31,10 +31,44 @@ protected:
   }
   // A valid read row 1 and write row 1, then the case's cells.
   static void PutValidRows(TFBACnetAccess& F) {
-    const QStringList read = {"Y", "192.168.0.10", "Analog Input", "1", "Present Value (85)", "4", "N", "", "", "",
-                              "1000", "0", "0", "0", "", "", "m"};
-    const QStringList write = {"Y", "192.168.0.10", "Analog Output", "Real", "1", "Present Value (85)", "0", "4", "N",
-                               "", "", "", "N", "N", "1000", "0", "0", "0", "", "", "m"};
+    const QStringList read = {"Y",
+                              "192.168.0.10",
+                              "Analog Input",
+                              "1",
+                              "Present Value (85)",
+                              "4",
+                              "N",
+                              "",
+                              "",
+                              "",
+                              "1000",
+                              "0",
+                              "0",
+                              "0",
+                              "",
+                              "",
+                              "m"};
+    const QStringList write = {"Y",
+                               "192.168.0.10",
+                               "Analog Output",
+                               "Real",
+                               "1",
+                               "Present Value (85)",
+                               "0",
+                               "4",
+                               "N",
+                               "",
+                               "",
+                               "",
+                               "N",
+                               "N",
+                               "1000",
+                               "0",
+                               "0",
+                               "0",
+                               "",
+                               "",
+                               "m"};
     for (int c = 0; c < read.size(); ++c) F.PCG1->SetCellEx(c + 1, 1, read[c]);
     for (int c = 0; c < write.size(); ++c) F.PCG2->SetCellEx(c + 1, 1, write[c]);
   }
@@ -58,11 +92,14 @@ const TClientCase ClientCases[] = {
     {0, {{7, "Y"}, {8, "5"}, {9, "M3"}, {10, ""}}, "-"},
     {0, {{7, "Y"}, {8, "5"}, {9, "M9"}, {10, "1"}}, R + "!! Destination Length is Wrong, choose one in List"},
     {0, {{7, "Y"}, {8, "5"}, {9, "6"}, {10, "192.168.0.15:47808"}}, ""},
-    {0, {{7, "Y"}, {8, "5"}, {9, "6"}, {10, "192.168.0.15"}},
+    {0,
+     {{7, "Y"}, {8, "5"}, {9, "6"}, {10, "192.168.0.15"}},
      R + "!! Destination Address must be in correct form, IP Address plus Port (ex. 192.168.0.15:47808)"},
     {0, {{7, "Y"}, {8, "0"}, {9, "1"}, {10, "1"}}, R + "!! Destination Network must be between 1 and 65535"},
     {0, {{7, "Y"}, {8, "5"}, {9, "3"}, {10, "1"}}, R + "!! Destination Lenght must be 1 or 2 or 6"},
-    {1, {{3, "Positive Integer Value"}, {4, "Real"}}, W + "!! Data Type is not correct. Aspected Data Type is Unsigned Int"},
+    {1,
+     {{3, "Positive Integer Value"}, {4, "Real"}},
+     W + "!! Data Type is not correct. Aspected Data Type is Unsigned Int"},
     {1, {{3, "200"}, {4, "Boolean"}, {8, "2"}}, W + "!! NByte must be between 0 and 1"},
     {1, {{3, "200"}, {4, "Bit String"}, {8, "120"}}, ""},
     {1, {{3, "200"}, {4, "Bit String"}, {8, "121"}}, W + "!! NByte must be between 0 and 120"},
@@ -107,11 +144,8 @@ TEST_F(BACnetAccessTest, ThePropertyHintGivesTheByteCount) {
   WriteType("0");
   auto form = Create<TFBACnetAccess>();
   form->FormShow(form.get());
-  const std::pair<const char*, const char*> cases[] = {{"Analog Input", "4"},
-                                                       {"Binary Input", "1"},
-                                                       {"Large Analog Value", "8"},
-                                                       {"Multi-State Value", ""},
-                                                       {"", ""}};
+  const std::pair<const char*, const char*> cases[] = {
+      {"Analog Input", "4"}, {"Binary Input", "1"}, {"Large Analog Value", "8"}, {"Multi-State Value", ""}, {"", ""}};
   for (const auto& [type, hint] : cases) {
     form->PCG1->SetCellEx(3, 1, type);
     form->PCG1->SetCellEx(5, 1, "Present Value (85)");
@@ -173,11 +207,12 @@ TEST_F(BACnetAccessTest, AFileLoadsWithDefaultsAndSavesToTheSameBytes) {
   form->Btn_OKClick(form->Btn_OK);
   EXPECT_EQ(FileBytes(BACnetMasterAccessFile).toStdString(), file.toStdString());
 
-  WriteFile(BACnetMasterAccessFile, "<BACnet_Master_Access><BACnet_Write><row Object_Type=\"Analog Output\"/>"
-                                    "</BACnet_Write></BACnet_Master_Access>");
+  WriteFile(BACnetMasterAccessFile,
+            "<BACnet_Master_Access><BACnet_Write><row Object_Type=\"Analog Output\"/>"
+            "</BACnet_Write></BACnet_Master_Access>");
   form->FormShow(form.get());
-  const std::pair<int, const char*> defaults[] = {{1, "Y"}, {2, ""}, {3, "Analog Output"}, {9, "N"},
-                                                  {13, "N"}, {14, "N"}, {21, ""}};
+  const std::pair<int, const char*> defaults[] = {{1, "Y"},  {2, ""}, {3, "Analog Output"}, {9, "N"}, {13, "N"},
+                                                  {14, "N"}, {21, ""}};
   for (const auto& [col, text] : defaults) EXPECT_EQ(form->PCG2->GetCellEx(col, 1), text) << col;
 }
 
@@ -318,8 +353,9 @@ TEST_F(BACnetAccessTest, TheEditorDrivenByTheUser) {
   });
   EXPECT_EQ(form->ShowModal(), mrOk);
   const QByteArray saved = FileBytes(BACnetMasterAccessFile);
-  EXPECT_TRUE(saved.contains("<row Enable=\"Y\" IP_Address_Slave_ID=\"5\" Object_Type=\"Analog Input\" Instance=\"1\" "
-                             "Property=\"Present Value (85)\" NumByte=\"4\""))
+  EXPECT_TRUE(
+      saved.contains("<row Enable=\"Y\" IP_Address_Slave_ID=\"5\" Object_Type=\"Analog Input\" Instance=\"1\" "
+                     "Property=\"Present Value (85)\" NumByte=\"4\""))
       << saved.toStdString();
   EXPECT_TRUE(saved.contains("MaxError=\"7\"")) << saved.toStdString();
   EXPECT_TRUE(saved.contains("Data_Type=\"Real\"")) << saved.toStdString();

@@ -26,8 +26,8 @@ protected:
     EditorTest::TearDown();
   }
   void WriteLimit(const char* Value) {
-    WriteFile(ParGenFile, QByteArray("<Par_Gen><BACnet_Desc_Chars_Limit>") + Value +
-                              "</BACnet_Desc_Chars_Limit></Par_Gen>");
+    WriteFile(ParGenFile,
+              QByteArray("<Par_Gen><BACnet_Desc_Chars_Limit>") + Value + "</BACnet_Desc_Chars_Limit></Par_Gen>");
   }
   static void PutObject(TPlexStringGrid* Grid, int ARow, const QStringList& Cells) {
     for (int c = 0; c < Cells.size(); ++c) Grid->SetCellEx(c + 1, ARow, Cells[c]);
@@ -65,7 +65,9 @@ const TObjectCase ObjectCases[] = {
     {1, {"Binary Out", "1", "0", "", ""}, Write + "Bit must be between 0 and 7"},
     {1, {"Binary Input", "1", "0", "", "4"}, ""},
     {1, {"Large Analog Value", "1", "1492", "", "8"}, ""},
-    {1, {"Large Analog Value", "1", "1493", "", "8"}, Write + "Too many bytes to save starting from the Position indicate"},
+    {1,
+     {"Large Analog Value", "1", "1493", "", "8"},
+     Write + "Too many bytes to save starting from the Position indicate"},
 };
 
 }  // namespace

@@ -26,11 +26,16 @@ void Choose(TComboBox* Box, int Index) {
 }  // namespace
 
 TEST_F(EngUnitTest, EveryCodeHasItsNameAndOneCategory) {
-  const std::pair<int, const char*> names[] = {{0, "square-meters"},  {62, "degrees-Celsius"},
-                                               {51, "housepower"},    {77, "feet-per-meters"},
-                                               {103, "radiants"},     {207, "per-mille"},
-                                               {236, "minutes-per-degree-kelvin"}, {237, "unknown"},
-                                               {-1, "unknown"},       {65535, "unknown"}};
+  const std::pair<int, const char*> names[] = {{0, "square-meters"},
+                                               {62, "degrees-Celsius"},
+                                               {51, "housepower"},
+                                               {77, "feet-per-meters"},
+                                               {103, "radiants"},
+                                               {207, "per-mille"},
+                                               {236, "minutes-per-degree-kelvin"},
+                                               {237, "unknown"},
+                                               {-1, "unknown"},
+                                               {65535, "unknown"}};
   for (const auto& [code, name] : names) EXPECT_EQ(Desc_Unit(code), name) << code;
 
   const int counts[] = {1, 4, 10, 35, 15, 5, 4, 1, 6, 2, 7, 7, 5, 9, 8, 12, 9, 9, 1, 9, 6, 13, 59};

@@ -11,8 +11,10 @@ namespace {
 
 // The header of the layout the EDE writer writes: "# mandatory" at index 5.
 QStringList Header() {
-  return {"PROJECT_NAME; Maker-Plant;;;;;;", "VERSION_OF_REFERENCEFILE;1.0;;;;;;",
-          "TIMESTAMP_OF_LAST_CHANGE;2026-12-11;;;;;;", "AUTHOR_OF_LAST_CHANGE;Maker;;;;;;",
+  return {"PROJECT_NAME; Maker-Plant;;;;;;",
+          "VERSION_OF_REFERENCEFILE;1.0;;;;;;",
+          "TIMESTAMP_OF_LAST_CHANGE;2026-12-11;;;;;;",
+          "AUTHOR_OF_LAST_CHANGE;Maker;;;;;;",
           "VERSION_OF_LAYOUT;2;;;;;;",
           "# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;",
           "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;"};
@@ -24,7 +26,9 @@ class ImportEDETest : public EditorTest {};
 
 TEST_F(ImportEDETest, TheDataStartFollowsTheMandatoryLine) {
   QStringList written = Header();
-  written << "K1;7;Temp;0;1;Room;62;" << "K2;7;Dev;8;7;Device;95;" << "K3;7;Fan;4;2;Fan;95;";
+  written << "K1;7;Temp;0;1;Room;62;"
+          << "K2;7;Dev;8;7;Device;95;"
+          << "K3;7;Fan;4;2;Fan;95;";
   EXPECT_EQ(EdeDataStart(written), 7);
   auto objects = ParseEdeLines(written);
   ASSERT_EQ(objects.size(), 2u);  // the device object is dropped
@@ -32,7 +36,15 @@ TEST_F(ImportEDETest, TheDataStartFollowsTheMandatoryLine) {
   EXPECT_EQ(objects[0]->present_value_default, "62");  // the fields go by the reader's columns
 
   // "# mandatory" as the seventh line: data from index 8, whatever comes later.
-  QStringList seventh = {"a", "b", "c", "d", "e", "f", " #  mandatory columns", "titles", "K;1;N;2;3;D;;;;Y;N;;;;;x;y;",
+  QStringList seventh = {"a",
+                         "b",
+                         "c",
+                         "d",
+                         "e",
+                         "f",
+                         " #  mandatory columns",
+                         "titles",
+                         "K;1;N;2;3;D;;;;Y;N;;;;;x;y;",
                          "# mandatory again"};
   EXPECT_EQ(EdeDataStart(seventh), 8);
   objects = ParseEdeLines(seventh);
