@@ -15,6 +15,7 @@ QString SoftwareDescription;
 QString LastDeviceIp = "192.168.2.205";
 int LastUpdateOption = 0;
 bool LastReadBack = true;
+QString LastEdeFolder;
 bool EnableInternet = false;
 bool EnableUpdate = false;
 bool EnableJumpFieldTables = false;
@@ -53,6 +54,7 @@ void ResetShellState() {
   LastDeviceIp = "192.168.2.205";
   LastUpdateOption = 0;
   LastReadBack = true;
+  LastEdeFolder.clear();
   EnableInternet = EnableUpdate = EnableJumpFieldTables = DoubleClickAutoSize = false;
   for (QString* p : {&ParGenFile,
                      &LoRaWANGatewayFile,

@@ -42,6 +42,8 @@ extern QString SoftwareDescription;
 extern QString LastDeviceIp;
 extern int LastUpdateOption;
 extern bool LastReadBack;
+// The folder of the last EDE file chosen in the BACnet client editor; never saved.
+extern QString LastEdeFolder;
 
 extern bool EnableInternet;
 extern bool EnableUpdate;

@@ -39,6 +39,18 @@ bool TTableFileSection::KeyEmpty(int ARow) const {
   return TrimKey ? TableTrim(key).isEmpty() : key.isEmpty();
 }
 
+QString TTableFileSection::FileText(const TTableFileColumn& Column, int ARow) const {
+  if (Column.Converted && ToFile) return ToFile(Column.Col, ARow);
+  return CellText(Column.Col, ARow);
+}
+
+void TTableFileSection::PutFileText(const TTableFileColumn& Column, int ARow, const QString& Value) const {
+  if (Column.Converted && FromFile)
+    FromFile(Column.Col, ARow, Value);
+  else
+    PutCellText(Column.Col, ARow, Value);
+}
+
 bool TProjectTableFile::Load(TXmlDocument& XML1, const QString& Path) const {
   if (!XML1.LoadFromFile(Path)) {
     MessageDlg(XML1.ErrorText(), mtError, {mbOK});
@@ -76,7 +88,7 @@ bool TProjectTableFile::LoadTable(const TTableFileSection& Table, const std::vec
         }
         value = QString::fromUtf16(column.Default);
       }
-      Table.PutCellText(column.Col, i + 1, value);
+      Table.PutFileText(column, i + 1, value);
     }
     if (Table.RowLoadHook) Table.RowLoadHook(Rows[size_t(i)], i + 1);
   }
@@ -94,7 +106,7 @@ void TProjectTableFile::Write(TXmlWriter& Writer) const {
       if (table.KeyEmpty(r)) break;
       Writer.StartElement(RowElement);
       for (const TTableFileColumn& column : table.Columns)
-        Writer.Attribute(QString::fromUtf16(column.Attribute), XmlWritableText(table.CellText(column.Col, r)));
+        Writer.Attribute(QString::fromUtf16(column.Attribute), XmlWritableText(table.FileText(column, r)));
       Writer.EndElement();
     }
     if (!table.Section.isEmpty()) Writer.EndElement();

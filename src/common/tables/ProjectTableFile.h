@@ -27,6 +27,9 @@ struct TTableFileColumn {
   int Col = 1;
   const char16_t* Attribute = u"";
   const char16_t* Default = nullptr;
+  // The file keeps a value of its own for this column, not the cell text (a
+  // list index for a shown name): the section's ToFile and FromFile convert it.
+  bool Converted = false;
 };
 
 // A step of the loader after the attributes of one row element: for a cell
@@ -61,10 +64,16 @@ struct TTableFileSection {
 
   // True when the key cell of the row is empty (trimmed unless TrimKey is off).
   bool KeyEmpty(int ARow) const;
+  // The conversions of the Converted columns, given by the editor.
+  std::function<QString(int ACol, int ARow)> ToFile = nullptr;
+  std::function<void(int ACol, int ARow, const QString& Value)> FromFile = nullptr;
 
   // The cell as the file holds it, and the cell from a file's value.
   QString CellText(int ACol, int ARow) const;
   void PutCellText(int ACol, int ARow, const QString& Value) const;
+  // The value of a saved column as the file holds it, and the other way round.
+  QString FileText(const TTableFileColumn& Column, int ARow) const;
+  void PutFileText(const TTableFileColumn& Column, int ARow, const QString& Value) const;
 };
 
 class TProjectTableFile {

@@ -81,10 +81,21 @@ void TTableEditorForm::CreateButtons() {
   Btn_InsRow->OnClick = [this](TObject* Sender) { Btn_InsRowClick(Sender); };
   Btn_CopyRow->OnClick = [this](TObject* Sender) { Btn_CopyRowClick(Sender); };
   Btn_PasteRow->OnClick = [this](TObject* Sender) { Btn_PasteRowClick(Sender); };
+  Btn_CopyRow->SetVisible(FSetup.RowCopyButtons);
+  Btn_PasteRow->SetVisible(FSetup.RowCopyButtons);
   PlaceButtons();
 }
 
 void TTableEditorForm::PlaceButtons() {
+  const TButtonRow& row = FSetup.ButtonRow;
+  if (row.Step > 0) {
+    int left = row.Left;
+    for (TButtonField field : TextButtons) {
+      (this->*field)->SetBounds(left, ButtonTop, row.Width, ButtonHeight);
+      left += row.Step;
+    }
+    return;
+  }
   int left = Margin;
   for (TButtonField field : RowButtons) {
     (this->*field)->SetLeft(left);
@@ -124,6 +135,8 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   table.File.SectionRequired = Setup.SectionRequired;
   table.File.TrimKey = Setup.TrimKey;
   table.File.ReportExtraRows = Setup.ReportExtraRows;
+  table.File.ToFile = Setup.ToFile;
+  table.File.FromFile = Setup.FromFile;
   AGrid->SetParent(TableParent(TableCount()));
   AGrid->SetAlign(alClient);
   FTables.push_back(table);
@@ -136,6 +149,12 @@ void TTableEditorForm::AddTable(TPlexStringGrid* AGrid, const TEditorTableSetup&
   AGrid->OnGridHint = [this](TObject* Sender, int ARow, int ACol, QString& HintStr) {
     GridHint(Sender, ARow, ACol, HintStr);
   };
+}
+
+void TTableEditorForm::SetKeyColumn(int Table, int ACol) {
+  FTables.at(size_t(Table)).Setup.KeyColumn = ACol;
+  FTables.at(size_t(Table)).File.KeyColumn = ACol;
+  FTableFile.Tables.at(size_t(Table)).KeyColumn = ACol;
 }
 
 void TTableEditorForm::FormCreate(TObject*) {

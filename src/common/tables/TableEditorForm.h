@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -49,6 +50,9 @@ struct TEditorTableSetup {
   // Column 1 is an Enable column holding EnableOn or its opposite.
   bool HasEnable = false;
   QString EnableOn = QStringLiteral("Y");
+  // How validation reads the Enable cell against EnableOn.
+  enum TEnableMatch { TrimmedUpper, Trimmed, Exact };
+  TEnableMatch EnableMatch = TrimmedUpper;
   // A string grid with check-box graphics and read-only flags instead of a column grid.
   bool StringGrid = false;
   // String-grid check boxes load checked unless their value is exactly "N".
@@ -72,6 +76,18 @@ struct TEditorTableSetup {
   // Text ids by real data column: entry c - 1 belongs to column c.
   std::span<const int> Headers;
   std::span<const int> Hints;
+  // The conversions of the file's Converted columns (TTableFileSection).
+  std::function<QString(int ACol, int ARow)> ToFile = nullptr;
+  std::function<void(int ACol, int ARow, const QString& Value)> FromFile = nullptr;
+};
+
+// The six buttons in one row from the left, in the order OK, Cancel, Delete
+// Row, Insert Row, Copy Row, Paste Row, each Step pixels after the one before.
+// Without it (Step 0) the row buttons stand left, OK and Cancel right.
+struct TButtonRow {
+  int Left = 0;
+  int Width = 0;
+  int Step = 0;
 };
 
 struct TTableEditorSetup {
@@ -85,6 +101,9 @@ struct TTableEditorSetup {
   QString RowElement = QStringLiteral("row");
   // Two tables go on the pages of a page control.
   int TableCount = 1;
+  TButtonRow ButtonRow;
+  // Copy Row and Paste Row are offered (false: hidden, the editor has no row copy).
+  bool RowCopyButtons = true;
 };
 
 class TTableEditorForm : public TForm {
@@ -159,9 +178,13 @@ protected:
   bool RowError(int ARow, const QString& RuleText) const;
   // The rows validation reads: from 1 up to the first empty key (see TrimKey), enabled only.
   std::vector<int> RowsToCheck(int Table) const;
+  // Whether validation counts the row's Enable cell as on (EnableMatch).
+  bool EnableOn(int Table, int ARow) const;
   // The text of a cell as the file holds it ("Y"/"N" for a check box of a string grid).
   QString TableCell(int Table, int ACol, int ARow) const;
   const TEditorTableSetup& TableSetup(int Table) const { return FTables.at(size_t(Table)).Setup; }
+  // For editors whose key column follows a setting read at each show.
+  void SetKeyColumn(int Table, int ACol);
 
 private:
   struct TTable {

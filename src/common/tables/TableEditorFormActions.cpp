@@ -101,10 +101,24 @@ std::vector<int> TTableEditorForm::RowsToCheck(int Table) const {
   const TEditorTableSetup& setup = TableSetup(Table);
   for (int r = 1; r < Grid(Table)->RowCount(); ++r) {
     if (FTables.at(size_t(Table)).File.KeyEmpty(r)) break;
-    if (setup.HasEnable && !TableFlagOn(TableCell(Table, 1, r), setup.EnableOn)) continue;
+    if (setup.HasEnable && !EnableOn(Table, r)) continue;
     rows.push_back(r);
   }
   return rows;
+}
+
+bool TTableEditorForm::EnableOn(int Table, int ARow) const {
+  const TEditorTableSetup& setup = TableSetup(Table);
+  const QString text = TableCell(Table, 1, ARow);
+  switch (setup.EnableMatch) {
+    case TEditorTableSetup::Exact:
+      return text == setup.EnableOn;
+    case TEditorTableSetup::Trimmed:
+      return TableTrim(text) == setup.EnableOn;
+    case TEditorTableSetup::TrimmedUpper:
+      break;
+  }
+  return TableFlagOn(text, setup.EnableOn);
 }
 
 bool TTableEditorForm::RowError(int ARow, const QString& RuleText) const {
