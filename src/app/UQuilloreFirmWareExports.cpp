@@ -3,12 +3,14 @@
 // writer when that writer is part of the build.
 #include "app/UQuilloreFirmWare.h"
 
+#include "tables/snmp_ethernet/USNMP_MIB.h"
+
 void TFQuilloreFirmWare::BACnet_EDE_File() {}
 
 void TFQuilloreFirmWare::Build_EDS_File() {}
 
 void TFQuilloreFirmWare::PROFINET_XML() {}
 
-void TFQuilloreFirmWare::SNMP_MIB_File() {}
+void TFQuilloreFirmWare::SNMP_MIB_File() { CreateMibFile(*SaveMIB); }
 
 void TFQuilloreFirmWare::PROFIBUS_GSD_File() {}
