@@ -3,7 +3,14 @@
 #include "tables/snmp_ethernet/ColumnSpec.h"
 
 #include "common/ShellState.h"
+#include "common/button/LbButton.h"
 #include "grid/editing/PlexColumnGrid.h"
+
+TColumnGridEditor::TColumnGridEditor(TComponent* AOwner, const TTableEditorSetup& Setup)
+    : TTableEditorForm(AOwner, Setup) {
+  // Escape outside a cell editor leaves the table as Cancel does.
+  Btn_Cancel->SetCancel(true);
+}
 
 TPlexColumnGrid* TColumnGridEditor::AddColumnGrid(std::span<const TColumnSpec> Columns, int RowCount,
                                                   const TEditorTableSetup& Setup, int NumberHeader) {

@@ -12,7 +12,7 @@ struct TColumnSpec;
 
 class TColumnGridEditor : public TTableEditorForm {
 public:
-  using TTableEditorForm::TTableEditorForm;
+  TColumnGridEditor(TComponent* AOwner, const TTableEditorSetup& Setup);
 
   void Set_Lang() override;
 
