@@ -3,13 +3,13 @@
 // the MIB writers behind their buttons.
 #include "app/UQuilloreFirmWare.h"
 
-#include "support/ShellTestProgram.h"
 #include "app/UOpenConf.h"
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
 #include "platform/StdCtrls.h"
+#include "support/ShellTestProgram.h"
 #include "tables/snmp_ethernet/UProfinetFileName.h"
 
 #include <QApplication>
@@ -43,24 +43,28 @@ TEST_F(ExportActions, TheGsdmlNameIsTypedAndConfirmedWithEnterAndEscapeWritesNot
   TFQuilloreFirmWare& w = OpenPlant();
   EXPECT_EQ(FProfinetFileName->L_XML_Fix2->Caption(), "-20130109.xml");
   p.Dialogs->AnswerFile(ProjectFolder + "/whatever.xml");
-  EXPECT_TRUE(TShellTestProgram::ExpectModal(FProfinetFileName, [&] { w.Btn_Click(w.Btn_PROFINET_XML); }, [] {
-    FProfinetFileName->Widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FProfinetFileName->Widget()));
-    FProfinetFileName->E_XML_User->SetFocus();
-    QTest::keyClicks(QApplication::focusWidget(), "line2");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  }));
+  EXPECT_TRUE(TShellTestProgram::ExpectModal(
+      FProfinetFileName, [&] { w.Btn_Click(w.Btn_PROFINET_XML); },
+      [] {
+        FProfinetFileName->Widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FProfinetFileName->Widget()));
+        FProfinetFileName->E_XML_User->SetFocus();
+        QTest::keyClicks(QApplication::focusWidget(), "line2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      }));
   const QString written = ProjectFolder + "/GSDML-V2.25-Velmor-_line2-20130109.xml";
   EXPECT_TRUE(QFile::exists(written));
   EXPECT_FALSE(QFile::exists(ProjectFolder + "/whatever.xml"));
 
   QFile::remove(written);
   p.Dialogs->ClearRecords();
-  EXPECT_TRUE(TShellTestProgram::ExpectModal(FProfinetFileName, [&] { w.Btn_Click(w.Btn_PROFINET_XML); }, [] {
-    FProfinetFileName->Widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FProfinetFileName->Widget()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-  }));
+  EXPECT_TRUE(TShellTestProgram::ExpectModal(
+      FProfinetFileName, [&] { w.Btn_Click(w.Btn_PROFINET_XML); },
+      [] {
+        FProfinetFileName->Widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FProfinetFileName->Widget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      }));
   EXPECT_TRUE(p.Dialogs->Records().empty());
   EXPECT_FALSE(QFile::exists(written));
 }

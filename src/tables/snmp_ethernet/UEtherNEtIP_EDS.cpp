@@ -46,7 +46,8 @@ TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(TComponent* AOwner) : TForm(AOwner) {
   L_SW_Desc->Font().SetStyle({fsBold});
   P_Button = MakeBandPanel(this, alBottom, HouseLook::ButtonPanelHeight);
   const int cancelLeft = FormWidth - Margin - ButtonWidth;
-  Btn_OK = MakeHouseButton(this, P_Button, {cancelLeft - ButtonGap - ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight});
+  Btn_OK =
+      MakeHouseButton(this, P_Button, {cancelLeft - ButtonGap - ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight});
   Btn_OK->SetModalResult(mrOk);
   Btn_OK->SetDefault(true);
   Btn_OK->SetShowHint(true);

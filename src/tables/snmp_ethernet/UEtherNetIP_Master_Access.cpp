@@ -32,9 +32,9 @@ struct TRangeRule {
   int Col, Min, Max, Text;
 };
 constexpr TRangeRule RangeRules[] = {
-    {StartInCol, 0, MaxWord, 4933},    {NumInCol, 0, MaxWord, 4934},       {StartOutCol, 0, MaxWord, 4935},
-    {NumOutCol, 0, MaxWord, 4936},     {PollCol, 1, MaxPoll, Texts::PollTime}, {InstanceTOCol, 0, MaxWord, 4945},
-    {PointTOCol, 0, MaxWord, 4951},    {InstanceOTCol, 0, MaxWord, 4946},  {PointOTCol, 0, MaxWord, 4952},
+    {StartInCol, 0, MaxWord, 4933}, {NumInCol, 0, MaxWord, 4934},           {StartOutCol, 0, MaxWord, 4935},
+    {NumOutCol, 0, MaxWord, 4936},  {PollCol, 1, MaxPoll, Texts::PollTime}, {InstanceTOCol, 0, MaxWord, 4945},
+    {PointTOCol, 0, MaxWord, 4951}, {InstanceOTCol, 0, MaxWord, 4946},      {PointOTCol, 0, MaxWord, 4952},
 };
 
 constexpr const char16_t* DimHeaderItems[] = {u"Default"};
@@ -60,11 +60,20 @@ constexpr TColumnSpec Columns[] = {
 };
 
 constexpr TTableFileColumn FileColumns[] = {
-    {1, u"Enable", u"N"},          {2, u"IP_Address", u""},          {3, u"Start_Input", u""},
-    {4, u"Num_Input", u""},        {5, u"Start_Output", u""},        {6, u"Num_Output", u""},
-    {7, u"Time_Poll", u""},        {8, u"Instance_T_O", u""},        {9, u"Connection_Point_T_O", u""},
-    {10, u"Instance_O_T", u""},    {11, u"Connection_Point_O_T", u""}, {12, u"Dim_Header_T_O", u"Default"},
-    {13, u"Dim_Header_O_T", u"Default"}, {14, u"Mnemonic", u""},
+    {1, u"Enable", u"N"},
+    {2, u"IP_Address", u""},
+    {3, u"Start_Input", u""},
+    {4, u"Num_Input", u""},
+    {5, u"Start_Output", u""},
+    {6, u"Num_Output", u""},
+    {7, u"Time_Poll", u""},
+    {8, u"Instance_T_O", u""},
+    {9, u"Connection_Point_T_O", u""},
+    {10, u"Instance_O_T", u""},
+    {11, u"Connection_Point_O_T", u""},
+    {12, u"Dim_Header_T_O", u"Default"},
+    {13, u"Dim_Header_O_T", u"Default"},
+    {14, u"Mnemonic", u""},
 };
 
 constexpr int Headers[] = {4915, 4916, 4917, 4918, 4919, 4920, 4921, 4941, 4947, 4942, 4948, 4953, 4954, 4922};
@@ -109,8 +118,7 @@ bool DimHeaderValid(const QString& Text) {
 }
 }  // namespace
 
-TFEtherNetIP_Master_Access::TFEtherNetIP_Master_Access(TComponent* AOwner)
-    : TColumnGridEditor(AOwner, EditorSetup()) {
+TFEtherNetIP_Master_Access::TFEtherNetIP_Master_Access(TComponent* AOwner) : TColumnGridEditor(AOwner, EditorSetup()) {
   PCG = AddColumnGrid(Columns, TableRows, SlaveTable(), 4914);
   // Beside the row buttons, in their size.
   const TLbButton* paste = Btn_PasteRow;

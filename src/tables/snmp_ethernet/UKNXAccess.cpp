@@ -15,9 +15,9 @@ TFKNXAccess* FKNXAccess = nullptr;
 namespace {
 constexpr int TableRows = 1025;
 constexpr int ByteAreaSize = 1500;
-constexpr int EnableCol = 1, SourceCol = 2, DestCol = 3, ApciCol = 4, PriorityCol = 5, FormatCol = 6,
-              FactorCol = 7, ExtendedCol = 8, OnTimerCol = 12, PollCol = 13, PositionCol = 14, BitModeCol = 15,
-              LengthCol = 16, TimeOutCol = 17;
+constexpr int EnableCol = 1, SourceCol = 2, DestCol = 3, ApciCol = 4, PriorityCol = 5, FormatCol = 6, FactorCol = 7,
+              ExtendedCol = 8, OnTimerCol = 12, PollCol = 13, PositionCol = 14, BitModeCol = 15, LengthCol = 16,
+              TimeOutCol = 17;
 constexpr int MaxApci = 1023, MaxPoll = 100000000, MaxTimeOut = 100000000;
 
 namespace Texts {
@@ -28,9 +28,9 @@ constexpr int ErrorRow = 5348, Source = 5349, DestIndividual = 5350, DestGroup =
 
 constexpr const char16_t* ApciItems[] = {u"Read", u"Write"};
 constexpr const char16_t* Priorities[] = {u"System", u"Urgent", u"Normal", u"Low"};
-constexpr const char16_t* Formats[] = {u"None",         u"Swap16",       u"Swap32",
-                                       u"Swap All",     u"Int to Float", u"Float to Int",
-                                       u"Float16 to Float32", u"Float16 to Int"};
+constexpr const char16_t* Formats[] = {
+    u"None",          u"Swap16", u"Swap32", u"Swap All", u"Int to Float", u"Float to Int", u"Float16 to Float32",
+    u"Float16 to Int"};
 constexpr const char16_t* BitModes[] = {u"No", u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7"};
 
 constexpr TColor EnableColor = 0xB0D8FF, AddressColor = 0xFEFAE0, FrameColor = 0xA8FFFF, SendColor = 0xA8FFA8,
@@ -59,12 +59,24 @@ constexpr TColumnSpec Columns[] = {
 };
 
 constexpr TTableFileColumn FileColumns[] = {
-    {1, u"Enable", u"Y"},       {2, u"Source_Address"},  {3, u"Destination_Address"},
-    {4, u"APCI"},               {5, u"Priority", u"Normal"}, {6, u"Format", u"None"},
-    {7, u"MultiplicationFactor", u""}, {8, u"Extended"}, {9, u"ReTest"},
-    {10, u"On_Command", u"N"},  {11, u"On_Change"},      {12, u"On_Timer", u"N"},
-    {13, u"Poll_Time"},         {14, u"Position"},       {15, u"Bit_Mode"},
-    {16, u"Length"},            {17, u"TimeOut", u"0"},  {18, u"Mnemonic"},
+    {1, u"Enable", u"Y"},
+    {2, u"Source_Address"},
+    {3, u"Destination_Address"},
+    {4, u"APCI"},
+    {5, u"Priority", u"Normal"},
+    {6, u"Format", u"None"},
+    {7, u"MultiplicationFactor", u""},
+    {8, u"Extended"},
+    {9, u"ReTest"},
+    {10, u"On_Command", u"N"},
+    {11, u"On_Change"},
+    {12, u"On_Timer", u"N"},
+    {13, u"Poll_Time"},
+    {14, u"Position"},
+    {15, u"Bit_Mode"},
+    {16, u"Length"},
+    {17, u"TimeOut", u"0"},
+    {18, u"Mnemonic"},
 };
 
 constexpr int Headers[] = {5315, 5316, 5317, 5318, 5319, 5320, 5361, 5321, 5322,
@@ -163,8 +175,7 @@ bool TFKNXAccess::CheckRow(int, int ARow) {
   const QString factor = TableTrim(cell(FactorCol));
   float value = 0;
   if (!factor.isEmpty() && !TextToFloat(factor, FSeparator, value)) return error(Texts::Factor);
-  if (cell(OnTimerCol).toUpper() == "Y" && !InRange(TableCellInt(cell(PollCol)), 1, MaxPoll))
-    return error(Texts::Poll);
+  if (cell(OnTimerCol).toUpper() == "Y" && !InRange(TableCellInt(cell(PollCol)), 1, MaxPoll)) return error(Texts::Poll);
   const int position = TableCellInt(cell(PositionCol));
   if (!InRange(position, 0, Max_Num_Byte - 1)) return error(Texts::Position, QString::number(Max_Num_Byte - 1));
   const QString bitMode = TableTrim(cell(BitModeCol)).toUpper();
@@ -172,8 +183,8 @@ bool TFKNXAccess::CheckRow(int, int ARow) {
   const int startBit = bits ? TableCellInt(bitMode) : 0;
   if (bits && !InRange(startBit, 0, 7)) return error(Texts::BitMode);
   const bool extended = cell(ExtendedCol).toUpper() == "Y";
-  const int limit = bits ? (extended ? MaxLengthBitsExtended : MaxLengthBits)
-                         : (extended ? MaxLengthExtended : MaxLength);
+  const int limit =
+      bits ? (extended ? MaxLengthBitsExtended : MaxLengthBits) : (extended ? MaxLengthExtended : MaxLength);
   const int length = TableCellInt(cell(LengthCol));
   if (!InRange(length, 1, limit)) return error(Texts::Length, QString::number(limit));
   const int used = bits ? (length + startBit + 7) / 8 : length;

@@ -66,10 +66,21 @@ QStringList Header() {
 
 QStringList PrmTexts() {
   QStringList lines = Section("Prm-Text-Def-List", 85);
-  lines << "PrmText=1" << "Text(0)=\"disable\"" << "Text(1)=\"enable\"" << "EndPrmText" << "" << "PrmText  = 2"
-        << "Text(0)  = \"clock up\"" << "Text(1)  = \"clock down\"" << "EndPrmText" << "" << "PrmText  = 3";
+  lines << "PrmText=1"
+        << "Text(0)=\"disable\""
+        << "Text(1)=\"enable\""
+        << "EndPrmText"
+        << ""
+        << "PrmText  = 2"
+        << "Text(0)  = \"clock up\""
+        << "Text(1)  = \"clock down\""
+        << "EndPrmText"
+        << ""
+        << "PrmText  = 3";
   for (int n = 1; n <= 5; ++n) lines << QString("Text(%1)  = \"%2\"").arg(n).arg(10 * n);
-  lines << "EndPrmText" << "" << "";
+  lines << "EndPrmText"
+        << ""
+        << "";
   return lines;
 }
 
@@ -92,7 +103,8 @@ QStringList ExtUserPrmData() {
   for (const TExtUserPrm& prm : ExtUserPrms) {
     lines << prm.Head;
     for (const char* line : prm.Body) lines << line;
-    lines << "EndExtUserPrmData" << "";
+    lines << "EndExtUserPrmData"
+          << "";
   }
   lines << "";
   return lines;
@@ -103,15 +115,27 @@ constexpr int MaxTsdr[] = {15, 15, 15, 15, 15, 15, 20, 35, 50, 95};
 
 QStringList Keywords() {
   QStringList lines = Section("General DP Keywords", 86);
-  lines << "GSD_Revision = 5" << "Vendor_Name = \"" + MakerWebName + "\"" << "Model_Name = \"" + Model + "\""
-        << "Revision = \"1.00\"" << "Ident_Number = 0xB7C2" << "Protocol_Ident = 0" << "Station_Type = 0"
-        << "FMS_supp = 0" << "Hardware_Release = \"V1.00\"" << "Software_Release = \"V1.00\"" << "Redundancy = 0"
-        << "Repeater_Ctrl_Sig = 2" << "24V_Pins = 0" << "" << "";
+  lines << "GSD_Revision = 5"
+        << "Vendor_Name = \"" + MakerWebName + "\""
+        << "Model_Name = \"" + Model + "\""
+        << "Revision = \"1.00\""
+        << "Ident_Number = 0xB7C2"
+        << "Protocol_Ident = 0"
+        << "Station_Type = 0"
+        << "FMS_supp = 0"
+        << "Hardware_Release = \"V1.00\""
+        << "Software_Release = \"V1.00\""
+        << "Redundancy = 0"
+        << "Repeater_Ctrl_Sig = 2"
+        << "24V_Pins = 0"
+        << ""
+        << "";
   lines << Section("Supported baudrates", 79);
   for (const char* rate : Baudrates) lines << QString("%1_supp = 1").arg(rate);
   lines << "";
   for (size_t i = 0; i < std::size(Baudrates); ++i) lines << QString("MaxTsdr_%1=%2").arg(Baudrates[i]).arg(MaxTsdr[i]);
-  lines << "" << "";
+  lines << ""
+        << "";
   return lines;
 }
 
@@ -119,27 +143,47 @@ int ModuleCount(int Length) { return Length > 0 ? (Length + ModuleBytes - 1) / M
 
 QStringList SlaveValues() {
   QStringList lines = Section("Slave specific values", 79);
-  lines << "OrderNumber=\"" + Model + "\"" << "Slave_Family = 9@" + MakerWebName + "@" + Model
-        << "Implementation_Type = \"VPC3+\"" << "Info_Text=\"" + MakerWebName + ": " + Function + "\""
-        << "Bitmap_Device = \"DPV0_1N\"" << "Bitmap_SF=\"DPV0_1S\"" << "" << "Freeze_Mode_supp=1"
-        << "Sync_Mode_supp=1" << "Fail_Safe=1" << "Auto_Baud_supp=1" << "Set_Slave_Add_supp=0" << ""
-        << "Min_Slave_Intervall=6" << "" << "Modular_Station=1";
+  lines << "OrderNumber=\"" + Model + "\""
+        << "Slave_Family = 9@" + MakerWebName + "@" + Model << "Implementation_Type = \"VPC3+\""
+        << "Info_Text=\"" + MakerWebName + ": " + Function + "\""
+        << "Bitmap_Device = \"DPV0_1N\""
+        << "Bitmap_SF=\"DPV0_1S\""
+        << ""
+        << "Freeze_Mode_supp=1"
+        << "Sync_Mode_supp=1"
+        << "Fail_Safe=1"
+        << "Auto_Baud_supp=1"
+        << "Set_Slave_Add_supp=0"
+        << ""
+        << "Min_Slave_Intervall=6"
+        << ""
+        << "Modular_Station=1";
   const int in = GsdInputLength, out = GsdOutputLength;
   lines << "Max_Module=" + QString::number(ModuleCount(GsdInputLength) + ModuleCount(GsdOutputLength))
-        << "Modul_Offset=1" << "Max_Input_Len=" + QString::number(in) << "Max_Output_Len=" + QString::number(out)
+        << "Modul_Offset=1"
+        << "Max_Input_Len=" + QString::number(in) << "Max_Output_Len=" + QString::number(out)
         << "Max_Data_Len=" + QString::number(in + out);
-  lines << "Max_Diag_Data_Len=15" << "" << "WD_Base_1ms_supp = 1" << "Publisher_supp = 1" << "";
+  lines << "Max_Diag_Data_Len=15"
+        << ""
+        << "WD_Base_1ms_supp = 1"
+        << "Publisher_supp = 1"
+        << "";
   lines << Section("User-Prm-Data", 79);
-  lines << "Max_User_Prm_Data_Len = 12" << "Ext_User_Prm_Data_Const(0)= 0x00,0x00,0x00" << "";
+  lines << "Max_User_Prm_Data_Len = 12"
+        << "Ext_User_Prm_Data_Const(0)= 0x00,0x00,0x00"
+        << "";
   lines << Section("Modulstatus", 79);
   for (int slot = 1; slot <= 2; ++slot) {
     const int area = 22 + 2 * slot;
     lines << QString("Unit_Diag_Area = %1 - %2").arg(area).arg(area + 1);
     const QString name = QString("Slot %1: ").arg(slot);
-    lines << "Value(1)= \"" + name + "Module error\"" << "Value(2)= \"" + name + "Wrong module\""
-          << "Value(3)= \"" + name + "No module\"" << "Unit_Diag_Area_End";
+    lines << "Value(1)= \"" + name + "Module error\""
+          << "Value(2)= \"" + name + "Wrong module\""
+          << "Value(3)= \"" + name + "No module\""
+          << "Unit_Diag_Area_End";
   }
-  lines << "" << "";
+  lines << ""
+        << "";
   return lines;
 }
 
@@ -163,9 +207,16 @@ QStringList Modules() {
   int k = 1;
   AddModules(lines, GsdInputLength, true, k);
   AddModules(lines, GsdOutputLength, false, k);
-  lines << "" << "" << "" << "SlotDefinition";
+  lines << ""
+        << ""
+        << ""
+        << "SlotDefinition";
   for (int s = 1; s < k; ++s) lines << QString("Slot(%1) = \"Slot %1\" %1 %1").arg(s);
-  lines << "EndSlotDefinition" << "" << "" << "" << "";
+  lines << "EndSlotDefinition"
+        << ""
+        << ""
+        << ""
+        << "";
   return lines;
 }
 
@@ -180,9 +231,7 @@ QString GsdFileName(const QString& Chosen) {
   return at >= 0 && at + 4 == Chosen.size() ? Chosen : Chosen + ".gsd";
 }
 
-QStringList GsdFileLines() {
-  return Header() + PrmTexts() + ExtUserPrmData() + Keywords() + SlaveValues() + Modules();
-}
+QStringList GsdFileLines() { return Header() + PrmTexts() + ExtUserPrmData() + Keywords() + SlaveValues() + Modules(); }
 
 bool WriteGsdFile(const QString& Path) {
   if (WriteTextLines(Path, GsdFileLines(), TLinesEncoding::Ansi)) return true;

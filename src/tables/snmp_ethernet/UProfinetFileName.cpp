@@ -15,8 +15,8 @@ constexpr int UserLeft = 179, LastLeft = 447;
 constexpr int ButtonWidth = 90, ButtonHeight = 28;
 
 namespace Texts {
-constexpr int Caption = 4800, Description = 4801, SelectName = 4802, FixPart1 = 4803, UsedPart = 4804,
-              FixPart2 = 4805, OK = 4806, Cancel = 4807;
+constexpr int Caption = 4800, Description = 4801, SelectName = 4802, FixPart1 = 4803, UsedPart = 4804, FixPart2 = 4805,
+              OK = 4806, Cancel = 4807;
 }
 
 const QString FirstPart = "GSDML-V2.25-Velmor-";

@@ -139,25 +139,24 @@ void AddModuleInfo(TGsdmlLines& x, const char* Name, const char* Info) {
 void AddAccessPoint(TGsdmlLines& x) {
   const QString& station = ProfinetStationName;
   x.Open("DeviceAccessPointList");
-  x.Open("DeviceAccessPointItem",
-         {{"PNIO_Version", "V2.3"},
-          {"RequiredSchemaVersion", "V2.25"},
-          {"ID", "IDD_1"},
-          {"PhysicalSlots", "0..4"},
-          {"ModuleIdentNumber", "0x00000001"},
-          {"MinDeviceInterval", "64"},
-          {"ImplementationType", station},
-          {"DNS_CompatibleName", station},
-          {"FixedInSlots", "0"},
-          {"ObjectUUID_LocalIndex", "1"},
-          {"MultipleWriteSupported", "true"},
-          {"MaxSupportedRecordSize", "8192"},
-          {"ParameterizationSpeedupSupported", "true"},
-          {"PowerOnToCommReady", "350"},
-          {"DeviceAccessSupported", "true"},
-          {"SharedDeviceSupported", "true"},
-          {"CheckDeviceID_Allowed", "false"},
-          {"NameOfStationNotTransferable", "true"}});
+  x.Open("DeviceAccessPointItem", {{"PNIO_Version", "V2.3"},
+                                   {"RequiredSchemaVersion", "V2.25"},
+                                   {"ID", "IDD_1"},
+                                   {"PhysicalSlots", "0..4"},
+                                   {"ModuleIdentNumber", "0x00000001"},
+                                   {"MinDeviceInterval", "64"},
+                                   {"ImplementationType", station},
+                                   {"DNS_CompatibleName", station},
+                                   {"FixedInSlots", "0"},
+                                   {"ObjectUUID_LocalIndex", "1"},
+                                   {"MultipleWriteSupported", "true"},
+                                   {"MaxSupportedRecordSize", "8192"},
+                                   {"ParameterizationSpeedupSupported", "true"},
+                                   {"PowerOnToCommReady", "350"},
+                                   {"DeviceAccessSupported", "true"},
+                                   {"SharedDeviceSupported", "true"},
+                                   {"CheckDeviceID_Allowed", "false"},
+                                   {"NameOfStationNotTransferable", "true"}});
   x.Open("ModuleInfo");
   x.Leaf("Name", {{"TextId", "IDT_NAME_DAP1"}});
   x.Leaf("InfoText", {{"TextId", "IDT_INFO_DAP1"}});
@@ -192,8 +191,8 @@ void AddAccessPoint(TGsdmlLines& x) {
   x.Leaf("TimingProperties", {{"SendClock", "32"}, {"ReductionRatio", "1 2 4 8 16 32 64 128 256 512"}});
   x.Close("ApplicationRelations");
   x.Close("InterfaceSubmoduleItem");
-  for (const auto& [id, subslot, text] : {std::tuple{"IDS_P1", "32769", "IDT_NAME_PS1"},
-                                          std::tuple{"IDS_P2", "32770", "IDT_NAME_PS2"}})
+  for (const auto& [id, subslot, text] :
+       {std::tuple{"IDS_P1", "32769", "IDT_NAME_PS1"}, std::tuple{"IDS_P2", "32770", "IDT_NAME_PS2"}})
     x.Leaf("PortSubmoduleItem", {{"ID", id},
                                  {"SubmoduleIdentNumber", "0x00000002"},
                                  {"SubslotNumber", subslot},

@@ -74,17 +74,16 @@ constexpr auto ReadColumns = PageColumns(ReadTail);
 constexpr auto WriteColumns = PageColumns(WriteTail);
 
 constexpr TTableFileColumn ReadFile[] = {
-    {1, u"Enable", u"Y"},    {2, u"PLC_Address"},   {3, u"PLC_Port"},        {4, u"PLC_Type"},
-    {5, u"Rack", u"0"},      {6, u"Slot", u"0"},    {7, u"Data_Type"},       {8, u"Data_Identifier"},
-    {9, u"DB_Number"},       {10, u"PLC_Area"},     {11, u"PLC_Add"},        {12, u"PLC_Bit"},
-    {13, u"PollTime"},       {14, u"Position"},     {15, u"Bit"},            {16, u"Swap"},
-    {17, u"SwapWord"},       {18, u"Mnemonic"},
+    {1, u"Enable", u"Y"}, {2, u"PLC_Address"}, {3, u"PLC_Port"},        {4, u"PLC_Type"},  {5, u"Rack", u"0"},
+    {6, u"Slot", u"0"},   {7, u"Data_Type"},   {8, u"Data_Identifier"}, {9, u"DB_Number"}, {10, u"PLC_Area"},
+    {11, u"PLC_Add"},     {12, u"PLC_Bit"},    {13, u"PollTime"},       {14, u"Position"}, {15, u"Bit"},
+    {16, u"Swap"},        {17, u"SwapWord"},   {18, u"Mnemonic"},
 };
 constexpr TTableFileColumn WriteFile[] = {
-    {1, u"Enable", u"Y"}, {2, u"PLC_Address"}, {3, u"PLC_Port"},  {4, u"PLC_Type"},   {5, u"Rack", u"0"},
+    {1, u"Enable", u"Y"}, {2, u"PLC_Address"}, {3, u"PLC_Port"},        {4, u"PLC_Type"},  {5, u"Rack", u"0"},
     {6, u"Slot", u"0"},   {7, u"Data_Type"},   {8, u"Data_Identifier"}, {9, u"DB_Number"}, {10, u"PLC_Area"},
-    {11, u"PLC_Add"},     {12, u"PLC_Bit"},    {13, u"PollTime"}, {14, u"OnChange"},   {15, u"OnCMD"},
-    {16, u"Position"},    {17, u"Bit"},        {18, u"Swap"},     {19, u"SwapWord"},   {20, u"Mnemonic"},
+    {11, u"PLC_Add"},     {12, u"PLC_Bit"},    {13, u"PollTime"},       {14, u"OnChange"}, {15, u"OnCMD"},
+    {16, u"Position"},    {17, u"Bit"},        {18, u"Swap"},           {19, u"SwapWord"}, {20, u"Mnemonic"},
 };
 
 constexpr int ReadHeaders[] = {5117, 5118, 5119, 5120, 5213, 5214, 5121, 5122, 5189,
@@ -96,8 +95,8 @@ constexpr int ReadHints[] = {5144, 5145, 5146, 5147, 5217, 5218, 5148, 5149, 519
 constexpr int WriteHints[] = {5156, 5157, 5158, 5159, 5219, 5220, 5160, 5161, 5201, 5202,
                               5203, 5204, 5162, 5163, 5164, 5165, 5166, 5167, 5168, 5169};
 
-constexpr int AddressCol = 2, PortCol = 3, TypeCol = 4, RackCol = 5, SlotCol = 6, DataTypeCol = 7,
-              IdentifierCol = 8, DbCol = 9, AreaCol = 10, PlcAddCol = 11, PlcBitCol = 12, PollCol = 13;
+constexpr int AddressCol = 2, PortCol = 3, TypeCol = 4, RackCol = 5, SlotCol = 6, DataTypeCol = 7, IdentifierCol = 8,
+              DbCol = 9, AreaCol = 10, PlcAddCol = 11, PlcBitCol = 12, PollCol = 13;
 
 // A page's texts and the columns that differ between the pages.
 struct TPageRules {

@@ -15,8 +15,8 @@ constexpr int TableRows = 513;
 constexpr int ByteAreaSize = 1440;
 
 constexpr int EnableCol = 1, IpCol = 2, VersionCol = 3, OidCol = 5, OnTimerCol = 10, TimeCol = 11, PositionCol = 12,
-              NumBytesCol = 13, ConversionCol = 14, UserCol = 16, AuthPassCol = 17, PrivPassCol = 18,
-              LevelCol = 19, AuthModeCol = 20, PrivModeCol = 21;
+              NumBytesCol = 13, ConversionCol = 14, UserCol = 16, AuthPassCol = 17, PrivPassCol = 18, LevelCol = 19,
+              AuthModeCol = 20, PrivModeCol = 21;
 
 namespace Texts {
 constexpr int ErrorRow = 4637, IpAddress = 4638, Time = 4645, NumBytes = 4646, Conversion = 4656;
@@ -73,13 +73,27 @@ constexpr TColumnSpec Columns[] = {
 };
 
 constexpr TTableFileColumn FileColumns[] = {
-    {1, u"Enable", u"Y"},     {2, u"IP_Address", u""},   {3, u"Version", u""},
-    {4, u"Community_String", u""}, {5, u"OID", u""},    {6, u"Type", u""},
-    {7, u"Mode", u""},        {8, u"On_Change", u"N"},   {9, u"On_Command", u"N"},
-    {10, u"On_Timer", u"N"},  {11, u"Time", u""},        {12, u"Position", u""},
-    {13, u"Number_Bytes", u""}, {14, u"ConvertFrom", u"None"}, {15, u"Cancel", u"N"},
-    {16, u"User", u""},       {17, u"Auth_Pass", u""},   {18, u"Priv_Pass", u""},
-    {19, u"Security_Level", u""}, {20, u"Auth_Mode", u""}, {21, u"Priv_Mode", u""},
+    {1, u"Enable", u"Y"},
+    {2, u"IP_Address", u""},
+    {3, u"Version", u""},
+    {4, u"Community_String", u""},
+    {5, u"OID", u""},
+    {6, u"Type", u""},
+    {7, u"Mode", u""},
+    {8, u"On_Change", u"N"},
+    {9, u"On_Command", u"N"},
+    {10, u"On_Timer", u"N"},
+    {11, u"Time", u""},
+    {12, u"Position", u""},
+    {13, u"Number_Bytes", u""},
+    {14, u"ConvertFrom", u"None"},
+    {15, u"Cancel", u"N"},
+    {16, u"User", u""},
+    {17, u"Auth_Pass", u""},
+    {18, u"Priv_Pass", u""},
+    {19, u"Security_Level", u""},
+    {20, u"Auth_Mode", u""},
+    {21, u"Priv_Mode", u""},
     {22, u"Mnemonic", u""},
 };
 
@@ -163,9 +177,8 @@ bool TFSNMPManagerAccess::CheckVersion3(int ARow) {
     bool UserName;
     const int* Texts;
   };
-  const TTextRule rules[] = {{UserCol, true, Texts::User},
-                             {AuthPassCol, false, Texts::AuthPass},
-                             {PrivPassCol, false, Texts::PrivPass}};
+  const TTextRule rules[] = {
+      {UserCol, true, Texts::User}, {AuthPassCol, false, Texts::AuthPass}, {PrivPassCol, false, Texts::PrivPass}};
   for (const TTextRule& rule : rules)
     if (const int code = CheckSnmpV3Text(cell(rule.Col), rule.UserName); code != 0)
       return RowError(ARow, LangText(rule.Texts[code - 1]));

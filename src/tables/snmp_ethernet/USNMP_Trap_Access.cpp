@@ -22,7 +22,7 @@ constexpr int ErrorRow = 4760, DescriptionsDiffer = 4780, DeleteQuestion = 4787;
 constexpr const char16_t* CommunityItems[] = {u"Harbor", u"Lantern"};
 constexpr const char16_t* TypeItems[] = {u"Int", u"String"};
 constexpr const char16_t* BitItems[] = {u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7"};
-constexpr const char16_t* ConversionItems[] = {u"None",       u"Float",       u"Float * 10",
+constexpr const char16_t* ConversionItems[] = {u"None",        u"Float",      u"Float * 10",
                                                u"Float * 100", u"Float / 10", u"Float / 100"};
 constexpr int NameLength = 15;
 
@@ -60,14 +60,24 @@ constexpr TColumnSpec WriteColumns[] = {
 };
 
 constexpr TTableFileColumn ReadFile[] = {
-    {1, u"Enable", u"Y"},       {2, u"Community_Name", u""}, {3, u"Type", u""},    {4, u"On_Change", u"N"},
-    {5, u"On_Command", u"N"},   {6, u"On_Timer", u"N"},      {7, u"Time", u""},    {8, u"Position", u""},
-    {9, u"Bit", u""},           {10, u"NumBits", u""},       {11, u"Description", u""},
-    {12, u"IP_Address", u""},   {13, u"Conversion", u"None"}, {14, u"Mnemonic", u""},
+    {1, u"Enable", u"Y"},
+    {2, u"Community_Name", u""},
+    {3, u"Type", u""},
+    {4, u"On_Change", u"N"},
+    {5, u"On_Command", u"N"},
+    {6, u"On_Timer", u"N"},
+    {7, u"Time", u""},
+    {8, u"Position", u""},
+    {9, u"Bit", u""},
+    {10, u"NumBits", u""},
+    {11, u"Description", u""},
+    {12, u"IP_Address", u""},
+    {13, u"Conversion", u"None"},
+    {14, u"Mnemonic", u""},
 };
 constexpr TTableFileColumn WriteFile[] = {
-    {1, u"Enable", u"Y"},    {2, u"Community_Name", u""}, {3, u"Type", u""},          {4, u"Position", u""},
-    {5, u"Bit", u""},        {6, u"NumBits", u""},        {7, u"Description", u""},   {8, u"Conversion", u"None"},
+    {1, u"Enable", u"Y"},  {2, u"Community_Name", u""}, {3, u"Type", u""},        {4, u"Position", u""},
+    {5, u"Bit", u""},      {6, u"NumBits", u""},        {7, u"Description", u""}, {8, u"Conversion", u"None"},
     {9, u"Mnemonic", u""},
 };
 
@@ -111,7 +121,7 @@ TTableEditorSetup EditorSetup() {
 }
 
 TEditorTableSetup PageSetup(const char* Section, std::span<const TTableFileColumn> Columns, int PageCaption,
-                             std::span<const int> Headers, std::span<const int> Hints) {
+                            std::span<const int> Headers, std::span<const int> Hints) {
   TEditorTableSetup table;
   table.Section = Section;
   table.Columns = Columns;
@@ -129,8 +139,8 @@ bool IsAsciiLetterOrDigit(QChar c) {
 }  // namespace
 
 TFSNMP_Trap_Access::TFSNMP_Trap_Access(TComponent* AOwner) : TColumnGridEditor(AOwner, EditorSetup()) {
-  PCG_SNMP_Read = AddColumnGrid(ReadColumns, TableRows,
-                                PageSetup("SNMP_Trap_Read", ReadFile, 4708, ReadHeaders, ReadHints), 4716);
+  PCG_SNMP_Read =
+      AddColumnGrid(ReadColumns, TableRows, PageSetup("SNMP_Trap_Read", ReadFile, 4708, ReadHeaders, ReadHints), 4716);
   PCG_SNMP_Write = AddColumnGrid(WriteColumns, TableRows,
                                  PageSetup("SNMP_Trap_Write", WriteFile, 4709, WriteHeaders, WriteHints), 4730);
   TS_SNMP_Read = Pages[0];

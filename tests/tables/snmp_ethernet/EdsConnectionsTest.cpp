@@ -52,12 +52,12 @@ TEST(EdsConnections, PathsDecodeByTheirSegments) {
       {"20 04 24 01 2C 65 24 02 2C 64", true, 1, 101, 2, 100},
       {"20 04 25 00 34 12 2C 65 2C 64", true, 0x34, 101, 0x34, 100},  // 16-bit 0x1234 keeps its low byte
       {"20 04 24 01 zz 2C 1FF 65 2C 64", true, 1, 101, 1, 100},       // non-bytes close up
-      {"0x20 04 24 01 2C 65 2C 64", false, 0, 0, 0, 0},                           // "0x0x20" is no number
-      {"20 04 24 01 2C", false, 0, 0, 0, 0},                                      // five bytes
-      {"21 04 24 01 2C 65 2C 64", false, 0, 0, 0, 0},                             // no logical class first
-      {"20 04 26 00 96 00 00", false, 0, 0, 0, 0},                                // a cut 32-bit instance
-      {"20 04 24 01 2C 65 2C", false, 0, 0, 0, 0},                                // a connection point without value
-      {"20 04 24 01 2C 65 24", false, 0, 0, 0, 0},                                // an instance without value
+      {"0x20 04 24 01 2C 65 2C 64", false, 0, 0, 0, 0},               // "0x0x20" is no number
+      {"20 04 24 01 2C", false, 0, 0, 0, 0},                          // five bytes
+      {"21 04 24 01 2C 65 2C 64", false, 0, 0, 0, 0},                 // no logical class first
+      {"20 04 26 00 96 00 00", false, 0, 0, 0, 0},                    // a cut 32-bit instance
+      {"20 04 24 01 2C 65 2C", false, 0, 0, 0, 0},                    // a connection point without value
+      {"20 04 24 01 2C 65 24", false, 0, 0, 0, 0},                    // an instance without value
       {"20 04 24 01 2C 65 24 02 2C", false, 0, 0, 0, 0},
       {"20 04 24 01 2C 65 24 02", false, 0, 0, 0, 0},
       {"20 04 24 01 2C 65", false, 0, 0, 0, 0},  // no second direction
@@ -75,8 +75,8 @@ TEST(EdsConnections, PathsDecodeByTheirSegments) {
 }
 
 TEST(EdsConnections, TheParametersGiveTheHeaderFormatsAndThePathEndsAtItsDelimiter) {
-  const std::tuple<QString, int, int> parameters[] = {
-      {"0x00000400", 4, 0}, {"0x00003200", 2, 3}, {"$7700", 7, 7}, {"13312", 4, 3}, {"junk", 7, 7}, {"", 7, 7}};
+  const std::tuple<QString, int, int> parameters[] = {{"0x00000400", 4, 0}, {"0x00003200", 2, 3}, {"$7700", 7, 7},
+                                                      {"13312", 4, 3},      {"junk", 7, 7},       {"", 7, 7}};
   for (const auto& [text, ot, to] : parameters) {
     const auto d = DecodeConnStr(Entry(text, "20 04 24 01 2C 65 2C 64"));
     ASSERT_TRUE(d) << text.toStdString();
@@ -97,10 +97,17 @@ TEST(EdsConnections, TheParametersGiveTheHeaderFormatsAndThePathEndsAtItsDelimit
 }
 
 TEST(EdsConnections, TheReaderKeepsEntriesOfTheSectionOnly) {
-  const QStringList lines = {
-      "Connection0 = outside", "  [Connection Manager]  $ the section",
-      "$ Connection in a comment starts nothing", "Connection1 =", "0x1,", "0x400 $ Connection here too",
-      ",,,,,,,,,,,\"a\",\"b\",\"20 04 24 01 2C 65 2C 64\";", "Connection2=x,y", "more", "[Next]", "Connection3 = z"};
+  const QStringList lines = {"Connection0 = outside",
+                             "  [Connection Manager]  $ the section",
+                             "$ Connection in a comment starts nothing",
+                             "Connection1 =",
+                             "0x1,",
+                             "0x400 $ Connection here too",
+                             ",,,,,,,,,,,\"a\",\"b\",\"20 04 24 01 2C 65 2C 64\";",
+                             "Connection2=x,y",
+                             "more",
+                             "[Next]",
+                             "Connection3 = z"};
   EXPECT_EQ(EdsConnectionEntries(lines),
             QStringList({"0x1,0x400,,,,,,,,,,,\"a\",\"b\",\"20 04 24 01 2C 65 2C 64\";", "x,ymore"}));
   EXPECT_EQ(EdsConnectionEntries({"x [Connection Manager] y", "NoEquals Connection", "[Connection Manager]"}),

@@ -18,8 +18,9 @@ namespace {
 
 // A valid enabled slave, columns 1 to 14.
 QStringList SlaveRow(int N, const QString& NumInput = "10") {
-  return {"Y", QString("10.0.0.%1").arg(N), "0", NumInput, "0", "10", "100", "1", "100", "1", "101", "Default",
-          "Default", ""};
+  return {
+      "Y", QString("10.0.0.%1").arg(N), "0", NumInput, "0", "10", "100", "1", "100", "1", "101", "Default", "Default",
+      ""};
 }
 
 class EtherNetIPMasterAccess : public EditorTest {
@@ -78,10 +79,9 @@ TEST_F(EtherNetIPMasterAccess, CreationBuildsTheTableAndTheImportButton) {
   EXPECT_GT(f.Btn_Import_EDS->Left(), f.Btn_PasteRow->Left());
   EXPECT_LT(f.Btn_Import_EDS->Left() + f.Btn_Import_EDS->Width(), f.Btn_OK->Left());
   EXPECT_EQ(f.OD_EDS->Filter, "EtherNet/IP EDS (*.eds)|*.eds");
-  const std::pair<int, const char*> headers[] = {{8, "Instance T > O"},   {9, "Conn. Point T > O"},
-                                                 {10, "Instance O > T"},  {11, "Conn. Point O > T"},
-                                                 {12, "Dim Header T > O"}, {13, "Dim Header O > T"},
-                                                 {14, "Mnemonic"}};
+  const std::pair<int, const char*> headers[] = {
+      {8, "Instance T > O"},    {9, "Conn. Point T > O"}, {10, "Instance O > T"}, {11, "Conn. Point O > T"},
+      {12, "Dim Header T > O"}, {13, "Dim Header O > T"}, {14, "Mnemonic"}};
   for (const auto& [col, text] : headers) EXPECT_EQ(f.PCG->Columns()[col]->Header(), text) << col;
   EXPECT_EQ(f.PCG->Columns()[12]->ComboItems().CommaText(), "Default");
   EXPECT_EQ(f.Num_Byte_In, 1438);
@@ -171,7 +171,8 @@ TEST_F(EtherNetIPMasterAccess, TheFileReloadsByteForByteAndMissingAttributesTake
   EXPECT_EQ(f.ModalResult(), mrOk);
   EXPECT_EQ(ReadBytes(EtherNetIPMasterRulesFile).toStdString(), file.toStdString());
 
-  WriteBytes(EtherNetIPMasterRulesFile, "<EtherNetIP_Master_Access><row IP_Address=\"10.0.0.5\"/></EtherNetIP_Master_Access>");
+  WriteBytes(EtherNetIPMasterRulesFile,
+             "<EtherNetIP_Master_Access><row IP_Address=\"10.0.0.5\"/></EtherNetIP_Master_Access>");
   f.Hide();
   Show(f);
   EXPECT_EQ(RowTexts(1), QStringList({"N", "10.0.0.5", "", "", "", "", "", "", "", "", "", "Default", "Default", ""}));
@@ -201,7 +202,7 @@ TEST_F(EtherNetIPMasterAccess, ImportingAnEdsFillsTheFirstFreeRowWithThePickedCo
   QTimer::singleShot(0, [&] {
     EXPECT_TRUE(WaitActive(f));
     PutRow(1, SlaveRow(1));
-    TypeInto(g, 8, 2, "5");  // row 2 has an instance: not free
+    TypeInto(g, 8, 2, "5");   // row 2 has an instance: not free
     TypeInto(g, 4, 3, "20");  // row 3 has neither address nor instance
     TypeInto(g, 14, 3, "kept");
     Dialogs->AnswerFile(SnmpEthernetFixture("eds/two_connections.eds"));
@@ -259,9 +260,9 @@ TEST_F(EtherNetIPMasterAccess, NoFreeRowOrNoConnectionChangesNothing) {
 }
 
 TEST_F(EtherNetIPMasterAccess, TheDataPathCheckReadsCommaSeparatedBytes) {
-  const std::tuple<QString, int, int> cases[] = {{"20, 04, 24 ,01", 4, 0}, {"20,04", 3, 2}, {"20,,04", 1, 1},
-                                                 {"", 0, 1},               {"100", 1, 1},   {"0x20", 1, 1},
-                                                 {"ff", 1, 0}};
+  const std::tuple<QString, int, int> cases[] = {
+      {"20, 04, 24 ,01", 4, 0}, {"20,04", 3, 2}, {"20,,04", 1, 1}, {"", 0, 1}, {"100", 1, 1},
+      {"0x20", 1, 1},           {"ff", 1, 0}};
   for (const auto& [text, count, result] : cases)
     EXPECT_EQ(TFEtherNetIP_Master_Access::Err_Check_Data_Path(text, count), result) << text.toStdString();
 }

@@ -57,8 +57,8 @@ TEST_F(KNXAccess, CreationBuildsTheColumnsAndTheTexts) {
   EXPECT_EQ(g->RowCount(), 1025);
   EXPECT_EQ(g->NumHiddenColumns(), 0);  // APCI, OnCMD and OnChange are shown
   EXPECT_EQ(g->ColWidths(17), 96);
-  const std::pair<int, const char*> headers[] = {{0, "N"},         {2, "Source Add"}, {7, "Mul. Factor"},
-                                                 {8, "Extended"},  {17, "TimeOut"},   {18, "Mnemonic"}};
+  const std::pair<int, const char*> headers[] = {{0, "N"},        {2, "Source Add"}, {7, "Mul. Factor"},
+                                                 {8, "Extended"}, {17, "TimeOut"},   {18, "Mnemonic"}};
   for (const auto& [col, text] : headers) EXPECT_EQ(g->Columns()[col]->Header(), text) << col;
   EXPECT_EQ(g->Columns()[5]->ComboItems().CommaText(), "System,Urgent,Normal,Low");
   EXPECT_EQ(g->Columns()[15]->ComboItems().CommaText(), "No,0,1,2,3,4,5,6,7");
@@ -85,7 +85,8 @@ TEST_F(KNXAccess, RulesByCases) {
       {{{8, "Y"}, {16, "255"}}, ""},
       {{{8, "y"}, {16, "256"}}, r1 + LangText(5358) + "255"},
       {{{15, "3"}, {16, "13"}, {14, "1498"}}, ""},
-      {{{15, "3"}, {16, "13"}, {14, "1499"}}, r1 + "!! [KNX in Write] Position plus Length must be minor or equal to 1500"},
+      {{{15, "3"}, {16, "13"}, {14, "1499"}},
+       r1 + "!! [KNX in Write] Position plus Length must be minor or equal to 1500"},
       {{{15, "0"}, {16, "113"}}, r1 + LangText(5358) + "112"},
       {{{15, "0"}, {8, "Y"}, {16, "2040"}}, ""},
       {{{15, "0"}, {8, "Y"}, {16, "2041"}}, r1 + LangText(5358) + "2040"},
@@ -168,13 +169,14 @@ TEST_F(KNXAccess, TheFileReloadsByteForByteAndLoadedPrioritiesAreMended) {
   EXPECT_EQ(f.ModalResult(), mrOk);
   EXPECT_EQ(ReadBytes(KNXSetAccessFile).toStdString(), file.toStdString());
 
-  WriteBytes(KNXSetAccessFile,
-             "<BACnet_to_KNX><KNX_in_Write>"
-             "<row Source_Address=\"1.1.1\" Destination_Address=\"1/1\" APCI=\"Read\" Priority=\"normal\" Extended=\"N\" "
-             "ReTest=\"N\" On_Change=\"N\" Poll_Time=\"\" Position=\"0\" Bit_Mode=\"No\" Length=\"1\" Mnemonic=\"\"/>"
-             "<row Source_Address=\"1.1.2\" Destination_Address=\"1/1\" APCI=\"Read\" Priority=\" Urgent\" Extended=\"N\" "
-             "ReTest=\"N\" On_Change=\"N\" Poll_Time=\"\" Position=\"0\" Bit_Mode=\"No\" Length=\"1\" Mnemonic=\"\"/>"
-             "</KNX_in_Write></BACnet_to_KNX>");
+  WriteBytes(
+      KNXSetAccessFile,
+      "<BACnet_to_KNX><KNX_in_Write>"
+      "<row Source_Address=\"1.1.1\" Destination_Address=\"1/1\" APCI=\"Read\" Priority=\"normal\" Extended=\"N\" "
+      "ReTest=\"N\" On_Change=\"N\" Poll_Time=\"\" Position=\"0\" Bit_Mode=\"No\" Length=\"1\" Mnemonic=\"\"/>"
+      "<row Source_Address=\"1.1.2\" Destination_Address=\"1/1\" APCI=\"Read\" Priority=\" Urgent\" Extended=\"N\" "
+      "ReTest=\"N\" On_Change=\"N\" Poll_Time=\"\" Position=\"0\" Bit_Mode=\"No\" Length=\"1\" Mnemonic=\"\"/>"
+      "</KNX_in_Write></BACnet_to_KNX>");
   f.Hide();
   Show(f);
   EXPECT_EQ(Grid()->GetCellEx(5, 1), "Normal");
@@ -220,6 +222,7 @@ TEST_F(KNXAccess, TheUserTypesAPriorityWrongThenPicksItAndCopiesTheRow) {
   EXPECT_TRUE(Messages().isEmpty());
   const QByteArray saved = ReadBytes(KNXSetAccessFile);
   EXPECT_EQ(saved.count("<row "), 2);
-  EXPECT_TRUE(saved.contains("Priority=\"Urgent\" Format=\"Float16 to Int\" MultiplicationFactor=\"0.1\" Extended=\"Y\""))
+  EXPECT_TRUE(
+      saved.contains("Priority=\"Urgent\" Format=\"Float16 to Int\" MultiplicationFactor=\"0.1\" Extended=\"Y\""))
       << saved.toStdString();
 }

@@ -8,9 +8,7 @@ namespace {
 
 class ProfibusGSD : public EditorTest {
 protected:
-  void WriteParGen(const QString& Elements) {
-    WriteBytes(ParGenFile, ("<ParGen>" + Elements + "</ParGen>").toUtf8());
-  }
+  void WriteParGen(const QString& Elements) { WriteBytes(ParGenFile, ("<ParGen>" + Elements + "</ParGen>").toUtf8()); }
   QString Target() const { return Dir.path() + "/gateway.gsd"; }
   QStringList Modules() const {
     QStringList modules;

@@ -25,10 +25,10 @@ protected:
     ClearNowOverride();
     EditorTest::TearDown();
   }
-  void WriteParGen(const QString& Elements) {
-    WriteBytes(ParGenFile, ("<ParGen>" + Elements + "</ParGen>").toUtf8());
+  void WriteParGen(const QString& Elements) { WriteBytes(ParGenFile, ("<ParGen>" + Elements + "</ParGen>").toUtf8()); }
+  QString Target(const QString& Name = "GSDML-V2.25-Velmor-_plant-20130109.xml") const {
+    return Dir.path() + "/" + Name;
   }
-  QString Target(const QString& Name = "GSDML-V2.25-Velmor-_plant-20130109.xml") const { return Dir.path() + "/" + Name; }
 };
 
 }  // namespace
@@ -80,8 +80,9 @@ TEST_F(ProfinetXML, TheUserTypesANameAndEnterClosesWithOKEscapeWithCancel) {
 }
 
 TEST_F(ProfinetXML, TheFileMatchesTheTemplateByteForByteAndParses) {
-  WriteParGen("<PROFINET_NB_IN>100</PROFINET_NB_IN><PROFINET_NB_OUT>200</PROFINET_NB_OUT>"
-              "<PROFINET_NAME_STA>   </PROFINET_NAME_STA>");
+  WriteParGen(
+      "<PROFINET_NB_IN>100</PROFINET_NB_IN><PROFINET_NB_OUT>200</PROFINET_NB_OUT>"
+      "<PROFINET_NAME_STA>   </PROFINET_NAME_STA>");
   ASSERT_TRUE(WriteGsdmlFile(Target()));
   const QByteArray bytes = ReadBytes(Target());
   EXPECT_EQ(bytes.toStdString(), ReadBytes(SnmpEthernetFixture("GSDML_100_200.xml")).toStdString());

@@ -17,8 +17,15 @@ constexpr int Read = 0, Write = 1;
 
 // A valid enabled read row (columns 1-18) to PLC 10.0.0.N at the port.
 QStringList ReadRow(int N, const QString& Port = "102") {
-  return {"Y",   QString("10.0.0.%1").arg(N), Port, "S71200", "0", "1", "Word", "DB", "1",
-          "Inputs (I)", "0", "0", "100", "0", "0", "N", "N", ""};
+  return {"Y",    QString("10.0.0.%1").arg(N),
+          Port,   "S71200",
+          "0",    "1",
+          "Word", "DB",
+          "1",    "Inputs (I)",
+          "0",    "0",
+          "100",  "0",
+          "0",    "N",
+          "N",    ""};
 }
 // A valid enabled write row (columns 1-20).
 QStringList WriteRow(int N, const QString& Port = "102") {
@@ -40,7 +47,8 @@ protected:
   QStringList Check(const std::vector<QStringList>& ReadRows, const std::vector<QStringList>& WriteRows = {}) {
     Form->FormShow(Form.get());
     for (int r = 0; r < int(ReadRows.size()); ++r)
-      for (int c = 1; c <= int(ReadRows[size_t(r)].size()); ++c) Grid(Read)->SetCellEx(c, r + 1, ReadRows[size_t(r)][c - 1]);
+      for (int c = 1; c <= int(ReadRows[size_t(r)].size()); ++c)
+        Grid(Read)->SetCellEx(c, r + 1, ReadRows[size_t(r)][c - 1]);
     for (int r = 0; r < int(WriteRows.size()); ++r)
       for (int c = 1; c <= int(WriteRows[size_t(r)].size()); ++c)
         Grid(Write)->SetCellEx(c, r + 1, WriteRows[size_t(r)][c - 1]);
@@ -64,11 +72,11 @@ TEST_F(S7ProtocolSetAccess, CreationBuildsBothPagesAndTheirTexts) {
   EXPECT_EQ(f.PCG_S7_Read->RowCount(), 513);
   EXPECT_EQ(f.TS_S7_Read->Caption(), "S7comm Read");
   EXPECT_EQ(f.TS_S7_Write->Caption(), "S7comm Write");
-  const std::pair<int, const char*> readHeaders[] = {{0, "N"},   {5, "Rack"},      {6, "Slot"},     {9, "DB Number"},
-                                                     {12, "PLC Bit"}, {13, "Poll Time"}, {18, "Mnemonic"}};
+  const std::pair<int, const char*> readHeaders[] = {
+      {0, "N"}, {5, "Rack"}, {6, "Slot"}, {9, "DB Number"}, {12, "PLC Bit"}, {13, "Poll Time"}, {18, "Mnemonic"}};
   for (const auto& [col, text] : readHeaders) EXPECT_EQ(f.PCG_S7_Read->Columns()[col]->Header(), text) << col;
-  const std::pair<int, const char*> writeHeaders[] = {{14, "On Change"}, {15, "On CMD"}, {16, "Position"},
-                                                      {17, "Start Bit"}, {20, "Mnemonic"}};
+  const std::pair<int, const char*> writeHeaders[] = {
+      {14, "On Change"}, {15, "On CMD"}, {16, "Position"}, {17, "Start Bit"}, {20, "Mnemonic"}};
   for (const auto& [col, text] : writeHeaders) EXPECT_EQ(f.PCG_S7_Write->Columns()[col]->Header(), text) << col;
   EXPECT_EQ(f.PCG_S7_Read->Columns()[4]->ComboItems().CommaText(), "Logo0BA8,S7200,S7300,S7400,S71200,S71500");
   EXPECT_EQ(f.PCG_S7_Read->Columns()[10]->ComboItems()[3], "Flags (M) (Merker)");
@@ -153,18 +161,18 @@ TEST_F(S7ProtocolSetAccess, TheFileReloadsByteForByteAndARowLackingAnAttributeSt
     for (int i = 0; i < names.size(); ++i) row += " " + names[i] + "=\"" + values[i] + "\"";
     return row + "/>";
   };
-  const QStringList readNames = {"Enable",    "PLC_Address", "PLC_Port", "PLC_Type", "Rack",   "Slot",
-                                 "Data_Type", "Data_Identifier", "DB_Number", "PLC_Area", "PLC_Add", "PLC_Bit",
-                                 "PollTime",  "Position",    "Bit",      "Swap",     "SwapWord", "Mnemonic"};
+  const QStringList readNames = {"Enable",    "PLC_Address",     "PLC_Port",  "PLC_Type", "Rack",     "Slot",
+                                 "Data_Type", "Data_Identifier", "DB_Number", "PLC_Area", "PLC_Add",  "PLC_Bit",
+                                 "PollTime",  "Position",        "Bit",       "Swap",     "SwapWord", "Mnemonic"};
   QStringList writeNames = readNames;
   writeNames.insert(13, "OnChange");
   writeNames.insert(14, "OnCMD");
   QStringList disabled = ReadRow(2);
   disabled[0] = "N";
   disabled[2] = "bad";
-  const QString file = "<S7_Protocol><S7_Protocol_Read>" + rowXml(readNames, ReadRow(1)) +
-                       rowXml(readNames, disabled) + "</S7_Protocol_Read><S7_Protocol_Write>" +
-                       rowXml(writeNames, WriteRow(1)) + "</S7_Protocol_Write></S7_Protocol><!--SW_VERSION = 1.000-->\n";
+  const QString file = "<S7_Protocol><S7_Protocol_Read>" + rowXml(readNames, ReadRow(1)) + rowXml(readNames, disabled) +
+                       "</S7_Protocol_Read><S7_Protocol_Write>" + rowXml(writeNames, WriteRow(1)) +
+                       "</S7_Protocol_Write></S7_Protocol><!--SW_VERSION = 1.000-->\n";
   WriteBytes(S7ProtocolFile, file.toUtf8());
   TFS7_Protocol_Set_Access& f = Open();
   Press(f.Btn_OK);
@@ -174,14 +182,16 @@ TEST_F(S7ProtocolSetAccess, TheFileReloadsByteForByteAndARowLackingAnAttributeSt
   // Rack and Slot have defaults; DB_Number has none.
   QString lacking = rowXml(readNames, ReadRow(1));
   lacking.replace(" Rack=\"0\" Slot=\"1\"", "");
-  WriteBytes(S7ProtocolFile, ("<S7_Protocol><S7_Protocol_Read>" + lacking + "</S7_Protocol_Read></S7_Protocol>").toUtf8());
+  WriteBytes(S7ProtocolFile,
+             ("<S7_Protocol><S7_Protocol_Read>" + lacking + "</S7_Protocol_Read></S7_Protocol>").toUtf8());
   f.Hide();
   Show(f);
   EXPECT_EQ(Grid(Read)->GetCellEx(5, 1), "0");
   EXPECT_EQ(Grid(Read)->GetCellEx(6, 1), "0");
   EXPECT_TRUE(Messages().isEmpty());
   lacking.replace(" DB_Number=\"1\"", "");
-  WriteBytes(S7ProtocolFile, ("<S7_Protocol><S7_Protocol_Read>" + lacking + "</S7_Protocol_Read></S7_Protocol>").toUtf8());
+  WriteBytes(S7ProtocolFile,
+             ("<S7_Protocol><S7_Protocol_Read>" + lacking + "</S7_Protocol_Read></S7_Protocol>").toUtf8());
   f.Hide();
   Show(f);
   ASSERT_EQ(Messages().size(), 1);
@@ -242,7 +252,8 @@ TEST_F(S7ProtocolSetAccess, TheUserFillsBothPagesFailsOKAndFixesIt) {
   EXPECT_EQ(f.ShowModal(), mrOk);
   EXPECT_TRUE(Messages().isEmpty());
   const QByteArray saved = ReadBytes(S7ProtocolFile);
-  EXPECT_TRUE(saved.contains("PollTime=\"0\" OnChange=\"Y\" OnCMD=\"\" Position=\"7\" Bit=\"3\"")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("PollTime=\"0\" OnChange=\"Y\" OnCMD=\"\" Position=\"7\" Bit=\"3\""))
+      << saved.toStdString();
   EXPECT_EQ(f.PC_Tables->ActivePageIndex(), 1);
   QTimer::singleShot(0, [&] {
     EXPECT_TRUE(WaitActive(f));

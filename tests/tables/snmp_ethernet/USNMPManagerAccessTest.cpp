@@ -15,8 +15,8 @@ namespace {
 
 // A valid enabled version-2 row, columns 1 to 22.
 QStringList RequestRow(const QString& Ip, const QString& Oid) {
-  return {"Y", Ip, "2", "Harbor", Oid, "Int", "Get", "N", "N", "N", "", "0", "2", "None", "N",
-          "",  "",  "",  "",       "",  "",    ""};
+  return {"Y", Ip,  "2",    "Harbor", Oid, "Int", "Get", "N", "N", "N", "",
+          "0", "2", "None", "N",      "",  "",    "",    "",  "",  "",  ""};
 }
 // A valid version-3 row without authentication.
 QStringList Version3Row() {
@@ -66,8 +66,8 @@ TEST_F(SnmpManagerAccess, CreationBuildsTheColumnsAndTheTexts) {
   EXPECT_EQ(g->ColCount(), 23);
   EXPECT_EQ(g->RowCount(), 513);
   EXPECT_EQ(QApplication::focusWidget(), g->Widget());
-  const std::pair<int, const char*> headers[] = {{0, "N"},       {2, "IP Address"},  {13, "Num Bytes"},
-                                                 {14, "Conversion"}, {15, "Cancel"}, {16, "User"},
+  const std::pair<int, const char*> headers[] = {{0, "N"},           {2, "IP Address"}, {13, "Num Bytes"},
+                                                 {14, "Conversion"}, {15, "Cancel"},    {16, "User"},
                                                  {21, "Priv Mode"},  {22, "Mnemonic"}};
   for (const auto& [col, text] : headers) EXPECT_EQ(g->Columns()[col]->Header(), text) << col;
   const std::pair<int, const char*> items[] = {{3, "1,2,3"},
@@ -289,8 +289,9 @@ TEST_F(SnmpManagerAccess, TheUserFillsARowFailsOKFixesItAndCancelsLaterEdits) {
   EXPECT_EQ(f.ShowModal(), mrOk);
   EXPECT_TRUE(Messages().isEmpty());
   const QByteArray saved = ReadBytes(SNMPManagerFile);
-  EXPECT_TRUE(saved.contains("On_Timer=\"Y\" Time=\"1000\" Position=\"100\" Number_Bytes=\"16\" "
-                             "ConvertFrom=\"None\" Cancel=\"\" User=\"admin\""))
+  EXPECT_TRUE(
+      saved.contains("On_Timer=\"Y\" Time=\"1000\" Position=\"100\" Number_Bytes=\"16\" "
+                     "ConvertFrom=\"None\" Cancel=\"\" User=\"admin\""))
       << saved.toStdString();
 
   QTimer::singleShot(0, [&] {

@@ -18,9 +18,7 @@ protected:
     SaveMIB.DefaultExt = "*.mib";
   }
   QString Target() const { return Dir.path() + "/gateway.mib"; }
-  QStringList TargetLines() const {
-    return QString::fromLatin1(ReadBytes(Target())).split("\r\n");
-  }
+  QStringList TargetLines() const { return QString::fromLatin1(ReadBytes(Target())).split("\r\n"); }
 
   TSaveDialog SaveMIB{nullptr};
 };
@@ -74,25 +72,28 @@ TEST_F(SnmpMib, RowsWithoutEnableAreLeftOutAndRowsWithoutTypeAreStrings) {
   EXPECT_EQ(MibReadObjects->CommaText(), "notype");
   EXPECT_EQ(MibWriteObjects->Count(), 0);
   const QStringList lines = MibFileLines();
-  EXPECT_TRUE(lines.contains("notype OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS current "
-                             "DESCRIPTION \"notype\" ::= { bufferinval 1 }"));
+  EXPECT_TRUE(
+      lines.contains("notype OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS current "
+                     "DESCRIPTION \"notype\" ::= { bufferinval 1 }"));
 }
 
 TEST_F(SnmpMib, EveryEnabledRowOfALargeHandEditedTableIsWritten) {
-  WriteBytes(SNMPTrapFile, "<SNMP_Trap><SNMP_Trap_Read>" + RowsOf(300, "Int") +
-                               "</SNMP_Trap_Read><SNMP_Trap_Write>" + RowsOf(270, "String") +
-                               "</SNMP_Trap_Write></SNMP_Trap>");
+  WriteBytes(SNMPTrapFile, "<SNMP_Trap><SNMP_Trap_Read>" + RowsOf(300, "Int") + "</SNMP_Trap_Read><SNMP_Trap_Write>" +
+                               RowsOf(270, "String") + "</SNMP_Trap_Write></SNMP_Trap>");
   Dialogs->AnswerFile(Target());
   CreateMibFile(SaveMIB);
   const QStringList lines = TargetLines();
   EXPECT_EQ(lines.filter(" ::= { bufferinval ").size(), 300);
   EXPECT_EQ(lines.filter(" NOTIFICATION-TYPE SYNTAX INTEGER ").size(), 300);
-  EXPECT_TRUE(lines.contains("v300 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current "
-                             "DESCRIPTION \"v300\" ::= { bufferinval 300 }"));
-  EXPECT_TRUE(lines.contains("trapval300 NOTIFICATION-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current "
-                             "DESCRIPTION \"v300\" ::= { trapsval 300 }"));
-  EXPECT_TRUE(lines.contains("v270 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-write STATUS current "
-                             "DESCRIPTION \"v270\" ::= { bufferoutval 270 }"));
+  EXPECT_TRUE(
+      lines.contains("v300 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current "
+                     "DESCRIPTION \"v300\" ::= { bufferinval 300 }"));
+  EXPECT_TRUE(
+      lines.contains("trapval300 NOTIFICATION-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current "
+                     "DESCRIPTION \"v300\" ::= { trapsval 300 }"));
+  EXPECT_TRUE(
+      lines.contains("v270 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-write STATUS current "
+                     "DESCRIPTION \"v270\" ::= { bufferoutval 270 }"));
 }
 
 TEST_F(SnmpMib, AnExistingFileIsReplacedOnlyAfterYes) {

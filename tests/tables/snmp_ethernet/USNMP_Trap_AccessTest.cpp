@@ -70,7 +70,7 @@ TEST_F(SnmpTrapAccess, CreationBuildsTwoPagesOfColumnsWithTheirTexts) {
   EXPECT_EQ(write->ColCount(), 10);
   EXPECT_EQ(read->RowCount(), 257);
   EXPECT_EQ(write->RowCount(), 257);
-  const std::pair<int, const char*> readHeaders[] = {{0, "N"},  {1, "Enable"},     {2, "Community Name"},
+  const std::pair<int, const char*> readHeaders[] = {{0, "N"},         {1, "Enable"},          {2, "Community Name"},
                                                      {7, "Time (ms)"}, {10, "Num Bits/Bytes"}, {13, "Conversion"},
                                                      {14, "Mnemonic"}};
   for (const auto& [col, text] : readHeaders) EXPECT_EQ(read->Columns()[col]->Header(), text) << col;
@@ -83,14 +83,14 @@ TEST_F(SnmpTrapAccess, CreationBuildsTwoPagesOfColumnsWithTheirTexts) {
     const char* Items;
     int EditLength;
   };
-  const Column readColumns[] = {{1, edDataCheckBox, "", 0},
-                                {2, edComboEdit, "Harbor,Lantern", 15},
-                                {3, edComboList, "Int,String", 0},
-                                {6, edDataCheckBox, "", 0},
-                                {9, edComboList, "0,1,2,3,4,5,6,7", 0},
-                                {11, edNormal, "", 15},
-                                {13, edComboList,
-                                 "None,Float,\"Float * 10\",\"Float * 100\",\"Float / 10\",\"Float / 100\"", 0}};
+  const Column readColumns[] = {
+      {1, edDataCheckBox, "", 0},
+      {2, edComboEdit, "Harbor,Lantern", 15},
+      {3, edComboList, "Int,String", 0},
+      {6, edDataCheckBox, "", 0},
+      {9, edComboList, "0,1,2,3,4,5,6,7", 0},
+      {11, edNormal, "", 15},
+      {13, edComboList, "None,Float,\"Float * 10\",\"Float * 100\",\"Float / 10\",\"Float / 100\"", 0}};
   for (const Column& c : readColumns) {
     EXPECT_EQ(read->Columns()[c.Col]->Editor(), c.Editor) << c.Col;
     EXPECT_EQ(read->Columns()[c.Col]->ComboItems().CommaText(), c.Items) << c.Col;
@@ -204,7 +204,9 @@ TEST_F(SnmpTrapAccess, EveryRuleOfAnEnabledRowHasItsMessage) {
       {Read, {{11, "temp_1"}}, r2 + LangText(4777)},
       {Read, {{11, "temp2"}}, ""},
       {Read, {{11, ""}}, ""},
-      {Read, {{12, "192.168.1.300"}}, r2 + "!! [SNMP Read] IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
+      {Read,
+       {{12, "192.168.1.300"}},
+       r2 + "!! [SNMP Read] IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
       {Read, {{12, ""}}, r2 + LangText(4768)},
       {Read, {{13, ""}}, r2 + "!! [SNMP Read] Conversion must be selected"},
       {Read, {{7, "0"}}, ""},  // no timer: the time is not read
@@ -226,8 +228,8 @@ TEST_F(SnmpTrapAccess, EveryRuleOfAnEnabledRowHasItsMessage) {
     PutRow(Write, 2, WriteRow("out2"));
     for (const auto& [col, text] : c.Cells) Grid(c.Page)->SetCellEx(col, 2, text);
     Dialogs->ClearRecords();
-    const std::string label = std::to_string(c.Page) + "/" + std::to_string(c.Cells[0].first) + " " +
-                              c.Cells.back().second.toStdString();
+    const std::string label =
+        std::to_string(c.Page) + "/" + std::to_string(c.Cells[0].first) + " " + c.Cells.back().second.toStdString();
     EXPECT_EQ(f.Controllo_Dati(), c.Message.isEmpty()) << label;
     EXPECT_EQ(Messages(), c.Message.isEmpty() ? QStringList() : QStringList{c.Message}) << label;
   }
@@ -241,9 +243,8 @@ TEST_F(SnmpTrapAccess, TimeIsCheckedOnlyWithOnTimerAndDisabledRowsAreSkipped) {
     QString OnTimer, Time;
     bool Passes;
   };
-  const Case cases[] = {{"Y", "0", false},          {"Y", "1", true},   {"y", "1000000000", true},
-                        {"Y", "1000000001", false}, {"Y", "", false},   {"N", "", true},
-                        {"", "-5", true}};
+  const Case cases[] = {{"Y", "0", false}, {"Y", "1", true}, {"y", "1000000000", true}, {"Y", "1000000001", false},
+                        {"Y", "", false},  {"N", "", true},  {"", "-5", true}};
   for (const Case& c : cases) {
     f.FormShow(&f);
     PutRow(Read, 1, ReadRow("temp1"));
@@ -274,11 +275,10 @@ TEST_F(SnmpTrapAccess, DescriptionsMustDifferOverBothPages) {
     bool Passes;
   };
   const Case cases[] = {
-      {"temp2", "out1", "out2", "Y", true},
-      {"temp2", "temp1", "out2", "Y", false},  // one description on both pages
-      {"temp2", "out1", "Out1", "Y", true},    // case-sensitive: "Out1" fails its own rule first
-      {"", "out1", "", "Y", false},            // two empty descriptions are equal
-      {"temp2", "out1", "temp2", "N", true},   // a disabled row is not collected
+      {"temp2", "out1", "out2", "Y", true},  {"temp2", "temp1", "out2", "Y", false},  // one description on both pages
+      {"temp2", "out1", "Out1", "Y", true},   // case-sensitive: "Out1" fails its own rule first
+      {"", "out1", "", "Y", false},           // two empty descriptions are equal
+      {"temp2", "out1", "temp2", "N", true},  // a disabled row is not collected
   };
   for (const Case& c : cases) {
     f.FormShow(&f);
