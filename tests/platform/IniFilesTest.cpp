@@ -107,9 +107,9 @@ TEST_F(IniFiles, WritesThatWouldNotReadBackAreRefused) {
     const char* Value;
   };
   const Case refused[] = {
-      {"S", "k", "a\r\nb=c"}, {"S", "k", "a\nb"},  {"S\n[T]", "k", "v"}, {"S", "k\r", "v"},
-      {"S", "k", " v"},       {"S", "k", "v\t"},   {" S", "k", "v"},      {"S", "k ", "v"},
-      {"S", "", "v"},         {"S", "a=b", "v"},  {"S", ";k", "v"},      {"S", "[k", "v]"},
+      {"S", "k", "a\r\nb=c"}, {"S", "k", "a\nb"}, {"S\n[T]", "k", "v"}, {"S", "k\r", "v"},
+      {"S", "k", " v"},       {"S", "k", "v\t"},  {" S", "k", "v"},     {"S", "k ", "v"},
+      {"S", "", "v"},         {"S", "a=b", "v"},  {"S", ";k", "v"},     {"S", "[k", "v]"},
   };
   TIniFile ini(Path("r.ini"));
   ASSERT_TRUE(ini.WriteString("S", "k", "old"));

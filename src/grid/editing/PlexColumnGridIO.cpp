@@ -128,8 +128,7 @@ void ReadBounded(int& Field, const TStreamValue& V, TRange Range) {
 // An RGB colour, a system colour the palette knows, no colour or the default.
 bool IsKnownColor(TColor C) {
   const uint32_t v = uint32_t(C);
-  return v <= 0xFFFFFFu || (v >= uint32_t(SystemColor(0)) && v <= uint32_t(clMenuBar)) || C == clNone ||
-         C == clDefault;
+  return v <= 0xFFFFFFu || (v >= uint32_t(SystemColor(0)) && v <= uint32_t(clMenuBar)) || C == clNone || C == clDefault;
 }
 
 void ReadColor(TColor& Field, const TStreamValue& V) {
@@ -239,10 +238,10 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
 #N, [](TItem & i) { return TextIfSet(i.N); }, [](TItem & i, const TStreamValue& v,          \
                                                      const TComponent*) { i.N = TextValue(v); } \
   }
-#define BOUNDED_PROPERTY(N, Range)                                                               \
-  TColumnProperty {                                                                              \
-#N, [](TItem & i) -> std::optional < TStreamValue>                                           \
-    { return TStreamValue::Integer(i.N); }, [](TItem & i, const TStreamValue& v,                 \
+#define BOUNDED_PROPERTY(N, Range)                                                                \
+  TColumnProperty {                                                                               \
+#N, [](TItem & i) -> std::optional < TStreamValue>                                            \
+    { return TStreamValue::Integer(i.N); }, [](TItem & i, const TStreamValue& v,                  \
                                                const TComponent*) { ReadBounded(i.N, v, Range); } \
   }
 #define BOOL_PROPERTY(N)                                                                  \

@@ -8,8 +8,8 @@
 #include "platform/PropertyStream.h"
 
 #include <QBuffer>
-#include <QWidget>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <limits>
 
@@ -138,14 +138,30 @@ TEST(PlexColumnGridPersistence, NumbersOutsideTheirRangeKeepTheDefault) {
     bool Taken;
   };
   const Case cases[] = {
-      {"Width", 120, true},           {"Width", Max, false},          {"Width", -1, false},
-      {"Width", 0, true},             {"BorderPen.Width", 3, true},   {"BorderPen.Width", Max, false},
-      {"BorderPen.Width", Min, false}, {"PrintBorderPen.Width", Max, false}, {"Font.Size", 14, true},
-      {"Font.Size", -13, true},       {"HeaderFont.Size", Max, false}, {"PrintFont.Size", Min, false},
-      {"Color", 0x00A8FFA8, true},    {"Color", int(clBtnFace), true}, {"Color", 0x12345678, false},
-      {"Font.Color", int(clNone), true}, {"HeaderFont.Color", Min, false}, {"BorderPen.Color", -2, false},
-      {"PrintColor", 0x01000000, false}, {"MinSize", Max, false},    {"AutoMaxSize", -5, false},
-      {"MaxSize", 400, true},         {"DropDownCount", 12, true},    {"DropDownCount", Max, false},
+      {"Width", 120, true},
+      {"Width", Max, false},
+      {"Width", -1, false},
+      {"Width", 0, true},
+      {"BorderPen.Width", 3, true},
+      {"BorderPen.Width", Max, false},
+      {"BorderPen.Width", Min, false},
+      {"PrintBorderPen.Width", Max, false},
+      {"Font.Size", 14, true},
+      {"Font.Size", -13, true},
+      {"HeaderFont.Size", Max, false},
+      {"PrintFont.Size", Min, false},
+      {"Color", 0x00A8FFA8, true},
+      {"Color", int(clBtnFace), true},
+      {"Color", 0x12345678, false},
+      {"Font.Color", int(clNone), true},
+      {"HeaderFont.Color", Min, false},
+      {"BorderPen.Color", -2, false},
+      {"PrintColor", 0x01000000, false},
+      {"MinSize", Max, false},
+      {"AutoMaxSize", -5, false},
+      {"MaxSize", 400, true},
+      {"DropDownCount", 12, true},
+      {"DropDownCount", Max, false},
   };
   const auto value = [](TGridColumnItem& c, const QString& name) -> int {
     if (name == "Width") return c.Width();
