@@ -3,7 +3,47 @@
 #include "platform/Files.h"
 #include "platform/SysUtils.h"
 
-#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+QString WithoutLoneSurrogates(QString Text) {
+  for (qsizetype i = 0; i < Text.size(); ++i) {
+    const QChar c = Text[i];
+    if (c.isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate())
+      ++i;
+    else if (c.isSurrogate())
+      Text[i] = QChar::ReplacementCharacter;
+  }
+  return Text;
+}
+
+// Lines end with CR LF, LF or CR.
+QStringList Lines(const QString& Text) {
+  QStringList lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < Text.size(); ++i) {
+    if (Text[i] != u'\r' && Text[i] != u'\n') continue;
+    lines << Text.mid(start, i - start);
+    if (Text[i] == u'\r' && i + 1 < Text.size() && Text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  lines << Text.mid(start);
+  return lines;
+}
+
+bool HasLineBreak(const QString& Text) { return Text.contains(u'\r') || Text.contains(u'\n'); }
+
+// What Load would not give back: a name or value it trims or splits, a key
+// line it skips or takes for a comment or a section.
+bool ReadsBackAsWritten(const QString& Section, const QString& Ident, const QString& Value) {
+  if (HasLineBreak(Section) || HasLineBreak(Ident) || HasLineBreak(Value)) return false;
+  if (Section.trimmed() != Section || Ident.trimmed() != Ident || Value.trimmed() != Value) return false;
+  if (Ident.isEmpty() || Ident.contains(u'=') || Ident.startsWith(u';')) return false;
+  return !(Ident.startsWith(u'[') && (Ident + "=" + Value).endsWith(u']'));
+}
+
+}  // namespace
 
 TIniFile::TIniFile(const QString& FileName) : FFileName(FileName) {
   // A bare name is a profile file of the program, next to the executable.
@@ -14,10 +54,10 @@ TIniFile::TIniFile(const QString& FileName) : FFileName(FileName) {
 void TIniFile::Load() {
   if (!FileExists(FFileName)) return;
   bool ok = false;
-  const QString text = ReadTextFile(FFileName, &ok);
+  const QString text = WithoutLoneSurrogates(ReadTextFile(FFileName, &ok));
   if (!ok) return;
   Section* current = nullptr;
-  for (const QString& raw : text.split(QRegularExpression("\r\n|\n|\r"))) {
+  for (const QString& raw : Lines(text)) {
     const QString line = raw.trimmed();
     if (line.isEmpty() || line.startsWith(';')) continue;
     if (line.startsWith('[') && line.endsWith(']')) {
@@ -45,8 +85,9 @@ bool TIniFile::Store() const {
 }
 
 const TIniFile::Section* TIniFile::FindSection(const QString& Name) const {
+  const QString name = WithoutLoneSurrogates(Name);
   for (const Section& s : FSections)
-    if (s.Name.compare(Name, Qt::CaseInsensitive) == 0) return &s;
+    if (s.Name.compare(name, Qt::CaseInsensitive) == 0) return &s;
   return nullptr;
 }
 
@@ -55,8 +96,9 @@ TIniFile::Section* TIniFile::FindSection(const QString& Name) {
 }
 
 const TIniFile::Key* TIniFile::FindKey(const Section& S, const QString& Ident) {
+  const QString ident = WithoutLoneSurrogates(Ident);
   for (const Key& k : S.Keys)
-    if (k.Name.compare(Ident, Qt::CaseInsensitive) == 0) return &k;
+    if (k.Name.compare(ident, Qt::CaseInsensitive) == 0) return &k;
   return nullptr;
 }
 
@@ -75,13 +117,19 @@ bool TIniFile::ReadBool(const QString& Section, const QString& Ident, bool Defau
 }
 
 bool TIniFile::WriteString(const QString& Section, const QString& Ident, const QString& Value) {
-  auto* s = FindSection(Section);
-  if (!s) s = &FSections.emplace_back(TIniFile::Section{Section, {}});
-  if (auto* k = const_cast<Key*>(FindKey(*s, Ident)))
-    k->Value = Value;
+  const QString section = WithoutLoneSurrogates(Section), ident = WithoutLoneSurrogates(Ident),
+                value = WithoutLoneSurrogates(Value);
+  if (!ReadsBackAsWritten(section, ident, value)) return false;
+  const std::vector<TIniFile::Section> before = FSections;
+  auto* s = FindSection(section);
+  if (!s) s = &FSections.emplace_back(TIniFile::Section{section, {}});
+  if (auto* k = const_cast<Key*>(FindKey(*s, ident)))
+    k->Value = value;
   else
-    s->Keys.push_back(Key{Ident, Value});
-  return Store();
+    s->Keys.push_back(Key{ident, value});
+  if (Store()) return true;
+  FSections = before;
+  return false;
 }
 
 bool TIniFile::WriteInteger(const QString& Section, const QString& Ident, int Value) {
@@ -97,6 +145,12 @@ bool TIniFile::SectionExists(const QString& Section) const { return FindSection(
 bool TIniFile::ValueExists(const QString& Section, const QString& Ident) const {
   const auto* s = FindSection(Section);
   return s && FindKey(*s, Ident);
+}
+
+QStringList TIniFile::ReadSections() const {
+  QStringList names;
+  for (const Section& s : FSections) names << s.Name;
+  return names;
 }
 
 QStringList TIniFile::ReadSection(const QString& Section) const {

@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,6 +65,67 @@ TEST_F(IniFiles, EraseAndDelete) {
   ini.DeleteKey("A", "X");
   ini.EraseSection("b");
   EXPECT_EQ(Text("c.ini"), "[A]\r\ny=2\r\n\r\n");
+}
+
+// A UTF-16 file with a lone surrogate in a value: the value reads as U+FFFD,
+// and written to a new file and read again it is the same.
+TEST_F(IniFiles, LoneSurrogateReadsAsReplacementAndBackTheSame) {
+  QByteArray utf16("\xFF\xFE", 2);
+  for (const char16_t c : std::u16string(u"[S]\r\nk=A") + char16_t(0xD800) + u"B\r\n")
+    utf16.append(char(c & 0xFF)).append(char(c >> 8));
+  WriteFileAtomic(Path("u.ini"), utf16);
+  const QString expected = "A" + QString(QChar::ReplacementCharacter) + "B";
+  const TIniFile read(Path("u.ini"));
+  EXPECT_EQ(read.ReadString("S", "k", ""), expected);
+  {
+    TIniFile copy(Path("copy.ini"));
+    EXPECT_TRUE(copy.WriteString("S", "k", read.ReadString("S", "k", "")));
+  }
+  EXPECT_EQ(TIniFile(Path("copy.ini")).ReadString("S", "k", ""), expected);
+}
+
+// A lone surrogate given to a write is stored as U+FFFD: in memory as in the file.
+TEST_F(IniFiles, LoneSurrogateWrittenIsReplacedTheSameWay) {
+  const QChar high(char16_t(0xD83D)), low(char16_t(0xDE00));
+  const QString lone = QString("x") + low + "y" + high, pair = QString(high) + low;
+  const QString replaced = QString("x") + QChar::ReplacementCharacter + "y" + QChar::ReplacementCharacter;
+  TIniFile ini(Path("w.ini"));
+  EXPECT_TRUE(ini.WriteString("S" + QString(high), "k", lone));
+  EXPECT_TRUE(ini.WriteString("S", "p", pair));
+  EXPECT_EQ(ini.ReadString("S" + QString(high), "k", ""), replaced);
+  const TIniFile again(Path("w.ini"));
+  EXPECT_EQ(again.ReadSections(), (QStringList{"S" + QString(QChar::ReplacementCharacter), "S"}));
+  EXPECT_EQ(again.ReadString("S" + QString(low), "k", ""), replaced);
+  EXPECT_EQ(again.ReadString("S", "p", ""), pair) << "a whole pair stays";
+}
+
+// What would not read back as written is refused and changes nothing.
+TEST_F(IniFiles, WritesThatWouldNotReadBackAreRefused) {
+  struct Case {
+    const char* Section;
+    const char* Ident;
+    const char* Value;
+  };
+  const Case refused[] = {
+      {"S", "k", "a\r\nb=c"}, {"S", "k", "a\nb"}, {"S\n[T]", "k", "v"}, {"S", "k\r", "v"},
+      {"S", "k", " v"},       {"S", "k", "v\t"},  {" S", "k", "v"},     {"S", "k ", "v"},
+      {"S", "", "v"},         {"S", "a=b", "v"},  {"S", ";k", "v"},     {"S", "[k", "v]"},
+  };
+  TIniFile ini(Path("r.ini"));
+  ASSERT_TRUE(ini.WriteString("S", "k", "old"));
+  const QString before = Text("r.ini");
+  for (const Case& c : refused) {
+    EXPECT_FALSE(ini.WriteString(c.Section, c.Ident, c.Value)) << c.Section << "|" << c.Ident << "|" << c.Value;
+    EXPECT_EQ(Text("r.ini"), before);
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "old");
+  }
+  EXPECT_EQ(ini.ReadSections(), QStringList{"S"});
+  // Signs the reader takes as they stand are accepted.
+  const Case accepted[] = {{"S", "k", "a = b"}, {"a]b", "[k", "v"}, {"", "k", ""}, {";S", "k]", "[v"}};
+  for (const Case& c : accepted) {
+    EXPECT_TRUE(ini.WriteString(c.Section, c.Ident, c.Value)) << c.Section << "|" << c.Ident << "|" << c.Value;
+    EXPECT_EQ(TIniFile(Path("r.ini")).ReadString(c.Section, c.Ident, "missing"), c.Value);
+  }
 }
 
 }  // namespace

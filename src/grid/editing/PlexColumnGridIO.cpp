@@ -107,6 +107,34 @@ int IntValue(const TStreamValue& V) {
   if (V.Type != TValueType::vaInt) throw EReadError("Invalid property value");
   return V.Int;
 }
+
+// What a stream may hold for a number that becomes a size, a width or a
+// colour. The forms never come near these limits; a value outside them keeps
+// the definition's default, so no sum of widths and no pen or font in the
+// painter is taken from a number at the ends of the integer range.
+struct TRange {
+  int Min, Max;
+};
+constexpr TRange ColumnSizes{0, 32767};  // widths and sizing limits, pixels
+constexpr TRange PenWidths{0, 100};
+constexpr TRange FontSizes{-1000, 1000};  // points; a negative size is a height
+constexpr TRange ItemCounts{0, 1000};     // rows of a drop-down list
+
+void ReadBounded(int& Field, const TStreamValue& V, TRange Range) {
+  const int v = IntValue(V);
+  if (v >= Range.Min && v <= Range.Max) Field = v;
+}
+
+// An RGB colour, a system colour the palette knows, no colour or the default.
+bool IsKnownColor(TColor C) {
+  const uint32_t v = uint32_t(C);
+  return v <= 0xFFFFFFu || (v >= uint32_t(SystemColor(0)) && v <= uint32_t(clMenuBar)) || C == clNone || C == clDefault;
+}
+
+void ReadColor(TColor& Field, const TStreamValue& V) {
+  const TColor c = TColor(IntValue(V));
+  if (IsKnownColor(c)) Field = c;
+}
 QString TextValue(const TStreamValue& V) {
   if (V.Type != TValueType::vaString) throw EReadError("Invalid property value");
   return V.Text;
@@ -159,10 +187,18 @@ constexpr TColumnProperty FontProperty(const char* Name, int Part) {
     case 1:
       return {Name,
               [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(int((i.*F)().Color())); },
-              [](TItem& i, const TStreamValue& v, const TComponent*) { (i.*F)().SetColor(TColor(IntValue(v))); }};
+              [](TItem& i, const TStreamValue& v, const TComponent*) {
+                TColor c = (i.*F)().Color();
+                ReadColor(c, v);
+                (i.*F)().SetColor(c);
+              }};
     case 2:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer((i.*F)().Size()); },
-              [](TItem& i, const TStreamValue& v, const TComponent*) { (i.*F)().SetSize(IntValue(v)); }};
+              [](TItem& i, const TStreamValue& v, const TComponent*) {
+                int size = (i.*F)().Size();
+                ReadBounded(size, v, FontSizes);
+                (i.*F)().SetSize(size);
+              }};
     case 3:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::String((i.*F)().Name()); },
               [](TItem& i, const TStreamValue& v, const TComponent*) { (i.*F)().SetName(TextValue(v)); }};
@@ -179,7 +215,7 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
   switch (Part) {
     case 0:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(int((i.*P)().Color)); },
-              [](TItem& i, const TStreamValue& v, const TComponent*) { (i.*P)().Color = TColor(IntValue(v)); }};
+              [](TItem& i, const TStreamValue& v, const TComponent*) { ReadColor((i.*P)().Color, v); }};
     case 1:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return Ident((i.*P)().Style, PenStyleNames); },
               [](TItem& i, const TStreamValue& v, const TComponent*) {
@@ -187,7 +223,7 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
               }};
     default:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer((i.*P)().Width); },
-              [](TItem& i, const TStreamValue& v, const TComponent*) { (i.*P)().Width = IntValue(v); }};
+              [](TItem& i, const TStreamValue& v, const TComponent*) { ReadBounded((i.*P)().Width, v, PenWidths); }};
   }
 }
 
@@ -202,6 +238,12 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
 #N, [](TItem & i) { return TextIfSet(i.N); }, [](TItem & i, const TStreamValue& v,          \
                                                      const TComponent*) { i.N = TextValue(v); } \
   }
+#define BOUNDED_PROPERTY(N, Range)                                                                \
+  TColumnProperty {                                                                               \
+#N, [](TItem & i) -> std::optional < TStreamValue>                                            \
+    { return TStreamValue::Integer(i.N); }, [](TItem & i, const TStreamValue& v,                  \
+                                               const TComponent*) { ReadBounded(i.N, v, Range); } \
+  }
 #define BOOL_PROPERTY(N)                                                                  \
   TColumnProperty {                                                                       \
 #N, [](TItem & i) -> std::optional < TStreamValue>                                    \
@@ -211,8 +253,8 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
 
 // The published properties in their declared order: the order of the stream.
 const TColumnProperty ColumnProperties[] = {
-    INT_PROPERTY(AutoMinSize),
-    INT_PROPERTY(AutoMaxSize),
+    BOUNDED_PROPERTY(AutoMinSize, ColumnSizes),
+    BOUNDED_PROPERTY(AutoMaxSize, ColumnSizes),
     {"Alignment", [](TItem& i) -> std::optional<TStreamValue> { return Ident(i.Alignment(), AlignmentNames); },
      [](TItem& i, const TStreamValue& v, const TComponent*) {
        i.SetAlignment(IdentValue<TAlignment>(v, AlignmentNames));
@@ -225,7 +267,11 @@ const TColumnProperty ColumnProperties[] = {
     TEXT_PROPERTY(CheckFalse),
     TEXT_PROPERTY(CheckTrue),
     {"Color", [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(int(i.Color())); },
-     [](TItem& i, const TStreamValue& v, const TComponent*) { i.SetColor(TColor(IntValue(v))); }},
+     [](TItem& i, const TStreamValue& v, const TComponent*) {
+       TColor c = i.Color();
+       ReadColor(c, v);
+       i.SetColor(c);
+     }},
     {"ColumnPopup", [](TItem& i) { return Reference(i.ColumnPopup); },
      [](TItem& i, const TStreamValue& v, const TComponent* lookup) {
        i.ColumnPopup = dynamic_cast<TPopupMenu*>(FindByName(lookup, TextValue(v)));
@@ -237,7 +283,7 @@ const TColumnProperty ColumnProperties[] = {
      }},
     {"ComboItems", [](TItem& i) { return ListIfSet(i.ComboItems()); },
      [](TItem& i, const TStreamValue& v, const TComponent*) { ListValue(v, i.ComboItems()); }},
-    INT_PROPERTY(DropDownCount),
+    BOUNDED_PROPERTY(DropDownCount, ItemCounts),
     INT_PROPERTY(EditLength),
     {"EditLink", [](TItem& i) { return Reference(i.EditLink); },
      [](TItem& i, const TStreamValue& v, const TComponent* lookup) { i.EditLink = FindByName(lookup, TextValue(v)); }},
@@ -268,8 +314,8 @@ const TColumnProperty ColumnProperties[] = {
     FontProperty<&TItem::HeaderFont>("HeaderFont.Size", 2),
     FontProperty<&TItem::HeaderFont>("HeaderFont.Name", 3),
     FontProperty<&TItem::HeaderFont>("HeaderFont.Style", 4),
-    INT_PROPERTY(MinSize),
-    INT_PROPERTY(MaxSize),
+    BOUNDED_PROPERTY(MinSize, ColumnSizes),
+    BOUNDED_PROPERTY(MaxSize, ColumnSizes),
     TEXT_PROPERTY(Name),
     {"Password", [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Boolean(i.Password()); },
      [](TItem& i, const TStreamValue& v, const TComponent*) { i.SetPassword(BoolValue(v)); }},
@@ -286,7 +332,8 @@ const TColumnProperty ColumnProperties[] = {
     PenProperty<&TItem::PrintBorderPen>("PrintBorderPen.Color", 0),
     PenProperty<&TItem::PrintBorderPen>("PrintBorderPen.Style", 1),
     PenProperty<&TItem::PrintBorderPen>("PrintBorderPen.Width", 2),
-    INT_PROPERTY(PrintColor),
+    {"PrintColor", [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(i.PrintColor); },
+     [](TItem& i, const TStreamValue& v, const TComponent*) { ReadColor(i.PrintColor, v); }},
     {"PrintFontCustom",
      [](TItem& i) -> std::optional<TStreamValue> {
        if (i.PrintFontCustom) return std::nullopt;
@@ -312,12 +359,17 @@ const TColumnProperty ColumnProperties[] = {
     INT_PROPERTY(SpinStep),
     INT_PROPERTY(Tag),
     {"Width", [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(i.Width()); },
-     [](TItem& i, const TStreamValue& v, const TComponent*) { i.SetWidth(IntValue(v)); }},
+     [](TItem& i, const TStreamValue& v, const TComponent*) {
+       int width = i.StoredWidth();
+       ReadBounded(width, v, ColumnSizes);
+       i.SetWidth(width);
+     }},
 };
 
 #undef INT_PROPERTY
 #undef TEXT_PROPERTY
 #undef BOOL_PROPERTY
+#undef BOUNDED_PROPERTY
 
 const TColumnProperty* FindProperty(const QString& Name) {
   for (const TColumnProperty& p : ColumnProperties)

@@ -76,9 +76,13 @@ constexpr TTagPrefix kClosingTags[] = {
 
 char16_t FoldUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
 
+// A colour digit: 0-9 and A-F (a-f when the text was not upper-cased). Any
+// other character is worth 0, so a byte stays a byte whatever a cell holds.
 int DigitValue(QChar c) {
-  const int code = c.unicode();
-  return code < 65 ? code - 48 : code - 55;
+  const char16_t code = FoldUpper(c.unicode());
+  if (code >= u'0' && code <= u'9') return code - u'0';
+  if (code >= u'A' && code <= u'F') return code - u'A' + 10;
+  return 0;
 }
 
 THtmlTag FindTag(QStringView Text, const TTagPrefix* Table, size_t Count) {
@@ -145,8 +149,7 @@ int HexByteValue(const QString& Text) {
 
 TColor ColorFromHex(const QString& Text) {
   const int r = HexByteValue(Text.mid(1, 2)), g = HexByteValue(Text.mid(3, 2)), b = HexByteValue(Text.mid(5, 2));
-  // Characters outside 0-9 and A-F would spill into the system-colour bits.
-  return TColor((r + 256 * g + 65536 * b) & 0xFFFFFF);
+  return TColor(r + 256 * g + 65536 * b);
 }
 
 int LeadingIntValue(const QString& Text) {

@@ -3,11 +3,15 @@
 #include "grid/core/ColumnSize.h"
 #include "grid/editing/PlexColumnGrid.h"
 #include "platform/Files.h"
+#include "platform/Forms.h"
 #include "platform/IniFiles.h"
 #include "platform/PropertyStream.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
+#include <QWidget>
+
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +113,88 @@ TEST(PlexColumnGridPersistence, StreamThatCannotBeReadChangesNothing) {
     EXPECT_EQ(target.ColWidths(1), width);
     EXPECT_EQ(target.Columns()[3]->Editor(), edNormal);
     EXPECT_FALSE(target.Columns().NoRecursiveUpdate);
+  }
+}
+
+// A stream of one column holding the given properties.
+QByteArray OneColumnStream(const TStreamProperties& Props) {
+  TStreamValue items;
+  items.Type = TValueType::vaCollection;
+  items.Items.push_back(Props);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  WriteComponentStream(buffer, {"TPlexColumnGridIO", "", {{"Items", items}}});
+  return buffer.data();
+}
+
+// Numbers that become a width, a pen, a font size or a colour are taken only
+// inside their range; outside it the definition keeps its default, and the
+// grid paints.
+TEST(PlexColumnGridPersistence, NumbersOutsideTheirRangeKeepTheDefault) {
+  constexpr int Max = std::numeric_limits<int>::max(), Min = std::numeric_limits<int>::min();
+  struct Case {
+    const char* Property;
+    int Value;
+    bool Taken;
+  };
+  const Case cases[] = {
+      {"Width", 120, true},
+      {"Width", Max, false},
+      {"Width", -1, false},
+      {"Width", 0, true},
+      {"BorderPen.Width", 3, true},
+      {"BorderPen.Width", Max, false},
+      {"BorderPen.Width", Min, false},
+      {"PrintBorderPen.Width", Max, false},
+      {"Font.Size", 14, true},
+      {"Font.Size", -13, true},
+      {"HeaderFont.Size", Max, false},
+      {"PrintFont.Size", Min, false},
+      {"Color", 0x00A8FFA8, true},
+      {"Color", int(clBtnFace), true},
+      {"Color", 0x12345678, false},
+      {"Font.Color", int(clNone), true},
+      {"HeaderFont.Color", Min, false},
+      {"BorderPen.Color", -2, false},
+      {"PrintColor", 0x01000000, false},
+      {"MinSize", Max, false},
+      {"AutoMaxSize", -5, false},
+      {"MaxSize", 400, true},
+      {"DropDownCount", 12, true},
+      {"DropDownCount", Max, false},
+  };
+  const auto value = [](TGridColumnItem& c, const QString& name) -> int {
+    if (name == "Width") return c.Width();
+    if (name == "BorderPen.Width") return c.BorderPen().Width;
+    if (name == "PrintBorderPen.Width") return c.PrintBorderPen().Width;
+    if (name == "Font.Size") return c.Font().Size();
+    if (name == "HeaderFont.Size") return c.HeaderFont().Size();
+    if (name == "PrintFont.Size") return c.PrintFont().Size();
+    if (name == "Color") return c.Color();
+    if (name == "Font.Color") return c.Font().Color();
+    if (name == "HeaderFont.Color") return c.HeaderFont().Color();
+    if (name == "BorderPen.Color") return c.BorderPen().Color;
+    if (name == "PrintColor") return c.PrintColor;
+    if (name == "MinSize") return c.MinSize;
+    if (name == "AutoMaxSize") return c.AutoMaxSize;
+    if (name == "MaxSize") return c.MaxSize;
+    return c.DropDownCount;
+  };
+  TGridColumnItem standalone(nullptr);
+  TForm form(nullptr);
+  form.SetClientWidth(320);
+  form.SetClientHeight(120);
+  form.Show();
+  for (const Case& c : cases) {
+    TPlexColumnGrid g(nullptr);
+    g.SetParent(&form);
+    g.SetColCount(2);
+    g.SetBounds(0, 0, 300, 100);
+    ASSERT_NO_THROW(Load(g, OneColumnStream({{c.Property, TStreamValue::Integer(c.Value)}}))) << c.Property;
+    const int byDefault = QString(c.Property) == "Width" ? GridColumnDefaults::Width : value(standalone, c.Property);
+    const int expected = c.Taken ? c.Value : byDefault;
+    EXPECT_EQ(value(*g.Columns()[0], c.Property), expected) << c.Property << " " << c.Value;
+    g.Widget()->grab();
   }
 }
 

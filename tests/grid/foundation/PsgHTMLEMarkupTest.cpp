@@ -30,11 +30,25 @@ TEST(PsgHTMLEMarkup, HexColoursAndBytes) {
   EXPECT_EQ(ColorFromHex("#102030"), RGBColor(0x10, 0x20, 0x30));
   EXPECT_EQ(ColorFromHex("#FF"), clRed) << "missing digits read as 0";
   EXPECT_EQ(ColorFromHex("#"), 0);
-  // Lower-case or other letters give odd digit values, but never leave the RGB range.
-  EXPECT_EQ(ColorFromHex("#ffffff") & ~0xFFFFFF, 0);
-  EXPECT_EQ(ColorFromHex("#!!!!!!") & ~0xFFFFFF, 0);
   EXPECT_EQ(HexByteValue("7F"), 127);
-  EXPECT_EQ(HexByteValue("G0"), 256) << "G counts as 16";
+  // Only ASCII hexadecimal digits count; anything else is worth 0, so a colour
+  // stays inside the RGB range whatever a cell or a file holds.
+  struct Case {
+    QString Text;
+    TColor Color;
+  };
+  const QString u0800(QChar(0x0800));
+  const Case cases[] = {
+      {"#ffffff", clWhite},
+      {"#!!!!!!", 0},
+      {"#G0GG0G", 0},
+      {"#0000" + u0800 + u0800, 0},
+      {"#" + u0800 + "F" + u0800 + "F" + u0800 + "F", RGBColor(0x0F, 0x0F, 0x0F)},
+      {"#FF" + QString(QChar(0xFF26)) + QString(QChar(0xFF26)) + "00", clRed},  // full-width F
+  };
+  for (const Case& c : cases) EXPECT_EQ(ColorFromHex(c.Text), c.Color) << c.Text.toStdString();
+  EXPECT_EQ(HexByteValue("G0"), 0);
+  EXPECT_EQ(HexByteValue(u0800 + u0800), 0);
   EXPECT_EQ(HexByteValue("F"), 0);
   EXPECT_EQ(HexByteValue(""), 0);
 }
