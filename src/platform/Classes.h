@@ -119,6 +119,9 @@ protected:
   // Frees every owned component; descendants whose members those components
   // use call this at the start of their destructor.
   void DestroyComponents();
+  // Marks the start of this component's destruction (Destroying() is true from
+  // here on). Destructors that can still cause messages call it first.
+  virtual void BeginDestruction() { FDestroying = true; }
 
 private:
   TComponent* FOwner = nullptr;
