@@ -2,6 +2,8 @@
 
 #include "grid/foundation/PsgHTMLE.h"
 
+#include "platform/SysUtils.h"
+
 #include <QFileInfo>
 
 #include <functional>
@@ -28,7 +30,9 @@ struct TControlSpan {
 
 // Calls Visit for every control in text order until it answers false.
 void WalkControls(const QString& Text, const std::function<bool(const TControlSpan&)>& Visit) {
-  const QString upper = Text.toUpper();
+  // ASCII folding keeps every index of the upper-cased text valid in Text
+  // ("ß" would become "SS" under the full Unicode rule).
+  const QString upper = UpperCase(Text);
   qsizetype from = 0;
   for (;;) {
     const qsizetype lt = upper.indexOf(QStringLiteral("<CONTROL "), from);
@@ -58,9 +62,9 @@ QString Quoted(const QString& Name, const QString& Value) { return QStringLitera
 }  // namespace
 
 THtmlControlAttributes ParseControlAttributes(const QString& Attributes) {
-  const QString upper = Attributes.toUpper();
+  const QString upper = UpperCase(Attributes);
   THtmlControlAttributes a;
-  a.Type = QuotedAfter(upper, Attributes, QStringLiteral("TYPE=")).toUpper();
+  a.Type = UpperCase(QuotedAfter(upper, Attributes, QStringLiteral("TYPE=")));
   a.Width = QuotedAfter(upper, Attributes, QStringLiteral("WIDTH="));
   a.Height = QuotedAfter(upper, Attributes, QStringLiteral("HEIGHT="));
   a.Id = QuotedAfter(upper, Attributes, QStringLiteral("ID="));
@@ -70,7 +74,7 @@ THtmlControlAttributes ParseControlAttributes(const QString& Attributes) {
   return a;
 }
 
-bool HasHtmlControls(const QString& Text) { return Text.toUpper().contains(QStringLiteral("<CONTROL")); }
+bool HasHtmlControls(const QString& Text) { return UpperCase(Text).contains(QStringLiteral("<CONTROL")); }
 
 bool GetHtmlControlValue(const QString& Text, const QString& Id, QString& Value) {
   TControlSpan s;
