@@ -144,3 +144,17 @@ TEST(HtmlControlFields, LettersThatGrowInUpperCaseKeepTheControlsInPlace) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HtmlControlFields, ClearingRadiosRewritesEachRadioInPlace) {
+  const QString radio = QStringLiteral("<CONTROL TYPE=\"RADIO\" ID=\"%1\" VALUE=\"TRUE\" WIDTH=\"16\">");
+  const QString cleared = QStringLiteral("<CONTROL ID=\"%1\" VALUE=\"FALSE\" WIDTH=\"16\" TYPE=\"RADIO\">");
+  const QString edit = QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"g\" VALUE=\"TRUE\" WIDTH=\"16\">");
+  // Two radios of one group may share their id; an edit with that id before them stays as it is.
+  const QString text = "a" + edit + " " + radio.arg("g") + "b" + radio.arg("g") + "c";
+  EXPECT_EQ(ClearHtmlRadioValues(text), "a" + edit + " " + cleared.arg("g") + "b" + cleared.arg("g") + "c");
+  EXPECT_EQ(ClearHtmlRadioValues("no controls"), "no controls");
+}
+
+}  // namespace
