@@ -22,6 +22,11 @@ class TStringList : public TObject {
 public:
   TStringList() = default;
   int Count() const { return int(FItems.size()); }
+  // Room for this many strings without growing again.
+  int Capacity() const { return int(FItems.capacity()); }
+  void SetCapacity(int Value) {
+    if (Value > Count()) FItems.reserve(size_t(Value));
+  }
   const QString& operator[](int index) const { return Strings(index); }
   const QString& Strings(int index) const;
   void SetStrings(int index, const QString& s);
