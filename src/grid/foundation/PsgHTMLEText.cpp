@@ -58,6 +58,7 @@ QString Escaped(QString Text) {
 }  // namespace
 
 QString HtmlDecode(const QString& Text, bool WithAccents) {
+  if (!Text.contains(u'&')) return Text;  // every entity starts with one
   QString s = Text;
   s.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
   s.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
