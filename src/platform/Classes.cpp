@@ -330,7 +330,7 @@ TComponent::~TComponent() {
 }
 
 void TComponent::DestroyComponents() {
-  FDestroying = true;
+  BeginDestruction();
   while (!FComponents.empty()) {
     TComponent* c = FComponents.back();
     FComponents.pop_back();

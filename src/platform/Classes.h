@@ -22,6 +22,11 @@ class TStringList : public TObject {
 public:
   TStringList() = default;
   int Count() const { return int(FItems.size()); }
+  // Room for this many strings without growing again.
+  int Capacity() const { return int(FItems.capacity()); }
+  void SetCapacity(int Value) {
+    if (Value > Count()) FItems.reserve(size_t(Value));
+  }
   const QString& operator[](int index) const { return Strings(index); }
   const QString& Strings(int index) const;
   void SetStrings(int index, const QString& s);
@@ -119,6 +124,9 @@ protected:
   // Frees every owned component; descendants whose members those components
   // use call this at the start of their destructor.
   void DestroyComponents();
+  // Marks the start of this component's destruction (Destroying() is true from
+  // here on). Destructors that can still cause messages call it first.
+  virtual void BeginDestruction() { FDestroying = true; }
 
 private:
   TComponent* FOwner = nullptr;

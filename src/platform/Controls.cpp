@@ -187,11 +187,17 @@ TControl::TControl(TComponent* AOwner, QWidget* widget) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+  BeginDestruction();
   if (FParent) SetParent(nullptr);
   if (FWidget) {
     FWidget->setProperty(kControlProperty, QVariant());
     delete FWidget.data();
   }
+}
+
+void TControl::BeginDestruction() {
+  TComponent::BeginDestruction();
+  if (FWidget) FWidget->blockSignals(true);
 }
 
 void TControl::SetWidget(QWidget* w) {
@@ -385,6 +391,7 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
 void TControl::WndProc(TMessage& Message) { DefaultHandler(Message); }
 
 void TControl::DeliverMessage(TMessage& Message) {
+  if (Destroying()) return;
   if (FMessageFilter) {
     // A copy: the filter may remove itself while it runs.
     const TMessageFilter filter = FMessageFilter;
@@ -599,7 +606,7 @@ bool TControl::TranslatePaint(QEvent* e) {
 bool HandleQtEvent(TControl& control, QObject* target, QEvent* e) { return control.HandleQtEvent(target, e); }
 
 bool TControl::HandleQtEvent(QObject* target, QEvent* e) {
-  if (target != FWidget) return false;
+  if (target != FWidget || Destroying()) return false;
   switch (e->type()) {
     // A press or a key takes the hint away.
     case QEvent::MouseButtonPress:
@@ -674,6 +681,7 @@ TWinControl::TWinControl(TComponent* AOwner, QWidget* widget) : TControl(AOwner,
 }
 
 TWinControl::~TWinControl() {
+  BeginDestruction();
   for (auto& [id, timer] : FTimers) TimerClock().Stop(timer);
   FTimers.clear();
   // Owned components go first, while this control still exists as their parent.

@@ -139,6 +139,10 @@ public:
 
 protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Besides marking, silences the widget: a control being destroyed gets no
+  // message, no event and no handler call, whatever the toolkit does with its
+  // widget meanwhile (hiding it under the mouse sends a leave, for one).
+  void BeginDestruction() override;
   virtual QString GetText() const { return FText; }
   // Puts the text into the widget; the default keeps it for painting.
   virtual void ApplyText() {}

@@ -319,6 +319,8 @@ protected:
   // Every row height at once (RowCount becomes its size, at least one row),
   // with the effects of a RowCount change in one pass over the rows.
   void ReplaceRowHeights(std::vector<int> Heights);
+  // The same, the heights edited where they lie (no second copy of a long grid's heights).
+  void EditRowHeights(const std::function<void(std::vector<int>& Heights)>& Edit);
 
   TGridState FGridState = gsNormal;
   int FSizingIndex = -1;

@@ -61,12 +61,16 @@ void TStringGrid::DeleteStoreCols(int AIndex, int ACount) {
 }
 
 void TCustomGrid::ReplaceRowHeights(std::vector<int> Heights) {
-  if (Heights.empty()) Heights.push_back(FDefaultRowHeight);
+  EditRowHeights([&](std::vector<int>& h) { h = std::move(Heights); });
+}
+
+void TCustomGrid::EditRowHeights(const std::function<void(std::vector<int>& Heights)>& Edit) {
   const int oldRows = RowCount();
-  const int count = int(Heights.size());
   if (FEditorMode) HideEdit();
+  Edit(FRowHeights);
+  if (FRowHeights.empty()) FRowHeights.push_back(FDefaultRowHeight);
+  const int count = int(FRowHeights.size());
   if (count <= FFixedRows) FFixedRows = count - 1;
-  FRowHeights = std::move(Heights);
   SizeChanged(ColCount(), oldRows);
   if (FCurrent.Y >= count) FCurrent.Y = count - 1;
   if (FAnchor.Y >= count) FAnchor.Y = count - 1;
@@ -74,54 +78,68 @@ void TCustomGrid::ReplaceRowHeights(std::vector<int> Heights) {
   RowHeightsChanged();
 }
 
+// Rows and their heights move within their own storage: a long grid neither
+// allocates nor touches a second copy of itself (which cost more than the
+// moves, in allocation and page faults).
 std::vector<TStringGrid::TRowBlock> TStringGrid::TakeRows(const std::vector<int>& Rows) {
   std::vector<TRowBlock> taken;
   if (Rows.empty()) return taken;
   if (EditorMode()) HideEdit();
   const size_t total = FRows.size();
-  std::vector<RowStore> kept;
-  std::vector<int> keptHeights;
-  kept.reserve(total);
-  keptHeights.reserve(total);
-  taken.reserve(Rows.size());
-  size_t next = 0;
-  for (size_t r = 0; r < total; ++r) {
-    const bool take = next < Rows.size() && size_t(Rows[next]) == r && taken.size() + 1 < total;
-    if (next < Rows.size() && size_t(Rows[next]) == r) ++next;
-    if (take) {
-      taken.push_back(TRowBlock{int(r), RowHeights(int(r)), std::move(FRows[r].Texts), std::move(FRows[r].Objects)});
-    } else {
-      kept.push_back(std::move(FRows[r]));
-      keptHeights.push_back(RowHeights(int(r)));
+  taken.reserve(std::min(Rows.size(), total));
+  EditRowHeights([&](std::vector<int>& heights) {
+    size_t next = 0, kept = 0;
+    for (size_t r = 0; r < total; ++r) {
+      const bool listed = next < Rows.size() && size_t(Rows[next]) == r;
+      if (listed) ++next;
+      const int height = r < heights.size() ? heights[r] : DefaultRowHeight();
+      if (listed && taken.size() + 1 < total) {
+        taken.push_back(TRowBlock{int(r), height, std::move(FRows[r].Texts), std::move(FRows[r].Objects)});
+        continue;
+      }
+      if (kept != r) FRows[kept] = std::move(FRows[r]);
+      if (kept < heights.size()) heights[kept] = height;
+      ++kept;
     }
-  }
-  FRows = std::move(kept);
-  ReplaceRowHeights(std::move(keptHeights));
+    FRows.resize(kept);
+    heights.resize(kept, DefaultRowHeight());
+  });
   return taken;
 }
 
 void TStringGrid::PutRows(std::vector<TRowBlock> Blocks) {
   if (Blocks.empty()) return;
   if (EditorMode()) HideEdit();
-  const size_t total = FRows.size() + Blocks.size();
-  std::vector<RowStore> rows;
-  std::vector<int> heights;
-  rows.reserve(total);
-  heights.reserve(total);
-  size_t old = 0, next = 0;
-  for (size_t r = 0; r < total; ++r) {
-    // A block whose place lies past the end closes the grid in its order.
-    if (next < Blocks.size() && (size_t(Blocks[next].Row) <= r || old >= FRows.size())) {
-      TRowBlock& b = Blocks[next++];
-      rows.push_back(RowStore{std::move(b.Texts), std::move(b.Objects)});
-      heights.push_back(b.Height);
-    } else {
-      rows.push_back(std::move(FRows[old]));
-      heights.push_back(RowHeights(int(old)));
-      ++old;
-    }
+  const size_t oldCount = FRows.size(), total = oldCount + Blocks.size();
+  // Where each block lands, as a merge from the top would place it: at its
+  // Row, or right after the block before it; a block whose place lies past
+  // the end closes the grid in its order.
+  std::vector<size_t> at(Blocks.size());
+  size_t oldBefore = 0;  // old rows placed before the current block
+  for (size_t k = 0; k < Blocks.size(); ++k) {
+    const size_t earliest = k + oldBefore;
+    const size_t wanted = std::max(earliest, size_t(std::max(Blocks[k].Row, 0)));
+    oldBefore = std::min(oldCount, wanted - k);
+    at[k] = k + oldBefore;
   }
-  FRows = std::move(rows);
-  for (const RowStore& row : FRows) FStoreCols = std::max({FStoreCols, int(row.Texts.size()), int(row.Objects.size())});
-  ReplaceRowHeights(std::move(heights));
+  for (const TRowBlock& b : Blocks)
+    FStoreCols = std::max({FStoreCols, int(b.Texts.size()), int(b.Objects.size())});
+  EditRowHeights([&](std::vector<int>& heights) {
+    heights.resize(oldCount, DefaultRowHeight());
+    FRows.resize(total);
+    heights.resize(total);
+    // From the bottom up, so that every row moves once and over nothing unread.
+    size_t dst = total, src = oldCount;
+    for (size_t k = Blocks.size(); k-- > 0;) {
+      while (dst > at[k] + 1) {
+        --dst;
+        --src;
+        FRows[dst] = std::move(FRows[src]);
+        heights[dst] = heights[src];
+      }
+      --dst;
+      FRows[dst] = RowStore{std::move(Blocks[k].Texts), std::move(Blocks[k].Objects)};
+      heights[dst] = Blocks[k].Height;
+    }
+  });
 }

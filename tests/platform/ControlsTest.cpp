@@ -1,4 +1,5 @@
 #include "platform/Application.h"
+#include "platform/Buttons.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/KeyboardState.h"
@@ -482,4 +483,61 @@ TEST_F(FormFixture, ACursorChangeIsAnnouncedToTheControl) {
   probe->SetCursor(crDefault);
   EXPECT_EQ(probe->Notices, 2);
   EXPECT_EQ(probe->Cursor(), crDefault);
+}
+
+// ---- Destruction ----
+
+namespace {
+
+// A form whose handlers use its own members, as the system's forms do: the
+// members are gone before the platform's part of the form frees the controls.
+class TLoggingForm : public TForm {
+public:
+  TLoggingForm() : TForm(nullptr) {
+    SetClientWidth(300);
+    SetClientHeight(200);
+    Button = new TButton(this);
+    Button->SetParent(this);
+    Button->SetBounds(20, 20, 120, 40);
+    Button->OnMouseEnter = [this](TObject*) { Log.push_back("enter"); };
+    Button->OnMouseLeave = [this](TObject*) { Log.push_back("leave"); };
+  }
+  TButton* Button;
+  std::vector<std::string> Log;
+};
+
+}  // namespace
+
+TEST_F(FormFixture, AShownButtonFreedUnderTheMouseGetsNoLeave) {
+  auto* b = new TButton(Form.get());
+  b->SetParent(Form.get());
+  b->SetBounds(20, 20, 120, 40);
+  ShowForm();
+  int enters = 0, leaves = 0, messages = 0;
+  b->OnMouseEnter = [&](TObject*) { ++enters; };
+  b->OnMouseLeave = [&](TObject*) { ++leaves; };
+  QTest::mouseMove(b->Widget(), QPoint(30, 15));
+  ASSERT_EQ(enters, 1);
+  b->SetMessageFilter([&](TMessage&) {
+    ++messages;
+    return false;
+  });
+  delete b;
+  EXPECT_EQ(leaves, 0);
+  EXPECT_EQ(messages, 0);
+  // The form under the pointer goes on as before.
+  int formClicks = 0;
+  Form->OnClick = [&](TObject*) { ++formClicks; };
+  QTest::mouseClick(Form->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
+  EXPECT_EQ(formClicks, 1);
+}
+
+TEST(Controls, AFormClosedWithThePointerOverAControlRunsNoHandlerOfIt) {
+  auto form = std::make_unique<TLoggingForm>();
+  form->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Widget()));
+  QTest::mouseMove(form->Button->Widget(), QPoint(30, 15));
+  ASSERT_EQ(form->Log, std::vector<std::string>{"enter"});
+  form.reset();  // the leave of the dying button must not reach the freed log
+  QApplication::processEvents();
 }

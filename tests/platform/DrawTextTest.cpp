@@ -89,6 +89,50 @@ TEST(DrawText, EllipsisKeepsWhatFits) {
   EXPECT_EQ(r.Right, 35);  // "ab..."
 }
 
+namespace {
+
+// Real font widths, and the last line drawn written down.
+class TRecordingMeasurer : public TTextMeasurer {
+public:
+  mutable QString Drawn;
+  int Width(const TFont& f, const QString& t) const override { return FontMetrics().Width(f, t); }
+  int LineHeight(const TFont& f) const override { return FontMetrics().LineHeight(f); }
+  int Ascent(const TFont& f) const override { return FontMetrics().Ascent(f); }
+  int AverageCharWidth(const TFont& f) const override { return FontMetrics().AverageCharWidth(f); }
+  void Draw(QPainter& p, const TFont& f, int x, int y, const QString& text, const QColor& colour) const override {
+    Drawn = text;
+    FontMetrics().Draw(p, f, x, y, text, colour);
+  }
+};
+
+}  // namespace
+
+// Whatever the widths, the cut keeps the longest prefix that fits with the
+// dots, as dropping one character at a time would: checked against that.
+TEST(DrawText, EllipsisCutIsTheLongestPrefixThatFits) {
+  TBitmap b(400, 40);
+  TCanvas& c = b.Canvas();
+  TRecordingMeasurer measurer;
+  c.SetTextMeasurer(&measurer);
+  c.Font().SetName("Tahoma");
+  const QString texts[] = {"Wide WWW and narrow iii letters mixed: lIlIlI MMM", QString(400, u'x'),
+                           QString("ab") + QChar(0xD83D) + QChar(0xDE00) + "cd",  // a surrogate pair
+                           "x"};
+  for (const QString& text : texts)
+    for (int width : {0, 1, 8, 20, 37, 60, 111, 250, 399}) {
+      QString expected = text;
+      if (c.TextWidth(expected) > width) {
+        while (!expected.isEmpty() && c.TextWidth(expected + "...") > width) expected.chop(1);
+        if (!expected.isEmpty() && expected.back().isHighSurrogate()) expected.chop(1);
+        expected += "...";
+      }
+      TRect r(0, 0, width, 40);
+      measurer.Drawn.clear();
+      DrawText(c, text, r, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | DT_NOCLIP);
+      EXPECT_EQ(measurer.Drawn, expected) << text.left(20).toStdString() << " in " << width;
+    }
+}
+
 // With DT_EDITCONTROL a partly visible line after the first is not drawn at all.
 TEST(DrawText, EditControlHidesAPartlyVisibleLastLine) {
   const TRect rect(0, 0, 40, 20);

@@ -1,5 +1,7 @@
 #include "grid/core/CellHtmlText.h"
 
+#include "platform/SysUtils.h"
+
 QString StripCellHtml(const QString& Text) {
   if (!Text.contains('<')) return Text;
   QString out;
@@ -15,7 +17,7 @@ QString StripCellHtml(const QString& Text) {
       out += Text.mid(i);
       break;
     }
-    const QString tag = Text.mid(i + 1, close - i - 1).trimmed().toUpper();
+    const QString tag = UpperCase(Text.mid(i + 1, close - i - 1).trimmed());
     if (tag == "BR" || tag.startsWith("HR")) out += "\r\n";
     i = close + 1;
   }
@@ -31,9 +33,10 @@ struct TControlTag {
 
 // The value of NAME="..." inside a tag, or a null string.
 QString AttributeValue(const QString& Tag, const QString& Name, int* ValueStart = nullptr, int* ValueEnd = nullptr) {
-  const QString upper = Tag.toUpper();
+  // ASCII folding: the positions found in `upper` index Tag as well.
+  const QString upper = UpperCase(Tag);
   int p = 0;
-  while ((p = upper.indexOf(Name.toUpper() + "=", p)) >= 0) {
+  while ((p = upper.indexOf(UpperCase(Name) + "=", p)) >= 0) {
     if (p > 0 && !upper[p - 1].isSpace()) {
       ++p;
       continue;

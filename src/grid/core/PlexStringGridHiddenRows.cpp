@@ -29,6 +29,7 @@ void TPlexStringGrid::HideRealRows(const std::vector<int>& RealRows, int Level) 
     item->Height = block.Height;
     item->Level = Level;
     const int cols = std::max({storeCols, int(block.Texts.size()), int(block.Objects.size())});
+    item->Items.SetCapacity(cols);
     for (int c = 0; c < cols; ++c)
       item->Items.AddObject(size_t(c) < block.Texts.size() ? block.Texts[size_t(c)] : QString(),
                             size_t(c) < block.Objects.size() ? block.Objects[size_t(c)] : nullptr);
@@ -55,13 +56,17 @@ void TPlexStringGrid::ShowItems(std::vector<std::unique_ptr<TGridItem>> Items) {
     TRowBlock block;
     block.Row = places[i];
     block.Height = item->Height;
+    // The row comes back as lean as the store keeps rows: cells up to the
+    // last text and the last object only (most rows of a long grid have none,
+    // and a million rows each with their own empty cells cost memory and time).
     const int n = item->Items.Count();
-    block.Texts.reserve(size_t(n));
-    block.Objects.reserve(size_t(n));
-    for (int c = 0; c < n; ++c) {
-      block.Texts.push_back(item->Items[c]);
-      block.Objects.push_back(item->Items.Objects(c));
-    }
+    int texts = n, objects = n;
+    while (texts > 0 && item->Items[texts - 1].isEmpty()) --texts;
+    while (objects > 0 && !item->Items.Objects(objects - 1)) --objects;
+    block.Texts.reserve(size_t(texts));
+    for (int c = 0; c < texts; ++c) block.Texts.push_back(item->Items[c]);
+    block.Objects.reserve(size_t(objects));
+    for (int c = 0; c < objects; ++c) block.Objects.push_back(item->Items.Objects(c));
     blocks.push_back(std::move(block));
   }
   PutRows(std::move(blocks));

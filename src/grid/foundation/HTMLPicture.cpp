@@ -116,6 +116,8 @@ bool THTMLPicture::LoadFromFile(const QString& FileName) {
 void THTMLPicture::LoadFromStream(QIODevice* Stream) {
   if (!Stream) return;
   if (!Stream->isReadable()) throw EHTMLPictureError(ErrNoStream);
+  // The whole stream, wherever a reader before left its position.
+  if (!Stream->isSequential()) Stream->seek(0);
   QByteArray bytes;
   try {
     bytes = Stream->readAll();
@@ -163,9 +165,16 @@ void THTMLPicture::Assign(const THTMLPicture* Source) {
   FFrameCount = -1;
   FNextChange = -1;
   FStepCount = -1;
-  FFrame = 1;
+  // Back to the first frame of the old data, which those watching the frame are told.
+  // That data is being replaced: should it not decode, nothing of it matters any more.
+  try {
+    SetFrame(1);
+  } catch (const EHTMLPictureError&) {
+  }
   if (!Source) {
     FData.clear();
+    FDecoded = false;
+    FFrameGraphic.reset();
     return;
   }
   TakeData(Source->FData);

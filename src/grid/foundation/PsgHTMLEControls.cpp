@@ -2,6 +2,8 @@
 
 #include "grid/foundation/PsgHTMLE.h"
 
+#include "platform/SysUtils.h"
+
 #include <QFileInfo>
 
 #include <functional>
@@ -28,7 +30,9 @@ struct TControlSpan {
 
 // Calls Visit for every control in text order until it answers false.
 void WalkControls(const QString& Text, const std::function<bool(const TControlSpan&)>& Visit) {
-  const QString upper = Text.toUpper();
+  // ASCII folding keeps every index of the upper-cased text valid in Text
+  // ("ß" would become "SS" under the full Unicode rule).
+  const QString upper = UpperCase(Text);
   qsizetype from = 0;
   for (;;) {
     const qsizetype lt = upper.indexOf(QStringLiteral("<CONTROL "), from);
@@ -55,12 +59,25 @@ bool FindControl(const QString& Text, const QString& Id, TControlSpan& Found) {
 
 QString Quoted(const QString& Name, const QString& Value) { return QStringLiteral(" %1=\"%2\"").arg(Name, Value); }
 
+// The tag written back with a new value, its attributes in their fixed order.
+QString RewrittenTag(const THtmlControlAttributes& a, const QString& Id, const QString& Value) {
+  QString tag = QStringLiteral("CONTROL") + Quoted(QStringLiteral("ID"), Id) +
+                Quoted(QStringLiteral("VALUE"), HtmlEncode(Value, true)) + Quoted(QStringLiteral("WIDTH"), a.Width) +
+                Quoted(QStringLiteral("TYPE"), a.Type);
+  // A push button's face height would otherwise fall back to 25 after the
+  // first edit of its caption.
+  if (!a.Height.isEmpty()) tag += Quoted(QStringLiteral("HEIGHT"), a.Height);
+  if (!a.Prop.isEmpty()) tag += Quoted(QStringLiteral("PROP"), HtmlEncode(a.Prop, true));
+  if (!a.MaxLen.isEmpty()) tag += Quoted(QStringLiteral("MAXLEN"), a.MaxLen);
+  return tag + u'>';
+}
+
 }  // namespace
 
 THtmlControlAttributes ParseControlAttributes(const QString& Attributes) {
-  const QString upper = Attributes.toUpper();
+  const QString upper = UpperCase(Attributes);
   THtmlControlAttributes a;
-  a.Type = QuotedAfter(upper, Attributes, QStringLiteral("TYPE=")).toUpper();
+  a.Type = UpperCase(QuotedAfter(upper, Attributes, QStringLiteral("TYPE=")));
   a.Width = QuotedAfter(upper, Attributes, QStringLiteral("WIDTH="));
   a.Height = QuotedAfter(upper, Attributes, QStringLiteral("HEIGHT="));
   a.Id = QuotedAfter(upper, Attributes, QStringLiteral("ID="));
@@ -70,7 +87,7 @@ THtmlControlAttributes ParseControlAttributes(const QString& Attributes) {
   return a;
 }
 
-bool HasHtmlControls(const QString& Text) { return Text.toUpper().contains(QStringLiteral("<CONTROL")); }
+bool HasHtmlControls(const QString& Text) { return UpperCase(Text).contains(QStringLiteral("<CONTROL")); }
 
 bool GetHtmlControlValue(const QString& Text, const QString& Id, QString& Value) {
   TControlSpan s;
@@ -92,27 +109,23 @@ int GetHtmlControlMaxLen(const QString& Text, const QString& Id) {
 bool SetHtmlControlValue(QString& Text, const QString& Id, const QString& Value) {
   TControlSpan s;
   if (!FindControl(Text, Id, s)) return false;
-  const THtmlControlAttributes& a = s.Attr;
-  QString tag = QStringLiteral("CONTROL") + Quoted(QStringLiteral("ID"), Id) +
-                Quoted(QStringLiteral("VALUE"), HtmlEncode(Value, true)) + Quoted(QStringLiteral("WIDTH"), a.Width) +
-                Quoted(QStringLiteral("TYPE"), a.Type);
-  // A push button's face height would otherwise fall back to 25 after the
-  // first edit of its caption.
-  if (!a.Height.isEmpty()) tag += Quoted(QStringLiteral("HEIGHT"), a.Height);
-  if (!a.Prop.isEmpty()) tag += Quoted(QStringLiteral("PROP"), HtmlEncode(a.Prop, true));
-  if (!a.MaxLen.isEmpty()) tag += Quoted(QStringLiteral("MAXLEN"), a.MaxLen);
-  Text = Text.left(s.TagStart) + tag + u'>' + Text.mid(s.TagEnd);
+  Text = Text.left(s.TagStart) + RewrittenTag(s.Attr, Id, Value) + Text.mid(s.TagEnd);
   return true;
 }
 
+// One walk that rewrites every radio button in place.
 QString ClearHtmlRadioValues(const QString& Text) {
-  QStringList ids;
+  QString result;
+  qsizetype copied = 0;
   WalkControls(Text, [&](const TControlSpan& s) {
-    if (s.Attr.Type == u"RADIO") ids << s.Attr.Id;
+    // A tag without its '>' reaches over the next one: that one stays as it is.
+    if (s.Attr.Type != u"RADIO" || s.TagStart < copied) return true;
+    result += QStringView(Text).mid(copied, s.TagStart - copied);
+    result += RewrittenTag(s.Attr, s.Attr.Id, QStringLiteral("FALSE"));
+    copied = s.TagEnd;
     return true;
   });
-  QString result = Text;
-  for (const QString& id : ids) SetHtmlControlValue(result, id, QStringLiteral("FALSE"));
+  result += QStringView(Text).mid(copied);
   return result;
 }
 

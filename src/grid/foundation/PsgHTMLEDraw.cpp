@@ -158,10 +158,9 @@ bool THtmlEngine::Run(const QString& Text) {
     RunLine(rest);
     // Every line takes at least one run or tag; should one ever take nothing, stop.
     if (rest.size() >= before) rest = {};
-    const int advance = Line.Height + Line.Drop + Line.Rise;
-    R.ContentHeight += advance;
+    R.ContentHeight = HtmlExtentSum(R.ContentHeight, Line.Height + Line.Drop + Line.Rise);
     ++LineNo;
-    if (!P.MeasureOnly && LineStartHeight + Area.Top + R.ContentHeight > Area.Bottom) break;
+    if (!P.MeasureOnly && static_cast<long long>(LineStartHeight) + Area.Top + R.ContentHeight > Area.Bottom) break;
   }
   Finish();
   return Result;

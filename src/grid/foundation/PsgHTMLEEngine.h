@@ -60,6 +60,18 @@ bool HtmlAttribute(const QString& Attributes, QStringView Name, QString& Value);
 // A colour value: "#RRGGBB" or a colour name; clNone for an empty value.
 TColor HtmlColorValue(const QString& Value);
 
+// ---- Bounds ----
+
+// The largest size a tag may give a picture or a form control, in pixels.
+inline constexpr int HtmlMaxObjectSize = 1 << 20;
+// Widths and heights summed over a line or a text stop at this bound, far
+// below the integer range, so that no count of tags makes them wrap.
+inline constexpr int HtmlMaxExtent = 1 << 30;
+inline int HtmlExtentSum(int A, int B) {
+  const long long sum = static_cast<long long>(A) + B;
+  return static_cast<int>(sum > HtmlMaxExtent ? HtmlMaxExtent : sum < -HtmlMaxExtent ? -HtmlMaxExtent : sum);
+}
+
 // ---- The engine ----
 
 // Metrics of one line: kept from its measuring pass for its second pass.
@@ -98,6 +110,9 @@ private:
     bool ObjectHit = false;
     bool Progress = false;
     bool Measuring() const { return Pass != TPass::Paint; }
+    // Only the measuring pass decides what fits: the line's second pass
+    // walks exactly what it placed, in a rectangle an indent may have narrowed.
+    bool Fitting() const { return Pass == TPass::Measure; }
     bool Painting() const { return Pass == TPass::Paint; }
   };
   // The state a line's second pass starts from, as its measuring pass found it.

@@ -69,7 +69,7 @@ void THtmlEngine::NextRun(TLineWalk& W) {
     PaintRun(W, shown, runWidth);
   const int available = W.R.Width();
   // A word is not split from the run it continues; the first thing of a line always stays on it.
-  const bool fits = available > Line.Width || available <= runWidth ||
+  const bool fits = !W.Fitting() || available > Line.Width || available <= runWidth ||
                     (!W.RunsSoFar.isEmpty() && !W.RunsSoFar.endsWith(u' ')) || !W.Progress;
   const bool firstRun = W.RunsSoFar.isEmpty();
   W.RunsSoFar += shown;
@@ -91,8 +91,8 @@ void THtmlEngine::MeasureRun(TLineWalk& W, const QString& Shown, int& RunWidth) 
   TRect r = W.R;
   DrawRun(Shown, r, Format | DT_CALCRECT);
   RunWidth = r.Width();
-  HitTestRun(W, Line.Width, Line.Width + RunWidth);
-  Line.Width += RunWidth;
+  HitTestRun(W, Line.Width, HtmlExtentSum(Line.Width, RunWidth));
+  Line.Width = HtmlExtentSum(Line.Width, RunWidth);
 }
 
 void THtmlEngine::PaintRun(TLineWalk& W, const QString& Shown, int& RunWidth) {

@@ -11,6 +11,7 @@
 #include "platform/SystemIcons.h"
 #include "platform/Themes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,7 +33,13 @@ int Scaled(int Size, double Scale) { return static_cast<int>(std::lround(Size * 
 int TagSize(const QString& Attributes, QStringView Name) {
   QString value;
   HtmlAttribute(Attributes, Name, value);
-  return std::max(0, LeadingIntValue(value));
+  return std::clamp(LeadingIntValue(value), 0, HtmlMaxObjectSize);
+}
+
+// The other side of a picture sized on one side only, in its own proportions.
+int ProportionalSize(int Given, int Own, int OwnOther) {
+  if (Own <= 0) return 0;
+  return int(std::lround(std::min(double(OwnOther) * Given / Own, double(HtmlMaxObjectSize))));
 }
 
 }  // namespace
@@ -68,12 +75,12 @@ bool THtmlEngine::PointOnObject(const TLineWalk& W) const {
 void THtmlEngine::ObjectHitAndFit(TLineWalk& W, bool Hit) {
   if (Hit) W.ObjectHit = true;
   const int available = W.R.Width();
-  if (W.Progress && Line.Width + ObjectWidth > available && ObjectWidth < available) {
+  if (W.Fitting() && W.Progress && Line.Width + ObjectWidth > available && ObjectWidth < available) {
     W.WrapPending = true;
     return;
   }
-  Line.Width += ObjectWidth;
-  W.CurX += ObjectWidth;
+  Line.Width = HtmlExtentSum(Line.Width, ObjectWidth);
+  W.CurX = HtmlExtentSum(W.CurX, ObjectWidth);
   Line.Height = std::max(Line.Height, ObjectHeight);
 }
 
@@ -136,8 +143,8 @@ void THtmlEngine::NamedPicture(TLineWalk& W, const QString& Name, int Width, int
   if (!picture) return;
   const int pw = picture->Width(), ph = picture->Height();
   int w = Width, h = Height;
-  if (Width > 0 && Height <= 0) h = pw > 0 ? int(std::lround(double(ph) * Width / pw)) : 0;
-  if (Height > 0 && Width <= 0) w = ph > 0 ? int(std::lround(double(pw) * Height / ph)) : 0;
+  if (Width > 0 && Height <= 0) h = ProportionalSize(Width, pw, ph);
+  if (Height > 0 && Width <= 0) w = ProportionalSize(Height, ph, pw);
   const bool sized = Width > 0 || Height > 0;
   if (W.Painting() && sized) {
     picture->Stretch = true;
@@ -178,10 +185,11 @@ void THtmlEngine::BackgroundPicture(const QString& Name) {
 void THtmlEngine::ControlTag(TLineWalk& W, QStringView Text) {
   const THtmlControlAttributes a = ParseControlAttributes(HtmlAttributeText(Text, 8, false));
   int n = 0;
-  ControlHeight = StrictIntValue(a.Height, n) ? n : DefaultControlHeight;
+  ControlHeight = StrictIntValue(a.Height, n) ? std::clamp(n, 0, HtmlMaxObjectSize) : DefaultControlHeight;
   // A width that is no plain number gives the control no defined size: it is left out.
   int width = 0;
   if (a.Width.isEmpty() || !StrictIntValue(a.Width, width)) return;
+  width = std::clamp(width, 0, HtmlMaxObjectSize);
   ObjectWidth = width;
   ObjectHeight = GhHeight() + 10;
   const bool box = a.Type == u"CHECK" || a.Type == u"RADIO";

@@ -197,12 +197,12 @@ void THtmlEngine::BodyTag(TLineWalk& W, QStringView Text) {
 }
 
 void THtmlEngine::ListItemTag(TLineWalk& W) {
-  Line.Width += kListIndent * ListLevel;
+  Line.Width = HtmlExtentSum(Line.Width, kListIndent * ListLevel);
   if (W.ItemOnLine)
     W.WrapPending = true;
   else
     W.ItemOnLine = true;
-  W.CurX += kListIndent * (ListLevel - 1);
+  W.CurX = HtmlExtentSum(W.CurX, kListIndent * (ListLevel - 1));
   if (W.Painting()) {
     const QString name = C.Font().Name();
     C.Font().SetName(QStringLiteral("Symbol"));

@@ -4,6 +4,8 @@
 
 #include "platform/SysUtils.h"
 
+#include <vector>
+
 constexpr THtmlEntity EntityTable[HtmlEntityCount] = {
     {u'é', "&eacute;"}, {u'è', "&egrave;"}, {u'ë', "&euml;"},   {u'ê', "&ecirc;"},  {u'ó', "&oacute;"},
     {u'ò', "&ograve;"}, {u'ö', "&ouml;"},   {u'ô', "&ocirc;"},  {u'í', "&iacute;"}, {u'ì', "&igrave;"},
@@ -56,6 +58,7 @@ QString Escaped(QString Text) {
 }  // namespace
 
 QString HtmlDecode(const QString& Text, bool WithAccents) {
+  if (!Text.contains(u'&')) return Text;  // every entity starts with one
   QString s = Text;
   s.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
   s.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
@@ -128,24 +131,54 @@ int FindTextFrom(const QString& Search, const QString& Text, int Offset, bool Ca
 QString HighlightHtmlText(const QString& Markup, const QString& Search, const QString& Tag, bool CaseSensitive) {
   if (Search.isEmpty()) return Markup;
   QString plain = HtmlPlainText(Markup);
-  QString result = Markup;
+  QString markup = Markup;
   QString search = Search;
   if (Markup.contains(Search) && (plain.contains(u'<') || plain.contains(u'>'))) {
     // The markup's own tags would be taken for text: work on the escaped plain text instead.
     plain = Escaped(plain);
-    result = plain;
+    markup = plain;
     search = Escaped(search);
   }
-  const QString open = "<" + Tag + ">", close = "</" + Tag + ">";
-  int offset = 0;
-  for (;;) {
-    const int m = FindTextFrom(search, plain, offset, CaseSensitive);
-    if (m < 1) break;
-    result.insert(PlainToHtmlPosition(result, m) - 1, open);
-    result.insert(PlainToHtmlPosition(result, m + int(search.size())) - 1, close);
-    // The character right after a match is skipped: a match starting there stays plain.
-    offset = m + int(search.size());
+  // Every match first (the character right after a match is skipped: a match
+  // starting there stays plain), as 1-based plain positions where a tag goes.
+  const QString folded = CaseSensitive ? plain : AnsiUpperCase(plain);
+  const QString wanted = CaseSensitive ? search : AnsiUpperCase(search);
+  std::vector<int> cuts;
+  for (qsizetype at = folded.indexOf(wanted); at >= 0; at = folded.indexOf(wanted, at + wanted.size() + 1)) {
+    cuts.push_back(int(at) + 1);
+    cuts.push_back(int(at + wanted.size()) + 1);
+    if (at + wanted.size() + 1 > folded.size()) break;
   }
+  // Then one walk over the markup: a tag goes before the tags that precede
+  // its plain character, as PlainToHtmlPosition places it.
+  const QString open = "<" + Tag + ">", close = "</" + Tag + ">";
+  QString result;
+  result.reserve(markup.size() + qsizetype(cuts.size() / 2) * (open.size() + close.size()));
+  size_t next = 0;
+  auto putTagsAt = [&](int counted) {
+    // The cut N goes after the (N-1)-th plain character (N 1: at the start).
+    while (next < cuts.size() && (cuts[next] <= 1 ? 0 : cuts[next] - 1) == counted) {
+      result += next % 2 == 0 ? open : close;
+      ++next;
+    }
+  };
+  int counted = 0;
+  bool inTag = false;
+  putTagsAt(0);
+  for (const QChar ch : markup) {
+    result += ch;
+    if (inTag) {
+      inTag = ch != u'>';
+      continue;
+    }
+    if (ch == u'<') {
+      inTag = true;
+      continue;
+    }
+    putTagsAt(++counted);
+  }
+  // Cuts past the plain text go at the end.
+  for (; next < cuts.size(); ++next) result += next % 2 == 0 ? open : close;
   return result;
 }
 

@@ -228,3 +228,41 @@ TEST(HTMLPicture, ContainerIgnoresLetterCaseTheCacheDoesNot) {
 }
 
 }  // namespace
+
+TEST(HTMLPicture, StreamLoadsReadFromTheStart) {
+  QByteArray bytes = BitmapBytes(9, 4, clRed);
+  QBuffer stream(&bytes);
+  stream.open(QIODevice::ReadOnly);
+  stream.seek(bytes.size() / 2);  // a reader before left it half-way
+  THTMLPicture p;
+  p.LoadFromStream(&stream);
+  EXPECT_EQ(p.Width(), 9);
+  QByteArray kept;
+  p.SaveToBytes(kept);
+  EXPECT_EQ(kept, bytes);
+}
+
+TEST(HTMLPicture, AssignTellsTheFrameWatchersOfAPictureWithData) {
+  THTMLPicture source;
+  ASSERT_TRUE(source.LoadFromBytes(BitmapBytes(6, 5, clBlue)));
+  THTMLPicture target;
+  int frames = 0, changes = 0;
+  target.OnFrameChange = [&](TObject*) { ++frames; };
+  target.OnChange = [&](TObject*) { ++changes; };
+  target.Assign(&source);  // no data before: no frame to go back to
+  EXPECT_EQ(frames, 0);
+  EXPECT_EQ(changes, 1);
+  target.Assign(&source);
+  EXPECT_EQ(frames, 1);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(target.Width(), 6);
+  target.Assign(nullptr);
+  EXPECT_EQ(frames, 2);
+  EXPECT_EQ(target.Width(), 0);
+  EXPECT_TRUE(target.Empty());
+  // Old data that no longer decodes does not stop a new picture from coming in.
+  THTMLPicture broken;
+  EXPECT_FALSE(broken.LoadFromBytes("not a picture"));
+  broken.Assign(&source);
+  EXPECT_EQ(broken.Width(), 6);
+}

@@ -113,3 +113,48 @@ TEST(HtmlControlFields, PasswordMaskAndFolderTest) {
 }
 
 }  // namespace
+
+namespace {
+
+// Letters whose full upper case is longer than they are: a text holding them
+// keeps every index, because the form-control operations fold ASCII only.
+TEST(HtmlControlFields, LettersThatGrowInUpperCaseKeepTheControlsInPlace) {
+  struct Case {
+    const char16_t* Before;  // text before the control, then inside it before ID
+    const char16_t* Inside;
+  };
+  const Case cases[] = {
+      {u"Straße ", u""},
+      {u"", u" PROP=\"ßß\""},
+      {u"\uFB01le \uFB03 ", u" PROP=\"\uFB00\""},  // ligatures
+      {u"ŉ ǰ ", u""},
+  };
+  for (const Case& c : cases) {
+    const QString before = QString::fromUtf16(c.Before), inside = QString::fromUtf16(c.Inside);
+    QString text = before + "<CONTROL TYPE=\"EDIT\"" + inside + " ID=\"e1\" VALUE=\"v\" WIDTH=\"50\">z";
+    const std::string label = text.toStdString();
+    EXPECT_TRUE(HasHtmlControls(text)) << label;
+    QString value;
+    ASSERT_TRUE(GetHtmlControlValue(text, QStringLiteral("e1"), value)) << label;
+    EXPECT_EQ(value, "v") << label;
+    ASSERT_TRUE(SetHtmlControlValue(text, QStringLiteral("e1"), QStringLiteral("x"))) << label;
+    const QString prop = inside.isEmpty() ? QString() : " PROP=" + inside.mid(6);
+    EXPECT_EQ(text, before + "<CONTROL ID=\"e1\" VALUE=\"x\" WIDTH=\"50\" TYPE=\"EDIT\"" + prop + ">z") << label;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HtmlControlFields, ClearingRadiosRewritesEachRadioInPlace) {
+  const QString radio = QStringLiteral("<CONTROL TYPE=\"RADIO\" ID=\"%1\" VALUE=\"TRUE\" WIDTH=\"16\">");
+  const QString cleared = QStringLiteral("<CONTROL ID=\"%1\" VALUE=\"FALSE\" WIDTH=\"16\" TYPE=\"RADIO\">");
+  const QString edit = QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"g\" VALUE=\"TRUE\" WIDTH=\"16\">");
+  // Two radios of one group may share their id; an edit with that id before them stays as it is.
+  const QString text = "a" + edit + " " + radio.arg("g") + "b" + radio.arg("g") + "c";
+  EXPECT_EQ(ClearHtmlRadioValues(text), "a" + edit + " " + cleared.arg("g") + "b" + cleared.arg("g") + "c");
+  EXPECT_EQ(ClearHtmlRadioValues("no controls"), "no controls");
+}
+
+}  // namespace

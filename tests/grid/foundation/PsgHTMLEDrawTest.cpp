@@ -434,3 +434,28 @@ TEST(PsgHTMLEDraw, ReadingOrderUnderARightToLeftLocale) {
   EXPECT_TRUE(hit);
   EXPECT_EQ(s.Out.HitAnchorHref, "r");
 }
+
+TEST(PsgHTMLEDraw, TheSecondPassPaintsEveryRunItsLineWasMeasuredWith) {
+  // Measured over the whole width, painted in the rectangle the indent narrowed:
+  // the second control no longer fits there, yet the line was measured with it
+  // and "xy" after it (cut to its ellipsis when it does not wrap).
+  const QString markup =
+      "<P INDENT=\"50\"><CONTROL TYPE=\"EDIT\" WIDTH=\"130\" VALUE=\"a\">"
+      "<CONTROL TYPE=\"EDIT\" WIDTH=\"130\" VALUE=\"b\">xy";
+  for (bool wrap : {false, true}) {
+    THtmlSheet s(400, 100);
+    s.Draw(markup, TRect(0, 0, 300, 100), MeasuringOnly(wrap));
+    const int oneLine = s.Out.ContentHeight;
+    THtmlDrawParams p;
+    p.WordWrap = wrap;
+    s.Draw(markup, TRect(0, 0, 300, 100), p);
+    EXPECT_EQ(s.Out.ContentHeight, oneLine);
+    const int afterControls = 1 + 50 + 130 + 130;
+    bool painted = false;
+    for (const TDrawnRun& r : s.Measurer.Runs) painted = painted || (r.X == afterControls && !r.Text.isEmpty());
+    EXPECT_TRUE(painted) << "wrap " << wrap;
+    if (wrap) {
+      EXPECT_NE(s.Run("xy"), nullptr);
+    }
+  }
+}

@@ -1,7 +1,9 @@
 // Markup from a grammar of good and broken pieces, in random rectangles with
 // random flags: every call ends, lines stay within the text's length, and the
 // canvas comes back as it was. Run under the sanitizers.
+#include "grid/foundation/PictureContainer.h"
 #include "grid/foundation/PsgHTMLE.h"
+#include "grid/foundation/PsgHTMLEEngine.h"
 #include "platform/Graphics.h"
 
 #include <gtest/gtest.h>
@@ -253,4 +255,96 @@ TEST(PsgHTMLEHostile, NoAreaStillEnds) {
       EXPECT_EQ(out.PlainText, "one two threefourfive");
       EXPECT_LE(out.ContentHeight / FixedCharHeight, 8);
     }
+}
+
+namespace {
+
+QString Repeated(const QString& Piece, int Count) {
+  QString s;
+  s.reserve(Piece.size() * Count);
+  for (int i = 0; i < Count; ++i) s += Piece;
+  return s;
+}
+
+QString Control(const QString& Width, const QString& Height = QString()) {
+  QString s = "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\" WIDTH=\"" + Width + "\"";
+  if (!Height.isNull()) s += " HEIGHT=\"" + Height + "\"";
+  return s + ">";
+}
+
+QString Picture(const QString& Width, const QString& Height) {
+  return "<IMG SRC=\"p\" WIDTH=\"" + Width + "\" HEIGHT=\"" + Height + "\">";
+}
+
+}  // namespace
+
+// Sizes at and past their bound, negative ones, and counts of tags whose sizes
+// would sum past the integer range: measured and painted under the sanitizers,
+// every size stays within its bound and the paint stops below the area.
+TEST(PsgHTMLEHostile, SizesAndCountsOfPicturesAndControlsStayBounded) {
+  constexpr int Max = HtmlMaxObjectSize;
+  const QString max = QString::number(Max), pastMax = QString::number(Max + 1);
+  struct Case {
+    QString Markup;
+    int Width;   // measured content width; -1: only bounded
+    int Height;  // measured content height; -1: only bounded
+  };
+  const Case cases[] = {
+      {Control(max), Max, -1},
+      {Control(pastMax), Max, -1},
+      {Control("2147483647"), Max, -1},
+      {Control("99999999999999999999"), Max, -1},
+      {Control("-5"), 0, -1},
+      {Control("-2147483648"), 0, -1},
+      {Control("10", "2147483647"), 10, -1},
+      {Control("10", "-2147483648"), 10, -1},
+      {Picture(max, "0"), Max, Max / 2},  // the 4 x 2 picture keeps its proportions
+      {Picture("2147483647", "0"), Max, Max / 2},
+      {Picture("0", "2147483647"), Max, Max},
+      {Picture("2147483647", "2147483647"), Max, Max},
+      {Picture("-2147483648", "-1"), 4, FixedCharHeight},
+      {Picture("1", "0"), 1, FixedCharHeight},  // a 4 x 2 picture one pixel wide
+      // 2,100 times the bound passes the integer range.
+      {Repeated(Control("2147483647"), 2100), HtmlMaxExtent, -1},
+      {Repeated(Picture("2147483647", "2147483647"), 2100), HtmlMaxExtent, Max},
+      {Repeated(Control("10", "2147483647") + "<BR>", 2100), 10, HtmlMaxExtent},
+      {Repeated(Picture("1", "2147483647") + "<BR>", 2100), -1, HtmlMaxExtent},
+      {Repeated("<UL>", 30000) + "<LI>x", -1, -1},
+      {Repeated("<P INDENT=\"2147483647\">" + Control("1048576"), 2100), -1, -1},
+  };
+  TBitmap sheet(200, 100);
+  TCanvas& c = sheet.Canvas();
+  c.SetTextMeasurer(&TTextMeasurer::Fixed());
+  TPictureContainer pictures(nullptr);
+  TBitmap picture(4, 2);
+  picture.EndCanvas();
+  QByteArray bytes;
+  picture.SaveToBytes(bytes);
+  TPictureItem* item = pictures.Items().Add();
+  item->Name = "p";
+  item->Picture().LoadFromBytes(bytes);
+  for (const Case& k : cases) {
+    const std::string label = k.Markup.left(120).toStdString();
+
+    for (bool wrap : {false, true}) {
+      THtmlDrawParams p;
+      p.Pictures = &pictures;
+      p.WordWrap = wrap;
+      p.MeasureOnly = true;
+      THtmlDrawResults out;
+      DrawHtmlText(c, k.Markup, TRect(0, 0, 200, 100), p, out);
+      EXPECT_GE(out.ContentWidth, 0) << label;
+      EXPECT_LE(out.ContentWidth, HtmlMaxExtent) << label;
+      EXPECT_GE(out.ContentHeight, FixedCharHeight) << label;
+      EXPECT_LE(out.ContentHeight, HtmlMaxExtent) << label;
+      EXPECT_TRUE(wrap || k.Width < 0 || out.ContentWidth == k.Width) << label << ": " << out.ContentWidth;
+      EXPECT_TRUE(wrap || k.Height < 0 || out.ContentHeight == k.Height) << label << ": " << out.ContentHeight;
+      // Painting ends with the first line that passes the area's bottom.
+      p.MeasureOnly = false;
+      const int measured = out.ContentHeight;
+      DrawHtmlText(c, k.Markup, TRect(0, 0, 200, 100), p, out);
+      EXPECT_LE(out.ContentHeight, std::min(measured, 100 + Max + 2 * FixedCharHeight)) << label;
+    }
+
+  }
 }

@@ -74,6 +74,49 @@ TEST(PsgHTMLEText, Highlighting) {
   EXPECT_EQ(UnhighlightHtmlText("<HI<HI>>x", "HI"), "x") << "a removal that forms a new tag removes that too";
 }
 
+namespace {
+
+// Highlighting as a match-by-match insertion into the text, each tag placed
+// by PlainToHtmlPosition: what the one-walk highlighting must agree with.
+QString HighlightOneByOne(const QString& Markup, const QString& Search, const QString& Tag, bool CaseSensitive) {
+  QString plain = HtmlPlainText(Markup), result = Markup, search = Search;
+  auto escaped = [](QString t) { return t.replace("<", "&lt;").replace(">", "&gt;"); };
+  if (Markup.contains(Search) && (plain.contains('<') || plain.contains('>'))) {
+    plain = escaped(plain);
+    result = plain;
+    search = escaped(search);
+  }
+  for (int offset = 0;;) {
+    const int m = FindTextFrom(search, plain, offset, CaseSensitive);
+    if (m < 1) break;
+    result.insert(PlainToHtmlPosition(result, m) - 1, "<" + Tag + ">");
+    result.insert(PlainToHtmlPosition(result, m + int(search.size())) - 1, "</" + Tag + ">");
+    offset = m + int(search.size());
+  }
+  return result;
+}
+
+}  // namespace
+
+TEST(PsgHTMLEText, HighlightingAgreesWithMatchByMatchInsertion) {
+  const char* pieces[] = {"<b>", "</b>", "a", "ab", "A", "B", " ", "<", ">", "x<y", "&lt;", "\u00e9", "\u00df", "<i", "\u00c9"};
+  const char* searches[] = {"a", "ab", "B", "ba", "<", "x<y", "\u00e9", "\u00c9a", "aa"};
+  unsigned seed = 12345;
+  auto pick = [&](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  for (int i = 0; i < 2000; ++i) {
+    QString markup;
+    for (unsigned k = pick(12); k > 0; --k) markup += QString::fromUtf8(pieces[pick(std::size(pieces))]);
+    const QString search = QString::fromUtf8(searches[pick(std::size(searches))]);
+    const bool caseSensitive = pick(2) == 0;
+    ASSERT_EQ(HighlightHtmlText(markup, search, "HI", caseSensitive),
+              HighlightOneByOne(markup, search, "HI", caseSensitive))
+        << markup.toStdString() << " / " << search.toStdString() << " / " << caseSensitive;
+  }
+}
+
 TEST(PsgHTMLEText, PositionsAreClamped) {
   EXPECT_EQ(PlainToHtmlPosition("<b>ab</b>", 1), 1);
   EXPECT_EQ(PlainToHtmlPosition("<b>ab</b>", 2), 5);
