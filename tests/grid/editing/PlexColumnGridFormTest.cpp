@@ -287,6 +287,8 @@ TEST_F(ColumnGridForm, SpinColumnStepsWithinItsLimits) {
     QApplication::processEvents();
     EXPECT_EQ(spin->Text().toStdString(), expected);
   }
+  if (const char* shots = std::getenv("QUILLORE_SHOTS"))
+    SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/column-grid-spin.png");
   QTest::keyClick(spin->Widget(), Qt::Key_Return);
   QApplication::processEvents();
   EXPECT_EQ(Grid->Cells(1, 1), "10");

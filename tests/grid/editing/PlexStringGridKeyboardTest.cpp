@@ -407,6 +407,8 @@ TEST_F(KeyboardTest, RangeSelectAndEditOpensTheEditorWithTheFirstCharacter) {
     TypeAtFocus(c.Typed);
     ASSERT_TRUE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
     EXPECT_EQ(Grid->InplaceEditor()->Text().toStdString(), c.Shown);
+    if (const char* shots = std::getenv("QUILLORE_SHOTS"); shots && c.Type == edUpperCase)
+      SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid-range-edit-typed.png");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(Grid->Cells(2, 2).toStdString(), c.Shown);
