@@ -130,7 +130,8 @@ class TPen : public TObject {
 public:
   TPen() = default;
   // A copy takes the settings; who listens to a pen is not copied.
-  TPen(const TPen& o) : TObject(), Color(*this, o.Color), Width(*this, o.Width), Style(*this, o.Style), Mode(*this, o.Mode) {}
+  TPen(const TPen& o)
+      : TObject(), Color(*this, o.Color), Width(*this, o.Width), Style(*this, o.Style), Mode(*this, o.Mode) {}
   TPen& operator=(const TPen& o) {
     Assign(o);
     return *this;

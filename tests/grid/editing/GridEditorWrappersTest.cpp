@@ -79,8 +79,8 @@ TEST_F(WrapperTest, SpinReadsTheLeadingNumberOfTheCell) {
   const struct {
     const char* Cell;
     const char* Shown;
-  } cases[] = {{"12abc", "12"}, {" 7 ", "7"}, {"$1F", "31"}, {"0x10", "16"}, {"x0A", "10"}, {"", "0"}, {"abc", "0"},
-               {"+42.9", "42"}};
+  } cases[] = {{"12abc", "12"}, {" 7 ", "7"}, {"$1F", "31"}, {"0x10", "16"},
+               {"x0A", "10"},   {"", "0"},    {"abc", "0"},  {"+42.9", "42"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Cell);
     Grid->DefaultEditor = edSpinEdit;

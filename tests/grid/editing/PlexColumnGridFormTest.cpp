@@ -246,9 +246,7 @@ TEST_F(ColumnGridForm, F2OpensTheColumnsList) {
 TEST_F(ColumnGridForm, ListsOpenWithTheirColumnsDropDownCount) {
   Grid->Columns()[3]->DropDownCount = 3;
   ShowForm(420, 200);
-  const struct {
-    int Col, Count;
-  } cases[] = {{3, 3}, {4, 8}, {3, 3}};
+  const struct { int Col, Count; } cases[] = {{3, 3}, {4, 8}, {3, 3}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Col);
     if (Grid->EditMode()) Grid->HideCellEdit();

@@ -188,7 +188,9 @@ TEST_F(PickerFixture, ButtonIsHotOnlyWhileTheMouseIsOverIt) {
   const struct {
     QPoint At;
     bool Hot;
-  } moves[] = {{QPoint(w->width() - 5, 10), true}, {QPoint(20, 10), false}, {QPoint(w->width() - 8, 8), true},
+  } moves[] = {{QPoint(w->width() - 5, 10), true},
+               {QPoint(20, 10), false},
+               {QPoint(w->width() - 8, 8), true},
                {QPoint(60, 12), false}};
   for (const auto& m : moves) {
     SCOPED_TRACE(m.At.x());
@@ -197,4 +199,3 @@ TEST_F(PickerFixture, ButtonIsHotOnlyWhileTheMouseIsOverIt) {
     EXPECT_EQ(Picker->ButtonHover(), m.Hot);
   }
 }
-

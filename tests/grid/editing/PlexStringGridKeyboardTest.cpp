@@ -355,9 +355,9 @@ TEST_F(KeyboardTest, TypedCharactersPassTheEditorTypeFilterOnClosedAndOpenCells)
     const char* Taken;  // what the filter lets into the editor; empty: refused
   };
   const Case cases[] = {
-      {edNumeric, 'x', ""},          {edNumeric, '5', "5"},         {edFloat, 'x', ""},      {edFloat, '5', "5"},
-      {edPositiveNumeric, '-', ""}, {edPositiveNumeric, '4', "4"}, {edUpperCase, 'a', "A"}, {edLowerCase, 'B', "b"},
-      {edNormal, 'q', "q"},
+      {edNumeric, 'x', ""},    {edNumeric, '5', "5"},        {edFloat, 'x', ""},
+      {edFloat, '5', "5"},     {edPositiveNumeric, '-', ""}, {edPositiveNumeric, '4', "4"},
+      {edUpperCase, 'a', "A"}, {edLowerCase, 'B', "b"},      {edNormal, 'q', "q"},
   };
   for (const Case& c : cases)
     for (bool open : {false, true}) {
@@ -396,7 +396,8 @@ TEST_F(KeyboardTest, RangeSelectAndEditOpensTheEditorWithTheFirstCharacter) {
     const char* Typed;
     const char* Shown;
   };
-  const Case cases[] = {{edNormal, "k", "k"}, {edNormal, "kl", "kl"}, {edUpperCase, "ab", "AB"}, {edNumeric, "x9", "9"}};
+  const Case cases[] = {
+      {edNormal, "k", "k"}, {edNormal, "kl", "kl"}, {edUpperCase, "ab", "AB"}, {edNumeric, "x9", "9"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Typed);
     SetOption(goEditing, false);

@@ -275,9 +275,7 @@ TEST_F(MouseGrid, DirectEditClickOpensTheCellsEditorAndLeavesItOpen) {
   MakeGrid();
   SetOption(goEditing, true);
   Grid->MouseActions().DirectEdit = true;
-  const struct {
-    int Col, Row;
-  } clicks[] = {{2, 2}, {3, 1}, {1, 3}};
+  const struct { int Col, Row; } clicks[] = {{2, 2}, {3, 1}, {1, 3}};
   for (const auto& c : clicks) {
     SCOPED_TRACE(c.Col * 10 + c.Row);
     Grid->SetCells(c.Col, c.Row, "old");
