@@ -151,7 +151,7 @@ void TCanvas::ApplyPen(bool forLines) {
     return;
   }
   QPen pen(PenColour(FPen));
-  pen.setWidth(std::max(1, FPen.Width));
+  pen.setWidth(std::max(1, FPen.Width()));
   static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,  Qt::DashDotLine,
                                             Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
   pen.setStyle(styles[FPen.Style]);
@@ -281,7 +281,7 @@ void TCanvas::Rectangle(const TRect& r) {
   QPainter* p = Painter();
   if (!p || r.IsEmpty()) return;
   const bool pen = FPen.Style != psClear && FPen.Mode != pmNop;
-  const int w = pen ? std::min({std::max(1, FPen.Width), (r.Width() + 1) / 2, (r.Height() + 1) / 2}) : 0;
+  const int w = pen ? std::min({std::max(1, FPen.Width()), (r.Width() + 1) / 2, (r.Height() + 1) / 2}) : 0;
   RopScope rop(p, FPen.Mode);
   // Every pixel is touched once, so an XOR rectangle drawn twice is gone.
   TRect inner(r.Left + w, r.Top + w, r.Right - w, r.Bottom - w);

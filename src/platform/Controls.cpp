@@ -670,6 +670,14 @@ bool PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
   return true;
 }
 
+void SendTypedChar(TWinControl* control, QChar Ch) {
+  QWidget* w = control ? control->Widget() : nullptr;
+  if (!w) return;
+  // No key code: only the character is announced, as a posted WM_CHAR is.
+  QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(Ch));
+  QApplication::sendEvent(w->focusProxy() ? w->focusProxy() : w, &press);
+}
+
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
   return control ? control->Perform(Msg, WParam, LParam) : 0;
 }

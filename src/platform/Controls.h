@@ -300,3 +300,7 @@ private:
 // the current handler has returned.
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 bool PostMessage(TControl* control, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+// Hands a character to a control as if it had been typed there: its key
+// handling (WM_CHAR, KeyPress and their filters) sees it before the widget
+// takes it. Backspace (8) deletes as the key does.
+void SendTypedChar(TWinControl* control, QChar Ch);

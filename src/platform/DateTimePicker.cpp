@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Property.h"
 #include "platform/SysUtils.h"
+#include "platform/internal/ControlBridge.h"
 #include "platform/internal/Painting.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <cmath>
 
@@ -26,6 +28,25 @@ public:
       TNMDateTime nm{code, GDT_VALID, 0};
       SafeCall([&] { FPicker->Perform(CN_NOTIFY, 0, LPARAM(&nm)); });
     }
+    return false;
+  }
+
+private:
+  TControl* FPicker;
+};
+
+// The text part is a widget of its own: the mouse moving over it moves over
+// the picker too, as it does over the system's one-window picker.
+class TTextPartMouseWatcher : public QObject {
+public:
+  TTextPartMouseWatcher(TControl* picker, QWidget* textPart) : QObject(textPart), FPicker(picker) {}
+  bool eventFilter(QObject* target, QEvent* e) override {
+    if (e->type() != QEvent::MouseMove) return false;
+    auto* me = static_cast<QMouseEvent*>(e);
+    QWidget* picker = FPicker->Widget();
+    const QPointF at = static_cast<QWidget*>(target)->mapTo(picker, me->position());
+    QMouseEvent moved(QEvent::MouseMove, at, me->globalPosition(), me->button(), me->buttons(), me->modifiers());
+    SafeCall([&] { HandleQtEvent(*FPicker, picker, &moved); });
     return false;
   }
 
@@ -90,8 +111,11 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner, new Q
   QWidget* calendar = FEdit->calendarWidget()->window();
   FWatcher = new TCalendarWatcher(this, calendar);
   calendar->installEventFilter(FWatcher);
-  if (auto* line = FEdit->findChild<QLineEdit*>())
+  if (auto* line = FEdit->findChild<QLineEdit*>()) {
     QObject::connect(line, &QLineEdit::textEdited, [this](const QString&) { SafeCall([this] { TextEdited(); }); });
+    FTextWatcher = new TTextPartMouseWatcher(this, line);
+    line->installEventFilter(FTextWatcher);
+  }
   QObject::connect(FEdit, &QDateTimeEdit::dateTimeChanged, [this](const QDateTime& shown) {
     if (FSetting) return;
     // Only the part the editor shows changed.
@@ -110,6 +134,7 @@ TDateTimePicker::~TDateTimePicker() {
   // The editor outlives this part of the control; it must call nothing back.
   FEdit->disconnect();
   if (auto* line = FEdit->findChild<QLineEdit*>()) line->disconnect();
+  delete FTextWatcher;
   if (FCheck) FCheck->disconnect();
   delete FWatcher;
 }

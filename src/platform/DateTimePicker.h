@@ -96,7 +96,8 @@ private:
   void ShowValue();
   void TextEdited();
   QDateTimeEdit* FEdit;
-  QObject* FWatcher = nullptr;  // a child of the calendar window
+  QObject* FWatcher = nullptr;      // a child of the calendar window
+  QObject* FTextWatcher = nullptr;  // a child of the text part
   // The value: the editor shows only the part its format has.
   TDateTime FValue = 0;
   QCheckBox* FCheck = nullptr;

@@ -106,19 +106,62 @@ enum TPenMode {
   pmXor,
   pmNotXor
 };
+class TPen;
+
+// One setting of a pen: read and written like a plain value; writing another
+// value tells the pen, which fires its change event.
+template <class T>
+class TPenSetting {
+public:
+  TPenSetting(TPen& Pen, T Value) : FPen(Pen), FValue(Value) {}
+  TPenSetting(const TPenSetting&) = delete;
+  TPenSetting& operator=(const TPenSetting& Other) { return *this = Other.FValue; }
+  TPenSetting& operator=(T Value);
+  operator T() const { return FValue; }
+  T operator()() const { return FValue; }
+
+private:
+  friend class TPen;
+  TPen& FPen;
+  T FValue;
+};
+
 class TPen : public TObject {
 public:
-  TColor Color = clBlack;
-  int Width = 1;
-  TPenStyle Style = psSolid;
-  TPenMode Mode = pmCopy;
+  TPen() = default;
+  // A copy takes the settings; who listens to a pen is not copied.
+  TPen(const TPen& o)
+      : TObject(), Color(*this, o.Color), Width(*this, o.Width), Style(*this, o.Style), Mode(*this, o.Mode) {}
+  TPen& operator=(const TPen& o) {
+    Assign(o);
+    return *this;
+  }
+  TPenSetting<TColor> Color{*this, clBlack};
+  TPenSetting<int> Width{*this, 1};
+  TPenSetting<TPenStyle> Style{*this, psSolid};
+  TPenSetting<TPenMode> Mode{*this, pmCopy};
+  // Fired after a setting took another value; once for an Assign.
+  TNotifyEvent OnChange;
   void Assign(const TPen& o) {
-    Color = o.Color;
-    Width = o.Width;
-    Style = o.Style;
-    Mode = o.Mode;
+    if (Color == o.Color && Width == o.Width && Style == o.Style && Mode == o.Mode) return;
+    Color.FValue = o.Color;
+    Width.FValue = o.Width;
+    Style.FValue = o.Style;
+    Mode.FValue = o.Mode;
+    Changed();
+  }
+  void Changed() {
+    if (OnChange) OnChange(this);
   }
 };
+
+template <class T>
+TPenSetting<T>& TPenSetting<T>::operator=(T Value) {
+  if (FValue == Value) return *this;
+  FValue = Value;
+  FPen.Changed();
+  return *this;
+}
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 class TBrush : public TObject {

@@ -159,8 +159,9 @@ void TCustomGrid::ShowEditor() {
 void TCustomGrid::ShowEditorChar(QChar Ch) {
   ShowEditor();
   if (!FInplaceEdit || !FInplaceEdit->Visible()) return;
-  FInplaceEdit->SetText(QString(Ch));
-  FInplaceEdit->SetSelStart(1);
+  // Typed into the editor, so that its own filter takes or refuses it like
+  // every character after it.
+  SendTypedChar(FInplaceEdit, Ch);
 }
 
 void TCustomGrid::HideEditor() {

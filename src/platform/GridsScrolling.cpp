@@ -174,7 +174,8 @@ void TCustomGrid::WndProc(TMessage& Message) {
       return;
     case WM_CHAR: {
       const QChar ch(char16_t(Message.WParam));
-      if (FOptions.Contains(goEditing) && !FEditorMode && (ch == QChar(8) || ch.unicode() >= 32)) {
+      // Also into an editor already shown: the character is typed there.
+      if (FOptions.Contains(goEditing) && (ch == QChar(8) || ch.unicode() >= 32)) {
         ShowEditorChar(ch);
         if (FEditorMode) {
           Message.WParam = 0;

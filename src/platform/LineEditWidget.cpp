@@ -232,6 +232,13 @@ void TLineEditWidget::MoveCaret(int Pos, bool Extend) {
 }
 
 void TLineEditWidget::keyPressEvent(QKeyEvent* e) {
+  // A backspace character handed on without its key deletes as the key does.
+  if (e->key() == 0 && e->text() == QString(QChar(8))) {
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, e->modifiers(), e->text());
+    keyPressEvent(&backspace);
+    e->setAccepted(backspace.isAccepted());
+    return;
+  }
   if (!ShowsLines()) {
     QLineEdit::keyPressEvent(e);
     return;

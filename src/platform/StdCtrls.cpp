@@ -203,7 +203,17 @@ void TEdit::Change() {
 
 void TEdit::SetMaxLength(int v) {
   FMaxLength = std::max(0, v);
-  FEdit->setMaxLength(FMaxLength == 0 ? 32767 : FMaxLength);
+  const int limit = FMaxLength == 0 ? 32767 : FMaxLength;
+  if (FEdit->maxLength() == limit) return;
+  // The limit is for what is typed next: the selection and the caret stay,
+  // which the widget alone would reset.
+  const int caret = FEdit->cursorPosition();
+  const int start = FEdit->selectionStart();
+  const int anchor = start < 0 ? caret : caret == start ? start + int(FEdit->selectedText().size()) : start;
+  FEdit->setMaxLength(limit);
+  const int size = int(FEdit->text().size());
+  const int a = std::min(anchor, size), c = std::min(caret, size);
+  FEdit->setSelection(a, c - a);
 }
 
 bool TEdit::ReadOnly() const { return FEdit->isReadOnly(); }

@@ -134,3 +134,15 @@ TEST_F(PickerFixture, CalendarStylesAndMinimumSize) {
   EXPECT_GT(Picker->CalendarMinSize().cx, plain.cx);
   EXPECT_TRUE(Picker->CalendarStyle().Contains(csNoToday));
 }
+
+// The picker hears the mouse wherever it moves over it, its text part included,
+// in its own coordinates.
+TEST_F(PickerFixture, MovesOverTheTextPartReachThePicker) {
+  std::vector<int> xs;
+  Picker->OnMouseMove = [&](TObject*, TShiftState, int X, int) { xs.push_back(X); };
+  for (int x : {20, 60, 150}) {
+    QTest::mouseMove(Picker->Widget(), QPoint(x, 10));
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(xs, (std::vector<int>{20, 60, 150}));
+}

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <vector>
 
 TEST(Font, SizeAndHeight) {
@@ -102,4 +104,41 @@ TEST(TextMeasurer, FontMeasurerKeepsEachFontsMeasuresApart) {
   TFont red;
   red.SetColor(clRed);
   EXPECT_EQ(m.Width(red, "abc"), QFontMetrics(ToQFont(red)).horizontalAdvance("abc")) << "colour is no metric";
+}
+
+// A pen tells of a write that changes it, once for a whole new pen; a copy
+// takes the settings but not who listens.
+TEST(Pen, ChangesFireTheChangeEvent) {
+  TPen pen;
+  int changes = 0;
+  pen.OnChange = [&](TObject* Sender) {
+    EXPECT_EQ(Sender, &pen);
+    ++changes;
+  };
+  const struct {
+    const char* What;
+    std::function<void()> Write;
+    int Changes;
+  } cases[] = {
+      {"colour", [&] { pen.Color = clRed; }, 1},
+      {"same colour", [&] { pen.Color = clRed; }, 0},
+      {"width", [&] { pen.Width = 3; }, 1},
+      {"style", [&] { pen.Style = psDash; }, 1},
+      {"mode", [&] { pen.Mode = pmXor; }, 1},
+      {"assign", [&] { pen.Assign(TPen()); }, 1},
+      {"assign same", [&] { pen.Assign(TPen()); }, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    changes = 0;
+    c.Write();
+    EXPECT_EQ(changes, c.Changes);
+  }
+  pen.Color = clBlue;
+  TPen copy(pen);
+  EXPECT_EQ(copy.Color, clBlue);
+  changes = 0;
+  copy.Color = clGreen;
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(pen.Color, clBlue);
 }

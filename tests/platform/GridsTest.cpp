@@ -443,6 +443,31 @@ TEST_F(GridFixture, EditorShowsTheCellAndWritesItBack) {
   EXPECT_EQ(written, std::vector<QString>{"2,2=after"});
 }
 
+// The character that opens the editor is typed into it: the editor's key
+// handling may change or refuse it, as it does every later character.
+TEST_F(GridFixture, TheOpeningCharacterGoesThroughTheEditorsKeyHandling) {
+  struct Case {
+    Qt::Key Key;
+    const char* Shown;
+  };
+  const Case cases[] = {{Qt::Key_X, "cell"}, {Qt::Key_A, "A"}, {Qt::Key_Backspace, ""}};
+  TInplaceEdit* edit = OpenEditorAt(1, 1);
+  ASSERT_NE(edit, nullptr);
+  edit->OnKeyPress = [](TObject*, QChar& Key) {
+    if (Key == QChar('x')) Key = QChar(0);
+    Key = Key.toUpper();
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Shown);
+    Grid->HideEditor();
+    Grid->SetCells(1, 1, "cell");
+    Grid->SetFocus();
+    QTest::keyClick(Grid->Widget(), c.Key);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(edit->Text().toStdString(), c.Shown);
+  }
+}
+
 TEST_F(GridFixture, EditorAppliesTheCellsEditMask) {
   TGridOptions o = Grid->Options();
   o.Include(goEditing);

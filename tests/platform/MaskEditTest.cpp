@@ -95,6 +95,19 @@ TEST_F(MaskEditFixture, MaxLengthPasswordAndSelection) {
   EXPECT_EQ(Edit->Text(), "abc");
 }
 
+// A new limit is for what is typed next; the selection and the caret stay.
+TEST_F(MaskEditFixture, ANewLengthLimitKeepsTheSelection) {
+  Edit->SetText("abcdef");
+  Edit->SelectAll();
+  Edit->SetMaxLength(10);
+  EXPECT_EQ(Edit->SelStart(), 0);
+  EXPECT_EQ(Edit->SelLength(), 6);
+  Edit->SetSelStart(2);
+  Edit->SetMaxLength(0);
+  EXPECT_EQ(Edit->SelStart(), 2);
+  EXPECT_EQ(Edit->SelLength(), 0);
+}
+
 TEST_F(MaskEditFixture, FormattingRectangleAndCharacterAtAPoint) {
   Edit->SetBounds(0, 0, 120, 21);
   TRect r(3, 3, 80, 22);

@@ -18,7 +18,45 @@
 #include "platform/DateTimeFormat.h"
 #include "platform/SysUtils.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
+// The integer a text begins with, as the runtime's value conversion reads it:
+// blanks and a sign first, hexadecimal after "$", "x" or "0x", and the digits
+// up to the first character that is none; no digits read as 0.
+int LeadingInteger(const QString& Text) {
+  const QString t = Text.trimmed();
+  const int n = int(t.size());
+  int i = 0;
+  const bool negative = i < n && t[i] == '-';
+  if (i < n && (t[i] == '-' || t[i] == '+')) ++i;
+  int base = 10;
+  if (i < n && t[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < n && t[i] == '0' && (t[i + 1] == 'x' || t[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  } else if (i < n && (t[i] == 'x' || t[i] == 'X')) {
+    base = 16;
+    ++i;
+  }
+  int64_t value = 0;
+  for (; i < n; ++i) {
+    const char16_t c = t[i].toLower().unicode();
+    int digit = -1;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    if (digit < 0) break;
+    value = std::min<int64_t>(value * base + digit, int64_t(1) << 32);
+  }
+  if (negative) value = -value;
+  return int(std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 // Places, fills and focuses one control; Load puts the cell's text in.
 class TControlCellEditor : public ICellEditor {
 public:
@@ -100,7 +138,7 @@ protected:
       }
       default:
         spin->SetSpinType(sptNormal);
-        spin->SetValue(StrToIntDef(Setup.Text.trimmed(), 0));
+        spin->SetValue(LeadingInteger(Setup.Text));
         break;
     }
   }

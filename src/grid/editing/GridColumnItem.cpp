@@ -25,6 +25,7 @@ TGridColumnItem::TGridColumnItem(TGridColumnCollection* Collection)
   // Changes made through the objects' own properties reach the grid too.
   FFont->OnChange = [this](TObject*) { Update(); };
   FHeaderFont->OnChange = [this](TObject*) { Update(); };
+  FBorderPen->OnChange = [this](TObject*) { Update(); };
   FFilter->OnChange = [this](TObject*) { RepaintGrid(); };
 }
 
@@ -59,7 +60,11 @@ void TGridColumnItem::SetBorders(TCellBorders Value) {
 }
 
 void TGridColumnItem::SetBorderPen(const TPen& Value) {
+  // Update runs once, whether the pen's own change event ran or not.
+  TNotifyEvent listener = std::move(FBorderPen->OnChange);
+  FBorderPen->OnChange = nullptr;
   FBorderPen->Assign(Value);
+  FBorderPen->OnChange = std::move(listener);
   Update();
 }
 
@@ -172,7 +177,12 @@ void TGridColumnItem::AssignVisuals(const TObject* Source) {
 void TGridColumnItem::CopyFrom(TGridColumnItem& s, bool VisualsOnly) {
   FAlignment = s.FAlignment;
   FHeaderAlignment = s.FHeaderAlignment;
-  FBorderPen->Assign(*s.FBorderPen);
+  {
+    TNotifyEvent handler = std::move(FBorderPen->OnChange);
+    FBorderPen->OnChange = nullptr;
+    FBorderPen->Assign(*s.FBorderPen);
+    FBorderPen->OnChange = std::move(handler);
+  }
   FBorders = s.FBorders;
   CheckFalse = s.CheckFalse;
   CheckTrue = s.CheckTrue;

@@ -75,6 +75,12 @@ void TGridDropDownWrapper<TBase>::Change() {
   if (FGrid && this->Visible() && !FSettingText && FGrid->EditMode()) FLink.FireEditChange(this->Text());
 }
 
+void TGridMemoDropDown::TakeBackCellText() {
+  if (!FGrid) return;
+  FGrid->UndoCellEdit();
+  SetEditorText(FGrid->GetCurrentCell());
+}
+
 template class TGridDropDownWrapper<TPlexTrackBarDropDown>;
 template class TGridDropDownWrapper<TPlexMemoDropDown>;
 template class TGridDropDownWrapper<TPlexCalculatorDropdown>;

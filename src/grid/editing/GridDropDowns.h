@@ -70,6 +70,10 @@ public:
 
 protected:
   bool CaretUnderPointer() const override { return true; }
+
+private:
+  // The cell followed the typing: Escape gives it its text from before the edit first.
+  void TakeBackCellText() override;
 };
 
 class TGridCalculatorDropDown : public TGridDropDownWrapper<TPlexCalculatorDropdown> {

@@ -5,7 +5,9 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
+#include "grid/editing/EditLink.h"
 #include "grid/editing/GridCombo.h"
+#include "grid/editing/GridSpin.h"
 #include "grid/features/Filter.h"
 #include "grid/features/FilterData.h"
 #include "grid/features/PrintSettings.h"
@@ -116,6 +118,13 @@ void TPlexColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) 
       combo->Items().Assign(d->ComboItems());
       combo->SetDropDownCount(d->DropDownCount);
     }
+    TGridSpin* spin = SpinEdit();
+    spin->MinValue = d->SpinMin;
+    spin->MaxValue = d->SpinMax;
+    spin->Increment = d->SpinStep;
+    SetEditLink(dynamic_cast<TEditLink*>(d->EditLink));
+    // The combo's set-up takes its count from here, after this hook.
+    ControlLook().DropDownCount = d->DropDownCount;
   }
   if (d && !d->FloatFormat().isEmpty()) FloatFormat = d->FloatFormat();
   TPlexStringGrid::DoGetEditorType(ACol, ARow, AEditor);

@@ -217,7 +217,7 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(int((i.*P)().Color)); },
               [](TItem& i, const TStreamValue& v, const TComponent*) { ReadColor((i.*P)().Color, v); }};
     case 1:
-      return {Name, [](TItem& i) -> std::optional<TStreamValue> { return Ident((i.*P)().Style, PenStyleNames); },
+      return {Name, [](TItem& i) -> std::optional<TStreamValue> { return Ident((i.*P)().Style(), PenStyleNames); },
               [](TItem& i, const TStreamValue& v, const TComponent*) {
                 (i.*P)().Style = IdentValue<TPenStyle>(v, PenStyleNames);
               }};

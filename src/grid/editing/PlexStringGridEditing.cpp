@@ -6,6 +6,7 @@
 #include "grid/dropdowns/PlexDropDownMembers.h"
 #include "grid/editing/EditorTypeTable.h"
 #include "grid/editing/GridCellEditors.h"
+#include "grid/editing/GridSpin.h"
 #include "grid/editing/PlexInplaceEdit.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/SystemProbes.h"
@@ -153,7 +154,9 @@ void TPlexStringGrid::CommitCellEditor(int ACol, int ARow) {
       if (!FOpenEditor || (info.NeedsDatePickers && !DatePickersSupported())) break;
       if (info.CommitsInEditMode && !FEditMode) break;
       FEditMode = false;
-      if (info.WriteBack == TWriteBack::Color)
+      if (info.Kind == TEditorKind::Spin && SpinEdit()->AllowEmptyValue && FOpenEditor->Value().trimmed().isEmpty())
+        SetCellFromEditor(col, ARow, QString());
+      else if (info.WriteBack == TWriteBack::Color)
         CommitChosenColor(col, ARow);
       else if (info.WriteBack == TWriteBack::ImageIndex)
         CommitChosenImage(col, ARow);

@@ -682,6 +682,9 @@ void TPlexStringGrid::WMChar(TMessage& Message) {
     const LPARAM at = MakeLParam(r.Left + 2, r.Top + 2);
     Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
     Perform(WM_LBUTTONUP, 0, at);
+    // The click left the caret where it fell; the typed character takes the
+    // cell's place, as it does when typing opens the editor.
+    if (TInplaceEdit* edit = InplaceEditor(); edit && edit->Visible()) edit->SelectAll();
     TBaseGrid::WndProc(Message);
     FStartEditChar = QChar();
     return;

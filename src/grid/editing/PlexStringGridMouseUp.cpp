@@ -410,6 +410,13 @@ void TPlexStringGrid::WMLButtonUp(TMessage& Message) {
   // A sizing or a move that the platform finishes in this release keeps the click from sorting.
   const TGridState state = GridState();
   const int moveFrom = FMoveIndex, movePos = FMovePos;
+  // The selecting ends before the inherited release, which would otherwise
+  // bring the editor up to date as if the press had only selected, and so
+  // close the editor that a direct-edit press has just opened.
+  if (state == gsSelecting) {
+    KillTimer(GridDragScrollTimerId);
+    SetGridState(gsNormal);
+  }
   HandPressOn(Message);
   if (state == gsColSizing || state == gsRowSizing || fixedSized) ColSizeFlg = true;
   if ((state == gsColMoving || state == gsRowMoving) && moveFrom != movePos) ColMoveFlg = true;

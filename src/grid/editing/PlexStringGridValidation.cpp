@@ -4,7 +4,6 @@
 #include "grid/core/PlexStringGrid.h"
 
 #include "grid/editing/ShowModified.h"
-#include "grid/foundation/IntList.h"
 #include "grid/foundation/PlexStringGridCheck.h"
 #include "platform/EditBalloon.h"
 
@@ -49,7 +48,7 @@ bool TPlexStringGrid::ValidateCell(const QString& NewValue) {
   if (value != FOldCellText) {
     Modified = true;
     if (FixedCols() > 0) {
-      if (FModifiedRows->IndexOf(RealRowIndex(Row())) == -1) FModifiedRows->Add(RealRowIndex(Row()));
+      SetRowModified(RealRowIndex(Row()), true);
       if (FShowModified->Enabled) InvalidateCell(0, Row());
     }
   }
@@ -121,7 +120,7 @@ bool TPlexStringGrid::ValidateCellWide(const QString& NewValue) {
     if (changed) {
       Modified = true;
       if (FShowModified->Enabled && FixedCols() > 0) {
-        if (FModifiedRows->IndexOf(RealRowIndex(FOldRow)) == -1) FModifiedRows->Add(RealRowIndex(FOldRow));
+        SetRowModified(RealRowIndex(FOldRow), true);
         InvalidateCell(0, FOldRow);
       }
       if (valid) DoCellsChanged(TRect(C, R, C, R));

@@ -87,7 +87,13 @@ TGridTrackbarDropDown* TPlexStringGrid::TrackbarDropDown() {
   return DropDownIn<TGridTrackbarDropDown>(FDropDownEditors[0], this);
 }
 
-TGridMemoDropDown* TPlexStringGrid::MemoDropDown() { return DropDownIn<TGridMemoDropDown>(FDropDownEditors[1], this); }
+TGridMemoDropDown* TPlexStringGrid::MemoDropDown() {
+  const bool made = !FDropDownEditors[1];
+  auto* memo = DropDownIn<TGridMemoDropDown>(FDropDownEditors[1], this);
+  // The cell follows the memo while it is typed into; SetEditText finds the base cell.
+  if (made) memo->OnChange = [this, memo](TObject*) { SetEditText(Col(), Row(), memo->MemoValue()); };
+  return memo;
+}
 
 TGridCalculatorDropDown* TPlexStringGrid::CalculatorDropDown() {
   return DropDownIn<TGridCalculatorDropDown>(FDropDownEditors[2], this);

@@ -140,13 +140,17 @@ void TPsgSpinButton::KeyDown(WORD& Key, TShiftState Shift) {
   TWinControl::KeyDown(Key, Shift);
   switch (Key) {
     case VK_SPACE: FFocusedButton->Click(); break;
+    // The step is the pair's: the key goes no further, or the edit around
+    // the pair would step a second time.
     case VK_UP:
       FocusArrowButton(FUpButton);
       FUpButton->Click();
+      Key = 0;
       break;
     case VK_DOWN:
       FocusArrowButton(FDownButton);
       FDownButton->Click();
+      Key = 0;
       break;
     default: break;
   }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 TEST(GridColumnItem, NewDefinitionOfAGridHasTheDefaults) {
@@ -97,6 +99,32 @@ TEST(GridColumnItem, FontChangesThroughItsOwnPropertiesReachTheGrid) {
   g.Repaints = 0;
   g.Columns()[1]->PrintFont().SetColor(clRed);
   EXPECT_EQ(g.Repaints, 0);
+}
+
+// A write through the border pen's own properties repaints the grid, as a
+// whole new pen does; the print pen only stores.
+TEST(GridColumnItem, BorderPenChangesThroughItsOwnPropertiesReachTheGrid) {
+  TRepaintCountingGrid g(nullptr);
+  TGridColumnItem* d = g.Columns()[1];
+  const struct {
+    const char* What;
+    std::function<void()> Change;
+    bool Repaints;
+  } cases[] = {
+      {"colour", [&] { d->BorderPen().Color = clRed; }, true},
+      {"same colour", [&] { d->BorderPen().Color = clRed; }, false},
+      {"width", [&] { d->BorderPen().Width = 2; }, true},
+      {"style", [&] { d->BorderPen().Style = psDot; }, true},
+      {"whole pen", [&] { d->SetBorderPen(TPen()); }, true},
+      {"print pen", [&] { d->PrintBorderPen().Color = clRed; }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    g.Repaints = 0;
+    c.Change();
+    EXPECT_EQ(g.Repaints > 0, c.Repaints);
+  }
+  EXPECT_EQ(d->BorderPen().Color, clBlack);
 }
 
 TEST(GridColumnItem, AssignCopiesValuesWithoutTouchingTheGrid) {

@@ -207,6 +207,37 @@ TEST_F(GridDropDownsTest, CellValuesLoadAndComeBack) {
   EXPECT_EQ(Grid->GridDropDown()->ItemIndex(), 1);
 }
 
+// While the memo drop-down is typed into, its cell follows each key.
+TEST_F(GridDropDownsTest, MemoCellFollowsTheTypingBeforeTheCommit) {
+  Grid->DefaultEditor = edMemoDropDown;
+  Grid->SetCells(2, 2, "ab");
+  Grid->SetCol(2);
+  Grid->SetRow(2);
+  Grid->SetFocus();
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  QApplication::processEvents();
+  TGridMemoDropDown* memo = Grid->MemoDropDown();
+  ASSERT_TRUE(memo->Visible());
+  QTest::keyClick(memo->Widget(), Qt::Key_End);
+  for (const char* typed : {"c", "d"}) {
+    QTest::keyClicks(memo->Widget(), typed);
+    EXPECT_TRUE(Grid->EditMode());
+    EXPECT_EQ(Grid->Cells(2, 2).toStdString(), memo->Text().toStdString());
+  }
+  EXPECT_EQ(Grid->Cells(2, 2).toStdString(), "abcd");
+  QTest::keyClick(memo->Widget(), Qt::Key_Return);
+  EXPECT_EQ(Grid->Cells(2, 2).toStdString(), "abcd");
+  // Escape takes the typing back out of the cell.
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  QApplication::processEvents();
+  QTest::keyClick(memo->Widget(), Qt::Key_End);
+  QTest::keyClicks(memo->Widget(), "e");
+  EXPECT_EQ(Grid->Cells(2, 2).toStdString(), "abcde");
+  QTest::keyClick(memo->Widget(), Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(2, 2).toStdString(), "abcd");
+}
+
 TEST_F(GridDropDownsTest, CalculatorCompletesItsResultBeforeEnterIsValidated) {
   QString validated;
   Grid->OnCellValidate = [&](TObject*, int, int, QString& value, bool&) { validated = value; };

@@ -74,6 +74,53 @@ TEST_F(WrapperTest, EditorLifeEventsByEditor) {
 
 // ---- the spin editor
 
+// The integer spin reads the number the cell's text begins with.
+TEST_F(WrapperTest, SpinReadsTheLeadingNumberOfTheCell) {
+  const struct {
+    const char* Cell;
+    const char* Shown;
+  } cases[] = {{"12abc", "12"}, {" 7 ", "7"}, {"$1F", "31"}, {"0x10", "16"},
+               {"x0A", "10"},   {"", "0"},    {"abc", "0"},  {"+42.9", "42"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Cell);
+    Grid->DefaultEditor = edSpinEdit;
+    Grid->SetCells(2, 2, c.Cell);
+    Grid->SetCol(2);
+    Grid->SetRow(2);
+    Grid->SetFocus();
+    QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+    QApplication::processEvents();
+    ASSERT_TRUE(Grid->SpinEdit()->Visible());
+    EXPECT_EQ(Grid->SpinEdit()->Text().toStdString(), c.Shown);
+    QTest::keyClick(Grid->SpinEdit()->Widget(), Qt::Key_Escape);
+    Grid->HideInplaceEdit();
+  }
+}
+
+// An emptied spin commits an empty cell only while AllowEmptyValue is on.
+TEST_F(WrapperTest, EmptiedSpinCommitsAnEmptyCellWithAllowEmptyValue) {
+  for (bool allow : {false, true}) {
+    SCOPED_TRACE(allow);
+    Grid->DefaultEditor = edSpinEdit;
+    Grid->SetCells(2, 2, "5");
+    Grid->SetCol(2);
+    Grid->SetRow(2);
+    Grid->SetFocus();
+    QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+    QApplication::processEvents();
+    TGridSpin* spin = Grid->SpinEdit();
+    ASSERT_TRUE(spin->Visible());
+    spin->AllowEmptyValue = allow;
+    QTest::keyClick(spin->Widget(), Qt::Key_End);
+    QTest::keyClick(spin->Widget(), Qt::Key_Backspace);
+    EXPECT_EQ(spin->Text().toStdString(), "");
+    QTest::keyClick(spin->Widget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(spin->Visible());
+    EXPECT_EQ(Grid->Cells(2, 2).toStdString(), allow ? "" : "0");
+  }
+}
+
 TEST_F(WrapperTest, SpinPagingKeysStepWithinTheLimits) {
   std::vector<bool> upDowns;
   Grid->OnSpinClick = [&](TObject*, int, int, int, bool up) { upDowns.push_back(up); };

@@ -3,7 +3,9 @@
 #include "grid/editing/PlexColumnGrid.h"
 
 #include "EditorFormFixture.h"
+#include "grid/editing/EditLink.h"
 #include "grid/editing/GridCombo.h"
+#include "grid/editing/GridSpin.h"
 #include "platform/Menus.h"
 #include "platform/Screenshot.h"
 
@@ -238,6 +240,91 @@ TEST_F(ColumnGridForm, F2OpensTheColumnsList) {
   EXPECT_EQ(Grid->ComboEditor()->Items().CommaText(), "Off,Slow,Fast");
   EXPECT_EQ(Grid->ComboEditor()->DropDownCount(), 8);
   EXPECT_TRUE(Grid->ComboEditor()->Visible());
+}
+
+// The opened editor carries its column's settings: each list its own count.
+TEST_F(ColumnGridForm, ListsOpenWithTheirColumnsDropDownCount) {
+  Grid->Columns()[3]->DropDownCount = 3;
+  ShowForm(420, 200);
+  const struct { int Col, Count; } cases[] = {{3, 3}, {4, 8}, {3, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Col);
+    if (Grid->EditMode()) Grid->HideCellEdit();
+    Grid->SetCol(c.Col);
+    Grid->SetRow(1);
+    Grid->SetFocus();
+    QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+    ASSERT_TRUE(Grid->ComboEditor()->Visible());
+    EXPECT_EQ(Grid->ComboEditor()->DropDownCount(), c.Count);
+    QTest::keyClick(Grid->ComboEditor()->Widget(), Qt::Key_Escape);
+    QApplication::processEvents();
+  }
+}
+
+// A spin column steps by its SpinStep within SpinMin and SpinMax.
+TEST_F(ColumnGridForm, SpinColumnStepsWithinItsLimits) {
+  TGridColumnItem* d = Grid->Columns()[1];
+  d->SetEditor(edSpinEdit);
+  d->SpinMin = 0;
+  d->SpinMax = 10;
+  d->SpinStep = 5;
+  ShowForm(420, 200);
+  Grid->SetCells(1, 1, "3");
+  Grid->SetCol(1);
+  Grid->SetRow(1);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  TGridSpin* spin = Grid->SpinEdit();
+  ASSERT_TRUE(spin->Visible());
+  EXPECT_EQ(spin->MinValue, 0);
+  EXPECT_EQ(spin->MaxValue, 10);
+  EXPECT_EQ(spin->Increment, 5);
+  const TPsgSpinButton* pair = spin->Button();
+  const QPoint up = pair->UpButton()->Widget()->rect().center();
+  for (const char* expected : {"8", "10"}) {
+    QTest::mouseClick(pair->UpButton()->Widget(), Qt::LeftButton, {}, up);
+    QApplication::processEvents();
+    EXPECT_EQ(spin->Text().toStdString(), expected);
+  }
+  if (const char* shots = std::getenv("QUILLORE_SHOTS"))
+    SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/column-grid-spin.png");
+  QTest::keyClick(spin->Widget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(1, 1), "10");
+}
+
+// An application's link: an edit of its own.
+class TTextLink : public TEditLink {
+public:
+  using TEditLink::TEditLink;
+  TEdit* Edit = nullptr;
+  TWinControl* GetEditControl() override { return Edit; }
+  void CreateEditor(TWinControl* AParent) override {
+    if (!Edit) Edit = new TEdit(this);  // owned by the link
+    Edit->SetParent(AParent);
+  }
+  void DestroyEditor() override {
+    delete Edit;
+    Edit = nullptr;
+  }
+  QString GetEditorValue() override { return Edit ? Edit->Text() : QString(); }
+  void SetEditorValue(const QString& s) override { Edit->SetText(s); }
+};
+
+// An edCustom column opens the link its definition names.
+TEST_F(ColumnGridForm, CustomColumnOpensItsEditLinkOnF2) {
+  auto* link = new TTextLink(Form.get());
+  TGridColumnItem* d = Grid->Columns()[1];
+  d->SetEditor(edCustom);
+  d->EditLink = link;
+  ShowForm(420, 200);
+  Grid->SetCol(1);
+  Grid->SetRow(2);
+  QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->EditLink(), link);
+  ASSERT_NE(link->Edit, nullptr);
+  EXPECT_TRUE(link->Edit->Visible());
+  EXPECT_EQ(link->Edit->Text(), "Valve");
 }
 
 TEST_F(ColumnGridForm, EditComboKeepsATextThatIsNoItem) {

@@ -180,3 +180,22 @@ TEST_F(PickerFixture, MetroLookOfTheDatePicker) {
   psg->SetFocus();
   EXPECT_EQ(PaintedPixel(psg, 0, 10), clRed);
 }
+
+// The drop-down button is hot only while the mouse is over it: moving onto
+// the text part (a child of the picker) takes the hot state away.
+TEST_F(PickerFixture, ButtonIsHotOnlyWhileTheMouseIsOverIt) {
+  QWidget* w = Picker->Widget();
+  const struct {
+    QPoint At;
+    bool Hot;
+  } moves[] = {{QPoint(w->width() - 5, 10), true},
+               {QPoint(20, 10), false},
+               {QPoint(w->width() - 8, 8), true},
+               {QPoint(60, 12), false}};
+  for (const auto& m : moves) {
+    SCOPED_TRACE(m.At.x());
+    QTest::mouseMove(w, m.At);
+    QApplication::processEvents();
+    EXPECT_EQ(Picker->ButtonHover(), m.Hot);
+  }
+}

@@ -15,6 +15,14 @@ namespace {
 
 using KeyboardTest = KeyGridFixture;
 
+// Types each character where the focus is at that moment, as a keyboard does.
+void TypeAtFocus(const QString& Text) {
+  for (QChar ch : Text) {
+    QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+    QApplication::processEvents();
+  }
+}
+
 TEST_F(KeyboardTest, EnterFiresOnKeyPressOnEveryCellKind) {
   enum Kind { Editable, ReadOnly, CheckBox };
   int enters = 0;
@@ -335,6 +343,76 @@ TEST_F(KeyboardTest, HoverFixedCellsNameTheFixedCellsThatReact) {
     EXPECT_EQ(Grid->IsHoverFixedCell(2, 0), c.FixedRow) << c.Mode;
     EXPECT_EQ(Grid->IsHoverFixedCell(0, 0), c.Corner) << c.Mode;
     EXPECT_EQ(Grid->IsHoverFixedCell(2, 2), c.Normal) << c.Mode;
+  }
+}
+
+// The character that opens the editor is typed like every later one: the
+// editor type's filter sees it, whether the cell was closed or already open.
+TEST_F(KeyboardTest, TypedCharactersPassTheEditorTypeFilterOnClosedAndOpenCells) {
+  struct Case {
+    TEditorType Type;
+    char Typed;
+    const char* Taken;  // what the filter lets into the editor; empty: refused
+  };
+  const Case cases[] = {
+      {edNumeric, 'x', ""},    {edNumeric, '5', "5"},        {edFloat, 'x', ""},
+      {edFloat, '5', "5"},     {edPositiveNumeric, '-', ""}, {edPositiveNumeric, '4', "4"},
+      {edUpperCase, 'a', "A"}, {edLowerCase, 'B', "b"},      {edNormal, 'q', "q"},
+  };
+  for (const Case& c : cases)
+    for (bool open : {false, true}) {
+      SCOPED_TRACE(QString("type %1 char %2 open %3").arg(c.Type).arg(c.Typed).arg(open).toStdString());
+      Grid->DefaultEditor = c.Type;
+      Grid->SetCells(2, 2, "7");
+      At(2, 2);
+      // Either way the editor starts with the whole text selected (EditSelectAll).
+      if (open) Press(Qt::Key_F2);
+      TypeAtFocus(QString(c.Typed));
+      ASSERT_TRUE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QApplication::processEvents();
+      const QString taken(c.Taken);
+      const QString stored = taken.isEmpty() ? "7" : taken;
+      EXPECT_EQ(Grid->Cells(2, 2).toStdString(), stored.toStdString());
+    }
+}
+
+// Backspace on a closed cell opens the editor and takes the selected text away.
+TEST_F(KeyboardTest, BackspaceOnAClosedCellOpensTheEditorEmptied) {
+  Grid->SetCells(2, 2, "abc");
+  At(2, 2);
+  Press(Qt::Key_Backspace);
+  ASSERT_TRUE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
+  EXPECT_EQ(Grid->InplaceEditor()->Text().toStdString(), "");
+  TypeAtFocus("z");
+  EXPECT_EQ(Grid->InplaceEditor()->Text().toStdString(), "z");
+}
+
+// With RangeSelectAndEdit and goEditing off, the first typed character opens
+// the editor holding that character, filtered like the rest.
+TEST_F(KeyboardTest, RangeSelectAndEditOpensTheEditorWithTheFirstCharacter) {
+  struct Case {
+    TEditorType Type;
+    const char* Typed;
+    const char* Shown;
+  };
+  const Case cases[] = {
+      {edNormal, "k", "k"}, {edNormal, "kl", "kl"}, {edUpperCase, "ab", "AB"}, {edNumeric, "x9", "9"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Typed);
+    SetOption(goEditing, false);
+    Grid->MouseActions().RangeSelectAndEdit = true;
+    Grid->DefaultEditor = c.Type;
+    Grid->SetCells(2, 2, "old");
+    At(2, 2);
+    TypeAtFocus(c.Typed);
+    ASSERT_TRUE(Grid->InplaceEditor() && Grid->InplaceEditor()->Visible());
+    EXPECT_EQ(Grid->InplaceEditor()->Text().toStdString(), c.Shown);
+    if (const char* shots = std::getenv("QUILLORE_SHOTS"); shots && c.Type == edUpperCase)
+      SaveWidgetScreenshot(Form->Widget(), QString(shots) + "/grid-range-edit-typed.png");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->Cells(2, 2).toStdString(), c.Shown);
   }
 }
 

@@ -269,6 +269,31 @@ TEST_F(MouseGrid, PressOutcomes) {
   SetOpenUrlHandler({});
 }
 
+// With DirectEdit one click on another cell opens its text editor, which
+// stays open after the release, ready for typing.
+TEST_F(MouseGrid, DirectEditClickOpensTheCellsEditorAndLeavesItOpen) {
+  MakeGrid();
+  SetOption(goEditing, true);
+  Grid->MouseActions().DirectEdit = true;
+  const struct { int Col, Row; } clicks[] = {{2, 2}, {3, 1}, {1, 3}};
+  for (const auto& c : clicks) {
+    SCOPED_TRACE(c.Col * 10 + c.Row);
+    Grid->SetCells(c.Col, c.Row, "old");
+    Click(At(c.Col, c.Row));
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->Col(), c.Col);
+    EXPECT_EQ(Grid->Row(), c.Row);
+    ASSERT_NE(Grid->InplaceEditor(), nullptr);
+    EXPECT_TRUE(Grid->InplaceEditor()->Visible());
+    EXPECT_TRUE(Grid->InplaceEditor()->Focused());
+    EXPECT_NE(Grid->GridState(), gsSelecting);
+  }
+  QTest::keyClicks(QApplication::focusWidget(), "new");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(Grid->Cells(1, 3), "new");
+}
+
 TEST_F(MouseGrid, CellLinkAnchorJumpsToTheCell) {
   MakeGrid();
   Grid->SetCells(1, 1, "<A href=\"CELL://R3C4\">go</A>");

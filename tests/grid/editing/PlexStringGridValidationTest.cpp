@@ -4,6 +4,7 @@
 
 #include "EditingGridFixture.h"
 #include "grid/editing/RichTextStore.h"
+#include "grid/editing/ShowModified.h"
 
 #include <stdexcept>
 
@@ -37,6 +38,59 @@ TEST_F(ValidationTest, FooterAndNotifiersReadTheNewText) {
   for (const QString& seen : FooterSaw()) EXPECT_EQ(seen, "new");
   EXPECT_EQ(notified, QStringList{"new"});
   EXPECT_TRUE(Grid->Modified);
+}
+
+// Each accepted change marks its own row, whether ShowModified shows the marks or not.
+TEST_F(ValidationTest, TypedEditsMarkTheirOwnRowsModified) {
+  for (bool shown : {false, true}) {
+    SCOPED_TRACE(shown);
+    Grid->ClearModifiedRows();
+    Grid->ShowModified().Enabled = shown;
+    // Row 4 refuses its value and puts the old text back: not a change.
+    Grid->OnCellValidate = [](TObject*, int, int ARow, QString& Value, bool& Valid) {
+      if (ARow != 4) return;
+      Valid = false;
+      Value = "same";
+    };
+    for (int row : {1, 3, 4}) {
+      Grid->SetCells(2, row, "same");
+      Grid->SetCol(2);
+      Grid->SetRow(row);
+      Grid->SetFocus();
+      QApplication::processEvents();
+      QTest::keyClicks(Grid->Widget(), "n");
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QApplication::processEvents();
+    }
+    Grid->OnCellValidate = nullptr;
+    if (Grid->EditMode()) Grid->HideInplaceEdit();
+    EXPECT_EQ(Grid->Cells(2, 1), "n");
+    EXPECT_EQ(Grid->Cells(2, 3), "n");
+    EXPECT_EQ(Grid->Cells(2, 4), "same");
+    for (int row = 0; row < Grid->RowCount(); ++row)
+      EXPECT_EQ(Grid->GetRowModified(row), row == 1 || row == 3) << "row " << row;
+    EXPECT_EQ(Grid->ModifiedRowCount(), 2);
+  }
+}
+
+// The wide check marks the edited row only while ShowModified is on.
+TEST_F(ValidationTest, WideEditsMarkTheirRowWhenShowModifiedIsOn) {
+  for (bool shown : {false, true}) {
+    SCOPED_TRACE(shown);
+    Grid->ClearModifiedRows();
+    Grid->ShowModified().Enabled = shown;
+    Grid->SetWideCells(1, 3, "old");
+    Grid->SetCol(1);
+    Grid->SetRow(3);
+    Grid->SetFocus();
+    QTest::keyClick(Grid->Widget(), Qt::Key_F2);
+    QApplication::processEvents();
+    EXPECT_TRUE(Grid->ValidateCellWide("new"));
+    Grid->HideInplaceEdit();
+    EXPECT_EQ(Grid->GetRowModified(3), shown);
+    EXPECT_FALSE(Grid->GetRowModified(0));
+    EXPECT_EQ(Grid->ModifiedRowCount(), shown ? 1 : 0);
+  }
 }
 
 TEST_F(ValidationTest, UnchangedValueFiresNothingUnlessAlwaysValidate) {

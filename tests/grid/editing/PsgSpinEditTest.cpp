@@ -279,6 +279,28 @@ TEST_F(SpinFixture, HeldArrowRepeatsAfter400ThenEvery100Ms) {
   EXPECT_EQ(Spin->Value(), 4);
 }
 
+// Up and Down on the focused arrow pair step once and stay there: the edit
+// around it never sees them.
+TEST_F(SpinFixture, ArrowKeysOnTheFocusedPairStepOnce) {
+  TPsgSpinButton* pair = Spin->Button();
+  pair->SetTabStop(true);
+  int editKeys = 0;
+  Spin->OnKeyDown = [&](TObject*, WORD&, TShiftState) { ++editKeys; };
+  const struct {
+    Qt::Key Key;
+    int Value;
+  } cases[] = {{Qt::Key_Up, 6}, {Qt::Key_Down, 4}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Value);
+    Spin->SetValue(5);
+    pair->SetFocus();
+    ASSERT_TRUE(pair->Focused());
+    QTest::keyClick(pair->Widget(), c.Key);
+    EXPECT_EQ(Spin->Value(), c.Value);
+    EXPECT_EQ(editKeys, 0);
+  }
+}
+
 TEST_F(SpinFixture, HorizontalPairIsAtLeast20WideWithDownOnTheLeft) {
   Spin->SetDirection(spHorizontal);
   TPsgSpinButton* pair = Spin->Button();
