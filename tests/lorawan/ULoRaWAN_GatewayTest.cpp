@@ -18,6 +18,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTabBar>
+#include <QTimer>
+#include <QWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,6 +27,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -110,6 +113,33 @@ protected:
     ASSERT_TRUE(bar);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(Index).center());
     QApplication::processEvents();
+  }
+  // Cancel, then a new showing as the main window gives it: modal, with
+  // Steps run inside it; Cancel closes it unless Steps did.
+  void CancelAndShowModal(const std::function<void()>& Steps) const {
+    Press(Form->Btn_Cancel);
+    EXPECT_EQ(Form->ModalResult(), mrCancel);
+    Form->SetVisible(false);
+    {
+      // The offscreen window system keeps a hidden window as its focus
+      // window; another window taking it lets the next showing be activated.
+      QWidget other;
+      other.show();
+      other.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
+    }
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      ran = true;
+      if (QTest::qWaitForWindowExposed(Form->Widget())) {
+        Form->Widget()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form->Widget()));
+      }
+      Steps();
+      if (Form->ModalResult() == mrNone) Press(Form->Btn_Cancel);
+    });
+    Form->ShowModal();
+    EXPECT_TRUE(ran);
   }
   // The keys every device of ThreeDevices needs for the checks to pass.
   void CompleteTheKeys() const {
@@ -596,8 +626,8 @@ TEST_F(LoRaWANGatewayForm, ADropDownWritesOnlyItsOwnCell) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Way);
-    TFLoRaWAN_Gateway& f = Open();
-    for (int showing = 0; showing < 2; ++showing) {
+    Open();
+    const auto pickThenType = [&] {
       c.Pick();
       EXPECT_EQ(Devices()->ReadOnly(6, 1), c.Activation == ActivationOTAA);
       TypeInto(Devices(), 4, 1, "same row");
@@ -606,14 +636,9 @@ TEST_F(LoRaWANGatewayForm, ADropDownWritesOnlyItsOwnCell) {
       EXPECT_EQ(Devices()->GetCellEx(3, 2), "next row");
       EXPECT_EQ(Devices()->GetCellEx(5, 1), c.Activation);
       EXPECT_EQ(Devices()->GetCellEx(5, 2), "");
-      Press(f.Btn_Cancel);
-      EXPECT_EQ(f.ModalResult(), mrCancel);
-      f.SetModalResult(mrNone);
-      f.Show();
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(f.Widget()));
-      f.Widget()->activateWindow();
-      ASSERT_TRUE(QTest::qWaitForWindowActive(f.Widget()));
-    }
+    };
+    pickThenType();
+    CancelAndShowModal(pickThenType);
     Form.reset();
   }
 }
@@ -684,9 +709,100 @@ TEST_F(LoRaWANGatewayForm, TheKeysAnActivationDoesNotUseRefuseTyping) {
   ClickCell(d, 2, 3);
   Press(f.Btn_OK);
   ASSERT_EQ(f.ModalResult(), mrOk) << (Dialogs->Records().empty() ? "" : Dialogs->Records()[0].Text.toStdString());
-  f.SetModalResult(mrNone);
-  f.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.Widget()));
-  for (const Cell& c : cells) d->SetCellEx(c.Col, c.Row, "");
-  check();
+  CancelAndShowModal([&] {
+    for (const Cell& c : cells) d->SetCellEx(c.Col, c.Row, "");
+    check();
+  });
+}
+
+// Tab and Shift+Tab in an open editor leave the cell with its text and go on
+// along the row, where the next text goes.
+TEST_F(LoRaWANGatewayForm, TabAndShiftTabCommitAndMoveAlongTheRow) {
+  Open();
+  TPlexStringGrid* d = Devices();
+  ClickCell(d, 2, 1);
+  Keys("70B3D57ED0000001");
+  Stroke(Qt::Key_Tab);
+  EXPECT_EQ(d->GetCellEx(2, 1), "70B3D57ED0000001");
+  EXPECT_EQ(d->Col(), 3);
+  Keys("0000000000000000");
+  Stroke(Qt::Key_Tab);
+  EXPECT_EQ(d->Col(), 4);
+  Keys("Meter");
+  Stroke(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(d->GetCellEx(4, 1), "Meter");
+  EXPECT_EQ(d->GetCellEx(3, 1), "0000000000000000");
+  EXPECT_EQ(d->Col(), 3);
+  EXPECT_EQ(d->GetCellEx(2, 1), "70B3D57ED0000001");
+}
+
+// Delete types nothing into a cell (some keyboards send it as a DEL
+// character); Backspace on a closed cell opens it emptied for typing.
+TEST_F(LoRaWANGatewayForm, DeleteTypesNothingAndBackspaceEditsTheCell) {
+  Open();
+  TPlexStringGrid* d = Devices();
+  TypeInto(d, 4, 1, "Meter");
+  ClickCell(d, 4, 2);
+  Stroke(Qt::Key_Up);
+  ASSERT_EQ(d->Row(), 1);
+  ASSERT_FALSE(d->EditMode());
+  QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Delete, QString(QChar(0x7F)), {});
+  QApplication::processEvents();
+  Stroke(Qt::Key_Return);
+  EXPECT_EQ(d->GetCellEx(4, 1), "Meter");
+  ClickCell(d, 4, 2);
+  Stroke(Qt::Key_Up);
+  Stroke(Qt::Key_Backspace);
+  Keys("Gauge");
+  Stroke(Qt::Key_Return);
+  EXPECT_EQ(d->GetCellEx(4, 1), "Gauge");
+}
+
+// A new showing starts at the first row of every grid, with its rules.
+TEST_F(LoRaWANGatewayForm, EachShowingStartsAtTheFirstRow) {
+  Project.WriteDevices(ThreeDevices());
+  TFLoRaWAN_Gateway& f = Open();
+  TPlexStringGrid* d = Devices();
+  ClickCell(d, 2, 3);
+  for (int i = 0; i < 40; ++i) Stroke(Qt::Key_Down);
+  ClickCell(f.PCG_LoRaWAN_Uplink, 3, 4);
+  ASSERT_GT(d->TopRow(), 1);
+  CancelAndShowModal([&] {
+    for (TPlexStringGrid* grid : {d, static_cast<TPlexStringGrid*>(f.PCG_LoRaWAN_Uplink)}) {
+      EXPECT_EQ(grid->Row(), 1);
+      EXPECT_EQ(grid->TopRow(), 1);
+      EXPECT_EQ(grid->LeftCol(), 1);
+    }
+    EXPECT_EQ(ShownRuleNames(), QStringList({"up A", "down A"}));
+  });
+}
+
+// Paste Row and Delete Row show their rows at once, not at the next page change.
+TEST_F(LoRaWANGatewayForm, RowButtonsRepaintTheRuleGridAtOnce) {
+  Project.WriteDevices(ThreeDevices());
+  TFLoRaWAN_Gateway& f = Open();
+  TPlexColumnGrid* up = f.PCG_LoRaWAN_Uplink;
+  ClickCell(Devices(), 2, 1);
+  ClickCell(up, 2, 1);
+  Press(f.Btn_CopyRow);
+  ClickCell(up, 2, 2);
+  std::set<int> paintedRows;  // of the mnemonic column, away from the current cell
+  up->OnGetCellColor = [&](TObject*, int ARow, int ACol, TGridDrawState, TBrush&, TFont&) {
+    if (ACol == 10) paintedRows.insert(ARow);
+  };
+  QApplication::processEvents();
+  paintedRows.clear();
+  Press(f.Btn_PasteRow);
+  QApplication::processEvents();
+  EXPECT_TRUE(paintedRows.count(2));
+  paintedRows.clear();
+  ClickCell(up, 2, 1);
+  QApplication::processEvents();
+  paintedRows.clear();
+  Dialogs->Answer(mrYes);
+  Press(f.Btn_DelRow);
+  QApplication::processEvents();
+  EXPECT_TRUE(paintedRows.count(1) && paintedRows.count(2));
+  EXPECT_EQ(up->GetCellEx(10, 1), "up A");
+  EXPECT_EQ(Dialogs->PendingAnswers(), 0);
 }
