@@ -261,7 +261,11 @@ void TFBoot::Show_Ethernet() {
     for (int i = 0; i < 4; ++i) edits[i]->SetText(octets[i]);
   }
   Restore_Options();
-  if (E_IP1->CanFocus()) E_IP1->SetFocus();
+  // Typing replaces a remembered address, field by field.
+  if (E_IP1->CanFocus()) {
+    E_IP1->SetFocus();
+    E_IP1->SelectAll();
+  }
 }
 
 void TFBoot::Show_Serial() {
@@ -292,7 +296,11 @@ void TFBoot::E_IPKeyPress(TObject* Sender, QChar& Key) {
   if (Key != '.') return;
   Key = QChar(0);
   TEdit* next = Sender == E_IP1 ? E_IP2 : Sender == E_IP2 ? E_IP3 : Sender == E_IP3 ? E_IP4 : nullptr;
-  if (next && next->CanFocus()) next->SetFocus();
+  // As Tab does: the next field, its text selected to be typed over.
+  if (next && next->CanFocus()) {
+    next->SetFocus();
+    next->SelectAll();
+  }
 }
 
 QString TFBoot::IpAddressText() const {

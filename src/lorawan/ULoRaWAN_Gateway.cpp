@@ -6,7 +6,6 @@
 #include "common/button/LbButton.h"
 #include "common/tables/RowOperations.h"
 #include "common/tables/TableCells.h"
-#include "grid/editing/GridCombo.h"
 #include "grid/editing/PlexColumnGrid.h"
 #include "lorawan/LoRaWANDeviceCheck.h"
 #include "platform/Dialogs.h"
@@ -31,6 +30,7 @@ constexpr int ActivationColumn = 5;
 constexpr int ClassColumn = 10;
 constexpr int RX2Column = 12;
 constexpr int NetSessKeyColumn = 6, AppSessKeyColumn = 7, AppKeyColumn = 8;
+constexpr TColor ReadOnlyKeyColor = clBtnFace;
 
 // The ids of the editor's block.
 namespace Texts {
@@ -203,19 +203,14 @@ void TFLoRaWAN_Gateway::CreateLayout() {
   devices->OnComboChange = [this](TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection) {
     PSG_LoRaWAN_Device_ListComboChange(Sender, ACol, ARow, AItemIndex, ASelection);
   };
-  // A pick in the open list is not reported to the grid, nor kept when the
-  // cell is left: the list's own selection event writes the cell and applies
-  // the change at once.
-  if (TGridCombo* combo = devices->ComboEditor()) {
-    combo->OnSelect = [this, combo](TObject*) {
-      TPlexStringGrid* grid = PSG_LoRaWAN_Device_List;
-      const int index = combo->ItemIndex();
-      const QString text = index >= 0 ? combo->Items()[index] : combo->Text();
-      const int col = grid->RealColIndex(grid->Col());
-      grid->SetCellEx(col, grid->Row(), text);
-      PSG_LoRaWAN_Device_ListComboChange(grid, col, grid->Row(), index, text);
-    };
-  }
+  // The list follows the user's moves in it; when the edit ends the row's
+  // key cells follow what the cell kept (Escape gives back the old text).
+  devices->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
+    if (ACol == ActivationColumn && ARow >= 1 && ARow <= LoRaWANDeviceCount) {
+      Apply_Activation(ARow, PSG_LoRaWAN_Device_List->GetCellEx(ActivationColumn, ARow));
+      PSG_LoRaWAN_Device_List->Repaint();
+    }
+  };
 }
 
 void TFLoRaWAN_Gateway::Init_Tables() {
@@ -235,7 +230,7 @@ void TFLoRaWAN_Gateway::Init_Table() {
   grid->BeginUpdate();
   grid->SetColCount(int(DeviceColumns.size()));
   grid->SetRowCount(DeviceRows);
-  grid->SetOptions(grid->Options() + TGridOptions{goEditing, goColSizing});
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing, goColSizing, goTabs});
   for (int c = 0; c < int(DeviceColumns.size()); ++c) {
     grid->SetColWidths(c, DeviceColumns[size_t(c)].Width);
     if (c == 0) continue;
@@ -254,7 +249,7 @@ void TFLoRaWAN_Gateway::Init_Rule_Grid(TPlexColumnGrid* Grid, bool DownLink) {
   Grid->BeginUpdate();
   Grid->SetColCount(int(columns.size()));
   Grid->SetRowCount(RuleRows);
-  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing, goColSizing});
+  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing, goColSizing, goTabs});
   for (int c = 0; c < int(columns.size()); ++c) {
     TGridColumnItem* column = Grid->Columns()[c];
     column->SetWidth(columns[size_t(c)].Width);
@@ -295,6 +290,7 @@ void TFLoRaWAN_Gateway::FormShow(TObject*) {
   Model.Clear_Devices();
   Clear_Devices_Table();
   Clear_Rules_Tables();
+  Reset_Grid_Positions();
   FShownDevice = -1;
   Model.ModeMaster = Model.Is_a_Master();
   PLoRaWAN_Device_List->SetVisible(Model.ModeMaster);
@@ -310,6 +306,19 @@ void TFLoRaWAN_Gateway::FormShow(TObject*) {
   DoCopy_Dev = DoCopy_Up = DoCopy_Down = false;
 }
 
+// Each showing starts at the top left of every grid, whatever the last one left.
+void TFLoRaWAN_Gateway::Reset_Grid_Positions() {
+  for (TPlexStringGrid* grid :
+       {static_cast<TPlexStringGrid*>(PSG_LoRaWAN_Device_List), static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Uplink),
+        static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Downlink)}) {
+    grid->HideInplaceEdit();
+    grid->SetTopRow(grid->FixedRows());
+    grid->SetLeftCol(grid->FixedCols());
+    grid->SetRow(grid->FixedRows());
+    grid->SetCol(grid->FixedCols());
+  }
+}
+
 void TFLoRaWAN_Gateway::Clear_Devices_Table() {
   TPlexStringGrid* grid = PSG_LoRaWAN_Device_List;
   grid->BeginUpdate();
@@ -317,6 +326,8 @@ void TFLoRaWAN_Gateway::Clear_Devices_Table() {
   for (int r = 1; r < rows; ++r) {
     grid->SetCheckBoxState(EnableColumn, r, true);
     for (int c = EnableColumn + 1; c < grid->AllColCount(); ++c) grid->SetCellEx(c, r, QString());
+    // An emptied row has no activation yet, whatever the last showing left.
+    if (r <= LoRaWANDeviceCount) Apply_Activation(r, QString());
   }
   grid->EndUpdate();
 }
@@ -351,13 +362,19 @@ void TFLoRaWAN_Gateway::Show_Data_Devices_Table() {
   grid->EndUpdate();
 }
 
-// Over the air, the session keys are made at the join; without it they are typed.
+// Over the air, the session keys are made at the join; without it they are
+// typed. A key cell that waits shows it in the colour of a disabled field.
 void TFLoRaWAN_Gateway::Apply_Activation(int ARow, const QString& Activation) {
   const bool otaa = Activation == ActivationOTAA;
   TPlexStringGrid* grid = PSG_LoRaWAN_Device_List;
-  grid->SetReadOnly(NetSessKeyColumn, ARow, otaa);
-  grid->SetReadOnly(AppSessKeyColumn, ARow, otaa);
-  grid->SetReadOnly(AppKeyColumn, ARow, !otaa);
+  const auto keyCell = [&](int ACol, bool ReadOnly) {
+    grid->SetReadOnly(ACol, ARow, ReadOnly);
+    grid->SetColors(ACol, ARow, ReadOnly ? ReadOnlyKeyColor : DeviceColumns[size_t(ACol)].Color);
+    grid->SetFontColors(ACol, ARow, ReadOnly ? clGrayText : clWindowText);
+  };
+  keyCell(NetSessKeyColumn, otaa);
+  keyCell(AppSessKeyColumn, otaa);
+  keyCell(AppKeyColumn, !otaa);
 }
 
 void TFLoRaWAN_Gateway::PSG_LoRaWAN_Device_ListComboChange(TObject*, int ACol, int ARow, int,

@@ -83,6 +83,7 @@ private:
   void Init_Rule_Grid(TPlexColumnGrid* Grid, bool DownLink);
   void CreateLayout();
   void Clear_Devices_Table();
+  void Reset_Grid_Positions();
   void Clear_Rules_Tables();
   void Show_Data_Devices_Table();
   void Show_Rules_Of(int Device);

@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include "platform/ActnList.h"
+#include "platform/FocusQuery.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/HintWindow.h"
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -913,6 +915,8 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       }
       const QString text = ke->text();
       if (text.isEmpty() || (ke->modifiers() & Qt::ControlModifier && text[0].unicode() >= 32)) return swallowed;
+      // The Delete key types no character on the system (some keyboards give it DEL).
+      if (ke->key() == Qt::Key_Delete) return swallowed;
       QChar ch = text[0];
       if (ch.unicode() == 127) ch = QChar(8);  // the library's backspace char
       // Enter types a carriage return; with Ctrl a line feed, as on the system.
@@ -952,7 +956,20 @@ bool TWinControl::TranslateKey(QObject* target, QEvent* e) {
       Perform(WM_SETFOCUS);
       return false;
     }
-    case QEvent::FocusOut: Perform(WM_KILLFOCUS); return false;
+    case QEvent::FocusOut: {
+      // The containers the focus leaves along with this control hear of it
+      // after the control itself (CM_EXIT), as the library's form tells them:
+      // a grid whose cell editor had the focus is left only now.
+      std::vector<QPointer<QWidget>> containers;
+      for (TWinControl* p = Parent(); p; p = p->Parent()) containers.emplace_back(p->Widget());
+      Perform(WM_KILLFOCUS);
+      for (const QPointer<QWidget>& w : containers) {
+        auto* container = w ? dynamic_cast<TWinControl*>(ControlFromWidget(w)) : nullptr;
+        if (!container || HasFocusWithin(container)) break;
+        container->Perform(CM_EXIT);
+      }
+      return false;
+    }
     case QEvent::Wheel: {
       auto* we = static_cast<QWheelEvent*>(e);
       TShiftState s = ShiftStateFromQt(we->modifiers(), we->buttons());

@@ -13,3 +13,9 @@ TWinControl* FindFocusedControl() {
     if (auto* wc = dynamic_cast<TWinControl*>(ControlFromWidget(w))) return wc;
   return nullptr;
 }
+
+bool HasFocusWithin(const TWinControl* Container) {
+  for (TControl* c = FindFocusedControl(); c; c = c->Parent())
+    if (c == Container) return true;
+  return false;
+}

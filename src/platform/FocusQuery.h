@@ -6,3 +6,7 @@ class TWinControl;
 
 // The control whose window has the focus, or null when no control of ours has it.
 TWinControl* FindFocusedControl();
+
+// True when the focused control is Container or lies inside it (a popup list
+// counts as part of the control that opened it).
+bool HasFocusWithin(const TWinControl* Container);

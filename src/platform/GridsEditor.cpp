@@ -103,7 +103,9 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_PRIOR:
     case VK_NEXT:
     case VK_ESCAPE: forward = true; break;
-    case VK_TAB: forward = !Shift.Contains(ssAlt); break;
+    // Without goTabs the Tab key is the dialog's: the focus moves on and the
+    // editor commits as it loses it.
+    case VK_TAB: forward = !Shift.Contains(ssAlt) && FGrid->Options().Contains(goTabs); break;
     // The caret's keys leave the editor at its edges only where the editor is always shown.
     case VK_LEFT:
     case VK_HOME: forward = atStart && FGrid->Options().Contains(goAlwaysShowEditor); break;
@@ -156,6 +158,8 @@ void TCustomGrid::ShowEditor() {
   UpdateEdit();
 }
 
+// The character acts on the loaded text, all of it selected: it replaces
+// it, and Backspace deletes it (it is not a character of the text).
 void TCustomGrid::ShowEditorChar(QChar Ch) {
   ShowEditor();
   if (!FInplaceEdit || !FInplaceEdit->Visible()) return;

@@ -377,8 +377,12 @@ void TComboBox::UserSelected(int index) {
     FText = FCombo->itemText(index);
     if (FCombo->lineEdit()) FCombo->lineEdit()->setModified(false);
     if (OnChange) OnChange(this);
-    if (OnSelect) OnSelect(this);
+    Select();
   });
+}
+
+void TComboBox::Select() {
+  if (OnSelect) OnSelect(this);
 }
 
 int TComboBox::ItemIndex() const {

@@ -182,6 +182,8 @@ protected:
   void ApplyText() override;
   bool ClicksOnMouseUp() const override { return false; }
   void DefaultHandler(TMessage& Message) override;
+  // The user picked an item of the list (by mouse or keys in the open list); fires OnSelect.
+  virtual void Select();
 
 private:
   void RebuildItems();

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 void Click(TLbButton* b) { QTest::mouseClick(b->Widget(), Qt::LeftButton, {}, QPoint(5, 5)); }
@@ -61,9 +63,8 @@ void Pick(TPlexStringGrid* Grid, int ACol, int ARow, int Index) {
   QTest::keyClick(QApplication::focusWidget(), last ? Qt::Key_Up : Qt::Key_Down);
   while (combo->ItemIndex() < Index) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   while (combo->ItemIndex() > Index) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-  // The open list is not closed by leaving its cell yet: it is closed as F2
-  // opened it, through the grid.
-  Grid->HideCellEdit();
+  // Enter takes the item and closes the editor.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
 // Inside a modal showing: waits until the form takes the keyboard.
@@ -132,8 +133,7 @@ TEST(LoRaWANRoad, DevicesAndRulesTypedInReachTheFileAndTheDeviceImages) {
         TPlexColumnGrid* up = f.PCG_LoRaWAN_Uplink;
         TPlexColumnGrid* down = f.PCG_LoRaWAN_Downlink;
 
-        // Three devices typed in; the lists are picked after the texts, as a
-        // text typed after a pick does not reach its cell yet.
+        // Three devices typed in; the lists are picked after the texts.
         for (int r = 1; r <= 3; ++r) {
           const QString n = QString::number(r);
           TypeRow(d, r, 2, {"70B3D57ED000000" + n, "000000000000000" + n, "Meter " + n});
@@ -268,6 +268,140 @@ TEST(LoRaWANRoad, AnEndNodeProjectSavesTheRulesOfItsDevice) {
   ASSERT_EQ(device.UpLinkRules.size(), 1u);
   EXPECT_EQ(device.UpLinkRules[0].Mnemonic, "from the gateway");
   EXPECT_EQ(FileBytes(LoRaWANGatewayFile).count("<LoRaWAN_Device "), 1);
+
+  UpdateDeviceWritesTheBuildersImages(p, w);
+}
+
+namespace {
+
+void Keys(const QString& Text) {
+  for (QChar c : Text) {
+    QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    QApplication::processEvents();
+  }
+}
+
+void Stroke(Qt::Key Key, Qt::KeyboardModifiers Modifiers = {}) {
+  QTest::keyClick(QApplication::focusWidget(), Key, Modifiers);
+  QApplication::processEvents();
+}
+
+// Types each text into its cell and tabs to the next; an empty text tabs over.
+void TypeWithTabs(const QStringList& Texts) {
+  for (const QString& text : Texts) {
+    Keys(text);
+    Stroke(Qt::Key_Tab);
+  }
+}
+
+// In the cell the Tab reached, whose list editor the Tab opened: opens the
+// list, steps to item Index, takes it with Enter, then tabs on.
+void PickFromList(TPlexStringGrid* Grid, int Index) {
+  ASSERT_TRUE(Grid->ComboEditor()->Visible());
+  Stroke(Qt::Key_Down, Qt::AltModifier);
+  ASSERT_TRUE(Grid->ComboEditor()->DroppedDown());
+  const int from = std::max(Grid->ComboEditor()->ItemIndex(), 0);
+  for (int i = from; i < Index; ++i) Stroke(Qt::Key_Down);
+  for (int i = from; i > Index; --i) Stroke(Qt::Key_Up);
+  Stroke(Qt::Key_Return);
+  EXPECT_EQ(Grid->ComboEditor()->ItemIndex(), Index);
+  Stroke(Qt::Key_Tab);
+}
+
+struct TTypedDevice {
+  QString EUI, JoinEUI, Name;
+  int Activation;  // 0 ABP, 1 OTAA
+  QString Address;
+  int Class;
+  QString TimeOut, Mnemonic;
+};
+
+}  // namespace
+
+// As a user types: Tab between cells, a pick from the list and the next cell
+// typed at once, OK clicked straight after the last character.
+TEST(LoRaWANRoad, TwoDevicesTypedWithTabsReachTheFileAsTyped) {
+  TShellTestProgram p;
+  TFQuilloreFirmWare& w = p.Start();
+  w.Show();
+  NewProject(w, "Typed");
+  ASSERT_TRUE(AcceptParameters(w));
+  const TTypedDevice typed[] = {
+      {"70B3D57ED0000011", "0000000000000001", "North", 0, "26000011", 1, "60000", "north meter"},
+      {"70B3D57ED0000012", "0000000000000002", "South", 1, "26000012", 0, "1000", "south meter"},
+  };
+  const QString appKey = "0F0E0D0C0B0A09080706050403020100";
+
+  ASSERT_TRUE(TShellTestProgram::ExpectModal(
+      FLoRaWAN_Gateway, [&] { w.Btn_Click(w.Btn_LoRaWAN_Access); },
+      [&] {
+        TFLoRaWAN_Gateway& f = *FLoRaWAN_Gateway;
+        ASSERT_TRUE(WaitActive(f));
+        TPlexStringGrid* d = f.PSG_LoRaWAN_Device_List;
+        for (int r = 1; r <= 2; ++r) {
+          const TTypedDevice& t = typed[r - 1];
+          d->SetLeftCol(d->FixedCols());  // scrolled back to the start of the row
+          ClickCell(d, 2, r);
+          TypeWithTabs({t.EUI, t.JoinEUI, t.Name});
+          PickFromList(d, t.Activation);
+          // Tab passes over the key cells that wait for the other activation.
+          if (t.Activation == 1)
+            TypeWithTabs({appKey});
+          else
+            TypeWithTabs({Key16, Key16});
+          TypeWithTabs({t.Address});
+          PickFromList(d, t.Class);
+          TypeWithTabs({t.TimeOut});
+          PickFromList(d, 0);
+          Keys(t.Mnemonic);
+          Stroke(Qt::Key_Return);
+        }
+        // The rules of each device, typed with Tab along the rule row.
+        d->SetLeftCol(d->FixedCols());
+        for (int r = 1; r <= 2; ++r) {
+          ClickCell(d, 4, r);
+          f.PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(0);
+          ClickCell(f.PCG_LoRaWAN_Uplink, 2, 1);
+          TypeWithTabs({QString::number(r), "", "", "", "", "0", "2", QString::number(r * 10)});
+          Keys("up " + typed[r - 1].Name);
+          f.PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(1);
+          ClickCell(f.PCG_LoRaWAN_Downlink, 2, 1);
+          TypeWithTabs({QString::number(r + 10), "0", "1", "", "", "", "", QString::number(r * 10 + 5)});
+          Keys("down " + typed[r - 1].Name);
+        }
+        Click(f.Btn_OK);
+      }));
+  for (const TDialogRequest& r : p.Dialogs->Records()) ADD_FAILURE() << r.Text.toStdString();
+  EXPECT_EQ(FLoRaWAN_Gateway->ModalResult(), mrOk);
+
+  TLoRaWANDevices saved;
+  ASSERT_TRUE(saved.Load_Configuration());
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    const TDeviceLoRa& device = saved.DeviceList()[size_t(i)];
+    const TTypedDevice& t = typed[i];
+    const bool otaa = t.Activation == 1;
+    EXPECT_EQ(device.DeviceEUI, t.EUI);
+    EXPECT_EQ(device.JoinEUI, t.JoinEUI);
+    EXPECT_EQ(device.DeviceName, t.Name);
+    EXPECT_EQ(device.ActMethod, otaa ? ActivationOTAA : ActivationABP);
+    EXPECT_EQ(device.NetSessKey, otaa ? "" : Key16);
+    EXPECT_EQ(device.AppSessKey, otaa ? "" : Key16);
+    EXPECT_EQ(device.AppKey, otaa ? appKey : "");
+    EXPECT_EQ(device.DevAdd, t.Address);
+    EXPECT_EQ(device.ClassLoRa, t.Class == 0 ? "A" : "C");
+    EXPECT_EQ(device.DiagTimeOut, t.TimeOut);
+    EXPECT_EQ(device.RX2Datarate, "SF12BW125");
+    EXPECT_EQ(device.Mnemonic, t.Mnemonic);
+    ASSERT_EQ(device.UpLinkRules.size(), 1u);
+    EXPECT_EQ(device.UpLinkRules[0].Port, QString::number(i + 1));
+    EXPECT_EQ(device.UpLinkRules[0].PosBit, QString::number((i + 1) * 10));
+    EXPECT_EQ(device.UpLinkRules[0].Mnemonic, "up " + t.Name);
+    ASSERT_EQ(device.DownLinkRules.size(), 1u);
+    EXPECT_EQ(device.DownLinkRules[0].Port, QString::number(i + 11));
+    EXPECT_EQ(device.DownLinkRules[0].Mnemonic, "down " + t.Name);
+  }
+  EXPECT_TRUE(saved.DeviceList()[2].IsFree());
 
   UpdateDeviceWritesTheBuildersImages(p, w);
 }

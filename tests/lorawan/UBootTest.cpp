@@ -234,6 +234,20 @@ TEST_F(UBoot, ADotMovesToTheNextOctetAndIsNeverTyped) {
   EXPECT_TRUE(Boot->E_IP4->Focused());
 }
 
+// A remembered address is typed over as a whole: each "." selects the next
+// field's text, as Tab does, so no digit of the old address stays.
+TEST_F(UBoot, TypingOverARememberedAddressGivesTheTypedAddress) {
+  LastDeviceIp = "10.1.20.7";
+  ShowInMode(1);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Boot->Widget()));
+  ASSERT_TRUE(Boot->E_IP1->Focused());
+  for (char c : std::string("192.168.2.205")) {
+    QTest::keyClick(QApplication::focusWidget(), c);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(Boot->IpAddressText(), "192.168.2.205");
+}
+
 TEST_F(UBoot, TwoRepliesStopThePingAndTheUpdateGoesOn) {
   InstallUpdateTool(Folder.path());
   Echo.Otherwise = TScriptedEcho::Reply;

@@ -13,14 +13,21 @@
 #include "platform/Screenshot.h"
 #include "platform/StdCtrls.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QTabBar>
+#include <QTimer>
+#include <QWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -76,6 +83,70 @@ protected:
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
   static void Press(TLbButton* Button) { QTest::mouseClick(Button->Widget(), Qt::LeftButton); }
+  // Keys as typed, one by one, without leaving the cell.
+  static void Keys(const QString& Text) {
+    for (QChar c : Text) {
+      QTest::keyClicks(QApplication::focusWidget(), QString(c));
+      QApplication::processEvents();
+    }
+  }
+  static void Stroke(Qt::Key AKey, Qt::KeyboardModifiers Modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), AKey, Modifiers);
+    QApplication::processEvents();
+  }
+  // Opens the cell's list with the mouse and clicks item Index in it.
+  static void PickWithMouse(TPlexStringGrid* Grid, int ACol, int ARow, int Index) {
+    ClickCell(Grid, ACol, ARow);
+    ClickCell(Grid, ACol, ARow);  // a click on the current cell opens its editor
+    QComboBox* combo = Grid->ComboEditor()->Combo();
+    ASSERT_TRUE(combo->isVisible());
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+    ASSERT_TRUE(Grid->ComboEditor()->DroppedDown());
+    // The list ignores a release that comes sooner than a person's could.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QAbstractItemView* view = combo->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(Index, 0)).center());
+    QApplication::processEvents();
+  }
+  void ClickPageTab(int Index) const {
+    auto* bar = Form->PC_LoRaWAN_Device_Rules_List->Widget()->findChild<QTabBar*>();
+    ASSERT_TRUE(bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(Index).center());
+    QApplication::processEvents();
+  }
+  // Cancel, then a new showing as the main window gives it: modal, with
+  // Steps run inside it; Cancel closes it unless Steps did.
+  void CancelAndShowModal(const std::function<void()>& Steps) const {
+    Press(Form->Btn_Cancel);
+    EXPECT_EQ(Form->ModalResult(), mrCancel);
+    Form->SetVisible(false);
+    {
+      // The offscreen window system keeps a hidden window as its focus
+      // window; another window taking it lets the next showing be activated.
+      QWidget other;
+      other.show();
+      other.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
+    }
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      ran = true;
+      if (QTest::qWaitForWindowExposed(Form->Widget())) {
+        Form->Widget()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form->Widget()));
+      }
+      Steps();
+      if (Form->ModalResult() == mrNone) Press(Form->Btn_Cancel);
+    });
+    Form->ShowModal();
+    EXPECT_TRUE(ran);
+  }
+  // The keys every device of ThreeDevices needs for the checks to pass.
+  void CompleteTheKeys() const {
+    Devices()->SetCellEx(8, 1, Key);
+    for (int r : {2, 3})
+      for (int c : {6, 7}) Devices()->SetCellEx(c, r, Key);
+  }
   // The rule mnemonics of a device, uplink then downlink.
   QStringList RuleNames(int Device) const {
     QStringList names;
@@ -460,4 +531,278 @@ TEST_F(LoRaWANGatewayForm, Pictures) {
   f.PC_LoRaWAN_Device_Rules_List->SetActivePageIndex(1);
   ClickCell(Devices(), 2, 1);
   Shot("LoRaWAN_Gateway_downlink.png");
+}
+
+// What the user typed is on the screen and in the device list before any
+// other control acts: the cell editor commits as the focus leaves the grid,
+// and only then is the grid left.
+TEST_F(LoRaWANGatewayForm, AValueTypedIsKeptWhateverIsClickedRightAfterIt) {
+  struct Case {
+    const char* Clicked;
+    std::function<void()> Click;
+    bool Left;  // the grid was left: the device list holds the value
+  };
+  const Case cases[] = {
+      {"OK", [this] { Press(Form->Btn_OK); }, true},
+      {"another cell", [this] { ClickCell(Devices(), 3, 2); }, false},
+      {"the other grid", [this] { ClickCell(Form->PCG_LoRaWAN_Uplink, 2, 2); }, true},
+      {"the page tab", [this] { ClickPageTab(1); }, true},
+      {"a row button", [this] { Press(Form->Btn_CopyRow); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Clicked);
+    Project.WriteDevices(ThreeDevices());
+    TFLoRaWAN_Gateway& f = Open();
+    CompleteTheKeys();
+    ClickCell(Devices(), 4, 1);
+    Keys("Meter");
+    c.Click();
+    EXPECT_EQ(Devices()->GetCellEx(4, 1), "Meter");
+    if (c.Left) {
+      EXPECT_EQ(f.DeviceList()[0].DeviceName, "Meter");
+    }
+    if (c.Clicked == std::string("OK")) {
+      EXPECT_EQ(f.ModalResult(), mrOk);
+      TLoRaWANDevices saved;
+      ASSERT_TRUE(saved.Load_Configuration());
+      EXPECT_EQ(saved.DeviceList()[0].DeviceName, "Meter");
+    }
+    EXPECT_TRUE(Dialogs->Records().empty());
+    Form.reset();
+  }
+}
+
+// The same for a rule, and a key of the wrong length typed and OK clicked at
+// once is checked as typed: the old key is not saved.
+TEST_F(LoRaWANGatewayForm, OKChecksAndSavesWhatWasTypedLast) {
+  Project.WriteDevices(ThreeDevices());
+  TFLoRaWAN_Gateway& f = Open();
+  CompleteTheKeys();
+  ClickCell(Devices(), 2, 1);
+  ClickCell(f.PCG_LoRaWAN_Uplink, 10, 1);
+  Keys("renamed");
+  Press(f.Btn_OK);
+  ASSERT_EQ(f.ModalResult(), mrOk);
+  TLoRaWANDevices saved;
+  ASSERT_TRUE(saved.Load_Configuration());
+  EXPECT_EQ(saved.DeviceList()[0].UpLinkRules.at(0).Mnemonic, "renamed");
+
+  f.SetModalResult(mrNone);
+  ClickCell(Devices(), 6, 2);
+  Keys("0011");
+  Press(f.Btn_OK);
+  ASSERT_EQ(Dialogs->Records().size(), 1u);
+  EXPECT_EQ(Dialogs->Records()[0].Text, "Error Device 2!! Network Session Key must have 16 bytes (32 characters)");
+  EXPECT_EQ(f.ModalResult(), mrNone);
+}
+
+// A pick, by mouse, by keys or left with Escape, ends with its own cell:
+// the next text typed anywhere goes where it is typed, also after Cancel
+// and a new showing.
+TEST_F(LoRaWANGatewayForm, ADropDownWritesOnlyItsOwnCell) {
+  struct Case {
+    const char* Way;
+    std::function<void()> Pick;
+    QString Activation;
+  };
+  const Case cases[] = {
+      {"mouse", [this] { PickWithMouse(Devices(), 5, 1, 1); }, ActivationOTAA},
+      {"keys",
+       [this] {
+         ClickCell(Devices(), 5, 1);
+         Stroke(Qt::Key_F2);
+         Stroke(Qt::Key_Down);
+         Stroke(Qt::Key_Return);
+       },
+       ActivationOTAA},
+      {"escape",
+       [this] {
+         ClickCell(Devices(), 5, 1);
+         Stroke(Qt::Key_F2);
+         Stroke(Qt::Key_Down);
+         Stroke(Qt::Key_Escape);
+       },
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Way);
+    Open();
+    const auto pickThenType = [&] {
+      c.Pick();
+      EXPECT_EQ(Devices()->ReadOnly(6, 1), c.Activation == ActivationOTAA);
+      TypeInto(Devices(), 4, 1, "same row");
+      TypeInto(Devices(), 3, 2, "next row");
+      EXPECT_EQ(Devices()->GetCellEx(4, 1), "same row");
+      EXPECT_EQ(Devices()->GetCellEx(3, 2), "next row");
+      EXPECT_EQ(Devices()->GetCellEx(5, 1), c.Activation);
+      EXPECT_EQ(Devices()->GetCellEx(5, 2), "");
+    };
+    pickThenType();
+    CancelAndShowModal(pickThenType);
+    Form.reset();
+  }
+}
+
+// A list shown on an empty cell offers its first item; leaving it without a
+// pick keeps the cell empty, so the check on OK still asks for a choice.
+TEST_F(LoRaWANGatewayForm, AListOpenedOnAnEmptyCellAndLeftCommitsNothing) {
+  TFLoRaWAN_Gateway& f = Open();
+  TPlexStringGrid* d = Devices();
+  TypeInto(d, 2, 1, "70B3D57ED0000001");
+  TypeInto(d, 3, 1, "0000000000000000");
+  for (int col : {5, 10}) {
+    ClickCell(d, col, 1);
+    ClickCell(d, col, 1);
+    QComboBox* combo = d->ComboEditor()->Combo();
+    ASSERT_TRUE(combo->isVisible());
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+    ASSERT_TRUE(d->ComboEditor()->DroppedDown());
+    // The list stays open by itself until the user acts.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    EXPECT_TRUE(d->ComboEditor()->DroppedDown());
+    // A press outside the list closes it, then the user clicks another cell.
+    QTest::mouseClick(combo->view()->window(), Qt::LeftButton, {}, QPoint(-30, -30));
+    QApplication::processEvents();
+    EXPECT_FALSE(d->ComboEditor()->DroppedDown());
+    ClickCell(d, 4, 2);
+    EXPECT_EQ(d->GetCellEx(col, 1), "") << col;
+  }
+  Press(f.Btn_OK);
+  ASSERT_EQ(Dialogs->Records().size(), 1u);
+  EXPECT_EQ(Dialogs->Records()[0].Text, "Error Device 1!! Activation Method must be selected");
+}
+
+// The key cells an activation does not use refuse typing and look it, in the
+// row where the activation was picked and after a new showing.
+TEST_F(LoRaWANGatewayForm, TheKeysAnActivationDoesNotUseRefuseTyping) {
+  TFLoRaWAN_Gateway& f = Open();
+  TPlexStringGrid* d = Devices();
+  PickWithMouse(d, 5, 1, 1);  // OTAA
+  PickWithMouse(d, 5, 2, 0);  // ABP
+  struct Cell {
+    int Col, Row;
+    bool Refused;
+  };
+  const Cell cells[] = {{6, 1, true}, {7, 1, true}, {8, 1, false}, {6, 2, false}, {7, 2, false}, {8, 2, true}};
+  const auto check = [&] {
+    for (const Cell& c : cells) {
+      SCOPED_TRACE(testing::Message() << "column " << c.Col << " row " << c.Row);
+      TypeInto(d, c.Col, c.Row, "AB");
+      EXPECT_EQ(d->GetCellEx(c.Col, c.Row), c.Refused ? "" : "AB");
+      EXPECT_EQ(d->Colors(c.Col, c.Row) == TColor(0xA8FFFF), !c.Refused);
+    }
+  };
+  check();
+  Shot("LoRaWAN_Gateway_keys_OTAA_ABP.png");
+  for (const Cell& c : cells) d->SetCellEx(c.Col, c.Row, "");
+  ClickCell(d, 2, 3);
+  TypeInto(d, 2, 1, "70B3D57ED0000001");
+  TypeInto(d, 2, 2, "70B3D57ED0000002");
+  for (int r : {1, 2}) {
+    TypeInto(d, 3, r, "0000000000000000");
+    TypeInto(d, 9, r, "26000001");
+    TypeInto(d, 11, r, "1000");
+  }
+  d->SetCellEx(8, 1, Key);
+  d->SetCellEx(6, 2, Key);
+  d->SetCellEx(7, 2, Key);
+  ClickCell(d, 2, 3);
+  Press(f.Btn_OK);
+  ASSERT_EQ(f.ModalResult(), mrOk) << (Dialogs->Records().empty() ? "" : Dialogs->Records()[0].Text.toStdString());
+  CancelAndShowModal([&] {
+    for (const Cell& c : cells) d->SetCellEx(c.Col, c.Row, "");
+    check();
+  });
+}
+
+// Tab and Shift+Tab in an open editor leave the cell with its text and go on
+// along the row, where the next text goes.
+TEST_F(LoRaWANGatewayForm, TabAndShiftTabCommitAndMoveAlongTheRow) {
+  Open();
+  TPlexStringGrid* d = Devices();
+  ClickCell(d, 2, 1);
+  Keys("70B3D57ED0000001");
+  Stroke(Qt::Key_Tab);
+  EXPECT_EQ(d->GetCellEx(2, 1), "70B3D57ED0000001");
+  EXPECT_EQ(d->Col(), 3);
+  Keys("0000000000000000");
+  Stroke(Qt::Key_Tab);
+  EXPECT_EQ(d->Col(), 4);
+  Keys("Meter");
+  Stroke(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(d->GetCellEx(4, 1), "Meter");
+  EXPECT_EQ(d->GetCellEx(3, 1), "0000000000000000");
+  EXPECT_EQ(d->Col(), 3);
+  EXPECT_EQ(d->GetCellEx(2, 1), "70B3D57ED0000001");
+}
+
+// Delete types nothing into a cell (some keyboards send it as a DEL
+// character); Backspace on a closed cell opens it emptied for typing.
+TEST_F(LoRaWANGatewayForm, DeleteTypesNothingAndBackspaceEditsTheCell) {
+  Open();
+  TPlexStringGrid* d = Devices();
+  TypeInto(d, 4, 1, "Meter");
+  ClickCell(d, 4, 2);
+  Stroke(Qt::Key_Up);
+  ASSERT_EQ(d->Row(), 1);
+  ASSERT_FALSE(d->EditMode());
+  QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Delete, QString(QChar(0x7F)), {});
+  QApplication::processEvents();
+  Stroke(Qt::Key_Return);
+  EXPECT_EQ(d->GetCellEx(4, 1), "Meter");
+  ClickCell(d, 4, 2);
+  Stroke(Qt::Key_Up);
+  Stroke(Qt::Key_Backspace);
+  Keys("Gauge");
+  Stroke(Qt::Key_Return);
+  EXPECT_EQ(d->GetCellEx(4, 1), "Gauge");
+}
+
+// A new showing starts at the first row of every grid, with its rules.
+TEST_F(LoRaWANGatewayForm, EachShowingStartsAtTheFirstRow) {
+  Project.WriteDevices(ThreeDevices());
+  TFLoRaWAN_Gateway& f = Open();
+  TPlexStringGrid* d = Devices();
+  ClickCell(d, 2, 3);
+  for (int i = 0; i < 40; ++i) Stroke(Qt::Key_Down);
+  ClickCell(f.PCG_LoRaWAN_Uplink, 3, 4);
+  ASSERT_GT(d->TopRow(), 1);
+  CancelAndShowModal([&] {
+    for (TPlexStringGrid* grid : {d, static_cast<TPlexStringGrid*>(f.PCG_LoRaWAN_Uplink)}) {
+      EXPECT_EQ(grid->Row(), 1);
+      EXPECT_EQ(grid->TopRow(), 1);
+      EXPECT_EQ(grid->LeftCol(), 1);
+    }
+    EXPECT_EQ(ShownRuleNames(), QStringList({"up A", "down A"}));
+  });
+}
+
+// Paste Row and Delete Row show their rows at once, not at the next page change.
+TEST_F(LoRaWANGatewayForm, RowButtonsRepaintTheRuleGridAtOnce) {
+  Project.WriteDevices(ThreeDevices());
+  TFLoRaWAN_Gateway& f = Open();
+  TPlexColumnGrid* up = f.PCG_LoRaWAN_Uplink;
+  ClickCell(Devices(), 2, 1);
+  ClickCell(up, 2, 1);
+  Press(f.Btn_CopyRow);
+  ClickCell(up, 2, 2);
+  std::set<int> paintedRows;  // of the mnemonic column, away from the current cell
+  up->OnGetCellColor = [&](TObject*, int ARow, int ACol, TGridDrawState, TBrush&, TFont&) {
+    if (ACol == 10) paintedRows.insert(ARow);
+  };
+  QApplication::processEvents();
+  paintedRows.clear();
+  Press(f.Btn_PasteRow);
+  QApplication::processEvents();
+  EXPECT_TRUE(paintedRows.count(2));
+  paintedRows.clear();
+  ClickCell(up, 2, 1);
+  QApplication::processEvents();
+  paintedRows.clear();
+  Dialogs->Answer(mrYes);
+  Press(f.Btn_DelRow);
+  QApplication::processEvents();
+  EXPECT_TRUE(paintedRows.count(1) && paintedRows.count(2));
+  EXPECT_EQ(up->GetCellEx(10, 1), "up A");
+  EXPECT_EQ(Dialogs->PendingAnswers(), 0);
 }

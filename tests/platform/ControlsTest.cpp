@@ -1,9 +1,11 @@
 #include "platform/Application.h"
 #include "platform/Buttons.h"
 #include "platform/Dialogs.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/KeyboardState.h"
 #include "platform/Menus.h"
+#include "platform/Messages.h"
 #include "platform/StdCtrls.h"
 
 #include <QApplication>
@@ -540,4 +542,53 @@ TEST(Controls, AFormClosedWithThePointerOverAControlRunsNoHandlerOfIt) {
   ASSERT_EQ(form->Log, std::vector<std::string>{"enter"});
   form.reset();  // the leave of the dying button must not reach the freed log
   QApplication::processEvents();
+}
+
+namespace {
+// Counts the containers' notice that the focus left them with all they hold.
+class TExitProbePanel : public TPanel {
+public:
+  using TPanel::TPanel;
+  int Exits = 0;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == CM_EXIT) ++Exits;
+    TPanel::WndProc(Message);
+  }
+};
+}  // namespace
+
+// A container hears of the focus leaving it (CM_EXIT) after the control that
+// lost the focus, and only when the focus went outside it.
+TEST_F(FormFixture, AContainerIsToldWhenTheFocusLeavesAllItHolds) {
+  ShowForm();
+  auto* outer = new TExitProbePanel(Form.get());
+  outer->SetParent(Form.get());
+  auto* inner = new TExitProbePanel(Form.get());
+  inner->SetParent(outer);
+  auto* first = new TEdit(Form.get());
+  first->SetParent(inner);
+  auto* second = new TEdit(Form.get());
+  second->SetParent(inner);
+  auto* beside = new TEdit(Form.get());
+  beside->SetParent(outer);
+  auto* away = new TEdit(Form.get());
+  away->SetParent(Form.get());
+  int exitsWhenSecondLeft = -1;
+  second->OnExit = [&](TObject*) { exitsWhenSecondLeft = inner->Exits; };
+  first->SetFocus();
+  QApplication::processEvents();
+  second->SetFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(inner->Exits, 0);
+  beside->SetFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(exitsWhenSecondLeft, 0);  // the control first, then its containers
+  EXPECT_EQ(inner->Exits, 1);
+  EXPECT_EQ(outer->Exits, 0);
+  away->SetFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(outer->Exits, 1);
+  EXPECT_EQ(inner->Exits, 1);
 }

@@ -33,6 +33,10 @@ bool ClipboardFits(TPlexStringGrid* Grid, bool Copied) {
   return true;
 }
 
+// The cells are stored without painting them one by one: a row operation
+// shows its result at once, as a whole.
+void ShowRowChange(TPlexStringGrid* Grid) { Grid->Invalidate(); }
+
 bool OverwriteConfirmed() { return MessageDlg(LangText(TextRowAlreadyUsed), mtConfirmation, mbYesNo) == mrYes; }
 
 bool HoldsCheckBox(TPlexStringGrid* Grid, int ACol, int ARow, bool& State) {
@@ -95,6 +99,7 @@ void GridPasteRow(TPlexStringGrid* Grid, int ARow, bool Copied) {
     used = Grid->GetCellType(c, ARow) != ctDataCheckBox && !TableTrim(Grid->GetCellEx(c, ARow)).isEmpty();
   if (used && !OverwriteConfirmed()) return;
   for (int c = 1; c < ColumnEnd(Grid); ++c) Grid->SetCellEx(c, ARow, Clipboard()[c - 1]);
+  ShowRowChange(Grid);
 }
 
 void GridDeleteRow(int ARow, TPlexStringGrid* Grid) {
@@ -103,6 +108,7 @@ void GridDeleteRow(int ARow, TPlexStringGrid* Grid) {
   for (int r = ARow; r < last; ++r)
     for (int c = 1; c < ColumnEnd(Grid); ++c) Grid->SetCellEx(c, r, Grid->GetCellEx(c, r + 1));
   for (int c = 1; c < ColumnEnd(Grid); ++c) Grid->SetCellEx(c, last, QString());
+  ShowRowChange(Grid);
 }
 
 void GridInsertRow(int ARow, TPlexStringGrid* Grid, bool SetEnable) {
@@ -111,6 +117,7 @@ void GridInsertRow(int ARow, TPlexStringGrid* Grid, bool SetEnable) {
     for (int c = 1; c < ColumnEnd(Grid); ++c) Grid->SetCellEx(c, r + 1, Grid->GetCellEx(c, r));
   for (int c = 1; c < ColumnEnd(Grid); ++c) Grid->SetCellEx(c, ARow, QString());
   if (SetEnable) Grid->SetCellEx(EnableColumn, ARow, "Y");
+  ShowRowChange(Grid);
 }
 
 void StringGridCopyRow(TPlexStringGrid* Grid, int ARow) {
@@ -142,6 +149,7 @@ void StringGridPasteRow(TPlexStringGrid* Grid, int ARow, bool Copied) {
     else
       Grid->SetCellEx(c, ARow, entry);
   }
+  ShowRowChange(Grid);
 }
 
 void StringGridDeleteRow(int ARow, TPlexStringGrid* Grid, bool SetEnable) {
@@ -150,6 +158,7 @@ void StringGridDeleteRow(int ARow, TPlexStringGrid* Grid, bool SetEnable) {
   for (int r = ARow; r < last; ++r)
     for (int c = 1; c < ColumnEnd(Grid); ++c) MoveStringCell(Grid, c, r + 1, r);
   ClearStringRow(Grid, last, SetEnable);
+  ShowRowChange(Grid);
 }
 
 void StringGridInsertRow(int ARow, TPlexStringGrid* Grid, bool SetEnable) {
@@ -157,4 +166,5 @@ void StringGridInsertRow(int ARow, TPlexStringGrid* Grid, bool SetEnable) {
   for (int r = Grid->RowCount() - 2; r >= ARow; --r)
     for (int c = 1; c < ColumnEnd(Grid); ++c) MoveStringCell(Grid, c, r, r + 1);
   ClearStringRow(Grid, ARow, SetEnable);
+  ShowRowChange(Grid);
 }

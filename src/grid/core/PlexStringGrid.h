@@ -1667,6 +1667,7 @@ protected:
   int GetEditLimit() override { return FMaxEditLength; }
   void DoEnter() override;
   void DoExit() override;
+  void LeftWithEditor();
   void ShowCellEditor(int ACol, int ARow);
   void CommitCellEditor(int ACol, int ARow);
   void EditDone(int ACol, int ARow);

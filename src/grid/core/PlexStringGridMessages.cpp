@@ -86,6 +86,8 @@ void TPlexStringGrid::WndProc(TMessage& Message) {
     WMTimer(Message);
   else if (Message.Msg == WM_KILLFOCUS)
     WMKillFocus(Message);
+  else if (Message.Msg == CM_EXIT)
+    LeftWithEditor();
   else
     TBaseGrid::WndProc(Message);
   // A grid without tab stop counts its first paint, after which the paint

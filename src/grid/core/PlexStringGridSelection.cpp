@@ -63,6 +63,8 @@ void TPlexStringGrid::PrepareEditing(int ACol, int ARow) {
   TGridOptions options = Options();
   bool canEdit = options.Contains(goEditing) || FEditDisable;
   DoCanEditCell(realCol, ARow, canEdit);
+  // A read-only cell refuses its editor as IsEditable says.
+  if (canEdit && ReadOnly(realCol, ARow)) canEdit = false;
   if (canEdit && FMouseActions->DirectEdit && HasNoEditor(realCol, ARow)) canEdit = false;
   if (FMouseActions->EditOnDblClickOnly()) canEdit = false;
   if (canEdit) {

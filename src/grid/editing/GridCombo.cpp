@@ -23,12 +23,25 @@ TGridCombo::TGridCombo(TComponent* AOwner)
   SetButtonWidth(ComboButtonWidth);
 }
 
-void TGridCombo::NoteOpening() { FOpenedByClick = FLink.OpenedByClick(); }
+void TGridCombo::NoteOpening() {
+  FOpenedByClick = FLink.OpenedByClick();
+  FNotPicked = false;
+}
 
 QString TGridCombo::TakeCommitText() {
-  const bool escaped = FEscaped;
-  FEscaped = false;
-  return escaped ? FLink.CellCache() : Text();
+  const bool keepCell = FEscaped || FNotPicked;
+  FEscaped = FNotPicked = false;
+  return keepCell ? FLink.CellCache() : Text();
+}
+
+// A pick in the open list is the user's choice like a key's: the grid hears
+// of it at once, and it is what the cell gets when the edit ends.
+void TGridCombo::Select() {
+  TPsgComboBox::Select();
+  if (!FGrid || !Visible() || !FGrid->EditMode() || FGrid->EditCtrl() != this) return;
+  FNotPicked = false;
+  FIndexBeforeKey = ItemIndex();
+  FireItemChange();
 }
 
 void TGridCombo::SizeDropDownWidth() {
@@ -60,6 +73,7 @@ void TGridCombo::WheelStep(int Delta) {
   if (count == 0) return;
   const int index = ItemIndex();
   SetItemIndex(Delta < 0 ? std::min(index + 1, count - 1) : std::max(index - 1, 0));
+  FNotPicked = false;
   if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->RealColIndex(FGrid->Col()), FGrid->Row(), Text());
   FireItemChange();
 }
@@ -75,6 +89,7 @@ void TGridCombo::FireItemChange() {
 
 void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
   FWorkMode = Key != VK_BACK && Key != VK_DELETE;
+  if (Key == VK_RETURN) FNotPicked = false;
   FIndexBeforeKey = ItemIndex();
   FTextBeforeKey = Text();
   FLastShift = Shift;
@@ -126,7 +141,10 @@ void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
   FGrid->NoAutoAdvance = false;
   // The platform combo acts on a key after its key-down; what the key changed shows here.
   if (Visible() && FGrid->EditMode() && FGrid->EditCtrl() == this) {
-    if (ItemIndex() != FIndexBeforeKey) FireItemChange();
+    if (ItemIndex() != FIndexBeforeKey) {
+      FNotPicked = false;
+      FireItemChange();
+    }
     if (Text() != FTextBeforeKey) FLink.FireEditChange(Text());
   }
   FIndexBeforeKey = ItemIndex();

@@ -21,6 +21,9 @@ public:
   QString TakeCommitText();
   // The grid is about to show the combo over a cell; it notes whether a click opens it.
   void NoteOpening();
+  // The grid showed an item on an empty cell: it stands until the user picks
+  // one or takes it with Enter; leaving otherwise keeps the cell empty.
+  void NoteShownNotPicked() { FNotPicked = true; }
 
 protected:
   void WndProc(TMessage& Message) override;
@@ -29,6 +32,7 @@ protected:
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void DoEnter() override;
   void DoExit() override;
+  void Select() override;
 
 private:
   // IEditorKeyHost
@@ -52,6 +56,7 @@ private:
   TGridEditorLink FLink;
   bool FWorkMode = true;
   bool FEscaped = false;
+  bool FNotPicked = false;
   // Opened by a click on its cell: the focus gain puts the caret under the pointer.
   bool FOpenedByClick = false;
   int FIndexBeforeKey = -1;

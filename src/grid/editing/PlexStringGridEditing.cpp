@@ -166,6 +166,9 @@ void TPlexStringGrid::CommitCellEditor(int ACol, int ARow) {
       break;
   }
   if (FEditControl != edNormal && FEditActive) EditDone(col, ARow);
+  // The separate editor's edit is over: the next edit starts from its own
+  // cell, not from the one this editor was opened on.
+  if (info.Kind != TEditorKind::Text) FEditing = false;
   FBlockKill = false;
   FEditActive = false;
 }

@@ -38,6 +38,8 @@ void TPlexStringGrid::SetUpComboEditor(const TCellEditorSetup& Setup) {
     combo->SetItemIndex(shown);
   } else {
     combo->SetItemIndex(items.Count() > 0 ? 0 : -1);
+    // An empty cell is not given the first item unless the user takes it.
+    if (GetCellEx(Setup.Col, Setup.Row).isEmpty()) combo->NoteShownNotPicked();
     if (combo->OnChange) combo->OnChange(combo);
     reportFirst = items.Count() > 0;
   }

@@ -7,6 +7,7 @@
 #include "grid/editing/PlexRichEdit.h"
 #include "grid/editing/RichTextStore.h"
 #include "grid/foundation/PsgHTMLE.h"
+#include "platform/FocusQuery.h"
 #include "platform/RichText.h"
 
 QString TPlexStringGrid::GetEditText(int ACol, int ARow) {
@@ -140,6 +141,17 @@ void TPlexStringGrid::HandleGridSetFocus() {
 
 void TPlexStringGrid::DoExit() {
   // Committing an editor moves the focus; that is not the grid being left.
+  if (FBlockKill) return;
+  // Nor is the focus going to the grid's own cell editor: the grid is left
+  // when the focus leaves that editor too (LeftWithEditor).
+  if (FindFocusedControl() != this && HasFocusWithin(this)) return;
+  TBaseGrid::DoExit();
+}
+
+// The focus left a cell editor of the grid for a control outside it. The
+// editor has committed its value by now, so the grid's exit sees the cell
+// as the user left it.
+void TPlexStringGrid::LeftWithEditor() {
   if (FBlockKill) return;
   TBaseGrid::DoExit();
 }
