@@ -424,6 +424,9 @@ protected:
   }
   // The write that may grow a row's texts.
   void StoreNewCell(int ACol, int ARow, const QString& Value);
+  // Exchanges two rows of the store whole, texts and object slots of every
+  // stored column, without notification; heights stay. Nothing outside the rows.
+  void SwapStoreRows(int ARow1, int ARow2);
   // ---- whole rows and columns of the store (GridsRowBlocks.cpp)
   // ACount empty rows at AIndex with the default height; the rows below move
   // down with their cells and heights. The cost is one move of the rows below.

@@ -32,6 +32,12 @@ void TStringGrid::StoreNewCell(int ACol, int ARow, const QString& Value) {
   row.Texts[size_t(ACol)] = Value;
 }
 
+void TStringGrid::SwapStoreRows(int ARow1, int ARow2) {
+  const int count = int(FRows.size());
+  if (ARow1 < 0 || ARow2 < 0 || ARow1 >= count || ARow2 >= count) return;
+  std::swap(FRows[size_t(ARow1)], FRows[size_t(ARow2)]);
+}
+
 TObject* TStringGrid::Objects(int ACol, int ARow) const {
   if (ARow < 0 || ARow >= int(FRows.size()) || ACol < 0) return nullptr;
   const RowStore& row = FRows[size_t(ARow)];

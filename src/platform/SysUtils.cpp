@@ -1,5 +1,6 @@
 #include "platform/SysUtils.h"
 
+#include <QCollator>
 #include <QElapsedTimer>
 #include <QLocale>
 
@@ -361,6 +362,26 @@ int CompareText(const QString& a, const QString& b) {
 }
 
 bool SameText(const QString& a, const QString& b) { return CompareText(a, b) == 0; }
+
+namespace {
+// One collator per case mode, made again only when the default locale changes:
+// making one is far dearer than a comparison.
+QCollator& LocaleCollator(bool CaseSensitive) {
+  static thread_local QCollator collators[2];
+  static thread_local bool made[2] = {false, false};
+  QCollator& c = collators[CaseSensitive ? 1 : 0];
+  bool& ready = made[CaseSensitive ? 1 : 0];
+  if (!ready || c.locale() != QLocale()) {
+    c = QCollator(QLocale());
+    c.setCaseSensitivity(CaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    ready = true;
+  }
+  return c;
+}
+}  // namespace
+
+int AnsiCompareStr(const QString& a, const QString& b) { return LocaleCollator(true).compare(a, b); }
+int AnsiCompareText(const QString& a, const QString& b) { return LocaleCollator(false).compare(a, b); }
 // Unit by unit, so that a text keeps its length and every position in it:
 // a whole-string mapping would turn "ß" into "SS" and a ligature into two letters.
 QString AnsiUpperCase(const QString& s) {

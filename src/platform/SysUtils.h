@@ -98,6 +98,9 @@ QString UpperCase(const QString& s);
 QString LowerCase(const QString& s);
 int CompareText(const QString& a, const QString& b);
 bool SameText(const QString& a, const QString& b);
+// The user locale's collation, with and without case: below 0, 0 or above 0.
+int AnsiCompareStr(const QString& a, const QString& b);
+int AnsiCompareText(const QString& a, const QString& b);
 // Locale case folding, one UTF-16 unit for one: the length never changes.
 QString AnsiUpperCase(const QString& s);
 QString AnsiLowerCase(const QString& s);

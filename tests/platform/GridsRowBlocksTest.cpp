@@ -18,6 +18,7 @@ public:
     SetObjects(1, 3, this);
   }
   using TStringGrid::PutRows;
+  using TStringGrid::SwapStoreRows;
   using TStringGrid::TakeRows;
   QString Column() const {
     QString s;
@@ -53,6 +54,22 @@ TEST(GridsRowBlocks, OneRowAlwaysStaysAndBlocksPastTheEndCloseTheGrid) {
   blocks[4].Row = 40;  // past the end: appended in order
   g.PutRows(std::move(blocks));
   EXPECT_EQ(g.Column(), "012354");
+}
+
+// A sort moves rows by swapping them: every stored column goes, heights stay
+// with their index, and a row outside the grid swaps with nothing.
+TEST(GridsRowBlocks, SwappedRowsExchangeTextsAndObjectsOnly) {
+  BlockGrid g;
+  g.SetColCount(2);  // column 2 is stored but not shown: it still travels
+  g.SwapStoreRows(1, 3);
+  g.SetColCount(3);
+  EXPECT_EQ(g.Column(), "032145");
+  EXPECT_EQ(g.Objects(1, 1), &g);
+  EXPECT_EQ(g.Objects(1, 3), nullptr);
+  EXPECT_EQ(g.RowHeights(1), 21);
+  g.SwapStoreRows(0, 6);
+  g.SwapStoreRows(-1, 0);
+  EXPECT_EQ(g.Column(), "032145");
 }
 
 }  // namespace

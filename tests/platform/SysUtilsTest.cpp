@@ -1,5 +1,7 @@
 #include "platform/SysUtils.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -194,4 +196,17 @@ TEST(SysUtils, Int64ConversionIsExactOverTheWholeRange) {
   EXPECT_TRUE(TryStrToInt("-2147483648", v));
   EXPECT_EQ(v, std::numeric_limits<int>::min());
   EXPECT_FALSE(TryStrToInt("2147483648", v));
+}
+
+// The locale's collation puts letters before case: "apple" comes before
+// "Banana" in both modes, where code units would put "B" first.
+TEST(SysUtils, LocaleComparisonWithAndWithoutCase) {
+  const QLocale saved;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_LT(AnsiCompareText("apple", "Banana"), 0);
+  EXPECT_LT(AnsiCompareStr("apple", "Banana"), 0);
+  EXPECT_EQ(AnsiCompareText("apple", "APPLE"), 0);
+  EXPECT_NE(AnsiCompareStr("apple", "APPLE"), 0);
+  EXPECT_GT(AnsiCompareStr("b", "a"), 0);
+  QLocale::setDefault(saved);
 }

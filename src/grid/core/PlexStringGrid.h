@@ -586,6 +586,26 @@ public:
   virtual void QUnSort();
   virtual void CalcFooter(int ACol);
 
+  // ================= sorting (features/PlexStringGridSort.cpp)
+  // Sets the sort column and direction, then sorts.
+  void Sort(int Column, TSortDirection Direction);
+  // Sorts on the column in the current direction; nothing with one row or less.
+  void SortByColumn(int Col);
+  // Sort only the rows Left..Right, without the bookkeeping of QSort.
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // Swaps the rows and answers true when ARow1 belongs after ARow2 in the last sort's direction.
+  bool SortLine(int Col, int ARow1, int ARow2);
+  // 1 when the first cell belongs after the second in ascending order, -1 before, 0 equal.
+  int CompareSortCells(int ACol, int ARow1, int ARow2, int Direction);
+  int CompareRows(int ACol, int ARow1, int ARow2);
+  int CompareRowsIndexed(int Index, int ARow1, int ARow2);
+  void InitSortXRef();
+  // 1 ascending, -1 descending: the direction of the running or last single-column sort.
+  int SortDir = 1;
+  // Where the current row's data has got to during a sort.
+  int SortRow = -1;
+
   // ================= node rows (PlexStringGridNodes.cpp)
   // Real row indexes: AddNode, RemoveNode, MarkSummaryRow, ExpandNode, ContractNode,
   // InsertNormalRow, InsertChildRow. Every other node operation takes displayed rows.
@@ -1003,6 +1023,9 @@ public:
   TGetCellBorderEvent OnGetCellPrintBorder;
   TGetAlignmentEvent OnGetAlignment;
   TGetFormatEvent OnGetFormat;
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+  TRowUpdateEvent OnRowChanged;
   TGetEditorTypeEvent OnGetEditorType;
   TFixedCellEvent OnIsFixedCell;
   TIsPasswordCellEvent OnIsPasswordCell;
@@ -2087,8 +2110,6 @@ protected:
   // True when the double click on a header border sized a column.
   virtual bool DblClickAutoSize(TMessage& Message, int X, int Y, int ACol, int ARow);
   // The data features the header click and the selection grip use.
-  void InitSortXRef();
-  void ReorderNormalRows(const std::vector<int>& Order);
   void CopySelectionToClipboard();
   void PasteSelectionFromClipboard();
   bool IsIgnoredColumn(int ACol);
@@ -2113,7 +2134,17 @@ private:
   void OpenHeaderFilter(int ARow, int RCol, int X, int Y);
   void HeaderClickSort(int ACol, int ARow, int X, int Y);
   void SortByIndexes(int RCol);
-  void SortByColumn(int RCol);
+  void HeaderSortByColumn(int RCol);
+  // ---- the sort engine's own steps (features/PlexStringGridSort.cpp)
+  class TSortGuard;
+  void QuickSortRows(int Col, int Start, int End);
+  void QuickSortRowsIndexed(int Start, int End);
+  void QuickSortRange(int Start, int End, const std::function<int(int, int)>& Compare, int Dir, bool SwapEqual);
+  void SortWithinGroups(bool Indexed);
+  void PrepareSortXRef();
+  void PlaceRowAfterSort(int OldRow);
+  // The row the running partition's pivot data stands in; -1 outside a sort.
+  int FSortPivotRow = -1;
 
   bool FDoOnClick = false;
   bool FMouseDownMove = false;

@@ -62,6 +62,9 @@ using TGetAlignmentEvent =
 using TGetFormatEvent =
     std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix)>;
 using TGetEditorTypeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+// The application's comparison of two texts (ssCustom) or two rows of a column (ssRaw): Res < 0, 0, > 0.
+using TCustomCompareEvent = std::function<void(TObject* Sender, const QString& str1, const QString& str2, int& Res)>;
+using TRawCompareEvent = std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
 using TFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)>;
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStrings& Filter)>;
 using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;

@@ -11,8 +11,6 @@
 
 #include <algorithm>
 
-void TPlexStringGrid::SortSwapRows(int ARow1, int ARow2) { RecordFeatureCall("SortSwapRows"); }
-
 // Vertical merges of a column are split from the top; each block is skipped whole.
 void TPlexStringGrid::SplitColumnCells(int ColIndex) {
   int r = 0;

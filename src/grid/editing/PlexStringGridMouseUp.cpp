@@ -480,7 +480,9 @@ void TPlexStringGrid::HeaderClickSort(int ACol, int ARow, int X, int Y) {
   }
   HideInplaceEdit();
   if (FSortedRowXRef->Count() != RowCount()) InitSortXRef();
-  if (s.AutoColumnMerge) RecordFeatureCall("SplitAllColumnCells");
+  // Merged blocks would not survive rows moving under them: split, sort, merge again.
+  if (s.AutoColumnMerge)
+    for (int c = 0; c < ColCount(); ++c) SplitColumnCells(c);
   const uint32_t start = GetTickCount();
   const bool keepHoriz = Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll;
   const int leftCol = LeftCol();
@@ -488,13 +490,13 @@ void TPlexStringGrid::HeaderClickSort(int ACol, int ARow, int X, int Y) {
   if (s.IndexShow)
     SortByIndexes(rcol);
   else
-    SortByColumn(rcol);
+    HeaderSortByColumn(rcol);
   if (keepHoriz) {
     EndUpdate();
     SetLeftCol(leftCol);
   }
   FSortTime = int(GetTickCount() - start);
-  if (s.AutoColumnMerge) RecordFeatureCall("RemergeColumnCells");
+  if (s.AutoColumnMerge) MergedColumnsChanged();
   PlaceCellControls();
   Invalidate();
   DoClickSort(s.Column);
@@ -524,7 +526,7 @@ void TPlexStringGrid::SortByIndexes(int RCol) {
   s.Column = idx.Count() > 0 ? idx.GetSortColumns(0) : -1;
 }
 
-void TPlexStringGrid::SortByColumn(int RCol) {
+void TPlexStringGrid::HeaderSortByColumn(int RCol) {
   TSortSettings& s = *FSortSettings;
   if (s.Column == RCol) {
     const bool wasInitial = s.Direction == s.InitSortDirection;

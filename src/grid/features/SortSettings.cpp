@@ -5,6 +5,8 @@
 #include "platform/Property.h"
 #include "platform/SysUtils.h"
 
+#include <algorithm>
+
 TSortSettings::TSortSettings(TPlexStringGrid* AGrid)
     : FGrid(AGrid),
       FUpGlyph(std::make_unique<TBitmap>()),
@@ -65,8 +67,11 @@ void TSortSettings::LoadFromString(const QString& Value) {
   }
   IndexShow = false;
   Direction = Value.contains('u') ? sdAscending : sdDescending;
-  int column = 0;
-  if (!TryStrToInt(Value.mid(1), column)) return;
+  // Decimal digits only: a hexadecimal or signed column is no column.
+  const QString digits = Value.mid(1);
+  bool ok = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  const int column = ok ? digits.toInt(&ok) : 0;
+  if (!ok) return;
   Column = column;
   FGrid->QSort();
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 QChar LocaleTimeSeparator() { return FormatSettings().TimeSeparator; }
 QChar LocaleDateSeparator() { return FormatSettings().DateSeparator; }
@@ -241,4 +242,54 @@ bool IsDateLikeText(const QString& Text) {
   if (p < 1) return false;
   const int q = int(Text.indexOf(sep, p + 1));
   return q > p + 1;
+}
+
+namespace {
+bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+}  // namespace
+
+bool ReadLeadingNumber(const QString& Text, double& Value) {
+  const QChar* s = Text.constData();
+  const qsizetype n = Text.size();
+  qsizetype i = 0;
+  while (i < n && (s[i] == u' ' || s[i] == u'\t')) ++i;
+  char buf[128];
+  size_t len = 0;
+  const auto put = [&](char16_t c) {
+    if (len < sizeof(buf) - 1) buf[len++] = char(c);
+  };
+  if (i < n && (s[i] == u'+' || s[i] == u'-')) {
+    if (s[i] == u'-') put(u'-');
+    ++i;
+  }
+  int digits = 0;
+  while (i < n && IsAsciiDigit(s[i].unicode())) put(s[i++].unicode()), ++digits;
+  if (i < n && s[i] == u'.') {
+    qsizetype k = i + 1;
+    int fraction = 0;
+    while (k < n && IsAsciiDigit(s[k].unicode())) ++k, ++fraction;
+    if (digits > 0 || fraction > 0) {
+      put(u'.');
+      for (qsizetype m = i + 1; m < k; ++m) put(s[m].unicode());
+      digits += fraction;
+      i = k;
+    }
+  }
+  if (digits == 0) {
+    Value = 0;
+    return false;
+  }
+  if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+    qsizetype k = i + 1;
+    if (k < n && (s[k] == u'+' || s[k] == u'-')) ++k;
+    if (k < n && IsAsciiDigit(s[k].unicode())) {
+      put(u'e');
+      for (qsizetype m = i + 1; m < k; ++m) put(s[m].unicode());
+      while (k < n && IsAsciiDigit(s[k].unicode())) put(s[k++].unicode());
+      i = k;
+    }
+  }
+  Value = 0;
+  std::from_chars(buf, buf + len, Value);
+  return i == n;
 }

@@ -41,6 +41,10 @@ bool CellInGridRect(int Left, int Top, int Right, int Bottom, int ACol, int ARow
 // that the float conversion reads ("-1234.50", "-12", "12").
 QString NormalizeNumberText(const QString& Text);
 int NumericTextKind(const QString& Text);
+// Reads a decimal number ("." decimal point; leading blanks, sign, fraction,
+// exponent) from the start of Text. Answers whether the whole text is that
+// number; Value is the number read as far as the syntax held, 0 when no digit came first.
+bool ReadLeadingNumber(const QString& Text, double& Value);
 
 // Date in the order of the locale's short date format, optionally followed by
 // a blank and a time (h:m or h:m:s). Years are taken as written.

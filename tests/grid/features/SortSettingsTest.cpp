@@ -4,6 +4,8 @@
 #include "grid/features/AssignCheck.h"
 #include "grid/foundation/SortIndexList.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,23 +22,31 @@ TEST_F(SortSettingsTest, LoadFromStringSetsColumnDirectionAndSorts) {
     const char* Text;
     int Column;
     TSortDirection Direction;
-    bool Sorted;
+    const char* Rows;  // column 0 after loading
   };
   const TCase cases[] = {
-      {"u3", 3, sdAscending, true},
-      {"d0", 0, sdDescending, true},
-      {"x5", 5, sdDescending, true},   // no "u": descending
-      {"uX", -1, sdAscending, false},  // direction and Show, but no column and no sort
+      {"u1", 1, sdAscending, "c,b,a"},
+      {"d0", 0, sdDescending, "c,b,a"},
+      {"x1", 1, sdDescending, "a,b,c"},  // no "u": descending
+      {"uX", -1, sdAscending, "b,c,a"},  // direction and Show, but no column and no sort
+      {"u$1", -1, sdAscending, "b,c,a"},  // the column is decimal only
+      {"d-1", -1, sdDescending, "b,c,a"},
   };
   for (const TCase& c : cases) {
     TPlexStringGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.SetRowCount(4);
+    const char* texts[3][2] = {{"b", "2"}, {"c", "1"}, {"a", "10"}};
+    for (int r = 0; r < 3; ++r)
+      for (int col = 0; col < 2; ++col) grid.SetCells(col, r + 1, texts[r][col]);
     TSortSettings& settings = grid.SortSettings();
     settings.LoadFromString(c.Text);
     EXPECT_TRUE(settings.Show()) << c.Text;
     EXPECT_FALSE(settings.IndexShow) << c.Text;
     EXPECT_EQ(settings.Column, c.Column) << c.Text;
     EXPECT_EQ(settings.Direction, c.Direction) << c.Text;
-    EXPECT_EQ(grid.FeatureCalls() == std::vector<QString>{"QSort"}, c.Sorted) << c.Text;
+    const QString rows = grid.Cells(0, 1) + "," + grid.Cells(0, 2) + "," + grid.Cells(0, 3);
+    EXPECT_EQ(rows.toStdString(), c.Rows) << c.Text;
   }
 }
 
@@ -53,15 +63,22 @@ TEST_F(SortSettingsTest, LoadFromStringRefusesOneCharacterAndIgnoresEmpty) {
 }
 
 TEST_F(SortSettingsTest, IndexTextLoadsTheIndexListAndSortsByIt) {
+  g.SetColCount(5);
+  g.SetRowCount(6);
+  const char* texts[3][2] = {{"1", "x"}, {"0", "y"}, {"1", "z"}};
+  for (int r = 0; r < 3; ++r) {
+    g.SetCells(1, r + 3, texts[r][0]);
+    g.SetCells(4, r + 3, texts[r][1]);
+  }
   s.LoadFromString("i;");
   EXPECT_TRUE(s.IndexShow);
   EXPECT_TRUE(s.Show());
-  EXPECT_TRUE(g.FeatureCalls().empty());
+  EXPECT_EQ(g.Cells(4, 3), "x");
   s.LoadFromString("i;u1;d4");
   EXPECT_EQ(g.SortIndexes().Count(), 2);
   EXPECT_EQ(g.SortIndexes().GetSortColumns(1), 4);
   EXPECT_FALSE(g.SortIndexes().GetSortDirections(1));
-  EXPECT_EQ(g.FeatureCalls(), std::vector<QString>{"QSortIndexed"});
+  EXPECT_EQ((QStringList{g.Cells(4, 3), g.Cells(4, 4), g.Cells(4, 5)}.join(",")).toStdString(), "y,z,x");
   EXPECT_EQ(s.SaveToString(), "i;u1;d4");
 }
 
