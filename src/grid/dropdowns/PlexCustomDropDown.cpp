@@ -25,6 +25,8 @@ TDropDownForm::TDropDownForm(TPlexCustomDropDown* Edit) : TPanel(Edit), FDropDow
 TPlexCustomDropDown::TPlexCustomDropDown(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetBounds(Left(), Top(), 200, 21);
   FDropDownForm = new TDropDownForm(this);
+  SetSelectionColorStyle(scOffice2007);
+  SetComponentStyle(tsOffice2007Luna);
 }
 
 TPlexCustomDropDown::~TPlexCustomDropDown() = default;

@@ -5,6 +5,9 @@
 // The popup never takes the focus: keys keep reaching the edit while it is open.
 #pragma once
 
+#include "grid/core/FooterAppearance.h"
+#include "grid/core/HeaderAppearance.h"
+#include "grid/dropdowns/PlexButton.h"
 #include "grid/foundation/Looks.h"
 #include "platform/ExtCtrls.h"
 #include "platform/MaskEdit.h"
@@ -22,6 +25,9 @@ public:
 private:
   TPlexCustomDropDown* FDropDown;
 };
+
+// The selected-item look of list members: three presets and the colours as set.
+enum TSelectionColorStyle { scOffice2007, scWindowsVista, scWindows7, scCustom };
 
 using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
@@ -55,8 +61,39 @@ public:
   // The previous value, put back when the popup closes cancelled.
   QString OldText() const { return FOldText; }
 
-  void SetComponentStyle(TOrvStyle AStyle) override { FOrvStyle = AStyle; }
-  void SetColorTones(const TColorTones&) override {}
+  // ---- the popup's look
+  TColor DropDownColor() const { return FDropDownColor; }
+  void SetDropDownColor(TColor Value);
+  TColor DropDownColorTo = clNone;
+  TColor DropDownBorderColor = clBlack;
+  int DropDownBorderWidth = 1;
+  TGradientDirection DropDownGradient = gdHorizontal;
+  bool DropDownSizeable = true;
+  THeaderAppearance& DropDownHeader() { return FDropDownHeader; }
+  TFooterAppearance& DropDownFooter() { return FDropDownFooter; }
+  TPlexButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
+  // The edit's own border; none leaves the platform's frame.
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+
+  // The drop button's own colours (none: the platform's look); host tones set them.
+  TColor ButtonColor = clNone;
+  TColor ButtonColorHot = clNone;
+  TColor ButtonColorDown = clNone;
+  TColor ButtonBorderColor = clNone;
+
+  // ---- the selected-item look of list members
+  TColor SelectionColor = clNone;
+  TColor SelectionColorTo = clNone;
+  TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
+  virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
+  // EndKind is a TSelectionEnd; CornerColor paints the outer corner pixels.
+  virtual void DrawSelectionBackground(TCanvas& Canvas, const TRect& R, int EndKind, TColor CornerColor);
+  virtual void DrawBackground(TCanvas& Canvas, TColor From, TGradientDirection Direction, const TRect& R, int Steps,
+                              TColor To);
+
+  void SetComponentStyle(TOrvStyle AStyle) override;
+  void SetColorTones(const TColorTones& ATones) override;
   TOrvStyle ComponentStyle() const { return FOrvStyle; }
 
   TNotifyEvent OnBeforeDropDown;
@@ -88,5 +125,11 @@ private:
   bool FDroppedDown = false;
   bool FEditorEnabled = true;
   QString FOldText;
-  TOrvStyle FOrvStyle = tsOffice2007Luna;
+  TOrvStyle FOrvStyle = tsCustom;
+  TColor FDropDownColor = clWhite;
+  TColor FBorderColor = clNone;
+  TSelectionColorStyle FSelectionColorStyle = scCustom;
+  THeaderAppearance FDropDownHeader;
+  TFooterAppearance FDropDownFooter;
+  TPlexButtonAppearance FButtonAppearance;
 };
