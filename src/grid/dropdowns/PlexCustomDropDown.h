@@ -21,6 +21,15 @@ class TDropDownForm : public TPanel {
 public:
   explicit TDropDownForm(TPlexCustomDropDown* Edit);
   TPlexCustomDropDown* DropDown() const { return FDropDown; }
+  // 17 (bottom-right sizing corner) within 10 px of the right and bottom
+  // edges of a sizeable popup, else 0; client coordinates.
+  int HitTest(int X, int Y) const;
+
+protected:
+  // The surface gradient or plain fill, then the border moved in by half its width.
+  void Paint() override;
+  // WM_NCHITTEST with the screen point in LParam (x low word, y high word).
+  void WndProc(TMessage& Message) override;
 
 private:
   TPlexCustomDropDown* FDropDown;
