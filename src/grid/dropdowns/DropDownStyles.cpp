@@ -136,7 +136,7 @@ void TPlexCustomDropDown::SetComponentStyle(TOrvStyle AStyle) {
 
   SetDropDownColor(surface->DropDownColor);
   DropDownColorTo = surface->DropDownColorTo;
-  if (surface->DropDownBorderColor != Keep) DropDownBorderColor = surface->DropDownBorderColor;
+  if (surface->DropDownBorderColor != Keep) FDropDownBorderColor = surface->DropDownBorderColor;
   // The bars' fields are written directly: a style is one change, not a dozen.
   FDropDownHeader.Color = surface->HeaderColor;
   FDropDownHeader.ColorTo = surface->HeaderColorTo;

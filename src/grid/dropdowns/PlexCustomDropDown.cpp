@@ -27,7 +27,7 @@ TDropDownForm::TDropDownForm(TPlexCustomDropDown* Edit) : TPanel(Edit), FDropDow
 }
 
 int TDropDownForm::HitTest(int X, int Y) const {
-  if (!FDropDown->DropDownSizeable) return 0;
+  if (!FDropDown->DropDownSizeable()) return 0;
   return X >= Width() - SizeCornerBand && Y >= Height() - SizeCornerBand ? int(HTBOTTOMRIGHT) : 0;
 }
 
@@ -42,13 +42,13 @@ void TDropDownForm::Paint() {
     c.Brush().Color = FDropDown->DropDownColor();
     c.FillRect(r);
   }
-  const int w = FDropDown->DropDownBorderWidth;
-  if (w <= 0 || FDropDown->DropDownBorderColor == clNone) return;
+  const int w = FDropDown->DropDownBorderWidth();
+  if (w <= 0 || FDropDown->DropDownBorderColor() == clNone) return;
   // A wide pen drawn on the rectangle moved in by half its width lies wholly
   // inside the popup; the canvas already draws wide frames inside the rectangle.
   c.Brush().Style = bsClear;
   c.Pen().Style = psSolid;
-  c.Pen().Color = FDropDown->DropDownBorderColor;
+  c.Pen().Color = FDropDown->DropDownBorderColor();
   c.Pen().Width = w;
   c.Rectangle(r);
   c.Pen().Width = 1;
@@ -85,6 +85,14 @@ bool TPlexCustomDropDown::PopupHolds(const TControl* Control) const {
   return false;
 }
 
+void TPlexCustomDropDown::HeaderButtonClick(int ButtonIndex) {
+  if (OnDropDownHeaderButtonClick) OnDropDownHeaderButtonClick(this, ButtonIndex);
+}
+
+void TPlexCustomDropDown::FooterButtonClick(int ButtonIndex) {
+  if (OnDropDownFooterButtonClick) OnDropDownFooterButtonClick(this, ButtonIndex);
+}
+
 void TPlexCustomDropDown::DoBeforeDropDown() {
   if (OnBeforeDropDown) OnBeforeDropDown(this);
 }
@@ -92,7 +100,7 @@ void TPlexCustomDropDown::DoBeforeDropDown() {
 void TPlexCustomDropDown::SizeDropDownForm() {
   int width = DropDownWidth > 0 ? DropDownWidth : Width();
   if (DropDownWidth <= 0 && FControl && FControl->Visible()) width = std::max(width, FControl->Width());
-  const int border = std::max(0, DropDownBorderWidth);
+  const int border = std::max(0, FDropDownBorderWidth);
   int height = DropDownHeight;
   if (height <= 0) height = 2 * border + (FControl && FControl->Visible() ? FControl->Height() : 0);
   width = std::max(width, MinPopupWidth);

@@ -38,10 +38,11 @@ private:
 // The selected-item look of list members: three presets and the colours as set.
 enum TSelectionColorStyle { scOffice2007, scWindowsVista, scWindows7, scCustom };
 
+using TDropDownButtonItemClick = std::function<void(TObject* Sender, int ButtonIndex)>;
 using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
 
-class TPlexCustomDropDown : public TCustomMaskEdit, public IOrvStyle, public IOrvTones {
+class TPlexCustomDropDown : public TCustomMaskEdit, public IOrvStyle, public IOrvTones, public IBarDropDown {
 public:
   explicit TPlexCustomDropDown(TComponent* AOwner);
   ~TPlexCustomDropDown() override;
@@ -74,13 +75,20 @@ public:
   TColor DropDownColor() const { return FDropDownColor; }
   void SetDropDownColor(TColor Value);
   TColor DropDownColorTo = clNone;
-  TColor DropDownBorderColor = clBlack;
-  int DropDownBorderWidth = 1;
+  TColor DropDownBorderColor() override { return FDropDownBorderColor; }
+  void SetDropDownBorderColor(TColor Value) { FDropDownBorderColor = Value; }
+  int DropDownBorderWidth() override { return FDropDownBorderWidth; }
+  void SetDropDownBorderWidth(int Value) { FDropDownBorderWidth = Value; }
   TGradientDirection DropDownGradient = gdHorizontal;
-  bool DropDownSizeable = true;
-  THeaderAppearance& DropDownHeader() { return FDropDownHeader; }
-  TFooterAppearance& DropDownFooter() { return FDropDownFooter; }
-  TPlexButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
+  bool DropDownSizeable() override { return FDropDownSizeable; }
+  void SetDropDownSizeable(bool Value) { FDropDownSizeable = Value; }
+  THeaderAppearance& DropDownHeader() override { return FDropDownHeader; }
+  TFooterAppearance& DropDownFooter() override { return FDropDownFooter; }
+  TPlexButtonAppearance& ButtonAppearance() override { return FButtonAppearance; }
+  TImageList* Images() override { return FImages; }
+  void SetImages(TImageList* Value) { FImages = Value; }
+  TDropDownButtonItemClick OnDropDownHeaderButtonClick;
+  TDropDownButtonItemClick OnDropDownFooterButtonClick;
   // The edit's own border; none leaves the platform's frame.
   TColor BorderColor() const { return FBorderColor; }
   void SetBorderColor(TColor Value);
@@ -109,6 +117,11 @@ public:
   TDropDownEvent OnDropDown;
   TDropUpEvent OnDropUp;
 
+  // ---- what the popup's bars ask of the drop-down
+  void HeaderButtonClick(int ButtonIndex) override;
+  void FooterButtonClick(int ButtonIndex) override;
+  void HidePopup(bool Cancelled) override { DoHideDropDown(Cancelled); }
+
   // ---- new virtual operations
   virtual void DoBeforeDropDown();
   virtual void DoShowDropDown();
@@ -136,6 +149,10 @@ private:
   QString FOldText;
   TOrvStyle FOrvStyle = tsCustom;
   TColor FDropDownColor = clWhite;
+  TColor FDropDownBorderColor = clBlack;
+  int FDropDownBorderWidth = 1;
+  bool FDropDownSizeable = true;
+  TImageList* FImages = nullptr;
   TColor FBorderColor = clNone;
   TSelectionColorStyle FSelectionColorStyle = scCustom;
   THeaderAppearance FDropDownHeader;

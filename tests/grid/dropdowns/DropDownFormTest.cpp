@@ -2,6 +2,8 @@
 // content placement and sizing corner.
 #include "grid/dropdowns/PlexCustomDropDown.h"
 
+#include "grid/dropdowns/PlexBars.h"
+
 #include "platform/ControlPicture.h"
 #include "platform/Forms.h"
 #include "platform/Messages.h"
@@ -52,8 +54,8 @@ struct DropDownForm : ::testing::Test {
 };
 
 TEST_F(DropDownForm, WideBorderMovesTheContentInAndIsPaintedInItsColour) {
-  Edit->DropDownBorderWidth = 3;
-  Edit->DropDownBorderColor = 0x0000FF;
+  Edit->SetDropDownBorderWidth(3);
+  Edit->SetDropDownBorderColor(0x0000FF);
   Edit->ShowDropDown();
   ASSERT_TRUE(Edit->DroppedDown());
   EXPECT_EQ(Edit->Content->Left(), 3);
@@ -72,7 +74,7 @@ TEST_F(DropDownForm, WideBorderMovesTheContentInAndIsPaintedInItsColour) {
 }
 
 TEST_F(DropDownForm, SurfaceGradientOrPlainFill) {
-  Edit->DropDownBorderWidth = 0;
+  Edit->SetDropDownBorderWidth(0);
   Edit->SetDropDownColor(0x000000);
   Edit->DropDownColorTo = 0xFFFFFF;
   Edit->DropDownGradient = gdHorizontal;
@@ -99,11 +101,45 @@ TEST_F(DropDownForm, SizingCornerOnlyWhenSizeable) {
   } cases[] = {{true, w - 1, h - 1, 17}, {true, w - 10, h - 10, 17}, {true, w - 11, h - 1, 0},
                {true, w - 1, h - 11, 0}, {false, w - 1, h - 1, 0}};
   for (const auto& c : cases) {
-    Edit->DropDownSizeable = c.Sizeable;
+    Edit->SetDropDownSizeable(c.Sizeable);
     const TPoint s = popup->ClientToScreen(TPoint(c.X, c.Y));
     const LRESULT r = popup->Perform(WM_NCHITTEST, 0, LPARAM((s.Y & 0xFFFF) << 16 | (s.X & 0xFFFF)));
     EXPECT_EQ(r, c.Result) << c.X << "," << c.Y << " sizeable " << c.Sizeable;
   }
+}
+
+TEST_F(DropDownForm, BarsOnTheRealDropDownReportClicksAndClose) {
+  std::vector<std::pair<QString, int>> events;
+  Edit->OnDropDownHeaderButtonClick = [&](TObject* s, int i) { events.emplace_back(s == Edit ? "header" : "?", i); };
+  Edit->OnDropDownFooterButtonClick = [&](TObject* s, int i) { events.emplace_back(s == Edit ? "footer" : "?", i); };
+  Edit->DropDownHeader().Buttons().Add().SetCaption("Zero");
+  Edit->DropDownHeader().Buttons().Add().SetCaption("One");
+  Edit->DropDownFooter().Buttons().Add().SetCaption("Ok");
+  Edit->SetText("before");
+  Edit->ShowDropDown();
+  TDropDownForm* popup = Edit->DropDownForm();
+  auto* header = new TPlexHeader(popup);
+  header->SetParent(popup);
+  header->SetBounds(0, 0, popup->Width(), 22);
+  header->SetPlexDropDown(Edit);
+  header->InitButtons();
+  auto* footer = new TPlexFooter(popup);
+  footer->SetParent(popup);
+  footer->SetBounds(0, popup->Height() - 22, popup->Width(), 22);
+  footer->SetPlexDropDown(Edit);
+  footer->InitButtons();
+  QApplication::processEvents();
+  ASSERT_EQ(header->ButtonList().Count(), 2);
+  QTest::mouseClick(header->ButtonList().ItemsEx(1)->Widget(), Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseClick(footer->ButtonList().ItemsEx(0)->Widget(), Qt::LeftButton, {}, QPoint(3, 3));
+  const std::vector<std::pair<QString, int>> expected{{"header", 1}, {"footer", 0}};
+  EXPECT_EQ(events, expected);
+
+  // The bars close the popup through the drop-down, cancelled: the old text comes back.
+  Edit->SetPlainText("typed");
+  static_cast<IBarDropDown*>(Edit)->HidePopup(true);
+  EXPECT_FALSE(Edit->DroppedDown());
+  EXPECT_EQ(Edit->Text(), "before");
 }
 
 TEST_F(DropDownForm, ScreenshotsOfThreeStyles) {
@@ -115,8 +151,8 @@ TEST_F(DropDownForm, ScreenshotsOfThreeStyles) {
   } styles[] = {{tsOffice2007Luna, "luna"}, {tsWindows7, "windows7"}, {tsOffice2003Blue, "office2003blue"}};
   for (const auto& s : styles) {
     Edit->SetComponentStyle(s.Style);
-    Edit->DropDownBorderWidth = 2;
-    Edit->DropDownBorderColor = 0x808080;
+    Edit->SetDropDownBorderWidth(2);
+    Edit->SetDropDownBorderColor(0x808080);
     Edit->Content->SetVisible(false);
     Edit->ShowDropDown();
     QApplication::processEvents();

@@ -49,12 +49,12 @@ TEST_F(DropDownStyles, StylesWriteSurfaceBarsAndButtons) {
 }
 
 TEST_F(DropDownStyles, SameBorderKeepsTheBorderColourAndCustomTouchesNothing) {
-  Edit->DropDownBorderColor = 0x123456;
+  Edit->SetDropDownBorderColor(0x123456);
   Edit->SetComponentStyle(tsOffice2003Blue);
-  EXPECT_EQ(Edit->DropDownBorderColor, TColor(0x123456));
+  EXPECT_EQ(Edit->DropDownBorderColor(), TColor(0x123456));
   EXPECT_EQ(Edit->DropDownColorTo, clNone);
   Edit->SetComponentStyle(tsOffice2003Olive);
-  EXPECT_EQ(Edit->DropDownBorderColor, clNone);
+  EXPECT_EQ(Edit->DropDownBorderColor(), clNone);
 
   Edit->SetDropDownColor(0x010203);
   Edit->DropDownHeader().Color = 0x040506;
