@@ -3,6 +3,7 @@
 #include "grid/foundation/CellDrawing.h"
 #include "platform/GdiDraw.h"
 #include "platform/ImageList.h"
+#include "platform/SysUtils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,3 +95,52 @@ void DrawImageAndText(TCanvas& Canvas, const TRect& R, const QString& Text, int 
   }
   DrawText(Canvas, Text, text, format);
 }
+
+void CopyBitmapTransparent(TCanvas& Canvas, const TBitmap& Bitmap, TColor Background, const TRect& R) {
+  TBitmap copy;
+  copy.Assign(Bitmap);
+  const int w = copy.Width(), h = copy.Height();
+  if (w <= 0 || h <= 0) return;
+  const TColor key = copy.TopLeftColor();
+  const TColor back = ColorToRGB(Background);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (copy.Canvas().Pixel(x, y) == key) copy.Canvas().SetPixel(x, y, back);
+  copy.EndCanvas();
+  Canvas.StretchDraw(R, copy);
+}
+
+QString TruncateTextToWidth(TCanvas& Canvas, const QString& Text, int Width, bool Ellipsis) {
+  if (Canvas.TextWidth(Text) <= Width) return Text;
+  const QString tail = Ellipsis ? QStringLiteral("...") : QString();
+  for (qsizetype n = Text.size() - 1; n > 0; --n) {
+    const QString shortened = Text.left(n) + tail;
+    if (Canvas.TextWidth(shortened) < Width) return shortened;
+  }
+  return Text;
+}
+
+bool IsRangeSeparator(QChar C) { return C == ',' || C == '-' || C == ';'; }
+
+QString StripThousandSeparators(const QString& Text) {
+  QString result = Text;
+  result.remove(FormatSettings().ThousandSeparator);
+  return result;
+}
+
+int HexDigitValue(QChar C) {
+  const char16_t u = C.unicode();
+  if (u >= '0' && u <= '9') return u - '0';
+  if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+  if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+  return 0;
+}
+
+int HexToInt(const QString& Text) {
+  // Unsigned arithmetic: a long text wraps instead of overflowing.
+  unsigned result = 0;
+  for (const QChar c : Text) result = result * 16u + unsigned(HexDigitValue(c));
+  return int(result);
+}
+
+QString CaseKey(const QString& Text, bool CaseSensitive) { return CaseSensitive ? Text : Text.toUpper(); }

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+class TBitmap;
 class TImageList;
 
 // Bands of equal width from From towards To (the last band stops one step
@@ -26,3 +27,17 @@ TSize MeasureTextSize(TCanvas& Canvas, const QString& Text);
 // The image 4 pixels from the left, vertically centred, then the text on one
 // line with an end ellipsis; the text is centred only when no image was drawn.
 void DrawImageAndText(TCanvas& Canvas, const TRect& R, const QString& Text, int ImageIndex, const TImageList* Images);
+// The bitmap drawn into R with every pixel of its key colour (pixel 0, 0) shown as Background.
+void CopyBitmapTransparent(TCanvas& Canvas, const TBitmap& Bitmap, TColor Background, const TRect& R);
+// The text when it fits into Width; else shortened from its end (with "..." when
+// Ellipsis) until narrower than Width; the whole text when nothing fits.
+QString TruncateTextToWidth(TCanvas& Canvas, const QString& Text, int Width, bool Ellipsis);
+bool IsRangeSeparator(QChar C);
+// Every thousand separator of the process number settings removed.
+QString StripThousandSeparators(const QString& Text);
+// 0-9, A-F, a-f as 0 to 15; anything else counts as 0.
+int HexDigitValue(QChar C);
+// Lenient: a character that is no hex digit still takes its place with value 0.
+int HexToInt(const QString& Text);
+// The text compared by case-insensitive lookups.
+QString CaseKey(const QString& Text, bool CaseSensitive);

@@ -2,6 +2,8 @@
 // the edit that drive it.
 #include "grid/dropdowns/PlexCustomDropDown.h"
 
+#include "grid/dropdowns/DropDownDrawing.h"
+#include "platform/Messages.h"
 #include "platform/PopupWindows.h"
 
 #include <algorithm>
@@ -10,7 +12,9 @@ namespace {
 // Below these the popup is not shown smaller.
 constexpr int MinPopupWidth = 80;
 constexpr int MinPopupHeight = 50;
-constexpr int PopupBorderWidth = 1;
+// The band of the right and bottom edges that sizes a sizeable popup.
+constexpr int SizeCornerBand = 10;
+constexpr int SurfaceGradientSteps = 80;
 }  // namespace
 
 TDropDownForm::TDropDownForm(TPlexCustomDropDown* Edit) : TPanel(Edit), FDropDown(Edit) {
@@ -22,9 +26,50 @@ TDropDownForm::TDropDownForm(TPlexCustomDropDown* Edit) : TPanel(Edit), FDropDow
   SetWindowStyles(this, WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
 }
 
+int TDropDownForm::HitTest(int X, int Y) const {
+  if (!FDropDown->DropDownSizeable()) return 0;
+  return X >= Width() - SizeCornerBand && Y >= Height() - SizeCornerBand ? int(HTBOTTOMRIGHT) : 0;
+}
+
+void TDropDownForm::Paint() {
+  TCanvas& c = Canvas();
+  const TRect r = ClientRect();
+  if (FDropDown->DropDownColorTo != clNone) {
+    FDropDown->DrawBackground(c, FDropDown->DropDownColor(), FDropDown->DropDownGradient, r, SurfaceGradientSteps,
+                              FDropDown->DropDownColorTo);
+  } else {
+    c.Brush().Style = bsSolid;
+    c.Brush().Color = FDropDown->DropDownColor();
+    c.FillRect(r);
+  }
+  const int w = FDropDown->DropDownBorderWidth();
+  if (w <= 0 || FDropDown->DropDownBorderColor() == clNone) return;
+  // A wide pen drawn on the rectangle moved in by half its width lies wholly
+  // inside the popup; the canvas already draws wide frames inside the rectangle.
+  c.Brush().Style = bsClear;
+  c.Pen().Style = psSolid;
+  c.Pen().Color = FDropDown->DropDownBorderColor();
+  c.Pen().Width = w;
+  c.Rectangle(r);
+  c.Pen().Width = 1;
+  c.Brush().Style = bsSolid;
+}
+
+void TDropDownForm::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_NCHITTEST) {
+    const int x = short(Message.LParam & 0xFFFF), y = short((Message.LParam >> 16) & 0xFFFF);
+    const TPoint p = ScreenToClient(TPoint(x, y));
+    Message.Result = HitTest(p.X, p.Y);
+    return;
+  }
+  TPanel::WndProc(Message);
+}
+
 TPlexCustomDropDown::TPlexCustomDropDown(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetBounds(Left(), Top(), 200, 21);
   FDropDownForm = new TDropDownForm(this);
+  SetSelectionColorStyle(scOffice2007);
+  SetComponentStyle(tsOffice2007Luna);
 }
 
 TPlexCustomDropDown::~TPlexCustomDropDown() = default;
@@ -40,6 +85,14 @@ bool TPlexCustomDropDown::PopupHolds(const TControl* Control) const {
   return false;
 }
 
+void TPlexCustomDropDown::HeaderButtonClick(int ButtonIndex) {
+  if (OnDropDownHeaderButtonClick) OnDropDownHeaderButtonClick(this, ButtonIndex);
+}
+
+void TPlexCustomDropDown::FooterButtonClick(int ButtonIndex) {
+  if (OnDropDownFooterButtonClick) OnDropDownFooterButtonClick(this, ButtonIndex);
+}
+
 void TPlexCustomDropDown::DoBeforeDropDown() {
   if (OnBeforeDropDown) OnBeforeDropDown(this);
 }
@@ -47,14 +100,14 @@ void TPlexCustomDropDown::DoBeforeDropDown() {
 void TPlexCustomDropDown::SizeDropDownForm() {
   int width = DropDownWidth > 0 ? DropDownWidth : Width();
   if (DropDownWidth <= 0 && FControl && FControl->Visible()) width = std::max(width, FControl->Width());
+  const int border = std::max(0, FDropDownBorderWidth);
   int height = DropDownHeight;
-  if (height <= 0) height = 2 * PopupBorderWidth + (FControl && FControl->Visible() ? FControl->Height() : 0);
+  if (height <= 0) height = 2 * border + (FControl && FControl->Visible() ? FControl->Height() : 0);
   width = std::max(width, MinPopupWidth);
   height = std::max(height, MinPopupHeight);
   FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), width, height);
   if (FControl)
-    FControl->SetBounds(PopupBorderWidth, PopupBorderWidth, width - 2 * PopupBorderWidth,
-                        height - 2 * PopupBorderWidth);
+    FControl->SetBounds(border, border, width - 2 * border, height - 2 * border);
 }
 
 void TPlexCustomDropDown::DoShowDropDown() {

@@ -5,6 +5,9 @@
 // The popup never takes the focus: keys keep reaching the edit while it is open.
 #pragma once
 
+#include "grid/core/FooterAppearance.h"
+#include "grid/core/HeaderAppearance.h"
+#include "grid/dropdowns/PlexButton.h"
 #include "grid/foundation/Looks.h"
 #include "platform/ExtCtrls.h"
 #include "platform/MaskEdit.h"
@@ -18,15 +21,28 @@ class TDropDownForm : public TPanel {
 public:
   explicit TDropDownForm(TPlexCustomDropDown* Edit);
   TPlexCustomDropDown* DropDown() const { return FDropDown; }
+  // 17 (bottom-right sizing corner) within 10 px of the right and bottom
+  // edges of a sizeable popup, else 0; client coordinates.
+  int HitTest(int X, int Y) const;
+
+protected:
+  // The surface gradient or plain fill, then the border moved in by half its width.
+  void Paint() override;
+  // WM_NCHITTEST with the screen point in LParam (x low word, y high word).
+  void WndProc(TMessage& Message) override;
 
 private:
   TPlexCustomDropDown* FDropDown;
 };
 
+// The selected-item look of list members: three presets and the colours as set.
+enum TSelectionColorStyle { scOffice2007, scWindowsVista, scWindows7, scCustom };
+
+using TDropDownButtonItemClick = std::function<void(TObject* Sender, int ButtonIndex)>;
 using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
 
-class TPlexCustomDropDown : public TCustomMaskEdit, public IOrvStyle, public IOrvTones {
+class TPlexCustomDropDown : public TCustomMaskEdit, public IOrvStyle, public IOrvTones, public IBarDropDown {
 public:
   explicit TPlexCustomDropDown(TComponent* AOwner);
   ~TPlexCustomDropDown() override;
@@ -55,13 +71,56 @@ public:
   // The previous value, put back when the popup closes cancelled.
   QString OldText() const { return FOldText; }
 
-  void SetComponentStyle(TOrvStyle AStyle) override { FOrvStyle = AStyle; }
-  void SetColorTones(const TColorTones&) override {}
+  // ---- the popup's look
+  TColor DropDownColor() const { return FDropDownColor; }
+  void SetDropDownColor(TColor Value);
+  TColor DropDownColorTo = clNone;
+  TColor DropDownBorderColor() override { return FDropDownBorderColor; }
+  void SetDropDownBorderColor(TColor Value) { FDropDownBorderColor = Value; }
+  int DropDownBorderWidth() override { return FDropDownBorderWidth; }
+  void SetDropDownBorderWidth(int Value) { FDropDownBorderWidth = Value; }
+  TGradientDirection DropDownGradient = gdHorizontal;
+  bool DropDownSizeable() override { return FDropDownSizeable; }
+  void SetDropDownSizeable(bool Value) { FDropDownSizeable = Value; }
+  THeaderAppearance& DropDownHeader() override { return FDropDownHeader; }
+  TFooterAppearance& DropDownFooter() override { return FDropDownFooter; }
+  TPlexButtonAppearance& ButtonAppearance() override { return FButtonAppearance; }
+  TImageList* Images() override { return FImages; }
+  void SetImages(TImageList* Value) { FImages = Value; }
+  TDropDownButtonItemClick OnDropDownHeaderButtonClick;
+  TDropDownButtonItemClick OnDropDownFooterButtonClick;
+  // The edit's own border; none leaves the platform's frame.
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+
+  // The drop button's own colours (none: the platform's look); host tones set them.
+  TColor ButtonColor = clNone;
+  TColor ButtonColorHot = clNone;
+  TColor ButtonColorDown = clNone;
+  TColor ButtonBorderColor = clNone;
+
+  // ---- the selected-item look of list members
+  TColor SelectionColor = clNone;
+  TColor SelectionColorTo = clNone;
+  TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
+  virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
+  // EndKind is a TSelectionEnd; CornerColor paints the outer corner pixels.
+  virtual void DrawSelectionBackground(TCanvas& Canvas, const TRect& R, int EndKind, TColor CornerColor);
+  virtual void DrawBackground(TCanvas& Canvas, TColor From, TGradientDirection Direction, const TRect& R, int Steps,
+                              TColor To);
+
+  void SetComponentStyle(TOrvStyle AStyle) override;
+  void SetColorTones(const TColorTones& ATones) override;
   TOrvStyle ComponentStyle() const { return FOrvStyle; }
 
   TNotifyEvent OnBeforeDropDown;
   TDropDownEvent OnDropDown;
   TDropUpEvent OnDropUp;
+
+  // ---- what the popup's bars ask of the drop-down
+  void HeaderButtonClick(int ButtonIndex) override;
+  void FooterButtonClick(int ButtonIndex) override;
+  void HidePopup(bool Cancelled) override { DoHideDropDown(Cancelled); }
 
   // ---- new virtual operations
   virtual void DoBeforeDropDown();
@@ -88,5 +147,15 @@ private:
   bool FDroppedDown = false;
   bool FEditorEnabled = true;
   QString FOldText;
-  TOrvStyle FOrvStyle = tsOffice2007Luna;
+  TOrvStyle FOrvStyle = tsCustom;
+  TColor FDropDownColor = clWhite;
+  TColor FDropDownBorderColor = clBlack;
+  int FDropDownBorderWidth = 1;
+  bool FDropDownSizeable = true;
+  TImageList* FImages = nullptr;
+  TColor FBorderColor = clNone;
+  TSelectionColorStyle FSelectionColorStyle = scCustom;
+  THeaderAppearance FDropDownHeader;
+  TFooterAppearance FDropDownFooter;
+  TPlexButtonAppearance FButtonAppearance;
 };
