@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 QString Fixture(const QString& Name) { return QStringLiteral(QUILLORE_FIXTURES "/scl/") + Name; }
@@ -53,17 +55,14 @@ int CountObjects(const TIEC_DO& Do) {
 
 class Feeder : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() { Device = new TIEC_Device(Fixture("feeder.icd")); }
-  static void TearDownTestSuite() {
-    delete Device;
-    Device = nullptr;
-  }
+  static void SetUpTestSuite() { Device = std::make_unique<TIEC_Device>(Fixture("feeder.icd")); }
+  static void TearDownTestSuite() { Device.reset(); }
   static const TIEC_LN* LN(const QString& LDevice, int Index) {
     return Device->Find_LDevice(LDevice)->List_LN[size_t(Index)].get();
   }
-  static TIEC_Device* Device;
+  static std::unique_ptr<TIEC_Device> Device;
 };
-TIEC_Device* Feeder::Device = nullptr;
+std::unique_ptr<TIEC_Device> Feeder::Device;
 
 }  // namespace
 
