@@ -3274,7 +3274,7 @@ constexpr TDefaultText Table[] = {
     {3265, u"!! Start Byte must be between 0 and 63"},
     {3266, u"!! Num Byte must be between 1 and 64"},
     {3267, u"!! Start Byte plus Num Byte must be minor of 64"},
-    {3268, u" "},
+    {3268, u"These SCL files of the catalog could not be read: %s"},
     {3269, u" "},
     {3270, u" "},
     {3271, u" "},
