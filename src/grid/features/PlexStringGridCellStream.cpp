@@ -598,6 +598,11 @@ void TPlexStringGrid::LoadAtPointFromBinStream(const TPoint& Point, QIODevice& S
   io.Grid.Read(reader);
   int originCol = 0, originRow = 0;
   if (io.Grid.FullGrid) {
+    // Every cell has its record of at least 18 bytes: a grid record asking for
+    // more cells than the stream can hold is no reason to size the grid.
+    const qint64 remaining = reader.Size() - reader.Position();
+    if (io.Grid.ColCount < 0 || io.Grid.RowCount < 0 || qint64(io.Grid.ColCount) * io.Grid.RowCount > remaining / 18)
+      reader.Fail(QStringLiteral("the grid record claims more cells than the stream holds"));
     const std::vector<int> widths = SplitSizes(io.Grid.ColWidths);
     const std::vector<int> heights = SplitSizes(io.Grid.RowHeights);
     // A stream saved without its fixed cells still names the grid places of

@@ -347,6 +347,20 @@ TEST(CellStream, ColumnWidthThatIsNoIntegerIsAConversionError) {
   EXPECT_THROW(Load(t, data), EConvertError);
 }
 
+TEST(CellStream, FullGridClaimingHugeCountsIsRefusedBeforeSizing) {
+  TPlexStringGrid g(nullptr);
+  g.SetColCount(1);
+  g.SetRowCount(1);
+  QByteArray data = SaveAll(g);
+  const int at = data.indexOf("RowCount") + 8;
+  data.replace(at, 2, H("04FFFFFF7F"));
+  TPlexStringGrid t(nullptr);
+  t.SetColCount(2);
+  t.SetRowCount(2);
+  EXPECT_THROW(Load(t, data), ECellStreamError);
+  EXPECT_EQ(t.RowCount(), 2);
+}
+
 TEST(CellStream, ColumnBeyondGridIsReadAndDropped) {
   TPlexStringGrid g(nullptr);
   g.SetColCount(3);
