@@ -378,3 +378,43 @@ TEST(CellStream, ColumnBeyondGridIsReadAndDropped) {
 }
 
 }  // namespace
+
+#include "platform/Forms.h"
+#include "platform/Screenshot.h"
+
+#include <QApplication>
+
+namespace {
+
+TEST(CellStream, ShownGridLoadedFromFileLooksAlike) {
+  const char* shots = std::getenv("QUILLORE_SHOTS");
+  if (!shots) GTEST_SKIP() << "QUILLORE_SHOTS names no folder";
+  QTemporaryDir dir;
+  TForm a(nullptr), b(nullptr);
+  auto* src = new TPlexStringGrid(&a);
+  src->SetParent(&a);
+  src->SetBounds(0, 0, 260, 120);
+  src->SetColCount(3);
+  src->SetRowCount(4);
+  src->SetCellEx(1, 1, "red cell");
+  src->GetCellProperties(1, 1)->SetBrushColor(clRed);
+  src->SetCellEx(2, 2, "check");
+  src->AddCheckBox(2, 2, true, false);
+  TPicture* pic = src->CreatePicture(1, 3, false, noStretch, 0, haLeft, vaTop);
+  QImage img(16, 12, QImage::Format_RGB32);
+  img.fill(Qt::blue);
+  pic->SetImage(img);
+  src->SaveToBinFile(dir.path() + "/shown.bin");
+  auto* dst = new TPlexStringGrid(&b);
+  dst->SetParent(&b);
+  dst->SetBounds(0, 0, 260, 120);
+  dst->LoadFromBinFile(dir.path() + "/shown.bin");
+  a.Show();
+  b.Show();
+  QApplication::processEvents();
+  SaveWidgetScreenshot(a.Widget(), QString(shots) + "/cellstream_saved.png");
+  SaveWidgetScreenshot(b.Widget(), QString(shots) + "/cellstream_loaded.png");
+  EXPECT_EQ(dst->GetCellEx(1, 1), "red cell");
+}
+
+}  // namespace
