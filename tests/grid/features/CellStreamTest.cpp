@@ -418,3 +418,26 @@ TEST(CellStream, ShownGridLoadedFromFileLooksAlike) {
 }
 
 }  // namespace
+
+#include "grid/foundation/IntList.h"
+
+namespace {
+
+TEST(CellStream, ImageIndexListAndProgressTravel) {
+  TPlexStringGrid g(nullptr);
+  g.SetColCount(2);
+  g.SetRowCount(3);
+  g.CreateCellGraphic(1, 1)->SetMultiImage(1, 1, 0, haLeft, vaTop, nullptr);
+  g.GetCellGraphic(1, 1)->Images()->SetStrValue("3,1,4");
+  const QByteArray data = SaveAll(g);
+  EXPECT_TRUE(data.contains(B({"Strings.Strings", H("01"), H("0601"), "3", H("0601"), "1", H("0601"), "4", H("00")})));
+  TPlexStringGrid t(nullptr);
+  std::vector<int> progress;
+  t.OnFileProgress = [&](TObject*, int p) { progress.push_back(p); };
+  Load(t, data);
+  ASSERT_NE(t.GetCellGraphic(1, 1)->Images(), nullptr);
+  EXPECT_EQ(t.GetCellGraphic(1, 1)->Images()->StrValue(), "3,1,4");
+  EXPECT_EQ(progress, (std::vector<int>{0, 33, 67}));
+}
+
+}  // namespace
