@@ -215,7 +215,11 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
   switch (Part) {
     case 0:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer(int((i.*P)().Color)); },
-              [](TItem& i, const TStreamValue& v, const TComponent*) { ReadColor((i.*P)().Color, v); }};
+              [](TItem& i, const TStreamValue& v, const TComponent*) {
+                TColor color = (i.*P)().Color;
+                ReadColor(color, v);
+                (i.*P)().Color = color;
+              }};
     case 1:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return Ident((i.*P)().Style(), PenStyleNames); },
               [](TItem& i, const TStreamValue& v, const TComponent*) {
@@ -223,7 +227,11 @@ constexpr TColumnProperty PenProperty(const char* Name, int Part) {
               }};
     default:
       return {Name, [](TItem& i) -> std::optional<TStreamValue> { return TStreamValue::Integer((i.*P)().Width); },
-              [](TItem& i, const TStreamValue& v, const TComponent*) { ReadBounded((i.*P)().Width, v, PenWidths); }};
+              [](TItem& i, const TStreamValue& v, const TComponent*) {
+                int width = (i.*P)().Width;
+                ReadBounded(width, v, PenWidths);
+                (i.*P)().Width = width;
+              }};
   }
 }
 
