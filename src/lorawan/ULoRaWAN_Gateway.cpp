@@ -178,6 +178,8 @@ void TFLoRaWAN_Gateway::CreateLayout() {
   for (TPlexStringGrid* grid :
        {static_cast<TPlexStringGrid*>(PSG_LoRaWAN_Device_List), static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Uplink),
         static_cast<TPlexStringGrid*>(PCG_LoRaWAN_Downlink)}) {
+    // The columns keep their widths; a header or value they cut ends in "...".
+    grid->EnhTextSize = true;
     grid->OnEnter = [this](TObject* Sender) { Grid_Enter(Sender); };
     grid->OnExit = [this](TObject* Sender) { Grid_Exit(Sender); };
     grid->OnDblClickCell = [this](TObject* Sender, int ARow, int ACol) { GridDblClickCell(Sender, ARow, ACol); };

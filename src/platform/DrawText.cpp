@@ -148,6 +148,13 @@ public:
     if (line.Underline >= lo) line.Underline = -1;
     line.Text = line.Text.left(lo) + dots;
   }
+  // The line is followed by text that is not shown: it ends in "..." whether
+  // or not it fits itself.
+  void ForceEllipsis(Line& line, int maxWidth) const {
+    const QString dots = QStringLiteral("...");
+    line.Text += dots;
+    AddEllipsis(line, maxWidth);
+  }
 
 private:
   static std::vector<QString> Segments(const QString& s) {
@@ -194,8 +201,19 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
   const TTextMeasurer& m = canvas.TextMeasurer();
   const TFont& font = canvas.Font();
   const TextLayout layout(m, font, format);
-  const std::vector<Line> lines = LayOut(layout, text, rect, format);
+  std::vector<Line> lines = LayOut(layout, text, rect, format);
   const int lh = m.LineHeight(font);
+  // Wrapped like an edit control, the last line that fits whole takes the
+  // dots of the lines that do not.
+  const bool ellipsis = format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS);
+  if (ellipsis && (format & DT_EDITCONTROL) && (format & DT_WORDBREAK) && !(format & (DT_SINGLELINE | DT_CALCRECT)) &&
+      lh > 0) {
+    const size_t fit = size_t(std::max(1, rect.Height() / lh));
+    if (lines.size() > fit) {
+      lines.resize(fit);
+      layout.ForceEllipsis(lines.back(), rect.Width());
+    }
+  }
   const int height = lh * int(lines.size());
 
   if (format & DT_CALCRECT) {

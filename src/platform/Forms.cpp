@@ -96,14 +96,35 @@ int TForm::NonClientHeight() const {
   }
 }
 
+namespace {
+int Constrained(int Size, int Min, int Max) {
+  if (Max > 0) Size = std::min(Size, Max);
+  if (Min > 0) Size = std::max(Size, Min);
+  return Size;
+}
+}  // namespace
+
+void TForm::SetConstraints(const TSizeConstraints& v) {
+  FConstraints = v;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
 void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  AWidth = Constrained(AWidth, FConstraints.MinWidth, FConstraints.MaxWidth);
+  AHeight = Constrained(AHeight, FConstraints.MinHeight, FConstraints.MaxHeight);
   TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   QDialog* d = Dialog();
   if (!d) return;
   const int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
   if (FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin) {
-    d->setMinimumSize(0, 0);
-    d->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The window manager's limits are on the client area.
+    const auto client = [](int Outer, int NonClient, int Free) {
+      return Outer > 0 ? std::max(0, Outer - NonClient) : Free;
+    };
+    d->setMinimumSize(client(FConstraints.MinWidth, NonClientWidth(), 0),
+                      client(FConstraints.MinHeight, NonClientHeight(), 0));
+    d->setMaximumSize(client(FConstraints.MaxWidth, NonClientWidth(), QWIDGETSIZE_MAX),
+                      client(FConstraints.MaxHeight, NonClientHeight(), QWIDGETSIZE_MAX));
     d->resize(cw, ch);
   } else {
     d->setFixedSize(cw, ch);

@@ -13,6 +13,15 @@ enum TFormBorderIcon { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp 
 
 enum TFormStyle { fsNormal, fsStayOnTop };
 
+// Limits of a window's outer size; 0 leaves that side free. A sizeable
+// window cannot be dragged past them, and bounds set from code are clamped.
+struct TSizeConstraints {
+  int MinWidth = 0;
+  int MinHeight = 0;
+  int MaxWidth = 0;
+  int MaxHeight = 0;
+};
+
 class TForm : public TWinControl {
 public:
   explicit TForm(TComponent* AOwner);
@@ -29,6 +38,8 @@ public:
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle v);
   // fsStayOnTop keeps the window above the others.
+  const TSizeConstraints& Constraints() const { return FConstraints; }
+  void SetConstraints(const TSizeConstraints& v);
   TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle v);
   int BorderIcons = biSystemMenu | biMinimize | biMaximize;
@@ -83,6 +94,7 @@ private:
   QDialog* Dialog() const;
   TBorderStyle FBorderStyle = bsSizeable;
   TFormStyle FFormStyle = fsNormal;
+  TSizeConstraints FConstraints;
   bool FKeyPreview = false;
   TModalResult FModalResult = mrNone;
   bool FModal = false;

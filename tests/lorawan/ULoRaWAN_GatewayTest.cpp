@@ -806,3 +806,35 @@ TEST_F(LoRaWANGatewayForm, RowButtonsRepaintTheRuleGridAtOnce) {
   EXPECT_EQ(up->GetCellEx(10, 1), "up A");
   EXPECT_EQ(Dialogs->PendingAnswers(), 0);
 }
+
+// However the user drags the window, every button of the bottom row stays in
+// sight, OK and Cancel on the right edge, and a cut header or value ends in "...".
+TEST_F(LoRaWANGatewayForm, ResizedFromOutsideTheButtonsStayReachable) {
+  Project.WriteDevices(ThreeDevices());
+  TFLoRaWAN_Gateway& f = Open();
+  QWidget* window = f.Widget();
+  const auto inSight = [window](TControl* button) {
+    const QRect r(button->Widget()->mapTo(window, QPoint(0, 0)), button->Widget()->size());
+    return button->Widget()->isVisible() && window->rect().contains(r);
+  };
+  for (QSize size : {QSize(200, 150), QSize(1600, 900), QSize(700, 300)}) {
+    SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
+    window->resize(size);
+    QApplication::processEvents();
+    EXPECT_GE(window->width(), 580);
+    for (TControl* b : {f.Btn_DelRow, f.Btn_InsRow, f.Btn_CopyRow, f.Btn_PasteRow, f.Btn_OK, f.Btn_Cancel})
+      EXPECT_TRUE(inSight(b)) << b->Name.toStdString();
+    EXPECT_EQ(f.Btn_Cancel->Left() + f.Btn_Cancel->Width(), f.ClientWidth() - 8);
+    // Some rows of the rules are left below the device list.
+    EXPECT_GE(f.PCG_LoRaWAN_Uplink->Height(), 60);
+  }
+  window->resize(200, 150);
+  QApplication::processEvents();
+  Shot("LoRaWAN_Gateway_smallest.png");
+  // The smallest size still works: OK checks and saves.
+  CompleteTheKeys();
+  ClickCell(Devices(), 2, 1);
+  ClickCell(f.PCG_LoRaWAN_Uplink, 10, 1);
+  Press(f.Btn_OK);
+  EXPECT_EQ(f.ModalResult(), mrOk);
+}

@@ -145,6 +145,44 @@ TEST(DrawText, EditControlHidesAPartlyVisibleLastLine) {
   EXPECT_EQ(InkBounds(*first.Sheet), TRect(1, 2, 13, 8));
 }
 
+namespace {
+// Fixed widths (7 a character, 13 a line), every line drawn written down.
+class TLinesMeasurer : public TTextMeasurer {
+public:
+  mutable QStringList Drawn;
+  int Width(const TFont& f, const QString& t) const override { return Fixed().Width(f, t); }
+  int LineHeight(const TFont& f) const override { return Fixed().LineHeight(f); }
+  int Ascent(const TFont& f) const override { return Fixed().Ascent(f); }
+  int AverageCharWidth(const TFont& f) const override { return Fixed().AverageCharWidth(f); }
+  void Draw(QPainter&, const TFont&, int, int, const QString& text, const QColor&) const override { Drawn << text; }
+};
+}  // namespace
+
+// Wrapped as an edit control with an end ellipsis, the last line that fits
+// whole ends in dots when more text follows; a text that fits keeps its lines.
+TEST(DrawText, WrappedEditTextEndsItsLastWholeLineInDots) {
+  struct Case {
+    int Height;
+    unsigned Extra;
+    QStringList Lines;
+  } cases[] = {
+      {30, DT_END_ELLIPSIS, {"aaa bbb", "ccc d..."}},
+      {13, DT_END_ELLIPSIS, {"aaa b..."}},
+      {5, DT_END_ELLIPSIS, {"aaa b..."}},  // the first line shows even when cut
+      {40, DT_END_ELLIPSIS, {"aaa bbb", "ccc ddd", "eee"}},
+      {30, 0, {"aaa bbb", "ccc ddd"}},
+  };
+  TBitmap b(100, 60);
+  TLinesMeasurer measurer;
+  b.Canvas().SetTextMeasurer(&measurer);
+  for (const Case& c : cases) {
+    measurer.Drawn.clear();
+    TRect r(0, 0, 56, c.Height);
+    DrawText(b.Canvas(), "aaa bbb ccc ddd eee", r, DT_WORDBREAK | DT_EDITCONTROL | c.Extra);
+    EXPECT_EQ(measurer.Drawn, c.Lines) << c.Height << " " << c.Extra;
+  }
+}
+
 TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
   struct Case {
     const char* Name;

@@ -86,6 +86,32 @@ TEST(Forms, AResizeByTheWindowSystemIsTheFormsOwnResize) {
   form.Hide();
 }
 
+TEST(Forms, SizeConstraintsHoldForCodeAndForTheWindowSystem) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSizeable);
+  form.SetBounds(10, 10, 500, 400);
+  form.SetConstraints({300, 200, 800, 0});
+  form.SetBounds(10, 10, 100, 100);
+  EXPECT_EQ(form.Width(), 300);
+  EXPECT_EQ(form.Height(), 200);
+  form.SetWidth(5000);
+  EXPECT_EQ(form.Width(), 800);
+  form.SetHeight(3000);  // no maximum height
+  EXPECT_EQ(form.Height(), 3000);
+  form.Show();
+  QApplication::processEvents();
+  form.Widget()->resize(50, 50);  // dragged smaller from outside
+  QApplication::processEvents();
+  EXPECT_EQ(form.Widget()->size(), QSize(300 - form.NonClientWidth(), 200 - form.NonClientHeight()));
+  EXPECT_EQ(form.Width(), 300);
+  EXPECT_EQ(form.Height(), 200);
+  // Tightening the limits moves the window inside them at once.
+  form.SetConstraints({400, 250, 0, 0});
+  EXPECT_EQ(form.Width(), 400);
+  EXPECT_EQ(form.Height(), 250);
+  form.Hide();
+}
+
 TEST(Forms, EscapeDoesNotCloseAForm) {
   TForm form(nullptr);
   QTimer::singleShot(0, [&] {

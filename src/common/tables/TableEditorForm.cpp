@@ -18,6 +18,9 @@ constexpr int ButtonHeight = 28;
 constexpr int ButtonTop = 6;
 constexpr int ButtonGap = 6;
 constexpr int Margin = 8;
+// Height left to the client-aligned table at the smallest size of a sizeable
+// editor: its header and a few rows.
+constexpr int MinTableHeight = 120;
 
 TPanel* MakePanel(TForm* Form, int Height, TAlign Align) {
   TPanel* panel = Make<TPanel>(Form, Form, {0, 0, Form->ClientWidth(), Height});
@@ -84,6 +87,32 @@ void TTableEditorForm::CreateButtons() {
   Btn_CopyRow->SetVisible(FSetup.RowCopyButtons);
   Btn_PasteRow->SetVisible(FSetup.RowCopyButtons);
   PlaceButtons();
+  // OK and Cancel follow the right edge when a sizeable editor is resized.
+  P_Button->OnResize = [this](TObject*) { PlaceButtons(); };
+}
+
+void TTableEditorForm::DoShow() {
+  if (BorderStyle() == bsSizeable) KeepButtonsReachable();
+  TForm::DoShow();
+}
+
+void TTableEditorForm::KeepButtonsReachable() {
+  int rowRight = 0;
+  for (TButtonField field : RowButtons) {
+    const TLbButton* button = this->*field;
+    if (button->Visible()) rowRight = std::max(rowRight, button->Left() + button->Width());
+  }
+  const int minClientWidth = rowRight + 2 * ButtonGap + 2 * ButtonWidth + ButtonGap + Margin;
+  int minClientHeight = MinTableHeight;
+  for (int i = 0; i < ControlCount(); ++i) {
+    const TControl* control = Controls(i);
+    if (control->Visible() && (control->Align() == alTop || control->Align() == alBottom))
+      minClientHeight += control->Height();
+  }
+  TSizeConstraints limits = Constraints();
+  limits.MinWidth = minClientWidth + NonClientWidth();
+  limits.MinHeight = minClientHeight + NonClientHeight();
+  SetConstraints(limits);
 }
 
 void TTableEditorForm::PlaceButtons() {

@@ -185,6 +185,9 @@ protected:
   const TEditorTableSetup& TableSetup(int Table) const { return FTables.at(size_t(Table)).Setup; }
   // For editors whose key column follows a setting read at each show.
   void SetKeyColumn(int Table, int ACol);
+  // A sizeable editor cannot be made so small that a button of the bottom row
+  // or the client-aligned table drops out of sight.
+  void DoShow() override;
 
 private:
   struct TTable {
@@ -195,6 +198,7 @@ private:
   void CreateButtons();
   void CreatePages();
   void PlaceButtons();
+  void KeepButtonsReachable();
   void ResetRows(int Table);
   int TableOfGrid(TObject* Sender) const;
 
