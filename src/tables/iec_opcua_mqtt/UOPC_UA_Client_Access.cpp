@@ -210,7 +210,6 @@ void TFOPC_UA_Client_Access::CreateVariablePanel() {
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
   Btn_DelRow->OnClick = [this](TObject* Sender) { Btn_DelRowClick(Sender); };
   Btn_InsRow->OnClick = [this](TObject* Sender) { Btn_InsRowClick(Sender); };
-  Btn_CopyRow->OnClick = [this](TObject* Sender) { Btn_CopyRowClick(Sender); };
   Btn_PasteRow->OnClick = [this](TObject* Sender) { Btn_PasteRowClick(Sender); };
 
   auto* read = new TOPC_UA_Var_Grid(this);

@@ -46,7 +46,6 @@ public:
   void Btn_OKClick(TObject* Sender);
   void Btn_DelRowClick(TObject* Sender);
   void Btn_InsRowClick(TObject* Sender);
-  void Btn_CopyRowClick(TObject* Sender);
   void Btn_PasteRowClick(TObject* Sender);
   void Btn_AutoPositionClick(TObject* Sender);
 

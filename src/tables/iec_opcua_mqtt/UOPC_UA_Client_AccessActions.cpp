@@ -233,8 +233,6 @@ void TFOPC_UA_Client_Access::Btn_InsRowClick(TObject*) {
   StoreActiveTable();
 }
 
-void TFOPC_UA_Client_Access::Btn_CopyRowClick(TObject* Sender) { TTableEditorForm::Btn_CopyRowClick(Sender); }
-
 void TFOPC_UA_Client_Access::Btn_PasteRowClick(TObject* Sender) {
   TTableEditorForm::Btn_PasteRowClick(Sender);
   StoreActiveTable();

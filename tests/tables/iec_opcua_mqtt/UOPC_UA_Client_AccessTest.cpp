@@ -588,3 +588,41 @@ TEST_F(OPCUAClientEditor, ATranslatedRangeMessageThatLostAPlaceholderShowsTheEng
   EXPECT_EQ(Dialogs->Records()[0].Text,
             "Error in Server Number 1 in Read Variable 1!! Position must be between 0 and 1499");
 }
+
+TEST_F(OPCUAClientEditor, RowButtonsWorkOnThePageShownAndStoreIt) {
+  ShowWith([&] {
+    TOPC_UA_Server& server = NewServer("1");
+    server.Var_List_R.push_back(Var("Int16"));
+    server.Var_List_R.push_back(Var("Float"));
+    server.Var_List_R[0]->DispalyName = "a";
+    server.Var_List_R[1]->DispalyName = "b";
+  });
+  // An inserted row is empty, so a store ends there until it gets a name.
+  ClickCell(ReadGrid(), Name, 2);
+  Press(Form->Btn_InsRow);
+  EXPECT_EQ(ReadGrid()->GetCellEx(Enable, 2), "Y");
+  EXPECT_EQ(ReadGrid()->GetCellEx(Name, 3), "b");
+  EXPECT_EQ(Names(Server(0).Var_List_R), QStringList({"a"}));
+  TypeInto(ReadGrid(), Name, 2, "n");
+  Press(Form->Btn_CopyRow);  // copies row 2, the current one
+  EXPECT_EQ(Names(Server(0).Var_List_R), QStringList({"a", "n", "b"}));
+  EXPECT_TRUE(Form->Do_Copy[0]);
+  EXPECT_FALSE(Form->Do_Copy[1]);
+  ClickCell(ReadGrid(), Name, 4);
+  Press(Form->Btn_PasteRow);
+  EXPECT_EQ(Names(Server(0).Var_List_R), QStringList({"a", "n", "b", "n"}));
+  // A row copied on the read page is not pasted on the write page.
+  ClickPage(1);
+  ClickCell(WriteGrid(), Name, 1);
+  Dialogs->ClearRecords();
+  Press(Form->Btn_PasteRow);
+  EXPECT_EQ(Dialogs->Records().size(), 1u);
+  EXPECT_EQ(WriteGrid()->GetCellEx(Name, 1), "");
+  EXPECT_TRUE(Server(0).Var_List_W.empty());
+  // Delete Row answered No keeps the row.
+  ClickPage(0);
+  ClickCell(ReadGrid(), Name, 1);
+  Dialogs->Answer(mrNo);
+  Press(Form->Btn_DelRow);
+  EXPECT_EQ(Names(Server(0).Var_List_R), QStringList({"a", "n", "b", "n"}));
+}

@@ -109,16 +109,18 @@ TEST_F(OPCUAScanServer, AccessLevelsTickAndNameTheAccess) {
 
 TEST_F(OPCUAScanServer, TheLibraryGetsTheServerRecordAsPassed) {
   TOpcUaSearchStandIn library;
-  library.Answer("0");
-  ShowAndScan();
-  const QList<QByteArray> recorded = library.Recorded();
-  const QList<QByteArray> expected{Address, "1", User, Password, Certificate, "(null)", "2", "5"};
-  EXPECT_EQ(recorded, expected);
-  // Nothing found: one empty row and no waiting text.
-  EXPECT_FALSE(Form->LWaiting->Visible());
-  EXPECT_EQ(Grid()->RowCount(), 2);
-  for (int c = 0; c < 9; ++c) EXPECT_EQ(Cell(c, 1), "") << c;
-  EXPECT_TRUE(Form->List_Var.empty());
+  // Nothing found, whatever the count below 1 says: one empty row and no waiting text.
+  for (const QByteArray count : {"0", "-3"}) {
+    library.Answer(count, {TOpcUaSearchStandIn::Variable(1, "ignored")});
+    Form->Hide();
+    ShowAndScan();
+    const QList<QByteArray> expected{Address, "1", User, Password, Certificate, "(null)", "2", "5"};
+    EXPECT_EQ(library.Recorded(), expected);
+    EXPECT_FALSE(Form->LWaiting->Visible());
+    EXPECT_EQ(Grid()->RowCount(), 2);
+    for (int c = 0; c < 9; ++c) EXPECT_EQ(Cell(c, 1), "") << c;
+    EXPECT_TRUE(Form->List_Var.empty());
+  }
 }
 
 TEST_F(OPCUAScanServer, ResultsShowTheirIdentifiersAndOutliveTheLibrary) {
