@@ -181,6 +181,10 @@ void TFOPC_UA_Client_Access::CreateServerPanel() {
   PCG_OPC_UA_Server->OnDblClickCell = [this](TObject* Sender, int ARow, int ACol) {
     PCG_OPC_UA_ServerDblClickCell(Sender, ARow, ACol);
   };
+  // A server chosen with the keys shows its variables as a click does.
+  PCG_OPC_UA_Server->OnKeyUp = [this](TObject*, WORD&, TShiftState) {
+    if (PCG_OPC_UA_Server->Row() != FShownServerRow) Show_OPC_UA_Var_List();
+  };
   PCG_OPC_UA_Server->OnGridHint = [this](TObject* Sender, int ARow, int ACol, QString& HintStr) {
     ServerGridHint(Sender, ARow, ACol, HintStr);
   };
@@ -337,6 +341,7 @@ void TFOPC_UA_Client_Access::Erase_OPC_UA_Var_W_List() { EraseVarGrid(PCG_OPC_UA
 void TFOPC_UA_Client_Access::Show_OPC_UA_Var_List() {
   Erase_OPC_UA_Var_R_List();
   Erase_OPC_UA_Var_W_List();
+  FShownServerRow = PCG_OPC_UA_Server->Row();
   const int index = SelectedServer();
   if (index < 0) return;
   const TOPC_UA_Server& server = *OPC_UA_Server_List[size_t(index)];

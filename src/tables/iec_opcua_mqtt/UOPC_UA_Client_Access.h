@@ -101,6 +101,8 @@ private:
   bool ReadChecks(int S, int V, const TOPC_UA_Variable& Var) const;
   bool WriteChecks(int S, int V, const TOPC_UA_Variable& Var) const;
 
+  // The server table's row whose variables the tables show.
+  int FShownServerRow = -1;
   // The server's texts handed to the scan dialog, kept while it is shown.
   QByteArray FScanTexts[5];
 };

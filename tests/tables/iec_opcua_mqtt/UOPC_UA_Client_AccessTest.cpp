@@ -221,6 +221,11 @@ TEST_F(OPCUAClientEditor, VariablesTypedForOneServerStayWithIt) {
   EXPECT_EQ(ReadGrid()->GetCellEx(Name, 4), "");
   EXPECT_EQ(Names(Server(0).Var_List_R), QStringList({"Temp1", "Temp2", "Temp3"}));
   EXPECT_EQ(Names(Server(1).Var_List_R), QStringList({"Pressure"}));
+  // The keys choose a server too.
+  QTest::keyClick(Servers()->Widget(), Qt::Key_Down);
+  EXPECT_EQ(ReadGrid()->GetCellEx(Name, 1), "Pressure");
+  QTest::keyClick(Servers()->Widget(), Qt::Key_Up);
+  EXPECT_EQ(ReadGrid()->GetCellEx(Name, 1), "Temp1");
   EXPECT_EQ(Server(0).Var_List_R[2]->Position, "6");
   EXPECT_EQ(Server(0).Var_List_R[0]->OnTimer, "N");
 
