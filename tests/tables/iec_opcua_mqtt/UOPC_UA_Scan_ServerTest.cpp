@@ -221,6 +221,7 @@ TEST_F(OPCUAScanServer, AMissingLibraryOrEntryPointIsReportedOnceAndGivesNoResul
       EXPECT_TRUE(Form->LWaiting->Visible());
       EXPECT_EQ(Grid()->RowCount(), 2);
       EXPECT_EQ(Cell(Name, 1), "");
+      if (c.Build == TOpcUaSearchStandIn::Missing) Shot(*Form, "scan_no_library.png");
       Press(Form->Btn_OK);
     });
     result = Form->ShowModal();
