@@ -868,6 +868,18 @@ public:
   // The drag-and-drop unit registers the window as a drop target.
   void RegisterDropTarget(bool Register);
   bool DropTargetRegistered() const { return FDropTargetRegistered; }
+  // The binary cell stream (features/PlexStringGridCellStream.cpp). Errors of
+  // the stream reach the caller; the cells stored before them stay.
+  void SaveToBinFile(const QString& FileName);
+  void SaveToBinStream(QIODevice& Stream);
+  void SaveRectToBinStream(const TRect& Rect, QIODevice& Stream);
+  void LoadFromBinFile(const QString& FileName);
+  void LoadFromBinStream(QIODevice& Stream);
+  void LoadAtPointFromBinStream(const TPoint& Point, QIODevice& Stream);
+  // A serial number unique in the process, carried by the cell stream so a
+  // paste can tell cells that came from this very grid.
+  int ID() const { return FID; }
+  std::function<void(TObject* Sender, int Progress)> OnFileProgress;
   void SetOleRichTextDrop(bool Value);
   // Calls into the data features that are not built yet, by name, in call order.
   const std::vector<QString>& FeatureCalls() const { return FFeatureCalls; }
@@ -1893,6 +1905,8 @@ private:
 
   // ---- life-cycle state
   bool FLoading = false;
+  static int NextGridID();
+  int FID = NextGridID();
   bool FLoaded = false;
   bool FWindowCreated = false;
   bool FDropTargetRegistered = false;
