@@ -98,7 +98,9 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data) {
   if (path.isEmpty()) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(data) != data.size()) {
+  // A write that fits the file's buffer fails only when flushed; commit alone
+  // would not see it and would put a cut file in place of the old one.
+  if (file.write(data) != data.size() || !file.flush() || file.error() != QFileDevice::NoError) {
     file.cancelWriting();
     return false;
   }

@@ -94,6 +94,30 @@ TEST(Files, FailedSaveLeavesTheOldFileIntact) {
   EXPECT_EQ(ListFiles(dir.path()), QStringList({"keep.xml"}));  // no temporary left behind
 }
 
+// Data smaller than the file's write buffer fails only when flushed.
+TEST(Files, AWriteCutByTheFileSizeLimitIsAFailureAtAnySize) {
+  for (const int size : {8 * 1024, 64 * 1024}) {
+    SCOPED_TRACE(size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.bin");
+    ASSERT_TRUE(WriteFileAtomic(path, "old"));
+    struct rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = WriteFileAtomic(path, QByteArray(size, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    QByteArray bytes;
+    ASSERT_TRUE(ReadFileBytes(path, bytes));
+    EXPECT_EQ(bytes, "old");
+    EXPECT_EQ(ListFiles(dir.path()), QStringList({"keep.bin"}));
+  }
+}
+
 TEST(Files, FailedWriteIntoAFolderThatIsAFileKeepsNothingHalfDone) {
   QTemporaryDir dir;
   const QString blocker = dir.filePath("blocker");

@@ -377,6 +377,7 @@ public:
   bool QuoteEmptyCells = true;
   bool AlwaysQuotes = false;
   bool JavaCSV = false;
+  bool OemConvert = false;
   bool SaveFixedCells = true;
   bool SaveFixedRows = false;
   bool SaveFixedCols = false;
@@ -868,6 +869,35 @@ public:
   // The drag-and-drop unit registers the window as a drop target.
   void RegisterDropTarget(bool Register);
   bool DropTargetRegistered() const { return FDropTargetRegistered; }
+  // The binary cell stream (features/PlexStringGridCellStream.cpp). Errors of
+  // the stream reach the caller; the cells stored before them stay.
+  void SaveToBinFile(const QString& FileName);
+  void SaveToBinStream(QIODevice& Stream);
+  void SaveRectToBinStream(const TRect& Rect, QIODevice& Stream);
+  void LoadFromBinFile(const QString& FileName);
+  void LoadFromBinStream(QIODevice& Stream);
+  void LoadAtPointFromBinStream(const TPoint& Point, QIODevice& Stream);
+  // Text files (features/PlexStringGridTextFiles.cpp): the grid's own text
+  // format, CSV, fixed width and the column-aligned listing. Every file is
+  // written whole or not at all; file errors reach the caller.
+  void SaveToFile(const QString& FileName, bool Unicode = true);
+  void LoadFromFile(const QString& FileName);
+  void SaveToCSV(const QString& FileName, bool Unicode = false);
+  void AppendToCSV(const QString& FileName, bool Unicode = false);
+  void LoadFromCSV(const QString& FileName, int MaxRows = 0);
+  void InsertFromCSV(const QString& FileName, int MaxRows = 0);
+  void LoadFromCSVStream(QIODevice& Stream, int MaxRows = 0);
+  // Widths in characters, one per saved column; missing ones are added.
+  void SaveToFixed(const QString& FileName, TIntList& Widths);
+  // 1-based positions where fields begin (sorted here); -1 reads all lines.
+  void LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+  void SaveToASCII(const QString& FileName, bool Unicode = false);
+  void AppendToASCII(const QString& FileName, bool Unicode = false);
+  int GetMaxColumnTextLength(int ACol);
+  // A serial number unique in the process, carried by the cell stream so a
+  // paste can tell cells that came from this very grid.
+  int ID() const { return FID; }
+  std::function<void(TObject* Sender, int Progress)> OnFileProgress;
   void SetOleRichTextDrop(bool Value);
   // Calls into the data features that are not built yet, by name, in call order.
   const std::vector<QString>& FeatureCalls() const { return FFeatureCalls; }
@@ -1893,6 +1923,8 @@ private:
 
   // ---- life-cycle state
   bool FLoading = false;
+  static int NextGridID();
+  int FID = NextGridID();
   bool FLoaded = false;
   bool FWindowCreated = false;
   bool FDropTargetRegistered = false;

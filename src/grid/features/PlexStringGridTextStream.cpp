@@ -57,6 +57,9 @@ void TPlexStringGrid::SaveToStream(QIODevice& Stream) {
       QString text;
       DoSaveCell(c, r, text);
       if (text.isEmpty()) continue;
+      // A lone LF is substituted too: written as it is it would split the cell line.
+      if (!text.contains(QChar(13)) && text.contains(QChar(10)))
+        text.replace(QChar(10), QChar(8)).replace(QChar(0), QChar(1));
       WriteLine(Stream, QString("%1,%2,").arg(c - SaveStartCol()).arg(r - SaveStartRow()) + EncodeLineBreaks(text));
     }
   }
