@@ -165,6 +165,7 @@ void TFIEC_61850_Access::CreateTitleAndButtons() {
   Btn_MoveUp->SetVisible(false);
   Btn_ModeDown->SetVisible(false);
   Btn_Cancel->SetModalResult(mrCancel);
+  Btn_Cancel->SetCancel(true);
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
   Btn_AddVar->OnClick = [this](TObject* Sender) { Btn_AddVarClick(Sender); };
   Btn_RemoveVar->OnClick = [this](TObject* Sender) { Btn_RemoveVarClick(Sender); };

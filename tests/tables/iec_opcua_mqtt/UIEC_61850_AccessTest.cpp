@@ -15,6 +15,7 @@
 
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -482,4 +483,43 @@ TEST_F(IecClientForm, MemberEditsReachOnlyTheDataSetShown) {
   Type(Form->PCG_DS_Vars, 3, 1, "7");
   EXPECT_EQ(Form->Data.List_DataSet[0]->List_DAs[0]->Position, "7");
   EXPECT_EQ(Form->Data.List_DataSet[1]->List_DAs[0]->Position, "");
+}
+
+TEST_F(IecClientForm, ShownModallyOkAndEscapeCloseIt) {
+  // A saved table whose second catalogued file has gone: the rows stay, the message names the file.
+  ASSERT_TRUE(ForceDirectories(Catalog()));
+  ASSERT_TRUE(CopyFileReplace(Fixture("feeder.icd"), Catalog() + "feeder.icd"));
+  const QByteArray saved =
+      "<IEC_68850_Client><List_ICD_Files><ICD_File Name=\"IED1\" FileName=\"feeder.icd\"/>"
+      "<ICD_File Name=\"GONE\" FileName=\"gone.icd\"/></List_ICD_Files><List_DA_Selected>"
+      "<DA_Item Index=\"1\" bType=\"Int16\" fc=\"ST\" Reference=\"GONE/x\" StartByte=\"9\" NumByte=\"9\" "
+      "IPAddress=\"10.0.0.1\" Port=\"102\" OnChange=\"Y\" OnCMD=\"N\" OnTimer=\"N\" Time=\"\" Position=\"0\" "
+      "StartBit=\"\" ReadWrite=\"Read\" Convertion=\"None\" MoltFact=\"None\" Mnemonic=\"\"/>"
+      "</List_DA_Selected><List_DataSet_Selected/></IEC_68850_Client>";
+  WriteFile(IEC61850ClientFile, saved);
+
+  QTimer::singleShot(0, [&] {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Form->Widget()));
+    EXPECT_EQ(Dialogs->Records().size(), 1u);
+    EXPECT_EQ(LastMessage(), "These SCL files of the catalog could not be read: gone.icd");
+    EXPECT_EQ(Form->LB_IEC_Devices->Count(), 2);
+    EXPECT_EQ(DaRow(1)[StartByte], "0");  // Int16 fixes the byte counts
+    EXPECT_EQ(DaRow(1)[NumByte], "2");
+    EXPECT_TRUE(Form->PCG_DA->ReadOnly(NumByte, 1));
+    // Escape in the grid, not editing, reaches the Cancel button.
+    Form->PCG_DA->SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  EXPECT_EQ(Form->ShowModal(), mrCancel);
+  EXPECT_EQ(FileBytes(IEC61850ClientFile), saved);
+
+  Dialogs->ClearRecords();
+  QTimer::singleShot(0, [&] {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Form->Widget()));
+    Press(Form->Btn_OK);
+  });
+  EXPECT_EQ(Form->ShowModal(), mrOk);
+  const QByteArray written = FileBytes(IEC61850ClientFile);
+  EXPECT_TRUE(written.contains("<ICD_File Name=\"GONE\" FileName=\"gone.icd\"/>"));
+  EXPECT_TRUE(written.contains("StartByte=\"0\" NumByte=\"2\""));
 }
