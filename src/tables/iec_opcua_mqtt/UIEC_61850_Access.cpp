@@ -197,6 +197,8 @@ void TFIEC_61850_Access::CreateDevicePanels() {
   Btn_Remove_IEC_Device->OnClick = [this](TObject* Sender) { Btn_Remove_IEC_DeviceClick(Sender); };
   LB_IEC_Devices->OnClick = [this](TObject* Sender) { LB_IEC_DevicesClick(Sender); };
   TV_IEC_Device->OnClick = [this](TObject* Sender) { TV_IEC_DeviceClick(Sender); };
+  // A node reached with the keys is picked as a clicked one is.
+  TV_IEC_Device->OnChange = [this](TObject* Sender, TTreeNode*) { TV_IEC_DeviceClick(Sender); };
   TV_IEC_Device->OnCustomDrawItem = [this](TObject* Sender, TTreeNode* Node, TColor& FontColor) {
     TV_IEC_DeviceCustomDrawItem(Sender, Node, FontColor);
   };

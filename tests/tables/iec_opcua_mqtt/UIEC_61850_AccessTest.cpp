@@ -445,6 +445,24 @@ TEST_F(IecClientForm, AFailedWriteKeepsTheOldFileAndTheFormOpen) {
   EXPECT_TRUE(Form->Visible());
 }
 
+TEST_F(IecClientForm, TheKeysPickInTheTreeAsTheMouseDoes) {
+  ASSERT_TRUE(ShowActive(*Form));
+  AddDevice(Fixture("feeder.icd"));
+  ChooseDevice(0);
+  ClickNode(Node({"LD0", "LLN0", "Events"}));
+  QTest::keyClick(Form->TV_IEC_Device->Tree(), Qt::Key_Down);  // Measures
+  ASSERT_NE(Form->Selected_IEC_DS, nullptr);
+  EXPECT_EQ(Form->Selected_IEC_DS->Name, "Measures");
+  ClickNode(Node({"LD0", "XCBR1", "Pos", "t"}));
+  QTest::keyClick(Form->TV_IEC_Device->Tree(), Qt::Key_Up);  // q
+  Press(Form->Btn_AddVar);
+  EXPECT_EQ(Form->PCG_DA->GetCellEx(Ref, 1), "IED1LD0/XCBR1.Pos.q");
+  QTest::keyClick(Form->TV_IEC_Device->Tree(), Qt::Key_Up);  // stVal
+  QTest::keyClick(Form->TV_IEC_Device->Tree(), Qt::Key_Up);  // Pos: picks nothing
+  Press(Form->Btn_AddVar);
+  EXPECT_EQ(Form->PCG_DA->RowCount(), 2);
+}
+
 TEST_F(IecClientForm, TheNewRowTakesTheIndexOfTheDeviceHoldingThePick) {
   ASSERT_TRUE(ShowActive(*Form));
   AddDevice(Fixture("feeder.icd"));
