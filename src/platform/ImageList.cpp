@@ -9,6 +9,8 @@ int TImageList::Add(const QImage& Image) {
   return Count() - 1;
 }
 
+int TImageList::Add(const TBitmap& Bitmap) { return Add(Bitmap.PaintImage()); }
+
 void TImageList::Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled) const {
   if (Index < 0 || Index >= Count()) return;
   const QImage& image = *FImages[size_t(Index)];

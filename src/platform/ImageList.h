@@ -20,6 +20,8 @@ public:
   int Count() const { return int(FImages.size()); }
   // Scaled to the list's size; returns the new index.
   int Add(const QImage& Image);
+  // The bitmap as it paints (a transparent bitmap's key colour left out).
+  int Add(const TBitmap& Bitmap);
   // Disabled images are drawn greyed out. An index outside the list draws nothing.
   void Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled = true) const;
   // Copies image Index into Bitmap (sized to the list); false outside the list.

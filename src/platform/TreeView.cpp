@@ -74,6 +74,11 @@ TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner, new QTreeWidget()
   QObject::connect(FTree, &QTreeWidget::itemClicked, [this](QTreeWidgetItem*, int) {
     if (!FUpdating) SafeCall([this] { Click(); });
   });
+  QObject::connect(FTree, &QTreeWidget::currentItemChanged, [this](QTreeWidgetItem* Current, QTreeWidgetItem*) {
+    if (FUpdating || !OnChange) return;
+    TTreeNode* node = NodeOf(Current);
+    SafeCall([this, node] { OnChange(this, node); });
+  });
 }
 
 TTreeView::~TTreeView() {

@@ -46,6 +46,8 @@ private:
   std::vector<std::unique_ptr<TTreeNode>> FChildren;
 };
 
+// The selected node changed by the mouse or the keys (not from code).
+using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
 // Asks the text colour a node is drawn in; the colour comes in as clWindowText.
 using TTVCustomDrawItemEvent = std::function<void(TObject* Sender, TTreeNode* Node, TColor& FontColor)>;
 
@@ -76,6 +78,8 @@ public:
   QTreeWidget* Tree() const { return FTree; }
 
   TTVCustomDrawItemEvent OnCustomDrawItem;
+  // Not while nodes are added or removed.
+  TTVChangedEvent OnChange;
 
 protected:
   bool ClicksOnMouseUp() const override { return false; }

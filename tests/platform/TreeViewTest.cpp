@@ -28,9 +28,7 @@ struct TreeViewFixture : ::testing::Test {
     Form->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Widget()));
   }
-  QPoint CentreOf(TTreeNode* Node) const {
-    return Tree->Tree()->visualItemRect(Node->ItemWidget()).center();
-  }
+  QPoint CentreOf(TTreeNode* Node) const { return Tree->Tree()->visualItemRect(Node->ItemWidget()).center(); }
   void Click(TTreeNode* Node) {
     QTest::mouseClick(Tree->Tree()->viewport(), Qt::LeftButton, Qt::NoModifier, CentreOf(Node));
   }
@@ -111,4 +109,27 @@ TEST_F(TreeViewFixture, TextColourAndImagesComeFromTheView) {
   EXPECT_EQ(Tree->NodeTextColor(root), clWindowText);
   root->SetExpanded(true);
   Tree->Tree()->viewport()->repaint();  // the delegate asks while painting
+}
+
+TEST_F(TreeViewFixture, ChangeReportsTheNodeTheUserMovesTo) {
+  TTreeNode* root = Tree->AddChild(nullptr, "IED1");
+  TTreeNode* a = Tree->AddChild(root, "LD0");
+  TTreeNode* b = Tree->AddChild(root, "LD1");
+  root->SetExpanded(true);
+  std::vector<TTreeNode*> changes;
+  Tree->OnChange = [&](TObject* Sender, TTreeNode* Node) {
+    EXPECT_EQ(Sender, Tree);
+    changes.push_back(Node);
+  };
+  Tree->SetSelected(a);  // code: no event
+  EXPECT_TRUE(changes.empty());
+  Tree->Tree()->setFocus();
+  QTest::keyClick(Tree->Tree(), Qt::Key_Down);
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes.back(), b);
+  EXPECT_EQ(Tree->Selected(), b);
+  Click(root);
+  EXPECT_EQ(changes.back(), root);
+  Tree->Clear();  // removing nodes reports nothing
+  EXPECT_EQ(changes.size(), 2u);
 }
