@@ -36,7 +36,7 @@ inline void WriteBytes(const QString& Path, const QByteArray& Bytes) {
   f.write(Bytes);
 }
 
-class EditorTest : public ::testing::Test {
+class SnmpEthernetEditorTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetShellState();

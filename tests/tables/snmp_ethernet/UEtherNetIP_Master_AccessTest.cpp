@@ -23,10 +23,10 @@ QStringList SlaveRow(int N, const QString& NumInput = "10") {
       ""};
 }
 
-class EtherNetIPMasterAccess : public EditorTest {
+class EtherNetIPMasterAccess : public SnmpEthernetEditorTest {
 protected:
   void SetUp() override {
-    EditorTest::SetUp();
+    SnmpEthernetEditorTest::SetUp();
     FEtherNEtIP_EDS = new TFEtherNEtIP_EDS(nullptr);
     FEtherNEtIP_EDS->DoCreate();
     Eds.reset(FEtherNEtIP_EDS);
@@ -35,7 +35,7 @@ protected:
     Form.reset();
     Eds.reset();
     FEtherNEtIP_EDS = nullptr;
-    EditorTest::TearDown();
+    SnmpEthernetEditorTest::TearDown();
   }
   TFEtherNetIP_Master_Access& Open() {
     Form = std::make_unique<TFEtherNetIP_Master_Access>(nullptr);

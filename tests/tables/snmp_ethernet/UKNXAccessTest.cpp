@@ -18,11 +18,11 @@ QStringList Telegram() {
   return {"Y", "1.1.20", "1/2/3", "Write", "Normal", "None", "", "N", "N", "N", "N", "N", "", "0", "No", "2", "0", ""};
 }
 
-class KNXAccess : public EditorTest {
+class KNXAccess : public SnmpEthernetEditorTest {
 protected:
   void TearDown() override {
     FormatSettings().DecimalSeparator = u'.';
-    EditorTest::TearDown();
+    SnmpEthernetEditorTest::TearDown();
   }
   TFKNXAccess& Open() {
     Form = std::make_unique<TFKNXAccess>(nullptr);

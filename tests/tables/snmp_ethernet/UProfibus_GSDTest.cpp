@@ -6,7 +6,7 @@
 
 namespace {
 
-class ProfibusGSD : public EditorTest {
+class ProfibusGSD : public SnmpEthernetEditorTest {
 protected:
   void WriteParGen(const QString& Elements) { WriteBytes(ParGenFile, ("<ParGen>" + Elements + "</ParGen>").toUtf8()); }
   QString Target() const { return Dir.path() + "/gateway.gsd"; }

@@ -15,15 +15,15 @@
 
 namespace {
 
-class ProfinetXML : public EditorTest {
+class ProfinetXML : public SnmpEthernetEditorTest {
 protected:
   void SetUp() override {
-    EditorTest::SetUp();
+    SnmpEthernetEditorTest::SetUp();
     SetNowOverride(EncodeDate(2013, 1, 9) + EncodeTime(16, 45, 0, 0));
   }
   void TearDown() override {
     ClearNowOverride();
-    EditorTest::TearDown();
+    SnmpEthernetEditorTest::TearDown();
   }
   void WriteParGen(const QString& Elements) { WriteBytes(ParGenFile, ("<ParGen>" + Elements + "</ParGen>").toUtf8()); }
   QString Target(const QString& Name = "GSDML-V2.25-Velmor-_plant-20130109.xml") const {

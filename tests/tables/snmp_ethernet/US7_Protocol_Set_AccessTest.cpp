@@ -35,7 +35,7 @@ QStringList WriteRow(int N, const QString& Port = "102") {
   return row;
 }
 
-class S7ProtocolSetAccess : public EditorTest {
+class S7ProtocolSetAccess : public SnmpEthernetEditorTest {
 protected:
   TFS7_Protocol_Set_Access& Open() {
     Form = std::make_unique<TFS7_Protocol_Set_Access>(nullptr);

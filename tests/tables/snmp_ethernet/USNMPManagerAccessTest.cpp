@@ -29,7 +29,7 @@ QStringList Version3Row() {
   return row;
 }
 
-class SnmpManagerAccess : public EditorTest {
+class SnmpManagerAccess : public SnmpEthernetEditorTest {
 protected:
   TFSNMPManagerAccess& Open() {
     Form = std::make_unique<TFSNMPManagerAccess>(nullptr);

@@ -8,10 +8,10 @@
 
 namespace {
 
-class SnmpMib : public EditorTest {
+class SnmpMib : public SnmpEthernetEditorTest {
 protected:
   void SetUp() override {
-    EditorTest::SetUp();
+    SnmpEthernetEditorTest::SetUp();
     MibReadObjects = new TStringList;
     MibWriteObjects = new TStringList;
     SaveMIB.Filter = "Management Information Base (*.mib)|*.mib";

@@ -30,7 +30,7 @@ const QByteArray OneReadRowFile =
     "IP_Address=\"192.168.1.10\" Conversion=\"None\" Mnemonic=\"\"/></SNMP_Trap_Read><SNMP_Trap_Write/></SNMP_Trap>"
     "<!--SW_VERSION = 1.000-->\n";
 
-class SnmpTrapAccess : public EditorTest {
+class SnmpTrapAccess : public SnmpEthernetEditorTest {
 protected:
   TFSNMP_Trap_Access& Open() {
     Form = std::make_unique<TFSNMP_Trap_Access>(nullptr);
