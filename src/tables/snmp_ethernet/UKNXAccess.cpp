@@ -108,6 +108,8 @@ TEditorTableSetup TelegramTable() {
   table.Columns = FileColumns;
   table.KeyColumn = SourceCol;
   table.HasEnable = true;
+  // "y" is no Enable here: the text must be "Y" itself.
+  table.EnableMatch = TEditorTableSetup::Trimmed;
   table.Headers = Headers;
   table.Hints = Hints;
   return table;
@@ -149,14 +151,7 @@ void TFKNXAccess::DeleteTableRow(int, int ARow) { Delete_Row(ARow, PCG_KNX_in_Wr
 bool TFKNXAccess::Controllo_Dati() {
   FSeparator = GetDecimalSeparator();
   if (FSeparator != u'.' && FSeparator != u',') FSeparator = u',';
-  TPlexStringGrid* g = PCG_KNX_in_Write;
-  for (int r = 1; r < g->RowCount(); ++r) {
-    if (TableTrim(g->GetCellEx(SourceCol, r)).isEmpty()) break;
-    // "y" is no Enable here: the text must be "Y" itself.
-    if (TableTrim(g->GetCellEx(EnableCol, r)) != "Y") continue;
-    if (!CheckRow(0, r)) return false;
-  }
-  return true;
+  return TTableEditorForm::Controllo_Dati();
 }
 
 bool TFKNXAccess::CheckRow(int, int ARow) {

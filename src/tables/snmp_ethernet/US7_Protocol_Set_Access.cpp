@@ -132,6 +132,8 @@ TEditorTableSetup PageSetup(const char* Section, std::span<const TTableFileColum
   table.Columns = Columns;
   table.KeyColumn = AddressCol;
   table.HasEnable = true;
+  // "y" is no Enable here: the text must be "Y" itself.
+  table.EnableMatch = TEditorTableSetup::Trimmed;
   table.PageCaption = PageCaption;
   table.Headers = Headers;
   table.Hints = Hints;
@@ -181,16 +183,7 @@ int TFS7_Protocol_Set_Access::Check_IP_Port(int IP1, int IP2, int IP3, int IP4, 
 
 bool TFS7_Protocol_Set_Access::Controllo_Dati() {
   array_ip_Port.fill(TIPPort{});
-  for (int t = 0; t < TableCount(); ++t) {
-    TPlexStringGrid* grid = Grid(t);
-    for (int r = 1; r < grid->RowCount(); ++r) {
-      if (TableTrim(grid->GetCellEx(AddressCol, r)).isEmpty()) break;
-      // "y" is no Enable here: the text must be "Y" itself.
-      if (TableTrim(grid->GetCellEx(1, r)) != "Y") continue;
-      if (!CheckRow(t, r)) return false;
-    }
-  }
-  return true;
+  return TTableEditorForm::Controllo_Dati();
 }
 
 bool TFS7_Protocol_Set_Access::CheckRow(int Table, int ARow) {

@@ -123,6 +123,8 @@ TEditorTableSetup RequestTable() {
   table.Columns = FileColumns;
   table.KeyColumn = IpCol;
   table.HasEnable = true;
+  // Unlike most tables, "y" is no Enable here: the text must be "Y" itself.
+  table.EnableMatch = TEditorTableSetup::Trimmed;
   table.Headers = Headers;
   table.Hints = Hints;
   return table;
@@ -141,16 +143,7 @@ void TFSNMPManagerAccess::FormShow(TObject* Sender) {
   if (PCG_SNMP->CanFocus()) PCG_SNMP->SetFocus();
 }
 
-// Unlike most tables, "y" is no Enable here: the text must be "Y" itself.
-bool TFSNMPManagerAccess::RowEnabled(int ARow) const { return TableTrim(PCG_SNMP->GetCellEx(EnableCol, ARow)) == "Y"; }
-
-bool TFSNMPManagerAccess::Controllo_Dati() {
-  for (int r = 1; r < PCG_SNMP->RowCount(); ++r) {
-    if (TableTrim(PCG_SNMP->GetCellEx(IpCol, r)).isEmpty()) break;
-    if (RowEnabled(r) && !CheckRow(0, r)) return false;
-  }
-  return CheckDuplicates();
-}
+bool TFSNMPManagerAccess::Controllo_Dati() { return TTableEditorForm::Controllo_Dati() && CheckDuplicates(); }
 
 bool TFSNMPManagerAccess::CheckRow(int, int ARow) {
   const auto cell = [this, ARow](int ACol) { return PCG_SNMP->GetCellEx(ACol, ARow); };
@@ -197,9 +190,9 @@ bool TFSNMPManagerAccess::CheckDuplicates() {
   int end = 1;
   while (end < PCG_SNMP->RowCount() && !TableTrim(PCG_SNMP->GetCellEx(IpCol, end)).isEmpty()) ++end;
   for (int b = 1; b < end; ++b) {
-    if (!RowEnabled(b)) continue;
+    if (!EnableOn(0, b)) continue;
     for (int e = b + 1; e < end; ++e) {
-      if (!RowEnabled(e) || key(b) != key(e)) continue;
+      if (!EnableOn(0, e) || key(b) != key(e)) continue;
       MessageDlg(LangText(Texts::InRows) + QString::number(b) + LangText(Texts::And) + QString::number(e) +
                      LangText(Texts::SameRequest),
                  mtError, {mbOK});

@@ -23,7 +23,6 @@ protected:
   bool CheckRow(int Table, int ARow) override;
 
 private:
-  bool RowEnabled(int ARow) const;
   bool CheckDuplicates();
   bool CheckVersion3(int ARow);
 };
