@@ -39,6 +39,8 @@ public:
   void PROFINET_XML();
   void SNMP_MIB_File();
   void PROFIBUS_GSD_File();
+  // BACnet_Type of ParGen.xml by the common conversion; 0 without the file or the element.
+  int Get_Type_BACnet();
   void Timer_UpdateTimer(TObject* Sender);
   void L_VelmorClick(TObject* Sender);
   void LL_UpdateLinkClick(TObject* Sender, const QString& Link);

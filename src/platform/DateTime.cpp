@@ -3,6 +3,7 @@
 #include "platform/SysUtils.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 const QDate kEpoch(1899, 12, 30);
@@ -75,6 +76,19 @@ QDateTime DateTimeToQDateTime(TDateTime dt) {
   return QDateTime(QDate(y, m, d), QTime(h, n, s, ms));
 }
 
-TDateTime Now() { return QDateTimeToDateTime(QDateTime::currentDateTime()); }
+namespace {
+std::optional<TDateTime>& NowOverride() {
+  static std::optional<TDateTime> value;
+  return value;
+}
+}  // namespace
+
+void SetNowOverride(TDateTime Value) { NowOverride() = Value; }
+void ClearNowOverride() { NowOverride().reset(); }
+
+TDateTime Now() {
+  if (NowOverride()) return *NowOverride();
+  return QDateTimeToDateTime(QDateTime::currentDateTime());
+}
 TDateTime Date() { return std::floor(Now()); }
 TDateTime Time() { return Now() - std::floor(Now()); }

@@ -22,6 +22,10 @@ int DaysInAMonth(int year, int month);
 int DayOfWeek(TDateTime dt);  // 1 = Sunday ... 7 = Saturday
 TDateTime Now();
 TDateTime Date();
+// Tests fix the clock: while an override is set, Now answers it (and Date and
+// Time follow). ClearNowOverride goes back to the system clock.
+void SetNowOverride(TDateTime Value);
+void ClearNowOverride();
 TDateTime Time();
 QDateTime DateTimeToQDateTime(TDateTime dt);
 TDateTime QDateTimeToDateTime(const QDateTime& dt);
