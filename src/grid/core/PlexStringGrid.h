@@ -2139,12 +2139,17 @@ private:
   class TSortGuard;
   void QuickSortRows(int Col, int Start, int End);
   void QuickSortRowsIndexed(int Start, int End);
-  void QuickSortRange(int Start, int End, const std::function<int(int, int)>& Compare, int Dir, bool SwapEqual);
+  template <class TCompare>
+  void QuickSortRange(int Start, int End, const TCompare& Compare, int Dir, bool SwapEqual);
   void SortWithinGroups(bool Indexed);
   void PrepareSortXRef();
+  bool IgnoredInSort(int ACol);
   void PlaceRowAfterSort(int OldRow);
   // The row the running partition's pivot data stands in; -1 outside a sort.
   int FSortPivotRow = -1;
+  // What a running quick sort reads once instead of on every comparison; null outside one.
+  struct TSortKeys;
+  TSortKeys* FSortKeys = nullptr;
 
   bool FDoOnClick = false;
   bool FMouseDownMove = false;
