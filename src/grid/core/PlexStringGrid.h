@@ -1586,6 +1586,18 @@ public:
   virtual void SetFilterActive(bool Value);
   // Hides every normal row the filter rejects, as one new hide level.
   void ApplyFilter();
+  // Hides displayed row ARow when the filter rejects it.
+  void FilterRow(int ARow);
+  // Shows the last hide level's rows again; false when there was none, else
+  // whether a level is still left.
+  bool RemoveLastFilter();
+  // Shows every hidden level again; with none, clears the conditions instead.
+  void RemoveAllFilters();
+  // Type-ahead narrowing on one column (AColumn >= 0) or on whole rows (-1).
+  void NarrowDown(const QString& ACondition, int AColumn);
+  // Taken only for a fixed row.
+  void SetFilterDropDownRow(int Value);
+  void SetFilterDropDownAuto(bool Value);
   TCustomFilterEvent OnCustomFilter;
   TFilterProgressEvent OnFilterProgress;
 
@@ -1939,7 +1951,6 @@ private:
   // -1 means none.
   int FHoverLink = -1;
   int FComboIndex = -1;
-  int FFilterColumn = -1;
   int FOleDragColumn = -1;
   bool FLastValidation = true;
 
@@ -2242,6 +2253,7 @@ private:
   TPlexStringGridCheck* FCellChecker = nullptr;
   TPopupMenu* FFixedDropDownMenu = nullptr;
   int FFilterFixedRows = 0;
+  QString FLastFilter;
 
   // ---- keyboard and navigation
   bool HomeEndKey(TMessage& Message, WORD Key, TShiftState Shift);
