@@ -134,7 +134,9 @@ void TPlexStringGrid::SetFilterActive(bool Value) {
 }
 
 void TPlexStringGrid::FilterRow(int ARow) {
-  if (!RowMatchesFilter(ARow)) HideRow(RealRowIndex(ARow));
+  if (RowMatchesFilter(ARow)) return;
+  HideRow(RealRowIndex(ARow));
+  CalcFooter(-1);
 }
 
 bool TPlexStringGrid::RemoveLastFilter() {
