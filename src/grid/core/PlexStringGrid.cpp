@@ -162,15 +162,18 @@ void TPlexStringGrid::CreateFilterObjects() {
   FFilterDropDown = std::make_unique<TFilterDropDown>();
   FFilterDropDown->OnChange = [this](TObject*) { Invalidate(); };
   FFilterListBox = new TDropList(this);
-  FFilterListBox->OnSelect = [this](TObject*) {
+  FFilterListBox->OnSelect = [this](TObject*, int ItemIndex) {
     QString friendly, condition;
-    DoFilterSelect(FFilterColumn, FFilterListBox->ItemIndex(), friendly, condition);
+    DoFilterSelect(FFilterCol, ItemIndex, friendly, condition);
+    FFilterCol = -1;
   };
+  FFilterListBox->OnCancel = [this](TObject*) { FFilterCol = -1; };
   FFilterCheckList = new TDropCheckList(this);
-  FFilterCheckList->OnSelect = [this](TObject*) {
+  FFilterCheckList->OnSelect = [this](TObject*, int ItemIndex) {
     QString friendly, condition;
-    DoFilterCheck(FFilterColumn, FFilterCheckList->ItemIndex(), friendly, condition, true);
+    DoFilterCheck(FFilterCol, ItemIndex, friendly, condition, true);
   };
+  FFilterCheckList->OnCancel = [this](TObject*) { FFilterCol = -1; };
 }
 
 void TPlexStringGrid::ApplyDefaults() {

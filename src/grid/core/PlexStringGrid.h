@@ -1616,6 +1616,18 @@ public:
   virtual void SetFilterActive(bool Value);
   // Hides every normal row the filter rejects, as one new hide level.
   void ApplyFilter();
+  // Hides displayed row ARow when the filter rejects it.
+  void FilterRow(int ARow);
+  // Shows the last hide level's rows again; false when there was none, else
+  // whether a level is still left.
+  bool RemoveLastFilter();
+  // Shows every hidden level again; with none, clears the conditions instead.
+  void RemoveAllFilters();
+  // Type-ahead narrowing on one column (AColumn >= 0) or on whole rows (-1).
+  void NarrowDown(const QString& ACondition, int AColumn);
+  // Taken only for a fixed row.
+  void SetFilterDropDownRow(int Value);
+  void SetFilterDropDownAuto(bool Value);
   TCustomFilterEvent OnCustomFilter;
   TFilterProgressEvent OnFilterProgress;
 
@@ -1971,7 +1983,6 @@ private:
   // -1 means none.
   int FHoverLink = -1;
   int FComboIndex = -1;
-  int FFilterColumn = -1;
   int FOleDragColumn = -1;
   bool FLastValidation = true;
 
@@ -2171,12 +2182,17 @@ private:
   class TSortGuard;
   void QuickSortRows(int Col, int Start, int End);
   void QuickSortRowsIndexed(int Start, int End);
-  void QuickSortRange(int Start, int End, const std::function<int(int, int)>& Compare, int Dir, bool SwapEqual);
+  template <class TCompare>
+  void QuickSortRange(int Start, int End, const TCompare& Compare, int Dir, bool SwapEqual);
   void SortWithinGroups(bool Indexed);
   void PrepareSortXRef();
+  bool IgnoredInSort(int ACol);
   void PlaceRowAfterSort(int OldRow);
   // The row the running partition's pivot data stands in; -1 outside a sort.
   int FSortPivotRow = -1;
+  // What a running quick sort reads once instead of on every comparison; null outside one.
+  struct TSortKeys;
+  TSortKeys* FSortKeys = nullptr;
 
   bool FDoOnClick = false;
   bool FMouseDownMove = false;
@@ -2269,6 +2285,7 @@ private:
   TPlexStringGridCheck* FCellChecker = nullptr;
   TPopupMenu* FFixedDropDownMenu = nullptr;
   int FFilterFixedRows = 0;
+  QString FLastFilter;
 
   // ---- keyboard and navigation
   bool HomeEndKey(TMessage& Message, WORD Key, TShiftState Shift);

@@ -131,13 +131,6 @@ void TPlexStringGrid::DisableEditing() {
   SetOptions(options);
 }
 
-void TPlexStringGrid::DoFilterSelect(int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition) {
-  Fire(OnFilterSelect, this, Column, ItemIndex, FriendlyName, FilterCondition);
-}
-void TPlexStringGrid::DoFilterCheck(int Column, int ItemIndex, QString& FriendlyName, QString& FilterCondition,
-                                    bool CheckState) {
-  Fire(OnFilterCheck, this, Column, ItemIndex, FriendlyName, FilterCondition, CheckState);
-}
 
 // ---- group 10
 void TPlexStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) {

@@ -194,15 +194,15 @@ void TPlexColumnGrid::DoFilterSelect(int Column, int ItemIndex, QString& Friendl
   const QString entry = d->Filter()[ItemIndex];
   FriendlyName = FilterDisplayName(entry);
   if (AutoFilterDisplay) d->SetHeader(FriendlyName);
-  if (AutoFilterUpdate) RecordFeatureCall("FilterActive false");
+  if (AutoFilterUpdate) SetFilterActive(false);
   const int eq = entry.indexOf('=');
   FilterCondition = eq < 0 ? entry : entry.mid(eq + 1);
-  TPlexStringGrid::DoFilterSelect(Column, ItemIndex, FriendlyName, FilterCondition);
+  if (OnFilterSelect) OnFilterSelect(this, Column, ItemIndex, FriendlyName, FilterCondition);
   TFilterData& filter = Filter().ColFilter(Column);
   filter.Condition = FilterCondition;
   filter.CaseSensitive = d->FilterCaseSensitive;
   if (!AutoFilterUpdate) return;
-  RecordFeatureCall("FilterActive true");
+  SetFilterActive(true);
   const bool onlyFixed = RowCount() <= FixedRows() || (FixedRowAlways && RowCount() == 1);
   if (!onlyFixed) SetRow(FixedRows());
   DoFilterDone();

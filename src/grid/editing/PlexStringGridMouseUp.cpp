@@ -194,6 +194,7 @@ void TPlexStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     OpenHeaderFilter(ARow, rcol, X, Y);
   else {
     if (FFilterListBox) FFilterListBox->Hide();
+    if (FFilterCheckList) FFilterCheckList->Hide();
     FFilterCol = -1;
   }
   FDropDownDown = false;

@@ -1,10 +1,18 @@
 // The header filter's check list: several values of a column chosen at once.
 #pragma once
 
-#include "platform/StdCtrls.h"
+#include "grid/features/DropList.h"
+#include "platform/CheckLst.h"
 
-class TDropCheckList : public TListBox {
+class TDropCheckList : public TCheckListBox {
 public:
   explicit TDropCheckList(TComponent* AOwner);
-  TNotifyEvent OnSelect;
+  // Every toggle of a box, with -1: the list stays open.
+  TDropSelectEvent OnSelect;
+  // The list closed.
+  TNotifyEvent OnCancel;
+
+protected:
+  void WndProc(TMessage& Message) override;
+  void DoExit() override;
 };

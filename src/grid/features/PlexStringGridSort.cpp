@@ -18,6 +18,7 @@
 #include "platform/SysUtils.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -27,6 +28,11 @@ int Sign(double A, double B) { return A > B ? 1 : A < B ? -1 : 0; }
 
 // Ordinal comparison of UTF-16 units, optionally with a to z upper-cased.
 int OrdinalCompare(const QString& A, const QString& B, bool FoldAsciiCase) {
+  // Qt's case-sensitive comparison is the same code-unit order, and vectorised.
+  if (!FoldAsciiCase) {
+    const int c = A.compare(B, Qt::CaseSensitive);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+  }
   const qsizetype n = std::min(A.size(), B.size());
   const QChar* a = A.constData();
   const QChar* b = B.constData();
@@ -54,8 +60,8 @@ bool IsCheckBoxType(TCellType Type) {
 bool IsNumericKind(int Kind) { return Kind == ntkInteger || Kind == ntkFloat || Kind == ntkScientific; }
 
 // The style automatic detection picks from the first text (and the second's separators).
-TSortStyle DetectStyle(const QString& T1, const QString& T2, bool IgnoreCase) {
-  if (IsNumericKind(NumericTextKind(T1))) return ssNumeric;
+TSortStyle DetectStyle(const QString& T1, bool T1IsNumber, const QString& T2, bool IgnoreCase) {
+  if (T1IsNumber) return ssNumeric;
   const TSortStyle text = IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
   const auto separatorBetweenDigits = [&T1](QChar Separator, bool& PositionFits) {
     const qsizetype p = T1.indexOf(Separator) + 1;
@@ -97,54 +103,192 @@ double ShortDateValue(const QString& Text, bool European) {
 
 // ---- comparing
 
+// A sort compares each row many times: the column's format, the locale
+// separators, the row's text and its number are read once per sort. Texts are
+// kept only while a cell is just its stored text; a display hook or cell
+// properties may answer by position, so those are read on every comparison.
+struct TPlexStringGrid::TSortKeys {
+  struct TKey {
+    QString Text;
+    double Number = 0;
+    signed char Kind = -1;        // NumericTextKind of Text; -1 until asked
+    signed char NumberRead = -1;  // the number reading's verdict; -1 until read
+    bool NumberBlank = false;     // nothing was left once prefix, suffix (and thousands) were taken away
+    bool Loaded = false;
+    signed char HeadFolded = -1;  // whether Head holds a to z upper-cased; -1 until made
+    // The first eight code units, packed so that integer order is text order:
+    // most rows are told apart here without reading their texts.
+    quint64 Head[2] = {0, 0};
+  };
+  struct TColumn {
+    bool Formatted = false;
+    TSortStyle Style = ssAlphabetic;
+    QString Prefix, Suffix;
+    signed char Ignored = -1;  // IsIgnoredColumn; -1 until asked
+    std::vector<TKey> Rows;  // by row - First; empty while texts are not kept
+  };
+
+  TSortKeys(TPlexStringGrid& Grid, int Start, int End)
+      : G(Grid), Previous(Grid.FSortKeys), First(Start), Count(std::max(0, End - Start + 1)) {
+    const TSortSettings& s = *G.FSortSettings;
+    KeepTexts = !s.SortOnVirtualCells || (!G.FHasCellProps && G.FNormalRowCount <= Start);
+    Thousand = LocaleThousandSeparator();
+    Decimal = LocaleDecimalSeparator();
+    G.FSortKeys = this;
+  }
+  ~TSortKeys() { G.FSortKeys = Previous; }
+  TSortKeys(const TSortKeys&) = delete;
+  TSortKeys& operator=(const TSortKeys&) = delete;
+
+  TColumn& Column(int ACol) {
+    if (size_t(ACol) >= Columns.size()) Columns.resize(size_t(ACol) + 1);
+    return Columns[size_t(ACol)];
+  }
+  // The row's key, or null outside the sorted range or while texts are not kept.
+  TKey* Key(TColumn& C, int ACol, int ARow) {
+    if (!KeepTexts || ARow < First || ARow - First >= Count) return nullptr;
+    if (C.Rows.empty()) C.Rows.resize(size_t(Count));
+    TKey& k = C.Rows[size_t(ARow - First)];
+    if (!k.Loaded) {
+      k.Text = G.FSortSettings->SortOnVirtualCells ? G.GetCellEx(ACol, ARow) : G.GetGridCell(ACol, ARow);
+      k.Loaded = true;
+    }
+    return &k;
+  }
+  // The keys follow the rows SortSwapRows moves.
+  void Swap(int ARow1, int ARow2, int OnlyColumn) {
+    if (ARow1 < First || ARow2 < First || ARow1 - First >= Count || ARow2 - First >= Count) return;
+    const auto swapIn = [&](TColumn& C) {
+      if (!C.Rows.empty()) std::swap(C.Rows[size_t(ARow1 - First)], C.Rows[size_t(ARow2 - First)]);
+    };
+    if (OnlyColumn >= 0) {
+      if (size_t(OnlyColumn) < Columns.size()) swapIn(Columns[size_t(OnlyColumn)]);
+    } else {
+      for (TColumn& c : Columns) swapIn(c);
+    }
+  }
+
+  static void MakeHead(TKey& Key, bool Fold) {
+    if (Key.HeadFolded == int(Fold)) return;
+    const qsizetype n = std::min<qsizetype>(Key.Text.size(), 8);
+    const QChar* t = Key.Text.constData();
+    Key.Head[0] = Key.Head[1] = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+      quint64 c = t[i].unicode();
+      if (Fold && c >= u'a' && c <= u'z') c -= 32;
+      Key.Head[i / 4] |= c << (48 - 16 * (i % 4));
+    }
+    Key.HeadFolded = Fold ? 1 : 0;
+  }
+
+  // Ordinal order of two keys' texts; the heads decide unless they are equal.
+  static int Ordinal(TKey& A, TKey& B, bool Fold) {
+    MakeHead(A, Fold);
+    MakeHead(B, Fold);
+    for (int i = 0; i < 2; ++i)
+      if (A.Head[i] != B.Head[i]) return A.Head[i] < B.Head[i] ? -1 : 1;
+    return OrdinalCompare(A.Text, B.Text, Fold);
+  }
+
+  static int KindOf(TKey& Key) {
+    if (Key.Kind < 0) Key.Kind = static_cast<signed char>(NumericTextKind(Key.Text));
+    return Key.Kind;
+  }
+
+  // The number a numeric or financial sort reads from a text: prefix and suffix
+  // taken away once, thousands too for financial, the locale's decimal read as ".".
+  static void ReadNumber(TKey& Key, bool Financial, const QString& Prefix, const QString& Suffix, QChar Thousand,
+                         QChar Decimal) {
+    if (Key.NumberRead >= 0) return;
+    QString t = Key.Text;
+    const bool empty = t.isEmpty();
+    RemoveFirst(t, Prefix);
+    RemoveFirst(t, Suffix);
+    if (Financial && t.contains(Thousand)) t.remove(Thousand);
+    if (Decimal != u'.') {
+      const qsizetype p = t.indexOf(Decimal);
+      if (p >= 0) t[p] = u'.';
+    }
+    double v = 0;
+    const bool read = ReadLeadingNumber(t, v) || empty;
+    Key.Number = empty ? 0 : v;
+    Key.NumberRead = read ? 1 : 0;
+    Key.NumberBlank = t.isEmpty();
+  }
+
+  TPlexStringGrid& G;
+  TSortKeys* Previous;
+  int First;
+  int Count;
+  bool KeepTexts = false;
+  QChar Thousand, Decimal;
+  std::vector<TColumn> Columns;
+};
+
 int TPlexStringGrid::CompareSortCells(int ACol, int ARow1, int ARow2, int Direction) {
   const TSortSettings& s = *FSortSettings;
-  TSortStyle style = s.AutoFormat ? ssAutomatic : s.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
-  QString prefix, suffix;
-  DoGetFormat(ACol, style, prefix, suffix);
-  int res = 1;
-  QString t1 = s.SortOnVirtualCells ? GetCellEx(ACol, ARow1) : GetGridCell(ACol, ARow1);
-  QString t2 = s.SortOnVirtualCells ? GetCellEx(ACol, ARow2) : GetGridCell(ACol, ARow2);
+  std::optional<TSortKeys::TColumn> single;
+  TSortKeys::TColumn& column = FSortKeys ? FSortKeys->Column(ACol) : single.emplace();
+  if (!column.Formatted) {
+    column.Style = s.AutoFormat ? ssAutomatic : s.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+    DoGetFormat(ACol, column.Style, column.Prefix, column.Suffix);
+    column.Formatted = true;
+  }
+  using TSortKey = TSortKeys::TKey;
+  TSortKey own1, own2;
+  TSortKey* k1 = FSortKeys ? FSortKeys->Key(column, ACol, ARow1) : nullptr;
+  TSortKey* k2 = FSortKeys ? FSortKeys->Key(column, ACol, ARow2) : nullptr;
+  if (!k1) {
+    own1.Text = s.SortOnVirtualCells ? GetCellEx(ACol, ARow1) : GetGridCell(ACol, ARow1);
+    k1 = &own1;
+  }
+  if (!k2) {
+    own2.Text = s.SortOnVirtualCells ? GetCellEx(ACol, ARow2) : GetGridCell(ACol, ARow2);
+    k2 = &own2;
+  }
+  const QString& t1 = k1->Text;
+  const QString& t2 = k2->Text;
+  // The blank test reads the texts as the style left them.
+  bool blank1 = t1.isEmpty(), blank2 = t2.isEmpty();
 
-  if (style == ssAutomatic)
-    style = IsCheckBoxType(GetCellType(ACol, ARow1)) ? ssCheckBox : DetectStyle(t1, t2, s.IgnoreCase);
+  TSortStyle style = column.Style;
+  if (style == ssAutomatic) {
+    if (IsCheckBoxType(GetCellType(ACol, ARow1)))
+      style = ssCheckBox;
+    else
+      style = DetectStyle(t1, IsNumericKind(TSortKeys::KindOf(*k1)), t2, s.IgnoreCase);
+  }
   if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
-    if (IsNumericKind(NumericTextKind(t1)) && IsNumericKind(NumericTextKind(t2)))
+    if (IsNumericKind(TSortKeys::KindOf(*k1)) && IsNumericKind(TSortKeys::KindOf(*k2)))
       style = ssNumeric;
     else
       style = style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
   }
 
+  int res = 1;
   switch (style) {
     case ssAlphabetic:
-    case ssAlphaCase: res = OrdinalCompare(t1, t2, false); break;
-    case ssAlphaNoCase: res = OrdinalCompare(t1, t2, true); break;
+    case ssAlphaCase: res = TSortKeys::Ordinal(*k1, *k2, false); break;
+    case ssAlphaNoCase: res = TSortKeys::Ordinal(*k1, *k2, true); break;
     case ssAnsiAlphaCase: res = std::clamp(AnsiCompareStr(t1, t2), -1, 1); break;
     case ssAnsiAlphaNoCase: res = std::clamp(AnsiCompareText(t1, t2), -1, 1); break;
-    case ssHTML:
-      t1 = StrippedCells(ACol, ARow1);
-      t2 = StrippedCells(ACol, ARow2);
-      res = OrdinalCompare(t1, t2, false);
+    case ssHTML: {
+      const QString h1 = StrippedCells(ACol, ARow1), h2 = StrippedCells(ACol, ARow2);
+      blank1 = h1.isEmpty();
+      blank2 = h2.isEmpty();
+      res = OrdinalCompare(h1, h2, false);
       break;
+    }
     case ssNumeric:
     case ssFinancial: {
-      const bool empty1 = t1.isEmpty(), empty2 = t2.isEmpty();
-      const QChar thousand = LocaleThousandSeparator(), decimal = LocaleDecimalSeparator();
-      for (QString* t : {&t1, &t2}) {
-        RemoveFirst(*t, prefix);
-        RemoveFirst(*t, suffix);
-        if (style == ssFinancial && t->contains(thousand)) t->remove(thousand);
-        if (decimal != u'.') {
-          const qsizetype p = t->indexOf(decimal);
-          if (p >= 0) (*t)[p] = u'.';
-        }
-      }
-      double v1 = 0, v2 = 0;
-      const bool n1 = ReadLeadingNumber(t1, v1) || empty1;
-      const bool n2 = ReadLeadingNumber(t2, v2) || empty2;
-      if (empty1) v1 = 0;
-      if (empty2) v2 = 0;
-      res = !n1 && !n2 ? 0 : Sign(v1, v2);
+      const bool financial = style == ssFinancial;
+      const QChar thousand = FSortKeys ? FSortKeys->Thousand : LocaleThousandSeparator();
+      const QChar decimal = FSortKeys ? FSortKeys->Decimal : LocaleDecimalSeparator();
+      TSortKeys::ReadNumber(*k1, financial, column.Prefix, column.Suffix, thousand, decimal);
+      TSortKeys::ReadNumber(*k2, financial, column.Prefix, column.Suffix, thousand, decimal);
+      blank1 = k1->NumberBlank;
+      blank2 = k2->NumberBlank;
+      res = !k1->NumberRead && !k2->NumberRead ? 0 : Sign(k1->Number, k2->Number);
       break;
     }
     case ssDate:
@@ -161,8 +305,8 @@ int TPlexStringGrid::CompareSortCells(int ACol, int ARow1, int ARow2, int Direct
       if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, res);
       break;
     case ssImages: {
-      const qint64 k1 = GetGraphicSortKey(ACol, ARow1), k2 = GetGraphicSortKey(ACol, ARow2);
-      res = k1 > k2 ? 1 : k1 < k2 ? -1 : 0;
+      const qint64 g1 = GetGraphicSortKey(ACol, ARow1), g2 = GetGraphicSortKey(ACol, ARow2);
+      res = g1 > g2 ? 1 : g1 < g2 ? -1 : 0;
       break;
     }
     case ssCheckBox: {
@@ -177,19 +321,26 @@ int TPlexStringGrid::CompareSortCells(int ACol, int ARow1, int ARow2, int Direct
 
   // Blanks land at BlankPos whatever the direction: the quick sort reads the
   // result against its direction, so a descending sort gets the sign flipped.
-  if (s.IgnoreBlanks && (Direction == 0 || Direction == 1) && t1.isEmpty() != t2.isEmpty()) {
+  if (s.IgnoreBlanks && (Direction == 0 || Direction == 1) && blank1 != blank2) {
     const int blankAfter = s.BlankPos == blLast ? 1 : -1;
-    res = t1.isEmpty() ? blankAfter : -blankAfter;
+    res = blank1 ? blankAfter : -blankAfter;
     if (Direction == 1) res = -res;
   }
   return res;
+}
+
+bool TPlexStringGrid::IgnoredInSort(int ACol) {
+  if (!FSortKeys) return IsIgnoredColumn(ACol);
+  TSortKeys::TColumn& c = FSortKeys->Column(ACol);
+  if (c.Ignored < 0) c.Ignored = IsIgnoredColumn(ACol) ? 1 : 0;
+  return c.Ignored != 0;
 }
 
 int TPlexStringGrid::CompareRows(int ACol, int ARow1, int ARow2) {
   const int last = AllColCount() - 1;
   const int direction = FSortSettings->Direction == sdDescending ? 1 : 0;
   for (int col = ACol;; ++col) {
-    const int res = IsIgnoredColumn(col) ? 0 : CompareSortCells(col, ARow1, ARow2, direction);
+    const int res = IgnoredInSort(col) ? 0 : CompareSortCells(col, ARow1, ARow2, direction);
     if (res != 0 || !FSortSettings->Full || col >= last) return res;
   }
 }
@@ -199,7 +350,7 @@ int TPlexStringGrid::CompareRowsIndexed(int Index, int ARow1, int ARow2) {
   for (int i = Index; i < idx.Count(); ++i) {
     const int col = idx.GetSortColumns(i);
     const bool ascending = idx.GetSortDirections(i);
-    int res = IsIgnoredColumn(col) ? 0 : CompareSortCells(col, ARow1, ARow2, ascending ? 0 : 1);
+    int res = IgnoredInSort(col) ? 0 : CompareSortCells(col, ARow1, ARow2, ascending ? 0 : 1);
     if (res == 0 && FSortSettings->Full && i + 1 < idx.Count()) continue;
     return ascending ? res : -res;
   }
@@ -242,6 +393,7 @@ void TPlexStringGrid::SortSwapRows(int ARow1, int ARow2) {
       SetRowModified(ARow2, m1);
     }
   }
+  if (FSortKeys) FSortKeys->Swap(ARow1, ARow2, FSortSettings->SingleColumn ? FSortSettings->Column : -1);
   if (SortRow == ARow1)
     SortRow = ARow2;
   else if (SortRow == ARow2)
@@ -256,17 +408,8 @@ void TPlexStringGrid::SortSwapRows(int ARow1, int ARow2) {
 // The pivot's data is compared where it stands: every swap is followed, so
 // the pivot needs no copy and no cell object is ever held twice.
 
-void TPlexStringGrid::QuickSortRows(int Col, int Start, int End) {
-  SortDir = FSortSettings->Direction == sdDescending ? -1 : 1;
-  QuickSortRange(Start, End, [this, Col](int A, int B) { return CompareRows(Col, A, B); }, SortDir, false);
-}
-
-void TPlexStringGrid::QuickSortRowsIndexed(int Start, int End) {
-  QuickSortRange(Start, End, [this](int A, int B) { return CompareRowsIndexed(0, A, B); }, 1, true);
-}
-
-void TPlexStringGrid::QuickSortRange(int Start, int End, const std::function<int(int, int)>& Compare, int Dir,
-                                     bool SwapEqual) {
+template <class TCompare>
+void TPlexStringGrid::QuickSortRange(int Start, int End, const TCompare& Compare, int Dir, bool SwapEqual) {
   // The larger part is looped, the smaller recursed: the depth stays logarithmic.
   while (Start < End) {
     const int savedPivot = FSortPivotRow;
@@ -290,6 +433,17 @@ void TPlexStringGrid::QuickSortRange(int Start, int End, const std::function<int
       End = j;
     }
   }
+}
+
+void TPlexStringGrid::QuickSortRows(int Col, int Start, int End) {
+  SortDir = FSortSettings->Direction == sdDescending ? -1 : 1;
+  TSortKeys keys(*this, Start, End);
+  QuickSortRange(Start, End, [this, Col](int A, int B) { return CompareRows(Col, A, B); }, SortDir, false);
+}
+
+void TPlexStringGrid::QuickSortRowsIndexed(int Start, int End) {
+  TSortKeys keys(*this, Start, End);
+  QuickSortRange(Start, End, [this](int A, int B) { return CompareRowsIndexed(0, A, B); }, 1, true);
 }
 
 void TPlexStringGrid::QuickSort(int Col, int Left, int Right) { QuickSortRows(Col, Left, Right); }

@@ -233,6 +233,7 @@ TEST_F(ColumnGridHooks, FilterDropDownOnlyForColumnsWithFilterEntries) {
   EXPECT_EQ(condition, ">=10");
   EXPECT_EQ(Text->Header(), "Large");
   EXPECT_EQ(g.Filter().ColFilter(1).Condition, ">=10");
+  EXPECT_TRUE(g.FilterActive());
 }
 
 TEST(PlexColumnGrid, ColumnMoveCarriesTheDefinitionAndReportsRealIndexes) {
