@@ -190,7 +190,14 @@ TControl::TControl(TComponent* AOwner, QWidget* widget) : TComponent(AOwner) {
 
 TControl::~TControl() {
   BeginDestruction();
-  if (FParent) SetParent(nullptr);
+  // The widget goes with this control: it leaves its parent when deleted,
+  // so moving it out to a window of its own first would only resolve its
+  // font and palette (and those of everything inside it) once more.
+  if (FParent) {
+    auto& list = FParent->FControls;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    FParent = nullptr;
+  }
   if (FWidget) {
     FWidget->setProperty(kControlProperty, QVariant());
     delete FWidget.data();
