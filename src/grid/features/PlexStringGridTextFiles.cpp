@@ -435,7 +435,7 @@ void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, 
 
   auto store = [&](int Col, QStringView Field) {
     if (Col >= MaxFileCols) return;
-    QString text = CollapseDoubledChar('"', Field.toString());
+    QString text = Field.contains('"') ? CollapseDoubledChar('"', Field.toString()) : Field.toString();
     if (Grid.JavaCSV)
       TildeToCrLf(text);
     else
@@ -452,7 +452,7 @@ void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, 
     if (row >= Grid.RowCount() - footers) Grid.SetRowCount(std::min(MaxFileRows, row + 1000));
     QStringView rest(lineText);
     int c = startCol;
-    while (!sep.isNull() && rest.contains(sep)) {
+    while (!sep.isNull() && rest.indexOf(sep) >= 0) {
       DropLeadingBlanks(rest);
       if (rest.startsWith('"')) {
         rest = rest.mid(1);
@@ -471,6 +471,7 @@ void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, 
         store(c++, rest.left(next));
         rest = rest.mid(next + 1);
       }
+      if (c >= MaxFileCols) break;
     }
     if (!rest.isEmpty()) {
       DropLeadingBlanks(rest);
