@@ -20,6 +20,7 @@
 #include <climits>
 #include <cmath>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -61,20 +62,27 @@ void WriteLines(const QString& FileName, const QStringList& Lines, TTextEncoding
     throw EFilerError(QStringLiteral("Cannot create file \"%1\"").arg(FileName));
 }
 
-// Lines end at CR LF, CR or LF; a final line end adds no empty line.
-QStringList SplitLines(const QString& Text) {
-  QStringList lines;
+// Lines end at CR LF, CR or LF; a final line end adds no empty line. The
+// views point into Text, which must outlive them.
+std::vector<QStringView> SplitLineViews(const QString& Text) {
+  std::vector<QStringView> lines;
   const qsizetype n = Text.size();
   const QChar* d = Text.constData();
   qsizetype start = 0;
   for (qsizetype i = 0; i < n; ++i) {
     const char16_t ch = d[i].unicode();
     if (ch != 13 && ch != 10) continue;
-    lines.append(Text.mid(start, i - start));
+    lines.emplace_back(d + start, i - start);
     if (ch == 13 && i + 1 < n && d[i + 1].unicode() == 10) ++i;
     start = i + 1;
   }
-  if (start < n) lines.append(Text.mid(start));
+  if (start < n) lines.emplace_back(d + start, n - start);
+  return lines;
+}
+
+QStringList SplitLines(const QString& Text) {
+  QStringList lines;
+  for (QStringView line : SplitLineViews(Text)) lines.append(line.toString());
   return lines;
 }
 
@@ -406,8 +414,9 @@ void TPlexStringGrid::AppendToCSV(const QString& FileName, bool Unicode) {
 
 namespace {
 
-void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, bool Insert) {
-  if (Lines.isEmpty()) throw Exception(QStringLiteral("File is empty"));
+void LoadCsvText(TPlexStringGrid& Grid, const QString& Text, int MaxRows, bool Insert) {
+  const std::vector<QStringView> Lines = SplitLineViews(Text);
+  if (Lines.empty()) throw Exception(QStringLiteral("File is empty"));
   const int startCol = Grid.SaveStartCol();
   int row = Grid.SaveStartRow();
   QStringList footer;
@@ -424,7 +433,7 @@ void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, 
   }
 
   QChar sep = Grid.Delimiter;
-  if (sep.isNull()) sep = DetectDelimiter(Lines[0], Lines.size() > 1 ? Lines[1] : QString());
+  if (sep.isNull()) sep = DetectDelimiter(Lines[0].toString(), Lines.size() > 1 ? Lines[1].toString() : QString());
 
   const int first = Grid.LoadFirstRow ? 0 : 1;
   int last = int(Lines.size());
@@ -433,9 +442,10 @@ void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, 
   if (Grid.OnFileProgress)
     Grid.SetRowCount(int(std::min<qint64>(MaxFileRows, qint64(row) + toRead + (Insert ? 0 : footers))));
 
-  auto store = [&](int Col, QStringView Field) {
+  // Doubled quotes are escapes only in quoted fields and in the last field.
+  auto store = [&](int Col, QStringView Field, bool Collapse) {
     if (Col >= MaxFileCols) return;
-    QString text = CollapseDoubledChar('"', Field.toString());
+    QString text = Collapse ? CollapseDoubledChar('"', Field.toString()) : Field.toString();
     if (Grid.JavaCSV)
       TildeToCrLf(text);
     else
@@ -447,36 +457,46 @@ void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, 
   TProgress progress(Grid);
   int lastRow = row - 1;
   for (int i = first; i < last && row < MaxFileRows; ++i) {
-    QString lineText = Lines[i];
-    if (Grid.OemConvert) OemToText(lineText);
+    QString converted;
+    QStringView rest = Lines[size_t(i)];
+    if (Grid.OemConvert) {
+      converted = rest.toString();
+      OemToText(converted);
+      rest = converted;
+    }
     if (row >= Grid.RowCount() - footers) Grid.SetRowCount(std::min(MaxFileRows, row + 1000));
-    QStringView rest(lineText);
     int c = startCol;
-    while (!sep.isNull() && rest.contains(sep)) {
+    qsizetype next = -1;
+    while (!sep.isNull() && (next = rest.indexOf(sep)) >= 0) {
+      const qsizetype length = rest.size();
       DropLeadingBlanks(rest);
+      next -= length - rest.size();
       if (rest.startsWith('"')) {
         rest = rest.mid(1);
         const qsizetype close = ClosingQuote(rest);
         if (close < 0) {
           // No closing quote: the field takes the rest of the line.
-          store(c++, rest);
+          store(c++, rest, true);
           rest = {};
           break;
         }
-        store(c++, rest.left(close));
-        const qsizetype next = rest.indexOf(sep, close + 1);
+        store(c++, rest.left(close), true);
+        next = rest.indexOf(sep, close + 1);
         rest = next < 0 ? QStringView() : rest.mid(next + 1);
+      } else if (next < 0) {
+        // The separator itself was a blank and went with the leading blanks.
+        break;
       } else {
-        const qsizetype next = rest.indexOf(sep);
-        store(c++, rest.left(next));
+        store(c++, rest.left(next), false);
         rest = rest.mid(next + 1);
       }
+      if (c >= MaxFileCols) break;
     }
     if (!rest.isEmpty()) {
       DropLeadingBlanks(rest);
       if (rest.startsWith('"')) rest = rest.mid(1);
       if (rest.endsWith('"')) rest.chop(1);
-      store(c, rest);
+      store(c, rest, true);
     }
     lastRow = row;
     ++row;
@@ -497,17 +517,17 @@ void LoadCsvLines(TPlexStringGrid& Grid, const QStringList& Lines, int MaxRows, 
 void TPlexStringGrid::LoadFromCSV(const QString& FileName, int MaxRows) {
   const QByteArray bytes = ReadWholeFile(FileName);
   if (bytes.isEmpty()) return;
-  LoadCsvLines(*this, DecodeLines(bytes), MaxRows, false);
+  LoadCsvText(*this, DecodeText(bytes, nullptr, false), MaxRows, false);
 }
 
 void TPlexStringGrid::InsertFromCSV(const QString& FileName, int MaxRows) {
   const QByteArray bytes = ReadWholeFile(FileName);
   if (bytes.isEmpty()) return;
-  LoadCsvLines(*this, DecodeLines(bytes), MaxRows, true);
+  LoadCsvText(*this, DecodeText(bytes, nullptr, false), MaxRows, true);
 }
 
 void TPlexStringGrid::LoadFromCSVStream(QIODevice& Stream, int MaxRows) {
-  LoadCsvLines(*this, DecodeLines(Stream.readAll()), MaxRows, false);
+  LoadCsvText(*this, DecodeText(Stream.readAll(), nullptr, false), MaxRows, false);
 }
 
 // ---------------------------------------------------------------- fixed width

@@ -70,8 +70,12 @@ void TPlexStringGrid::LoadFromStream(QIODevice& Stream) {
   QString line;
   if (ReadLine(Stream, line) && !line.isEmpty()) {
     const int comma = line.indexOf(',');
-    SetColCount(StrToInt(line.left(comma)) + SaveStartCol());
-    SetRowCount(StrToInt(line.mid(comma + 1)) + SaveStartRow());
+    const qint64 cols = qint64(StrToInt(line.left(comma))) + SaveStartCol();
+    const qint64 rows = qint64(StrToInt(line.mid(comma + 1))) + SaveStartRow();
+    // A size no grid can hold is refused before the grid allocates for it.
+    if (cols > (1 << 16) || rows > (1 << 23)) throw EInvalidGridOperation(SGridIndexOutOfRange);
+    SetColCount(int(cols));
+    SetRowCount(int(rows));
   }
   for (;;) {
     const qint64 position = Stream.pos();

@@ -259,6 +259,7 @@ TEST_F(TextFiles, CsvReaderFindsTheDelimiterAndReadsOddFields) {
       {"no closing quote", "a,\"open,rest\r\n", {"a", "open,rest"}},
       {"blanks before a quoted field", "a,  \"q,r\",z\r\n", {"a", "q,r", "z"}},
       {"trailing separator", "a,b,\r\n", {"a", "b", ""}},
+      {"doubled quote in a bare field", "a\"\"b,c\r\n", {"a\"\"b", "c"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
