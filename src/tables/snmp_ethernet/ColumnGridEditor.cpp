@@ -1,6 +1,6 @@
 #include "tables/snmp_ethernet/ColumnGridEditor.h"
 
-#include "tables/snmp_ethernet/ColumnSpec.h"
+#include "tables/snmp_ethernet/ColumnDef.h"
 
 #include "common/ShellState.h"
 #include "common/button/LbButton.h"
@@ -12,7 +12,7 @@ TColumnGridEditor::TColumnGridEditor(TComponent* AOwner, const TTableEditorSetup
   Btn_Cancel->SetCancel(true);
 }
 
-TPlexColumnGrid* TColumnGridEditor::AddColumnGrid(std::span<const TColumnSpec> Columns, int RowCount,
+TPlexColumnGrid* TColumnGridEditor::AddColumnGrid(std::span<const TColumnDef> Columns, int RowCount,
                                                   const TEditorTableSetup& Setup, int NumberHeader) {
   auto* grid = new TPlexColumnGrid(this);
   grid->BeginUpdate();
@@ -20,16 +20,16 @@ TPlexColumnGrid* TColumnGridEditor::AddColumnGrid(std::span<const TColumnSpec> C
   grid->SetRowCount(RowCount);
   grid->SetOptions(grid->Options() + TGridOptions{goEditing, goColSizing});
   for (int c = 0; c < int(Columns.size()); ++c) {
-    const TColumnSpec& spec = Columns[size_t(c)];
+    const TColumnDef& def = Columns[size_t(c)];
     TGridColumnItem* column = grid->Columns()[c];
-    column->SetWidth(spec.Width);
+    column->SetWidth(def.Width);
     if (c == 0) continue;
-    column->SetColor(spec.Color);
-    column->SetEditor(spec.Editor);
-    column->EditLength = spec.EditLength;
-    if (spec.Editor == edDataCheckBox) column->SetAlignment(taCenter);
+    column->SetColor(def.Color);
+    column->SetEditor(def.Editor);
+    column->EditLength = def.EditLength;
+    if (def.Editor == edDataCheckBox) column->SetAlignment(taCenter);
     column->ComboItems().Clear();
-    for (const char16_t* item : spec.Items) column->ComboItems().Add(QString::fromUtf16(item));
+    for (const char16_t* item : def.Items) column->ComboItems().Add(QString::fromUtf16(item));
   }
   // The combo edits keep the column's edit length too.
   grid->OnGetEditorType = [grid](TObject*, int ACol, int, TEditorType&) {

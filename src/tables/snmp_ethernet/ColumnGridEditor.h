@@ -8,7 +8,7 @@
 
 class TPlexColumnGrid;
 
-struct TColumnSpec;
+struct TColumnDef;
 
 class TColumnGridEditor : public TTableEditorForm {
 public:
@@ -18,7 +18,7 @@ public:
 
 protected:
   // A new column grid for the next table, its columns as the table states.
-  TPlexColumnGrid* AddColumnGrid(std::span<const TColumnSpec> Columns, int RowCount, const TEditorTableSetup& Setup,
+  TPlexColumnGrid* AddColumnGrid(std::span<const TColumnDef> Columns, int RowCount, const TEditorTableSetup& Setup,
                                  int NumberHeader);
   void SetColumnHeader(int Table, int ACol, const QString& Text) override;
   // The items "0" .. Count - 1 of a position column.

@@ -8,7 +8,7 @@
 #include "grid/editing/PlexColumnGrid.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
-#include "tables/snmp_ethernet/ColumnSpec.h"
+#include "tables/snmp_ethernet/ColumnDef.h"
 #include "tables/snmp_ethernet/UEtherNEtIP_EDS.h"
 
 TFEtherNetIP_Master_Access* FEtherNetIP_Master_Access = nullptr;
@@ -41,7 +41,7 @@ constexpr const char16_t* DimHeaderItems[] = {u"Default"};
 constexpr TColor EnableColor = 0xB0D8FF, SlaveColor = 0xFEFAE0, AreaColor = 0xF4D6FC, PollColor = 0xA8FFA8,
                  PathColor = 0xA8FFFF, NoteColor = 0xFFFFFF;
 
-constexpr TColumnSpec Columns[] = {
+constexpr TColumnDef Columns[] = {
     {30},
     {50, EnableColor, edDataCheckBox},
     {110, SlaveColor},

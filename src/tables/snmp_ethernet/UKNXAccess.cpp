@@ -8,7 +8,7 @@
 #include "grid/editing/PlexColumnGrid.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
-#include "tables/snmp_ethernet/ColumnSpec.h"
+#include "tables/snmp_ethernet/ColumnDef.h"
 
 TFKNXAccess* FKNXAccess = nullptr;
 
@@ -36,7 +36,7 @@ constexpr const char16_t* BitModes[] = {u"No", u"0", u"1", u"2", u"3", u"4", u"5
 constexpr TColor EnableColor = 0xB0D8FF, AddressColor = 0xFEFAE0, FrameColor = 0xA8FFFF, SendColor = 0xA8FFA8,
                  PositionColor = 0xF4D6FC, NoteColor = 0xFFFFFF;
 
-constexpr TColumnSpec Columns[] = {
+constexpr TColumnDef Columns[] = {
     {35},
     {50, EnableColor, edDataCheckBox},
     {75, AddressColor},

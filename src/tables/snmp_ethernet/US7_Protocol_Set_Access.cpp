@@ -5,7 +5,7 @@
 #include "common/tables/TableCells.h"
 #include "grid/editing/PlexColumnGrid.h"
 #include "platform/ExtCtrls.h"
-#include "tables/snmp_ethernet/ColumnSpec.h"
+#include "tables/snmp_ethernet/ColumnDef.h"
 
 #include <array>
 
@@ -29,7 +29,7 @@ constexpr TColor EnableColor = 0xB0D8FF, PlcColor = 0xFEFAE0, VariableColor = 0x
                  PositionColor = 0xF4D6FC, NoteColor = 0xFFFFFF;
 
 // Columns 0 to 13 of both pages.
-constexpr TColumnSpec PlcColumns[] = {
+constexpr TColumnDef PlcColumns[] = {
     {30},
     {50, EnableColor, edDataCheckBox},
     {100, PlcColor},
@@ -45,14 +45,14 @@ constexpr TColumnSpec PlcColumns[] = {
     {55, VariableColor, edComboList, ItemList(Bits)},
     {65, SendColor},
 };
-constexpr TColumnSpec ReadTail[] = {
+constexpr TColumnDef ReadTail[] = {
     {65, PositionColor, edComboList},
     {60, PositionColor, edComboList, ItemList(Bits)},
     {45, PositionColor, edDataCheckBox},
     {70, PositionColor, edDataCheckBox},
     {140, NoteColor},
 };
-constexpr TColumnSpec WriteTail[] = {
+constexpr TColumnDef WriteTail[] = {
     {70, SendColor, edDataCheckBox},
     {60, SendColor, edDataCheckBox},
     {65, PositionColor, edComboList},
@@ -63,11 +63,11 @@ constexpr TColumnSpec WriteTail[] = {
 };
 
 template <size_t N>
-constexpr std::array<TColumnSpec, std::size(PlcColumns) + N> PageColumns(const TColumnSpec (&Tail)[N]) {
-  std::array<TColumnSpec, std::size(PlcColumns) + N> columns{};
+constexpr std::array<TColumnDef, std::size(PlcColumns) + N> PageColumns(const TColumnDef (&Tail)[N]) {
+  std::array<TColumnDef, std::size(PlcColumns) + N> columns{};
   size_t i = 0;
-  for (const TColumnSpec& c : PlcColumns) columns[i++] = c;
-  for (const TColumnSpec& c : Tail) columns[i++] = c;
+  for (const TColumnDef& c : PlcColumns) columns[i++] = c;
+  for (const TColumnDef& c : Tail) columns[i++] = c;
   return columns;
 }
 constexpr auto ReadColumns = PageColumns(ReadTail);

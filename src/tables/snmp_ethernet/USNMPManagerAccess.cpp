@@ -6,7 +6,7 @@
 #include "common/tables/TableCells.h"
 #include "grid/editing/PlexColumnGrid.h"
 #include "platform/Dialogs.h"
-#include "tables/snmp_ethernet/ColumnSpec.h"
+#include "tables/snmp_ethernet/ColumnDef.h"
 
 TFSNMPManagerAccess* FSNMPManagerAccess = nullptr;
 
@@ -46,7 +46,7 @@ constexpr const char16_t* PrivItems[] = {u"DES", u"AES"};
 constexpr TColor EnableColor = 0xB0D8FF, AgentColor = 0xFEFAE0, RequestColor = 0xA8FFFF, SendColor = 0xA8FFA8,
                  PositionColor = 0xF4D6FC, SecurityColor = 0xFFD5D5, NoteColor = 0xFFFFFF;
 
-constexpr TColumnSpec Columns[] = {
+constexpr TColumnDef Columns[] = {
     {30},
     {50, EnableColor, edDataCheckBox},
     {100, AgentColor},

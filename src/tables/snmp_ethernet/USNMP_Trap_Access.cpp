@@ -6,7 +6,7 @@
 #include "grid/editing/PlexColumnGrid.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
-#include "tables/snmp_ethernet/ColumnSpec.h"
+#include "tables/snmp_ethernet/ColumnDef.h"
 
 TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;
 
@@ -29,7 +29,7 @@ constexpr int NameLength = 15;
 constexpr TColor EnableColor = 0xB0D8FF, NameColor = 0xFEFAE0, SendColor = 0xA8FFA8, PositionColor = 0xF4D6FC,
                  ObjectColor = 0xA8FFFF, NoteColor = 0xFFFFFF;
 
-constexpr TColumnSpec ReadColumns[] = {
+constexpr TColumnDef ReadColumns[] = {
     {30},
     {50, EnableColor, edDataCheckBox},
     {110, NameColor, edComboEdit, ItemList(CommunityItems), NameLength},
@@ -46,7 +46,7 @@ constexpr TColumnSpec ReadColumns[] = {
     {95, ObjectColor, edComboList, ItemList(ConversionItems)},
     {160, NoteColor},
 };
-constexpr TColumnSpec WriteColumns[] = {
+constexpr TColumnDef WriteColumns[] = {
     {30},
     {50, EnableColor, edDataCheckBox},
     {110, NameColor, edComboEdit, ItemList(CommunityItems), NameLength},

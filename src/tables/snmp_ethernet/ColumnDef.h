@@ -8,7 +8,7 @@
 #include <span>
 
 // One column of a column grid; column 0 is the row number.
-struct TColumnSpec {
+struct TColumnDef {
   int Width = 50;
   TColor Color = clWhite;
   TEditorType Editor = edNormal;
@@ -16,7 +16,7 @@ struct TColumnSpec {
   int EditLength = 0;
 };
 
-// The item list of a column table, as a column spec takes it.
+// The item list of a column table, as a column definition takes it.
 template <size_t N>
 constexpr std::span<const char16_t* const> ItemList(const char16_t* const (&Items)[N]) {
   return {Items, N};
